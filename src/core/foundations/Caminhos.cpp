@@ -1,0 +1,38 @@
+#include "Caminhos.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <system_error>
+
+namespace tessara {
+
+namespace {
+
+std::filesystem::path variavel(const char* nome) {
+  const char* valor = std::getenv(nome);
+  return (valor != nullptr && *valor != '\0') ? std::filesystem::path(valor)
+                                              : std::filesystem::path();
+}
+
+}  // namespace
+
+std::filesystem::path Caminhos::diretorioPrograma() {
+  std::error_code erro;
+  const auto executavel = std::filesystem::read_symlink("/proc/self/exe", erro);
+  if (erro) return std::filesystem::current_path(erro);
+  return executavel.parent_path();
+}
+
+std::filesystem::path Caminhos::pastaUsuario() {
+  if (auto pasta = variavel("TESSARA_CONFIG_DIR"); !pasta.empty()) return pasta;
+  if (auto xdg = variavel("XDG_CONFIG_HOME"); !xdg.empty() && xdg.is_absolute()) {
+    return xdg / "tessara";
+  }
+  if (auto casa = variavel("HOME"); !casa.empty()) return casa / ".config" / "tessara";
+  return std::filesystem::current_path() / ".tessara";
+}
+
+std::filesystem::path Caminhos::arquivoConfiguracao() { return pastaUsuario() / "tessara.ini"; }
+
+}  // namespace tessara

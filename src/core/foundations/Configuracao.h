@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tessara {
+
+// The user settings as values. Fields nothing reads are still kept and written back.
+struct Configuracao {
+  std::string idioma;
+  int32_t driver = 0;
+  int8_t posicaoBraco = 0;
+  int8_t politicaNovoPadrao = 0;
+  int8_t politicaNovoInstrumento = 0;
+  int32_t volume = 0;
+  std::string instrumento;
+  int32_t visualExecucao = 0;
+  int32_t visualAcordes = 0;
+  int32_t exibicaoEscalas = 0;
+};
+
+}  // namespace tessara

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "Configuracao.h"
+
+namespace tessara {
+
+// Loads the user settings once and writes them back as the eleven lines of section "geral".
+// A missing file gives the key defaults; an unreadable or malformed one gives the reset values.
+class GerenciadorConfiguracao : public Configuracao {
+ public:
+  explicit GerenciadorConfiguracao(std::filesystem::path arquivo);
+
+  // The process-wide settings, read from the per-user folder on first use.
+  static GerenciadorConfiguracao& instancia();
+
+  // Applies the settings text the way loading a file does (used by loading and by the fuzzer).
+  void carregarTexto(std::string_view conteudo);
+
+  std::string getIdioma() const { return idioma; }
+  int getDriver() const { return driver; }
+  // `usarDispositivo` opens the MIDI device; when it refuses the index with
+  // OutOfBoundsException, device 0 is used and stored instead.
+  void setDriver(int indice, const std::function<void(int)>& usarDispositivo);
+  int8_t getPosicaoBraco() const { return posicaoBraco; }
+  void setPosicaoBraco(int8_t valor) { posicaoBraco = valor; }
+  std::string getNomeInstrumento() const { return instrumento; }
+  void setNomeInstrumento(const std::string& nome) { instrumento = nome; }
+  int getExibicaoEscalas() const { return exibicaoEscalas; }
+  void setExibicaoEscalas(int valor) { exibicaoEscalas = valor; }
+
+  // The eleven lines the settings file holds.
+  std::string conteudoArquivo() const;
+
+  // Writes the file atomically; a failure is not reported and leaves the old file intact.
+  bool salvar() const;
+
+  const std::filesystem::path& getArquivo() const { return arquivo_; }
+
+ private:
+  void aplicarValoresReinicio();
+
+  std::filesystem::path arquivo_;
+};
+
+}  // namespace tessara

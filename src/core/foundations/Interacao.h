@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tessara {
+
+// What the core needs of whichever front end runs it: message boxes, the language chooser
+// and asking the application to end. Texts are CP1252; the front end converts them.
+class Interacao {
+ public:
+  enum class Botoes { Ok, OkCancelar, SimNao };
+
+  virtual ~Interacao() = default;
+
+  // Shows a message box; true when the user answered OK or Yes.
+  virtual bool mostrarMensagem(const std::string& texto, const std::string& titulo,
+                               Botoes botoes = Botoes::Ok) = 0;
+
+  // Lets the user pick one of the names; nothing when cancelled or nothing is chosen.
+  virtual std::optional<int> escolherIdioma(const std::vector<std::string>& nomes,
+                                            int selecionado) = 0;
+
+  virtual void pedirEncerramento() = 0;
+  virtual bool encerramentoPedido() const = 0;
+
+  // The process-wide front end; until one is registered, a quiet one that writes messages
+  // to standard error and answers every question with "no".
+  static Interacao& global();
+  static void definirGlobal(Interacao* interacao);
+};
+
+}  // namespace tessara

@@ -1,0 +1,10 @@
+#include "RaizNaoEncontradaException.h"
+
+#include "Cp1252.h"
+
+namespace tessara {
+
+RaizNaoEncontradaException::RaizNaoEncontradaException(const std::string& texto)
+    : DException(TXT("Não foi encontrada raiz para o acorde: ") + texto) {}
+
+}  // namespace tessara

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tessara {
+
+// Pitch conventions: a note is a MIDI note number (middle C = 60), a pitch class is note
+// mod 12 with C = 0, an octave is note / 12.
+constexpr int NUMERO_NOTAS = 12;
+
+std::string nomeNota(int nota);
+std::string nomeNotaBemol(int nota);
+std::string nomeIntervalo(int semitons);
+std::string nomeNotaOitava(int nota);
+
+// The label of pitch class 0..11 in the language named `nomeIdioma` ("C# ou Db" in
+// Portuguese, "C# or Db" otherwise); an index outside 0..11 gives the empty text.
+std::string nomeNotaEnarmonica(int classe, std::string_view nomeIdioma);
+
+// The pitch class whose label in that language is exactly `rotulo`, or -1.
+int indiceNotaEnarmonica(std::string_view rotulo, std::string_view nomeIdioma);
+
+// The fingering generator counts pitch classes 1..12 with C = 12.
+int classeNota(int semitons);
+
+}  // namespace tessara

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Interacao.h"
+
+namespace tessara::teste {
+
+// A front end for tests: records every message and answers as it is told.
+class InteracaoGravada : public Interacao {
+ public:
+  struct Mensagem {
+    std::string texto;
+    std::string titulo;
+    Botoes botoes;
+  };
+
+  bool mostrarMensagem(const std::string& texto, const std::string& titulo,
+                       Botoes botoes = Botoes::Ok) override {
+    mensagens.push_back({texto, titulo, botoes});
+    return resposta;
+  }
+  std::optional<int> escolherIdioma(const std::vector<std::string>& nomes,
+                                    int selecionado) override {
+    escolhasOferecidas.push_back(nomes);
+    selecionadoOferecido = selecionado;
+    return escolha;
+  }
+  void pedirEncerramento() override { encerramento = true; }
+  bool encerramentoPedido() const override { return encerramento; }
+
+  std::vector<Mensagem> mensagens;
+  std::vector<std::vector<std::string>> escolhasOferecidas;
+  int selecionadoOferecido = -2;
+  bool resposta = true;                // what questions are answered
+  std::optional<int> escolha;          // what the language chooser returns
+  bool encerramento = false;
+};
+
+}  // namespace tessara::teste
