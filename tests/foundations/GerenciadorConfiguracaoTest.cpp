@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "Cp1252.h"
+#include "GerenciadorConfiguracao.h"
+#include "OutOfBoundsException.h"
+#include "PastaTemporaria.h"
+
+namespace tessara {
+namespace {
+
+using teste::lerArquivo;
+using teste::PastaTemporaria;
+
+class ConfiguracaoTest : public ::testing::Test {
+ protected:
+  GerenciadorConfiguracao carregar(std::string_view conteudo) const {
+    return GerenciadorConfiguracao(pasta.escrever("tessara.ini", conteudo));
+  }
+  PastaTemporaria pasta;
+};
+
+TEST_F(ConfiguracaoTest, SemArquivoValemOsPadroesDasChaves) {
+  const GerenciadorConfiguracao c(pasta / "tessara.ini");
+  EXPECT_EQ(c.getIdioma(), "English");
+  EXPECT_EQ(c.getDriver(), 0);
+  EXPECT_EQ(c.getPosicaoBraco(), 0);
+  EXPECT_EQ(c.volume, 50);
+  EXPECT_EQ(c.getNomeInstrumento(), TXT("Violão Padrão"));
+  EXPECT_EQ(c.getExibicaoEscalas(), 0);
+  EXPECT_FALSE(std::filesystem::exists(pasta / "tessara.ini"));
+}
+
+TEST_F(ConfiguracaoTest, LeTodosOsCampos) {
+  const auto c = carregar(
+      "[Geral]\r\n"
+      "DRIVER = 3\r\n"
+      "idioma=" + TXT("Português (Brasil)") + "\r\n"
+      "posicaoBraco=1\r\npoliticaNovoInstrumento=-2\r\npoliticaNovoPadrao=4\r\nvolume=70\r\n"
+      "instrumento=Cavaquinho\r\nvisualExecucao=5\r\nvisualAcordes=6\r\nexibicaoEscalas=1\r\n");
+  EXPECT_EQ(c.getDriver(), 3);
+  EXPECT_EQ(c.getIdioma(), TXT("Português (Brasil)"));
+  EXPECT_EQ(c.getPosicaoBraco(), 1);
+  EXPECT_EQ(c.politicaNovoInstrumento, -2);
+  EXPECT_EQ(c.politicaNovoPadrao, 4);
+  EXPECT_EQ(c.volume, 70);
+  EXPECT_EQ(c.getNomeInstrumento(), "Cavaquinho");
+  EXPECT_EQ(c.visualExecucao, 5);
+  EXPECT_EQ(c.visualAcordes, 6);
+  EXPECT_EQ(c.getExibicaoEscalas(), 1);
+}
+
+// A value that is not a number resets every field, also those read before it.
+TEST_F(ConfiguracaoTest, ValorInvalidoReiniciaTudo) {
+  for (const char* ruim : {"volume=abc", "volume=", "volume=12x", "volume=99999999999", "visualAcordes=0x10"}) {
+    const auto c = carregar(std::string("[geral]\ndriver=4\nidioma=Deutsch\nposicaoBraco=1\n") +
+                            ruim + "\ninstrumento=Cavaquinho\n");
+    EXPECT_EQ(c.getDriver(), 0) << ruim;
+    EXPECT_EQ(c.getIdioma(), "English") << ruim;
+    EXPECT_EQ(c.getPosicaoBraco(), 2) << ruim;
+    EXPECT_EQ(c.volume, 50) << ruim;
+    EXPECT_EQ(c.getNomeInstrumento(), TXT("Violão Padrão")) << ruim;
+    EXPECT_EQ(c.getExibicaoEscalas(), 0) << ruim;
+  }
+}
+
+TEST_F(ConfiguracaoTest, CamposDeOitoBitsGuardamOsBitsBaixos) {
+  struct Caso {
+    const char* valor;
+    int esperado;
+  };
+  for (const Caso& caso : {Caso{"258", 2}, Caso{"200", -56}, Caso{"-129", 127}, Caso{"+3", 3}}) {
+    const auto c = carregar(std::string("[geral]\nposicaoBraco=") + caso.valor + "\n");
+    EXPECT_EQ(c.getPosicaoBraco(), caso.esperado) << caso.valor;
+  }
+}
+
+TEST_F(ConfiguracaoTest, SalvarEscreveExatamenteAsOnzeLinhas) {
+  auto c = carregar("[outra]\nx=1\n[geral]\nposicaoBraco=200\nchaveExtra=9\nidioma=English\n");
+  c.setNomeInstrumento(TXT("Violão 7"));
+  c.setExibicaoEscalas(1);
+  ASSERT_TRUE(c.salvar());
+  EXPECT_EQ(lerArquivo(c.getArquivo()),
+            "[geral]\ndriver=0\nidioma=English\nposicaoBraco=-56\npoliticaNovoInstrumento=0\n"
+            "politicaNovoPadrao=0\nvolume=50\ninstrumento=" + TXT("Violão 7") +
+                "\nvisualExecucao=0\nvisualAcordes=0\nexibicaoEscalas=1\n");
+  // What was written reads back the same.
+  const GerenciadorConfiguracao relida(c.getArquivo());
+  EXPECT_EQ(relida.conteudoArquivo(), c.conteudoArquivo());
+}
+
+TEST_F(ConfiguracaoTest, FalhaAoSalvarMantemOArquivoAntigo) {
+  // The settings path lies under a regular file: the folder cannot exist.
+  pasta.escrever("bloqueio", "x");
+  const GerenciadorConfiguracao impossivel(pasta / "bloqueio" / "tessara.ini");
+  EXPECT_FALSE(impossivel.salvar());
+
+  // The target is a folder with content: the rename fails and the old content stays.
+  const auto alvo = pasta / "ocupado.ini";
+  std::filesystem::create_directories(alvo / "dentro");
+  const GerenciadorConfiguracao c(alvo);
+  EXPECT_FALSE(c.salvar());
+  EXPECT_TRUE(std::filesystem::is_directory(alvo / "dentro"));
+  for (const auto& e : std::filesystem::directory_iterator(pasta.caminho())) {
+    EXPECT_EQ(e.path().filename().string().find(".ocupado.ini"), std::string::npos)
+        << "temporary file left behind: " << e.path();
+  }
+}
+
+TEST_F(ConfiguracaoTest, DriverRecusadoVoltaParaZero) {
+  GerenciadorConfiguracao c(pasta / "tessara.ini");
+  std::vector<int> pedidos;
+  auto dispositivos = [&pedidos](int indice) {
+    pedidos.push_back(indice);
+    if (indice > 2) throw OutOfBoundsException("canal", indice, "SaidaMIDI", "setDevice");
+  };
+  c.setDriver(2, dispositivos);
+  EXPECT_EQ(c.getDriver(), 2);
+  c.setDriver(5, dispositivos);
+  EXPECT_EQ(c.getDriver(), 0);
+  EXPECT_EQ(pedidos, (std::vector<int>{2, 5, 0}));
+}
+
+}  // namespace
+}  // namespace tessara
