@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include "RelatorioErro.h"
+
+namespace tessara {
+namespace {
+
+const std::string kGeral =
+    "An error has occurred in your application.\nIf the problem persist, please contact us: "
+    "support@tessara.app.";
+
+RelatorioErro::Textos idioma() {
+  return [](std::string_view secao, std::string_view chave) {
+    return std::string(secao) + "/" + std::string(chave);
+  };
+}
+
+TEST(RelatorioErro, FatalUsaOTextoDosComponentesMidi) {
+  EXPECT_EQ(RelatorioErro::fatal(idioma(), "1.2").texto, "exception/componentesMIDI, v1.2 \"");
+  EXPECT_EQ(RelatorioErro::fatal(idioma(), "1.2").titulo, "geral/nomeAplicacao");
+  // No version: the ", v" part disappears, the closing blank and quote stay.
+  EXPECT_EQ(RelatorioErro::fatal(idioma(), "").texto, "exception/componentesMIDI \"");
+}
+
+TEST(RelatorioErro, SemIdiomaUsaOTextoInglesETituloFixo) {
+  const auto caixa = RelatorioErro::fatal({}, "");
+  EXPECT_EQ(caixa.texto, kGeral + "\n\nError information: \"");
+  EXPECT_EQ(caixa.titulo, "Tessara");
+  const auto biblioteca = RelatorioErro::erroBiblioteca({}, "std::bad_alloc", "sem memoria", "0.1");
+  EXPECT_EQ(biblioteca.texto,
+            kGeral + "\n\nError information:\n\" std::bad_alloc (sem memoria), v0.1 \"");
+}
+
+TEST(RelatorioErro, ErroDaBibliotecaLevaTipoEMensagem) {
+  const auto caixa = RelatorioErro::erroBiblioteca(idioma(), "std::out_of_range", "vector", "");
+  EXPECT_EQ(caixa.texto, "geral/erroGeral\n\" std::out_of_range (vector) \"");
+  EXPECT_EQ(caixa.titulo, "geral/nomeAplicacao");
+}
+
+TEST(RelatorioErro, OutroErroNuncaUsaOIdioma) {
+  EXPECT_EQ(RelatorioErro::outro("").texto, kGeral);
+  EXPECT_EQ(RelatorioErro::outro("0.1.0").texto,
+            kGeral + "\n\nError information:\n\" v0.1.0 \"");
+  EXPECT_EQ(RelatorioErro::outro("0.1.0").titulo, "Tessara");
+}
+
+}  // namespace
+}  // namespace tessara
