@@ -1,1 +1,8 @@
-int main() { return 0; }
+#include <iostream>
+
+#include "Cli.h"
+
+int main(int argc, char** argv) {
+  tessara::Cli cli(std::cout, std::cerr);
+  return cli.executar(argc, argv);
+}

@@ -1,0 +1,63 @@
+#include "Inicializacao.h"
+
+#include <QThread>
+
+#include "AplicacaoTessara.h"
+#include "GerenciadorConfiguracao.h"
+#include "GerenciadorIdiomas.h"
+#include "InteracaoQt.h"
+#include "TformPrincipal.h"
+#include "TformSplash.h"
+#include "TratadorErros.h"
+
+namespace tessara {
+
+namespace {
+
+constexpr unsigned long kPausaSplashMs = 1000;
+
+}  // namespace
+
+int Inicializacao::executar(AplicacaoTessara& aplicacao) {
+  try {
+    iniciarEExecutar(aplicacao);
+  } catch (...) {
+    TratadorErros::relatar(std::current_exception());
+  }
+  return 0;
+}
+
+void Inicializacao::iniciarEExecutar(AplicacaoTessara& aplicacao) {
+  static InteracaoQt interacao;
+  Interacao::definirGlobal(&interacao);
+
+  auto& configuracao = GerenciadorConfiguracao::instancia();
+  auto& idiomas = GerenciadorIdiomas::instancia();
+  TratadorErros::definirIdiomas(&idiomas);
+  // When nothing could be selected the user has been told and the end was requested;
+  // start-up still runs so that the loop ends at its first turn.
+  idiomas.selecionarIdioma(configuracao.getIdioma());
+
+  // Deleted by hand at the end of start-up: when creating the windows fails, the splash
+  // stays up behind the error message and goes away with the process.
+  auto* splash = new TformSplash();
+  splash->mostrarAgora();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  QThread::msleep(kPausaSplashMs);
+  QApplication::setApplicationDisplayName(QString());
+
+  // The first window created is the main window; closing it ends the loop.
+  auto* principal = new TformPrincipal();
+  principal->setAttribute(Qt::WA_DeleteOnClose);
+  QApplication::restoreOverrideCursor();
+  delete splash;
+
+  if (interacao.encerramentoPedido()) {
+    delete principal;
+    return;
+  }
+  principal->show();
+  aplicacao.exec();
+}
+
+}  // namespace tessara

@@ -1,0 +1,53 @@
+#include "InteracaoQt.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "TextoQt.h"
+#include "TformListaIdiomas.h"
+
+namespace tessara {
+
+namespace {
+
+QString semRetornoDeCarro(const std::string& texto) {
+  return qt(texto).remove(QLatin1Char('\r'));
+}
+
+}  // namespace
+
+bool InteracaoQt::mostrarMensagem(const std::string& texto, const std::string& titulo,
+                                  Botoes botoes) {
+  QMessageBox caixa(QApplication::activeWindow());
+  caixa.setWindowTitle(qt(titulo));
+  caixa.setText(semRetornoDeCarro(texto));
+  switch (botoes) {
+    case Botoes::Ok:
+      caixa.setIcon(QMessageBox::Information);
+      caixa.setStandardButtons(QMessageBox::Ok);
+      break;
+    case Botoes::OkCancelar:
+      caixa.setIcon(QMessageBox::Question);
+      caixa.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      break;
+    case Botoes::SimNao:
+      caixa.setIcon(QMessageBox::Question);
+      caixa.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      break;
+  }
+  const int resposta = caixa.exec();
+  return resposta == QMessageBox::Ok || resposta == QMessageBox::Yes;
+}
+
+std::optional<int> InteracaoQt::escolherIdioma(const std::vector<std::string>& nomes,
+                                               int selecionado) {
+  TformListaIdiomas escolha(nomes, selecionado, QApplication::activeWindow());
+  return escolha.escolher();
+}
+
+void InteracaoQt::pedirEncerramento() {
+  encerrar_ = true;
+  QApplication::exit(0);
+}
+
+}  // namespace tessara

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Interacao.h"
+
+namespace tessara {
+
+// The windowed front end: message boxes parented to the active window.
+class InteracaoQt : public Interacao {
+ public:
+  bool mostrarMensagem(const std::string& texto, const std::string& titulo,
+                       Botoes botoes = Botoes::Ok) override;
+  std::optional<int> escolherIdioma(const std::vector<std::string>& nomes,
+                                    int selecionado) override;
+  void pedirEncerramento() override;
+  bool encerramentoPedido() const override { return encerrar_; }
+
+ private:
+  bool encerrar_ = false;
+};
+
+}  // namespace tessara
