@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include "Cp1252.h"
+#include "PastaTemporaria.h"
+#include "Processo.h"
+
+namespace tessara {
+namespace {
+
+teste::ResultadoProcesso cli(const std::vector<std::string>& argumentos,
+                             const teste::PastaTemporaria& configuracao) {
+  return teste::executarProcesso(TESSARA_CLI, argumentos,
+                                 {{"TESSARA_CONFIG_DIR", configuracao.caminho().string()}});
+}
+
+TEST(CliIdiomas, ListaOsIdiomasEmUtf8MarcandoOConfigurado) {
+  teste::PastaTemporaria configuracao;
+  auto r = cli({"languages"}, configuracao);
+  EXPECT_EQ(r.status, 0) << r.erros;
+  EXPECT_EQ(r.saida, "*English\nPortuguês (Brasil)\n");
+
+  configuracao.escrever("tessara.ini", "[geral]\nidioma=" + TXT("português (brasil)") + "\n");
+  r = cli({"languages"}, configuracao);
+  EXPECT_EQ(r.saida, "English\n*Português (Brasil)\n");
+}
+
+TEST(CliIdiomas, VersaoEUso) {
+  teste::PastaTemporaria configuracao;
+  const auto versao = cli({"--version"}, configuracao);
+  EXPECT_EQ(versao.status, 0);
+  EXPECT_EQ(versao.saida, std::string("tessara-cli ") + TESSARA_VERSAO + "\n");
+
+  for (const std::vector<std::string>& ruim : {std::vector<std::string>{},
+                                               std::vector<std::string>{"nonsense"},
+                                               std::vector<std::string>{"languages", "extra"}}) {
+    const auto r = cli(ruim, configuracao);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.saida.empty());
+    EXPECT_NE(r.erros.find("usage: tessara-cli"), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace tessara
