@@ -1,57 +1,61 @@
 #include "Cli.h"
 
-#include "Caminhos.h"
-#include "Cp1252.h"
-#include "GerenciadorConfiguracao.h"
-#include "GerenciadorIdiomas.h"
+#include "ComandoIdiomas.h"
+#include "ContextoCli.h"
 #include "InteracaoTerminal.h"
-#include "Texto.h"
 
 namespace tessara {
 
 Cli::Cli(std::ostream& saida, std::ostream& erros) : saida_(saida), erros_(erros) {
-  comandos_["languages"] = [this](const auto& argumentos) { return idiomas(argumentos); };
+  comandos_.push_back(std::make_unique<ComandoIdiomas>());
 }
 
 int Cli::executar(int argc, char** argv) {
+  static InteracaoTerminal interacao;
+  Interacao::definirGlobal(&interacao);
+
   std::vector<std::string> argumentos(argv + 1, argv + argc);
-  if (argumentos.empty()) return uso(2);
-  const std::string comando = argumentos.front();
-  if (comando == "--version") {
-    saida_ << "tessara-cli " << TESSARA_VERSAO << '\n';
-    return 0;
+  ContextoCli::Opcoes opcoes;
+  size_t i = 0;
+  for (; i < argumentos.size(); ++i) {
+    const std::string& a = argumentos[i];
+    if (a == "--version") {
+      saida_ << "tessara-cli " << TESSARA_VERSAO << '\n';
+      return 0;
+    }
+    if (a == "--help" || a == "-h") return uso(0);
+    if (a != "--lang" && a != "--instrument") break;
+    if (i + 1 >= argumentos.size()) {
+      erros_ << "tessara-cli: " << a << " needs a value\n";
+      return uso(2);
+    }
+    (a == "--lang" ? opcoes.idioma : opcoes.instrumento) = argumentos[++i];
   }
-  if (comando == "--help" || comando == "-h") return uso(0);
-  const auto it = comandos_.find(comando);
-  if (it == comandos_.end()) {
-    erros_ << "tessara-cli: unknown command '" << comando << "'\n";
+  if (i >= argumentos.size()) return uso(2);
+  ComandoCli* comando = procurar(argumentos[i]);
+  if (comando == nullptr) {
+    erros_ << "tessara-cli: unknown command '" << argumentos[i] << "'\n";
     return uso(2);
   }
-  argumentos.erase(argumentos.begin());
-  return it->second(argumentos);
+  ContextoCli contexto(opcoes, saida_, erros_);
+  const int status =
+      comando->executar(contexto, std::vector<std::string>(argumentos.begin() + static_cast<long>(i) + 1, argumentos.end()));
+  return status == 2 ? uso(2) : status;
+}
+
+ComandoCli* Cli::procurar(const std::string& nome) const {
+  for (const auto& c : comandos_) {
+    if (c->nome() == nome) return c.get();
+  }
+  return nullptr;
 }
 
 int Cli::uso(int status) {
-  (status == 0 ? saida_ : erros_) << "usage: tessara-cli [--version] COMMAND [ARGS]\n"
-                                     "commands:\n"
-                                     "  languages   list the language files found; * marks the "
-                                     "configured one\n";
+  auto& destino = status == 0 ? saida_ : erros_;
+  destino << "usage: tessara-cli [--version] [--lang pt|en] [--instrument NAME] COMMAND [ARGS]\n"
+             "commands:\n";
+  for (const auto& c : comandos_) destino << "  " << c->resumo() << '\n';
   return status;
-}
-
-int Cli::idiomas(const std::vector<std::string>& argumentos) {
-  if (!argumentos.empty()) return uso(2);
-  InteracaoTerminal interacao;
-  const GerenciadorIdiomas idiomas(Caminhos::diretorioPrograma(), interacao);
-  if (interacao.encerramentoPedido()) return 1;
-  const std::string configurado = GerenciadorConfiguracao::instancia().getIdioma();
-  bool marcado = false;  // selection takes the first name that matches
-  for (const auto& nome : idiomas.getNomesIdiomas()) {
-    const bool selecionado = !marcado && texto::iguaisSemCaixa(nome, configurado);
-    marcado = marcado || selecionado;
-    saida_ << (selecionado ? "*" : "") << cp1252::paraUtf8(nome) << '\n';
-  }
-  return 0;
 }
 
 }  // namespace tessara

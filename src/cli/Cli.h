@@ -1,14 +1,15 @@
 #pragma once
 
-#include <functional>
-#include <map>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "ComandoCli.h"
+
 namespace tessara {
 
-// The command line: global options, then a command and its arguments. Output is UTF-8;
+// The command line: global options, then a subcommand and its arguments. Output is UTF-8;
 // errors go to the error stream with a non-zero status.
 class Cli {
  public:
@@ -17,14 +18,12 @@ class Cli {
   int executar(int argc, char** argv);
 
  private:
-  using Comando = std::function<int(const std::vector<std::string>& argumentos)>;
-
-  int idiomas(const std::vector<std::string>& argumentos);
+  ComandoCli* procurar(const std::string& nome) const;
   int uso(int status);
 
   std::ostream& saida_;
   std::ostream& erros_;
-  std::map<std::string, Comando> comandos_;
+  std::vector<std::unique_ptr<ComandoCli>> comandos_;
 };
 
 }  // namespace tessara

@@ -1,6 +1,5 @@
 #include "GerenciadorConfiguracao.h"
 
-#include <fstream>
 #include <sstream>
 
 #include "ArquivoAtomico.h"
@@ -31,19 +30,12 @@ int numero(const LeitorIni& ini, std::string_view chave, std::string_view padrao
 
 int8_t oitoBits(int valor) { return static_cast<int8_t>(static_cast<uint8_t>(valor & 0xFF)); }
 
-std::string lerArquivo(const std::filesystem::path& arquivo) {
-  std::ifstream entrada(arquivo, std::ios::binary);
-  std::ostringstream conteudo;
-  if (entrada) conteudo << entrada.rdbuf();
-  return conteudo.str();
-}
-
 }  // namespace
 
 GerenciadorConfiguracao::GerenciadorConfiguracao(std::filesystem::path arquivo)
     : arquivo_(std::move(arquivo)) {
   exibicaoEscalas = 0;
-  carregarTexto(lerArquivo(arquivo_));
+  carregarTexto(texto::lerArquivo(arquivo_));
 }
 
 GerenciadorConfiguracao& GerenciadorConfiguracao::instancia() {

@@ -1,8 +1,5 @@
 #include "LeitorIni.h"
 
-#include <fstream>
-#include <sstream>
-
 #include "Texto.h"
 
 namespace tessara {
@@ -25,10 +22,7 @@ LeitorIni::LeitorIni(std::string_view conteudo) {
 }
 
 LeitorIni LeitorIni::deArquivo(const std::filesystem::path& arquivo) {
-  std::ifstream entrada(arquivo, std::ios::binary);
-  std::ostringstream conteudo;
-  if (entrada) conteudo << entrada.rdbuf();
-  return LeitorIni(conteudo.str());
+  return LeitorIni(texto::lerArquivo(arquivo));
 }
 
 std::optional<std::string> LeitorIni::valor(std::string_view secao, std::string_view chave) const {

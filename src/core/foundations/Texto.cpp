@@ -1,6 +1,8 @@
 #include "Texto.h"
 
 #include <charconv>
+#include <fstream>
+#include <sstream>
 
 namespace tessara::texto {
 
@@ -35,6 +37,13 @@ bool iguaisSemCaixa(std::string_view a, std::string_view b) {
     if (minuscula(a[i]) != minuscula(b[i])) return false;
   }
   return true;
+}
+
+std::string lerArquivo(const std::filesystem::path& arquivo) {
+  std::ifstream entrada(arquivo, std::ios::binary);
+  std::ostringstream conteudo;
+  if (entrada) conteudo << entrada.rdbuf();
+  return conteudo.str();
 }
 
 std::optional<int> inteiro(std::string_view texto) {

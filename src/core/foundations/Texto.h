@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,9 @@ std::vector<std::string> linhas(std::string_view texto);
 bool ehBranco(char c);
 std::string aparar(std::string_view texto);
 bool iguaisSemCaixa(std::string_view a, std::string_view b);
+
+// The whole content of a file as bytes; the empty text when it cannot be read.
+std::string lerArquivo(const std::filesystem::path& arquivo);
 
 // A whole decimal integer with an optional sign that fits in 32 bits; nothing else.
 std::optional<int> inteiro(std::string_view texto);

@@ -1,16 +1,17 @@
 // Checks the language files as the build installs them beside the executables.
 
 #include <gtest/gtest.h>
-#include <turbojpeg.h>
 
 #include <filesystem>
-#include <optional>
 #include <set>
 #include <string>
 #include <utility>
 
 #include "Cp1252.h"
+#include "Idioma.h"
+#include "InteracaoGravada.h"
 #include "LeitorIni.h"
+#include "TextosIdioma.h"
 #include "PastaTemporaria.h"
 #include "Texto.h"
 
@@ -23,40 +24,9 @@ using Chave = std::pair<std::string, std::string>;
 
 const fs::path PASTA_DADOS{TESSARA_BIN_DIR};
 
-// (section, key) pairs with their values, case-sensitive and first occurrence first, as the
-// program's own loader reads them; the INI reader of the tests ignores letter case.
-std::set<Chave> chavesDe(const std::string& conteudo) {
-  std::set<Chave> chaves;
-  std::string secao;
-  for (const auto& linha : texto::linhas(conteudo)) {
-    const std::string aparada = texto::aparar(linha);
-    if (aparada.empty()) continue;
-    if (aparada.front() == '[') {
-      secao = aparada.substr(1, aparada.size() - 2);
-      continue;
-    }
-    const auto igual = linha.find('=');
-    if (igual != std::string::npos) chaves.emplace(secao, linha.substr(0, igual));
-  }
-  return chaves;
-}
-
 std::set<Chave> chavesDoIdioma(const std::string& base) {
-  return chavesDe(teste::lerArquivo(PASTA_DADOS / (base + ".idm")));
-}
-
-struct Localizacao {
-  long long offset;
-  long long tamanho;
-};
-
-std::optional<Localizacao> localizacaoDe(const std::string& valor) {
-  const auto virgula = valor.find(',');
-  if (virgula == std::string::npos) return std::nullopt;
-  const auto offset = texto::inteiro(valor.substr(0, virgula));
-  const auto tamanho = texto::inteiro(valor.substr(virgula + 1));
-  if (!offset || !tamanho || *offset < 0 || *tamanho <= 0) return std::nullopt;
-  return Localizacao{*offset, *tamanho};
+  const auto chaves = TextosIdioma::deArquivo(PASTA_DADOS / (base + ".idm")).getChaves();
+  return {chaves.begin(), chaves.end()};
 }
 
 struct IdiomaEntregue {
@@ -107,25 +77,13 @@ TEST_P(ArquivoIdiomaEntregue, TemAsChavesQueOProgramaProcuraComTexto) {
 
 TEST_P(ArquivoIdiomaEntregue, ImagemDeEntradaEUmJpegDe250PorDentroDoPacote) {
   if (!temPacote()) GTEST_SKIP() << "built without the artwork tool";
-  const std::string valor = LeitorIni::deArquivo(idm()).ler("fmEntrada", "imgEntrada", "");
-  const auto local = localizacaoDe(valor);
-  ASSERT_TRUE(local) << "imgEntrada=" << valor;
-  const std::string pacote = teste::lerArquivo(dat());
-  ASSERT_LE(local->offset + local->tamanho, static_cast<long long>(pacote.size()));
-
-  const std::string jpeg = pacote.substr(static_cast<size_t>(local->offset),
-                                         static_cast<size_t>(local->tamanho));
-  tjhandle descompressor = tjInitDecompress();
-  int largura = 0, altura = 0, subamostragem = 0, cores = 0;
-  const int rc = tjDecompressHeader3(descompressor,
-                                     reinterpret_cast<const unsigned char*>(jpeg.data()),
-                                     static_cast<unsigned long>(jpeg.size()), &largura, &altura,
-                                     &subamostragem, &cores);
-  tjDestroy(descompressor);
-  ASSERT_EQ(rc, 0) << "not a JPEG picture";
-  EXPECT_EQ(largura, 250);
-  EXPECT_EQ(altura, 250);
-  EXPECT_EQ(jpeg.substr(jpeg.size() - 2), "\xFF\xD9") << "the picture is cut short";
+  teste::InteracaoGravada interacao;
+  Idioma idioma(PASTA_DADOS, GetParam().base + ".idm", GetParam().base + ".dat", interacao);
+  const auto imagem = idioma.getImagem("fmEntrada", "imgEntrada");
+  ASSERT_TRUE(imagem);
+  EXPECT_EQ(imagem->largura, 250);
+  EXPECT_EQ(imagem->altura, 250);
+  EXPECT_TRUE(interacao.mensagens.empty());
 }
 
 TEST_P(ArquivoIdiomaEntregue, NaoSobraReferenciaDeImagemSemResolver) {

@@ -1,0 +1,121 @@
+#include "GerenciadorIdiomas.h"
+
+#include <algorithm>
+#include <system_error>
+#include <utility>
+
+#include "Caminhos.h"
+#include "LeitorIni.h"
+#include "Texto.h"
+
+namespace tessara {
+
+namespace {
+
+constexpr std::string_view EXTENSAO_IDIOMA = ".idm";
+
+}  // namespace
+
+GerenciadorIdiomas::GerenciadorIdiomas(std::filesystem::path diretorio, Interacao& interacao)
+    : diretorio_(std::move(diretorio)), interacao_(interacao) {
+  procurarIdiomas();
+}
+
+GerenciadorIdiomas& GerenciadorIdiomas::instancia() {
+  static GerenciadorIdiomas gerenciador(Caminhos::diretorioPrograma(), Interacao::global());
+  return gerenciador;
+}
+
+void GerenciadorIdiomas::procurarIdiomas() {
+  // A folder that cannot be listed has no languages.
+  std::vector<std::string> arquivos;
+  std::error_code erro;
+  for (std::filesystem::directory_iterator it(diretorio_, erro), fim; !erro && it != fim;
+       it.increment(erro)) {
+    std::string nome = it->path().filename().string();
+    std::error_code erroTipo;
+    if (nome.ends_with(EXTENSAO_IDIOMA) && it->is_regular_file(erroTipo)) {
+      arquivos.push_back(std::move(nome));
+    }
+  }
+  std::sort(arquivos.begin(), arquivos.end());
+
+  for (const auto& arquivo : arquivos) {
+    const auto ini = LeitorIni::deArquivo(diretorio_ / arquivo);
+    const std::string nome = ini.ler("EspecificacaoIdioma", "nomeIdioma", "");
+    if (nome.empty() || ini.ler("EspecificacaoIdioma", "codAplicacao", "") != CODIGO_APLICACAO) {
+      continue;
+    }
+    nomesIdiomas_.push_back(nome);
+    arquivosIdiomas_.push_back(arquivo.substr(0, arquivo.size() - EXTENSAO_IDIOMA.size()));
+  }
+
+  if (nomesIdiomas_.empty()) {
+    interacao_.mostrarMensagem("No language files were found. Please, reinstall your software.",
+                               Idioma::TITULO_MENSAGENS);
+    interacao_.pedirEncerramento();
+  }
+}
+
+Idioma* GerenciadorIdiomas::selecionarIdioma(std::string_view nome) {
+  const auto achado =
+      std::find_if(nomesIdiomas_.begin(), nomesIdiomas_.end(),
+                   [&](const std::string& n) { return texto::iguaisSemCaixa(n, nome); });
+  if (achado != nomesIdiomas_.end()) {
+    return carregarIdioma(static_cast<int>(achado - nomesIdiomas_.begin()));
+  }
+
+  interacao_.mostrarMensagem(
+      "The language you have selected was not found. Please, select another one.",
+      Idioma::TITULO_MENSAGENS);
+  if (escolherIdioma()) return idioma_.get();
+  if (!interacao_.encerramentoPedido()) {
+    interacao_.mostrarMensagem(
+        "The application could not be initialized because no language was selected.",
+        Idioma::TITULO_MENSAGENS);
+  }
+  interacao_.pedirEncerramento();
+  return nullptr;
+}
+
+bool GerenciadorIdiomas::escolherIdioma() {
+  const auto escolha = interacao_.escolherIdioma(nomesIdiomas_, indiceAtual_);
+  return escolha && carregarIdioma(*escolha) != nullptr;
+}
+
+Idioma* GerenciadorIdiomas::carregarIdioma(int indice) {
+  if (indice < 0 || indice >= static_cast<int>(arquivosIdiomas_.size())) return nullptr;
+  if (indice == indiceAtual_ && idioma_) return idioma_.get();
+  const std::string& arquivo = arquivosIdiomas_[static_cast<size_t>(indice)];
+  idioma_ = std::make_unique<Idioma>(diretorio_, arquivo + std::string(EXTENSAO_IDIOMA),
+                                     arquivo + ".dat", interacao_);
+  indiceAtual_ = indice;
+  return idioma_.get();
+}
+
+int GerenciadorIdiomas::indiceDoCodigo(std::string_view codigo) const {
+  for (size_t i = 0; i < arquivosIdiomas_.size(); ++i) {
+    const std::string_view arquivo = arquivosIdiomas_[i];
+    const std::string_view prefixo = arquivo.substr(0, codigo.size());
+    const bool fimOuRegiao = arquivo.size() == codigo.size() || arquivo[codigo.size()] == '-';
+    if (!codigo.empty() && texto::iguaisSemCaixa(prefixo, codigo) && fimOuRegiao) {
+      return static_cast<int>(i);
+    }
+  }
+  return -1;
+}
+
+std::string GerenciadorIdiomas::getTexto(std::string_view secao, std::string_view chave) const {
+  return idioma_ ? idioma_->getTexto(secao, chave) : std::string();
+}
+
+std::optional<Imagem> GerenciadorIdiomas::getImagem(std::string_view secao,
+                                                    std::string_view chave) {
+  return idioma_ ? idioma_->getImagem(secao, chave) : std::nullopt;
+}
+
+std::string GerenciadorIdiomas::getNomeIdiomaAtual() const {
+  return idioma_ ? idioma_->getNome() : std::string();
+}
+
+}  // namespace tessara
