@@ -36,7 +36,9 @@ void Inicializacao::iniciarEExecutar(AplicacaoTessara& aplicacao) {
   TratadorErros::definirIdiomas(&idiomas);
   // When nothing could be selected the user has been told and the end was requested;
   // start-up still runs so that the loop ends at its first turn.
-  idiomas.selecionarIdioma(configuracao.getIdioma());
+  // With no language files at all the manager has already said so; asking for one by name
+  // would only add a second message and an empty chooser.
+  if (!interacao.encerramentoPedido()) idiomas.selecionarIdioma(configuracao.getIdioma());
 
   // Deleted by hand at the end of start-up: when creating the windows fails, the splash
   // stays up behind the error message and goes away with the process.

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
+#include "FatalException.h"
+#include "NotFoundException.h"
 #include "RelatorioErro.h"
 
 namespace tessara {
@@ -42,6 +46,27 @@ TEST(RelatorioErro, OutroErroNuncaUsaOIdioma) {
   EXPECT_EQ(RelatorioErro::outro("0.1.0").texto,
             kGeral + "\n\nError information:\n\" v0.1.0 \"");
   EXPECT_EQ(RelatorioErro::outro("0.1.0").titulo, "Tessara");
+}
+
+}  // namespace
+}  // namespace tessara
+
+namespace tessara {
+namespace {
+
+template <typename E>
+RelatorioErro::Caixa caixaDe(const E& erro) {
+  return RelatorioErro::para(std::make_exception_ptr(erro), idioma(), "2.0");
+}
+
+TEST(RelatorioErro, ClassificaOQueFoiLancado) {
+  EXPECT_EQ(caixaDe(FatalException("sem midi", "SaidaMIDI", "SaidaMIDI()")).texto,
+            "exception/componentesMIDI, v2.0 \"");
+  // Our own exceptions are std::exceptions too, but they are reported as "anything else".
+  EXPECT_EQ(caixaDe(NotFoundException()).texto, RelatorioErro::outro("2.0").texto);
+  EXPECT_EQ(caixaDe(std::out_of_range("vector::at")).texto,
+            "geral/erroGeral\n\" std::out_of_range (vector::at), v2.0 \"");
+  EXPECT_EQ(caixaDe(42).titulo, "Tessara");
 }
 
 }  // namespace

@@ -1,6 +1,14 @@
 #include "RelatorioErro.h"
 
+#include <cxxabi.h>
+
+#include <cstdlib>
+#include <memory>
+#include <typeinfo>
+
 #include "Contato.h"
+#include "DException.h"
+#include "FatalException.h"
 
 namespace tessara {
 
@@ -21,6 +29,13 @@ std::string titulo(const RelatorioErro::Textos& textos) {
 std::string textoOuGeral(const RelatorioErro::Textos& textos, std::string_view secao,
                          std::string_view chave) {
   return textos ? textos(secao, chave) : RelatorioErro::textoGeral();
+}
+
+std::string nomeTipo(const std::type_info& tipo) {
+  int estado = 0;
+  std::unique_ptr<char, void (*)(void*)> nome(
+      abi::__cxa_demangle(tipo.name(), nullptr, nullptr, &estado), std::free);
+  return estado == 0 && nome ? std::string(nome.get()) : std::string(tipo.name());
 }
 
 std::string sufixoVersao(const std::string& versao) { return versao.empty() ? "" : ", v" + versao; }
@@ -46,6 +61,21 @@ RelatorioErro::Caixa RelatorioErro::outro(const std::string& versao) {
   std::string texto = contato();
   if (!versao.empty()) texto += "\n\nError information:\n\" v" + versao + " \"";
   return {texto, kTituloFixo};
+}
+
+RelatorioErro::Caixa RelatorioErro::para(const std::exception_ptr& erro, const Textos& textos,
+                                         const std::string& versao) {
+  try {
+    std::rethrow_exception(erro);
+  } catch (const FatalException&) {
+    return fatal(textos, versao);
+  } catch (const DException&) {
+    return outro(versao);  // our own family is never shown as a library error
+  } catch (const std::exception& e) {
+    return erroBiblioteca(textos, nomeTipo(typeid(e)), e.what(), versao);
+  } catch (...) {
+    return outro(versao);
+  }
 }
 
 }  // namespace tessara

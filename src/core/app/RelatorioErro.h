@@ -1,5 +1,6 @@
 #pragma once
 
+#include <exception>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -23,6 +24,11 @@ class RelatorioErro {
   static Caixa erroBiblioteca(const Textos& textos, const std::string& tipo,
                               const std::string& mensagem, const std::string& versao);
   static Caixa outro(const std::string& versao);
+
+  // The box for whatever was thrown: a fatal component error, an error of the runtime
+  // library (std::exception outside our own family), or anything else.
+  static Caixa para(const std::exception_ptr& erro, const Textos& textos,
+                    const std::string& versao);
 
   // Shown when no language is available yet.
   static std::string textoGeral();
