@@ -257,3 +257,23 @@ TEST_F(GerenciadorIdiomasTest, ImagensEAvisoPorIdiomaCarregado) {
 
 }  // namespace
 }  // namespace tessara
+
+namespace tessara {
+namespace {
+
+TEST(GerenciadorIdiomasCodigo, CodigoEscolheOArquivoPeloNome) {
+  teste::PastaTemporaria pasta;
+  teste::InteracaoGravada interacao;
+  for (const char* arquivo : {"en.idm", "pt-BR.idm", "ptx.idm"}) {
+    pasta.escrever(arquivo, arquivoIdioma(arquivo));
+  }
+  GerenciadorIdiomas g(pasta.caminho(), interacao);
+  EXPECT_EQ(g.indiceDoCodigo("en"), 0);
+  EXPECT_EQ(g.indiceDoCodigo("PT"), 1);      // region suffix after "-", letter case ignored
+  EXPECT_EQ(g.indiceDoCodigo("pt-br"), 1);
+  EXPECT_EQ(g.indiceDoCodigo("ptx"), 2);
+  for (const char* ruim : {"", "p", "e", "de", "pt-"}) EXPECT_EQ(g.indiceDoCodigo(ruim), -1) << ruim;
+}
+
+}  // namespace
+}  // namespace tessara
