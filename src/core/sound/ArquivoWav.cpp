@@ -1,0 +1,55 @@
+#include "ArquivoWav.h"
+
+#include <string>
+
+namespace tessara {
+
+namespace {
+
+constexpr uint32_t kBytesPorQuadro = ArquivoWav::CANAIS * 2;
+
+void escreverLE(std::string& destino, uint32_t valor, int bytes) {
+  for (int i = 0; i < bytes; ++i) destino.push_back(static_cast<char>((valor >> (8 * i)) & 0xFF));
+}
+
+}  // namespace
+
+ArquivoWav::ArquivoWav(const std::filesystem::path& caminho)
+    : arquivo_(caminho, std::ios::binary | std::ios::trunc) {
+  aberto_ = arquivo_.is_open();
+  if (aberto_) escreverCabecalho();
+}
+
+void ArquivoWav::escreverCabecalho() {
+  const auto dados = static_cast<uint32_t>(quadros_ * kBytesPorQuadro);
+  std::string cabecalho = "RIFF";
+  escreverLE(cabecalho, 36 + dados, 4);
+  cabecalho += "WAVEfmt ";
+  escreverLE(cabecalho, 16, 4);                      // size of the format chunk
+  escreverLE(cabecalho, 1, 2);                       // PCM
+  escreverLE(cabecalho, CANAIS, 2);
+  escreverLE(cabecalho, TAXA, 4);
+  escreverLE(cabecalho, TAXA * kBytesPorQuadro, 4);  // bytes per second
+  escreverLE(cabecalho, kBytesPorQuadro, 2);
+  escreverLE(cabecalho, 16, 2);                      // bits per sample
+  cabecalho += "data";
+  escreverLE(cabecalho, dados, 4);
+  arquivo_.seekp(0);
+  arquivo_.write(cabecalho.data(), static_cast<std::streamsize>(cabecalho.size()));
+  arquivo_.seekp(0, std::ios::end);
+}
+
+void ArquivoWav::acrescentar(const int16_t* amostras, size_t quadros) {
+  if (!aberto_ || quadros == 0) return;
+  std::string bytes;
+  bytes.reserve(quadros * kBytesPorQuadro);
+  for (size_t i = 0; i < quadros * CANAIS; ++i) {
+    escreverLE(bytes, static_cast<uint16_t>(amostras[i]), 2);
+  }
+  arquivo_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  quadros_ += quadros;
+  escreverCabecalho();
+  arquivo_.flush();
+}
+
+}  // namespace tessara
