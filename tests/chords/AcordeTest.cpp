@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Acorde.h"
+#include "AcordesTeste.h"
 #include "Cp1252.h"
 
 namespace tessara {
@@ -37,6 +38,17 @@ TEST(Acorde, IgualdadePeloCodigoCloneIndependente) {
   EXPECT_EQ(copia->getCodigo(), 5);
   EXPECT_FALSE(dm < *copia);
   EXPECT_TRUE(*copia < dm);
+}
+
+TEST(Acorde, DoCodigoTemONomeCanonicoDaGramatica) {
+  const int32_t diminuto = teste::codigo(0, {2, 5, 8});
+  const Acorde portugues(diminuto, Gramatica::Portugues);
+  const Acorde ingles(diminuto, Gramatica::Ingles);
+  EXPECT_EQ(portugues.getNome(), TXT("Cº(b5/6)"));
+  EXPECT_EQ(ingles.getNome(), TXT("Cº(b5)"));
+  EXPECT_EQ(portugues.getCodigo(), diminuto);
+  EXPECT_TRUE(portugues == ingles);
+  EXPECT_FALSE(Acorde(teste::codigo(0, {3, 6}), Gramatica::Ingles) == portugues);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "Especialista.h"
+
 namespace tessara {
 
 namespace {
@@ -9,6 +11,12 @@ namespace {
 bool acidente(char c) { return c == '#' || c == 'b'; }
 
 }  // namespace
+
+Acorde::Acorde(int32_t codigo, Gramatica gramatica)
+    : codigo_(codigo), nome_(Especialista::nomear(codigo, gramatica)) {}
+
+Acorde::Acorde(int32_t codigo)
+    : codigo_(codigo), nome_(Especialista::instancia().nomear(codigo)) {}
 
 std::unique_ptr<Acorde> Acorde::clonar() const {
   auto copia = std::make_unique<Acorde>();

@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "IdiomaAcordes.h"
+
 namespace tessara {
 
 // A chord as a name and a 32-bit chord code (root, degree flags, bass). Also the base of
@@ -11,7 +13,11 @@ namespace tessara {
 class Acorde {
  public:
   Acorde() = default;
+  // The name alone: the code stays 0, it is not worked out from the name.
   explicit Acorde(std::string nome) : nome_(std::move(nome)) {}
+  // The code with its canonical name in the grammar given, or in the current language's.
+  Acorde(int32_t codigo, Gramatica gramatica);
+  explicit Acorde(int32_t codigo);
   Acorde(const Acorde&) = default;
   Acorde& operator=(const Acorde&) = default;
   virtual ~Acorde() = default;

@@ -1,0 +1,307 @@
+#include "Especialista.h"
+
+#include <array>
+#include <cstdlib>
+
+#include "DataFormatException.h"
+#include "GerenciadorIdiomas.h"
+#include "Notas.h"
+#include "RaizNaoEncontradaException.h"
+#include "TabelaTokens.h"
+#include "Texto.h"
+
+namespace tessara {
+
+namespace {
+
+const std::array<std::string, Especialista::NUMERO_GRAFIAS> kGrafias = {
+    "C", "C#", "Db", "D", "D#", "Eb", "E", "F", "F#", "Gb", "G", "G#", "Ab", "A", "A#", "Bb", "B"};
+constexpr std::array<int, Especialista::NUMERO_GRAFIAS> kClasses = {0, 1, 1, 2, 3, 3, 4, 5, 6,
+                                                                   6, 7, 8, 8, 9, 10, 10, 11};
+constexpr std::array<int, NUMERO_NOTAS> kGrafiaSustenido = {0, 1, 3, 4, 6, 7, 8, 10, 11, 13, 14, 16};
+
+// One step up (sharps) and one step down (flats) from each written name.
+constexpr std::array<int, Especialista::NUMERO_GRAFIAS> kAcima = {1, 3, 3, 4, 6, 6, 7, 8, 10,
+                                                                 10, 11, 13, 13, 14, 16, 16, 0};
+constexpr std::array<int, Especialista::NUMERO_GRAFIAS> kAbaixo = {16, 0, 0, 2, 3, 3, 5, 6, 7,
+                                                                  7, 9, 10, 10, 12, 13, 13, 15};
+
+// Where each degree is stored: a second, tenth, twelfth or fourteenth folds onto the ninth,
+// third, fifth or seventh; the others are themselves.
+constexpr std::array<int, Especialista::NUMERO_GRAUS> kGrauGuardado = {
+    11, 12, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 3, 15, 16, 6, 18, 19, 9, 10};
+
+int32_t bitGrau(int grau) { return static_cast<int32_t>(1u << (26 - grau)); }
+
+bool acidente(char c) { return c == '#' || c == 'b'; }
+
+// The written name equal to the text ignoring case, or -1; no exception, because the parser
+// tries this after every separator.
+int procurarRaiz(std::string_view texto) {
+  if (texto.empty() || texto.size() > 2) return -1;
+  for (int i = 0; i < Especialista::NUMERO_GRAFIAS; ++i) {
+    if (texto::iguaisSemCaixa(texto, kGrafias[static_cast<size_t>(i)])) return i;
+  }
+  return -1;
+}
+
+struct Analise {
+  int32_t codigo = 0;
+  size_t inicioBaixo = std::string_view::npos;  // where the bass's name starts, if there is one
+  size_t fimRaiz = 0;
+};
+
+// Root, minor test, then tokens until the end; a separator followed by nothing but a note
+// name ends the name with that bass.
+Analise analisar(std::string_view nome, const IdiomaAcordes& idioma) {
+  Analise analise;
+  size_t p = nome.size() > 1 && acidente(nome[1]) ? 2 : 1;
+  analise.fimRaiz = std::min(p, nome.size());
+  const int raiz = Especialista::lerRaiz(nome.substr(0, analise.fimRaiz), idioma);
+  int32_t codigo = Especialista::setRaiz(0, raiz) | bitGrau(6) | bitGrau(3);
+
+  const std::string_view resto = nome.substr(analise.fimRaiz);
+  if (!resto.starts_with("maj")) {
+    const size_t menor = resto.starts_with("min") ? 3 : resto.starts_with("m") ? 1 : 0;
+    if (menor > 0) codigo = (codigo & ~bitGrau(3)) | bitGrau(2);
+    p += menor;
+  }
+
+  const TabelaTokens& tabela = TabelaTokens::de(idioma.gramatica);
+  while (p < nome.size()) {
+    const TabelaTokens::Token* token = tabela.procurar(nome, p);
+    if (token == nullptr) throw DataFormatException(std::string(nome));
+    p += token->texto.size();
+    codigo = (codigo & ~token->desligar) | token->ligar;
+    if (token->separador) {
+      const int baixo = procurarRaiz(nome.substr(p));
+      if (baixo >= 0) {
+        analise.inicioBaixo = p;
+        codigo = Especialista::setBaixo(codigo, baixo);
+        break;
+      }
+    }
+  }
+  analise.codigo = codigo;
+  return analise;
+}
+
+// The name is built by appending parts; the parenthesised list separates its items with "/".
+class Nomeador {
+ public:
+  Nomeador(int32_t codigo, Gramatica gramatica)
+      : codigo_(codigo), ingles_(gramatica == Gramatica::Ingles) {}
+
+  std::string nome() {
+    nome_ = Especialista::nomeGrafia(Especialista::getRaiz(codigo_));
+    const bool terca = tem(2) || tem(3);
+    const bool diminuto = tem(2) && tem(5) && tem(8);
+    if (tem(2)) nome_ += diminuto ? "\xBA" : "m";  // "º"
+    const Antes antes = ingles_ ? antesDaSetimaIngles(terca) : antesDaSetimaPortugues(terca);
+    // Without any third the name says so with "5" after the root; the grammar reads a bare
+    // "4" or "7" as keeping the third, so those move into the list.
+    if (antes.semTerca) nome_ += "5";
+    if (!antes.semTerca) setimas(antes.algoAntes);
+    listar(antes);
+    if (aberto_) nome_ += ")";
+    const int baixo = Especialista::getBaixo(codigo_);
+    if (baixo >= 0) nome_ += "/" + Especialista::nomeGrafia(baixo);
+    return std::move(nome_);
+  }
+
+ private:
+  struct Antes {
+    bool algoAntes = false;    // something stands before the seventh: it is written "/7"
+    bool nonaNomeada = false;  // "sus2" or "add9" already named the ninth
+    bool semTerca = false;     // the "5" mark is needed
+  };
+
+  bool tem(int grau) const { return Especialista::temGrau(codigo_, grau); }
+
+  Antes antesDaSetimaPortugues(bool terca) {
+    Antes antes;
+    antes.semTerca = !terca;
+    if (tem(4) && terca) {
+      nome_ += "4";
+      antes.algoAntes = true;
+    }
+    return antes;
+  }
+
+  // "sus" only for a chord without a third; "4" also reads as the minor seventh.
+  Antes antesDaSetimaIngles(bool terca) {
+    Antes antes;
+    if (tem(4)) {
+      nome_ += !terca ? "sus4" : tem(9) ? "4" : "add4";
+      antes.algoAntes = true;
+    } else if (tem(12) && (!terca || !tem(9))) {
+      nome_ += !terca ? "sus2" : "add9";
+      antes.algoAntes = true;
+      antes.nonaNomeada = true;
+    }
+    antes.semTerca = !terca && !tem(4) && !tem(12);
+    return antes;
+  }
+
+  void setimas(bool algoAntes) {
+    if (tem(9)) {
+      nome_ += algoAntes ? "/7" : "7";
+      if (tem(10)) nome_ += "/7M";
+    } else if (tem(10)) {
+      nome_ += algoAntes ? "/7M" : "7M";
+    }
+  }
+
+  void item(const char* texto) {
+    nome_ += aberto_ ? "/" : "(";
+    aberto_ = true;
+    nome_ += texto;
+  }
+
+  void listar(const Antes& antes) {
+    if (antes.semTerca) {
+      if (tem(4) && !ingles_) item("4");
+      if (tem(9)) item("7");
+      if (tem(10)) item("7M");
+    }
+    if (tem(5)) item("b5");
+    if (tem(7)) item("#5");
+    // The English "6" reads as the thirteenth; there "º" alone says the diminished seventh.
+    if (tem(8) && (!ingles_ || tem(19))) item("6");
+    if (tem(12)) {
+      if (!ingles_ || tem(9)) {
+        item("9");
+      } else if (!antes.nonaNomeada) {
+        item("add9");  // the English "9" would add the seventh
+      }
+    }
+    if (tem(13)) item("#9");
+    if (tem(11)) item("b9");
+    if (tem(15)) item("11");
+    if (tem(16)) item("#11");
+    if (tem(19)) item("13");
+    const bool decimaTerceiraMenorSemQuinta = ingles_ && tem(18);  // English "b13" drops the fifth
+    if (tem(18) && (!ingles_ || !tem(6))) item("b13");
+    if (!tem(5) && !tem(6) && !tem(7) && !decimaTerceiraMenorSemQuinta) item("omitt5");
+  }
+
+  int32_t codigo_;
+  bool ingles_;
+  bool aberto_ = false;
+  std::string nome_;
+};
+
+}  // namespace
+
+Especialista& Especialista::instancia() {
+  static Especialista especialista(GerenciadorIdiomas::instancia());
+  return especialista;
+}
+
+IdiomaAcordes Especialista::idiomaAtual() const { return IdiomaAcordes::de(idiomas_); }
+
+const std::string& Especialista::nomeGrafia(int indice) {
+  static const std::string vazio;
+  if (indice < 0 || indice >= NUMERO_GRAFIAS) return vazio;
+  return kGrafias[static_cast<size_t>(indice)];
+}
+
+int Especialista::classeGrafia(int indice) {
+  if (indice < 0 || indice >= NUMERO_GRAFIAS) return -1;
+  return kClasses[static_cast<size_t>(indice)];
+}
+
+int Especialista::grafiaDaClasse(int classe) {
+  return kGrafiaSustenido[static_cast<size_t>(((classe % NUMERO_NOTAS) + NUMERO_NOTAS) % NUMERO_NOTAS)];
+}
+
+bool Especialista::temGrau(int32_t codigo, int grau) {
+  if (grau < 0 || grau >= NUMERO_GRAUS) return false;
+  return (codigo & bitGrau(grau)) != 0;
+}
+
+int32_t Especialista::setRaiz(int32_t codigo, int raiz) {
+  return static_cast<int32_t>(static_cast<uint32_t>(codigo) | (static_cast<uint32_t>(raiz & 31) << 27));
+}
+
+int32_t Especialista::setBaixo(int32_t codigo, int baixo) { return codigo | ((baixo + 1) & 31); }
+
+int32_t Especialista::setGrau(int32_t codigo, int grau, bool ligado) {
+  if (grau < 0 || grau >= NUMERO_GRAUS) return codigo;
+  const int32_t bit = bitGrau(kGrauGuardado[static_cast<size_t>(grau)]);
+  return ligado ? (codigo | bit) : (codigo & ~bit);
+}
+
+int Especialista::lerRaiz(std::string_view texto, const IdiomaAcordes& idioma) {
+  const int raiz = procurarRaiz(texto);
+  if (raiz < 0) throw RaizNaoEncontradaException(idioma.textoRaizInvalida + std::string(texto));
+  return raiz;
+}
+
+int32_t Especialista::interpretar(std::string_view nome, const IdiomaAcordes& idioma) {
+  return analisar(nome, idioma).codigo;
+}
+
+std::string Especialista::nomear(int32_t codigo, Gramatica gramatica) {
+  return Nomeador(codigo, gramatica).nome();
+}
+
+int32_t Especialista::codigoDasNotas(std::span<const int> notas, int raiz, const IdiomaAcordes& idioma) {
+  if (raiz < 0) throw RaizNaoEncontradaException(idioma.textoRaizInvalida);
+  // 64 bits: the differences below cannot overflow whatever the notes are.
+  const int64_t r0 = raiz;
+  int64_t r = r0;
+  int64_t grave = -1;
+  int32_t codigo = 0;
+  for (const int nota : notas) {
+    if (nota < 0) continue;  // a silent string
+    const int64_t n = nota;
+    if (grave < 0) {
+      grave = n;
+      // The root taken down by octaves to the lowest note or below it.
+      if (r > grave) r -= ((r - grave + 11) / 12) * 12;
+    }
+    const int64_t d = std::llabs((n > r0 ? r0 : r) - n);
+    int64_t k = d > 24 ? (d % 12) + 12 : d % 24;
+    if (k == 0 || k == 12) continue;  // unison or octave
+    if (k > 12) --k;
+    --k;
+    // Fifteen semitones are an augmented ninth only above a major third; eighteen an
+    // augmented eleventh only above some fifth.
+    if (k == 13 && !temGrau(codigo, 3)) k = 2;
+    if (k == 16 && !temGrau(codigo, 6) && !temGrau(codigo, 5) && !temGrau(codigo, 7)) k = 5;
+    codigo = setGrau(codigo, static_cast<int>(k), true);
+  }
+  const int raizEscrita = grafiaDaClasse(static_cast<int>(r % NUMERO_NOTAS));
+  codigo = setRaiz(codigo, raizEscrita);
+  if (grave >= 0) {
+    const int baixo = grafiaDaClasse(static_cast<int>(grave % NUMERO_NOTAS));
+    if (baixo != raizEscrita) codigo = setBaixo(codigo, baixo);
+  }
+  return codigo;
+}
+
+std::string Especialista::transpor(std::string_view nome, int passos, int direcao,
+                                   const IdiomaAcordes& idioma) {
+  const Analise analise = analisar(nome, idioma);
+  int raiz = getRaiz(analise.codigo);
+  int baixo = getBaixo(analise.codigo);
+  if (passos > 0 && (direcao == ACIMA || direcao == ABAIXO)) {
+    const auto& proximo = direcao == ACIMA ? kAcima : kAbaixo;
+    // After the first step every name is in a cycle of twelve.
+    const int efetivos = 1 + (passos - 1) % NUMERO_NOTAS;
+    for (int i = 0; i < efetivos; ++i) {
+      raiz = proximo[static_cast<size_t>(raiz)];
+      if (baixo >= 0) baixo = proximo[static_cast<size_t>(baixo)];
+    }
+  }
+  // Everything but the root and the bass stays exactly as written. The bass is rewritten
+  // where the parser found it, after whichever separator.
+  const size_t fimSufixo = baixo >= 0 ? analise.inicioBaixo : nome.size();
+  std::string resultado = nomeGrafia(raiz);
+  resultado.append(nome.substr(analise.fimRaiz, fimSufixo - analise.fimRaiz));
+  if (baixo >= 0) resultado += nomeGrafia(baixo);
+  return resultado;
+}
+
+}  // namespace tessara

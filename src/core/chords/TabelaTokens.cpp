@@ -1,0 +1,112 @@
+#include "TabelaTokens.h"
+
+#include <cstdlib>
+
+#include "Especialista.h"
+
+namespace tessara {
+
+// A group of tokens sharing one action: degrees set (+g) or cleared (-g), left to right.
+// Degree 0 never appears in an action, so the sign is enough.
+struct TabelaTokens::Grupo {
+  std::vector<std::string_view> tokens;
+  std::vector<int> acoes;
+  bool separador = false;
+};
+
+const TabelaTokens& TabelaTokens::de(Gramatica gramatica) {
+  // Token lists that both grammars share. "º" (0xBA), "°" (0xB0) and "ø" (0xF8) are the
+  // single CP1252 bytes the names hold.
+  static const std::vector<std::string_view> separadores = {"(", ")", ".", ",", "|", "/", "\\"};
+  static const std::vector<std::string_view> quintaDiminuta = {"b5", "5b", "-5", "5-"};
+  static const std::vector<std::string_view> quintaAumentada = {"+5", "5+", "5#", "#5", "aug5", "5aug", "aug"};
+  static const std::vector<std::string_view> setimaMaior = {"7M", "M7", "7+", "+7", "7#", "#7", "7maj", "maj7"};
+  static const std::vector<std::string_view> setima = {"7", "dom7"};
+  static const std::vector<std::string_view> nonaMenor = {"b9", "9b", "-9", "9-"};
+  static const std::vector<std::string_view> nonaAumentada = {"#9", "9#", "M9", "9M"};
+  static const std::vector<std::string_view> decimaPrimeiraAumentada = {"11#", "#11", "11+", "+11"};
+  static const std::vector<std::string_view> decimaTerceiraMenor = {"13b", "b13", "13-", "-13"};
+  static const std::vector<std::string_view> diminuto = {"dim7", "dim", "o", "\xBA", "\xB0"};
+  static const std::vector<std::string_view> meioDiminuto = {"half-dim", "\xF8"};
+
+  static const TabelaTokens portugues({
+      {{"sus9", "sus2"}, {+12, -3}},
+      {{"4", "sus4", "add4", "sus"}, {+4}},
+      {quintaDiminuta, {-6, +5}},
+      {{"omitt5"}, {-6}},
+      {quintaAumentada, {-6, +7}},
+      {{"5"}, {-3}},
+      {{"6"}, {+8}},
+      {setimaMaior, {+10}},
+      {setima, {+9}},
+      {nonaMenor, {+11}},
+      {nonaAumentada, {+13}},
+      {{"9", "add9", "2"}, {+12}},
+      {decimaPrimeiraAumentada, {+16}},
+      {{"11"}, {+15}},
+      {decimaTerceiraMenor, {+18}},
+      {{"13"}, {+19}},
+      {diminuto, {+8, -3, +2, -6, +5}},
+      {meioDiminuto, {-3, +2, -6, +5, +9}},
+      {separadores, {}, true},
+  });
+  static const TabelaTokens ingles({
+      {{"4"}, {+4, +9}},
+      {{"add4"}, {+4}},
+      {{"sus9", "sus2"}, {+12, -3}},
+      {{"sus4", "sus"}, {+4, -3}},
+      {quintaDiminuta, {-6, +5}},
+      {{"omitt5"}, {-6}},
+      {quintaAumentada, {-6, +7}},
+      {{"5"}, {-3}},
+      {{"6"}, {+19}},
+      {setimaMaior, {+10}},
+      {setima, {+9}},
+      {nonaMenor, {+11}},
+      {nonaAumentada, {+13}},
+      {{"9"}, {+12, +9}},
+      {{"add9", "2"}, {+12}},
+      {decimaPrimeiraAumentada, {+16}},
+      {{"11"}, {+15}},
+      {decimaTerceiraMenor, {-6, +18}},
+      {{"13"}, {+19}},
+      {diminuto, {+8, -3, +2, -6, +5}},
+      {meioDiminuto, {-3, +2, -6, +5, +9}},
+      {separadores, {}, true},
+  });
+  return gramatica == Gramatica::Portugues ? portugues : ingles;
+}
+
+TabelaTokens::TabelaTokens(const std::vector<Grupo>& grupos) {
+  for (const auto& grupo : grupos) {
+    // The actions folded into two masks; no group names a degree twice, so order is kept.
+    int32_t desligar = 0;
+    int32_t ligar = 0;
+    for (const int acao : grupo.acoes) {
+      const int32_t bit = Especialista::setGrau(0, std::abs(acao), true);
+      if (acao > 0) {
+        ligar |= bit;
+        desligar &= ~bit;
+      } else {
+        desligar |= bit;
+        ligar &= ~bit;
+      }
+    }
+    for (const auto texto : grupo.tokens) {
+      porInicial_[static_cast<unsigned char>(texto.front())].push_back(
+          static_cast<uint16_t>(tokens_.size()));
+      tokens_.push_back({texto, desligar, ligar, grupo.separador});
+    }
+  }
+}
+
+const TabelaTokens::Token* TabelaTokens::procurar(std::string_view nome, size_t posicao) const {
+  if (posicao >= nome.size()) return nullptr;
+  const std::string_view resto = nome.substr(posicao);
+  for (const uint16_t i : porInicial_[static_cast<unsigned char>(resto.front())]) {
+    if (resto.starts_with(tokens_[i].texto)) return &tokens_[i];
+  }
+  return nullptr;
+}
+
+}  // namespace tessara

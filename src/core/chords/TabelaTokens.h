@@ -1,0 +1,41 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "IdiomaAcordes.h"
+
+namespace tessara {
+
+// The tokens that may follow a chord's root in one grammar, in the order the parser tries
+// them, each with what it does to the degree flags of the chord code.
+class TabelaTokens {
+ public:
+  struct Token {
+    std::string_view texto;
+    int32_t desligar;  // degree bits cleared, then
+    int32_t ligar;     // degree bits set
+    bool separador;    // one of ( ) . , | / and the backslash: a bass may follow
+  };
+
+  static const TabelaTokens& de(Gramatica gramatica);
+
+  // The first token, in table order, that the name begins with at `posicao`; nothing when none.
+  const Token* procurar(std::string_view nome, size_t posicao) const;
+
+  // Every token, in table order (for tests and tools that explore the grammar).
+  const std::vector<Token>& tokens() const { return tokens_; }
+
+ private:
+  struct Grupo;
+  explicit TabelaTokens(const std::vector<Grupo>& grupos);
+
+  std::vector<Token> tokens_;
+  // Indexes into tokens_ by the token's first byte, keeping table order: at a given position
+  // only the tokens that start with that byte can match.
+  std::array<std::vector<uint16_t>, 256> porInicial_;
+};
+
+}  // namespace tessara

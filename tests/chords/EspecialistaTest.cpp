@@ -1,0 +1,339 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <vector>
+
+#include "AcordesTeste.h"
+#include "DataFormatException.h"
+#include "GerenciadorIdiomas.h"
+#include "InteracaoGravada.h"
+#include "PastaTemporaria.h"
+#include "RaizNaoEncontradaException.h"
+
+namespace tessara {
+namespace {
+
+using E = Especialista;
+using teste::graus;
+using teste::ingles;
+using teste::portugues;
+
+constexpr int C = 0, CS = 1, DB = 2, D = 3, DS = 4, EB = 5, MI = 6, F = 7, FS = 8, GB = 9, G = 10,
+              GS = 11, AB = 12, A = 13, AS = 14, BB = 15, B = 16;
+
+TEST(CodigoAcorde, CamposEGrausDobrados) {
+  int32_t c = E::setGrau(0, 1, true);  // a second is kept as the ninth
+  EXPECT_FALSE(E::temGrau(c, 1));
+  EXPECT_TRUE(E::temGrau(c, 12));
+  const int dobrados[][2] = {{0, 11}, {1, 12}, {14, 3}, {17, 6}, {20, 9}, {21, 10}, {8, 8}};
+  for (const auto& [grau, guardado] : dobrados) {
+    EXPECT_EQ(graus(E::setGrau(0, grau, true)), std::vector<int>{guardado}) << grau;
+  }
+  c = E::setGrau(E::setGrau(c, 3, true), 12, false);
+  EXPECT_EQ(graus(c), std::vector<int>{3});
+  EXPECT_EQ(E::setGrau(c, 22, true), c);  // no such degree
+  EXPECT_FALSE(E::temGrau(-1, 22));
+
+  const int32_t si = E::setGrau(E::setRaiz(0, B), 3, true);
+  EXPECT_LT(si, 0);  // root B fills the sign bit
+  EXPECT_EQ(E::getRaiz(si), B);
+  EXPECT_EQ(E::getClasseRaiz(si), 11);
+  EXPECT_EQ(E::getBaixo(si), -1);
+  EXPECT_EQ(E::setBaixo(0, C), 1);
+  EXPECT_EQ(E::getBaixo(E::setBaixo(si, GB)), GB);
+  EXPECT_EQ(E::getClasseRaiz(E::setRaiz(0, DB)), 1);
+}
+
+TEST(CodigoAcorde, GrafiasForaDaTabela) {
+  EXPECT_EQ(E::nomeGrafia(AB), "Ab");
+  EXPECT_EQ(E::nomeGrafia(17), "");
+  EXPECT_EQ(E::nomeGrafia(-1), "");
+  EXPECT_EQ(E::classeGrafia(31), -1);
+  EXPECT_EQ(E::getClasseRaiz(E::setRaiz(0, 31)), -1);
+  EXPECT_EQ(E::grafiaDaClasse(-1), B);
+  EXPECT_EQ(E::grafiaDaClasse(13), CS);
+  EXPECT_EQ(E::nomear(E::setRaiz(0, 31), Gramatica::Ingles), "5(omitt5)");  // no crash
+}
+
+TEST(LerRaiz, NomeInteiroSemCaixa) {
+  const char* nomes[] = {"C", "C#", "Db", "D", "D#", "Eb", "E", "F", "F#",
+                         "Gb", "G", "G#", "Ab", "A", "A#", "Bb", "B"};
+  for (int i = 0; i < E::NUMERO_GRAFIAS; ++i) EXPECT_EQ(E::lerRaiz(nomes[i], ingles()), i);
+  EXPECT_EQ(E::lerRaiz("db", ingles()), DB);
+  EXPECT_EQ(E::lerRaiz("bB", ingles()), BB);
+  for (const char* recusado : {"", "H", "Cb", "E#", "Fb", "B#", "C#m", "CC", "#"}) {
+    try {
+      E::lerRaiz(recusado, portugues());
+      ADD_FAILURE() << recusado;
+    } catch (const RaizNaoEncontradaException& e) {
+      EXPECT_EQ(e.getMensagem(), TXT("Não foi encontrada raiz para o acorde: nota fundamental "
+                                     "inválida ") + recusado);
+      EXPECT_TRUE(e.getRastro().empty());
+    }
+  }
+}
+
+struct CasoLeitura {
+  const char* nome;
+  int raiz;
+  std::vector<int> graus;
+  int baixo;
+};
+
+void verificarLeituras(const std::vector<CasoLeitura>& casos, const IdiomaAcordes& idioma) {
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.nome);
+    const int32_t c = E::interpretar(TXT(caso.nome), idioma);
+    EXPECT_EQ(E::getRaiz(c), caso.raiz);
+    EXPECT_EQ(graus(c), caso.graus);
+    EXPECT_EQ(E::getBaixo(c), caso.baixo);
+  }
+}
+
+TEST(Interpretar, GramaticaPortuguesa) {
+  verificarLeituras(
+      {
+          {"C", C, {3, 6}, -1},           {"Cm7", C, {2, 6, 9}, -1},
+          {"C7M", C, {3, 6, 10}, -1},     {"Cmaj7", C, {3, 6, 10}, -1},
+          {"CM7", C, {3, 6, 10}, -1},     {"C7+", C, {3, 6, 10}, -1},
+          {"Csus4", C, {3, 4, 6}, -1},    {"C4", C, {3, 4, 6}, -1},
+          {"Csus2", C, {6, 12}, -1},      {"C5", C, {6}, -1},
+          {"Cº", C, {2, 5, 8}, -1},       {"Cdim7", C, {2, 5, 8}, -1},
+          {"C°", C, {2, 5, 8}, -1},       {"Cø", C, {2, 5, 9}, -1},
+          {"Chalf-dim", C, {2, 5, 9}, -1}, {"C7(9)", C, {3, 6, 9, 12}, -1},
+          {"C7/9", C, {3, 6, 9, 12}, -1}, {"C7.9", C, {3, 6, 9, 12}, -1},
+          {"C9", C, {3, 6, 12}, -1},      {"C6", C, {3, 6, 8}, -1},
+          {"C7M9", C, {3, 6, 10, 12}, -1}, {"C(b13)", C, {3, 6, 18}, -1},
+          {"C7(b5)", C, {3, 5, 9}, -1},   {"Caug", C, {3, 7}, -1},
+          {"Comitt5", C, {3}, -1},        {"C7(11+/13)", C, {3, 6, 9, 16, 19}, -1},
+          {"Cmin7", C, {2, 6, 9}, -1},    {"C/E", C, {3, 6}, MI},
+          {"C7(b9)/E", C, {3, 6, 9, 11}, MI}, {"C|E", C, {3, 6}, MI},
+          {"C/", C, {3, 6}, -1},          {"Db", DB, {3, 6}, -1},
+          {"c#m", CS, {2, 6}, -1},        {"Bbm7/Ab", BB, {2, 6, 9}, AB},
+          {"F#7\\a#", FS, {3, 6, 9}, AS},
+      },
+      portugues());
+}
+
+TEST(Interpretar, GramaticaInglesa) {
+  verificarLeituras(
+      {
+          {"C9", C, {3, 6, 9, 12}, -1},    {"Csus4", C, {4, 6}, -1},
+          {"Csus", C, {4, 6}, -1},         {"C4", C, {3, 4, 6, 9}, -1},
+          {"Cadd4", C, {3, 4, 6}, -1},     {"C6", C, {3, 6, 19}, -1},
+          {"C(b13)", C, {3, 18}, -1},      {"Cadd9", C, {3, 6, 12}, -1},
+          {"C2", C, {3, 6, 12}, -1},       {"C7sus4", C, {4, 6, 9}, -1},
+          {"Cm7b5", C, {2, 5, 9}, -1},     {"Cdim", C, {2, 5, 8}, -1},
+          {"C7#9", C, {3, 6, 9, 10, 12}, -1},  // "7#" is the major seventh here
+          {"Cmaj7/G", C, {3, 6, 10}, G},
+      },
+      ingles());
+}
+
+TEST(Interpretar, Recusas) {
+  struct Caso {
+    const char* nome;
+    const IdiomaAcordes& idioma;
+    bool raiz;  // refused for its root, else for the rest
+  };
+  const Caso casos[] = {
+      {"Cmaj", portugues(), false}, {"Cmajor", ingles(), false}, {"C/X", portugues(), false},
+      {"C/E7", portugues(), false}, {"CB", portugues(), false},  {"Cmm", ingles(), false},
+      {"C7 ", ingles(), false},     {"C:", portugues(), false},  {"H", portugues(), true},
+      {"Cb", ingles(), true},       {"Cb13", ingles(), true},    {"", portugues(), true},
+      {"E#m", portugues(), true},   {"/", ingles(), true},       {"\xE9", ingles(), true},
+  };
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.nome);
+    if (caso.raiz) {
+      EXPECT_THROW(E::interpretar(caso.nome, caso.idioma), RaizNaoEncontradaException);
+      continue;
+    }
+    try {
+      E::interpretar(caso.nome, caso.idioma);
+      ADD_FAILURE();
+    } catch (const DataFormatException& e) {
+      EXPECT_EQ(e.getMensagem(), caso.nome);
+    }
+  }
+}
+
+TEST(Interpretar, RecusaNaoDeixaCodigoParcialNemAceitaEntradaLonga) {
+  const std::string longo = "C7" + std::string(10000, '/') + "9";
+  EXPECT_EQ(graus(E::interpretar(longo, portugues())), (std::vector<int>{3, 6, 9, 12}));
+  EXPECT_THROW(E::interpretar("C" + std::string(10000, '7') + "x", ingles()), DataFormatException);
+  EXPECT_THROW(E::interpretar(std::string(10000, '\xFF'), ingles()), RaizNaoEncontradaException);
+}
+
+TEST(Nomear, ExemplosDasDuasGramaticas) {
+  struct Caso {
+    std::vector<int> graus;
+    int baixo;
+    const char* portugues;
+    const char* ingles;
+  };
+  const Caso casos[] = {
+      {{3, 6}, -1, "C", "C"},
+      {{2, 6, 9}, -1, "Cm7", "Cm7"},
+      {{3, 6, 10}, -1, "C7M", "C7M"},
+      {{3, 4, 6, 9}, -1, "C4/7", "C4/7"},
+      {{2, 5, 8}, -1, "Cº(b5/6)", "Cº(b5)"},
+      {{2, 5, 9}, -1, "Cm7(b5)", "Cm7(b5)"},
+      {{3, 6, 9, 12}, -1, "C7(9)", "C7(9)"},
+      {{3, 6, 12, 15}, -1, "C(9/11)", "Cadd9(11)"},
+      {{3, 6}, MI, "C/E", "C/E"},
+      {{3, 6, 12}, -1, "C(9)", "Cadd9"},
+      {{4, 6}, -1, "C5(4)", "Csus4"},
+      {{3, 6, 19}, -1, "C(13)", "C(13)"},
+      {{3, 18}, -1, "C(b13/omitt5)", "C(b13)"},
+      {{3, 6, 9, 11, 19}, GB, "C7(b9/13)/Gb", "C7(b9/13)/Gb"},
+      // The power chord and the chords without a third: "5" after the root.
+      {{6}, -1, "C5", "C5"},
+      {{6, 12}, -1, "C5(9)", "Csus2"},
+      {{4, 6, 9}, -1, "C5(4/7)", "Csus4/7"},
+      {{6, 9}, -1, "C5(7)", "C5(7)"},
+      // "sus" only without a third.
+      {{2, 6, 9, 12}, -1, "Cm7(9)", "Cm7(9)"},
+      {{2, 6, 12}, -1, "Cm(9)", "Cmadd9"},
+      {{2, 4, 6}, -1, "Cm4", "Cmadd4"},
+      {{4, 6, 12}, -1, "C5(4/9)", "Csus4(add9)"},
+      // Both sevenths, both altered fifths, no fifth at all.
+      {{3, 6, 9, 10}, -1, "C7/7M", "C7/7M"},
+      {{3, 5, 7, 9}, -1, "C7(b5/#5)", "C7(b5/#5)"},
+      {{3, 9}, -1, "C7(omitt5)", "C7(omitt5)"},
+  };
+  for (const auto& caso : casos) {
+    const int32_t c = teste::codigo(C, caso.graus, caso.baixo);
+    EXPECT_EQ(E::nomear(c, Gramatica::Portugues), TXT(caso.portugues));
+    EXPECT_EQ(E::nomear(c, Gramatica::Ingles), TXT(caso.ingles));
+  }
+  EXPECT_EQ(E::nomear(E::interpretar("c#m", portugues()), Gramatica::Portugues), "C#m");
+}
+
+TEST(CodigoDasNotas, FormaDeMiMaiorNoViolao) {
+  const std::vector<int> notas = {40, 47, 52, 56, 59, 64};
+  const int32_t c = E::codigoDasNotas(notas, 40, portugues());
+  EXPECT_EQ(E::getRaiz(c), MI);
+  EXPECT_EQ(graus(c), (std::vector<int>{3, 6}));
+  EXPECT_EQ(E::getBaixo(c), -1);
+
+  // C7 with E in the bass and two silent strings: the root's octave does not matter.
+  const std::vector<int> c7 = {-1, 52, 48, 55, 58, -1};
+  const int32_t comBaixo = E::codigoDasNotas(c7, 60, ingles());
+  EXPECT_EQ(E::getRaiz(comBaixo), C);
+  EXPECT_EQ(graus(comBaixo), (std::vector<int>{3, 6, 9}));
+  EXPECT_EQ(E::getBaixo(comBaixo), MI);
+}
+
+TEST(CodigoDasNotas, NonaAumentadaEDecimaPrimeiraDependemDoQueVeioAntes) {
+  // Fifteen semitones above C: an augmented ninth above the major third, else a minor third.
+  EXPECT_EQ(graus(E::codigoDasNotas(std::vector<int>{48, 52, 63}, 48, ingles())),
+            (std::vector<int>{3, 13}));
+  EXPECT_EQ(graus(E::codigoDasNotas(std::vector<int>{48, 63, 64}, 48, ingles())),
+            (std::vector<int>{2, 3}));
+  // Eighteen semitones: an augmented eleventh above a fifth, else a diminished fifth.
+  EXPECT_EQ(graus(E::codigoDasNotas(std::vector<int>{48, 55, 66}, 48, ingles())),
+            (std::vector<int>{6, 16}));
+  EXPECT_EQ(graus(E::codigoDasNotas(std::vector<int>{48, 66}, 48, ingles())),
+            (std::vector<int>{5}));
+}
+
+TEST(CodigoDasNotas, NotasGravesSemRestoNegativoESemRaiz) {
+  // Notes below 12: the root goes below zero, its pitch class stays B.
+  const int32_t c = E::codigoDasNotas(std::vector<int>{2, 6, 11}, 11, ingles());
+  EXPECT_EQ(E::getRaiz(c), B);
+  EXPECT_EQ(E::getBaixo(c), D);
+  EXPECT_EQ(graus(c), (std::vector<int>{2, 6}));
+  EXPECT_EQ(E::getRaiz(E::codigoDasNotas(std::vector<int>{-1, -1}, 0, ingles())), C);
+  EXPECT_EQ(E::getRaiz(E::codigoDasNotas(std::vector<int>{0, INT_MAX}, INT_MAX, ingles())), G);
+  try {
+    E::codigoDasNotas(std::vector<int>{40, 44}, -1, ingles());
+    ADD_FAILURE();
+  } catch (const RaizNaoEncontradaException& e) {
+    EXPECT_EQ(e.getMensagem(), TXT("Não foi encontrada raiz para o acorde: invalid root note "));
+  }
+}
+
+TEST(Transpor, RaizEBaixoReescritosORestoComoEscrito) {
+  struct Caso {
+    const char* nome;
+    int passos;
+    int direcao;
+    const char* esperado;
+  };
+  const Caso casos[] = {
+      {"Db7/Ab", 1, E::ACIMA, "D7/A"},
+      {"C#m", 1, E::ABAIXO, "Cm"},
+      {"Bb", 2, E::ACIMA, "C"},
+      {"Am", 1, E::ABAIXO, "Abm"},
+      {"C/G", 1, E::ABAIXO, "B/Gb"},
+      {"B7(9)", 1, E::ACIMA, "C7(9)"},
+      {"c7M(9)", 0, E::ACIMA, "C7M(9)"},  // no step: the root is still written out
+      {"Dbm", 3, 2, "Dbm"},              // no such direction
+      {"C", 13, E::ACIMA, "C#"},
+      {"Db", 12, E::ACIMA, "C#"},
+      {"E", INT_MAX, E::ABAIXO, "A"},
+      {"F#m7\\C#", 1, E::ABAIXO, "Fm7\\C"},
+      // The bass is rewritten where it was read, whatever the separator before it.
+      {"C|E", 1, E::ACIMA, "C#|F"},
+      {"Am.E", 2, E::ACIMA, "Bm.F#"},
+      {"C4/7/E", 1, E::ACIMA, "C#4/7/F"},
+      {"C7/9\\E", 1, E::ABAIXO, "B7/9\\Eb"},
+  };
+  for (const auto& caso : casos) {
+    EXPECT_EQ(E::transpor(caso.nome, caso.passos, caso.direcao, portugues()), caso.esperado)
+        << caso.nome << " " << caso.passos;
+  }
+  EXPECT_THROW(E::transpor("Cmaj", 1, E::ACIMA, portugues()), DataFormatException);
+  EXPECT_THROW(E::transpor("Hm", 1, E::ACIMA, portugues()), RaizNaoEncontradaException);
+}
+
+TEST(Transpor, DozePassosEmQualquerNomeVoltamAoMesmoSom) {
+  for (int raiz = 0; raiz < E::NUMERO_GRAFIAS; ++raiz) {
+    const std::string nome = E::nomeGrafia(raiz) + "m7/" + E::nomeGrafia(16 - raiz);
+    for (const int direcao : {E::ACIMA, E::ABAIXO}) {
+      const int32_t antes = E::interpretar(nome, ingles());
+      const int32_t depois = E::interpretar(E::transpor(nome, 12, direcao, ingles()), ingles());
+      EXPECT_EQ(E::getClasseRaiz(depois), E::getClasseRaiz(antes)) << nome;
+      EXPECT_EQ(E::classeGrafia(E::getBaixo(depois)), E::classeGrafia(E::getBaixo(antes)));
+    }
+  }
+}
+
+TEST(Especialista, GramaticaETextoDoIdiomaCarregado) {
+  teste::PastaTemporaria pasta;
+  teste::InteracaoGravada interacao;
+  const auto idioma = [](const std::string& nome, const std::string& texto) {
+    return "[EspecificacaoIdioma]\r\nnomeIdioma=" + nome +
+           "\r\ncodAplicacao=Tessara3.0\r\n[exception]\r\nraizAcorde=" + texto + "\r\n";
+  };
+  pasta.escrever("en.idm", idioma("English", "bad root "));
+  pasta.escrever("pt.idm", idioma(TXT("Português (Brasil)"), "raiz ruim "));
+  GerenciadorIdiomas idiomas(pasta.caminho(), interacao);
+  const Especialista especialista(idiomas);
+  EXPECT_EQ(especialista.idiomaAtual().gramatica, Gramatica::Ingles);  // nothing loaded yet
+
+  ASSERT_NE(idiomas.carregarIdioma(idiomas.indiceDoCodigo("pt")), nullptr);
+  EXPECT_EQ(graus(especialista.interpretar("Csus4")), (std::vector<int>{3, 4, 6}));
+  EXPECT_EQ(especialista.nomear(teste::codigo(C, {6})), "C5");
+  ASSERT_NE(idiomas.carregarIdioma(idiomas.indiceDoCodigo("en")), nullptr);
+  EXPECT_EQ(graus(especialista.interpretar("Csus4")), (std::vector<int>{4, 6}));
+  EXPECT_EQ(especialista.transpor("Csus4/E", 1, E::ACIMA), "C#sus4/F");
+  try {
+    especialista.lerRaiz("H");
+    ADD_FAILURE();
+  } catch (const RaizNaoEncontradaException& e) {
+    EXPECT_EQ(e.getMensagem(), TXT("Não foi encontrada raiz para o acorde: bad root H"));
+  }
+}
+
+TEST(Especialista, UsaBemol) {
+  EXPECT_TRUE(E::usaBemol("Db"));
+  EXPECT_TRUE(E::usaBemol("Bbm7"));
+  EXPECT_FALSE(E::usaBemol("D"));
+  EXPECT_FALSE(E::usaBemol("D#m"));
+  EXPECT_FALSE(E::usaBemol("b"));
+}
+
+}  // namespace
+}  // namespace tessara
