@@ -1,0 +1,18 @@
+#include "InstrumentoCordas.h"
+
+#include <cstdint>
+#include <limits>
+
+namespace tessara {
+
+bool InstrumentoCordas::cordaUtilizavel(int corda) const {
+  return corda >= 0 && corda < numeroCordas_ && static_cast<size_t>(corda) < afinacao_.size();
+}
+
+int InstrumentoCordas::getNota(int corda, int casa) const {
+  if (!cordaUtilizavel(corda) || casa < 0 || casa > numeroCasas_) return -1;
+  const int64_t nota = static_cast<int64_t>(afinacao_[static_cast<size_t>(corda)]) + casa;
+  return nota <= std::numeric_limits<int>::max() ? static_cast<int>(nota) : -1;
+}
+
+}  // namespace tessara

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tessara {
+
+// A fretted string instrument as a plain value: name (its identity), description, strings,
+// frets, the widest fret span of a fingering, the General MIDI program (from 0) and the MIDI
+// note of each open string, lowest-pitched string first. Values are stored unchecked.
+class InstrumentoCordas final {
+ public:
+  InstrumentoCordas(std::string nome, std::string descricao, int numeroCordas, int numeroCasas,
+                    int distancia, int som, std::vector<int> afinacao, bool usaBaseAcordes)
+      : nome_(std::move(nome)),
+        descricao_(std::move(descricao)),
+        numeroCordas_(numeroCordas),
+        numeroCasas_(numeroCasas),
+        distancia_(distancia),
+        som_(som),
+        afinacao_(std::move(afinacao)),
+        usaBaseAcordes_(usaBaseAcordes) {}
+
+  // Instruments are the same when their names are the same bytes; nothing else counts.
+  bool equals(const InstrumentoCordas& outro) const { return nome_ == outro.nome_; }
+  bool operator==(const InstrumentoCordas& outro) const { return equals(outro); }
+  bool operator!=(const InstrumentoCordas& outro) const { return !equals(outro); }
+
+  std::string getName() const { return nome_; }
+  std::string getDescricao() const { return descricao_; }
+  int getNumeroCordas() const { return numeroCordas_; }
+  int getNumeroCasas() const { return numeroCasas_; }
+  int getDistancia() const { return distancia_; }
+  int getSom() const { return som_; }
+  std::vector<int> getAfinacao() const { return afinacao_; }
+  bool usaBaseAcordes() const { return usaBaseAcordes_; }
+
+  // The note of fret `casa` on string `corda`, or -1 when that place does not exist. A string
+  // that a damaged instrument base left without a tuning entry is unusable: it never sounds.
+  int getNota(int corda, int casa) const;
+
+  // Whether string `corda` exists and has a tuning entry.
+  bool cordaUtilizavel(int corda) const;
+
+ private:
+  std::string nome_;
+  std::string descricao_;
+  int numeroCordas_;
+  int numeroCasas_;
+  int distancia_;
+  int som_;
+  std::vector<int> afinacao_;
+  bool usaBaseAcordes_;
+};
+
+}  // namespace tessara
