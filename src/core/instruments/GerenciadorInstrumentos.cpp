@@ -1,0 +1,114 @@
+#include "GerenciadorInstrumentos.h"
+
+#include <algorithm>
+#include <limits>
+#include <system_error>
+
+#include "Cp1252.h"
+#include "FileNotFoundException.h"
+#include "GerenciadorIdiomas.h"
+#include "IllegalArgumentException.h"
+#include "NomeIdioma.h"
+#include "XMLInstrumentoParser.h"
+
+namespace tessara {
+
+namespace {
+
+const char* const CLASSE = "GerenciadorInstrumentos";
+
+// The guitar sounds as a nylon-string guitar in Brazilian Portuguese, steel-string elsewhere.
+constexpr int SOM_VIOLAO_NYLON = 24;
+constexpr int SOM_VIOLAO_ACO = 25;
+
+}  // namespace
+
+GerenciadorInstrumentos::GerenciadorInstrumentos(const GerenciadorIdiomas& idioma,
+                                                 XMLInstrumentoParser& parser,
+                                                 std::filesystem::path arquivoBase)
+    : idioma_(idioma), parser_(parser), arquivoBase_(std::move(arquivoBase)) {
+  const int somViolao =
+      ehIdiomaPortugues(idioma.getNomeIdiomaAtual()) ? SOM_VIOLAO_NYLON : SOM_VIOLAO_ACO;
+  padroes_.push_back(std::make_shared<const InstrumentoCordas>(
+      idioma.getTexto("geral", "violaoPadrao"), idioma.getTexto("geral", "descricaoViolaoPadrao"),
+      6, 12, 3, somViolao, std::vector<int>{40, 45, 50, 55, 59, 64}, true));
+  padroes_.push_back(std::make_shared<const InstrumentoCordas>(
+      idioma.getTexto("geral", "cavaquinhoPadrao"),
+      idioma.getTexto("geral", "descricaoCavaquinhoPadrao"), 4, 12, 4, SOM_VIOLAO_NYLON,
+      std::vector<int>{50, 55, 59, 64}, false));
+}
+
+GerenciadorInstrumentos& GerenciadorInstrumentos::instancia() {
+  static GerenciadorInstrumentos gerenciador = [] {
+    auto& idioma = GerenciadorIdiomas::instancia();
+    auto& parser = XMLInstrumentoParser::instancia();
+    return GerenciadorInstrumentos(
+        idioma, parser, parser.prepararArquivo(idioma.getTexto("parametros", "baseInstrumentos")));
+  }();
+  return gerenciador;
+}
+
+int GerenciadorInstrumentos::posicaoNoArquivo(int indice) const {
+  // The lowest indexes have no position below them; they stay refused by the file.
+  const int padroes = getNumeroPadroes();
+  return indice < std::numeric_limits<int>::min() + padroes ? std::numeric_limits<int>::min()
+                                                            : indice - padroes;
+}
+
+void GerenciadorInstrumentos::setInstrumento(int indice) {
+  if (indice < 0) return;
+  if (ehDoArquivo(indice)) {
+    atual_ = std::make_shared<const InstrumentoCordas>(
+        parser_.getInstrumento(arquivoBase_, posicaoNoArquivo(indice)));
+  } else {
+    atual_ = padroes_[static_cast<size_t>(indice)];
+  }
+  nomeAtual_ = atual_->getName();
+}
+
+std::vector<std::string> GerenciadorInstrumentos::getNomesInstrumentos() {
+  std::error_code erro;
+  if (!std::filesystem::is_regular_file(arquivoBase_, erro)) {
+    const std::string caminho = cp1252::deUtf8(arquivoBase_.string());
+    throw FileNotFoundException(
+        idioma_.getTexto("exception", "baseInstrumentosNaoEncontrada") + caminho + "'", caminho,
+        CLASSE, "getNomesInstrumentos");
+  }
+  std::vector<std::string> nomes;
+  for (const auto& padrao : padroes_) nomes.push_back(padrao->getName());
+  const auto doArquivo = parser_.getNomesInstrumentos(arquivoBase_);
+  nomes.insert(nomes.end(), doArquivo.begin(), doArquivo.end());
+  return nomes;
+}
+
+InstrumentoCordas GerenciadorInstrumentos::getInstrumento(int indice) {
+  // Compared unsigned, as the list does: a negative index goes to the file and is refused there.
+  if (static_cast<unsigned>(indice) < padroes_.size()) return *padroes_[static_cast<size_t>(indice)];
+  return parser_.getInstrumento(arquivoBase_, posicaoNoArquivo(indice));
+}
+
+bool GerenciadorInstrumentos::instrumentoExistente(const InstrumentoCordas& instrumento) {
+  const auto nomes = getNomesInstrumentos();
+  return std::find(nomes.begin(), nomes.end(), instrumento.getName()) != nomes.end();
+}
+
+void GerenciadorInstrumentos::addInstrumento(const InstrumentoCordas& instrumento) {
+  if (instrumentoExistente(instrumento)) {
+    throw IllegalArgumentException(idioma_.getTexto("exception", "instrumentoExistente"),
+                                   "instrumento->getName()", CLASSE,
+                                   "addInstrumento(InstrumentoCordas*)");
+  }
+  parser_.addInstrumento(arquivoBase_, instrumento);
+}
+
+void GerenciadorInstrumentos::editInstrumento(int indice, const InstrumentoCordas& instrumento) {
+  if (!ehDoArquivo(indice)) return;
+  parser_.editInstrumento(arquivoBase_, posicaoNoArquivo(indice), instrumento);
+}
+
+void GerenciadorInstrumentos::removerInstrumento(int indice) {
+  if (!ehDoArquivo(indice)) return;
+  parser_.delInstrumento(arquivoBase_, posicaoNoArquivo(indice));
+}
+
+}  // namespace tessara

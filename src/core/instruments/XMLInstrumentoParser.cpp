@@ -1,0 +1,365 @@
+#include "XMLInstrumentoParser.h"
+
+#include <functional>
+#include <optional>
+#include <system_error>
+#include <utility>
+
+#include "ArquivoAtomico.h"
+#include "Caminhos.h"
+#include "Cp1252.h"
+#include "DException.h"
+#include "FileNotFoundException.h"
+#include "GerenciadorIdiomas.h"
+#include "OutOfBoundsException.h"
+#include "Texto.h"
+#include "XMLParseException.h"
+
+namespace tessara {
+
+namespace {
+
+const char* const CLASSE = "XMLInstrumentoParser";
+const char* const FIM_LINHA = "\r\n";
+
+// Where the reader is: the element whose text it would take.
+enum class Estado {
+  vazio,
+  instrumento,
+  nome,
+  descricao,
+  numeroCordas,
+  numeroCasas,
+  distancia,
+  som,
+  afinacao,
+  frequencia
+};
+
+const std::pair<const char*, Estado> kElementosValor[] = {
+    {"nome", Estado::nome},
+    {"descricao", Estado::descricao},
+    {"numeroCordas", Estado::numeroCordas},
+    {"numeroCasas", Estado::numeroCasas},
+    {"distancia", Estado::distancia},
+    {"som", Estado::som}};
+
+// The values of one instrument as read so far. Each instrument starts from these defaults, so
+// an element missing from a hand-made file never borrows the previous instrument's value.
+struct Lido {
+  std::string nome;
+  std::string descricao;
+  int numeroCordas = 0;
+  int numeroCasas = 0;
+  int distancia = 0;
+  int som = 0;
+  long long restantes = 0;  // strings still expected in `afinacao`
+  std::vector<int> afinacao;
+  std::string elementoInvalido;  // the first element whose text is not an integer
+
+  InstrumentoCordas instrumento() const {
+    return InstrumentoCordas(nome, descricao, numeroCordas, numeroCasas, distancia, som, afinacao,
+                             false);
+  }
+};
+
+std::optional<Estado> elementoValor(const std::string& tag) {
+  for (const auto& [nome, estado] : kElementosValor) {
+    if (tag == nome) return estado;
+  }
+  return std::nullopt;
+}
+
+const char* nomeElemento(Estado estado) {
+  for (const auto& [nome, e] : kElementosValor) {
+    if (e == estado) return nome;
+  }
+  return "frequencia";
+}
+
+Estado aoAbrir(Estado estado, const std::string& tag, const Lido& lido) {
+  if (tag == "instrumento" && estado == Estado::vazio) return Estado::instrumento;
+  if (estado == Estado::instrumento) {
+    if (const auto valor = elementoValor(tag)) return *valor;
+    // With fewer than four strings (or no count yet) the tuning is not read.
+    if (tag == "afinacao" && lido.numeroCordas >= 4) return Estado::afinacao;
+  }
+  if (tag == "frequencia" && estado == Estado::afinacao) return Estado::frequencia;
+  return estado;
+}
+
+Estado aoFechar(Estado estado, const std::string& tag, const Lido& lido) {
+  if (const auto valor = elementoValor(tag); valor && estado == *valor) return Estado::instrumento;
+  // A tuning with more or fewer notes than strings keeps the reader inside it until the
+  // instrument ends.
+  if (tag == "afinacao" && estado == Estado::afinacao && lido.restantes == 0) {
+    return Estado::instrumento;
+  }
+  if (tag == "frequencia" && estado == Estado::frequencia) return Estado::afinacao;
+  return estado;
+}
+
+std::optional<int> inteiro(const std::string& texto, Estado estado, Lido& lido) {
+  const auto valor = texto::inteiro(texto);
+  if (!valor && lido.elementoInvalido.empty()) lido.elementoInvalido = nomeElemento(estado);
+  return valor;
+}
+
+void aoLerTexto(Estado estado, const std::string& texto, Lido& lido) {
+  std::optional<int> valor;
+  switch (estado) {
+    case Estado::nome:
+      lido.nome = texto;
+      break;
+    case Estado::descricao:
+      lido.descricao = texto;
+      break;
+    case Estado::numeroCordas:
+      if ((valor = inteiro(texto, estado, lido))) lido.numeroCordas = *valor;
+      if (valor) lido.restantes = *valor;
+      break;
+    case Estado::numeroCasas:
+      if ((valor = inteiro(texto, estado, lido))) lido.numeroCasas = *valor;
+      break;
+    case Estado::distancia:
+      if ((valor = inteiro(texto, estado, lido))) lido.distancia = *valor;
+      break;
+    case Estado::som:
+      if ((valor = inteiro(texto, estado, lido))) lido.som = *valor;
+      break;
+    case Estado::frequencia:
+      --lido.restantes;
+      if ((valor = inteiro(texto, estado, lido))) lido.afinacao.push_back(*valor);
+      break;
+    default:
+      break;
+  }
+}
+
+// One pass over the loaded document; `aoTerminar` receives each instrument at its end tag.
+void percorrer(TXMLParser& xml, const std::function<void(const Lido&)>& aoTerminar) {
+  xml.StartScan();
+  Estado estado = Estado::vazio;
+  Lido lido;
+  while (xml.Scan()) {
+    const std::string& tag = xml.TagName();
+    switch (xml.PartKind()) {
+      case ptStartTag:
+        estado = aoAbrir(estado, tag, lido);
+        break;
+      case ptEndTag:
+        if (tag == "instrumento") {
+          aoTerminar(lido);
+          lido = Lido();
+          estado = Estado::vazio;
+        } else {
+          estado = aoFechar(estado, tag, lido);
+        }
+        break;
+      case ptContent:
+        aoLerTexto(estado, xml.Content(), lido);
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+std::string escapar(const std::string& texto) {
+  std::string saida;
+  saida.reserve(texto.size());
+  for (char c : texto) {
+    if (c == '&') saida += "&amp;";
+    else if (c == '<') saida += "&lt;";
+    else if (c == '>') saida += "&gt;";
+    else saida += c;
+  }
+  return saida;
+}
+
+void linha(std::string& saida, int nivel, const std::string& elemento, const std::string& valor) {
+  saida.append(static_cast<size_t>(nivel), '\t');
+  saida += "<" + elemento + ">" + valor + "</" + elemento + ">" + FIM_LINHA;
+}
+
+void marca(std::string& saida, int nivel, const std::string& marcaXml) {
+  saida.append(static_cast<size_t>(nivel), '\t');
+  saida += marcaXml + FIM_LINHA;
+}
+
+std::string textoDoCaminho(const std::filesystem::path& arquivo) {
+  return cp1252::deUtf8(arquivo.string());
+}
+
+}  // namespace
+
+XMLInstrumentoParser::XMLInstrumentoParser(const GerenciadorIdiomas& idioma,
+                                           std::filesystem::path pastaUsuario,
+                                           std::filesystem::path pastaPadrao)
+    : idioma_(idioma), pastaUsuario_(std::move(pastaUsuario)), pastaPadrao_(std::move(pastaPadrao)) {}
+
+XMLInstrumentoParser& XMLInstrumentoParser::instancia() {
+  static XMLInstrumentoParser parser(GerenciadorIdiomas::instancia(), Caminhos::pastaUsuario(),
+                                     Caminhos::diretorioPrograma());
+  return parser;
+}
+
+std::filesystem::path XMLInstrumentoParser::prepararArquivo(
+    const std::filesystem::path& nomeArquivo) const {
+  const auto usuario = pastaUsuario_ / nomeArquivo;
+  std::error_code erro;
+  if (std::filesystem::exists(usuario, erro) || erro) return usuario;
+  const auto padrao = pastaPadrao_ / nomeArquivo;
+  if (std::filesystem::is_regular_file(padrao, erro)) {
+    ArquivoAtomico::escrever(usuario, texto::lerArquivo(padrao));
+  }
+  return usuario;
+}
+
+std::string XMLInstrumentoParser::texto(const char* chave) const {
+  return idioma_.getTexto("exception", chave);
+}
+
+bool XMLInstrumentoParser::carregar(const std::filesystem::path& arquivo, const char* metodo) {
+  std::error_code erro;
+  if (!std::filesystem::is_regular_file(arquivo, erro)) {
+    const std::string caminho = textoDoCaminho(arquivo);
+    throw FileNotFoundException(texto("baseInstrumentosNaoEncontrada") + caminho + "'", caminho,
+                                CLASSE, metodo);
+  }
+  return xml_.LoadFromFile(arquivo);
+}
+
+std::vector<std::string> XMLInstrumentoParser::lerNomes() {
+  std::vector<std::string> nomes;
+  percorrer(xml_, [&](const Lido& lido) { nomes.push_back(lido.nome); });
+  return nomes;
+}
+
+std::vector<InstrumentoCordas> XMLInstrumentoParser::lerTodos() {
+  std::vector<InstrumentoCordas> instrumentos;
+  std::string invalido;
+  percorrer(xml_, [&](const Lido& lido) {
+    if (invalido.empty()) invalido = lido.elementoInvalido;
+    instrumentos.push_back(lido.instrumento());
+  });
+  if (!invalido.empty()) {
+    throw XMLParseException(texto("parseError") + invalido + ")", invalido, CLASSE,
+                            "getInstrumento");
+  }
+  return instrumentos;
+}
+
+std::vector<std::string> XMLInstrumentoParser::getNomesInstrumentos(
+    const std::filesystem::path& arquivo) {
+  carregar(arquivo, "getNomesInstrumentos");
+  return lerNomes();
+}
+
+InstrumentoCordas XMLInstrumentoParser::getInstrumento(const std::filesystem::path& arquivo,
+                                                       int posicao) {
+  carregar(arquivo, "getInstrumento");
+  std::optional<Lido> achado;
+  int contador = 0;
+  percorrer(xml_, [&](const Lido& lido) {
+    if (contador++ == posicao) achado = lido;
+  });
+  if (!achado) {
+    throw OutOfBoundsException(texto("indiceInvalido") + std::to_string(posicao) + "'", posicao,
+                               CLASSE, "getInstrumento");
+  }
+  if (!achado->elementoInvalido.empty()) {
+    const std::string& elemento = achado->elementoInvalido;
+    throw XMLParseException(texto("parseError") + elemento + ")", elemento, CLASSE,
+                            "getInstrumento");
+  }
+  return achado->instrumento();
+}
+
+std::vector<InstrumentoCordas> XMLInstrumentoParser::getInstrumentos(
+    const std::filesystem::path& arquivo) {
+  carregar(arquivo, "getNomesInstrumentos");
+  return lerTodos();
+}
+
+std::vector<std::string> XMLInstrumentoParser::nomesDoTexto(std::string documento) {
+  xml_.LoadFromBuffer(std::move(documento));
+  return lerNomes();
+}
+
+std::vector<InstrumentoCordas> XMLInstrumentoParser::instrumentosDoTexto(std::string documento) {
+  xml_.LoadFromBuffer(std::move(documento));
+  return lerTodos();
+}
+
+// Rewriting a file that could not be read would replace the user's instruments with nothing.
+std::vector<InstrumentoCordas> XMLInstrumentoParser::lerParaAlterar(
+    const std::filesystem::path& arquivo) {
+  if (!carregar(arquivo, "getNomesInstrumentos")) {
+    throw DException(texto("erroGravarBaseInstrumentos") + textoDoCaminho(arquivo) + "'", CLASSE,
+                     "getInstrumentos");
+  }
+  return lerTodos();
+}
+
+void XMLInstrumentoParser::verificarPosicao(int posicao, size_t quantidade,
+                                            const char* metodo) const {
+  if (static_cast<size_t>(static_cast<unsigned>(posicao)) >= quantidade) {
+    throw OutOfBoundsException(texto("indiceInvalido") + std::to_string(posicao) + "'", posicao,
+                               CLASSE, metodo);
+  }
+}
+
+void XMLInstrumentoParser::addInstrumento(const std::filesystem::path& arquivo,
+                                          const InstrumentoCordas& instrumento) {
+  auto instrumentos = lerParaAlterar(arquivo);
+  instrumentos.push_back(instrumento);
+  salvar(arquivo, instrumentos);
+}
+
+void XMLInstrumentoParser::editInstrumento(const std::filesystem::path& arquivo, int posicao,
+                                           const InstrumentoCordas& instrumento) {
+  auto instrumentos = lerParaAlterar(arquivo);
+  verificarPosicao(posicao, instrumentos.size(), "editInstrumento");
+  instrumentos[static_cast<size_t>(posicao)] = instrumento;
+  salvar(arquivo, instrumentos);
+}
+
+void XMLInstrumentoParser::delInstrumento(const std::filesystem::path& arquivo, int posicao) {
+  auto instrumentos = lerParaAlterar(arquivo);
+  verificarPosicao(posicao, instrumentos.size(), "delInstrumento");
+  instrumentos.erase(instrumentos.begin() + posicao);
+  salvar(arquivo, instrumentos);
+}
+
+void XMLInstrumentoParser::salvar(const std::filesystem::path& arquivo,
+                                  const std::vector<InstrumentoCordas>& instrumentos) {
+  std::string motivo;
+  if (!ArquivoAtomico::escrever(arquivo, gerarTexto(instrumentos), &motivo)) {
+    throw DException(texto("erroGravarBaseInstrumentos") + textoDoCaminho(arquivo) + "' (" +
+                         cp1252::deUtf8(motivo) + ")",
+                     CLASSE, "salvar");
+  }
+}
+
+std::string XMLInstrumentoParser::gerarTexto(const std::vector<InstrumentoCordas>& instrumentos) {
+  std::string saida;
+  marca(saida, 0, "<colecaoInstrumento>");
+  for (const auto& instrumento : instrumentos) {
+    marca(saida, 1, "<instrumento>");
+    linha(saida, 2, "nome", escapar(instrumento.getName()));
+    linha(saida, 2, "descricao", escapar(instrumento.getDescricao()));
+    linha(saida, 2, "numeroCordas", std::to_string(instrumento.getNumeroCordas()));
+    linha(saida, 2, "numeroCasas", std::to_string(instrumento.getNumeroCasas()));
+    linha(saida, 2, "distancia", std::to_string(instrumento.getDistancia()));
+    linha(saida, 2, "som", std::to_string(instrumento.getSom()));
+    marca(saida, 2, "<afinacao>");
+    for (int nota : instrumento.getAfinacao()) linha(saida, 3, "frequencia", std::to_string(nota));
+    marca(saida, 2, "</afinacao>");
+    marca(saida, 1, "</instrumento>");
+  }
+  marca(saida, 0, "</colecaoInstrumento>");
+  return saida;
+}
+
+}  // namespace tessara

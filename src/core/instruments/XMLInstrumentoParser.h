@@ -1,0 +1,73 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "InstrumentoCordas.h"
+#include "TXMLParser.h"
+
+namespace tessara {
+
+class GerenciadorIdiomas;
+
+// Reads and writes the user's instrument base: a root element holding one `instrumento` per
+// instrument with `nome`, `descricao`, `numeroCordas`, `numeroCasas`, `distancia`, `som` and
+// an `afinacao` of `frequencia` notes. Positions count the instruments in file order. Every
+// change reads the whole file and writes it again in our own format (CP1252, tabs, CR LF,
+// no declaration), atomically: a failed write leaves the old file as it was.
+class XMLInstrumentoParser {
+ public:
+  // Messages come from the language; the user's files live in `pastaUsuario`, and the
+  // shipped defaults they start from in `pastaPadrao`.
+  XMLInstrumentoParser(const GerenciadorIdiomas& idioma, std::filesystem::path pastaUsuario,
+                       std::filesystem::path pastaPadrao);
+
+  // Wired to the process-wide language, the per-user folder and the program's folder.
+  static XMLInstrumentoParser& instancia();
+
+  // Where the user's file of that name lives. When the user has none yet, the shipped one of
+  // the same name is copied there first (when it cannot be, reading reports the missing file).
+  std::filesystem::path prepararArquivo(const std::filesystem::path& nomeArquivo) const;
+
+  // A missing file raises FileNotFoundException; a file that cannot be read reads as empty.
+  // There is one name per instrument, so names and positions always agree.
+  std::vector<std::string> getNomesInstrumentos(const std::filesystem::path& arquivo);
+  // OutOfBoundsException when there is no instrument at the position; XMLParseException when
+  // one of its numbers is not an integer (other instruments' values do not matter).
+  InstrumentoCordas getInstrumento(const std::filesystem::path& arquivo, int posicao);
+  // Every instrument, in one reading; XMLParseException when any holds a bad number.
+  std::vector<InstrumentoCordas> getInstrumentos(const std::filesystem::path& arquivo);
+
+  // The changes refuse a file they could not read whole, and raise DException when the new
+  // file cannot be written; either way the file stays as it was.
+  void addInstrumento(const std::filesystem::path& arquivo, const InstrumentoCordas& instrumento);
+  void editInstrumento(const std::filesystem::path& arquivo, int posicao,
+                       const InstrumentoCordas& instrumento);
+  void delInstrumento(const std::filesystem::path& arquivo, int posicao);
+  void salvar(const std::filesystem::path& arquivo,
+              const std::vector<InstrumentoCordas>& instrumentos);
+
+  // The same readings over a document in memory.
+  std::vector<std::string> nomesDoTexto(std::string documento);
+  std::vector<InstrumentoCordas> instrumentosDoTexto(std::string documento);
+
+  // The whole file text for a list of instruments.
+  static std::string gerarTexto(const std::vector<InstrumentoCordas>& instrumentos);
+
+ private:
+  // Raises FileNotFoundException without a file; false when the file could not be read.
+  bool carregar(const std::filesystem::path& arquivo, const char* metodo);
+  std::vector<InstrumentoCordas> lerParaAlterar(const std::filesystem::path& arquivo);
+  std::vector<std::string> lerNomes();
+  std::vector<InstrumentoCordas> lerTodos();
+  void verificarPosicao(int posicao, size_t quantidade, const char* metodo) const;
+  std::string texto(const char* chave) const;
+
+  const GerenciadorIdiomas& idioma_;
+  std::filesystem::path pastaUsuario_;
+  std::filesystem::path pastaPadrao_;
+  TXMLParser xml_;
+};
+
+}  // namespace tessara
