@@ -1,0 +1,223 @@
+#include "FolhaCifra.h"
+
+#include <algorithm>
+
+#include "DException.h"
+#include "Especialista.h"
+#include "Texto.h"
+
+namespace tessara {
+
+namespace {
+
+// A chord found on a line: where it starts and how long it is.
+struct Trecho {
+  size_t inicio;
+  size_t tamanho;
+};
+
+enum class TipoPalavra { Acorde, DeLado, Texto };
+
+bool ehBrancoLinha(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+bool ehDelimitador(char c) { return ehBrancoLinha(c) || c == '[' || c == ']'; }
+
+// ASCII letters and the letters of CP1252 (accented capitals and small letters, Š, Œ, Ž...),
+// so that a lyric word such as "É" counts as a word of text.
+bool ehLetra(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  if ((u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z')) return true;
+  if (u >= 0xC0) return u != 0xD7 && u != 0xF7;  // × and ÷
+  return u == 0x8A || u == 0x8C || u == 0x8E || u == 0x9A || u == 0x9C || u == 0x9E || u == 0x9F;
+}
+
+bool ehMarcaRepeticao(std::string_view palavra) {
+  return palavra.size() >= 2 && (palavra[0] == 'x' || palavra[0] == 'X') &&
+         std::all_of(palavra.begin() + 1, palavra.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The word without the parentheses around it: all opening ones in front, and closing ones at
+// the end as long as they close nothing inside the word ("C7(9))" keeps its "(9)").
+std::string_view semParenteses(std::string_view palavra) {
+  while (!palavra.empty() && palavra.front() == '(') palavra.remove_prefix(1);
+  const auto abertos = std::count(palavra.begin(), palavra.end(), '(');
+  auto fechados = std::count(palavra.begin(), palavra.end(), ')');
+  while (!palavra.empty() && palavra.back() == ')' && fechados > abertos) {
+    palavra.remove_suffix(1);
+    --fechados;
+  }
+  return palavra;
+}
+
+bool ehAcorde(std::string_view nome, const IdiomaAcordes& idioma) {
+  try {
+    Especialista::interpretar(nome, idioma);
+    return true;
+  } catch (const DException&) {
+    return false;
+  }
+}
+
+TipoPalavra tipo(std::string_view nucleo, const IdiomaAcordes& idioma) {
+  if (nucleo.empty() || !ehLetra(nucleo.front()) || ehMarcaRepeticao(nucleo) ||
+      texto::iguaisSemCaixa(nucleo, "N.C.")) {
+    return TipoPalavra::DeLado;
+  }
+  return ehAcorde(nucleo, idioma) ? TipoPalavra::Acorde : TipoPalavra::Texto;
+}
+
+// The words of one line and what they are.
+class AnaliseLinha {
+ public:
+  AnaliseLinha(std::string_view linha, const IdiomaAcordes& idioma) : linha_(linha), idioma_(idioma) {
+    percorrer(inicioDepoisDoRotulo());
+  }
+
+  bool linhaAcordes() const { return !temTexto_; }
+
+  // What is a chord on this line: every chord of a chord line, the bracketed ones of a text line.
+  std::vector<Trecho> acordes() const {
+    std::vector<Trecho> trechos;
+    for (const auto& a : acordes_) {
+      if (!temTexto_ || a.entreColchetes) trechos.push_back(a.trecho);
+    }
+    return trechos;
+  }
+
+ private:
+  struct AcordeNaLinha {
+    Trecho trecho;
+    bool entreColchetes;
+  };
+
+  size_t pularBrancos(size_t p) const {
+    while (p < linha_.size() && ehBrancoLinha(linha_[p])) ++p;
+    return p;
+  }
+
+  size_t fimPalavra(size_t p) const {
+    while (p < linha_.size() && !ehDelimitador(linha_[p])) ++p;
+    return p;
+  }
+
+  TipoPalavra tipoEm(size_t inicio, size_t fim) const {
+    return tipo(semParenteses(linha_.substr(inicio, fim - inicio)), idioma_);
+  }
+
+  // Where the words start once a label that opens the line is set aside: a first bracketed
+  // group holding a word of text, or everything up to the first ":" when the first word is
+  // not a chord.
+  size_t inicioDepoisDoRotulo() const {
+    const size_t inicio = pularBrancos(0);
+    if (inicio < linha_.size() && linha_[inicio] == '[') {
+      const size_t fecha = std::min(linha_.find(']', inicio), linha_.size());
+      for (size_t p = inicio + 1; p < fecha;) {
+        if (ehDelimitador(linha_[p])) {
+          ++p;
+          continue;
+        }
+        const size_t fim = std::min(fimPalavra(p), fecha);
+        if (tipoEm(p, fim) == TipoPalavra::Texto) return fecha;
+        p = fim;
+      }
+      return inicio;
+    }
+    const size_t doisPontos = linha_.find(':', inicio);
+    if (doisPontos == std::string_view::npos) return inicio;
+    return tipoEm(inicio, fimPalavra(inicio)) == TipoPalavra::Acorde ? inicio : doisPontos + 1;
+  }
+
+  void percorrer(size_t p) {
+    bool entreColchetes = false;
+    while (p < linha_.size()) {
+      const char c = linha_[p];
+      if (ehDelimitador(c)) {
+        if (c == '[') entreColchetes = true;
+        if (c == ']') entreColchetes = false;
+        ++p;
+        continue;
+      }
+      const size_t fim = fimPalavra(p);
+      const std::string_view palavra = linha_.substr(p, fim - p);
+      const std::string_view nucleo = semParenteses(palavra);
+      const TipoPalavra t = tipo(nucleo, idioma_);
+      if (t == TipoPalavra::Texto) temTexto_ = true;
+      if (t == TipoPalavra::Acorde) {
+        const size_t inicioNucleo = p + static_cast<size_t>(nucleo.data() - palavra.data());
+        acordes_.push_back({{inicioNucleo, nucleo.size()}, entreColchetes});
+      }
+      p = fim;
+    }
+  }
+
+  std::string_view linha_;
+  const IdiomaAcordes& idioma_;
+  bool temTexto_ = false;
+  std::vector<AcordeNaLinha> acordes_;
+};
+
+// Calls `fazer`(line, line end) for each line of the text; the line end is LF, CR LF, CR or,
+// on the last line, nothing.
+template <typename F>
+void paraCadaLinha(std::string_view texto, F fazer) {
+  size_t inicio = 0;
+  while (inicio < texto.size()) {
+    size_t fim = texto.find_first_of("\r\n", inicio);
+    if (fim == std::string_view::npos) fim = texto.size();
+    size_t depois = fim;
+    if (depois < texto.size()) depois += texto.compare(depois, 2, "\r\n") == 0 ? 2 : 1;
+    fazer(texto.substr(inicio, fim - inicio), texto.substr(fim, depois - fim));
+    inicio = depois;
+  }
+}
+
+}  // namespace
+
+std::string FolhaCifra::textoColado(std::string_view texto) {
+  std::string resultado;
+  resultado.reserve(texto.size());
+  for (const char c : texto) {
+    if (c == '\t') {
+      resultado += "  ";
+    } else {
+      resultado += c;
+    }
+  }
+  return resultado;
+}
+
+bool FolhaCifra::ehLinhaAcordes(std::string_view linha, const IdiomaAcordes& idioma) {
+  return AnaliseLinha(linha, idioma).linhaAcordes();
+}
+
+std::vector<std::string> FolhaCifra::acordes(std::string_view texto, const IdiomaAcordes& idioma) {
+  std::vector<std::string> nomes;
+  paraCadaLinha(texto, [&](std::string_view linha, std::string_view) {
+    for (const Trecho& t : AnaliseLinha(linha, idioma).acordes()) {
+      nomes.emplace_back(linha.substr(t.inicio, t.tamanho));
+    }
+  });
+  return nomes;
+}
+
+std::string FolhaCifra::transporCifra(std::string_view texto, int passos, int direcao,
+                                      const IdiomaAcordes& idioma) {
+  if (passos <= 0 || (direcao != Especialista::ACIMA && direcao != Especialista::ABAIXO)) {
+    return std::string(texto);
+  }
+  std::string resultado;
+  resultado.reserve(texto.size() + texto.size() / 8);
+  paraCadaLinha(texto, [&](std::string_view linha, std::string_view fimLinha) {
+    size_t copiado = 0;
+    for (const Trecho& t : AnaliseLinha(linha, idioma).acordes()) {
+      resultado.append(linha.substr(copiado, t.inicio - copiado));
+      resultado += Especialista::transpor(linha.substr(t.inicio, t.tamanho), passos, direcao, idioma);
+      copiado = t.inicio + t.tamanho;
+    }
+    resultado.append(linha.substr(copiado));
+    resultado.append(fimLinha);
+  });
+  return resultado;
+}
+
+}  // namespace tessara

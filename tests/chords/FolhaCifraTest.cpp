@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "AcordesTeste.h"
+#include "FolhaCifra.h"
+
+namespace tessara {
+namespace {
+
+using teste::ingles;
+using teste::portugues;
+constexpr int ACIMA = Especialista::ACIMA;
+constexpr int ABAIXO = Especialista::ABAIXO;
+
+std::string acima(const std::string& texto, const IdiomaAcordes& idioma = portugues()) {
+  return FolhaCifra::transporCifra(texto, 1, ACIMA, idioma);
+}
+
+TEST(FolhaCifra, LinhasDeAcordesELinhasDeTexto) {
+  struct Caso {
+    const char* linha;
+    bool acordes;
+  };
+  const Caso casos[] = {
+      {"Am   C/G", true},        {"Em C", true},
+      {"Em", true},              {"", true},
+      {"  \t ", true},           {"(Bm7 E7)", true},
+      {"Intro: Am C", true},     {"Tom: A", true},
+      {"Refrão (2x):", true},    {"Parte A: Am", true},
+      {"[Refrão]", true},        {"[Intro] Am  C", true},
+      {"| Am | C7 | x2", true},  {"Am - C (2x)", true},
+      {"N.C.", true},            {"Am, C", true},
+      {"[Am] letra", false},     {"Em casa", false},
+      {"Eu te amo", false},      {"Sorriu e a lua", false},
+      {"É", false},              {"[Am]Eu te amo", false},
+      {"[Primeira parte] letra", false},
+  };
+  for (const auto& caso : casos) {
+    EXPECT_EQ(FolhaCifra::ehLinhaAcordes(TXT(caso.linha), portugues()), caso.acordes)
+        << caso.linha;
+  }
+  EXPECT_TRUE(FolhaCifra::ehLinhaAcordes("Asus4 D/F#", ingles()));
+  EXPECT_FALSE(FolhaCifra::ehLinhaAcordes("A day in the life", ingles()));
+}
+
+TEST(FolhaCifra, TransposicaoLinhaALinha) {
+  struct Caso {
+    const char* antes;
+    const char* acima;
+    const char* abaixo;
+  };
+  const Caso casos[] = {
+      {"Am   C/G", "A#m   C#/G#", "Abm   B/Gb"},
+      {"[Am] letra", "[A#m] letra", "[Abm] letra"},
+      {"Em casa", "Em casa", "Em casa"},
+      {"Em C", "Fm C#", "Ebm B"},
+      {"Em", "Fm", "Ebm"},
+      {"Eu te amo", "Eu te amo", "Eu te amo"},
+      {"Sorriu e a lua", "Sorriu e a lua", "Sorriu e a lua"},
+      {"(Bm7 E7)", "(Cm7 F7)", "(Bbm7 Eb7)"},
+      {"(Am)", "(A#m)", "(Abm)"},
+      {"Tom: A", "Tom: A#", "Tom: Ab"},
+      {"Intro: Am C", "Intro: A#m C#", "Intro: Abm B"},
+      {"[Refrão] G  (C7(9))  x2", "[Refrão] G#  (C#7(9))  x2", "[Refrão] Gb  (B7(9))  x2"},
+      {"| G  D/F# |", "| G#  D#/G |", "| Gb  Db/F |"},
+      {"[G]Quando eu [D]canto", "[G#]Quando eu [D#]canto", "[Gb]Quando eu [Db]canto"},
+      {"Fonte: http://cifras", "Fonte: http://cifras", "Fonte: http://cifras"},
+  };
+  for (const auto& caso : casos) {
+    EXPECT_EQ(acima(TXT(caso.antes)), TXT(caso.acima));
+    EXPECT_EQ(FolhaCifra::transporCifra(TXT(caso.antes), 1, ABAIXO, portugues()),
+              TXT(caso.abaixo));
+  }
+}
+
+// A sheet as it is pasted from a chord site: labels, a chord line over each lyric line,
+// chords inside the lyrics, bar marks, repeats, CR LF line ends and no final line end.
+const char* const kFolha =
+    "Tom: G\r\n"
+    "Intro: G  D/F#  Em7  C7M(9)   (x2)\r\n"
+    "\r\n"
+    "[Primeira Parte]\r\n"
+    "G          D/F#\r\n"
+    "Eu te amo, e a lua\r\n"
+    "Em7              C\r\n"
+    "Sorriu e a noite chegou\r\n"
+    "| G  D | Em  C |\r\n"
+    "[Refrão]\r\n"
+    "[G]Quando eu [D]canto, [Em]você [C]dança\r\n"
+    "(Bm7 E7)\r\n"
+    "N.C.\r\n"
+    "Refrão (2x): C  D\r\n"
+    "E a vida é bela\r\n"
+    "Em";
+
+TEST(FolhaCifra, FolhaInteiraSoMudaOsAcordes) {
+  const char* const esperado =
+      "Tom: G#\r\n"
+      "Intro: G#  D#/G  Fm7  C#7M(9)   (x2)\r\n"
+      "\r\n"
+      "[Primeira Parte]\r\n"
+      "G#          D#/G\r\n"
+      "Eu te amo, e a lua\r\n"
+      "Fm7              C#\r\n"
+      "Sorriu e a noite chegou\r\n"
+      "| G#  D# | Fm  C# |\r\n"
+      "[Refrão]\r\n"
+      "[G#]Quando eu [D#]canto, [Fm]você [C#]dança\r\n"
+      "(Cm7 F7)\r\n"
+      "N.C.\r\n"
+      "Refrão (2x): C#  D#\r\n"
+      "E a vida é bela\r\n"
+      "Fm";
+  EXPECT_EQ(acima(TXT(kFolha)), TXT(esperado));
+  // Twelve steps up give the same sounds, spelled with sharps.
+  EXPECT_EQ(FolhaCifra::transporCifra(TXT(kFolha), 12, ACIMA, portugues()),
+            FolhaCifra::transporCifra(TXT(kFolha), 24, ACIMA, portugues()));
+  EXPECT_EQ(FolhaCifra::transporCifra(TXT(kFolha), 0, ACIMA, portugues()), TXT(kFolha));
+}
+
+TEST(FolhaCifra, AcordesDaFolhaEmOrdem) {
+  const std::vector<std::string> esperados = {
+      "G", "G", "D/F#", "Em7", "C7M(9)", "G", "D/F#", "Em7", "C",   "G", "D",
+      "Em", "C", "G",   "D",   "Em",     "C", "Bm7",  "E7",  "C", "D", "Em"};
+  EXPECT_EQ(FolhaCifra::acordes(TXT(kFolha), portugues()), esperados);
+  EXPECT_EQ(FolhaCifra::acordes("Am C\nletra Am\n", portugues()),
+            (std::vector<std::string>{"Am", "C"}));
+}
+
+TEST(FolhaCifra, FinsDeLinhaBrancosETabulacoesIntactos) {
+  EXPECT_EQ(acima("Am\tC \r\nletra\rEm\n\n  G7  "), "A#m\tC# \r\nletra\rFm\n\n  G#7  ");
+  EXPECT_EQ(acima("\n\r\n\r"), "\n\r\n\r");
+  EXPECT_EQ(acima(""), "");
+  EXPECT_EQ(FolhaCifra::textoColado("C\tG\t\tAm\n\t"), "C  G    Am\n  ");
+}
+
+TEST(FolhaCifra, LetraInglesa) {
+  const std::string folha = "A        E/G#\nI will be there\nDo a dance\nAsus4  A\n";
+  EXPECT_EQ(acima(folha, ingles()), "A#        F/A\nI will be there\nDo a dance\nA#sus4  A#\n");
+}
+
+}  // namespace
+}  // namespace tessara
