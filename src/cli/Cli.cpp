@@ -1,6 +1,10 @@
 #include "Cli.h"
 
+#include "ComandoAcordes.h"
 #include "ComandoIdiomas.h"
+#include "ComandoInterpretar.h"
+#include "ComandoTranspor.h"
+#include "ComandoInstrumentos.h"
 #include "ContextoCli.h"
 #include "InteracaoTerminal.h"
 
@@ -8,6 +12,10 @@ namespace tessara {
 
 Cli::Cli(std::ostream& saida, std::ostream& erros) : saida_(saida), erros_(erros) {
   comandos_.push_back(std::make_unique<ComandoIdiomas>());
+  comandos_.push_back(std::make_unique<ComandoInterpretar>());
+  comandos_.push_back(std::make_unique<ComandoTranspor>());
+  comandos_.push_back(std::make_unique<ComandoAcordes>());
+  comandos_.push_back(std::make_unique<ComandoInstrumentos>());
 }
 
 int Cli::executar(int argc, char** argv) {

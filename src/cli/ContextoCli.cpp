@@ -1,8 +1,14 @@
 #include "ContextoCli.h"
 
+#include <algorithm>
+
+#include "Cp1252.h"
+#include "DException.h"
 #include "GerenciadorConfiguracao.h"
 #include "GerenciadorIdiomas.h"
+#include "GerenciadorInstrumentos.h"
 #include "Interacao.h"
+#include "Texto.h"
 
 namespace tessara {
 
@@ -26,6 +32,44 @@ bool ContextoCli::carregarIdioma(GerenciadorIdiomas& idiomas) {
     return false;
   }
   return idiomas.carregarIdioma(indice) != nullptr;
+}
+
+GerenciadorInstrumentos* ContextoCli::instrumentos() {
+  statusErro_ = 1;
+  if (idiomas() == nullptr) return nullptr;  // the manager takes its texts from the language
+  auto& instrumentos = GerenciadorInstrumentos::instancia();
+  if (!instrumentoSelecionado_ && !selecionarInstrumento(instrumentos)) return nullptr;
+  instrumentoSelecionado_ = true;
+  return &instrumentos;
+}
+
+bool ContextoCli::selecionarInstrumento(GerenciadorInstrumentos& instrumentos) {
+  try {
+    // The built-in guitar needs no base file.
+    if (opcoes_.instrumento.empty()) {
+      instrumentos.setInstrumento(0);
+      return true;
+    }
+    const std::string nome = cp1252::deUtf8(opcoes_.instrumento);
+    const auto nomes = instrumentos.getNomesInstrumentos();
+    auto achado = std::find(nomes.begin(), nomes.end(), nome);
+    if (achado == nomes.end()) {
+      achado = std::find_if(nomes.begin(), nomes.end(),
+                            [&](const std::string& n) { return texto::iguaisSemCaixa(n, nome); });
+    }
+    if (achado == nomes.end()) {
+      erros_ << "tessara-cli: no instrument named '" << opcoes_.instrumento
+             << "'; the instruments are:\n";
+      for (const auto& n : nomes) erros_ << "  " << cp1252::paraUtf8(n) << '\n';
+      statusErro_ = 2;
+      return false;
+    }
+    instrumentos.setInstrumento(static_cast<int>(achado - nomes.begin()));
+    return true;
+  } catch (const DException& e) {
+    erros_ << "tessara-cli: " << cp1252::paraUtf8(e.getMensagem()) << '\n';
+    return false;
+  }
 }
 
 }  // namespace tessara

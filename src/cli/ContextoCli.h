@@ -6,6 +6,7 @@
 namespace tessara {
 
 class GerenciadorIdiomas;
+class GerenciadorInstrumentos;
 
 // What every subcommand shares: the output streams and the global options, with the
 // language loaded on first need.
@@ -26,12 +27,24 @@ class ContextoCli {
   // else the configured one. Nothing when it cannot be loaded (the reason is on the error stream).
   GerenciadorIdiomas* idiomas();
 
+  // The process-wide instrument manager with the instrument of "--instrument" current (its
+  // exact name, else the first one equal ignoring letter case), else the built-in guitar.
+  // Nothing when that fails; the reason is on the error stream and statusErro() says what to
+  // return (2 for an unknown name, after the list of names).
+  GerenciadorInstrumentos* instrumentos();
+
+  // The exit status for a command whose accessor gave nothing.
+  int statusErro() const { return statusErro_; }
+
  private:
   bool carregarIdioma(GerenciadorIdiomas& idiomas);
+  bool selecionarInstrumento(GerenciadorInstrumentos& instrumentos);
 
   Opcoes opcoes_;
   std::ostream& saida_;
   std::ostream& erros_;
+  int statusErro_ = 1;
+  bool instrumentoSelecionado_ = false;
 };
 
 }  // namespace tessara

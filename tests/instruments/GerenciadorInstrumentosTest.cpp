@@ -64,6 +64,13 @@ TEST_F(GerenciadorInstrumentosTest, InstrumentosEmbutidosNoIdioma) {
   EXPECT_FALSE(cavaquinho.usaBaseAcordes());
   EXPECT_EQ(gerenciador.getInstrumento(3).getName(), "Ukulele");
   EXPECT_FALSE(gerenciador.getInstrumento(3).usaBaseAcordes());
+
+  const auto todos = gerenciador.getInstrumentos();
+  ASSERT_EQ(todos.size(), 4u);
+  for (size_t i = 0; i < todos.size(); ++i) {
+    EXPECT_EQ(todos[i].getName(), nomes()[i]);
+    EXPECT_EQ(todos[i].getAfinacao(), gerenciador.getInstrumento(static_cast<int>(i)).getAfinacao());
+  }
 }
 
 TEST_F(GerenciadorInstrumentosPortugues, ViolaoDeNylonEmPortugues) {

@@ -66,7 +66,7 @@ void GerenciadorInstrumentos::setInstrumento(int indice) {
   nomeAtual_ = atual_->getName();
 }
 
-std::vector<std::string> GerenciadorInstrumentos::getNomesInstrumentos() {
+void GerenciadorInstrumentos::verificarArquivo() const {
   std::error_code erro;
   if (!std::filesystem::is_regular_file(arquivoBase_, erro)) {
     const std::string caminho = cp1252::deUtf8(arquivoBase_.string());
@@ -74,11 +74,24 @@ std::vector<std::string> GerenciadorInstrumentos::getNomesInstrumentos() {
         idioma_.getTexto("exception", "baseInstrumentosNaoEncontrada") + caminho + "'", caminho,
         CLASSE, "getNomesInstrumentos");
   }
+}
+
+std::vector<std::string> GerenciadorInstrumentos::getNomesInstrumentos() {
+  verificarArquivo();
   std::vector<std::string> nomes;
   for (const auto& padrao : padroes_) nomes.push_back(padrao->getName());
   const auto doArquivo = parser_.getNomesInstrumentos(arquivoBase_);
   nomes.insert(nomes.end(), doArquivo.begin(), doArquivo.end());
   return nomes;
+}
+
+std::vector<InstrumentoCordas> GerenciadorInstrumentos::getInstrumentos() {
+  verificarArquivo();
+  std::vector<InstrumentoCordas> instrumentos;
+  for (const auto& padrao : padroes_) instrumentos.push_back(*padrao);
+  auto doArquivo = parser_.getInstrumentos(arquivoBase_);
+  instrumentos.insert(instrumentos.end(), doArquivo.begin(), doArquivo.end());
+  return instrumentos;
 }
 
 InstrumentoCordas GerenciadorInstrumentos::getInstrumento(int indice) {

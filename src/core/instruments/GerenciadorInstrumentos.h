@@ -38,6 +38,9 @@ class GerenciadorInstrumentos {
 
   // Built-in names, then the file's. FileNotFoundException when the base file is missing.
   std::vector<std::string> getNomesInstrumentos();
+  // Every instrument of the list, in order, reading the file once; as getNomesInstrumentos
+  // when the file is missing, XMLParseException when one of its instruments is damaged.
+  std::vector<InstrumentoCordas> getInstrumentos();
   // The instrument of that index; OutOfBoundsException past the end of the list.
   InstrumentoCordas getInstrumento(int indice);
   int getNumeroPadroes() const { return static_cast<int>(padroes_.size()); }
@@ -56,6 +59,7 @@ class GerenciadorInstrumentos {
  private:
   bool ehDoArquivo(int indice) const { return indice >= getNumeroPadroes(); }
   int posicaoNoArquivo(int indice) const;
+  void verificarArquivo() const;
 
   const GerenciadorIdiomas& idioma_;
   XMLInstrumentoParser& parser_;

@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "PastaTemporaria.h"
+#include "Processo.h"
+#include "Texto.h"
+
+namespace tessara {
+namespace {
+
+teste::ResultadoProcesso cli(const std::vector<std::string>& argumentos,
+                             const teste::PastaTemporaria& configuracao) {
+  return teste::executarProcesso(TESSARA_CLI, argumentos,
+                                 {{"TESSARA_CONFIG_DIR", configuracao.caminho().string()}});
+}
+
+std::vector<std::string> linhas(const std::string& texto) { return texto::linhas(texto); }
+
+const std::string kEnviado = std::string(TESSARA_BIN_DIR) + "/instrumentos.xml";
+
+TEST(CliInstrumentos, EmbutidosPrimeiroDepoisOsDoArquivo) {
+  teste::PastaTemporaria configuracao;
+  auto r = cli({"--lang", "pt", "instruments"}, configuracao);
+  ASSERT_EQ(r.status, 0) << r.erros;
+  auto l = linhas(r.saida);
+  ASSERT_GT(l.size(), 2u);
+  EXPECT_EQ(l[0], "0\tViolão Padrão\t6\t12\t3\t24\tE 3,A 3,D 4,G 4,B 4,E 5");
+  EXPECT_EQ(l[1], "1\tCavaquinho\t4\t12\t4\t24\tD 4,G 4,B 4,E 5");
+  EXPECT_TRUE(l[2].starts_with("2\t"));
+  EXPECT_TRUE(r.erros.empty());
+  // The first run copies the shipped base into the user's folder.
+  EXPECT_EQ(teste::lerArquivo(configuracao / "instrumentos.xml"), teste::lerArquivo(kEnviado));
+
+  r = cli({"--lang", "en", "instruments"}, configuracao);
+  ASSERT_EQ(r.status, 0) << r.erros;
+  l = linhas(r.saida);
+  EXPECT_EQ(l[0], "0\tStandard Guitar\t6\t12\t3\t25\tE 3,A 3,D 4,G 4,B 4,E 5");
+
+  // The user's own instruments, read from the user's file in CP1252.
+  configuracao.escrever("instrumentos.xml",
+                        "<colecaoInstrumento><instrumento><nome>Viol\xE3o de 7</nome>"
+                        "<numeroCordas>6</numeroCordas><numeroCasas>14</numeroCasas>"
+                        "<distancia>3</distancia><som>24</som><afinacao><frequencia>36</frequencia>"
+                        "</afinacao></instrumento></colecaoInstrumento>");
+  r = cli({"--lang", "en", "instruments"}, configuracao);
+  EXPECT_EQ(r.status, 0) << r.erros;
+  EXPECT_EQ(linhas(r.saida), (std::vector<std::string>{
+                                 "0\tStandard Guitar\t6\t12\t3\t25\tE 3,A 3,D 4,G 4,B 4,E 5",
+                                 "1\tCavaquinho\t4\t12\t4\t24\tD 4,G 4,B 4,E 5",
+                                 "2\tViolão de 7\t6\t14\t3\t24\tC 3"}));
+}
+
+TEST(CliInstrumentos, OpcaoInstrumento) {
+  teste::PastaTemporaria configuracao;
+  for (const char* nome : {"Cavaquinho", "standard guitar", "Guitar in DADGAD"}) {
+    const auto r = cli({"--lang", "en", "--instrument", nome, "instruments"}, configuracao);
+    EXPECT_EQ(r.status, 0) << nome << ": " << r.erros;
+    EXPECT_TRUE(r.erros.empty()) << nome;
+  }
+  const auto r = cli({"--lang", "pt", "--instrument", "Theremin", "instruments"}, configuracao);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(r.saida.empty());
+  EXPECT_NE(r.erros.find("no instrument named 'Theremin'"), std::string::npos) << r.erros;
+  EXPECT_NE(r.erros.find("\n  Violão Padrão\n  Cavaquinho\n"), std::string::npos) << r.erros;
+  EXPECT_NE(r.erros.find("Guitar in DADGAD"), std::string::npos) << r.erros;
+}
+
+TEST(CliInstrumentos, BaseDanificadaOuAusente) {
+  teste::PastaTemporaria configuracao;
+  const std::string ruim =
+      "<colecaoInstrumento><instrumento><nome>X</nome><numeroCordas>seis</numeroCordas>"
+      "</instrumento>";
+  configuracao.escrever("instrumentos.xml", ruim);
+  auto r = cli({"--lang", "en", "instruments"}, configuracao);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(r.saida.empty());
+  EXPECT_EQ(r.erros, "tessara-cli: The file holds an invalid value (element numeroCordas)\n");
+  EXPECT_EQ(teste::lerArquivo(configuracao / "instrumentos.xml"), ruim);
+
+  // A folder in place of the file: the built-in guitar still works, listing reports the file.
+  std::filesystem::remove(configuracao / "instrumentos.xml");
+  std::filesystem::create_directory(configuracao / "instrumentos.xml");
+  r = cli({"--lang", "en", "instruments"}, configuracao);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.erros.find("could not find its instrument base file"), std::string::npos) << r.erros;
+  r = cli({"--lang", "en", "--instrument", "Cavaquinho", "instruments"}, configuracao);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.erros.find("could not find its instrument base file"), std::string::npos) << r.erros;
+
+  EXPECT_EQ(cli({"instruments", "extra"}, configuracao).status, 2);
+}
+
+}  // namespace
+}  // namespace tessara
