@@ -1,0 +1,25 @@
+#pragma once
+
+#include <chrono>
+#include <vector>
+
+#include "Relogio.h"
+
+namespace tessara::teste {
+
+// A clock whose waits return at once: they only move its time on and are remembered.
+class RelogioVirtual : public Relogio {
+ public:
+  void esperar(std::chrono::milliseconds duracao) override {
+    esperas.push_back(duracao);
+    agora_ += duracao;
+  }
+  std::chrono::microseconds agora() const override { return agora_; }
+
+  std::vector<std::chrono::milliseconds> esperas;
+
+ private:
+  std::chrono::microseconds agora_{0};
+};
+
+}  // namespace tessara::teste
