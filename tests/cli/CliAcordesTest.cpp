@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include "PastaTemporaria.h"
+#include "Processo.h"
+
+namespace tessara {
+namespace {
+
+class CliAcordes : public ::testing::Test {
+ protected:
+  teste::ResultadoProcesso cli(const std::vector<std::string>& argumentos,
+                               const std::string& entrada = {}) const {
+    return teste::executarProcesso(TESSARA_CLI, argumentos,
+                                   {{"TESSARA_CONFIG_DIR", configuracao.caminho().string()}},
+                                   entrada);
+  }
+
+  teste::PastaTemporaria configuracao;
+};
+
+TEST_F(CliAcordes, ParsePortugues) {
+  const auto r = cli({"--lang", "pt", "parse", "C7(9)", "Cº", "Cm7(b5)", "C/E", "Db", "C5"});
+  EXPECT_EQ(r.status, 0) << r.erros;
+  EXPECT_EQ(r.saida,
+            "C7(9)\t0x00924000\tC\t3,6,9,12\t-\tC7(9)\n"
+            "Cº\t0x01240000\tC\t2,5,8\t-\tCº(b5/6)\n"
+            "Cm7(b5)\t0x01220000\tC\t2,5,9\t-\tCm7(b5)\n"
+            "C/E\t0x00900007\tC\t3,6\tE\tC/E\n"
+            "Db\t0x10900000\tDb\t3,6\t-\tDb\n"
+            "C5\t0x00100000\tC\t6\t-\tC5\n");
+  EXPECT_TRUE(r.erros.empty());
+}
+
+TEST_F(CliAcordes, ParseIngles) {
+  const auto r = cli({"--lang", "en", "parse", "C9", "Csus4", "C6", "C(b13)", "Cadd9", "C5"});
+  EXPECT_EQ(r.status, 0) << r.erros;
+  EXPECT_EQ(r.saida,
+            "C9\t0x00924000\tC\t3,6,9,12\t-\tC7(9)\n"
+            "Csus4\t0x00500000\tC\t4,6\t-\tCsus4\n"
+            "C6\t0x00900080\tC\t3,6,19\t-\tC(13)\n"
+            "C(b13)\t0x00800100\tC\t3,18\t-\tC(b13)\n"
+            "Cadd9\t0x00904000\tC\t3,6,12\t-\tCadd9\n"
+            "C5\t0x00100000\tC\t6\t-\tC5\n");
+}
+
+TEST_F(CliAcordes, ParseRecusaNomeASomeOsOutrosContinuam) {
+  const auto r = cli({"--lang", "pt", "parse", "Cmaj", "H", "b7/ab", "Cb", "C/E7"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.saida,
+            "Cmaj\terror: syntax\n"
+            "H\terror: unknown root\n"
+            "b7/ab\t0x8092000D\tB\t3,6,9\tAb\tB7/Ab\n"  // root B sets the sign bit
+            "Cb\terror: unknown root\n"
+            "C/E7\terror: syntax\n");
+
+  const auto semNomes = cli({"parse"});
+  EXPECT_EQ(semNomes.status, 2);
+  EXPECT_NE(semNomes.erros.find("usage: tessara-cli"), std::string::npos);
+  const auto semIdioma = cli({"--lang", "xx", "parse", "C"});
+  EXPECT_EQ(semIdioma.status, 1);
+  EXPECT_TRUE(semIdioma.saida.empty());
+  EXPECT_NE(semIdioma.erros.find("xx"), std::string::npos);
+}
+
+TEST_F(CliAcordes, TransposeParaCimaEParaBaixo) {
+  const std::string folha = "Am   C/G\n[Am] letra\nEm casa\nEm C\n";
+  auto r = cli({"--lang", "pt", "transpose", "1"}, folha);
+  EXPECT_EQ(r.status, 0) << r.erros;
+  EXPECT_EQ(r.saida, "A#m   C#/G#\n[A#m] letra\nEm casa\nFm C#\n");
+  r = cli({"--lang", "pt", "transpose", "-1"}, folha);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.saida, "Abm   B/Gb\n[Abm] letra\nEm casa\nEbm B\n");
+  EXPECT_EQ(cli({"--lang", "pt", "transpose", "13"}, folha).saida,
+            cli({"--lang", "pt", "transpose", "1"}, folha).saida);
+  EXPECT_EQ(cli({"--lang", "pt", "transpose", "0"}, folha).saida, folha);
+}
+
+TEST_F(CliAcordes, TransposeGuardaFinsDeLinhaEAcentos) {
+  const std::string folha = "Refrão: Dº  G7M\r\nCoração, é você\r\nD/F#\t(Bm)";
+  const auto r = cli({"--lang", "pt", "transpose", "-2147483648"}, folha);
+  EXPECT_EQ(r.status, 0) << r.erros;
+  // -2147483648 steps are eight steps down.
+  EXPECT_EQ(r.saida, "Refrão: Gbº  B7M\r\nCoração, é você\r\nGb/Bb\t(Ebm)");
+
+  for (const char* ruim : {"um", "1.5", ""}) {
+    const auto recusado = cli({"transpose", ruim}, folha);
+    EXPECT_EQ(recusado.status, 2) << ruim;
+    EXPECT_TRUE(recusado.saida.empty());
+  }
+  EXPECT_EQ(cli({"transpose"}, folha).status, 2);
+}
+
+TEST_F(CliAcordes, ChordsListaOsAcordesDaFolha) {
+  const std::string folha =
+      "Intro: Am  C7(9)  (x2)\n"
+      "Am        C\n"
+      "letra Am\n"
+      "[G]Canto e [Dº]danço\n"
+      "(Bm7 E7)\n";
+  const auto r = cli({"--lang", "pt", "chords"}, folha);
+  EXPECT_EQ(r.status, 0) << r.erros;
+  EXPECT_EQ(r.saida, "Am\nC7(9)\nAm\nC\nG\nDº\nBm7\nE7\n");
+  EXPECT_EQ(cli({"chords", "extra"}, folha).status, 2);
+}
+
+}  // namespace
+}  // namespace tessara
