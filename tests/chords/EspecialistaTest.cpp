@@ -279,6 +279,14 @@ TEST(Transpor, RaizEBaixoReescritosORestoComoEscrito) {
       {"Am.E", 2, E::ACIMA, "Bm.F#"},
       {"C4/7/E", 1, E::ACIMA, "C#4/7/F"},
       {"C7/9\\E", 1, E::ABAIXO, "B7/9\\Eb"},
+      // A suffix led by an accidental must not join a one-letter root.
+      {"Dbb5", 1, E::ACIMA, "D(b5)"},
+      {"C##5/E", 1, E::ACIMA, "D(#5)/F"},
+      {"Db#9", 1, E::ABAIXO, "C(#9)"},
+      {"Db#9", 1, E::ACIMA, "D(#9)"},
+      {"Ebb9", 2, E::ACIMA, "F(b9)"},
+      {"Ebb9", 1, E::ACIMA, "E(b9)"},
+      {"Dbb5", 2, E::ACIMA, "D#b5"},
   };
   for (const auto& caso : casos) {
     EXPECT_EQ(E::transpor(caso.nome, caso.passos, caso.direcao, portugues()), caso.esperado)

@@ -298,8 +298,18 @@ std::string Especialista::transpor(std::string_view nome, int passos, int direca
   // Everything but the root and the bass stays exactly as written. The bass is rewritten
   // where the parser found it, after whichever separator.
   const size_t fimSufixo = baixo >= 0 ? analise.inicioBaixo : nome.size();
+  std::string_view sufixo = nome.substr(analise.fimRaiz, fimSufixo - analise.fimRaiz);
   std::string resultado = nomeGrafia(raiz);
-  resultado.append(nome.substr(analise.fimRaiz, fimSufixo - analise.fimRaiz));
+  // A suffix led by "#" or "b" would join a one-letter root into another one ("Dbb5" up one
+  // is not "Db5"): it goes in parentheses, with the bass's separator kept after them.
+  const bool colaria = resultado.size() == 1 && !sufixo.empty() && acidente(sufixo.front());
+  if (colaria) {
+    const std::string_view separadorBaixo = baixo >= 0 ? sufixo.substr(sufixo.size() - 1) : "";
+    sufixo.remove_suffix(separadorBaixo.size());
+    resultado.append("(").append(sufixo).append(")").append(separadorBaixo);
+  } else {
+    resultado.append(sufixo);
+  }
   if (baixo >= 0) resultado += nomeGrafia(baixo);
   return resultado;
 }
