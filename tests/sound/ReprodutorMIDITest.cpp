@@ -35,7 +35,7 @@ class ReprodutorMIDITest : public ::testing::Test {
     return linhas;
   }
 
-  teste::RelogioVirtual relogio;
+  RelogioVirtual relogio;
   std::vector<teste::RegistroMidi> registro;
   SaidaMIDI saida;
   ReprodutorMIDI reprodutor;

@@ -52,7 +52,7 @@ class SaidaMIDITest : public ::testing::Test {
 
   Lista log() const { return teste::textos(registro); }
 
-  teste::RelogioVirtual relogio;
+  RelogioVirtual relogio;
   std::vector<teste::RegistroMidi> registro;
 };
 

@@ -61,7 +61,7 @@ class SinteseTest : public ::testing::Test {
   }
 
   std::filesystem::path soundFont;
-  teste::RelogioVirtual relogio;
+  RelogioVirtual relogio;
   teste::PastaTemporaria pasta;
 };
 
@@ -152,7 +152,7 @@ TEST_F(SinteseTest, VariavelDoWavLevaOSintetizadorDoSistemaParaOArquivo) {
 
 TEST(PortaFluidSynth, SemSoundFontOuSemArquivoNaoAbreEOProximoDispositivoEUsado) {
   teste::PastaTemporaria pasta;
-  teste::RelogioVirtual relogio;
+  RelogioVirtual relogio;
   std::vector<teste::RegistroMidi> registro;
   const auto soundFont = PortaFluidSynth::procurarSoundFont();
   struct Caso {

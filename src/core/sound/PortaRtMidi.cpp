@@ -2,6 +2,7 @@
 
 #include <alsa/asoundlib.h>
 
+#include "Cp1252.h"
 #include "SilencioAlsa.h"
 
 namespace tessara {
@@ -38,7 +39,7 @@ std::vector<std::string> PortaRtMidi::listarDispositivos() {
   std::vector<std::string> nomes;
   if (!saida_) return nomes;
   const unsigned n = saida_->getPortCount();
-  for (unsigned i = 0; i < n; ++i) nomes.push_back(saida_->getPortName(i));
+  for (unsigned i = 0; i < n; ++i) nomes.push_back(cp1252::deUtf8(saida_->getPortName(i)));
   return nomes;
 }
 

@@ -8,8 +8,8 @@
 
 namespace tessara {
 
-// The ALSA sequencer's writable ports, each a device named by its port name. Without a
-// sequencer there are simply no devices.
+// The ALSA sequencer's writable ports, each a device named by its port name (made CP1252 like
+// every text of the core). Without a sequencer there are simply no devices.
 class PortaRtMidi : public MidiPort {
  public:
   PortaRtMidi();

@@ -5,9 +5,10 @@
 
 #include "Relogio.h"
 
-namespace tessara::teste {
+namespace tessara {
 
-// A clock whose waits return at once: they only move its time on and are remembered.
+// A clock whose waits return at once: they only move its time on, and are remembered. Used
+// where nobody listens live (rendering into a file) and by tests that check a schedule.
 class RelogioVirtual : public Relogio {
  public:
   void esperar(std::chrono::milliseconds duracao) override {
@@ -22,4 +23,4 @@ class RelogioVirtual : public Relogio {
   std::chrono::microseconds agora_{0};
 };
 
-}  // namespace tessara::teste
+}  // namespace tessara
