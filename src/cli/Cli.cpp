@@ -1,10 +1,12 @@
 #include "Cli.h"
 
 #include "ComandoAcordes.h"
+#include "ComandoDevices.h"
 #include "ComandoIdiomas.h"
 #include "ComandoInterpretar.h"
 #include "ComandoTranspor.h"
 #include "ComandoInstrumentos.h"
+#include "ComandoPlay.h"
 #include "ContextoCli.h"
 #include "InteracaoTerminal.h"
 
@@ -16,6 +18,8 @@ Cli::Cli(std::ostream& saida, std::ostream& erros) : saida_(saida), erros_(erros
   comandos_.push_back(std::make_unique<ComandoTranspor>());
   comandos_.push_back(std::make_unique<ComandoAcordes>());
   comandos_.push_back(std::make_unique<ComandoInstrumentos>());
+  comandos_.push_back(std::make_unique<ComandoDevices>());
+  comandos_.push_back(std::make_unique<ComandoPlay>());
 }
 
 int Cli::executar(int argc, char** argv) {

@@ -7,6 +7,8 @@
 #include <numbers>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "PastaTemporaria.h"
 
 namespace tessara::teste {
@@ -167,6 +169,25 @@ std::vector<double> SomWav::ataques() const {
     }
   }
   return tempos;
+}
+
+void verificarArpejo(const SomWav& som, const std::vector<double>& fundamentais, double intervalo) {
+  const double fim = intervalo * static_cast<double>(fundamentais.size());
+  std::vector<double> ataques;
+  for (double t : som.ataques()) {
+    if (t < fim) ataques.push_back(t);
+  }
+  ASSERT_EQ(ataques.size(), fundamentais.size());
+  for (size_t k = 0; k < ataques.size(); ++k) {
+    EXPECT_NEAR(ataques[k], intervalo * static_cast<double>(k), 0.02) << "attack " << k;
+  }
+  const double semitom = std::pow(2.0, 1.0 / 12);
+  for (double f : fundamentais) {
+    SCOPED_TRACE(f);
+    const double naNota = som.potencia(f, 0.02, fim);
+    EXPECT_GT(naNota, 8 * som.potencia(f / semitom, 0.02, fim));
+    EXPECT_GT(naNota, 8 * som.potencia(f * semitom, 0.02, fim));
+  }
 }
 
 }  // namespace tessara::teste

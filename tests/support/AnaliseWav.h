@@ -28,6 +28,11 @@ struct SomWav {
   std::vector<double> fluxoEspectral(size_t passo) const;
 };
 
+// Checks, as part of the running test, that the sound is an arpeggio: one attack per note,
+// `intervalo` seconds apart from the start, and a spectral peak at each fundamental (well
+// above the semitones beside it) while they sound.
+void verificarArpejo(const SomWav& som, const std::vector<double>& fundamentais, double intervalo);
+
 // Nothing when the file is not a 16-bit PCM WAV.
 std::optional<SomWav> lerWav(const std::filesystem::path& arquivo);
 

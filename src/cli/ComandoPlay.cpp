@@ -1,0 +1,100 @@
+#include "ComandoPlay.h"
+
+#include "ContextoCli.h"
+#include "Cp1252.h"
+#include "GerenciadorConfiguracao.h"
+#include "GerenciadorInstrumentos.h"
+#include "LeitorCasas.h"
+#include "Notas.h"
+#include "OutOfBoundsException.h"
+#include "ReprodutorMIDI.h"
+#include "SaidaMidiCli.h"
+#include "Texto.h"
+
+namespace tessara {
+
+std::optional<ComandoPlay::Pedido> ComandoPlay::lerArgumentos(
+    const std::vector<std::string>& argumentos) {
+  Pedido pedido;
+  for (size_t i = 0; i < argumentos.size(); ++i) {
+    const std::string& a = argumentos[i];
+    if (a == "--wav" || a == "--device") {
+      if (i + 1 >= argumentos.size()) return std::nullopt;
+      const std::string& valor = argumentos[++i];
+      if (a == "--wav") {
+        pedido.wav = valor;
+      } else {
+        pedido.dispositivo = texto::inteiro(valor);
+        if (!pedido.dispositivo) return std::nullopt;
+      }
+    } else if (pedido.acorde.empty() && !a.empty() && a.front() != '-') {
+      pedido.acorde = a;
+    } else {
+      return std::nullopt;
+    }
+  }
+  // A file is rendered by the built-in synthesizer only: no device to choose.
+  if (pedido.acorde.empty() || (!pedido.wav.empty() && pedido.dispositivo)) return std::nullopt;
+  return pedido;
+}
+
+bool ComandoPlay::selecionarDispositivo(ContextoCli& contexto, SaidaMIDI& saida,
+                                        std::optional<int> dispositivo) {
+  const auto usar = [&saida](int indice) { saida.selecionarDispositivo(indice); };
+  if (!dispositivo) {
+    auto& configuracao = GerenciadorConfiguracao::instancia();
+    configuracao.setDriver(configuracao.getDriver(), usar);
+    return true;
+  }
+  try {
+    usar(*dispositivo);
+    return true;
+  } catch (const OutOfBoundsException&) {
+    contexto.erros() << "tessara-cli: there is no MIDI output device " << *dispositivo
+                     << " (see tessara-cli devices)\n";
+    return false;
+  }
+}
+
+int ComandoPlay::executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) {
+  const auto pedido = lerArgumentos(argumentos);
+  if (!pedido) return 2;
+  if (!LeitorCasas::pareceCasas(pedido->acorde)) {
+    contexto.erros() << "tessara-cli: playing a chord by its name needs the chord generator, "
+                        "which this version lacks; give its frets instead, such as x32010\n";
+    return 1;
+  }
+  GerenciadorInstrumentos* instrumentos = contexto.instrumentos();
+  if (instrumentos == nullptr) return contexto.statusErro();
+  const InstrumentoCordas& instrumento = *instrumentos->getInstrumentoAtual();
+  std::string erro;
+  const auto casas = LeitorCasas::ler(pedido->acorde, instrumento, erro);
+  if (!casas) {
+    contexto.erros() << "tessara-cli: " << erro << '\n';
+    return 1;
+  }
+
+  const auto saidaCli = SaidaMidiCli::criar(contexto, pedido->wav);
+  if (!saidaCli) return 1;
+  SaidaMIDI& saida = saidaCli->saida();
+  if (pedido->wav.empty() && !selecionarDispositivo(contexto, saida, pedido->dispositivo)) return 1;
+  if (!saida.portaAberta()) {
+    contexto.erros() << "tessara-cli: no MIDI output device could be opened, so nothing can be "
+                        "heard (--wav FILE renders into a file instead)\n";
+    return 1;
+  }
+
+  std::vector<int> notas;
+  std::string nomes;
+  for (size_t corda = 0; corda < casas->size(); ++corda) {
+    const int casa = (*casas)[corda];
+    notas.push_back(casa < 0 ? -1 : instrumento.getNota(static_cast<int>(corda), casa));
+    if (notas.back() >= 0) nomes += (nomes.empty() ? "" : ",") + nomeNotaOitava(notas.back());
+  }
+  saida.setInstrumento(ReprodutorMIDI::CANAL, instrumento.getSom());
+  ReprodutorMIDI(saida).tocarAcorde(notas);
+  contexto.saida() << cp1252::paraUtf8(nomes) << '\n';
+  return 0;
+}
+
+}  // namespace tessara

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "ComandoCli.h"
+
+namespace tessara {
+
+class SaidaMIDI;
+
+// Plays a chord on the current instrument as the listen button does: its program on channel 1,
+// the sounding strings from the lowest 160 ms apart, then the reset.
+class ComandoPlay : public ComandoCli {
+ public:
+  std::string nome() const override { return "play"; }
+  std::string resumo() const override {
+    return "play FRETS [--wav FILE] [--device N]  play a fingering such as x32010 or "
+           "x,3,2,0,1,0; --wav renders it into FILE through the built-in synthesizer";
+  }
+  int executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) override;
+
+ private:
+  struct Pedido {
+    std::string acorde;
+    std::string wav;
+    std::optional<int> dispositivo;
+  };
+
+  static std::optional<Pedido> lerArgumentos(const std::vector<std::string>& argumentos);
+  // The device asked for, else the configured one (device 0 when that one is gone).
+  static bool selecionarDispositivo(ContextoCli& contexto, SaidaMIDI& saida,
+                                    std::optional<int> dispositivo);
+};
+
+}  // namespace tessara
