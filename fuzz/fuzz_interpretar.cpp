@@ -22,9 +22,11 @@ int classeMovida(int classe, int passos, int direcao) {
 
 void verificarTransposicao(const std::string& nome, int32_t codigo, int passos, int direcao,
                            const tessara::IdiomaAcordes& idioma) {
-  const int32_t movido = Especialista::interpretar(Especialista::transpor(nome, passos, direcao, idioma), idioma);
+  const int32_t movido =
+      Especialista::interpretar(Especialista::transpor(nome, passos, direcao, idioma), idioma);
   if ((movido & GRAUS) != (codigo & GRAUS)) __builtin_trap();
-  if (Especialista::getClasseRaiz(movido) != classeMovida(Especialista::getClasseRaiz(codigo), passos, direcao)) {
+  if (Especialista::getClasseRaiz(movido) !=
+      classeMovida(Especialista::getClasseRaiz(codigo), passos, direcao)) {
     __builtin_trap();
   }
   const int baixo = Especialista::getBaixo(codigo);
@@ -38,7 +40,8 @@ void verificarTransposicao(const std::string& nome, int32_t codigo, int passos, 
 
 void nomearNotas(const uint8_t* dados, size_t tamanho, const tessara::IdiomaAcordes& idioma) {
   std::vector<int> notas;
-  for (size_t i = 1; i < tamanho && notas.size() < 8; ++i) notas.push_back(static_cast<int>(dados[i]) - 8);
+  for (size_t i = 1; i < tamanho && notas.size() < 8; ++i)
+    notas.push_back(static_cast<int>(dados[i]) - 8);
   const int raiz = tamanho > 0 ? static_cast<int>(dados[0]) - 2 : -1;
   try {
     const int32_t codigo = Especialista::codigoDasNotas(notas, raiz, idioma);

@@ -15,7 +15,8 @@ int ComandoAcordes::executar(ContextoCli& contexto, const std::vector<std::strin
   const GerenciadorIdiomas* idiomas = contexto.idiomas();
   if (idiomas == nullptr) return 1;
   const std::string folha(std::istreambuf_iterator<char>(std::cin), {});
-  for (const auto& acorde : FolhaCifra::acordes(cp1252::deUtf8(folha), IdiomaAcordes::de(*idiomas))) {
+  for (const auto& acorde :
+       FolhaCifra::acordes(cp1252::deUtf8(folha), IdiomaAcordes::de(*idiomas))) {
     contexto.saida() << cp1252::paraUtf8(acorde) << '\n';
   }
   return 0;

@@ -15,7 +15,8 @@ namespace {
 
 std::string hexadecimal(int32_t codigo) {
   char texto[16];
-  std::snprintf(texto, sizeof texto, "0x%08X", static_cast<unsigned>(static_cast<uint32_t>(codigo)));
+  std::snprintf(texto, sizeof texto, "0x%08X",
+                static_cast<unsigned>(static_cast<uint32_t>(codigo)));
   return texto;
 }
 
@@ -31,14 +32,15 @@ std::string graus(int32_t codigo) {
 
 std::string descricao(int32_t codigo, Gramatica gramatica) {
   const int baixo = Especialista::getBaixo(codigo);
-  return hexadecimal(codigo) + '\t' + Especialista::nomeGrafia(Especialista::getRaiz(codigo)) + '\t' +
-         graus(codigo) + '\t' + (baixo >= 0 ? Especialista::nomeGrafia(baixo) : "-") + '\t' +
+  return hexadecimal(codigo) + '\t' + Especialista::nomeGrafia(Especialista::getRaiz(codigo)) +
+         '\t' + graus(codigo) + '\t' + (baixo >= 0 ? Especialista::nomeGrafia(baixo) : "-") + '\t' +
          cp1252::paraUtf8(Especialista::nomear(codigo, gramatica));
 }
 
 }  // namespace
 
-int ComandoInterpretar::executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) {
+int ComandoInterpretar::executar(ContextoCli& contexto,
+                                 const std::vector<std::string>& argumentos) {
   if (argumentos.empty()) return 2;
   const GerenciadorIdiomas* idiomas = contexto.idiomas();
   if (idiomas == nullptr) return 1;

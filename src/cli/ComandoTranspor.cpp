@@ -17,7 +17,8 @@ int ComandoTranspor::executar(ContextoCli& contexto, const std::vector<std::stri
   if (argumentos.size() != 1) return 2;
   const auto passos = texto::inteiro(argumentos[0]);
   if (!passos) {
-    contexto.erros() << "tessara-cli: STEPS must be a whole number, not '" << argumentos[0] << "'\n";
+    contexto.erros() << "tessara-cli: STEPS must be a whole number, not '" << argumentos[0]
+                     << "'\n";
     return 2;
   }
   const GerenciadorIdiomas* idiomas = contexto.idiomas();

@@ -16,15 +16,16 @@ namespace {
 
 const std::array<std::string, Especialista::NUMERO_GRAFIAS> kGrafias = {
     "C", "C#", "Db", "D", "D#", "Eb", "E", "F", "F#", "Gb", "G", "G#", "Ab", "A", "A#", "Bb", "B"};
-constexpr std::array<int, Especialista::NUMERO_GRAFIAS> kClasses = {0, 1, 1, 2, 3, 3, 4, 5, 6,
-                                                                   6, 7, 8, 8, 9, 10, 10, 11};
-constexpr std::array<int, NUMERO_NOTAS> kGrafiaSustenido = {0, 1, 3, 4, 6, 7, 8, 10, 11, 13, 14, 16};
+constexpr std::array<int, Especialista::NUMERO_GRAFIAS> kClasses = {0, 1, 1, 2, 3, 3,  4,  5, 6,
+                                                                    6, 7, 8, 8, 9, 10, 10, 11};
+constexpr std::array<int, NUMERO_NOTAS> kGrafiaSustenido = {0, 1,  3,  4,  6,  7,
+                                                            8, 10, 11, 13, 14, 16};
 
 // One step up (sharps) and one step down (flats) from each written name.
-constexpr std::array<int, Especialista::NUMERO_GRAFIAS> kAcima = {1, 3, 3, 4, 6, 6, 7, 8, 10,
-                                                                 10, 11, 13, 13, 14, 16, 16, 0};
-constexpr std::array<int, Especialista::NUMERO_GRAFIAS> kAbaixo = {16, 0, 0, 2, 3, 3, 5, 6, 7,
-                                                                  7, 9, 10, 10, 12, 13, 13, 15};
+constexpr std::array<int, Especialista::NUMERO_GRAFIAS> kAcima = {1,  3,  3,  4,  6,  6,  7,  8, 10,
+                                                                  10, 11, 13, 13, 14, 16, 16, 0};
+constexpr std::array<int, Especialista::NUMERO_GRAFIAS> kAbaixo = {16, 0, 0,  2,  3,  3,  5,  6, 7,
+                                                                   7,  9, 10, 10, 12, 13, 13, 15};
 
 // Where each degree is stored: a second, tenth, twelfth or fourteenth folds onto the ninth,
 // third, fifth or seventh; the others are themselves.
@@ -212,7 +213,8 @@ int Especialista::classeGrafia(int indice) {
 }
 
 int Especialista::grafiaDaClasse(int classe) {
-  return kGrafiaSustenido[static_cast<size_t>(((classe % NUMERO_NOTAS) + NUMERO_NOTAS) % NUMERO_NOTAS)];
+  return kGrafiaSustenido[static_cast<size_t>(((classe % NUMERO_NOTAS) + NUMERO_NOTAS) %
+                                              NUMERO_NOTAS)];
 }
 
 bool Especialista::temGrau(int32_t codigo, int grau) {
@@ -221,7 +223,8 @@ bool Especialista::temGrau(int32_t codigo, int grau) {
 }
 
 int32_t Especialista::setRaiz(int32_t codigo, int raiz) {
-  return static_cast<int32_t>(static_cast<uint32_t>(codigo) | (static_cast<uint32_t>(raiz & 31) << 27));
+  return static_cast<int32_t>(static_cast<uint32_t>(codigo) |
+                              (static_cast<uint32_t>(raiz & 31) << 27));
 }
 
 int32_t Especialista::setBaixo(int32_t codigo, int baixo) { return codigo | ((baixo + 1) & 31); }
@@ -246,7 +249,8 @@ std::string Especialista::nomear(int32_t codigo, Gramatica gramatica) {
   return Nomeador(codigo, gramatica).nome();
 }
 
-int32_t Especialista::codigoDasNotas(std::span<const int> notas, int raiz, const IdiomaAcordes& idioma) {
+int32_t Especialista::codigoDasNotas(std::span<const int> notas, int raiz,
+                                     const IdiomaAcordes& idioma) {
   if (raiz < 0) throw RaizNaoEncontradaException(idioma.textoRaizInvalida);
   // 64 bits: the differences below cannot overflow whatever the notes are.
   const int64_t r0 = raiz;

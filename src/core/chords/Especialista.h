@@ -42,7 +42,9 @@ class Especialista {
 
   // The chord code's fields. Setting a degree folds it first: a second is stored as the ninth,
   // a tenth as the third, a twelfth as the fifth, a fourteenth as the seventh.
-  static int getRaiz(int32_t codigo) { return static_cast<int>(static_cast<uint32_t>(codigo) >> 27); }
+  static int getRaiz(int32_t codigo) {
+    return static_cast<int>(static_cast<uint32_t>(codigo) >> 27);
+  }
   static int getBaixo(int32_t codigo) { return (codigo & 31) - 1; }
   static bool temGrau(int32_t codigo, int grau);
   static int32_t setRaiz(int32_t codigo, int raiz);

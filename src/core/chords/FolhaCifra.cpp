@@ -33,7 +33,8 @@ bool ehLetra(char c) {
 
 bool ehMarcaRepeticao(std::string_view palavra) {
   return palavra.size() >= 2 && (palavra[0] == 'x' || palavra[0] == 'X') &&
-         std::all_of(palavra.begin() + 1, palavra.end(), [](char c) { return c >= '0' && c <= '9'; });
+         std::all_of(palavra.begin() + 1, palavra.end(),
+                     [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // The word without the parentheses around it: all opening ones in front, and closing ones at
@@ -69,7 +70,8 @@ TipoPalavra tipo(std::string_view nucleo, const IdiomaAcordes& idioma) {
 // The words of one line and what they are.
 class AnaliseLinha {
  public:
-  AnaliseLinha(std::string_view linha, const IdiomaAcordes& idioma) : linha_(linha), idioma_(idioma) {
+  AnaliseLinha(std::string_view linha, const IdiomaAcordes& idioma)
+      : linha_(linha), idioma_(idioma) {
     percorrer(inicioDepoisDoRotulo());
   }
 
@@ -211,7 +213,8 @@ std::string FolhaCifra::transporCifra(std::string_view texto, int passos, int di
     size_t copiado = 0;
     for (const Trecho& t : AnaliseLinha(linha, idioma).acordes()) {
       resultado.append(linha.substr(copiado, t.inicio - copiado));
-      resultado += Especialista::transpor(linha.substr(t.inicio, t.tamanho), passos, direcao, idioma);
+      resultado +=
+          Especialista::transpor(linha.substr(t.inicio, t.tamanho), passos, direcao, idioma);
       copiado = t.inicio + t.tamanho;
     }
     resultado.append(linha.substr(copiado));

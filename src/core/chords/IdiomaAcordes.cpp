@@ -10,7 +10,8 @@ Gramatica IdiomaAcordes::gramaticaDoIdioma(std::string_view nomeIdioma) {
 }
 
 IdiomaAcordes IdiomaAcordes::de(const GerenciadorIdiomas& idiomas) {
-  return {gramaticaDoIdioma(idiomas.getNomeIdiomaAtual()), idiomas.getTexto("exception", "raizAcorde")};
+  return {gramaticaDoIdioma(idiomas.getNomeIdiomaAtual()),
+          idiomas.getTexto("exception", "raizAcorde")};
 }
 
 }  // namespace tessara

@@ -19,8 +19,10 @@ const TabelaTokens& TabelaTokens::de(Gramatica gramatica) {
   // single CP1252 bytes the names hold.
   static const std::vector<std::string_view> separadores = {"(", ")", ".", ",", "|", "/", "\\"};
   static const std::vector<std::string_view> quintaDiminuta = {"b5", "5b", "-5", "5-"};
-  static const std::vector<std::string_view> quintaAumentada = {"+5", "5+", "5#", "#5", "aug5", "5aug", "aug"};
-  static const std::vector<std::string_view> setimaMaior = {"7M", "M7", "7+", "+7", "7#", "#7", "7maj", "maj7"};
+  static const std::vector<std::string_view> quintaAumentada = {"+5",   "5+",   "5#", "#5",
+                                                                "aug5", "5aug", "aug"};
+  static const std::vector<std::string_view> setimaMaior = {"7M", "M7", "7+",   "+7",
+                                                            "7#", "#7", "7maj", "maj7"};
   static const std::vector<std::string_view> setima = {"7", "dom7"};
   static const std::vector<std::string_view> nonaMenor = {"b9", "9b", "-9", "9-"};
   static const std::vector<std::string_view> nonaAumentada = {"#9", "9#", "M9", "9M"};
