@@ -193,6 +193,15 @@ TEST_F(XMLInstrumentoParserTest, AfinacaoDiferenteDoNumeroDeCordas) {
   esperarIguais(lidos[3], InstrumentoCordas("Depois", "d", 4, 12, 3, 24, {50, 55, 59, 64}, false));
   EXPECT_TRUE(lidos[4].getAfinacao().empty());
   EXPECT_EQ(lidos[4].getNumeroCordas(), 4);
+
+  // A count lowered below four after the tuning: no tuning, as the rewritten file would read.
+  const auto baixado = base(colecao(instrumento("<nome>X</nome><numeroCordas>4</numeroCordas>" +
+                                                afinacao({1, 2, 3, 4}) +
+                                                "<numeroCordas>3</numeroCordas>")));
+  EXPECT_TRUE(parser.getInstrumento(baixado, 0).getAfinacao().empty());
+  parser.addInstrumento(baixado, kBaixo);
+  EXPECT_TRUE(parser.getInstrumento(baixado, 0).getAfinacao().empty());
+  EXPECT_EQ(parser.getInstrumento(baixado, 0).getNumeroCordas(), 3);
 }
 
 TEST_F(XMLInstrumentoParserTest, TextosDosNomes) {
@@ -224,11 +233,21 @@ TEST_F(XMLInstrumentoParserTest, UmNomePorInstrumento) {
 
 TEST_F(XMLInstrumentoParserTest, ElementosQueFaltamNaoHerdamDoAnterior) {
   const auto arquivo = base(colecao(completo("A", 6, {40, 45, 50, 55, 59, 64}) +
-                                    instrumento("<nome>B</nome>") + "</instrumento>"));
+                                    instrumento("<nome>B</nome>")));
   esperarIguais(parser.getInstrumentos(arquivo),
                 {InstrumentoCordas("A", "d", 6, 12, 3, 24, {40, 45, 50, 55, 59, 64}, false),
-                 InstrumentoCordas("B", "", 0, 0, 0, 0, {}, false),
-                 InstrumentoCordas("", "", 0, 0, 0, 0, {}, false)});
+                 InstrumentoCordas("B", "", 0, 0, 0, 0, {}, false)});
+}
+
+TEST_F(XMLInstrumentoParserTest, EtiquetasFinaisSoltasNaoSaoInstrumentos) {
+  const std::string conteudo =
+      "</instrumento>" + colecao("</instrumento>" + completo("A", 4, {1, 2, 3, 4}) +
+                                 "</instrumento>\r\n</instrumento>" +
+                                 instrumento("<instrumento><nome>B</nome>") + "</instrumento>");
+  const auto arquivo = base(conteudo);
+  EXPECT_EQ(parser.getNomesInstrumentos(arquivo), (std::vector<std::string>{"A", "B"}));
+  EXPECT_EQ(parser.getInstrumentos(arquivo).size(), 2u);
+  EXPECT_THROW(parser.getInstrumento(arquivo, 2), OutOfBoundsException);
 }
 
 TEST_F(XMLInstrumentoParserTest, NumerosInvalidos) {

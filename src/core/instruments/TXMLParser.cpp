@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <system_error>
 
 #include "Cp1252.h"
@@ -94,6 +95,33 @@ int entidadePredefinida(std::string_view nome) {
   return -1;
 }
 
+// Calls `visitar` with each name="value" pair (quotes optional) until it returns false.
+void percorrerAtributos(std::string_view t,
+                        const std::function<bool(std::string_view, std::string_view)>& visitar) {
+  size_t i = 0;
+  while ((i = pularBrancos(t, i)) < t.size()) {
+    const size_t inicioNome = i;
+    while (i < t.size() && !branco(t[i]) && t[i] != '=') ++i;
+    const std::string_view nome = t.substr(inicioNome, i - inicioNome);
+    i = pularBrancos(t, i);
+    std::string_view valor;
+    if (i < t.size() && t[i] == '=') {
+      i = pularBrancos(t, i + 1);
+      const char aspas = i < t.size() ? t[i] : '\0';
+      if (aspas == '"' || aspas == '\'') {
+        const size_t fim = std::min(t.find(aspas, i + 1), t.size());
+        valor = t.substr(i + 1, fim - i - 1);
+        i = std::min(fim + 1, t.size());
+      } else {
+        const size_t inicioValor = i;
+        while (i < t.size() && !branco(t[i])) ++i;
+        valor = t.substr(inicioValor, i - inicioValor);
+      }
+    }
+    if (!visitar(nome, valor)) return;
+  }
+}
+
 }  // namespace
 
 bool TXMLParser::LoadFromFile(const std::filesystem::path& arquivo) {
@@ -141,6 +169,17 @@ void TXMLParser::iniciarParte(TPartType tipo) {
   tipo_ = tipo;
   conteudo_.clear();
   atributos_.clear();
+  inicioAtributos_ = fimAtributos_ = 0;
+}
+
+const TXMLParser::TAttributes& TXMLParser::Attributes() {
+  if (fimAtributos_ > inicioAtributos_) {
+    const std::string_view texto = std::string_view(documento_).substr(
+        inicioAtributos_, fimAtributos_ - inicioAtributos_);
+    inicioAtributos_ = fimAtributos_ = 0;
+    atributos_ = lerAtributos(texto);
+  }
+  return atributos_;
 }
 
 bool TXMLParser::comeca(std::string_view prefixo) const {
@@ -178,12 +217,16 @@ void TXMLParser::lerAte(TPartType tipo, size_t inicio, std::string_view fim) {
 }
 
 void TXMLParser::lerDeclaracaoXml() {
-  lerAte(ptXmlProlog, posicao_ + 5, "?>");
-  atributos_ = lerAtributos(conteudo_, false);
-  const auto codificacao =
-      std::find_if(atributos_.begin(), atributos_.end(),
-                   [](const auto& atributo) { return atributo.first == "encoding"; });
-  utf8_ = codificacao == atributos_.end() || texto::iguaisSemCaixa(codificacao->second, "UTF-8");
+  const size_t inicio = posicao_ + 5;
+  lerAte(ptXmlProlog, inicio, "?>");
+  inicioAtributos_ = inicio;
+  fimAtributos_ = inicio + conteudo_.size();
+  utf8_ = true;  // unless it names another encoding
+  percorrerAtributos(conteudo_, [&](std::string_view nome, std::string_view valor) {
+    if (nome != "encoding") return true;
+    utf8_ = texto::iguaisSemCaixa(valor, "UTF-8");
+    return false;
+  });
 }
 
 void TXMLParser::lerCData() {
@@ -293,36 +336,17 @@ void TXMLParser::lerEtiqueta() {
   const bool vazia = fechada && i > fimNome && doc[i - 1] == '/';
   iniciarParte(vazia ? ptEmptyTag : ptStartTag);
   nomeTag_.assign(doc.substr(inicioNome, fimNome - inicioNome));
-  const size_t fimAtributos = vazia ? i - 1 : i;
-  atributos_ = lerAtributos(doc.substr(fimNome, fimAtributos - fimNome), true);
+  inicioAtributos_ = fimNome;
+  fimAtributos_ = vazia ? i - 1 : i;
   posicao_ = fechada ? i + 1 : doc.size();
 }
 
-TXMLParser::TAttributes TXMLParser::lerAtributos(std::string_view t, bool substituir) {
+TXMLParser::TAttributes TXMLParser::lerAtributos(std::string_view texto) {
   TAttributes atributos;
-  size_t i = 0;
-  while ((i = pularBrancos(t, i)) < t.size()) {
-    const size_t inicioNome = i;
-    while (i < t.size() && !branco(t[i]) && t[i] != '=') ++i;
-    std::string nome(t.substr(inicioNome, i - inicioNome));
-    i = pularBrancos(t, i);
-    std::string_view valor;
-    if (i < t.size() && t[i] == '=') {
-      i = pularBrancos(t, i + 1);
-      const char aspas = i < t.size() ? t[i] : '\0';
-      if (aspas == '"' || aspas == '\'') {
-        const size_t fim = std::min(t.find(aspas, i + 1), t.size());
-        valor = t.substr(i + 1, fim - i - 1);
-        i = std::min(fim + 1, t.size());
-      } else {
-        const size_t inicioValor = i;
-        while (i < t.size() && !branco(t[i])) ++i;
-        valor = t.substr(inicioValor, i - inicioValor);
-      }
-    }
-    atributos.emplace_back(std::move(nome),
-                           substituir ? substituirReferencias(valor, 0) : std::string(valor));
-  }
+  percorrerAtributos(texto, [&](std::string_view nome, std::string_view valor) {
+    atributos.emplace_back(std::string(nome), substituirReferencias(valor, 0));
+    return true;
+  });
   return atributos;
 }
 
@@ -333,9 +357,8 @@ bool TXMLParser::lerConteudo() {
   std::string texto = substituirReferencias(bruto, 0);
   if (compactar_) texto = compactar(texto);
   if (texto.empty()) return false;
-  tipo_ = ptContent;
+  iniciarParte(ptContent);
   conteudo_ = std::move(texto);
-  atributos_.clear();
   return true;
 }
 

@@ -46,7 +46,8 @@ class TXMLParser {
   // The element name of the last tag, kept during the text that follows it.
   const std::string& TagName() const { return nomeTag_; }
   const std::string& Content() const { return conteudo_; }
-  const TAttributes& Attributes() const { return atributos_; }
+  // Read on demand: our readers never ask, and a hostile tag may hold millions of them.
+  const TAttributes& Attributes();
 
   // Text parts trimmed, inner whitespace runs as one blank, empty ones skipped. On after loading.
   bool PackWhitespace() const { return compactar_; }
@@ -63,8 +64,8 @@ class TXMLParser {
   void lerEtiqueta();
   bool lerConteudo();
 
-  // Attributes of a tag or declaration, from `texto`; values with references replaced or raw.
-  TAttributes lerAtributos(std::string_view texto, bool substituir);
+  // The attributes of a tag's text, values with their references replaced.
+  TAttributes lerAtributos(std::string_view texto);
   void lerEntidades(std::string_view subconjunto);
 
   std::string substituirReferencias(std::string_view bruto, int profundidade);
@@ -84,6 +85,8 @@ class TXMLParser {
   std::string nomeTag_;
   std::string conteudo_;
   TAttributes atributos_;
+  size_t inicioAtributos_ = 0;  // the current tag's attribute text, read when asked for
+  size_t fimAtributos_ = 0;
 };
 
 }  // namespace tessara

@@ -21,6 +21,7 @@ namespace {
 
 const char* const CLASSE = "XMLInstrumentoParser";
 const char* const FIM_LINHA = "\r\n";
+constexpr int MINIMO_CORDAS_AFINACAO = 4;
 
 // Where the reader is: the element whose text it would take.
 enum class Estado {
@@ -57,8 +58,11 @@ struct Lido {
   std::vector<int> afinacao;
   std::string elementoInvalido;  // the first element whose text is not an integer
 
+  // Fewer than four strings never have a tuning, also when a later `numeroCordas` lowered the
+  // count after the tuning was read: the file written from it must read back the same.
   InstrumentoCordas instrumento() const {
-    return InstrumentoCordas(nome, descricao, numeroCordas, numeroCasas, distancia, som, afinacao,
+    return InstrumentoCordas(nome, descricao, numeroCordas, numeroCasas, distancia, som,
+                             numeroCordas >= MINIMO_CORDAS_AFINACAO ? afinacao : std::vector<int>{},
                              false);
   }
 };
@@ -82,7 +86,7 @@ Estado aoAbrir(Estado estado, const std::string& tag, const Lido& lido) {
   if (estado == Estado::instrumento) {
     if (const auto valor = elementoValor(tag)) return *valor;
     // With fewer than four strings (or no count yet) the tuning is not read.
-    if (tag == "afinacao" && lido.numeroCordas >= 4) return Estado::afinacao;
+    if (tag == "afinacao" && lido.numeroCordas >= MINIMO_CORDAS_AFINACAO) return Estado::afinacao;
   }
   if (tag == "frequencia" && estado == Estado::afinacao) return Estado::frequencia;
   return estado;
@@ -137,6 +141,8 @@ void aoLerTexto(Estado estado, const std::string& texto, Lido& lido) {
 }
 
 // One pass over the loaded document; `aoTerminar` receives each instrument at its end tag.
+// An end tag with no instrument open is no instrument: a stray one in a damaged file would
+// otherwise become an empty instrument, and be written back as one.
 void percorrer(TXMLParser& xml, const std::function<void(const Lido&)>& aoTerminar) {
   xml.StartScan();
   Estado estado = Estado::vazio;
@@ -149,7 +155,7 @@ void percorrer(TXMLParser& xml, const std::function<void(const Lido&)>& aoTermin
         break;
       case ptEndTag:
         if (tag == "instrumento") {
-          aoTerminar(lido);
+          if (estado != Estado::vazio) aoTerminar(lido);
           lido = Lido();
           estado = Estado::vazio;
         } else {
