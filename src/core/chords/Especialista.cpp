@@ -101,8 +101,11 @@ class Nomeador {
     const Antes antes = ingles_ ? antesDaSetimaIngles(terca) : antesDaSetimaPortugues(terca);
     // Without any third the name says so with "5" after the root; the grammar reads a bare
     // "4" or "7" as keeping the third, so those move into the list.
-    if (antes.semTerca) nome_ += "5";
-    if (!antes.semTerca) setimas(antes.algoAntes);
+    if (antes.semTerca) {
+      nome_ += "5";
+    } else {
+      setimas(antes.algoAntes);
+    }
     listar(antes);
     if (aberto_) nome_ += ")";
     const int baixo = Especialista::getBaixo(codigo_);
