@@ -76,6 +76,24 @@ TEST_F(CliSom, PlayAceitaCasasSeparadasPorVirgulaEOInstrumentoEscolhido) {
   }
 }
 
+TEST_F(CliSom, PlayTocaNaSaidaDeAudio) {
+  exigirSoundFont();
+  // A sound card that plays into nothing: the ALSA null device as the user's default, with
+  // the sound servers out of reach, so that the built-in synthesizer opens its audio output
+  // here and plays in real time, whatever the machine has.
+  teste::PastaTemporaria casa;
+  casa.escrever(".asoundrc", "pcm.!default { type null }\n");
+  const auto r = teste::executarProcesso(
+      TESSARA_CLI, {"play", "x32010"},
+      {{"TESSARA_CONFIG_DIR", configuracao.caminho().string()},
+       {"HOME", casa.caminho().string()},
+       {"PULSE_SERVER", "unix:" + (casa / "nenhum").string()},
+       {"PIPEWIRE_REMOTE", (casa / "nenhum").string()}});
+  EXPECT_EQ(r.status, 0) << r.erros;
+  EXPECT_EQ(r.saida, "C 4,E 4,G 4,C 5,E 5\n");
+  EXPECT_EQ(r.erros, "");
+}
+
 TEST_F(CliSom, PlayUsaOProgramaDoInstrumentoNoIdioma) {
   exigirSoundFont();
   // The built-in guitar is nylon (24) in Portuguese and steel (25) in English.
