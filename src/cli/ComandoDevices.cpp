@@ -7,8 +7,7 @@
 
 namespace tessara {
 
-int ComandoDevices::executar(ContextoCli& contexto,
-                             const std::vector<std::string>& argumentos) {
+int ComandoDevices::executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) {
   if (!argumentos.empty()) return 2;
   const auto saida = SaidaMidiCli::criar(contexto);
   if (!saida) return 1;

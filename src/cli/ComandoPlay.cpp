@@ -56,6 +56,33 @@ bool ComandoPlay::selecionarDispositivo(ContextoCli& contexto, SaidaMIDI& saida,
   }
 }
 
+bool ComandoPlay::prepararSaida(ContextoCli& contexto, SaidaMIDI& saida, const Pedido& pedido) {
+  // A file is rendered by the built-in synthesizer, open already.
+  if (pedido.wav.empty() && !selecionarDispositivo(contexto, saida, pedido.dispositivo)) {
+    return false;
+  }
+  if (saida.portaAberta()) return true;
+  // Playing into a closed output is silent; here the user is told.
+  if (pedido.dispositivo) {
+    contexto.erros() << "tessara-cli: MIDI output device " << *pedido.dispositivo
+                     << " could not be opened\n";
+  } else {
+    contexto.erros() << "tessara-cli: no MIDI output device could be opened, so nothing can "
+                        "be heard (--wav FILE renders into a file instead)\n";
+  }
+  return false;
+}
+
+std::vector<int> ComandoPlay::notas(const std::vector<int>& casas,
+                                    const InstrumentoCordas& instrumento) {
+  std::vector<int> resultado;
+  for (size_t corda = 0; corda < casas.size(); ++corda) {
+    resultado.push_back(
+        casas[corda] < 0 ? -1 : instrumento.getNota(static_cast<int>(corda), casas[corda]));
+  }
+  return resultado;
+}
+
 int ComandoPlay::executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) {
   const auto pedido = lerArgumentos(argumentos);
   if (!pedido) return 2;
@@ -75,24 +102,16 @@ int ComandoPlay::executar(ContextoCli& contexto, const std::vector<std::string>&
   }
 
   const auto saidaCli = SaidaMidiCli::criar(contexto, pedido->wav);
-  if (!saidaCli) return 1;
+  if (!saidaCli || !prepararSaida(contexto, saidaCli->saida(), *pedido)) return 1;
   SaidaMIDI& saida = saidaCli->saida();
-  if (pedido->wav.empty() && !selecionarDispositivo(contexto, saida, pedido->dispositivo)) return 1;
-  if (!saida.portaAberta()) {
-    contexto.erros() << "tessara-cli: no MIDI output device could be opened, so nothing can be "
-                        "heard (--wav FILE renders into a file instead)\n";
-    return 1;
-  }
-
-  std::vector<int> notas;
-  std::string nomes;
-  for (size_t corda = 0; corda < casas->size(); ++corda) {
-    const int casa = (*casas)[corda];
-    notas.push_back(casa < 0 ? -1 : instrumento.getNota(static_cast<int>(corda), casa));
-    if (notas.back() >= 0) nomes += (nomes.empty() ? "" : ",") + nomeNotaOitava(notas.back());
-  }
+  const std::vector<int> tocadas = notas(*casas, instrumento);
   saida.setInstrumento(ReprodutorMIDI::CANAL, instrumento.getSom());
-  ReprodutorMIDI(saida).tocarAcorde(notas);
+  ReprodutorMIDI(saida).tocarAcorde(tocadas);
+
+  std::string nomes;
+  for (int nota : tocadas) {
+    if (nota >= 0) nomes += (nomes.empty() ? "" : ",") + nomeNotaOitava(nota);
+  }
   contexto.saida() << cp1252::paraUtf8(nomes) << '\n';
   return 0;
 }

@@ -7,6 +7,7 @@
 
 namespace tessara {
 
+class InstrumentoCordas;
 class SaidaMIDI;
 
 // Plays a chord on the current instrument as the listen button does: its program on channel 1,
@@ -31,6 +32,11 @@ class ComandoPlay : public ComandoCli {
   // The device asked for, else the configured one (device 0 when that one is gone).
   static bool selecionarDispositivo(ContextoCli& contexto, SaidaMIDI& saida,
                                     std::optional<int> dispositivo);
+  // Selects the device and tells the user when nothing could be opened.
+  static bool prepararSaida(ContextoCli& contexto, SaidaMIDI& saida, const Pedido& pedido);
+  // The note of each string (-1: not played).
+  static std::vector<int> notas(const std::vector<int>& casas,
+                                const InstrumentoCordas& instrumento);
 };
 
 }  // namespace tessara

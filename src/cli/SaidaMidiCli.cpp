@@ -44,8 +44,8 @@ bool SaidaMidiCli::iniciar(ContextoCli& contexto, const std::filesystem::path& w
     return idiomas != nullptr ? idiomas->getTexto(secao, chave) : std::string();
   };
   if (wav.empty()) {
-    saida_ = std::make_unique<SaidaMIDI>(&SaidaMIDI::portasDoSistema, RelogioReal::instancia(),
-                                         textos);
+    saida_ =
+        std::make_unique<SaidaMIDI>(&SaidaMIDI::portasDoSistema, RelogioReal::instancia(), textos);
     return true;
   }
   if (PortaFluidSynth::procurarSoundFont().empty()) {

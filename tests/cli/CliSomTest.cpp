@@ -83,12 +83,11 @@ TEST_F(CliSom, PlayTocaNaSaidaDeAudio) {
   // here and plays in real time, whatever the machine has.
   teste::PastaTemporaria casa;
   casa.escrever(".asoundrc", "pcm.!default { type null }\n");
-  const auto r = teste::executarProcesso(
-      TESSARA_CLI, {"play", "x32010"},
-      {{"TESSARA_CONFIG_DIR", configuracao.caminho().string()},
-       {"HOME", casa.caminho().string()},
-       {"PULSE_SERVER", "unix:" + (casa / "nenhum").string()},
-       {"PIPEWIRE_REMOTE", (casa / "nenhum").string()}});
+  const auto r = teste::executarProcesso(TESSARA_CLI, {"play", "x32010"},
+                                         {{"TESSARA_CONFIG_DIR", configuracao.caminho().string()},
+                                          {"HOME", casa.caminho().string()},
+                                          {"PULSE_SERVER", "unix:" + (casa / "nenhum").string()},
+                                          {"PIPEWIRE_REMOTE", (casa / "nenhum").string()}});
   EXPECT_EQ(r.status, 0) << r.erros;
   EXPECT_EQ(r.saida, "C 4,E 4,G 4,C 5,E 5\n");
   EXPECT_EQ(r.erros, "");

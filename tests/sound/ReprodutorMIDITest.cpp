@@ -17,12 +17,14 @@ using Lista = std::vector<std::string>;
 class ReprodutorMIDITest : public ::testing::Test {
  protected:
   ReprodutorMIDITest()
-      : saida([this](Relogio& r) {
-          std::vector<std::unique_ptr<MidiPort>> portas;
-          portas.push_back(std::make_unique<teste::PortaGravacao>(
-              Lista{"d0", "d1"}, std::set<int>{-1, 0, 1}, r, registro));
-          return portas;
-        }, relogio, {}),
+      : saida(
+            [this](Relogio& r) {
+              std::vector<std::unique_ptr<MidiPort>> portas;
+              portas.push_back(std::make_unique<teste::PortaGravacao>(
+                  Lista{"d0", "d1"}, std::set<int>{-1, 0, 1}, r, registro));
+              return portas;
+            },
+            relogio, {}),
         reprodutor(saida) {
     registro.clear();
   }

@@ -71,8 +71,11 @@ TEST_F(SaidaMIDITest, ConstrucaoTentaMenosUmDepoisCadaDispositivoAteUmAbrir) {
        {"A abrir -1", "A abrir 0", "A abrir 1", "B abrir 0"},
        2,
        true},
-      {"none opens", {{"A", {"a0"}, {}}, {"B", {"b0", "b1"}, {}}},
-       {"A abrir -1", "A abrir 0", "B abrir 0", "B abrir 1"}, 2, false},
+      {"none opens",
+       {{"A", {"a0"}, {}}, {"B", {"b0", "b1"}, {}}},
+       {"A abrir -1", "A abrir 0", "B abrir 0", "B abrir 1"},
+       2,
+       false},
       {"no device at all: -1 only", {{"A", {}, {}}}, {"A abrir -1"}, -1, false},
       {"no port at all", {}, {}, -1, false},
   };
@@ -108,12 +111,14 @@ TEST_F(SaidaMIDITest, ConstrucaoPoeProgramaZeroEVolumeMaximoEmCadaCanal) {
 }
 
 TEST_F(SaidaMIDITest, CamadaMidiQueNaoIniciaEFatal) {
-  const SaidaMIDI::FabricaPortas semBiblioteca = [](Relogio&) -> std::vector<std::unique_ptr<MidiPort>> {
+  const SaidaMIDI::FabricaPortas semBiblioteca =
+      [](Relogio&) -> std::vector<std::unique_ptr<MidiPort>> {
     throw std::runtime_error("library not found");
   };
   const SaidaMIDI::FabricaPortas listagemFalha = [this](Relogio& r) {
     std::vector<std::unique_ptr<MidiPort>> portas;
-    auto porta = std::make_unique<teste::PortaGravacao>(Lista{"d0"}, std::set<int>{-1}, r, registro);
+    auto porta =
+        std::make_unique<teste::PortaGravacao>(Lista{"d0"}, std::set<int>{-1}, r, registro);
     porta->falharListagem = true;
     portas.push_back(std::move(porta));
     return portas;
@@ -143,7 +148,9 @@ TEST_F(SaidaMIDITest, BytesEnviados) {
       {"volume 128 is ignored", [](SaidaMIDI& s) { s.setVolumeCanal(3, 128); }, {}},
       {"volume 64", [](SaidaMIDI& s) { s.setVolumeCanal(15, 64); }, {"BF 07 40"}},
       {"note on", [](SaidaMIDI& s) { s.ligarNota(1, 127, 64); }, {"91 40 7F"}},
-      {"note off is a note on at velocity 0", [](SaidaMIDI& s) { s.desligarNota(1, 64); }, {"91 40 00"}},
+      {"note off is a note on at velocity 0",
+       [](SaidaMIDI& s) { s.desligarNota(1, 64); },
+       {"91 40 00"}},
       {"raw message", [](SaidaMIDI& s) { s.enviarMensagem(0xE1, 0, 0x40); }, {"E1 00 40"}},
       {"reset", [](SaidaMIDI& s) { s.reiniciar(); }, {"reiniciar"}},
       // A byte out of range would corrupt the stream: such messages are dropped.
@@ -152,8 +159,11 @@ TEST_F(SaidaMIDITest, BytesEnviados) {
       {"velocity above 127", [](SaidaMIDI& s) { s.ligarNota(1, 200, 60); }, {}},
       {"volume below -1", [](SaidaMIDI& s) { s.setVolumeCanal(2, -5); }, {}},
       {"program above 128 keeps the bank select only",
-       [](SaidaMIDI& s) { s.setInstrumento(2, 300); }, {"B2 00 00"}},
-      {"note on channel 16 would be another message", [](SaidaMIDI& s) { s.ligarNota(16, 127, 60); }, {}},
+       [](SaidaMIDI& s) { s.setInstrumento(2, 300); },
+       {"B2 00 00"}},
+      {"note on channel 16 would be another message",
+       [](SaidaMIDI& s) { s.ligarNota(16, 127, 60); },
+       {}},
       {"status below 0x80", [](SaidaMIDI& s) { s.enviarMensagem(0x40, 1, 1); }, {}},
   };
   for (const auto& caso : casos) {

@@ -153,7 +153,8 @@ TEST(PortaFluidSynth, SemSoundFontOuSemArquivoNaoAbreEOProximoDispositivoEUsado)
         [&](Relogio& r) {
           std::vector<std::unique_ptr<MidiPort>> portas;
           portas.push_back(std::make_unique<PortaFluidSynth>(r, caso.soundFont, caso.wav));
-          portas.push_back(std::make_unique<teste::PortaGravacao>(Lista{"g"}, std::set<int>{0}, r, registro));
+          portas.push_back(
+              std::make_unique<teste::PortaGravacao>(Lista{"g"}, std::set<int>{0}, r, registro));
           return portas;
         },
         relogio, {});

@@ -1,13 +1,13 @@
 #include "AnaliseWav.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cmath>
 #include <complex>
 #include <cstdint>
 #include <numbers>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "PastaTemporaria.h"
 
@@ -49,7 +49,8 @@ std::optional<SomWav> lerWav(const std::filesystem::path& arquivo) {
         double soma = 0;
         for (int c = 0; c < som.canais; ++c) {
           const auto amostra = static_cast<int16_t>(
-              lerLE(bytes, corpo + (q * static_cast<size_t>(som.canais) + static_cast<size_t>(c)) * 2, 2));
+              lerLE(bytes,
+                    corpo + (q * static_cast<size_t>(som.canais) + static_cast<size_t>(c)) * 2, 2));
           soma += amostra / 32768.0;
         }
         som.mono[q] = soma / som.canais;
@@ -64,7 +65,8 @@ std::optional<SomWav> lerWav(const std::filesystem::path& arquivo) {
 namespace {
 
 double hann(size_t i, size_t n) {
-  return 0.5 - 0.5 * std::cos(2 * std::numbers::pi * static_cast<double>(i) / static_cast<double>(n - 1));
+  return 0.5 -
+         0.5 * std::cos(2 * std::numbers::pi * static_cast<double>(i) / static_cast<double>(n - 1));
 }
 
 // In-place radix-2 FFT.
@@ -92,7 +94,8 @@ void fft(std::vector<std::complex<double>>& a) {
 }
 
 double mediana(std::vector<double> valores) {
-  std::nth_element(valores.begin(), valores.begin() + static_cast<long>(valores.size() / 2), valores.end());
+  std::nth_element(valores.begin(), valores.begin() + static_cast<long>(valores.size() / 2),
+                   valores.end());
   return valores[valores.size() / 2];
 }
 

@@ -25,13 +25,13 @@ void ArquivoWav::escreverCabecalho() {
   std::string cabecalho = "RIFF";
   escreverLE(cabecalho, 36 + dados, 4);
   cabecalho += "WAVEfmt ";
-  escreverLE(cabecalho, 16, 4);                      // size of the format chunk
-  escreverLE(cabecalho, 1, 2);                       // PCM
+  escreverLE(cabecalho, 16, 4);  // size of the format chunk
+  escreverLE(cabecalho, 1, 2);   // PCM
   escreverLE(cabecalho, CANAIS, 2);
   escreverLE(cabecalho, TAXA, 4);
   escreverLE(cabecalho, TAXA * kBytesPorQuadro, 4);  // bytes per second
   escreverLE(cabecalho, kBytesPorQuadro, 2);
-  escreverLE(cabecalho, 16, 2);                      // bits per sample
+  escreverLE(cabecalho, 16, 2);  // bits per sample
   cabecalho += "data";
   escreverLE(cabecalho, dados, 4);
   arquivo_.seekp(0);

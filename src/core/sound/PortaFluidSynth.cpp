@@ -43,11 +43,10 @@ std::filesystem::path PortaFluidSynth::procurarSoundFont() {
   if (const char* escolhida = std::getenv("TESSARA_SOUNDFONT"); escolhida != nullptr) {
     return escolhida;
   }
-  for (const char* caminho : {"/usr/share/sounds/sf2/default-GM.sf2",
-                              "/usr/share/sounds/sf2/FluidR3_GM.sf2",
-                              "/usr/share/sounds/sf2/TimGM6mb.sf2",
-                              "/usr/share/soundfonts/default.sf2",
-                              "/usr/share/soundfonts/FluidR3_GM.sf2"}) {
+  for (const char* caminho :
+       {"/usr/share/sounds/sf2/default-GM.sf2", "/usr/share/sounds/sf2/FluidR3_GM.sf2",
+        "/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/soundfonts/default.sf2",
+        "/usr/share/soundfonts/FluidR3_GM.sf2"}) {
     std::error_code erro;
     if (std::filesystem::is_regular_file(caminho, erro)) return caminho;
   }
@@ -82,9 +81,10 @@ bool PortaFluidSynth::iniciar() {
 }
 
 bool PortaFluidSynth::iniciarSaidaAudio() {
+  fluid_settings_t* configuracao = configuracao_.get();
   for (const char* driver : kSaidasAudio) {
-    if (fluid_settings_setstr(configuracao_.get(), "audio.driver", driver) == FLUID_FAILED) continue;
-    saidaAudio_.reset(new_fluid_audio_driver(configuracao_.get(), sintetizador_.get()));
+    if (fluid_settings_setstr(configuracao, "audio.driver", driver) == FLUID_FAILED) continue;
+    saidaAudio_.reset(new_fluid_audio_driver(configuracao, sintetizador_.get()));
     if (saidaAudio_) return true;
   }
   return false;

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <fluidsynth.h>
+
 #include <chrono>
 #include <filesystem>
 #include <memory>
-
-#include <fluidsynth.h>
 
 #include "ArquivoWav.h"
 #include "MidiPort.h"

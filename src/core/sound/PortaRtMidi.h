@@ -1,8 +1,8 @@
 #pragma once
 
-#include <memory>
-
 #include <rtmidi/RtMidi.h>
+
+#include <memory>
 
 #include "MidiPort.h"
 

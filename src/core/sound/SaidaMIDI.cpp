@@ -29,8 +29,7 @@ SaidaMIDI::SaidaMIDI(const FabricaPortas& fabricaPortas, Relogio& relogio, Texto
     for (int indice = -1; indice < n && !portaAberta(); ++indice) abrir(indice);
   } catch (...) {
     // The ports built so far close as portas_ goes.
-    throw FatalException(textos_ ? textos_("exception", "componentesMIDI") : std::string(), kClasse,
-                         "SaidaMIDI()");
+    throw FatalException(texto("componentesMIDI"), kClasse, "SaidaMIDI()");
   }
   instrumentosCanal_.assign(NUMERO_CANAIS, 0);
   volumesCanal_.assign(NUMERO_CANAIS, 127);
@@ -77,9 +76,8 @@ std::vector<std::string> SaidaMIDI::listarDispositivos() const {
 
 void SaidaMIDI::selecionarDispositivo(int indice) {
   if (indice < -1 || indice >= numeroDispositivos()) {
-    throw OutOfBoundsException(
-        (textos_ ? textos_("exception", "indiceInvalido") : std::string()) + std::to_string(indice) + "'",
-        indice, kClasse, "selecionarDispositivo(int)");
+    throw OutOfBoundsException(texto("indiceInvalido") + std::to_string(indice) + "'", indice,
+                               kClasse, "selecionarDispositivo(int)");
   }
   fechar();
   abrir(indice);
@@ -111,11 +109,14 @@ void SaidaMIDI::fechar() {
   porta_ = nullptr;
 }
 
+std::string SaidaMIDI::texto(std::string_view chave) const {
+  return textos_ ? textos_("exception", chave) : std::string();
+}
+
 void SaidaMIDI::verificarCanal(int canal, const char* metodo) const {
   if (ehCanal(canal)) return;
-  throw OutOfBoundsException(
-      (textos_ ? textos_("exception", "canalInvalido") : std::string()) + std::to_string(canal) + "'!",
-      canal, kClasse, metodo);
+  throw OutOfBoundsException(texto("canalInvalido") + std::to_string(canal) + "'!", canal, kClasse,
+                             metodo);
 }
 
 void SaidaMIDI::setInstrumento(int canal, int programa) {

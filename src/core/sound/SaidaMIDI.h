@@ -67,6 +67,8 @@ class SaidaMIDI {
   void abrir(int indice);
   void fechar();
   void verificarCanal(int canal, const char* metodo) const;
+  // A text of section "exception" for a message.
+  std::string texto(std::string_view chave) const;
 
   Relogio& relogio_;
   Textos textos_;
