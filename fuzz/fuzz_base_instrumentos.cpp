@@ -51,7 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
     if (nomes[i] != instrumentos[i].getName()) __builtin_trap();
   }
 
-  const auto relidos = parser.instrumentosDoTexto(tessara::XMLInstrumentoParser::gerarTexto(instrumentos));
+  const auto relidos =
+      parser.instrumentosDoTexto(tessara::XMLInstrumentoParser::gerarTexto(instrumentos));
   if (relidos.size() != instrumentos.size()) __builtin_trap();
   for (size_t i = 0; i < relidos.size(); ++i) {
     if (!iguais(instrumentos[i], relidos[i])) __builtin_trap();

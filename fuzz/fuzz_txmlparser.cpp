@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "Texto.h"
 #include "TXMLParser.h"
+#include "Texto.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   if (tamanho == 0) return 0;
@@ -28,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
     }
     for (size_t i = 0; i < texto.size(); ++i) {
       const char c = texto[i];
-      if (c == '\t' || c == '\r' || c == '\n' || (c == ' ' && texto[i + 1] == ' ')) __builtin_trap();
+      if (c == '\t' || c == '\r' || c == '\n' || (c == ' ' && texto[i + 1] == ' '))
+        __builtin_trap();
     }
   }
   if (xml.PartKind() != tessara::ptNone) __builtin_trap();

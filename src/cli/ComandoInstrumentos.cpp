@@ -34,8 +34,8 @@ int ComandoInstrumentos::executar(ContextoCli& contexto,
     int indice = 0;
     for (const auto& i : gerenciador->getInstrumentos()) {
       linhas << indice++ << '\t' << cp1252::paraUtf8(i.getName()) << '\t' << i.getNumeroCordas()
-             << '\t' << i.getNumeroCasas() << '\t' << i.getDistancia() << '\t' << i.getSom()
-             << '\t' << afinacao(i) << '\n';
+             << '\t' << i.getNumeroCasas() << '\t' << i.getDistancia() << '\t' << i.getSom() << '\t'
+             << afinacao(i) << '\n';
     }
   } catch (const DException& e) {
     contexto.erros() << "tessara-cli: " << cp1252::paraUtf8(e.getMensagem()) << '\n';

@@ -46,10 +46,10 @@ TEST(CliInstrumentos, EmbutidosPrimeiroDepoisOsDoArquivo) {
                         "</afinacao></instrumento></colecaoInstrumento>");
   r = cli({"--lang", "en", "instruments"}, configuracao);
   EXPECT_EQ(r.status, 0) << r.erros;
-  EXPECT_EQ(linhas(r.saida), (std::vector<std::string>{
-                                 "0\tStandard Guitar\t6\t12\t3\t25\tE 3,A 3,D 4,G 4,B 4,E 5",
-                                 "1\tCavaquinho\t4\t12\t4\t24\tD 4,G 4,B 4,E 5",
-                                 "2\tViolão de 7\t6\t14\t3\t24\tC 3"}));
+  EXPECT_EQ(linhas(r.saida),
+            (std::vector<std::string>{"0\tStandard Guitar\t6\t12\t3\t25\tE 3,A 3,D 4,G 4,B 4,E 5",
+                                      "1\tCavaquinho\t4\t12\t4\t24\tD 4,G 4,B 4,E 5",
+                                      "2\tViolão de 7\t6\t14\t3\t24\tC 3"}));
 }
 
 TEST(CliInstrumentos, OpcaoInstrumento) {

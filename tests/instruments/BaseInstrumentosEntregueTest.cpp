@@ -40,7 +40,8 @@ TEST(BaseInstrumentosEntregue, InstrumentosTocaveisNoFormatoDoPrograma) {
   // Exactly what the program writes for these instruments: CP1252, tabs, CR LF.
   EXPECT_EQ(teste::lerArquivo(arquivo), XMLInstrumentoParser::gerarTexto(instrumentos));
 
-  std::set<std::string> nomes = {en.texto("geral", "violaoPadrao"), pt.texto("geral", "violaoPadrao"),
+  std::set<std::string> nomes = {en.texto("geral", "violaoPadrao"),
+                                 pt.texto("geral", "violaoPadrao"),
                                  en.texto("geral", "cavaquinhoPadrao")};
   for (const auto& i : instrumentos) {
     SCOPED_TRACE(i.getName());

@@ -46,7 +46,8 @@ class GerenciadorInstrumentosPortugues : public GerenciadorInstrumentosTest {
 
 TEST_F(GerenciadorInstrumentosTest, InstrumentosEmbutidosNoIdioma) {
   EXPECT_EQ(gerenciador.getNumeroPadroes(), 2);
-  EXPECT_EQ(nomes(), (std::vector<std::string>{"Standard Guitar", "Cavaquinho", "Bandolim", "Ukulele"}));
+  EXPECT_EQ(nomes(),
+            (std::vector<std::string>{"Standard Guitar", "Cavaquinho", "Bandolim", "Ukulele"}));
   const auto violao = gerenciador.getInstrumento(0);
   EXPECT_EQ(violao.getDescricao(), idioma.texto("geral", "descricaoViolaoPadrao"));
   EXPECT_EQ(violao.getNumeroCordas(), 6);
@@ -69,7 +70,8 @@ TEST_F(GerenciadorInstrumentosTest, InstrumentosEmbutidosNoIdioma) {
   ASSERT_EQ(todos.size(), 4u);
   for (size_t i = 0; i < todos.size(); ++i) {
     EXPECT_EQ(todos[i].getName(), nomes()[i]);
-    EXPECT_EQ(todos[i].getAfinacao(), gerenciador.getInstrumento(static_cast<int>(i)).getAfinacao());
+    EXPECT_EQ(todos[i].getAfinacao(),
+              gerenciador.getInstrumento(static_cast<int>(i)).getAfinacao());
   }
 }
 
@@ -173,8 +175,8 @@ TEST_F(GerenciadorInstrumentosTest, BaseVaziaOuInexistente) {
     nomes();
     FAIL();
   } catch (const FileNotFoundException& e) {
-    EXPECT_EQ(e.getMensagem(), idioma.texto("exception", "baseInstrumentosNaoEncontrada") +
-                                   arquivo.string() + "'");
+    EXPECT_EQ(e.getMensagem(),
+              idioma.texto("exception", "baseInstrumentosNaoEncontrada") + arquivo.string() + "'");
     EXPECT_EQ(e.getItem(), arquivo.string());
     EXPECT_EQ(e.getRastro(),
               std::vector<std::string>{"GerenciadorInstrumentos::getNomesInstrumentos"});

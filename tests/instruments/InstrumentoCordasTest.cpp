@@ -5,7 +5,8 @@
 namespace tessara {
 namespace {
 
-InstrumentoCordas violao(std::string nome = "Violao", std::vector<int> afinacao = {40, 45, 50, 55, 59, 64}) {
+InstrumentoCordas violao(std::string nome = "Violao",
+                         std::vector<int> afinacao = {40, 45, 50, 55, 59, 64}) {
   return InstrumentoCordas(std::move(nome), "seis cordas", 6, 12, 3, 25, std::move(afinacao), true);
 }
 

@@ -9,7 +9,7 @@
 namespace tessara {
 namespace {
 
-const char* const kTipos[] = {"None",     "Prolog", "Comment", "PI",  "Dtdc",
+const char* const kTipos[] = {"None",     "Prolog", "Comment", "PI",   "Dtdc",
                               "StartTag", "Empty",  "EndTag",  "Text", "CData"};
 
 // Each part as "Kind tag" for tags and "Kind[text]" for the others.
@@ -46,11 +46,11 @@ TEST(TXMLParser, SequenciaDePartes) {
                    "<!DOCTYPE c>\r\n<!-- nota -->\r\n<?proc x?>\r\n"
                    "<c>\r\n\t<i a=\"1\">\r\n\t\t<nome>Viola</nome>\r\n\t\t<nome/>\r\n"
                    "\t\t<nome><![CDATA[ <b> ]]></nome>\r\n\t</i>\r\n</c>\r\n"),
-            (std::vector<std::string>{
-                "Prolog[ version=\"1.0\" encoding=\"windows-1252\"]", "Dtdc[DOCTYPE c]",
-                "Comment[ nota ]", "PI[proc x]", "StartTag c", "StartTag i", "StartTag nome",
-                "Text[Viola]", "EndTag nome", "Empty nome", "StartTag nome", "CData[ <b> ]",
-                "EndTag nome", "EndTag i", "EndTag c"}));
+            (std::vector<std::string>{"Prolog[ version=\"1.0\" encoding=\"windows-1252\"]",
+                                      "Dtdc[DOCTYPE c]", "Comment[ nota ]", "PI[proc x]",
+                                      "StartTag c", "StartTag i", "StartTag nome", "Text[Viola]",
+                                      "EndTag nome", "Empty nome", "StartTag nome", "CData[ <b> ]",
+                                      "EndTag nome", "EndTag i", "EndTag c"}));
   EXPECT_TRUE(partes("").empty());
   EXPECT_TRUE(partes(" \r\n\t ").empty());
 }
@@ -135,7 +135,8 @@ TEST(TXMLParser, NomeDaEtiquetaEAtributos) {
   xml.StartScan();
   ASSERT_TRUE(xml.Scan());
   EXPECT_EQ(xml.PartKind(), ptEmptyTag);
-  EXPECT_EQ(xml.Attributes(), (TXMLParser::TAttributes{{"a", "1 & 2"}, {"b", ">"}, {"c", "3"}, {"d", ""}}));
+  EXPECT_EQ(xml.Attributes(),
+            (TXMLParser::TAttributes{{"a", "1 & 2"}, {"b", ">"}, {"c", "3"}, {"d", ""}}));
   ASSERT_TRUE(xml.Scan());
   ASSERT_TRUE(xml.Scan());
   EXPECT_EQ(xml.PartKind(), ptContent);

@@ -21,8 +21,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const InstrumentoCordas kViola(TXT("Viola caipira <10> & cia"), TXT("Cebolão em Mi"), 5, 14, 3,
-                               25, {47, 52, 56, 59, 64}, false);
+const InstrumentoCordas kViola(TXT("Viola caipira <10> & cia"), TXT("Cebolão em Mi"), 5, 14, 3, 25,
+                               {47, 52, 56, 59, 64}, false);
 const InstrumentoCordas kBaixo("Baixo", "", 4, 12, -3, 33, {28, 33, 38, 43}, false);
 const InstrumentoCordas kUkulele("Ukulele", "Reentrante", 4, 12, 4, 24, {67, 60, 64, 69}, false);
 
@@ -38,7 +38,8 @@ void esperarIguais(const InstrumentoCordas& a, const InstrumentoCordas& b) {
   EXPECT_FALSE(b.usaBaseAcordes());
 }
 
-void esperarIguais(const std::vector<InstrumentoCordas>& a, const std::vector<InstrumentoCordas>& b) {
+void esperarIguais(const std::vector<InstrumentoCordas>& a,
+                   const std::vector<InstrumentoCordas>& b) {
   ASSERT_EQ(a.size(), b.size());
   for (size_t i = 0; i < a.size(); ++i) esperarIguais(a[i], b[i]);
 }
@@ -62,12 +63,15 @@ std::string completo(const std::string& nome, int cordas, const std::vector<int>
   return instrumento("<nome>" + nome + "</nome><descricao>d</descricao><numeroCordas>" +
                      std::to_string(cordas) +
                      "</numeroCordas><numeroCasas>12</numeroCasas><distancia>3</distancia>"
-                     "<som>24</som>" + afinacao(notas));
+                     "<som>24</som>" +
+                     afinacao(notas));
 }
 
 class XMLInstrumentoParserTest : public ::testing::Test {
  protected:
-  fs::path base(const std::string& conteudo) { return pasta.escrever("instrumentos.xml", conteudo); }
+  fs::path base(const std::string& conteudo) {
+    return pasta.escrever("instrumentos.xml", conteudo);
+  }
 
   teste::IdiomaTeste idioma{"en"};
   teste::PastaTemporaria pasta;
@@ -128,15 +132,14 @@ TEST_F(XMLInstrumentoParserTest, AlteracoesPreservamOsOutrosInstrumentos) {
   const InstrumentoCordas novoBaixo("Baixo  de   cinco", " B E A D G ", 5, 14, 3, 34,
                                     {23, 28, 33, 38, 43}, true);
   parser.editInstrumento(arquivo, 1, novoBaixo);
-  esperarIguais(parser.getInstrumentos(arquivo),
-                {kViola,
-                 InstrumentoCordas("Baixo de cinco", "B E A D G", 5, 14, 3, 34,
-                                   {23, 28, 33, 38, 43}, false),
-                 kUkulele});
+  esperarIguais(
+      parser.getInstrumentos(arquivo),
+      {kViola,
+       InstrumentoCordas("Baixo de cinco", "B E A D G", 5, 14, 3, 34, {23, 28, 33, 38, 43}, false),
+       kUkulele});
 
   parser.delInstrumento(arquivo, 0);
-  esperarIguais(parser.getInstrumentos(arquivo),
-                {parser.getInstrumento(arquivo, 0), kUkulele});
+  esperarIguais(parser.getInstrumentos(arquivo), {parser.getInstrumento(arquivo, 0), kUkulele});
   EXPECT_EQ(parser.getNomesInstrumentos(arquivo),
             (std::vector<std::string>{"Baixo de cinco", "Ukulele"}));
   parser.delInstrumento(arquivo, 1);
@@ -166,8 +169,10 @@ TEST_F(XMLInstrumentoParserTest, PosicoesInexistentes) {
                         Caso{"delInstrumento", 2}, Caso{"delInstrumento", -1}}) {
     const std::string metodo = c.metodo;
     try {
-      if (metodo == "editInstrumento") parser.editInstrumento(arquivo, c.posicao, kViola);
-      else parser.delInstrumento(arquivo, c.posicao);
+      if (metodo == "editInstrumento")
+        parser.editInstrumento(arquivo, c.posicao, kViola);
+      else
+        parser.delInstrumento(arquivo, c.posicao);
       ADD_FAILURE() << metodo << " " << c.posicao;
     } catch (const OutOfBoundsException& e) {
       EXPECT_EQ(e.getMensagem(), "Invalid index '" + std::to_string(c.posicao) + "'");
@@ -195,9 +200,9 @@ TEST_F(XMLInstrumentoParserTest, AfinacaoDiferenteDoNumeroDeCordas) {
   EXPECT_EQ(lidos[4].getNumeroCordas(), 4);
 
   // A count lowered below four after the tuning: no tuning, as the rewritten file would read.
-  const auto baixado = base(colecao(instrumento("<nome>X</nome><numeroCordas>4</numeroCordas>" +
-                                                afinacao({1, 2, 3, 4}) +
-                                                "<numeroCordas>3</numeroCordas>")));
+  const auto baixado =
+      base(colecao(instrumento("<nome>X</nome><numeroCordas>4</numeroCordas>" +
+                               afinacao({1, 2, 3, 4}) + "<numeroCordas>3</numeroCordas>")));
   EXPECT_TRUE(parser.getInstrumento(baixado, 0).getAfinacao().empty());
   parser.addInstrumento(baixado, kBaixo);
   EXPECT_TRUE(parser.getInstrumento(baixado, 0).getAfinacao().empty());
@@ -206,7 +211,8 @@ TEST_F(XMLInstrumentoParserTest, AfinacaoDiferenteDoNumeroDeCordas) {
 
 TEST_F(XMLInstrumentoParserTest, TextosDosNomes) {
   const auto arquivo = base(colecao(""));
-  const InstrumentoCordas estranho("<b>  Viola &amp; \"x\"  ", "", 4, 12, 3, 24, {1, 2, 3, 4}, false);
+  const InstrumentoCordas estranho("<b>  Viola &amp; \"x\"  ", "", 4, 12, 3, 24, {1, 2, 3, 4},
+                                   false);
   parser.addInstrumento(arquivo, estranho);
   EXPECT_EQ(parser.getInstrumento(arquivo, 0).getName(), "<b> Viola &amp; \"x\"");
   EXPECT_EQ(parser.getNomesInstrumentos(arquivo).back(), "<b> Viola &amp; \"x\"");
@@ -217,11 +223,13 @@ TEST_F(XMLInstrumentoParserTest, TextosDosNomes) {
 TEST_F(XMLInstrumentoParserTest, UmNomePorInstrumento) {
   const std::string valores =
       "<numeroCordas>4</numeroCordas><numeroCasas>12</numeroCasas><distancia>3</distancia>"
-      "<som>24</som>" + afinacao({1, 2, 3, 4});
-  const auto arquivo = base(colecao(
-      instrumento("<nome>A</nome>" + valores) + instrumento("<nome></nome>" + valores) +
-      instrumento("<nome>  </nome>" + valores) + instrumento(valores) +
-      instrumento("<nome>B<!-- x -->C</nome>" + valores) + instrumento("<nome>D</nome>" + valores)));
+      "<som>24</som>" +
+      afinacao({1, 2, 3, 4});
+  const auto arquivo = base(
+      colecao(instrumento("<nome>A</nome>" + valores) + instrumento("<nome></nome>" + valores) +
+              instrumento("<nome>  </nome>" + valores) + instrumento(valores) +
+              instrumento("<nome>B<!-- x -->C</nome>" + valores) +
+              instrumento("<nome>D</nome>" + valores)));
   EXPECT_EQ(parser.getNomesInstrumentos(arquivo),
             (std::vector<std::string>{"A", "", "", "", "C", "D"}));
   EXPECT_EQ(parser.getInstrumento(arquivo, 5).getName(), "D");
@@ -232,8 +240,8 @@ TEST_F(XMLInstrumentoParserTest, UmNomePorInstrumento) {
 }
 
 TEST_F(XMLInstrumentoParserTest, ElementosQueFaltamNaoHerdamDoAnterior) {
-  const auto arquivo = base(colecao(completo("A", 6, {40, 45, 50, 55, 59, 64}) +
-                                    instrumento("<nome>B</nome>")));
+  const auto arquivo =
+      base(colecao(completo("A", 6, {40, 45, 50, 55, 59, 64}) + instrumento("<nome>B</nome>")));
   esperarIguais(parser.getInstrumentos(arquivo),
                 {InstrumentoCordas("A", "d", 6, 12, 3, 24, {40, 45, 50, 55, 59, 64}, false),
                  InstrumentoCordas("B", "", 0, 0, 0, 0, {}, false)});
@@ -261,7 +269,8 @@ TEST_F(XMLInstrumentoParserTest, NumerosInvalidos) {
     const std::string conteudo = colecao(bom + ruim + bom);
     const auto arquivo = base(conteudo);
 
-    EXPECT_EQ(parser.getNomesInstrumentos(arquivo), (std::vector<std::string>{"Bom", "Ruim", "Bom"}));
+    EXPECT_EQ(parser.getNomesInstrumentos(arquivo),
+              (std::vector<std::string>{"Bom", "Ruim", "Bom"}));
     EXPECT_EQ(parser.getInstrumento(arquivo, 2).getName(), "Bom");
     try {
       parser.getInstrumento(arquivo, 1);
@@ -311,7 +320,8 @@ TEST_F(XMLInstrumentoParserTest, ArquivoInexistente) {
       c.operacao();
       ADD_FAILURE() << c.metodo;
     } catch (const FileNotFoundException& e) {
-      EXPECT_EQ(e.getRastro(), std::vector<std::string>{std::string("XMLInstrumentoParser::") + c.metodo});
+      EXPECT_EQ(e.getRastro(),
+                std::vector<std::string>{std::string("XMLInstrumentoParser::") + c.metodo});
       if (e.getItem() == arquivo.string()) {
         EXPECT_EQ(e.getMensagem(), mensagem);
       }

@@ -40,7 +40,8 @@ TEST(PosicaoHarmonica, ChaveTransbordaESinal) {
   EXPECT_EQ(Posicao::calcularChave({-2, 0}, {0, 0}), -1);
   // Many strings: fields shifted past bit 63 are lost, not wrapped.
   const Vetor vinte(20, 0);
-  EXPECT_EQ(Posicao::calcularChave(vinte, vinte), Posicao::calcularChave(Vetor(16, 0), Vetor(16, 0)));
+  EXPECT_EQ(Posicao::calcularChave(vinte, vinte),
+            Posicao::calcularChave(Vetor(16, 0), Vetor(16, 0)));
 }
 
 TEST(PosicaoHarmonica, OrdemPelaChaveComSinal) {
@@ -181,7 +182,8 @@ TEST(PosicaoHarmonica, NotasDasCordas) {
   // A damaged instrument: strings without a tuning entry do not sound, and a note that
   // cannot be a number does not either.
   EXPECT_EQ(p.getNotas({40, 45, 50}, 13), (Vetor{-1, 57, 63, -1, -1, -1}));
-  EXPECT_EQ(Posicao({0, 1}, {0, 1}).getNotas({2147483647, 2147483647}, 12), (Vetor{2147483647, -1}));
+  EXPECT_EQ(Posicao({0, 1}, {0, 1}).getNotas({2147483647, 2147483647}, 12),
+            (Vetor{2147483647, -1}));
 }
 
 }  // namespace

@@ -96,7 +96,8 @@ std::vector<InstrumentoCordas> GerenciadorInstrumentos::getInstrumentos() {
 
 InstrumentoCordas GerenciadorInstrumentos::getInstrumento(int indice) {
   // Compared unsigned, as the list does: a negative index goes to the file and is refused there.
-  if (static_cast<unsigned>(indice) < padroes_.size()) return *padroes_[static_cast<size_t>(indice)];
+  if (static_cast<unsigned>(indice) < padroes_.size())
+    return *padroes_[static_cast<size_t>(indice)];
   return parser_.getInstrumento(arquivoBase_, posicaoNoArquivo(indice));
 }
 

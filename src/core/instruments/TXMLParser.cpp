@@ -174,8 +174,8 @@ void TXMLParser::iniciarParte(TPartType tipo) {
 
 const TXMLParser::TAttributes& TXMLParser::Attributes() {
   if (fimAtributos_ > inicioAtributos_) {
-    const std::string_view texto = std::string_view(documento_).substr(
-        inicioAtributos_, fimAtributos_ - inicioAtributos_);
+    const std::string_view texto =
+        std::string_view(documento_).substr(inicioAtributos_, fimAtributos_ - inicioAtributos_);
     inicioAtributos_ = fimAtributos_ = 0;
     atributos_ = lerAtributos(texto);
   }
@@ -252,8 +252,10 @@ void TXMLParser::lerDtd() {
       if (c == aspas) aspas = 0;
     } else if (colchetes > 0 && doc.substr(i).starts_with("<!--")) {
       const size_t fimComentario = doc.find("-->", i + 4);
-      if (fimComentario == FIM) i = doc.size() - 1;
-      else i = fimComentario + 2;
+      if (fimComentario == FIM)
+        i = doc.size() - 1;
+      else
+        i = fimComentario + 2;
     } else if (c == '"' || c == '\'') {
       aspas = c;
     } else if (c == '[') {
@@ -399,7 +401,8 @@ void TXMLParser::anexarReferencia(std::string& saida, std::string_view nome, int
     return;
   }
   const auto declarada = entidades_.find(nome);
-  const size_t custo = declarada == entidades_.end() ? 0 : std::max<size_t>(declarada->second.size(), 1);
+  const size_t custo =
+      declarada == entidades_.end() ? 0 : std::max<size_t>(declarada->second.size(), 1);
   if (declarada != entidades_.end() && profundidade < PROFUNDIDADE_MAXIMA &&
       custo <= orcamentoEntidades_) {
     orcamentoEntidades_ -= custo;

@@ -37,13 +37,12 @@ enum class Estado {
   frequencia
 };
 
-const std::pair<const char*, Estado> kElementosValor[] = {
-    {"nome", Estado::nome},
-    {"descricao", Estado::descricao},
-    {"numeroCordas", Estado::numeroCordas},
-    {"numeroCasas", Estado::numeroCasas},
-    {"distancia", Estado::distancia},
-    {"som", Estado::som}};
+const std::pair<const char*, Estado> kElementosValor[] = {{"nome", Estado::nome},
+                                                          {"descricao", Estado::descricao},
+                                                          {"numeroCordas", Estado::numeroCordas},
+                                                          {"numeroCasas", Estado::numeroCasas},
+                                                          {"distancia", Estado::distancia},
+                                                          {"som", Estado::som}};
 
 // The values of one instrument as read so far. Each instrument starts from these defaults, so
 // an element missing from a hand-made file never borrows the previous instrument's value.
@@ -175,10 +174,14 @@ std::string escapar(const std::string& texto) {
   std::string saida;
   saida.reserve(texto.size());
   for (char c : texto) {
-    if (c == '&') saida += "&amp;";
-    else if (c == '<') saida += "&lt;";
-    else if (c == '>') saida += "&gt;";
-    else saida += c;
+    if (c == '&')
+      saida += "&amp;";
+    else if (c == '<')
+      saida += "&lt;";
+    else if (c == '>')
+      saida += "&gt;";
+    else
+      saida += c;
   }
   return saida;
 }
@@ -202,7 +205,9 @@ std::string textoDoCaminho(const std::filesystem::path& arquivo) {
 XMLInstrumentoParser::XMLInstrumentoParser(const GerenciadorIdiomas& idioma,
                                            std::filesystem::path pastaUsuario,
                                            std::filesystem::path pastaPadrao)
-    : idioma_(idioma), pastaUsuario_(std::move(pastaUsuario)), pastaPadrao_(std::move(pastaPadrao)) {}
+    : idioma_(idioma),
+      pastaUsuario_(std::move(pastaUsuario)),
+      pastaPadrao_(std::move(pastaPadrao)) {}
 
 XMLInstrumentoParser& XMLInstrumentoParser::instancia() {
   static XMLInstrumentoParser parser(GerenciadorIdiomas::instancia(), Caminhos::pastaUsuario(),

@@ -126,13 +126,14 @@ void PosicaoHarmonicaInstrumentoCordas::setDedos(std::vector<int> dedos) {
 }
 
 std::vector<int> PosicaoHarmonicaInstrumentoCordas::getNotas(const std::vector<int>& afinacao,
-                                                            int numeroCasas) const {
+                                                             int numeroCasas) const {
   std::vector<int> notas(casas_.size(), -1);
   for (size_t i = 0; i < casas_.size(); ++i) {
     const int casa = casas_[i];
     const bool abafada = i < dedos_.size() && dedos_[i] == DEDO_ABAFADO;
     if (casa < 0 || casa > numeroCasas || abafada || i >= afinacao.size()) continue;
-    const int64_t nota = static_cast<int64_t>(afinacao[i]) + casa;  // a damaged tuning may hold anything
+    const int64_t nota =
+        static_cast<int64_t>(afinacao[i]) + casa;  // a damaged tuning may hold anything
     if (nota <= std::numeric_limits<int>::max()) notas[i] = static_cast<int>(nota);
   }
   return notas;
