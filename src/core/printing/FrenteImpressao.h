@@ -1,0 +1,38 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+
+#include "ColecaoPtr.h"
+#include "Imagem.h"
+#include "PosicaoHarmonicaInstrumentoCordas.h"
+#include "SuperficieImagens.h"
+#include "TamanhoPagina.h"
+
+namespace tessara {
+
+// What printing needs of the front end: the main window's print list, the default printer's
+// page size, the preview's pictures and showing one of them.
+class FrenteImpressao {
+ public:
+  using Posicoes = ColecaoPtr<PosicaoHarmonicaInstrumentoCordas>;
+
+  virtual ~FrenteImpressao() = default;
+
+  // Copies of the print list's fingerings, in list order.
+  virtual Posicoes getListaImpressao() const = 0;
+  // Nothing when no printer is installed.
+  virtual std::optional<TamanhoPagina> tamanhoPaginaImpressora() const = 0;
+  // Pictures of that size, one per page; nothing when the front end cannot draw any.
+  virtual std::unique_ptr<SuperficieImagens> criarImagens(int largura, int altura) = 0;
+  // Shows a preview page (the picture is `largura` x `altura`) with the number of pages.
+  virtual void desenharVisualizacao(const Imagem& pagina, int numeroPaginas, int largura,
+                                    int altura) = 0;
+
+  // The process-wide front end; until one is registered, one with an empty print list and
+  // no pictures.
+  static FrenteImpressao& global();
+  static void definirGlobal(FrenteImpressao* frente);
+};
+
+}  // namespace tessara

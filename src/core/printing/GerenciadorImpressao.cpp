@@ -1,0 +1,140 @@
+#include "GerenciadorImpressao.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "Especialista.h"
+#include "GerenciadorIdiomas.h"
+#include "GerenciadorInstrumentos.h"
+#include "Interacao.h"
+#include "LayoutImpressao.h"
+
+namespace tessara {
+
+namespace {
+
+// The front end registered when it is asked, so that the manager may be created before the
+// windows register theirs.
+class FrenteRegistrada : public FrenteImpressao {
+ public:
+  Posicoes getListaImpressao() const override { return global().getListaImpressao(); }
+  std::optional<TamanhoPagina> tamanhoPaginaImpressora() const override {
+    return global().tamanhoPaginaImpressora();
+  }
+  std::unique_ptr<SuperficieImagens> criarImagens(int largura, int altura) override {
+    return global().criarImagens(largura, altura);
+  }
+  void desenharVisualizacao(const Imagem& pagina, int numeroPaginas, int largura,
+                            int altura) override {
+    global().desenharVisualizacao(pagina, numeroPaginas, largura, altura);
+  }
+};
+
+}  // namespace
+
+GerenciadorImpressao::GerenciadorImpressao(Textos textos, const Especialista& especialista,
+                                           Interacao& interacao, FrenteImpressao& frente,
+                                           InstrumentoAtual instrumentoAtual)
+    : textos_(std::move(textos)),
+      especialista_(especialista),
+      interacao_(interacao),
+      frente_(frente),
+      instrumentoAtual_(std::move(instrumentoAtual)),
+      titulo_(textos_("geral", "nomeAplicacao")),
+      url_(textos_("parametros", "urlBrisol")) {}
+
+GerenciadorImpressao& GerenciadorImpressao::instancia() {
+  static FrenteRegistrada frente;
+  static GerenciadorImpressao gerenciador(
+      [idiomas = &GerenciadorIdiomas::instancia()](std::string_view secao,
+                                                    std::string_view chave) {
+        return idiomas->getTexto(secao, chave);
+      },
+      Especialista::instancia(), Interacao::global(), frente,
+      [] { return GerenciadorInstrumentos::instancia().getInstrumentoAtual(); });
+  return gerenciador;
+}
+
+void GerenciadorImpressao::imprimir(Impressora& impressora, int conteudo, int rotulo,
+                                    const Posicoes& posicoes, const std::string& texto,
+                                    const InstrumentoCordas& instrumento) {
+  TamanhoPagina tamanho;
+  Superficie* superficie = iniciarImpressao(impressora, tamanho);
+  if (superficie == nullptr) return;
+  conteudo_ = conteudo;
+  rotulo_ = rotulo;
+  paraImpressora_ = true;
+  desenharImpressao(*superficie, MedidasPagina::paraImpressora(tamanho),
+                    {conteudo, rotulo, posicoes, texto, instrumento});
+  try {
+    impressora.finalizarDocumento();
+  } catch (const std::exception&) {
+    // Nothing more can be done for this document.
+  }
+  paraImpressora_ = false;
+}
+
+Superficie* GerenciadorImpressao::iniciarImpressao(Impressora& impressora,
+                                                   TamanhoPagina& tamanho) {
+  try {
+    if (!impressora.escolher()) return nullptr;
+    const auto pagina = impressora.tamanhoPagina();
+    if (pagina && pagina->largura > 0 && pagina->altura > 0) {
+      tamanho = *pagina;
+      return &impressora.iniciarDocumento(titulo_);
+    }
+  } catch (const std::exception&) {
+    // Reported below, as a printer that has no page.
+  }
+  interacao_.mostrarMensagem(textos_("fmImpressao", "erroImpressora"), "");
+  return nullptr;
+}
+
+void GerenciadorImpressao::desenharImpressao(Superficie& superficie, const MedidasPagina& medidas,
+                                             const TrabalhoImpressao& trabalho) {
+  try {
+    numeroPaginas_ = LayoutImpressao(superficie, medidas, especialista_)
+                         .desenhar(titulo_, url_, trabalho);
+  } catch (const std::exception&) {
+    // The pages drawn so far are printed; the rest of the job is dropped.
+  }
+}
+
+void GerenciadorImpressao::prepararVisualizacao(int conteudo, int rotulo, int pagina, int zoom,
+                                                const Posicoes& posicoes,
+                                                const std::string& texto,
+                                                const InstrumentoCordas& instrumento) {
+  zoom_ = zoom;
+  conteudo_ = conteudo;
+  rotulo_ = rotulo;
+  paraImpressora_ = false;
+  paginas_.clear();
+  numeroPaginas_ = 0;
+  const auto medidas = MedidasPagina::paraVisualizacao(frente_.tamanhoPaginaImpressora(), zoom);
+  auto imagens = frente_.criarImagens(medidas.largura, medidas.altura);
+  if (!imagens) return;
+  numeroPaginas_ = LayoutImpressao(*imagens, medidas, especialista_)
+                       .desenhar(titulo_, url_, {conteudo, rotulo, posicoes, texto, instrumento});
+  paginas_ = imagens->terminar();
+  exibir(pagina);
+}
+
+void GerenciadorImpressao::exibirPaginaVisualizacao(int pagina, int zoom) {
+  if (zoom != zoom_) {
+    const InstrumentoCordas* instrumento = instrumentoAtual_();
+    if (instrumento == nullptr) return;
+    prepararVisualizacao(conteudo_, rotulo_, pagina, zoom, frente_.getListaImpressao(),
+                         textoImpressao_, *instrumento);
+    return;
+  }
+  exibir(pagina);
+}
+
+void GerenciadorImpressao::exibir(int pagina) {
+  if (paginas_.empty()) return;
+  const int total = static_cast<int>(paginas_.size());
+  const Imagem& imagem = paginas_[static_cast<size_t>(std::clamp(pagina, 1, total) - 1)];
+  frente_.desenharVisualizacao(imagem, total, imagem.largura, imagem.altura);
+}
+
+}  // namespace tessara

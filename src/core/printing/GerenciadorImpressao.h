@@ -1,0 +1,85 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "FrenteImpressao.h"
+#include "Imagem.h"
+#include "Impressora.h"
+#include "InstrumentoCordas.h"
+#include "MedidasPagina.h"
+#include "TrabalhoImpressao.h"
+
+namespace tessara {
+
+class Especialista;
+class Interacao;
+
+// Turns the print list's fingerings and the job's text into pages, on the printer or as
+// preview pictures kept per zoom so that turning pages only shows a stored picture.
+class GerenciadorImpressao {
+ public:
+  using Posicoes = FrenteImpressao::Posicoes;
+  // Text of the current language by (section, key).
+  using Textos = std::function<std::string(std::string_view secao, std::string_view chave)>;
+  // The current instrument; nothing before one is selected.
+  using InstrumentoAtual = std::function<const InstrumentoCordas*()>;
+
+  // Reads the heading (the application's name and its web address) now.
+  GerenciadorImpressao(Textos textos, const Especialista& especialista, Interacao& interacao,
+                       FrenteImpressao& frente, InstrumentoAtual instrumentoAtual);
+
+  // The process-wide manager: the current language, the registered front ends and the
+  // instrument manager's current instrument.
+  static GerenciadorImpressao& instancia();
+
+  void setTextoImpressao(std::string texto) { textoImpressao_ = std::move(texto); }
+  std::string getTextoImpressao() const { return textoImpressao_; }
+
+  // Runs the printer's dialog and, when the user confirms, prints the job. A printer that
+  // cannot be reached is reported in a message box; a failure while the pages are drawn
+  // ends the document as it stands, without a message.
+  void imprimir(Impressora& impressora, int conteudo, int rotulo, const Posicoes& posicoes,
+                const std::string& texto, const InstrumentoCordas& instrumento);
+
+  // Lays every page out as pictures at the zoom (100, 200 or 300) and shows page `pagina`.
+  void prepararVisualizacao(int conteudo, int rotulo, int pagina, int zoom,
+                            const Posicoes& posicoes, const std::string& texto,
+                            const InstrumentoCordas& instrumento);
+
+  // Shows a preview page; at another zoom the pages are laid out again first, with the last
+  // kinds, the stored text, the front end's print list and the current instrument. A page
+  // past either end shows the nearest one.
+  void exibirPaginaVisualizacao(int pagina, int zoom);
+
+  const std::vector<Imagem>& getPaginas() const { return paginas_; }
+  int getNumeroPaginas() const { return numeroPaginas_; }
+  int getZoom() const { return zoom_; }
+  bool paraImpressora() const { return paraImpressora_; }
+
+ private:
+  // Begins the printed document; nothing, after telling the user, when the printer fails.
+  Superficie* iniciarImpressao(Impressora& impressora, TamanhoPagina& tamanho);
+  void desenharImpressao(Superficie& superficie, const MedidasPagina& medidas,
+                         const TrabalhoImpressao& trabalho);
+  void exibir(int pagina);
+
+  Textos textos_;
+  const Especialista& especialista_;
+  Interacao& interacao_;
+  FrenteImpressao& frente_;
+  InstrumentoAtual instrumentoAtual_;
+  std::string titulo_;
+  std::string url_;
+  std::string textoImpressao_;
+  std::vector<Imagem> paginas_;
+  int numeroPaginas_ = 0;
+  bool paraImpressora_ = false;
+  int conteudo_ = 0;
+  int rotulo_ = 0;
+  int zoom_ = 0;  // of the stored pictures; 0 before the first preview
+};
+
+}  // namespace tessara

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "ColecaoPtr.h"
+#include "InstrumentoCordas.h"
+#include "PosicaoHarmonicaInstrumentoCordas.h"
+
+namespace tessara {
+
+// What one print job lays out: the content and label kinds (the print dialog's list
+// indexes), the fingerings in print-list order, the job's text and the instrument.
+struct TrabalhoImpressao {
+  // Content kinds.
+  static constexpr int TEXTO_E_DIAGRAMAS = 0;
+  static constexpr int DIAGRAMAS = 1;
+  static constexpr int TEXTO = 2;
+  // Label kinds: what each circle of a diagram shows.
+  static constexpr int DEDOS = 0;
+  static constexpr int NOTAS = 1;
+  static constexpr int INTERVALOS = 2;
+
+  int conteudo = DIAGRAMAS;
+  int rotulo = DEDOS;
+  const ColecaoPtr<PosicaoHarmonicaInstrumentoCordas>& posicoes;
+  const std::string& texto;
+  const InstrumentoCordas& instrumento;
+};
+
+}  // namespace tessara

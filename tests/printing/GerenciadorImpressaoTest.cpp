@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+#include "GerenciadorImpressao.h"
+#include "ImpressaoTeste.h"
+
+namespace tessara {
+namespace {
+
+// Texts are "section/key", so that the tests see which text was used.
+GerenciadorImpressao::Textos textos() {
+  return [](std::string_view secao, std::string_view chave) {
+    return std::string(secao) + "/" + std::string(chave);
+  };
+}
+
+std::string linhas(int quantidade) {
+  std::string texto;
+  for (int i = 0; i < quantidade; ++i) texto += "line\n";
+  return texto;
+}
+
+class GerenciadorImpressaoTest : public ::testing::Test {
+ protected:
+  void imprimir(int conteudo = TrabalhoImpressao::DIAGRAMAS) {
+    gerenciador.imprimir(impressora, conteudo, TrabalhoImpressao::DEDOS, teste::acordesDeDo(3),
+                         "", instrumento);
+  }
+
+  teste::EspecialistaTeste especialista;
+  teste::InteracaoGravada interacao;
+  teste::FrenteGravada frente;
+  teste::ImpressoraGravada impressora;
+  InstrumentoCordas instrumento = teste::violao();
+  const InstrumentoCordas* instrumentoAtual = &instrumento;
+  GerenciadorImpressao gerenciador{textos(), especialista.especialista, interacao, frente,
+                                   [this] { return instrumentoAtual; }};
+};
+
+TEST_F(GerenciadorImpressaoTest, ImprimeComOTituloDoTrabalhoEFinalizaODocumento) {
+  imprimir();
+  EXPECT_EQ(impressora.titulos, std::vector<std::string>{"geral/nomeAplicacao"});
+  EXPECT_EQ(impressora.documentosFinalizados, 1);
+  EXPECT_EQ(impressora.superficie.apenasTextos("Arial").front(), "geral/nomeAplicacao");
+  EXPECT_EQ(impressora.superficie.apenasTextos("Times New Roman"),
+            (std::vector<std::string>{"C", "C", "C"}));
+  EXPECT_FALSE(gerenciador.paraImpressora());
+  EXPECT_EQ(gerenciador.getNumeroPaginas(), 1);
+  EXPECT_TRUE(interacao.mensagens.empty());
+}
+
+TEST_F(GerenciadorImpressaoTest, DialogoCanceladoNaoImprimeNada) {
+  impressora.confirmar = false;
+  imprimir();
+  EXPECT_TRUE(impressora.titulos.empty());
+  EXPECT_EQ(impressora.documentosFinalizados, 0);
+  EXPECT_TRUE(interacao.mensagens.empty());
+}
+
+TEST_F(GerenciadorImpressaoTest, ImpressoraInalcancavelEAvisadaSemImprimir) {
+  struct Caso {
+    const char* descricao;
+    bool falharDialogo;
+    std::optional<TamanhoPagina> tamanho;
+  };
+  for (const auto& caso : {Caso{"the dialog cannot be shown", true, TamanhoPagina{2892, 4000}},
+                           Caso{"the printer has no page", false, std::nullopt}}) {
+    SCOPED_TRACE(caso.descricao);
+    interacao.mensagens.clear();
+    impressora.falharDialogo = caso.falharDialogo;
+    impressora.tamanho = caso.tamanho;
+    imprimir();
+    ASSERT_EQ(interacao.mensagens.size(), 1u);
+    EXPECT_EQ(interacao.mensagens[0].texto, "fmImpressao/erroImpressora");
+    EXPECT_EQ(interacao.mensagens[0].titulo, "");
+    EXPECT_EQ(interacao.mensagens[0].botoes, Interacao::Botoes::Ok);
+    EXPECT_TRUE(impressora.titulos.empty());
+    EXPECT_EQ(impressora.documentosFinalizados, 0);
+  }
+}
+
+TEST_F(GerenciadorImpressaoTest, FalhaNoMeioDoTrabalhoFinalizaODocumentoSemMensagem) {
+  impressora.superficie.falharAposTextos = 7;  // heading, a diagram of four, a name
+  imprimir();
+  EXPECT_EQ(impressora.superficie.apenasTextos("Times New Roman").size(), 2u);
+  EXPECT_EQ(impressora.documentosFinalizados, 1);
+  EXPECT_TRUE(interacao.mensagens.empty());
+  EXPECT_FALSE(gerenciador.paraImpressora());
+}
+
+TEST_F(GerenciadorImpressaoTest, VisualizacaoDesenhaNoTamanhoDoZoomEMostraAPagina) {
+  gerenciador.prepararVisualizacao(TrabalhoImpressao::TEXTO, TrabalhoImpressao::DEDOS, 2, 200,
+                                   {}, linhas(120), instrumento);
+  ASSERT_EQ(frente.imagensCriadas.size(), 1u);
+  EXPECT_EQ(frente.imagensCriadas[0].largura, 720);
+  EXPECT_EQ(frente.imagensCriadas[0].altura, 1018);
+  EXPECT_EQ(gerenciador.getZoom(), 200);
+  const int paginas = gerenciador.getNumeroPaginas();
+  EXPECT_GT(paginas, 1);
+  ASSERT_EQ(gerenciador.getPaginas().size(), static_cast<size_t>(paginas));
+  ASSERT_EQ(frente.exibicoes.size(), 1u);
+  EXPECT_EQ(frente.exibicoes[0].numeroPaginas, paginas);
+  EXPECT_EQ(frente.exibicoes[0].largura, 720);
+  EXPECT_EQ(frente.exibicoes[0].altura, 1018);
+}
+
+TEST_F(GerenciadorImpressaoTest, SemImpressoraAVisualizacaoUsaAPaginaPadrao) {
+  frente.tamanho.reset();
+  gerenciador.prepararVisualizacao(TrabalhoImpressao::DIAGRAMAS, TrabalhoImpressao::DEDOS, 1, 100,
+                                   {}, "", instrumento);
+  ASSERT_EQ(frente.exibicoes.size(), 1u);
+  EXPECT_EQ(frente.exibicoes[0].largura, 360);
+  EXPECT_EQ(frente.exibicoes[0].altura, 471);
+  EXPECT_EQ(frente.exibicoes[0].numeroPaginas, 1);
+}
+
+TEST_F(GerenciadorImpressaoTest, MesmoZoomSoMostraOutroZoomDesenhaDeNovo) {
+  gerenciador.setTextoImpressao(linhas(120));
+  gerenciador.prepararVisualizacao(TrabalhoImpressao::TEXTO_E_DIAGRAMAS, TrabalhoImpressao::DEDOS,
+                                   1, 300, {}, gerenciador.getTextoImpressao(), instrumento);
+  const int paginas = gerenciador.getNumeroPaginas();
+
+  gerenciador.exibirPaginaVisualizacao(2, 300);
+  EXPECT_EQ(frente.imagensCriadas.size(), 1u);  // a stored picture
+  EXPECT_EQ(frente.exibicoes.back().largura, 1080);
+
+  // At another zoom: laid out again with the stored text and the front end's print list.
+  frente.listaImpressao = teste::acordesDeDo(36);
+  gerenciador.exibirPaginaVisualizacao(2, 100);
+  ASSERT_EQ(frente.imagensCriadas.size(), 2u);
+  EXPECT_EQ(frente.imagensCriadas[1].largura, 360);
+  EXPECT_GT(gerenciador.getNumeroPaginas(), paginas);
+  EXPECT_EQ(frente.exibicoes.back().largura, 360);
+  EXPECT_EQ(gerenciador.getZoom(), 100);
+}
+
+TEST_F(GerenciadorImpressaoTest, PaginaForaDosLimitesMostraAMaisProxima) {
+  gerenciador.prepararVisualizacao(TrabalhoImpressao::DIAGRAMAS, TrabalhoImpressao::DEDOS, 7, 100,
+                                   {}, "", instrumento);
+  gerenciador.exibirPaginaVisualizacao(0, 100);
+  ASSERT_EQ(frente.exibicoes.size(), 2u);
+  for (const auto& e : frente.exibicoes) EXPECT_EQ(e.numeroPaginas, 1);
+}
+
+TEST_F(GerenciadorImpressaoTest, SemImagensNaFrenteNaoHaPaginas) {
+  class FrenteSemImagens : public teste::FrenteGravada {
+   public:
+    std::unique_ptr<SuperficieImagens> criarImagens(int, int) override { return nullptr; }
+  } semImagens;
+  GerenciadorImpressao semFrente(textos(), especialista.especialista, interacao, semImagens,
+                                 [this] { return instrumentoAtual; });
+  semFrente.prepararVisualizacao(0, 0, 1, 100, teste::acordesDeDo(2), "a", instrumento);
+  EXPECT_TRUE(semFrente.getPaginas().empty());
+  EXPECT_TRUE(semImagens.exibicoes.empty());
+}
+
+TEST_F(GerenciadorImpressaoTest, TextoDoTrabalhoGuardadoEntreTrabalhos) {
+  EXPECT_EQ(gerenciador.getTextoImpressao(), "");
+  gerenciador.setTextoImpressao("Am\nla la");
+  imprimir(TrabalhoImpressao::TEXTO);
+  EXPECT_EQ(gerenciador.getTextoImpressao(), "Am\nla la");
+}
+
+}  // namespace
+}  // namespace tessara

@@ -1,0 +1,378 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
+#include <optional>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "DiagramaImpressao.h"
+#include "ImpressaoTeste.h"
+#include "LayoutImpressao.h"
+#include "MedidasPagina.h"
+
+namespace tessara {
+namespace {
+
+using Textos = std::vector<std::string>;
+using teste::posicao;
+
+// A page 2892 wide, so that a unit is a device unit: margins 200, diagrams 330 x 420,
+// a diagram's grid 84 between frets and 66 between strings.
+class LayoutImpressaoTest : public ::testing::Test {
+ protected:
+  int desenhar(int conteudo, int rotulo, const teste::Posicoes& posicoes,
+               const std::string& texto = "") {
+    const TrabalhoImpressao trabalho{conteudo, rotulo, posicoes, texto, instrumento};
+    return LayoutImpressao(superficie, medidas, especialista.especialista)
+        .desenhar("Tessara", "https://tessara.app", trabalho);
+  }
+  int desenhar(int rotulo, const PosicaoHarmonicaInstrumentoCordas& p) {
+    return desenhar(TrabalhoImpressao::DIAGRAMAS, rotulo, teste::lista({p}));
+  }
+
+  // What the circles say, highest string first (the texts after the two heading lines).
+  Textos rotulos() const {
+    Textos resultado;
+    for (const auto& t : superficie.textosEm("Arial")) {
+      if (t.altura < medidas.alturaFonteUrl) resultado.push_back(t.texto);
+    }
+    return resultado;
+  }
+  // The y of the diagram's six fret lines (the horizontal lines).
+  std::vector<int> linhasCasas() const {
+    std::vector<int> ys;
+    for (const auto& l : superficie.linhas) {
+      if (l.y1 == l.y2) ys.push_back(l.y1);
+    }
+    return ys;
+  }
+  // The circle of the string whose centre lies at that x.
+  const teste::SuperficieGravada::Elipse& circuloEm(int x) const {
+    for (const auto& e : superficie.elipses) {
+      if (std::abs(e.centroX() - x) <= 1) return e;
+    }
+    throw std::runtime_error("no circle there");
+  }
+  int xCorda(int corda) const {
+    std::vector<int> xs;
+    for (const auto& l : superficie.linhas) {
+      if (l.x1 == l.x2) xs.push_back(l.x1);
+    }
+    return xs.at(static_cast<size_t>(corda));
+  }
+  // Which fret space (1 = the first below the top line, 0 = above the grid) a circle is in.
+  int espaco(const teste::SuperficieGravada::Elipse& e) const {
+    const auto ys = linhasCasas();
+    if (e.base <= ys.front()) return 0;
+    for (size_t i = 1; i < ys.size(); ++i) {
+      if (e.topo > ys[i - 1] && e.base < ys[i]) return static_cast<int>(i);
+    }
+    return -1;
+  }
+
+  teste::EspecialistaTeste especialista;
+  InstrumentoCordas instrumento = teste::violao();
+  MedidasPagina medidas = MedidasPagina::paraImpressora({2892, 4000});
+  teste::SuperficieGravada superficie;
+};
+
+TEST_F(LayoutImpressaoTest, ListaVaziaDaUmaPaginaComAsDuasLinhasDoCabecalho) {
+  EXPECT_EQ(desenhar(TrabalhoImpressao::DIAGRAMAS, TrabalhoImpressao::DEDOS, {}), 1);
+  ASSERT_EQ(superficie.textos.size(), 2u);
+  const auto& titulo = superficie.textos[0];
+  const auto& url = superficie.textos[1];
+  // Centred; the second line one text height and 20 units below the first.
+  EXPECT_EQ(titulo.texto, "Tessara");
+  EXPECT_EQ(titulo.altura, 150);
+  EXPECT_EQ(titulo.x, 1446 - 7 * 75 / 2);
+  EXPECT_EQ(titulo.y, 200);
+  EXPECT_EQ(url.texto, "https://tessara.app");
+  EXPECT_EQ(url.altura, 100);
+  EXPECT_EQ(url.x, 1446 - 19 * 50 / 2);
+  EXPECT_EQ(url.y, 200 + 150 + 20);
+  EXPECT_TRUE(superficie.linhas.empty());
+  EXPECT_TRUE(superficie.elipses.empty());
+  EXPECT_EQ(superficie.paginas, 1);
+  EXPECT_EQ(superficie.retangulos, 0);
+}
+
+TEST_F(LayoutImpressaoTest, LinhasDeDiagramasEquilibradas) {
+  const std::map<int, std::vector<int>> casos = {
+      {1, {1}}, {4, {4}}, {5, {3, 2}}, {9, {3, 3, 3}}, {10, {4, 3, 3}}, {13, {4, 3, 3, 3}}};
+  for (const auto& [diagramas, linhas] : casos) {
+    EXPECT_EQ(LayoutImpressao::diagramasPorLinha(diagramas, 4), linhas) << diagramas;
+  }
+  EXPECT_TRUE(LayoutImpressao::diagramasPorLinha(0, 4).empty());
+
+  // On the page: the names of ten diagrams stand on three rows of 4, 3 and 3.
+  desenhar(TrabalhoImpressao::DIAGRAMAS, TrabalhoImpressao::DEDOS, teste::acordesDeDo(10));
+  std::map<int, int> nomesPorY;
+  for (const auto& t : superficie.textosEm("Times New Roman")) ++nomesPorY[t.y];
+  std::vector<int> contagens;
+  for (const auto& [y, n] : nomesPorY) contagens.push_back(n);
+  EXPECT_EQ(contagens, (std::vector<int>{4, 3, 3}));
+  // Rows are 1.8 diagram heights apart.
+  EXPECT_EQ(std::next(nomesPorY.begin())->first - nomesPorY.begin()->first, 756);
+}
+
+TEST_F(LayoutImpressaoTest, UmaLinhaDeQuatroCentradaComPassoDeUmVirgulaNove) {
+  desenhar(TrabalhoImpressao::DIAGRAMAS, TrabalhoImpressao::DEDOS, teste::acordesDeDo(4));
+  std::vector<int> esquerdas;
+  for (const auto& l : superficie.linhas) {
+    if (l.y1 == l.y2 && (esquerdas.empty() || esquerdas.back() != l.x1)) esquerdas.push_back(l.x1);
+  }
+  // Centred for 1.8 diagram widths each (4 x 0.9 x 330 each side of 1446), stepping by 1.9.
+  EXPECT_EQ(esquerdas, (std::vector<int>{357, 984, 1611, 2238}));
+}
+
+TEST_F(LayoutImpressaoTest, CasaInicialENumeroRomano) {
+  struct Caso {
+    std::vector<int> casas;
+    int inicial;
+  };
+  const std::vector<Caso> casos = {{{-1, 3, 2, 0, 1, 0}, 0}, {{-1, 2, 4, 4, 4, 2}, 0},
+                                   {{5, 7, 7, 6, 5, 5}, 5},  {{0, 7, 9, 9, 8, 0}, 7},
+                                   {{0, 0, 14, 14, 0, 0}, 12}, {{-1, -1, -1, -1, -1, -1}, 0}};
+  for (const auto& caso : casos) {
+    EXPECT_EQ(DiagramaImpressao::casaInicial(caso.casas, 12), caso.inicial);
+  }
+  const std::map<int, std::string> romanos = {{0, ""},     {1, "I"},     {4, "IV"},
+                                              {9, "IX"},   {14, "XIV"},  {15, "XV"},
+                                              {16, "XVI"}, {19, "XIX"},  {24, "XXIV"}};
+  for (const auto& [casa, romano] : romanos) EXPECT_EQ(DiagramaImpressao::numeroRomano(casa), romano);
+}
+
+TEST_F(LayoutImpressaoTest, PestanaNaQuintaCasaLevaVEComecaNoPrimeiroEspaco) {
+  desenhar(TrabalhoImpressao::DEDOS, posicao("A", {5, 7, 7, 6, 5, 5}, {1, 3, 4, 2, 1, 1}));
+  const auto ys = linhasCasas();
+  ASSERT_EQ(ys.size(), 6u);
+  const auto nome = superficie.textosEm("Times New Roman");
+  ASSERT_EQ(nome.size(), 2u);
+  const auto& romano = nome[1];
+  EXPECT_EQ(romano.texto, "V");
+  // Left of the grid, in the middle of the first fret space.
+  EXPECT_LT(romano.x + static_cast<int>(romano.texto.size()) * romano.altura / 2, xCorda(0));
+  EXPECT_NEAR(romano.y + romano.altura / 2, (ys[0] + ys[1]) / 2, 2);
+
+  const std::vector<int> espacos = {1, 3, 3, 2, 1, 1};  // fret - 4
+  for (int corda = 0; corda < 6; ++corda) {
+    EXPECT_EQ(espaco(circuloEm(xCorda(corda))), espacos[static_cast<size_t>(corda)]) << corda;
+  }
+  EXPECT_EQ(rotulos(), (Textos{"1", "1", "2", "4", "3", "1"}));
+}
+
+TEST_F(LayoutImpressaoTest, CasaMaisAltaQuatroNaoLevaRotuloEUsaOsEspacosUmAQuatro) {
+  desenhar(TrabalhoImpressao::DEDOS, posicao("B", {-1, 2, 4, 4, 4, 2}, {6, 1, 2, 3, 4, 1}));
+  EXPECT_EQ(superficie.apenasTextos("Times New Roman"), Textos{"B"});
+  EXPECT_EQ(espaco(circuloEm(xCorda(1))), 2);
+  EXPECT_EQ(espaco(circuloEm(xCorda(3))), 4);
+}
+
+TEST_F(LayoutImpressaoTest, CordaSoltaAcimaDaGradeEAbafadaSemMarca) {
+  const auto c = posicao("C", {-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0});
+  const std::map<int, Textos> porTipo = {{TrabalhoImpressao::DEDOS, {"1", "2", "3"}},
+                                         {TrabalhoImpressao::NOTAS, {"E", "C", "G", "E", "C"}},
+                                         {TrabalhoImpressao::INTERVALOS,
+                                          {"3M", "T", "5", "3M", "T"}}};
+  for (const auto& [rotulo, esperados] : porTipo) {
+    SCOPED_TRACE(rotulo);
+    superficie = teste::SuperficieGravada();
+    desenhar(rotulo, c);
+    EXPECT_EQ(superficie.elipses.size(), 5u);  // the muted string has none
+    EXPECT_EQ(espaco(circuloEm(xCorda(3))), 0);
+    EXPECT_EQ(espaco(circuloEm(xCorda(5))), 0);
+    EXPECT_EQ(espaco(circuloEm(xCorda(1))), 3);
+    EXPECT_EQ(rotulos(), esperados);
+  }
+}
+
+TEST_F(LayoutImpressaoTest, CasaSemDedoAtribuidoFicaNoSeuEspaco) {
+  // A fingering clicked on the fretboard has no fingers: its notes still sit on their frets.
+  desenhar(TrabalhoImpressao::DEDOS, posicao("C", {-1, 3, 2, 0, 1, 0}, {6, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(espaco(circuloEm(xCorda(1))), 3);
+  EXPECT_EQ(espaco(circuloEm(xCorda(2))), 2);
+  EXPECT_EQ(espaco(circuloEm(xCorda(4))), 1);
+  EXPECT_EQ(espaco(circuloEm(xCorda(3))), 0);
+  EXPECT_TRUE(rotulos().empty());
+}
+
+TEST_F(LayoutImpressaoTest, IntervalosMedidosDaTonica) {
+  struct Caso {
+    const char* descricao;
+    PosicaoHarmonicaInstrumentoCordas posicao;
+    std::optional<std::pair<int, int>> tonica;
+    Textos rotulos;
+  };
+  const std::vector<Caso> casos = {
+      {"the root marker wins over the name",
+       posicao("Am", {-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0}), std::pair{1, 3},
+       {"3M", "T", "5", "3M", "T"}},
+      {"no string sounds the root: measured from the name's root",
+       posicao("C7M", {-1, -1, 2, 0, 0, 0}, {6, 6, 2, 0, 0, 0}), std::nullopt,
+       {"3M", "7M", "5", "3M"}},
+      {"a name the parser refuses: circles without labels",
+       posicao("H7", {-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0}), std::nullopt, {}},
+  };
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.descricao);
+    superficie = teste::SuperficieGravada();
+    auto p = caso.posicao;
+    if (caso.tonica) p.setTonica(caso.tonica->first, caso.tonica->second);
+    desenhar(TrabalhoImpressao::INTERVALOS, p);
+    EXPECT_EQ(rotulos(), caso.rotulos);
+    EXPECT_EQ(superficie.elipses.size(), caso.rotulos.empty() ? 5u : caso.rotulos.size());
+  }
+}
+
+TEST_F(LayoutImpressaoTest, NomeRecusadoNaoInterrompeOTrabalho) {
+  const auto recusado = posicao("H7", {-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0});
+  const auto c = posicao("C", {-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0});
+  desenhar(TrabalhoImpressao::DIAGRAMAS, TrabalhoImpressao::INTERVALOS,
+           teste::lista({recusado, c, recusado}));
+  EXPECT_EQ(superficie.apenasTextos("Times New Roman"), (Textos{"H7", "C", "H7"}));
+  EXPECT_EQ(superficie.elipses.size(), 15u);
+  EXPECT_EQ(rotulos(), (Textos{"3M", "T", "5", "3M", "T"}));
+}
+
+TEST_F(LayoutImpressaoTest, LinhasDoTexto) {
+  const std::map<std::string, Textos> casos = {
+      {"a\n\nb", {"a", " ", "b"}},
+      {"a\r\n\r\nb\r\n", {"a", " ", "b"}},
+      {"a\rb", {"a", "b"}},
+      {"a\tb", {"a  b"}},
+      {"\n\na\n", {" ", "a"}},
+      {"a\n\n\n", {"a", " ", " "}},
+      {"", {}},
+  };
+  for (const auto& [texto, linhas] : casos) {
+    EXPECT_EQ(LayoutImpressao::linhasTexto(texto), linhas) << texto;
+  }
+}
+
+TEST_F(LayoutImpressaoTest, TextoEmCourierComUmaLinhaEmBrancoMantida) {
+  desenhar(TrabalhoImpressao::TEXTO, TrabalhoImpressao::DEDOS, teste::acordesDeDo(2), "a\n\nb\tc");
+  const auto linhas = superficie.textosEm("Courier New");
+  ASSERT_EQ(linhas.size(), 3u);
+  const Textos esperadas = {"a", " ", "b  c"};
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(linhas[i].texto, esperadas[i]);
+    EXPECT_EQ(linhas[i].x, 200);
+    EXPECT_EQ(linhas[i].altura, 65);
+    // Below the heading and a gap of 120; one text height and 20 units apart.
+    EXPECT_EQ(linhas[i].y, 370 + 100 + 20 + 120 + 85 * static_cast<int>(i));
+  }
+  // Text only: the fingerings are not drawn.
+  EXPECT_TRUE(superficie.elipses.empty());
+}
+
+TEST_F(LayoutImpressaoTest, ConteudoEscolheTextoDiagramasOuAmbos) {
+  const std::string texto = "Am  C\nline";
+  struct Caso {
+    int conteudo;
+    size_t linhasTexto;
+    size_t diagramas;
+  };
+  for (const auto& caso : {Caso{TrabalhoImpressao::TEXTO_E_DIAGRAMAS, 2, 3},
+                           Caso{TrabalhoImpressao::DIAGRAMAS, 0, 3},
+                           Caso{TrabalhoImpressao::TEXTO, 2, 0}}) {
+    SCOPED_TRACE(caso.conteudo);
+    superficie = teste::SuperficieGravada();
+    desenhar(caso.conteudo, TrabalhoImpressao::DEDOS, teste::acordesDeDo(3), texto);
+    const auto linhas = superficie.textosEm("Courier New");
+    const auto nomes = superficie.textosEm("Times New Roman");
+    EXPECT_EQ(linhas.size(), caso.linhasTexto);
+    EXPECT_EQ(nomes.size(), caso.diagramas);
+    // The text comes first, the diagrams after a gap.
+    if (!linhas.empty() && !nomes.empty()) {
+      EXPECT_GE(nomes.front().y, linhas.back().y + 85 + 120);
+    }
+  }
+}
+
+TEST_F(LayoutImpressaoTest, TextoLongoContinuaNaPaginaSeguinteSemCabecalho) {
+  std::string texto;
+  for (int i = 0; i < 80; ++i) texto += "line " + std::to_string(i) + "\n";
+  // 37 lines fit below the heading, 42 on a page of their own.
+  EXPECT_EQ(desenhar(TrabalhoImpressao::TEXTO, TrabalhoImpressao::DEDOS, {}, texto), 3);
+  EXPECT_EQ(superficie.paginas, 3);
+  const auto linhas = superficie.textosEm("Courier New");
+  ASSERT_EQ(linhas.size(), 80u);
+  EXPECT_EQ(linhas[36].pagina, 1);
+  EXPECT_EQ(linhas[37].pagina, 2);
+  EXPECT_EQ(linhas[37].y, 200);
+  EXPECT_EQ(linhas[79].pagina, 3);
+  for (const auto& linha : linhas) EXPECT_LE(linha.y + 65, 4000 - 200);
+  EXPECT_EQ(superficie.textosEm("Arial").size(), 2u);  // the heading, once
+}
+
+TEST_F(LayoutImpressaoTest, LinhasDeDiagramasContinuamNaPaginaSeguinte) {
+  // Nine rows of four: four rows fit on a page.
+  EXPECT_EQ(desenhar(TrabalhoImpressao::DIAGRAMAS, TrabalhoImpressao::DEDOS, teste::acordesDeDo(36)),
+            3);
+  std::map<int, std::set<int>> linhasPorPagina;
+  for (const auto& t : superficie.textosEm("Times New Roman")) linhasPorPagina[t.pagina].insert(t.y);
+  ASSERT_EQ(linhasPorPagina.size(), 3u);
+  EXPECT_EQ(linhasPorPagina[1].size(), 4u);
+  EXPECT_EQ(linhasPorPagina[2].size(), 4u);
+  EXPECT_EQ(linhasPorPagina[3].size(), 1u);
+  EXPECT_EQ(*linhasPorPagina[2].begin(), 200 + 84 / 3);
+  for (const auto& l : superficie.linhas) EXPECT_LE(std::max(l.y1, l.y2), 4000 - 200);
+}
+
+TEST_F(LayoutImpressaoTest, CanetasDaImpressao) {
+  desenhar(TrabalhoImpressao::DEDOS, posicao("C", {-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0}));
+  std::vector<int> cordas;
+  for (const auto& l : superficie.linhas) {
+    if (l.y1 == l.y2) {
+      EXPECT_EQ(l.caneta, 2);
+    } else {
+      cordas.push_back(l.caneta);
+    }
+  }
+  EXPECT_EQ(cordas, (std::vector<int>{7, 5, 4, 3, 3, 2}));
+  for (const auto& e : superficie.elipses) EXPECT_EQ(e.caneta, 2);
+}
+
+TEST(MedidasPagina, VisualizacaoSegueOZoomNasProporcoesDaPagina) {
+  struct Caso {
+    std::optional<TamanhoPagina> impressora;
+    int zoom;
+    int largura, altura, caneta, afastamento;
+  };
+  const std::vector<Caso> casos = {
+      {TamanhoPagina{2480, 3508}, 100, 360, 509, 2, 10},
+      {TamanhoPagina{2480, 3508}, 200, 720, 1018, 4, 20},
+      {TamanhoPagina{2480, 3508}, 300, 1080, 1528, 6, 30},
+      {TamanhoPagina{4960, 7016}, 100, 360, 509, 2, 10},
+      {std::nullopt, 100, 360, 471, 2, 10},
+      {std::nullopt, 300, 1080, 1413, 6, 30},
+  };
+  for (const auto& caso : casos) {
+    const auto m = MedidasPagina::paraVisualizacao(caso.impressora, caso.zoom);
+    EXPECT_EQ(m.largura, caso.largura);
+    EXPECT_EQ(m.altura, caso.altura);
+    EXPECT_EQ(m.larguraCaneta, caso.caneta);
+    EXPECT_EQ(m.afastamento, caso.afastamento);
+  }
+  const auto m = MedidasPagina::paraVisualizacao(TamanhoPagina{2480, 3508}, 100);
+  EXPECT_EQ(m.margemEsquerda, 24);  // 200 x 360 div 2892
+  EXPECT_EQ(m.larguraDiagrama, 41);
+  EXPECT_EQ(m.alturaDiagrama, 52);
+  EXPECT_EQ(m.alturaFonteTexto, 8);
+}
+
+TEST(MedidasPagina, ImpressaoUsaAPaginaDaImpressora) {
+  const auto m = MedidasPagina::paraImpressora({2480, 3508});
+  EXPECT_EQ(m.largura, 2480);
+  EXPECT_EQ(m.altura, 3508);
+  EXPECT_EQ(m.larguraCaneta, 2);
+  EXPECT_EQ(m.afastamento, 10);
+  EXPECT_EQ(m.margemSuperior, 171);
+  EXPECT_EQ(m.alturaFonteTitulo, 128);
+}
+
+}  // namespace
+}  // namespace tessara
