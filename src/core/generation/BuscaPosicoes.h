@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ColecaoPtr.h"
+#include "PosicaoHarmonica.h"
+#include "TonsAcorde.h"
+
+namespace tessara {
+
+class InstrumentoCordas;
+class RestricaoAcordes;
+
+// The fingering search of one chord on one instrument. Candidates are visited depth first,
+// which lists them in the same order as expanding the whole list string by string: the bass
+// on the highest string first, then for each string silent, open (when the span leaves the
+// open string out) and each fret of the span, ascending. Each complete candidate goes
+// through the filters and finger assignment at once, so no candidate list is ever built; the
+// tables and the candidate are kept for the next chord.
+class BuscaPosicoes {
+ public:
+  explicit BuscaPosicoes(const RestricaoAcordes& restricoes) : restricoes_(restricoes) {}
+
+  // Appends the fingerings of the chord to `resultado`. A string without a tuning entry (a
+  // damaged instrument) is never played.
+  void executar(const InstrumentoCordas& instrumento, const std::string& nome,
+                const TonsAcorde& tons, ColecaoPtr<PosicaoHarmonica>& resultado);
+
+ private:
+  // What a fret sounds, as bits: one per tone that it counts for (root, third, fifth,
+  // seventh, then each tension), and TOM_ACORDE when it is a tone of the chord at all.
+  static constexpr int PAPEL_RAIZ = 0;
+  static constexpr int PAPEL_TERCA = 1;
+  static constexpr int PAPEL_QUINTA = 2;
+  static constexpr int PAPEL_SETIMA = 3;
+  static constexpr int PRIMEIRA_TENSAO = 4;
+  static constexpr uint64_t TOM_ACORDE = uint64_t{1} << 63;
+
+  void preparar(const InstrumentoCordas& instrumento, const TonsAcorde& tons);
+  uint64_t papelDaClasse(int classe, const TonsAcorde& tons) const;
+  size_t lugar(int corda, int casa) const {
+    return static_cast<size_t>(corda) * static_cast<size_t>(numeroCasas_ + 1) +
+           static_cast<size_t>(casa);
+  }
+  bool tomDoAcorde(int corda, int casa) const { return (papeis_[lugar(corda, casa)] & TOM_ACORDE) != 0; }
+
+  void colocarBaixo(int corda);
+  void expandir(int corda, int maisAlta, int maisBaixa);
+  void tentar(int corda, int casa, int maisAlta, int maisBaixa);
+  void avaliar();
+
+  bool filtrarDedos() const;
+  bool filtrarNotas() const;
+  bool filtrarUnissonos() const;
+  bool filtrarSegundas() const;
+  bool filtrarAbafamento() const;
+  void dedilhar();
+
+  const RestricaoAcordes& restricoes_;
+  int numeroCordas_ = 0;
+  int ultimaCorda_ = -1;
+  int numeroCasas_ = 0;
+  int distancia_ = 0;
+  int numeroPapeis_ = 0;
+  bool temSetima_ = false;
+  int baixo_ = 0;
+  std::vector<uint64_t> papeis_;      // by lugar(string, fret)
+  std::vector<int64_t> notas_;        // MIDI note by lugar(string, fret)
+  std::vector<char> utilizavel_;      // by string
+  std::vector<int> candidato_;        // fret by string, -1 silent
+  std::vector<std::vector<char>> padroes_;  // silent ('x') or sounding ('o') by string
+  const std::string* nome_ = nullptr;
+  ColecaoPtr<PosicaoHarmonica>* resultado_ = nullptr;
+};
+
+}  // namespace tessara

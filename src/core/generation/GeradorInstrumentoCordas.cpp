@@ -1,0 +1,91 @@
+#include "GeradorInstrumentoCordas.h"
+
+#include "BuscaPosicoes.h"
+#include "Especialista.h"
+#include "GerenciadorInstrumentos.h"
+#include "InstrumentoCordas.h"
+#include "Notas.h"
+
+namespace tessara {
+
+namespace {
+
+using E = Especialista;
+
+// The generator's pitch class of a written name (C = 12), or 0 for no written name.
+int classeDaGrafia(int grafia) {
+  const int classe = E::classeGrafia(grafia);
+  return classe < 0 ? 0 : classeNota(classe);
+}
+
+// Offset of the first of the degrees present, 0 when none is.
+int deslocamento(int32_t codigo, std::initializer_list<std::pair<int, int>> grausEDeslocamentos) {
+  for (const auto& [grau, semitons] : grausEDeslocamentos) {
+    if (E::temGrau(codigo, grau)) return semitons;
+  }
+  return 0;
+}
+
+// Degrees heard as tensions, with their semitones above the root.
+constexpr std::pair<int, int> kTensoes[] = {{0, 13},  {1, 14},  {4, 5},   {8, 9},   {11, 13},
+                                            {12, 14}, {13, 15}, {15, 17}, {16, 18}, {18, 20},
+                                            {19, 21}};
+
+}  // namespace
+
+GeradorInstrumentoCordas::GeradorInstrumentoCordas(FonteInstrumento instrumento,
+                                                   const Especialista& especialista)
+    : instrumento_(std::move(instrumento)),
+      especialista_(especialista),
+      restricoes_(std::make_unique<RestricaoAcordes>()),
+      busca_(std::make_unique<BuscaPosicoes>(*restricoes_)) {}
+
+GeradorInstrumentoCordas::~GeradorInstrumentoCordas() = default;
+
+GeradorInstrumentoCordas& GeradorInstrumentoCordas::instancia() {
+  static GeradorInstrumentoCordas gerador(
+      [] { return GerenciadorInstrumentos::instancia().getInstrumentoAtual(); },
+      Especialista::instancia());
+  return gerador;
+}
+
+TonsAcorde GeradorInstrumentoCordas::decodificar(int32_t codigo) {
+  TonsAcorde tons;
+  tons.raiz = classeDaGrafia(E::getRaiz(codigo));
+  const int baixo = classeDaGrafia(E::getBaixo(codigo));
+  tons.baixo = baixo != 0 ? baixo : tons.raiz;
+  const auto acima = [&tons](int semitons) { return classeNota(tons.raiz + semitons); };
+  tons.terca = acima(deslocamento(codigo, {{2, 3}, {3, 4}, {14, 4}}));
+  tons.quinta = acima(deslocamento(codigo, {{5, 6}, {6, 7}, {17, 7}, {7, 8}}));
+  const int setima = deslocamento(codigo, {{9, 10}, {20, 10}, {10, 11}, {21, 11}, {8, 9}});
+  tons.setima = setima != 0 ? acima(setima) : 0;
+  for (const auto& [grau, semitons] : kTensoes) {
+    if (E::temGrau(codigo, grau)) tons.tensoes.push_back(acima(semitons));
+  }
+  return tons;
+}
+
+ColecaoPtr<PosicaoHarmonica> GeradorInstrumentoCordas::gerar(int32_t codigo) {
+  const TonsAcorde tons = decodificar(codigo);
+  if (tons.raiz == 0) return {};
+  return montar(especialista_.nomear(codigo), tons.raiz, tons.terca, tons.quinta, tons.setima,
+                tons.baixo, tons.tensoes);
+}
+
+ColecaoPtr<PosicaoHarmonica> GeradorInstrumentoCordas::montar(const std::string& nome, int raiz,
+                                                              int terca, int quinta, int setima,
+                                                              int baixo,
+                                                              std::span<const int> tensoes) {
+  ColecaoPtr<PosicaoHarmonica> resultado;
+  const InstrumentoCordas* instrumento = instrumento_();
+  if (instrumento == nullptr) return resultado;
+  // Pitch classes are taken 1..12 whatever the caller wrote (0 is C); 0 as the seventh means
+  // there is none.
+  const TonsAcorde tons{classeNota(raiz), classeNota(terca), classeNota(quinta),
+                        setima != 0 ? classeNota(setima) : 0, classeNota(baixo),
+                        std::vector<int>(tensoes.begin(), tensoes.end())};
+  busca_->executar(*instrumento, nome, tons, resultado);
+  return resultado;
+}
+
+}  // namespace tessara

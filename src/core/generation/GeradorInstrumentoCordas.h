@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "Gerador.h"
+#include "RestricaoAcordes.h"
+#include "TonsAcorde.h"
+
+namespace tessara {
+
+class BuscaPosicoes;
+class Especialista;
+class InstrumentoCordas;
+
+// The instrument that is current when asked; nothing before the first selection.
+using FonteInstrumento = std::function<const InstrumentoCordas*()>;
+
+// Every playable fingering of a chord on the current string instrument: an exhaustive search
+// over the strings, the bass placed on each string from the highest down and the higher
+// strings tried silent, open and fretted within the instrument's span, kept when it passes
+// the restrictions and the hand can finger it. Results come in search order, each with its
+// cheapest finger arrangement (silent strings get finger 0).
+class GeradorInstrumentoCordas : public Gerador {
+ public:
+  // Names come from the Especialista, in its current language.
+  GeradorInstrumentoCordas(FonteInstrumento instrumento, const Especialista& especialista);
+  ~GeradorInstrumentoCordas() override;
+
+  // Wired to the process-wide instrument manager and Especialista.
+  static GeradorInstrumentoCordas& instancia();
+
+  // The fingerings of a chord code, named by the code's canonical name. Nothing for a code
+  // whose root is no written note name.
+  ColecaoPtr<PosicaoHarmonica> gerar(int32_t codigo);
+
+  ColecaoPtr<PosicaoHarmonica> montar(const std::string& nome, int raiz, int terca, int quinta,
+                                      int setima, int baixo,
+                                      std::span<const int> tensoes) override;
+
+  // The tones of a code; the root is 0 when the code's root is no written note name. Every
+  // tension degree counts, however many there are.
+  static TonsAcorde decodificar(int32_t codigo);
+
+  const RestricaoAcordes& getRestricoes() const { return *restricoes_; }
+
+ private:
+  FonteInstrumento instrumento_;
+  const Especialista& especialista_;
+  std::unique_ptr<RestricaoAcordes> restricoes_;
+  std::unique_ptr<BuscaPosicoes> busca_;  // its buffers are kept from one chord to the next
+};
+
+}  // namespace tessara
