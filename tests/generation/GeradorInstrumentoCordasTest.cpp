@@ -134,8 +134,8 @@ class Referencia {
   }
 
   bool padraoAceito(const Vetor& c) const {
-    for (std::string p : {"xxoooo", "xoxooo", "oxxooo", "xoooox", "oxooox", "ooooxx", "oooooo",
-                          "xooooo"}) {
+    for (std::string p :
+         {"xxoooo", "xoxooo", "oxxooo", "xoooox", "oxooox", "ooooxx", "oooooo", "xooooo"}) {
       bool igual = true;
       for (int k = 0; k < n_; ++k) igual = igual && ((c[k] < 0) == (p[k] == 'x'));
       if (igual) return true;
@@ -253,9 +253,9 @@ TEST_F(GeradorTest, AcordeSemPosicao) {
 
 // The search must give exactly the plain search's results, in the same order.
 TEST_F(GeradorTest, IgualABuscaLiteral) {
-  const char* acordes[] = {"C",      "Am",     "G7",        "C7(9)",    "Cdim",   "C/E",
-                           "Bb7(#9)", "F#m7(b5)", "C5",     "D4",       "A7M(9)", "Eb6(9)",
-                           "B7(b13)", "Dm7M",   "E7(#5/b9)", "G(9/11)"};
+  const char* acordes[] = {"C",       "Am",       "G7",        "C7(9)",  "Cdim",   "C/E",
+                           "Bb7(#9)", "F#m7(b5)", "C5",        "D4",     "A7M(9)", "Eb6(9)",
+                           "B7(b13)", "Dm7M",     "E7(#5/b9)", "G(9/11)"};
   for (const InstrumentoCordas* i : {&kViolao, &kCavaquinho, &kCincoCordas}) {
     for (const char* nome : acordes) {
       const TonsAcorde tons = GeradorInstrumentoCordas::decodificar(especialista.interpretar(nome));

@@ -44,7 +44,9 @@ class BuscaPosicoes {
     return static_cast<size_t>(corda) * static_cast<size_t>(numeroCasas_ + 1) +
            static_cast<size_t>(casa);
   }
-  bool tomDoAcorde(int corda, int casa) const { return (papeis_[lugar(corda, casa)] & TOM_ACORDE) != 0; }
+  bool tomDoAcorde(int corda, int casa) const {
+    return (papeis_[lugar(corda, casa)] & TOM_ACORDE) != 0;
+  }
 
   void colocarBaixo(int corda);
   void expandir(int corda, int maisAlta, int maisBaixa);
@@ -66,10 +68,10 @@ class BuscaPosicoes {
   int numeroPapeis_ = 0;
   bool temSetima_ = false;
   int baixo_ = 0;
-  std::vector<uint64_t> papeis_;      // by lugar(string, fret)
-  std::vector<int64_t> notas_;        // MIDI note by lugar(string, fret)
-  std::vector<char> utilizavel_;      // by string
-  std::vector<int> candidato_;        // fret by string, -1 silent
+  std::vector<uint64_t> papeis_;            // by lugar(string, fret)
+  std::vector<int64_t> notas_;              // MIDI note by lugar(string, fret)
+  std::vector<char> utilizavel_;            // by string
+  std::vector<int> candidato_;              // fret by string, -1 silent
   std::vector<std::vector<char>> padroes_;  // silent ('x') or sounding ('o') by string
   const std::string* nome_ = nullptr;
   ColecaoPtr<PosicaoHarmonica>* resultado_ = nullptr;

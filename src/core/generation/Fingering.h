@@ -34,7 +34,9 @@ class Fingering {
   void enumerar(const std::vector<int>& ordem, size_t profundidade, int menorDedo,
                 std::vector<int>& arranjo);
   Posicoes posicoes(const std::vector<int>& arranjo) const;
-  bool usado(const Posicoes& p, int dedo) const { return pressionada(p[static_cast<size_t>(dedo)]); }
+  bool usado(const Posicoes& p, int dedo) const {
+    return pressionada(p[static_cast<size_t>(dedo)]);
+  }
   bool pestanaImpedida(const std::vector<int>& arranjo, const Posicoes& p) const;
   bool foraDeAlcance(const Posicoes& p) const;
   int custo(const Posicoes& p) const;

@@ -27,9 +27,9 @@ int deslocamento(int32_t codigo, std::initializer_list<std::pair<int, int>> grau
 }
 
 // Degrees heard as tensions, with their semitones above the root.
-constexpr std::pair<int, int> kTensoes[] = {{0, 13},  {1, 14},  {4, 5},   {8, 9},   {11, 13},
-                                            {12, 14}, {13, 15}, {15, 17}, {16, 18}, {18, 20},
-                                            {19, 21}};
+constexpr std::pair<int, int> kTensoes[] = {{0, 13},  {1, 14},  {4, 5},   {8, 9},
+                                            {11, 13}, {12, 14}, {13, 15}, {15, 17},
+                                            {16, 18}, {18, 20}, {19, 21}};
 
 }  // namespace
 
@@ -81,9 +81,9 @@ ColecaoPtr<PosicaoHarmonica> GeradorInstrumentoCordas::montar(const std::string&
   if (instrumento == nullptr) return resultado;
   // Pitch classes are taken 1..12 whatever the caller wrote (0 is C); 0 as the seventh means
   // there is none.
-  const TonsAcorde tons{classeNota(raiz), classeNota(terca), classeNota(quinta),
-                        setima != 0 ? classeNota(setima) : 0, classeNota(baixo),
-                        std::vector<int>(tensoes.begin(), tensoes.end())};
+  const TonsAcorde tons{classeNota(raiz),   classeNota(terca),
+                        classeNota(quinta), setima != 0 ? classeNota(setima) : 0,
+                        classeNota(baixo),  std::vector<int>(tensoes.begin(), tensoes.end())};
   busca_->executar(*instrumento, nome, tons, resultado);
   return resultado;
 }

@@ -39,8 +39,7 @@ class GeradorInstrumentoCordas : public Gerador {
   ColecaoPtr<PosicaoHarmonica> gerar(int32_t codigo);
 
   ColecaoPtr<PosicaoHarmonica> montar(const std::string& nome, int raiz, int terca, int quinta,
-                                      int setima, int baixo,
-                                      std::span<const int> tensoes) override;
+                                      int setima, int baixo, std::span<const int> tensoes) override;
 
   // The tones of a code; the root is 0 when the code's root is no written note name. Every
   // tension degree counts, however many there are.
