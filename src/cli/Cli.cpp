@@ -2,6 +2,8 @@
 
 #include "ComandoAcordes.h"
 #include "ComandoDevices.h"
+#include "ComandoEscala.h"
+#include "ComandoEscalas.h"
 #include "ComandoIdiomas.h"
 #include "ComandoInterpretar.h"
 #include "ComandoTranspor.h"
@@ -20,6 +22,8 @@ Cli::Cli(std::ostream& saida, std::ostream& erros) : saida_(saida), erros_(erros
   comandos_.push_back(std::make_unique<ComandoInstrumentos>());
   comandos_.push_back(std::make_unique<ComandoDevices>());
   comandos_.push_back(std::make_unique<ComandoPlay>());
+  comandos_.push_back(std::make_unique<ComandoEscalas>());
+  comandos_.push_back(std::make_unique<ComandoEscala>());
 }
 
 int Cli::executar(int argc, char** argv) {

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "PastaTemporaria.h"
+#include "Processo.h"
+#include "Texto.h"
+
+namespace tessara {
+namespace {
+
+namespace fs = std::filesystem;
+
+teste::ResultadoProcesso cli(const std::vector<std::string>& argumentos,
+                             const teste::PastaTemporaria& configuracao,
+                             const std::string& programa = TESSARA_CLI) {
+  return teste::executarProcesso(programa, argumentos,
+                                 {{"TESSARA_CONFIG_DIR", configuracao.caminho().string()}});
+}
+
+std::vector<std::string> linhas(const std::string& texto) { return texto::linhas(texto); }
+
+const char* const kMaior = "Major (Ionian)";
+
+TEST(CliEscalas, NomesNosDoisIdiomasNaMesmaOrdem) {
+  teste::PastaTemporaria configuracao;
+  const auto en = cli({"--lang", "en", "scales"}, configuracao);
+  const auto pt = cli({"--lang", "pt", "scales"}, configuracao);
+  ASSERT_EQ(en.status, 0) << en.erros;
+  ASSERT_EQ(pt.status, 0) << pt.erros;
+  const auto ingles = linhas(en.saida);
+  const auto portugues = linhas(pt.saida);
+  ASSERT_EQ(ingles.size(), 20u);
+  ASSERT_EQ(portugues.size(), ingles.size());
+  const std::pair<size_t, const char*> pares[] = {
+      {0, "Maior (jônio)"}, {5, "Menor natural (eólio)"}, {15, "Cromática"}};
+  EXPECT_EQ(ingles[0], kMaior);
+  EXPECT_EQ(ingles[5], "Natural minor (Aeolian)");
+  EXPECT_EQ(ingles[15], "Chromatic");
+  for (const auto& [i, nome] : pares) EXPECT_EQ(portugues[i], nome);
+  EXPECT_EQ(cli({"scales", "extra"}, configuracao).status, 2);
+}
+
+TEST(CliEscalas, MaiorEmTsv) {
+  teste::PastaTemporaria configuracao;
+  auto r = cli({"--lang", "en", "scale", kMaior, "C", "--format", "tsv"}, configuracao);
+  ASSERT_EQ(r.status, 0) << r.erros;
+  auto l = linhas(r.saida);
+  ASSERT_EQ(l.size(), 288u);
+  EXPECT_EQ(l[0], "0\t306\t3,0,2,3,0,2,0,1\t1,2,2,2,3,3,4,4\t1,0,1,2,0,1,0,1\t1,2,1,2,1,2,1,2");
+  EXPECT_EQ(l[1], "1\t306\t10,7,9,10,8,10,7,8\t2,3,3,3,4,4,5,5\t4,1,3,4,2,4,1,2\t1,2,1,2,1,2,1,2");
+  EXPECT_TRUE(l[287].starts_with("287\t"));
+
+  r = cli({"--lang", "en", "scale", kMaior, "A", "--format", "tsv"}, configuracao);
+  EXPECT_EQ(linhas(r.saida).size(), 264u);
+  EXPECT_TRUE(r.saida.starts_with("0\t306\t")) << r.saida.substr(0, 80);
+
+  r = cli({"--lang", "en", "--instrument", "Cavaquinho", "scale", kMaior, "C", "--format", "tsv"},
+          configuracao);
+  EXPECT_EQ(r.status, 0) << r.erros;
+  EXPECT_EQ(linhas(r.saida).size(), 72u);
+}
+
+TEST(CliEscalas, TextoComLimite) {
+  teste::PastaTemporaria configuracao;
+  const auto r = cli({"--lang", "en", "scale", "Minor pentatonic", "A", "--limit", "1"},
+                     configuracao);
+  ASSERT_EQ(r.status, 0) << r.erros;
+  EXPECT_EQ(r.saida,
+            "0: cost 305\n"
+            "  string 0  fret  5  finger 4  I\n"
+            "  string 1  fret  3  finger 2  M\n"
+            "  string 1  fret  5  finger 4  I\n"
+            "  string 2  fret  2  finger 1  M\n"
+            "  string 2  fret  5  finger 4  I\n"
+            "  string 3  fret  2  finger 1  M\n");
+}
+
+// A root is a label of the language, or a note name, in any letter case; a scale name may
+// differ from the base's in letter case too.
+TEST(CliEscalas, TonicasENomesEquivalentes) {
+  teste::PastaTemporaria configuracao;
+  const auto esperada =
+      cli({"--lang", "en", "scale", kMaior, "C# or Db", "--format", "tsv"}, configuracao);
+  ASSERT_EQ(esperada.status, 0) << esperada.erros;
+  for (const char* tonica : {"C#", "Db", "c#", "db", "c# OR db"}) {
+    const auto r = cli({"--lang", "en", "scale", "major (ionian)", tonica, "--format", "tsv"},
+                       configuracao);
+    EXPECT_EQ(r.status, 0) << tonica << ": " << r.erros;
+    EXPECT_EQ(r.saida, esperada.saida) << tonica;
+  }
+  const auto pt =
+      cli({"--lang", "pt", "scale", "Maior (jônio)", "C# ou Db", "--format", "tsv"}, configuracao);
+  EXPECT_EQ(pt.status, 0) << pt.erros;
+  EXPECT_EQ(pt.saida, esperada.saida);
+}
+
+TEST(CliEscalas, Erros) {
+  teste::PastaTemporaria configuracao;
+  struct Caso {
+    std::vector<std::string> argumentos;
+    int status;
+    const char* erro;
+  };
+  const Caso casos[] = {
+      {{"--lang", "en", "scale", "Ionian", "C"}, 1, "no scale named 'Ionian'; the scales are:\n"
+                                                   "  Major (Ionian)\n  Dorian\n"},
+      {{"--lang", "en", "scale", kMaior, "H"}, 1, "'H' is no root"},
+      {{"--lang", "pt", "scale", "Maior (jônio)", "C# or Db"}, 1, "  C# ou Db\n"},
+      {{"--lang", "en", "--instrument", "Cavaquinho", "scale", "Major (Ionian), two octaves", "C"},
+       1, "This scale cannot be laid out on the current instrument in this key."},
+      {{"--lang", "en", "scale", kMaior}, 2, "usage:"},
+      {{"--lang", "en", "scale", kMaior, "C", "D"}, 2, "usage:"},
+      {{"--lang", "en", "scale", kMaior, "C", "--limit", "0"}, 2, "usage:"},
+      {{"--lang", "en", "scale", kMaior, "C", "--limit"}, 2, "usage:"},
+      {{"--lang", "en", "scale", kMaior, "C", "--format", "json"}, 2, "usage:"},
+  };
+  for (const auto& c : casos) {
+    const auto r = cli(c.argumentos, configuracao);
+    EXPECT_EQ(r.status, c.status) << c.argumentos.back();
+    EXPECT_TRUE(r.saida.empty()) << c.argumentos.back();
+    EXPECT_NE(r.erros.find(c.erro), std::string::npos) << r.erros;
+  }
+}
+
+// A program installed without its scale base says which file it misses.
+TEST(CliEscalas, BaseAusente) {
+  teste::PastaTemporaria configuracao;
+  teste::PastaTemporaria instalacao;
+  const fs::path programa = instalacao / "tessara-cli";
+  fs::copy_file(TESSARA_CLI, programa);
+  fs::copy_file(fs::path(TESSARA_BIN_DIR) / "en.idm", instalacao / "en.idm");
+  for (const auto& argumentos : {std::vector<std::string>{"--lang", "en", "scales"},
+                                 std::vector<std::string>{"--lang", "en", "scale", kMaior, "C"}}) {
+    const auto r = cli(argumentos, configuracao, programa.string());
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.saida.empty());
+    EXPECT_NE(r.erros.find("could not find its scale base file"), std::string::npos) << r.erros;
+    EXPECT_NE(r.erros.find((instalacao / "scales.xml").string() + "'"), std::string::npos)
+        << r.erros;
+  }
+}
+
+}  // namespace
+}  // namespace tessara
