@@ -9,7 +9,7 @@ namespace tessara {
 
 // A surface that draws each page onto a picture of its own, white at the start: the print
 // preview's pages.
-class SuperficieImagens : public Superficie {
+class SuperficieImagens : public virtual Superficie {
  public:
   // The pictures of every page begun, the one being drawn included, in page order.
   virtual std::vector<Imagem> terminar() = 0;

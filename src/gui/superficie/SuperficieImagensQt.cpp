@@ -1,0 +1,51 @@
+#include "SuperficieImagensQt.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tessara {
+
+SuperficieImagensQt::SuperficieImagensQt(int largura, int altura)
+    : largura_(std::max(1, largura)), altura_(std::max(1, altura)) {
+  comecarPagina();
+}
+
+SuperficieImagensQt::~SuperficieImagensQt() { terminarPintura(); }
+
+void SuperficieImagensQt::comecarPagina() {
+  pagina_ = QImage(largura_, altura_, QImage::Format_RGB32);
+  pagina_.fill(Qt::white);
+  comecar(pagina_);
+}
+
+void SuperficieImagensQt::guardarPagina() {
+  terminarPintura();
+  const QImage rgb = pagina_.convertToFormat(QImage::Format_RGB888);
+  Imagem imagem{rgb.width(), rgb.height(), {}};
+  const size_t bytesLinha = static_cast<size_t>(rgb.width()) * 3;
+  imagem.pixels.resize(bytesLinha * static_cast<size_t>(rgb.height()));
+  for (int y = 0; y < rgb.height(); ++y) {
+    std::memcpy(imagem.pixels.data() + bytesLinha * static_cast<size_t>(y), rgb.constScanLine(y),
+                bytesLinha);
+  }
+  paginas_.push_back(std::move(imagem));
+}
+
+void SuperficieImagensQt::novaPagina() {
+  guardarPagina();
+  comecarPagina();
+}
+
+std::vector<Imagem> SuperficieImagensQt::terminar() {
+  guardarPagina();
+  comecarPagina();  // whatever is drawn after this belongs to no page handed out
+  return std::move(paginas_);
+}
+
+bool SuperficieImagensQt::salvarPng(const Imagem& imagem, const std::filesystem::path& arquivo) {
+  const QImage vista(imagem.pixels.data(), imagem.largura, imagem.altura, imagem.largura * 3,
+                     QImage::Format_RGB888);
+  return vista.save(QString::fromStdString(arquivo.string()), "PNG");
+}
+
+}  // namespace tessara

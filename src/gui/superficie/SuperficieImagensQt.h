@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QImage>
+#include <filesystem>
+#include <vector>
+
+#include "Imagem.h"
+#include "SuperficieImagens.h"
+#include "SuperficieQt.h"
+
+namespace tessara {
+
+// The print preview's pages: each page a white picture of the same size.
+class SuperficieImagensQt : public SuperficieImagens, public SuperficieQt {
+ public:
+  SuperficieImagensQt(int largura, int altura);
+  ~SuperficieImagensQt() override;
+
+  void novaPagina() override;
+  std::vector<Imagem> terminar() override;
+
+  // Writes a picture as a PNG file; false when it cannot be written.
+  static bool salvarPng(const Imagem& imagem, const std::filesystem::path& arquivo);
+
+ private:
+  void comecarPagina();
+  void guardarPagina();
+
+  int largura_;
+  int altura_;
+  QImage pagina_;
+  std::vector<Imagem> paginas_;
+};
+
+}  // namespace tessara
