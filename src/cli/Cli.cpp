@@ -9,6 +9,7 @@
 #include "ComandoTranspor.h"
 #include "ComandoInstrumentos.h"
 #include "ComandoPlay.h"
+#include "ComandoPrint.h"
 #include "ContextoCli.h"
 #include "InteracaoTerminal.h"
 
@@ -24,6 +25,7 @@ Cli::Cli(std::ostream& saida, std::ostream& erros) : saida_(saida), erros_(erros
   comandos_.push_back(std::make_unique<ComandoPlay>());
   comandos_.push_back(std::make_unique<ComandoEscalas>());
   comandos_.push_back(std::make_unique<ComandoEscala>());
+  comandos_.push_back(std::make_unique<ComandoPrint>());
 }
 
 int Cli::executar(int argc, char** argv) {

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ColecaoPtr.h"
+#include "ComandoCli.h"
+#include "PosicaoHarmonicaInstrumentoCordas.h"
+
+namespace tessara {
+
+class InstrumentoCordas;
+
+// Lays chord diagrams and a chord sheet out as the print job does and writes the pages into a
+// PDF file of A4 pages, or the preview's pages as PNG files.
+class ComandoPrint : public ComandoCli {
+ public:
+  std::string nome() const override { return "print"; }
+  std::string resumo() const override {
+    return "print --pdf FILE | --png DIR [--zoom 100|200|300] [--labels fingers|notes|intervals] "
+           "[--content text+diagrams|diagrams|text] [--text SHEET] [NAME|FRETS...]  print chord "
+           "diagrams (and a chord sheet)";
+  }
+  int executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) override;
+
+ private:
+  using Posicoes = ColecaoPtr<PosicaoHarmonicaInstrumentoCordas>;
+
+  struct Pedido {
+    std::string pdf;
+    std::string png;
+    int zoom = 100;
+    int rotulo = 0;
+    std::optional<int> conteudo;
+    std::string folha;  // the chord sheet's file
+    std::vector<std::string> acordes;
+  };
+
+  static std::optional<Pedido> lerArgumentos(const std::vector<std::string>& argumentos);
+  static bool lerOpcao(Pedido& pedido, const std::string& opcao, const std::string& valor);
+  // The sheet's text (CP1252), or nothing after telling why.
+  static std::optional<std::string> lerFolha(ContextoCli& contexto, const std::string& arquivo);
+  // A fingering of each chord, in order; nothing after telling which one is refused.
+  static std::optional<Posicoes> montarLista(ContextoCli& contexto,
+                                             const std::vector<std::string>& acordes,
+                                             const InstrumentoCordas& instrumento);
+  // The fingering of a fret list, named after its notes with the lowest one as the root.
+  static PosicaoHarmonicaInstrumentoCordas posicaoDasCasas(const std::vector<int>& casas,
+                                                           const InstrumentoCordas& instrumento);
+};
+
+}  // namespace tessara

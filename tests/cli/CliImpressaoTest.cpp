@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "PastaTemporaria.h"
+#include "Processo.h"
+
+namespace tessara {
+namespace {
+
+namespace fs = std::filesystem;
+using Argumentos = std::vector<std::string>;
+
+// Pages of a PDF file: its page objects.
+int paginasPdf(const std::string& pdf) {
+  const std::string marca = "/Type /Page";
+  int paginas = 0;
+  for (size_t i = pdf.find(marca); i != std::string::npos; i = pdf.find(marca, i + 1)) {
+    if (i + marca.size() < pdf.size() && pdf[i + marca.size()] != 's') ++paginas;
+  }
+  return paginas;
+}
+
+struct TamanhoPng {
+  int largura = 0;
+  int altura = 0;
+};
+
+// Width and height from the PNG header.
+TamanhoPng tamanhoPng(const std::string& png) {
+  if (png.size() < 24 || png.compare(1, 3, "PNG") != 0) return {};
+  const auto numero = [&png](size_t i) {
+    int n = 0;
+    for (size_t k = i; k < i + 4; ++k) n = n * 256 + static_cast<unsigned char>(png[k]);
+    return n;
+  };
+  return {numero(16), numero(20)};
+}
+
+std::string folha(int linhas) {
+  std::string texto = "Intro: C  G\n\n";
+  for (int i = 0; i < linhas; ++i) texto += "la la la " + std::to_string(i) + "\n";
+  return texto;
+}
+
+const Argumentos kDezAcordes = {"x32010", "320003", "x02210", "133211", "xx0231",
+                                "020100", "x02020", "xx0212", "x21202", "x32310"};
+
+class CliImpressao : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto r = cli({"print", "--pdf", (arquivos / "sonda.pdf").string(), "x32010"});
+    if (r.erros.find("without Qt") != std::string::npos) GTEST_SKIP() << "built without Qt";
+  }
+
+  teste::ResultadoProcesso cli(Argumentos argumentos) {
+    argumentos.insert(argumentos.begin(), {"--lang", "en"});
+    return teste::executarProcesso(TESSARA_CLI, argumentos,
+                                   {{"TESSARA_CONFIG_DIR", configuracao.caminho().string()}});
+  }
+
+  Argumentos comAcordes(Argumentos argumentos, const Argumentos& acordes = kDezAcordes) {
+    argumentos.insert(argumentos.end(), acordes.begin(), acordes.end());
+    return argumentos;
+  }
+
+  teste::PastaTemporaria configuracao;
+  teste::PastaTemporaria arquivos;
+};
+
+TEST_F(CliImpressao, DezDiagramasNumaPaginaPdf) {
+  const auto pdf = arquivos / "acordes.pdf";
+  const auto r = cli(comAcordes({"print", "--pdf", pdf.string()}));
+  ASSERT_EQ(r.status, 0) << r.erros;
+  EXPECT_EQ(r.saida, pdf.string() + "\n");
+  EXPECT_EQ(r.erros, "");
+  const std::string conteudo = teste::lerArquivo(pdf);
+  EXPECT_EQ(conteudo.substr(0, 5), "%PDF-");
+  EXPECT_EQ(paginasPdf(conteudo), 1);
+}
+
+TEST_F(CliImpressao, FolhaLongaGanhaOutraPagina) {
+  struct Caso {
+    int linhas;
+    Argumentos extras;
+    int paginasMinimas, paginasMaximas;
+  };
+  const std::vector<Caso> casos = {{5, {"--content", "text"}, 1, 1},
+                                   {120, {"--content", "text"}, 3, 4},
+                                   {5, {"x32010", "320003"}, 1, 1},
+                                   {30, kDezAcordes, 2, 2}};
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(std::to_string(caso.linhas) + " lines");
+    const auto arquivoFolha = arquivos.escrever("folha.txt", folha(caso.linhas));
+    const auto pdf = arquivos / "folha.pdf";
+    Argumentos argumentos = {"print", "--pdf", pdf.string(), "--text", arquivoFolha.string()};
+    const auto r = cli(comAcordes(argumentos, caso.extras));
+    ASSERT_EQ(r.status, 0) << r.erros;
+    const int paginas = paginasPdf(teste::lerArquivo(pdf));
+    EXPECT_GE(paginas, caso.paginasMinimas);
+    EXPECT_LE(paginas, caso.paginasMaximas);
+  }
+}
+
+TEST_F(CliImpressao, PaginasDaVisualizacaoComALarguraDoZoom) {
+  struct Caso {
+    std::string zoom;
+    int largura;
+  };
+  for (const auto& caso : {Caso{"100", 360}, Caso{"200", 720}, Caso{"300", 1080}}) {
+    SCOPED_TRACE(caso.zoom);
+    const auto pasta = arquivos / ("zoom" + caso.zoom);
+    const auto r = cli(comAcordes({"print", "--png", pasta.string(), "--zoom", caso.zoom,
+                                   "--labels", "intervals"}));
+    ASSERT_EQ(r.status, 0) << r.erros;
+    EXPECT_EQ(r.saida, (pasta / "page-1.png").string() + "\n");
+    const auto png = tamanhoPng(teste::lerArquivo(pasta / "page-1.png"));
+    EXPECT_EQ(png.largura, caso.largura);
+    EXPECT_NEAR(png.altura, caso.largura * 297.0 / 210.0, 1.5);  // an A4 page
+  }
+  // Without a zoom: 100. A job of several pages writes one picture per page.
+  const auto folhaLonga = arquivos.escrever("longa.txt", folha(120));
+  const auto r = cli({"print", "--png", (arquivos / "longa").string(), "--text",
+                      folhaLonga.string(), "--content", "text"});
+  ASSERT_EQ(r.status, 0) << r.erros;
+  EXPECT_EQ(tamanhoPng(teste::lerArquivo(arquivos / "longa" / "page-3.png")).largura, 360);
+}
+
+TEST_F(CliImpressao, ArgumentosRecusados) {
+  const std::string pdf = (arquivos / "x.pdf").string();
+  const std::vector<Argumentos> casos = {
+      {"print", "x32010"},
+      {"print", "--pdf", pdf, "--png", arquivos.caminho().string(), "x32010"},
+      {"print", "--pdf", pdf, "--zoom", "200", "x32010"},
+      {"print", "--png", arquivos.caminho().string(), "--zoom", "150", "x32010"},
+      {"print", "--pdf", pdf, "--labels", "frets", "x32010"},
+      {"print", "--pdf", pdf, "--content", "all", "x32010"},
+      {"print", "--pdf"},
+  };
+  for (const auto& argumentos : casos) {
+    const auto r = cli(argumentos);
+    EXPECT_EQ(r.status, 2) << argumentos.back();
+    EXPECT_NE(r.erros.find("usage:"), std::string::npos);
+  }
+  EXPECT_FALSE(fs::exists(pdf));
+}
+
+TEST_F(CliImpressao, ErrosNaoEscrevemNada) {
+  const auto pdf = arquivos / "x.pdf";
+  struct Caso {
+    Argumentos argumentos;
+    std::string erro;
+  };
+  const std::vector<Caso> casos = {
+      {{"print", "--pdf", pdf.string(), "x3201"}, "the instrument has 6"},
+      {{"print", "--pdf", pdf.string(), "x32010", "x,3,2,0,1,13"}, "past the instrument's last"},
+      {{"print", "--pdf", pdf.string(), "--text", (arquivos / "none.txt").string()},
+       "cannot read the chord sheet"},
+  };
+  for (const auto& caso : casos) {
+    const auto r = cli(caso.argumentos);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.erros.find(caso.erro), std::string::npos) << r.erros;
+    EXPECT_FALSE(fs::exists(pdf));
+  }
+  const auto semPasta = arquivos / "no" / "such" / "folder" / "x.pdf";
+  const auto r = cli({"print", "--pdf", semPasta.string(), "x32010"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.erros.find("cannot write"), std::string::npos) << r.erros;
+}
+
+}  // namespace
+}  // namespace tessara
