@@ -6,6 +6,7 @@
 #include "Cp1252.h"
 #include "DException.h"
 #include "Especialista.h"
+#include "Fingering.h"
 #include "FolhaCifra.h"
 #include "GerenciadorIdiomas.h"
 #include "GerenciadorInstrumentos.h"
@@ -93,12 +94,15 @@ std::optional<std::string> ComandoPrint::lerFolha(ContextoCli& contexto,
 
 PosicaoHarmonicaInstrumentoCordas ComandoPrint::posicaoDasCasas(
     const std::vector<int>& casas, const InstrumentoCordas& instrumento) {
-  std::vector<int> dedos;
+  // The cheapest way to finger the frets; none when the hand cannot reach them.
+  const Fingering dedilhado(casas, instrumento.getNumeroCasas());
+  std::vector<int> dedos = dedilhado.getArranjos().empty() ? std::vector<int>(casas.size(), 0)
+                                                           : dedilhado.getArranjos().front();
   std::vector<int> notas;
   int raiz = -1;
   for (size_t corda = 0; corda < casas.size(); ++corda) {
     const bool tocada = casas[corda] >= 0;
-    dedos.push_back(tocada ? 0 : PosicaoHarmonicaInstrumentoCordas::DEDO_ABAFADO);
+    if (!tocada) dedos[corda] = PosicaoHarmonicaInstrumentoCordas::DEDO_ABAFADO;
     notas.push_back(tocada ? instrumento.getNota(static_cast<int>(corda), casas[corda]) : -1);
     if (raiz < 0) raiz = notas.back();
   }

@@ -45,7 +45,8 @@ class ComandoPrint : public ComandoCli {
   static std::optional<Posicoes> montarLista(ContextoCli& contexto,
                                              const std::vector<std::string>& acordes,
                                              const InstrumentoCordas& instrumento);
-  // The fingering of a fret list, named after its notes with the lowest one as the root.
+  // The fingering of a fret list, fingered as cheaply as the hand can, named after its notes
+  // with the lowest one as the root.
   static PosicaoHarmonicaInstrumentoCordas posicaoDasCasas(const std::vector<int>& casas,
                                                            const InstrumentoCordas& instrumento);
 };
