@@ -1,0 +1,369 @@
+#include "GerenciadorAcordes.h"
+
+#include <algorithm>
+#include <numeric>
+#include <unordered_set>
+
+#include "BaseAcordesViolao.h"
+#include "Caminhos.h"
+#include "Cp1252.h"
+#include "Especialista.h"
+#include "FileNotFoundException.h"
+#include "GerenciadorIdiomas.h"
+#include "GerenciadorInstrumentos.h"
+#include "IllegalArgumentException.h"
+#include "InstrumentoCordas.h"
+#include "Interacao.h"
+#include "OutOfBoundsException.h"
+#include "PosicaoHarmonicaInstrumentoCordas.h"
+
+namespace tessara {
+
+namespace {
+
+using Posicao = PosicaoHarmonicaInstrumentoCordas;
+
+const char* const CLASSE = "GerenciadorAcordes";
+
+// The key of a fingering as the user sees it: a string that is not played counts as one,
+// whether its finger is written 6 (the chord base) or 0 (the generator).
+int64_t chaveVisivel(const PosicaoHarmonica& p) {
+  const auto* posicao = dynamic_cast<const Posicao*>(&p);
+  if (posicao == nullptr) return p.getChave();
+  const std::vector<int> casas = posicao->getCasas();
+  std::vector<int> dedos = posicao->getDedos();
+  for (size_t s = 0; s < casas.size() && s < dedos.size(); ++s) {
+    if (casas[s] < 0) dedos[s] = Posicao::DEDO_ABAFADO;
+  }
+  return Posicao::calcularChave(casas, dedos);
+}
+
+int somaDasCasas(const PosicaoHarmonica& p) {
+  const auto* posicao = dynamic_cast<const Posicao*>(&p);
+  if (posicao == nullptr) return 0;
+  const std::vector<int> casas = posicao->getCasas();
+  return std::accumulate(casas.begin(), casas.end(), 0,
+                         [](int soma, int casa) { return casa > 0 ? soma + casa : soma; });
+}
+
+}  // namespace
+
+GerenciadorAcordes::GerenciadorAcordes(Colaboradores colaboradores,
+                                       const std::filesystem::path& diretorio)
+    : colaboradores_(std::move(colaboradores)),
+      base_(std::move(colaboradores_.base)),
+      acordeAtual_(std::make_unique<AcordeComposto>()) {
+  carregarBase(diretorio);
+}
+
+GerenciadorAcordes::~GerenciadorAcordes() = default;
+
+GerenciadorAcordes& GerenciadorAcordes::instancia() {
+  static GerenciadorAcordes gerenciador = [] {
+    auto textos = [](std::string_view secao, std::string_view chave) {
+      return GerenciadorIdiomas::instancia().getTexto(secao, chave);
+    };
+    return GerenciadorAcordes(
+        Colaboradores{GerenciadorIdiomas::instancia(), Especialista::instancia(),
+                      GeradorInstrumentoCordas::instancia(),
+                      [] { return GerenciadorInstrumentos::instancia().getInstrumentoAtual(); },
+                      Interacao::global(),
+                      std::make_unique<BaseAcordesViolao>(textos, Interacao::global())},
+        Caminhos::diretorioPrograma());
+  }();
+  return gerenciador;
+}
+
+std::string GerenciadorAcordes::texto(const char* secao, const char* chave) const {
+  return colaboradores_.idiomas.getTexto(secao, chave);
+}
+
+void GerenciadorAcordes::carregarBase(const std::filesystem::path& diretorio) {
+  try {
+    base_->carregarBase(diretorio / texto("parametros", "nomeArquivoBaseAcordes"));
+  } catch (const FileNotFoundException&) {
+    colaboradores_.interacao.mostrarMensagem(texto("exception", "baseAcordesNaoEncontrada"), "");
+    colaboradores_.interacao.pedirEncerramento();
+  }
+  for (int i = 0; i < base_->getNumeroAcordes();) {
+    try {
+      codigos_.push_back(colaboradores_.especialista.interpretar(base_->getNomes()[i]));
+      geradas_.push_back(false);
+      ++i;
+    } catch (const DException&) {
+      base_->removerAcorde(i);
+    }
+  }
+}
+
+bool GerenciadorAcordes::usaBase() const {
+  const InstrumentoCordas* atual = instrumento();
+  return atual != nullptr && atual->usaBaseAcordes();
+}
+
+std::string GerenciadorAcordes::nomeInstrumento() const {
+  const InstrumentoCordas* atual = instrumento();
+  return atual != nullptr ? atual->getName() : std::string();
+}
+
+ColecaoPtr<PosicaoHarmonica>& GerenciadorAcordes::listaAtual() {
+  return usaBase() ? base_->getAcorde(indiceAcorde_)->getPosicoes() : acordeAtual_->getPosicoes();
+}
+
+void GerenciadorAcordes::recusarIndice(int indice, const char* metodo) const {
+  throw OutOfBoundsException(texto("exception", "indiceInvalido"), indice, CLASSE, metodo);
+}
+
+void GerenciadorAcordes::verificarAcorde(int indice, const char* metodo) const {
+  if (indice != -1 && (indice < 0 || indice >= getNumeroAcordes())) recusarIndice(indice, metodo);
+}
+
+void GerenciadorAcordes::setAcorde(int indice) {
+  verificarAcorde(indice, "setAcorde(int)");
+  indiceAcorde_ = indice;
+  indicePosicao_ = 0;
+}
+
+void GerenciadorAcordes::setAcorde(int indice, int posicao) {
+  const char* const metodo = "setAcorde(int, int)";
+  verificarAcorde(indice, metodo);
+  indiceAcorde_ = indice;
+  // Without a chord there is no fingering to choose.
+  if (indice < 0 || posicao < 0) recusarIndice(posicao, metodo);
+  if (usaBase() && posicao >= listaAtual().size()) gerarPosicoes();
+  if (posicao >= listaAtual().size()) recusarIndice(posicao, metodo);
+  indicePosicao_ = posicao;
+}
+
+const PosicaoHarmonicaInstrumentoCordas* GerenciadorAcordes::getPosicaoAcordeAtual() {
+  if (usaBase()) {
+    if (indicePosicao_ >= listaAtual().size()) gerarPosicoes();
+    if (indicePosicao_ >= listaAtual().size()) {
+      recusarIndice(indicePosicao_, "getPosicaoAcordeAtual()");
+    }
+  } else {
+    atualizar();
+  }
+  return dynamic_cast<const Posicao*>(listaAtual().getElement(indicePosicao_));
+}
+
+void GerenciadorAcordes::proximaPosicao() {
+  if (indicePosicao_ == -1 || indiceAcorde_ < 0) return;
+  if (indicePosicao_ + 1 < listaAtual().size()) {
+    ++indicePosicao_;
+    return;
+  }
+  if (!usaBase() || geradas_[static_cast<size_t>(indiceAcorde_)]) return;
+  if (gerarPosicoes() && indicePosicao_ + 1 < listaAtual().size()) ++indicePosicao_;
+}
+
+void GerenciadorAcordes::posicaoAnterior() {
+  if (indicePosicao_ > 0) --indicePosicao_;
+}
+
+void GerenciadorAcordes::limpar() {
+  indiceAcorde_ = -1;
+  indicePosicao_ = -1;
+}
+
+ColecaoPtr<PosicaoHarmonica> GerenciadorAcordes::posicoesGeradas(int32_t codigo) {
+  ColecaoPtr<PosicaoHarmonica> geradas = colaboradores_.gerador.gerar(codigo);
+  if (geradas.size() > 0) return geradas;
+  // A chord the instrument cannot play still has one fingering, with every string silent.
+  const InstrumentoCordas* atual = instrumento();
+  const size_t cordas =
+      atual != nullptr ? static_cast<size_t>(std::max(0, atual->getNumeroCordas())) : 0;
+  const Posicao vazia(colaboradores_.especialista.nomear(codigo), std::vector<int>(cordas, -1),
+                      std::vector<int>(cordas, 0));
+  geradas.addElement(&vazia);
+  return geradas;
+}
+
+bool GerenciadorAcordes::gerarPosicoes() {
+  const bool base = usaBase();
+  ColecaoPtr<PosicaoHarmonica> geradas;
+  try {
+    const int32_t codigo = base ? codigos_.at(static_cast<size_t>(indiceAcorde_))
+                                : colaboradores_.especialista.interpretar(acordeAtual_->getNome());
+    geradas = posicoesGeradas(codigo);
+  } catch (const std::exception&) {
+    return false;
+  }
+  ColecaoPtr<PosicaoHarmonica>& lista = listaAtual();
+  std::unordered_set<int64_t> existentes;
+  for (int i = 0; i < lista.size(); ++i) existentes.insert(chaveVisivel(*lista.getElement(i)));
+  for (int i = 0; i < geradas.size(); ++i) {
+    const PosicaoHarmonica* nova = geradas.getElement(i);
+    if (existentes.count(chaveVisivel(*nova)) > 0) continue;
+    if (base) {
+      base_->adicionarPosicaoAcorde(indiceAcorde_, *nova);
+    } else {
+      acordeAtual_->getPosicoes().addElement(nova);
+    }
+  }
+  if (base) {
+    geradas_[static_cast<size_t>(indiceAcorde_)] = true;
+  } else {
+    ordenarPorSomaDasCasas();
+  }
+  return true;
+}
+
+// Stable, so that equal sums keep the generator's order.
+void GerenciadorAcordes::ordenarPorSomaDasCasas() {
+  ColecaoPtr<PosicaoHarmonica>& posicoes = acordeAtual_->getPosicoes();
+  std::vector<const PosicaoHarmonica*> ordem;
+  for (int i = 0; i < posicoes.size(); ++i) ordem.push_back(posicoes.getElement(i));
+  std::stable_sort(ordem.begin(), ordem.end(), [](const auto* a, const auto* b) {
+    return somaDasCasas(*a) < somaDasCasas(*b);
+  });
+  ColecaoPtr<PosicaoHarmonica> ordenadas;
+  for (const auto* p : ordem) ordenadas.addElement(p);
+  posicoes = std::move(ordenadas);
+}
+
+bool GerenciadorAcordes::regenerarAtual(const std::string& nome) {
+  auto anterior = std::move(acordeAtual_);
+  acordeAtual_ = std::make_unique<AcordeComposto>(nome, ColecaoPtr<PosicaoHarmonica>());
+  if (!gerarPosicoes()) {
+    acordeAtual_ = std::move(anterior);
+    return false;
+  }
+  // Generated for this instrument: browsing it needs no second generation.
+  nomeInstrumento_ = nomeInstrumento();
+  return true;
+}
+
+bool GerenciadorAcordes::adicionarNovo(int32_t codigo, const std::string& nome) {
+  const int acordeAnterior = indiceAcorde_;
+  const int posicaoAnterior = indicePosicao_;
+  const bool base = usaBase();
+  codigos_.push_back(codigo);
+  setAcorde(getNumeroAcordes() - 1);
+  geradas_.push_back(false);
+  std::unique_ptr<AcordeComposto> atualAnterior;
+  if (!base) {
+    atualAnterior = std::move(acordeAtual_);
+    acordeAtual_ = std::make_unique<AcordeComposto>(nome, ColecaoPtr<PosicaoHarmonica>());
+  }
+  base_->adicionarAcorde(AcordeComposto(nome, ColecaoPtr<PosicaoHarmonica>()));
+  if (gerarPosicoes()) {
+    if (!base) nomeInstrumento_ = nomeInstrumento();
+    return true;
+  }
+  // Everything added for the chord goes, its name with it, and the chord shown before
+  // comes back.
+  if (!base) acordeAtual_ = std::move(atualAnterior);
+  indiceAcorde_ = acordeAnterior;
+  indicePosicao_ = posicaoAnterior;
+  base_->removerAcorde(base_->getNumeroAcordes() - 1);
+  codigos_.pop_back();
+  geradas_.pop_back();
+  return false;
+}
+
+bool GerenciadorAcordes::setAcordePorNome(const std::string& nome) {
+  try {
+    const int indice = base_->indiceDoNome(nome);
+    if (indice >= 0) {
+      setAcorde(indice);
+      return usaBase() || regenerarAtual(base_->getNomes()[static_cast<size_t>(indice)]);
+    }
+    const int32_t codigo = colaboradores_.especialista.interpretar(nome);
+    const std::string canonico = colaboradores_.especialista.nomear(codigo);
+    const auto achado = std::find(codigos_.begin(), codigos_.end(), codigo);
+    if (achado == codigos_.end()) return adicionarNovo(codigo, canonico);
+    setAcorde(static_cast<int>(achado - codigos_.begin()));
+    return usaBase() || regenerarAtual(canonico);
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+bool GerenciadorAcordes::atualizar() {
+  if (indiceAcorde_ < 0) return false;
+  const std::string& nome = base_->getNomes()[static_cast<size_t>(indiceAcorde_)];
+  if (acordeAtual_->getNome() == nome && nomeInstrumento_ == nomeInstrumento()) return false;
+  nomeInstrumento_ = nomeInstrumento();
+  return setAcordePorNome(nome);
+}
+
+int GerenciadorAcordes::getRaizAcordeAtual() const {
+  if (indiceAcorde_ < 0) recusarIndice(indiceAcorde_, "getRaizAcordeAtual()");
+  return Especialista::getClasseRaiz(codigos_[static_cast<size_t>(indiceAcorde_)]);
+}
+
+bool GerenciadorAcordes::usaBemolAcordeAtual() const {
+  return Especialista::usaBemol(getNomeAcordeAtual());
+}
+
+std::string GerenciadorAcordes::getNomeAcordeAtual() const {
+  return base_->getAcorde(indiceAcorde_)->getNome();
+}
+
+AcordeComposto* GerenciadorAcordes::getAcordeAtual() {
+  if (usaBase()) return base_->getAcorde(indiceAcorde_);
+  atualizar();
+  return acordeAtual_.get();
+}
+
+int GerenciadorAcordes::procurar(const PosicaoHarmonica& posicao, int inicio) {
+  ColecaoPtr<PosicaoHarmonica>& lista = listaAtual();
+  for (int i = std::max(inicio, 0); i < lista.size(); ++i) {
+    if (lista.getElement(i)->igual(posicao)) return i;
+  }
+  return -1;
+}
+
+// The index of the fingering among the current chord's, -1 when it is not there.
+int GerenciadorAcordes::buscar(const PosicaoHarmonica* posicao, const char* metodo) {
+  if (posicao == nullptr) {
+    throw IllegalArgumentException(TXT("pos é NULL"), "NULL", CLASSE, metodo);
+  }
+  if (!usaBase()) {
+    atualizar();
+    return procurar(*posicao, 0);
+  }
+  const int achada = procurar(*posicao, 0);
+  if (achada >= 0 || geradas_.at(static_cast<size_t>(indiceAcorde_))) return achada;
+  const int anteriores = listaAtual().size();
+  return gerarPosicoes() ? procurar(*posicao, anteriores) : -1;
+}
+
+bool GerenciadorAcordes::encontrarPosicao(const PosicaoHarmonica* posicao) {
+  const int indice = buscar(posicao, "encontrarPosicao(PosicaoHarmonica*)");
+  if (indice >= 0) indicePosicao_ = indice;
+  return indice >= 0;
+}
+
+bool GerenciadorAcordes::existePosicao(const PosicaoHarmonica* posicao) {
+  return buscar(posicao, "existePosicao(PosicaoHarmonica*)") >= 0;
+}
+
+void GerenciadorAcordes::adicionarPosicao(const PosicaoHarmonica* posicao) {
+  if (posicao == nullptr) {
+    throw IllegalArgumentException(TXT("pos é NULL"), "NULL", CLASSE,
+                                   "adicionarPosicao(PosicaoHarmonica*)");
+  }
+  if (usaBase()) {
+    base_->adicionarPosicaoAcorde(indiceAcorde_, *posicao);
+  } else {
+    atualizar();
+    acordeAtual_->getPosicoes().addElement(posicao);
+  }
+}
+
+std::string GerenciadorAcordes::nomearAcorde(std::span<const int> notas, int raiz) const {
+  try {
+    const int32_t codigo = colaboradores_.especialista.codigoDasNotas(notas, raiz);
+    const auto achado = std::find(codigos_.begin(), codigos_.end(), codigo);
+    if (achado != codigos_.end()) {
+      return base_->getNomes()[static_cast<size_t>(achado - codigos_.begin())];
+    }
+    return colaboradores_.especialista.nomear(codigo);
+  } catch (const std::exception&) {
+    return "";
+  }
+}
+
+}  // namespace tessara

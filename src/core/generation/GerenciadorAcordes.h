@@ -1,0 +1,114 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "AcordeComposto.h"
+#include "BaseAcordes.h"
+#include "GeradorInstrumentoCordas.h"
+
+namespace tessara {
+
+class Especialista;
+class GerenciadorIdiomas;
+class Interacao;
+class PosicaoHarmonicaInstrumentoCordas;
+
+// The chord the user is looking at and which of its fingerings is shown. Chords are the
+// chord base's, by index; a typed name the base lacks is added to it. On an instrument that
+// uses the chord base (the built-in guitar) a chord's fingerings are the stored ones, and the
+// generated ones are appended once, when browsing goes past the last. On any other instrument
+// the current chord is generated afresh for it and its fingerings sorted by fret sum.
+class GerenciadorAcordes {
+ public:
+  struct Colaboradores {
+    const GerenciadorIdiomas& idiomas;  // texts, and the chord base's file name
+    const Especialista& especialista;
+    GeradorInstrumentoCordas& gerador;
+    FonteInstrumento instrumento;
+    Interacao& interacao;
+    std::unique_ptr<BaseAcordes> base;  // not loaded yet
+  };
+
+  // Loads the chord base that the language names from `diretorio`. A missing file tells the
+  // user, asks the application to end and leaves the base empty. A name the grammar cannot
+  // read (a damaged file) is left out with its chord.
+  GerenciadorAcordes(Colaboradores colaboradores, const std::filesystem::path& diretorio);
+  ~GerenciadorAcordes();
+
+  // Wired to the process-wide language, instruments, generator and front end; the chord base
+  // is the program's folder's.
+  static GerenciadorAcordes& instancia();
+
+  const std::vector<std::string>& getNomesAcordes() const { return base_->getNomes(); }
+  int getNumeroAcordes() const { return static_cast<int>(codigos_.size()); }
+
+  // -1 means no chord. OutOfBoundsException for an index outside the base.
+  void setAcorde(int indice);
+  // OutOfBoundsException for a chord or fingering index that does not exist; a refused
+  // fingering index leaves the new chord current.
+  void setAcorde(int indice, int posicao);
+  // Makes the chord current at its first fingering; false, with nothing changed, when the
+  // name cannot be read or its fingerings cannot be made.
+  bool setAcordePorNome(const std::string& nome);
+
+  // There must be a current chord. OutOfBoundsException when the fingering does not exist.
+  const PosicaoHarmonicaInstrumentoCordas* getPosicaoAcordeAtual();
+  void proximaPosicao();
+  void posicaoAnterior();
+  void limpar();
+  int getIndiceAcordeAtual() const { return indiceAcorde_; }
+  int getIndicePosicaoAtual() const { return indicePosicao_; }
+
+  // These need a current chord: OutOfBoundsException without one.
+  int getRaizAcordeAtual() const;
+  bool usaBemolAcordeAtual() const;
+  std::string getNomeAcordeAtual() const;
+  AcordeComposto* getAcordeAtual();
+
+  // Look for the fingering among the current chord's (generating them on the chord base's
+  // instrument when they are not yet), selecting it (`encontrarPosicao`) or not; append a
+  // copy of it. On any instrument they act on the fingerings being browsed.
+  // IllegalArgumentException for a null fingering.
+  bool encontrarPosicao(const PosicaoHarmonica* posicao);
+  bool existePosicao(const PosicaoHarmonica* posicao);
+  void adicionarPosicao(const PosicaoHarmonica* posicao);
+
+  // The name of the chord the notes sound around the root note (MIDI numbers, -1 silent): the
+  // base's own name when the base holds that chord, else the canonical name; "" on failure.
+  std::string nomearAcorde(std::span<const int> notas, int raiz) const;
+
+ private:
+  const InstrumentoCordas* instrumento() const { return colaboradores_.instrumento(); }
+  bool usaBase() const;
+  std::string nomeInstrumento() const;
+  ColecaoPtr<PosicaoHarmonica>& listaAtual();
+  void verificarAcorde(int indice, const char* metodo) const;
+  [[noreturn]] void recusarIndice(int indice, const char* metodo) const;
+  std::string texto(const char* secao, const char* chave) const;
+
+  void carregarBase(const std::filesystem::path& diretorio);
+  bool gerarPosicoes();
+  ColecaoPtr<PosicaoHarmonica> posicoesGeradas(int32_t codigo);
+  void ordenarPorSomaDasCasas();
+  bool atualizar();
+  bool regenerarAtual(const std::string& nome);
+  bool adicionarNovo(int32_t codigo, const std::string& nome);
+  int procurar(const PosicaoHarmonica& posicao, int inicio);
+  int buscar(const PosicaoHarmonica* posicao, const char* metodo);
+
+  Colaboradores colaboradores_;
+  std::unique_ptr<BaseAcordes> base_;
+  int indiceAcorde_ = -1;
+  int indicePosicao_ = -1;
+  std::vector<int32_t> codigos_;
+  std::vector<bool> geradas_;
+  std::unique_ptr<AcordeComposto> acordeAtual_;
+  std::string nomeInstrumento_;
+};
+
+}  // namespace tessara

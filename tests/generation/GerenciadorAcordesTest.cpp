@@ -1,0 +1,317 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "../instruments/IdiomaTeste.h"
+#include "BaseAcordesViolao.h"
+#include "Cp1252.h"
+#include "DException.h"
+#include "Especialista.h"
+#include "GerenciadorAcordes.h"
+#include "IllegalArgumentException.h"
+#include "InstrumentoCordas.h"
+#include "OutOfBoundsException.h"
+#include "PastaTemporaria.h"
+#include "PosicaoHarmonicaInstrumentoCordas.h"
+
+namespace tessara {
+namespace {
+
+using Posicao = PosicaoHarmonicaInstrumentoCordas;
+using Vetor = std::vector<int>;
+
+const InstrumentoCordas kViolao("Violao", "", 6, 12, 3, 24, {40, 45, 50, 55, 59, 64}, true);
+const InstrumentoCordas kCavaquinho("Cavaquinho", "", 4, 12, 4, 24, {50, 55, 59, 64}, false);
+const InstrumentoCordas kBandolim("Bandolim", "", 4, 12, 4, 24, {55, 62, 69, 76}, false);
+
+AcordeComposto acorde(const std::string& nome, const std::vector<Posicao>& posicoes) {
+  AcordeComposto a(nome, {});
+  for (const auto& p : posicoes) a.getPosicoes().addElement(&p);
+  return a;
+}
+
+Vetor casas(const PosicaoHarmonica* p) { return dynamic_cast<const Posicao&>(*p).getCasas(); }
+
+class GerenciadorAcordesTest : public ::testing::Test {
+ protected:
+  GerenciadorAcordesTest() {
+    // Two stored fingerings of C (one with a silent string, written with finger 6), one of
+    // Am, Cmaj7 as the base writes it, and a name no grammar reads.
+    const auto c = acorde("C", {Posicao({-1, 3, 2, 0, 1, 0}, {0, 3, 2, 0, 1, 0}),
+                                Posicao({8, 10, 10, 9, 8, 8}, {1, 3, 4, 2, 1, 1})});
+    const auto am = acorde("Am", {Posicao({-1, 0, 2, 2, 1, 0}, {0, 0, 2, 3, 1, 0})});
+    const auto maj7 = acorde("Cmaj7", {Posicao({-1, 3, 2, 0, 0, 0}, {0, 3, 2, 0, 0, 0})});
+    const auto h7 = acorde("H7", {Posicao({0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0})});
+    BaseAcordesViolao::gravar(pasta / "acordes-pt.bin", {&c, &am, &maj7, &h7});
+  }
+
+  std::unique_ptr<GerenciadorAcordes> criar() {
+    auto textos = [this](std::string_view secao, std::string_view chave) {
+      return idioma.idiomas.getTexto(secao, chave);
+    };
+    return std::make_unique<GerenciadorAcordes>(
+        GerenciadorAcordes::Colaboradores{idioma.idiomas, especialista, gerador,
+                                          [this] { return atual; }, interacao,
+                                          std::make_unique<BaseAcordesViolao>(textos, interacao)},
+        pasta.caminho());
+  }
+
+  GerenciadorAcordes& gerenciador() {
+    if (!gerenciador_) gerenciador_ = criar();
+    return *gerenciador_;
+  }
+
+  int indiceDe(const std::string& nome) {
+    const auto& nomes = gerenciador().getNomesAcordes();
+    return static_cast<int>(std::find(nomes.begin(), nomes.end(), nome) - nomes.begin());
+  }
+
+  // Browses to the last fingering and gives every fingering seen.
+  std::vector<Vetor> folhear() {
+    std::vector<Vetor> vistas = {casas(gerenciador().getPosicaoAcordeAtual())};
+    for (int anterior = -1; anterior != gerenciador().getIndicePosicaoAtual();) {
+      anterior = gerenciador().getIndicePosicaoAtual();
+      gerenciador().proximaPosicao();
+      if (gerenciador().getIndicePosicaoAtual() != anterior) {
+        vistas.push_back(casas(gerenciador().getPosicaoAcordeAtual()));
+      }
+    }
+    return vistas;
+  }
+
+  teste::IdiomaTeste idioma{"pt"};
+  Especialista especialista{idioma.idiomas};
+  teste::InteracaoGravada interacao;
+  teste::PastaTemporaria pasta;
+  const InstrumentoCordas* atual = &kViolao;
+  int geracoes = 0;
+  bool falhar = false;
+  GeradorInstrumentoCordas gerador{[this]() -> const InstrumentoCordas* {
+                                     ++geracoes;
+                                     if (falhar) throw DException("sem instrumento");
+                                     return atual;
+                                   },
+                                   especialista};
+  std::unique_ptr<GerenciadorAcordes> gerenciador_;
+};
+
+TEST_F(GerenciadorAcordesTest, Construcao) {
+  auto& g = gerenciador();
+  // H7 cannot be read: it is left out with its chord.
+  EXPECT_EQ(g.getNomesAcordes(), (std::vector<std::string>{"Am", "C", "Cmaj7"}));
+  EXPECT_EQ(g.getNumeroAcordes(), 3);
+  EXPECT_EQ(g.getIndiceAcordeAtual(), -1);
+  g.proximaPosicao();
+  EXPECT_EQ(g.getIndicePosicaoAtual(), -1);
+  EXPECT_TRUE(interacao.mensagens.empty());
+  EXPECT_EQ(geracoes, 0);
+}
+
+TEST_F(GerenciadorAcordesTest, BaseAusente) {
+  std::filesystem::remove(pasta / "acordes-pt.bin");
+  auto& g = gerenciador();
+  EXPECT_EQ(g.getNumeroAcordes(), 0);
+  ASSERT_EQ(interacao.mensagens.size(), 1u);
+  EXPECT_EQ(interacao.mensagens[0].texto, idioma.texto("exception", "baseAcordesNaoEncontrada"));
+  EXPECT_EQ(interacao.mensagens[0].titulo, "");
+  EXPECT_TRUE(interacao.encerramento);
+}
+
+TEST_F(GerenciadorAcordesTest, IndicesRecusados) {
+  auto& g = gerenciador();
+  try {
+    g.setAcorde(3);
+    FAIL() << "no exception";
+  } catch (const OutOfBoundsException& e) {
+    EXPECT_EQ(e.getMensagem(), idioma.texto("exception", "indiceInvalido"));
+    EXPECT_EQ(e.getIndice(), 3);
+    EXPECT_EQ(e.getRastro(), std::vector<std::string>{"GerenciadorAcordes::setAcorde(int)"});
+  }
+  g.setAcorde(-1);
+  EXPECT_EQ(g.getIndiceAcordeAtual(), -1);
+  g.setAcorde(0, 0);
+  EXPECT_THROW(g.setAcorde(2, 1000), OutOfBoundsException);
+  EXPECT_EQ(g.getIndiceAcordeAtual(), 2);  // the chord index stays
+  EXPECT_THROW(g.setAcorde(-1, 0), OutOfBoundsException);
+}
+
+TEST_F(GerenciadorAcordesTest, ViolaoMostraAsGuardadasEDepoisAsGeradasUmaVez) {
+  auto& g = gerenciador();
+  ASSERT_TRUE(g.setAcordePorNome("c"));
+  EXPECT_EQ(g.getNomeAcordeAtual(), "C");
+  EXPECT_EQ(g.getAcordeAtual()->getPosicoes().size(), 2);
+  const auto vistas = folhear();
+  ASSERT_GT(vistas.size(), 2u);
+  EXPECT_EQ(vistas[0], (Vetor{-1, 3, 2, 0, 1, 0}));
+  EXPECT_EQ(vistas[1], (Vetor{8, 10, 10, 9, 8, 8}));
+  EXPECT_EQ(geracoes, 1);
+  // The generator also finds x32010 (with finger 0 on the silent string); it is not shown again.
+  EXPECT_EQ(std::count(vistas.begin(), vistas.end(), Vetor{-1, 3, 2, 0, 1, 0}), 1);
+  EXPECT_EQ(std::count(vistas.begin(), vistas.end(), Vetor{8, 10, 10, 9, 8, 8}), 1);
+  const int ultima = g.getIndicePosicaoAtual();
+  g.proximaPosicao();
+  EXPECT_EQ(g.getIndicePosicaoAtual(), ultima);
+  EXPECT_EQ(geracoes, 1);
+  g.posicaoAnterior();
+  EXPECT_EQ(g.getIndicePosicaoAtual(), ultima - 1);
+}
+
+TEST_F(GerenciadorAcordesTest, OutroInstrumentoGeraOrdenadoPelaSomaDasCasas) {
+  atual = &kCavaquinho;
+  auto& g = gerenciador();
+  ASSERT_TRUE(g.setAcordePorNome("Am"));
+  const int depoisDoNome = geracoes;
+  const auto vistas = folhear();
+  ASSERT_GT(vistas.size(), 1u);
+  int anterior = 0;
+  for (const auto& v : vistas) {
+    int soma = 0;
+    for (int casa : v) soma += std::max(casa, 0);
+    EXPECT_GE(soma, anterior);
+    anterior = soma;
+    EXPECT_EQ(v.size(), 4u);
+  }
+  // Browsing the same chord on the same instrument generates nothing more.
+  EXPECT_EQ(geracoes, depoisDoNome);
+  g.getPosicaoAcordeAtual();
+  EXPECT_EQ(geracoes, depoisDoNome);
+
+  // Another instrument: generated again, from the first fingering.
+  atual = &kBandolim;
+  EXPECT_EQ(g.getPosicaoAcordeAtual()->getCasas().size(), 4u);
+  EXPECT_EQ(geracoes, depoisDoNome + 1);
+  EXPECT_EQ(g.getIndicePosicaoAtual(), 0);
+}
+
+TEST_F(GerenciadorAcordesTest, NomeRecusadoNaoMudaNada) {
+  auto& g = gerenciador();
+  g.setAcorde(1);
+  g.proximaPosicao();
+  EXPECT_FALSE(g.setAcordePorNome("H"));
+  EXPECT_FALSE(g.setAcordePorNome("Cxyz"));
+  EXPECT_EQ(g.getIndiceAcordeAtual(), 1);
+  EXPECT_EQ(g.getIndicePosicaoAtual(), 1);
+  EXPECT_EQ(g.getNumeroAcordes(), 3);
+}
+
+TEST_F(GerenciadorAcordesTest, OutraGrafiaDeUmAcordeDaBase) {
+  auto& g = gerenciador();
+  ASSERT_TRUE(g.setAcordePorNome("C7M"));
+  EXPECT_EQ(g.getNomeAcordeAtual(), "Cmaj7");
+  EXPECT_EQ(g.getNumeroAcordes(), 3);
+}
+
+TEST_F(GerenciadorAcordesTest, AcordeNovoEntraNaBase) {
+  for (const InstrumentoCordas* instrumento : {&kViolao, &kCavaquinho}) {
+    atual = instrumento;
+    gerenciador_.reset();
+    auto& g = gerenciador();
+    ASSERT_TRUE(g.setAcordePorNome("g7(9)"));
+    EXPECT_EQ(g.getNumeroAcordes(), 4);
+    EXPECT_EQ(g.getNomesAcordes().back(), "G7(9)");  // the canonical name
+    EXPECT_EQ(g.getIndiceAcordeAtual(), 3);
+    EXPECT_EQ(g.getNomeAcordeAtual(), "G7(9)");
+    EXPECT_EQ(g.getRaizAcordeAtual(), 7);
+    EXPECT_FALSE(g.usaBemolAcordeAtual());
+    EXPECT_GT(g.getAcordeAtual()->getPosicoes().size(), 0);
+    EXPECT_EQ(g.getPosicaoAcordeAtual()->getNome(), "G7(9)");
+  }
+}
+
+TEST_F(GerenciadorAcordesTest, FalhaDaGeracaoDesfazOAcordeNovo) {
+  for (const InstrumentoCordas* instrumento : {&kViolao, &kCavaquinho}) {
+    atual = instrumento;
+    falhar = false;
+    gerenciador_.reset();
+    auto& g = gerenciador();
+    ASSERT_TRUE(g.setAcordePorNome("Am"));
+    g.proximaPosicao();
+    const int posicao = g.getIndicePosicaoAtual();
+    falhar = true;
+    EXPECT_FALSE(g.setAcordePorNome("Bb7(9)"));
+    EXPECT_EQ(g.getNumeroAcordes(), 3);
+    EXPECT_EQ(g.getNomesAcordes(), (std::vector<std::string>{"Am", "C", "Cmaj7"}));
+    EXPECT_EQ(g.getIndiceAcordeAtual(), 0);
+    EXPECT_EQ(g.getIndicePosicaoAtual(), posicao);
+    // Names and chords still match index for index.
+    falhar = false;
+    ASSERT_TRUE(g.setAcordePorNome("Bb7(9)"));
+    EXPECT_EQ(g.getNomesAcordes().back(), "Bb7(9)");
+    EXPECT_EQ(g.getNomeAcordeAtual(), "Bb7(9)");
+  }
+  // With no chord shown before, none is shown after.
+  falhar = true;
+  gerenciador_.reset();
+  EXPECT_FALSE(gerenciador().setAcordePorNome("Bb7(9)"));
+  EXPECT_EQ(gerenciador().getIndiceAcordeAtual(), -1);
+}
+
+TEST_F(GerenciadorAcordesTest, AcordeSemPosicaoTemUmaVazia) {
+  atual = &kCavaquinho;
+  auto& g = gerenciador();
+  ASSERT_TRUE(g.setAcordePorNome("C7(b9/#11/13)"));
+  const auto* vazia = g.getPosicaoAcordeAtual();
+  EXPECT_EQ(vazia->getCasas(), Vetor(4, -1));
+  EXPECT_EQ(vazia->getDedos(), Vetor(4, 0));
+  EXPECT_EQ(g.getAcordeAtual()->getPosicoes().size(), 1);
+}
+
+TEST_F(GerenciadorAcordesTest, NomearAcordeUsaONomeGuardado) {
+  auto& g = gerenciador();
+  EXPECT_EQ(g.nomearAcorde(Vetor{-1, 48, 52, 55, 59, 64}, 48), "Cmaj7");
+  EXPECT_EQ(g.nomearAcorde(Vetor{-1, 45, 52, 57, 60, 64}, 45), "Am");
+  EXPECT_EQ(g.nomearAcorde(Vetor{43, 47, 50, 55, 59, 65}, 43), "G7");
+  EXPECT_EQ(g.nomearAcorde(Vetor{-1, 45, 52, 57, 60, 64}, -1), "");
+}
+
+TEST_F(GerenciadorAcordesTest, PosicaoDaListaDeImpressaoEmQualquerInstrumento) {
+  for (const InstrumentoCordas* instrumento : {&kViolao, &kCavaquinho}) {
+    atual = instrumento;
+    gerenciador_.reset();
+    auto& g = gerenciador();
+    ASSERT_TRUE(g.setAcordePorNome("C"));
+    g.proximaPosicao();
+    g.proximaPosicao();
+    const Posicao escolhida = *g.getPosicaoAcordeAtual();
+    const int indice = g.getIndicePosicaoAtual();
+
+    // What the main window does to show it again.
+    ASSERT_TRUE(g.setAcordePorNome("C"));
+    EXPECT_TRUE(g.existePosicao(&escolhida));
+    EXPECT_TRUE(g.encontrarPosicao(&escolhida));
+    EXPECT_EQ(g.getIndicePosicaoAtual(), indice);
+
+    const Vetor soltas(instrumento->getNumeroCordas(), 0);
+    const Posicao propria(soltas, soltas);
+    EXPECT_FALSE(g.existePosicao(&propria));
+    g.adicionarPosicao(&propria);
+    EXPECT_TRUE(g.encontrarPosicao(&propria));
+    EXPECT_EQ(casas(g.getPosicaoAcordeAtual()), soltas);
+
+    try {
+      g.encontrarPosicao(nullptr);
+      FAIL() << "no exception";
+    } catch (const IllegalArgumentException& e) {
+      EXPECT_EQ(e.getMensagem(), TXT("pos é NULL"));
+      EXPECT_EQ(e.getArgumento(), "NULL");
+    }
+    EXPECT_THROW(g.existePosicao(nullptr), IllegalArgumentException);
+    EXPECT_THROW(g.adicionarPosicao(nullptr), IllegalArgumentException);
+  }
+}
+
+TEST_F(GerenciadorAcordesTest, LimparEAcessosSemAcorde) {
+  auto& g = gerenciador();
+  g.setAcorde(1);
+  g.limpar();
+  EXPECT_EQ(g.getIndiceAcordeAtual(), -1);
+  EXPECT_EQ(g.getIndicePosicaoAtual(), -1);
+  EXPECT_THROW(g.getRaizAcordeAtual(), OutOfBoundsException);
+  EXPECT_THROW(g.getNomeAcordeAtual(), OutOfBoundsException);
+}
+
+}  // namespace
+}  // namespace tessara
