@@ -1,0 +1,152 @@
+#include "Fachada.h"
+
+#include "FachadaGUI.h"
+#include "GerenciadorConfiguracao.h"
+#include "GerenciadorEscalas.h"
+#include "GerenciadorIdiomas.h"
+#include "GerenciadorImpressao.h"
+#include "GerenciadorInstrumentos.h"
+#include "SaidaMIDI.h"
+
+namespace tessara {
+
+Fachada& Fachada::instancia() {
+  static Fachada fachada(Servicos{
+      []() -> GerenciadorConfiguracao& { return GerenciadorConfiguracao::instancia(); },
+      []() -> GerenciadorIdiomas& { return GerenciadorIdiomas::instancia(); },
+      []() -> SaidaMIDI& { return SaidaMIDI::instancia(); },
+      []() -> GerenciadorInstrumentos& { return GerenciadorInstrumentos::instancia(); },
+      []() -> GerenciadorEscalas& { return GerenciadorEscalas::instancia(); },
+      []() -> GerenciadorImpressao& { return GerenciadorImpressao::instancia(); },
+      []() -> FachadaGUI& { return FachadaGUI::global(); }});
+  return fachada;
+}
+
+std::string Fachada::getTexto(std::string_view secao, std::string_view chave) const {
+  return idiomas().getTexto(secao, chave);
+}
+
+void Fachada::salvarConfiguracao() {
+  auto& configuracao = this->configuracao();
+  configuracao.setNomeInstrumento(instrumentos().getNomeInstrumentoAtual());
+  configuracao.setExibicaoEscalas(gui().exibindoEscalas() ? 1 : 0);
+  configuracao.salvar();
+}
+
+int Fachada::getPosicaoBraco() const { return configuracao().getPosicaoBraco(); }
+
+void Fachada::setPosicaoBraco(int posicao) {
+  configuracao().setPosicaoBraco(static_cast<int8_t>(posicao));
+}
+
+int Fachada::getDriver() const { return configuracao().getDriver(); }
+
+void Fachada::setDriver(int dispositivo) {
+  configuracao().setDriver(dispositivo,
+                           [this](int indice) { saida().selecionarDispositivo(indice); });
+}
+
+std::string Fachada::getNomeInstrumentoConfigurado() const {
+  return configuracao().getNomeInstrumento();
+}
+
+void Fachada::tocarNota(int canal, int velocidade, int nota) {
+  saida().ligarNota(canal, velocidade, nota);
+}
+
+void Fachada::pararNota(int canal, int nota) { saida().desligarNota(canal, nota); }
+
+void Fachada::resetarMIDI() { saida().reiniciar(); }
+
+const InstrumentoCordas* Fachada::getInstrumentoAtual() const {
+  return instrumentos().getInstrumentoAtual();
+}
+
+const InstrumentoCordas* Fachada::getInstrumentoAnterior() const {
+  return instrumentos().getInstrumentoAnterior();
+}
+
+void Fachada::addInstrumento(const InstrumentoCordas& instrumento) {
+  instrumentos().addInstrumento(instrumento);
+}
+
+void Fachada::removerInstrumento(int indice) { instrumentos().removerInstrumento(indice); }
+
+std::vector<std::string> Fachada::getNomesInstrumentos() {
+  return instrumentos().getNomesInstrumentos();
+}
+
+void Fachada::setInstrumento(int indice) {
+  auto& instrumentos = this->instrumentos();
+  instrumentos.guardarAnterior();
+  instrumentos.setInstrumento(indice);
+}
+
+std::string Fachada::getNomeInstrumentoAtual() const {
+  return instrumentos().getNomeInstrumentoAtual();
+}
+
+std::string Fachada::getDescricaoInstrumentoAtual() const {
+  const InstrumentoCordas* atual = getInstrumentoAtual();
+  return atual != nullptr ? atual->getDescricao() : std::string();
+}
+
+std::vector<std::string> Fachada::getNomesEscalas() { return escalas().getNomesEscalas(); }
+
+std::vector<std::string> Fachada::getNomesTonicas() const { return escalas().getNomesTonicas(); }
+
+void Fachada::setEscala(const std::string& nome) { escalas().setEscala(nome); }
+
+std::optional<Escala> Fachada::getEscalaAtual() { return escalas().getEscalaAtual(); }
+
+EscalaExibicao Fachada::getEscalaExibicao() { return escalas().getEscalaExibicao(); }
+
+void Fachada::limparEscala() { escalas().limparEscala(); }
+
+int Fachada::getIndiceExibicao() const { return escalas().getIndiceExibicao(); }
+
+void Fachada::setIndiceExibicao(int indice) {
+  auto& escalas = this->escalas();
+  if (escalas.getIndiceEscala() != -1) escalas.getEscalaExibicao();
+  escalas.setIndiceExibicao(indice);
+}
+
+int Fachada::proximaExibicao() { return escalas().proximaExibicao(); }
+
+int Fachada::exibicaoAnterior() { return escalas().exibicaoAnterior(); }
+
+void Fachada::setTonicaEscala(const std::string& tonica) { escalas().setTonicaEscala(tonica); }
+
+std::string Fachada::getTonicaEscala() const { return escalas().getTonicaEscala(); }
+
+void Fachada::setTextoImpressao(const std::string& texto) { impressao().setTextoImpressao(texto); }
+
+std::string Fachada::getTextoImpressao() const { return impressao().getTextoImpressao(); }
+
+void Fachada::imprimir(Impressora& impressora, int conteudo, int rotulo) {
+  const InstrumentoCordas* instrumento = getInstrumentoAtual();
+  if (instrumento == nullptr) return;
+  auto& impressao = this->impressao();
+  impressao.imprimir(impressora, conteudo, rotulo, gui().getListaImpressao(),
+                     impressao.getTextoImpressao(), *instrumento);
+}
+
+void Fachada::visualizarImpressao(int conteudo, int rotulo, int pagina, int zoom) {
+  const InstrumentoCordas* instrumento = getInstrumentoAtual();
+  if (instrumento == nullptr) return;
+  auto& impressao = this->impressao();
+  const auto posicoes = gui().getListaImpressao();
+  const std::string texto = impressao.getTextoImpressao();
+  impressao.prepararVisualizacao(conteudo, rotulo, pagina, zoom, posicoes, texto, *instrumento);
+  if (zoom != ZOOM_INICIAL) {
+    impressao.prepararVisualizacao(conteudo, rotulo, pagina, ZOOM_INICIAL, posicoes, texto,
+                                   *instrumento);
+  }
+  gui().mostrarVisualizacao();
+}
+
+void Fachada::exibirPaginaVisualizacao(int pagina, int zoom) {
+  impressao().exibirPaginaVisualizacao(pagina, zoom);
+}
+
+}  // namespace tessara
