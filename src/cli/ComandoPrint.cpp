@@ -1,6 +1,7 @@
 #include "ComandoPrint.h"
 
 #include <map>
+#include <set>
 
 #include "ContextoCli.h"
 #include "Cp1252.h"
@@ -8,6 +9,7 @@
 #include "Especialista.h"
 #include "Fingering.h"
 #include "FolhaCifra.h"
+#include "GerenciadorAcordes.h"
 #include "GerenciadorIdiomas.h"
 #include "GerenciadorInstrumentos.h"
 #include "LeitorCasas.h"
@@ -116,24 +118,39 @@ PosicaoHarmonicaInstrumentoCordas ComandoPrint::posicaoDasCasas(
   return PosicaoHarmonicaInstrumentoCordas(nome, casas, dedos);
 }
 
+std::optional<PosicaoHarmonicaInstrumentoCordas> ComandoPrint::posicaoDoNome(
+    GerenciadorAcordes& acordes, const std::string& nome, std::string& nomeGuardado) {
+  if (!acordes.setAcordePorNome(nome)) return std::nullopt;
+  nomeGuardado = acordes.getNomeAcordeAtual();
+  PosicaoHarmonicaInstrumentoCordas posicao = *acordes.getPosicaoAcordeAtual();
+  acordes.limpar();
+  return posicao;
+}
+
 std::optional<ComandoPrint::Posicoes> ComandoPrint::montarLista(
     ContextoCli& contexto, const std::vector<std::string>& acordes,
-    const InstrumentoCordas& instrumento) {
+    const InstrumentoCordas& instrumento, bool semRepetir) {
   Posicoes posicoes;
+  std::set<std::string> nomes;
   for (const auto& acorde : acordes) {
-    if (!LeitorCasas::pareceCasas(acorde)) {
-      contexto.erros() << "tessara-cli: printing a chord by its name ('" << acorde
-                       << "') needs the chord generator, which this version lacks; give its "
-                          "frets instead, such as x32010\n";
+    if (LeitorCasas::pareceCasas(acorde)) {
+      std::string erro;
+      const auto casas = LeitorCasas::ler(acorde, instrumento, erro);
+      if (!casas) {
+        contexto.erros() << "tessara-cli: " << erro << '\n';
+        return std::nullopt;
+      }
+      posicoes.addElement(posicaoDasCasas(*casas, instrumento));
+      continue;
+    }
+    std::string nomeGuardado;
+    const auto posicao =
+        posicaoDoNome(GerenciadorAcordes::instancia(), cp1252::deUtf8(acorde), nomeGuardado);
+    if (!posicao) {
+      contexto.erros() << "tessara-cli: '" << acorde << "' is not a chord name\n";
       return std::nullopt;
     }
-    std::string erro;
-    const auto casas = LeitorCasas::ler(acorde, instrumento, erro);
-    if (!casas) {
-      contexto.erros() << "tessara-cli: " << erro << '\n';
-      return std::nullopt;
-    }
-    posicoes.addElement(posicaoDasCasas(*casas, instrumento));
+    if (!semRepetir || nomes.insert(nomeGuardado).second) posicoes.addElement(*posicao);
   }
   return posicoes;
 }
@@ -143,6 +160,7 @@ int ComandoPrint::executar(ContextoCli& contexto, const std::vector<std::string>
   if (!pedido) return 2;
   GerenciadorInstrumentos* instrumentos = contexto.instrumentos();
   if (instrumentos == nullptr) return contexto.statusErro();
+  const GerenciadorIdiomas& idiomas = *contexto.idiomas();
   const InstrumentoCordas& instrumento = *instrumentos->getInstrumentoAtual();
 
   std::string folha;
@@ -154,16 +172,17 @@ int ComandoPrint::executar(ContextoCli& contexto, const std::vector<std::string>
   const int conteudo = pedido->conteudo.value_or(
       pedido->folha.empty() ? TrabalhoImpressao::DIAGRAMAS : TrabalhoImpressao::TEXTO_E_DIAGRAMAS);
   // The sheet's chords make the list when none are given, as its print action does.
-  if (pedido->acordes.empty() && conteudo != TrabalhoImpressao::TEXTO) {
-    for (const auto& acorde : FolhaCifra::acordes(folha, IdiomaAcordes::de(*contexto.idiomas()))) {
+  const bool daFolha = pedido->acordes.empty() && conteudo != TrabalhoImpressao::TEXTO;
+  if (daFolha) {
+    for (const auto& acorde : FolhaCifra::acordes(folha, IdiomaAcordes::de(idiomas))) {
       pedido->acordes.push_back(cp1252::paraUtf8(acorde));
     }
   }
-  const auto posicoes = montarLista(contexto, pedido->acordes, instrumento);
+  const auto posicoes = montarLista(contexto, pedido->acordes, instrumento, daFolha);
   if (!posicoes) return 1;
 
 #ifdef TESSARA_IMPRESSAO_QT
-  ImpressaoCli impressao(*contexto.idiomas(), *posicoes, instrumento);
+  ImpressaoCli impressao(idiomas, *posicoes, instrumento);
   if (!pedido->pdf.empty()) {
     if (!impressao.gravarPdf(pedido->pdf, conteudo, pedido->rotulo, folha, contexto.erros())) {
       return 1;

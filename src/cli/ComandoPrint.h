@@ -10,6 +10,7 @@
 
 namespace tessara {
 
+class GerenciadorAcordes;
 class InstrumentoCordas;
 
 // Lays chord diagrams and a chord sheet out as the print job does and writes the pages into a
@@ -41,10 +42,17 @@ class ComandoPrint : public ComandoCli {
   static bool lerOpcao(Pedido& pedido, const std::string& opcao, const std::string& valor);
   // The sheet's text (CP1252), or nothing after telling why.
   static std::optional<std::string> lerFolha(ContextoCli& contexto, const std::string& arquivo);
-  // A fingering of each chord, in order; nothing after telling which one is refused.
+  // A fingering of each chord (frets or a name), in order; nothing after telling which one is
+  // refused. `semRepetir` leaves out a name the list already holds (as the chord manager
+  // stores it), as printing a chord sheet does.
   static std::optional<Posicoes> montarLista(ContextoCli& contexto,
                                              const std::vector<std::string>& acordes,
-                                             const InstrumentoCordas& instrumento);
+                                             const InstrumentoCordas& instrumento,
+                                             bool semRepetir);
+  // The first fingering of a named chord on the current instrument, with the chord's name as
+  // the chord manager stores it; nothing when the name is not understood.
+  static std::optional<PosicaoHarmonicaInstrumentoCordas> posicaoDoNome(
+      GerenciadorAcordes& acordes, const std::string& nome, std::string& nomeGuardado);
   // The fingering of a fret list, fingered as cheaply as the hand can, named after its notes
   // with the lowest one as the root.
   static PosicaoHarmonicaInstrumentoCordas posicaoDasCasas(const std::vector<int>& casas,

@@ -81,6 +81,30 @@ TEST_F(CliImpressao, DezDiagramasNumaPaginaPdf) {
   EXPECT_EQ(paginasPdf(conteudo), 1);
 }
 
+TEST_F(CliImpressao, AcordesPorNomeComAPrimeiraPosicaoNoInstrumento) {
+  const auto pdf = arquivos / "nomes.pdf";
+  auto r = cli({"print", "--pdf", pdf.string(), "C", "G", "Am", "F", "Dm", "E7", "A7", "D7",
+                "B7", "C7"});
+  ASSERT_EQ(r.status, 0) << r.erros;
+  EXPECT_EQ(paginasPdf(teste::lerArquivo(pdf)), 1);
+
+  // The chords of a sheet, each once, after its text.
+  const auto arquivoFolha = arquivos.escrever("folha.txt", "Am   C   Am\nla la la\n");
+  const auto png = arquivos / "folha";
+  r = cli({"print", "--png", png.string(), "--text", arquivoFolha.string()});
+  ASSERT_EQ(r.status, 0) << r.erros;
+  EXPECT_EQ(r.saida, (png / "page-1.png").string() + "\n");
+
+  r = cli({"--instrument", "cavaquinho", "print", "--pdf", pdf.string(), "D", "0000"});
+  EXPECT_EQ(r.status, 0) << r.erros;
+
+  fs::remove(pdf);
+  r = cli({"print", "--pdf", pdf.string(), "C", "Hmaj", "G"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.erros.find("'Hmaj' is not a chord name"), std::string::npos) << r.erros;
+  EXPECT_FALSE(fs::exists(pdf));
+}
+
 TEST_F(CliImpressao, FolhaLongaGanhaOutraPagina) {
   struct Caso {
     int linhas;
@@ -90,7 +114,8 @@ TEST_F(CliImpressao, FolhaLongaGanhaOutraPagina) {
   const std::vector<Caso> casos = {{5, {"--content", "text"}, 1, 1},
                                    {120, {"--content", "text"}, 3, 4},
                                    {5, {"x32010", "320003"}, 1, 1},
-                                   {30, kDezAcordes, 2, 2}};
+                                   {30, kDezAcordes, 2, 2},
+                                   {70, {}, 2, 3}};
   for (const auto& caso : casos) {
     SCOPED_TRACE(std::to_string(caso.linhas) + " lines");
     const auto arquivoFolha = arquivos.escrever("folha.txt", folha(caso.linhas));
