@@ -4,11 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "BaseAcordesViolao.h"
 #include "BaseEscalas.h"
 #include "Especialista.h"
 #include "Fachada.h"
 #include "FachadaGUIGravada.h"
 #include "GeradorEscalas.h"
+#include "GeradorInstrumentoCordas.h"
+#include "GerenciadorAcordes.h"
 #include "GerenciadorConfiguracao.h"
 #include "GerenciadorEscalas.h"
 #include "GerenciadorIdiomas.h"
@@ -43,8 +46,31 @@ class FachadaTest : public ::testing::Test {
   FachadaTest() {
     parser.salvar(pasta / "instrumentos.xml",
                   {InstrumentoCordas("Ukulele", "soprano", 4, 12, 4, 24, {67, 60, 64, 69}, false)});
+    AcordeComposto c("C", {});
+    c.getPosicoes().addElement(PosicaoHarmonicaInstrumentoCordas("C", {-1, 3, 2, 0, 1, 0},
+                                                                 {6, 3, 2, 0, 1, 0}));
+    AcordeComposto db("Db", {});
+    db.getPosicoes().addElement(PosicaoHarmonicaInstrumentoCordas("Db", {-1, 4, 3, 1, 2, 1},
+                                                                  {6, 4, 3, 1, 2, 1}));
+    BaseAcordesViolao::gravar(pasta / idiomas.getTexto("parametros", "nomeArquivoBaseAcordes"),
+                              {&c, &db});
     fachada.setInstrumento(0);
     midi.clear();
+  }
+
+  // Built on first use, as the process-wide one is, once the chord base is written.
+  GerenciadorAcordes& acordes() {
+    if (!acordes_) {
+      auto textos = [this](std::string_view secao, std::string_view chave) {
+        return idiomas.getTexto(secao, chave);
+      };
+      acordes_ = std::make_unique<GerenciadorAcordes>(
+          GerenciadorAcordes::Colaboradores{
+              idiomas, especialista, gerador, [this] { return instrumentos.getInstrumentoAtual(); },
+              interacao, std::make_unique<BaseAcordesViolao>(textos, interacao)},
+          pasta.caminho());
+    }
+    return *acordes_;
   }
 
   std::unique_ptr<SaidaMIDI> criarSaida() {
@@ -72,6 +98,9 @@ class FachadaTest : public ::testing::Test {
   std::unique_ptr<SaidaMIDI> saida = criarSaida();
   XMLInstrumentoParser parser{idiomas, pasta.caminho(), pasta.caminho()};
   GerenciadorInstrumentos instrumentos{idiomas, parser, pasta / "instrumentos.xml"};
+  GeradorInstrumentoCordas gerador{[this] { return instrumentos.getInstrumentoAtual(); },
+                                   especialista};
+  std::unique_ptr<GerenciadorAcordes> acordes_;
   teste::FachadaGUIGravada gui{interacao};
   BaseEscalas baseEscalas{idiomas, std::filesystem::path(TESSARA_SOURCE_DATA) / "scales.xml"};
   GeradorEscalas geradorEscalas{idiomas, instrumentos};
@@ -86,6 +115,7 @@ class FachadaTest : public ::testing::Test {
       [this]() -> GerenciadorIdiomas& { return idiomas; },
       [this]() -> SaidaMIDI& { return *saida; },
       [this]() -> GerenciadorInstrumentos& { return instrumentos; },
+      [this]() -> GerenciadorAcordes& { return acordes(); },
       [this]() -> GerenciadorEscalas& { return escalas; },
       [this]() -> GerenciadorImpressao& { return impressao; },
       [this]() -> teste::FachadaGUIGravada& { return gui; }}};
@@ -141,6 +171,34 @@ TEST_F(FachadaTest, InstrumentosComOAnterior) {
   // The managers' exceptions pass through.
   EXPECT_THROW(fachada.addInstrumento(instrumentos.getInstrumento(0)),
                IllegalArgumentException);
+}
+
+TEST_F(FachadaTest, AcordesDoGerenciador) {
+  EXPECT_EQ(fachada.getNomesAcordes(), (Nomes{"C", "Db"}));
+  EXPECT_EQ(fachada.getIndiceAcordeAtual(), -1);
+  ASSERT_TRUE(fachada.setAcordePorNome("db"));
+  EXPECT_EQ(fachada.getNomeAcordeAtual(), "Db");
+  EXPECT_EQ(fachada.getRaizAcordeAtual(), 1);
+  EXPECT_TRUE(fachada.usaBemolAcordeAtual());
+  EXPECT_EQ(fachada.getPosicaoAcordeAtual()->getCasas(), (std::vector<int>{-1, 4, 3, 1, 2, 1}));
+
+  fachada.setAcorde(0);
+  EXPECT_FALSE(fachada.usaBemolAcordeAtual());
+  const PosicaoHarmonicaInstrumentoCordas armado({-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0});
+  EXPECT_TRUE(fachada.existePosicao(&armado));
+  EXPECT_TRUE(fachada.encontrarPosicao(&armado));
+  EXPECT_GE(fachada.getAcordeAtual()->getPosicoes().size(), 1);
+  fachada.proximaPosicao();  // past the stored one: the generated ones are appended
+  EXPECT_GT(fachada.getAcordeAtual()->getPosicoes().size(), 1);
+  fachada.posicaoAnterior();
+  EXPECT_EQ(*fachada.getPosicaoAcordeAtual(), armado);
+
+  const std::vector<int> notas = {-1, 48, 52, 55, 60, 64};
+  EXPECT_EQ(fachada.nomearAcorde(notas, 48), "C");
+  EXPECT_FALSE(fachada.setAcordePorNome("Hmaj"));
+  // The managers' exceptions pass through.
+  EXPECT_THROW(fachada.setAcorde(2), OutOfBoundsException);
+  EXPECT_THROW(fachada.encontrarPosicao(nullptr), IllegalArgumentException);
 }
 
 TEST_F(FachadaTest, PerguntasPelasCaixasDeMensagem) {

@@ -1,6 +1,7 @@
 #include "Fachada.h"
 
 #include "FachadaGUI.h"
+#include "GerenciadorAcordes.h"
 #include "GerenciadorConfiguracao.h"
 #include "GerenciadorEscalas.h"
 #include "GerenciadorIdiomas.h"
@@ -16,6 +17,7 @@ Fachada& Fachada::instancia() {
       []() -> GerenciadorIdiomas& { return GerenciadorIdiomas::instancia(); },
       []() -> SaidaMIDI& { return SaidaMIDI::instancia(); },
       []() -> GerenciadorInstrumentos& { return GerenciadorInstrumentos::instancia(); },
+      []() -> GerenciadorAcordes& { return GerenciadorAcordes::instancia(); },
       []() -> GerenciadorEscalas& { return GerenciadorEscalas::instancia(); },
       []() -> GerenciadorImpressao& { return GerenciadorImpressao::instancia(); },
       []() -> FachadaGUI& { return FachadaGUI::global(); }});
@@ -89,6 +91,46 @@ std::string Fachada::getNomeInstrumentoAtual() const {
 std::string Fachada::getDescricaoInstrumentoAtual() const {
   const InstrumentoCordas* atual = getInstrumentoAtual();
   return atual != nullptr ? atual->getDescricao() : std::string();
+}
+
+std::vector<std::string> Fachada::getNomesAcordes() const { return acordes().getNomesAcordes(); }
+
+void Fachada::setAcorde(int indice) { acordes().setAcorde(indice); }
+
+bool Fachada::setAcordePorNome(const std::string& nome) { return acordes().setAcordePorNome(nome); }
+
+const PosicaoHarmonicaInstrumentoCordas* Fachada::getPosicaoAcordeAtual() {
+  return acordes().getPosicaoAcordeAtual();
+}
+
+void Fachada::proximaPosicao() { acordes().proximaPosicao(); }
+
+void Fachada::posicaoAnterior() { acordes().posicaoAnterior(); }
+
+int Fachada::getIndiceAcordeAtual() const { return acordes().getIndiceAcordeAtual(); }
+
+int Fachada::getRaizAcordeAtual() const { return acordes().getRaizAcordeAtual(); }
+
+bool Fachada::usaBemolAcordeAtual() const { return acordes().usaBemolAcordeAtual(); }
+
+std::string Fachada::getNomeAcordeAtual() const { return acordes().getNomeAcordeAtual(); }
+
+AcordeComposto* Fachada::getAcordeAtual() { return acordes().getAcordeAtual(); }
+
+std::string Fachada::nomearAcorde(std::span<const int> notas, int raiz) const {
+  return acordes().nomearAcorde(notas, raiz);
+}
+
+bool Fachada::encontrarPosicao(const PosicaoHarmonica* posicao) {
+  return acordes().encontrarPosicao(posicao);
+}
+
+bool Fachada::existePosicao(const PosicaoHarmonica* posicao) {
+  return acordes().existePosicao(posicao);
+}
+
+void Fachada::adicionarPosicao(const PosicaoHarmonica* posicao) {
+  acordes().adicionarPosicao(posicao);
 }
 
 std::vector<std::string> Fachada::getNomesEscalas() { return escalas().getNomesEscalas(); }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,13 +14,17 @@
 
 namespace tessara {
 
+class AcordeComposto;
 class FachadaGUI;
+class GerenciadorAcordes;
 class GerenciadorConfiguracao;
 class GerenciadorEscalas;
 class GerenciadorIdiomas;
 class GerenciadorImpressao;
 class GerenciadorInstrumentos;
 class Impressora;
+class PosicaoHarmonica;
+class PosicaoHarmonicaInstrumentoCordas;
 class SaidaMIDI;
 
 // The windows' one way into the logic. Each operation obtains the manager that does the work
@@ -33,6 +39,7 @@ class Fachada {
     std::function<GerenciadorIdiomas&()> idiomas;
     std::function<SaidaMIDI&()> saida;
     std::function<GerenciadorInstrumentos&()> instrumentos;
+    std::function<GerenciadorAcordes&()> acordes;
     std::function<GerenciadorEscalas&()> escalas;
     std::function<GerenciadorImpressao&()> impressao;
     std::function<FachadaGUI&()> gui;
@@ -71,6 +78,25 @@ class Fachada {
   std::string getNomeInstrumentoAtual() const;
   std::string getDescricaoInstrumentoAtual() const;
 
+  // Chords: the chord manager's current chord and the fingering on show, which stay its own.
+  std::vector<std::string> getNomesAcordes() const;
+  void setAcorde(int indice);
+  bool setAcordePorNome(const std::string& nome);
+  const PosicaoHarmonicaInstrumentoCordas* getPosicaoAcordeAtual();
+  void proximaPosicao();
+  void posicaoAnterior();
+  int getIndiceAcordeAtual() const;
+  int getRaizAcordeAtual() const;
+  bool usaBemolAcordeAtual() const;
+  std::string getNomeAcordeAtual() const;
+  AcordeComposto* getAcordeAtual();
+  // The name of the chord the notes (one per string, -1 silent) sound around the root note;
+  // empty when it cannot be named.
+  std::string nomearAcorde(std::span<const int> notas, int raiz) const;
+  bool encontrarPosicao(const PosicaoHarmonica* posicao);
+  bool existePosicao(const PosicaoHarmonica* posicao);
+  void adicionarPosicao(const PosicaoHarmonica* posicao);
+
   // Scales.
   std::vector<std::string> getNomesEscalas();
   std::vector<std::string> getNomesTonicas() const;
@@ -103,6 +129,7 @@ class Fachada {
   GerenciadorIdiomas& idiomas() const { return servicos_.idiomas(); }
   SaidaMIDI& saida() const { return servicos_.saida(); }
   GerenciadorInstrumentos& instrumentos() const { return servicos_.instrumentos(); }
+  GerenciadorAcordes& acordes() const { return servicos_.acordes(); }
   GerenciadorEscalas& escalas() const { return servicos_.escalas(); }
   GerenciadorImpressao& impressao() const { return servicos_.impressao(); }
   FachadaGUI& gui() const { return servicos_.gui(); }
