@@ -1,0 +1,80 @@
+// Builds the chord base of one language at build time:
+//
+//   tessara-base-acordes LANGUAGE.idm OUTPUT
+//
+// The language file's folder holds the other language files and the lists of chord names,
+// base-acordes-pt.txt for the Brazilian Portuguese grammar and base-acordes-en.txt for the
+// English one (UTF-8, one name per line, written as that grammar reads them). The chords are
+// generated on the built-in guitar of that language and written in the chord base's binary
+// format, names as the list writes them.
+#include <filesystem>
+#include <iostream>
+#include <vector>
+
+#include "BaseAcordesViolao.h"
+#include "DException.h"
+#include "Especialista.h"
+#include "GeradorInstrumentoCordas.h"
+#include "GerenciadorIdiomas.h"
+#include "GerenciadorInstrumentos.h"
+#include "IdiomaAcordes.h"
+#include "InteracaoTerminal.h"
+#include "ListaNomesAcordes.h"
+#include "MontadorBaseAcordes.h"
+#include "XMLInstrumentoParser.h"
+
+namespace fs = std::filesystem;
+using namespace tessara;
+
+namespace {
+
+fs::path listaDeNomes(const fs::path& pasta, Gramatica gramatica) {
+  return pasta /
+         (gramatica == Gramatica::Portugues ? "base-acordes-pt.txt" : "base-acordes-en.txt");
+}
+
+int montar(const fs::path& arquivoIdioma, const fs::path& saida) {
+  const fs::path pasta = arquivoIdioma.parent_path();
+  InteracaoTerminal interacao;
+  GerenciadorIdiomas idiomas(pasta, interacao);
+  if (idiomas.carregarIdioma(idiomas.indiceDoCodigo(arquivoIdioma.stem().string())) == nullptr) {
+    std::cerr << "tessara-base-acordes: " << arquivoIdioma << " is not a language file\n";
+    return 1;
+  }
+  const IdiomaAcordes idioma = IdiomaAcordes::de(idiomas);
+  const auto nomes = ListaNomesAcordes::ler(listaDeNomes(pasta, idioma.gramatica));
+  if (nomes.empty()) {
+    std::cerr << "tessara-base-acordes: no chord names in " << listaDeNomes(pasta, idioma.gramatica)
+              << '\n';
+    return 1;
+  }
+
+  // The built-in guitar as the instrument manager makes it; no instrument file is read.
+  XMLInstrumentoParser parser(idiomas, pasta, pasta);
+  GerenciadorInstrumentos instrumentos(idiomas, parser, pasta / "instrumentos.xml");
+  const InstrumentoCordas violao = instrumentos.getInstrumento(0);
+  const Especialista especialista(idiomas);
+  GeradorInstrumentoCordas gerador([&violao] { return &violao; }, especialista);
+
+  const auto acordes = MontadorBaseAcordes(gerador, violao, idioma).montar(nomes, std::cerr);
+  if (acordes.empty()) return 1;
+  std::vector<const AcordeComposto*> ponteiros;
+  for (const auto& a : acordes) ponteiros.push_back(&a);
+  BaseAcordesViolao::gravar(saida, ponteiros);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::cerr << "usage: tessara-base-acordes LANGUAGE.idm OUTPUT\n";
+    return 2;
+  }
+  try {
+    return montar(argv[1], argv[2]);
+  } catch (const DException& e) {
+    std::cerr << "tessara-base-acordes: " << e.getMensagemCompleta() << '\n';
+    return 1;
+  }
+}
