@@ -1,0 +1,79 @@
+// The scale base is read from disk and its offsets go straight into the layout search: any
+// bytes must read as scales or as a clear error, and any scale read must lay out on the guitar
+// or be refused, never crash or run away.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "BaseEscalas.h"
+#include "GeradorEscalas.h"
+#include "GerenciadorIdiomas.h"
+#include "GerenciadorInstrumentos.h"
+#include "InstrumentoCordas.h"
+#include "Interacao.h"
+#include "NotFoundException.h"
+#include "XMLInstrumentoParser.h"
+#include "XMLParseException.h"
+
+namespace {
+
+// No windows and no messages: the language folder does not exist on purpose.
+class InteracaoMuda : public tessara::Interacao {
+ public:
+  bool mostrarMensagem(const std::string&, const std::string&, Botoes) override { return false; }
+  std::optional<int> escolherIdioma(const std::vector<std::string>&, int) override { return {}; }
+  void pedirEncerramento() override {}
+  bool encerramentoPedido() const override { return false; }
+};
+
+constexpr int POSICOES = 4;
+
+void layout(tessara::GeradorEscalas& gerador, const tessara::Escala& escala) {
+  static const tessara::InstrumentoCordas violao("Guitar", "", 6, 12, 3, 25,
+                                                 {40, 45, 50, 55, 59, 64}, false);
+  try {
+    const auto exibicoes = gerador.obterPosicoesEscala(escala, 0, "C", violao);
+    if (exibicoes.size() == 0) __builtin_trap();
+    if (static_cast<size_t>(exibicoes.size()) > tessara::GeradorEscalas::LIMITE_EXIBICOES) {
+      __builtin_trap();
+    }
+    for (int i = 0; i < exibicoes.size(); ++i) {
+      const auto& e = *exibicoes.getElement(i);
+      if (e.getCasas().size() != escala.getNotas().size()) __builtin_trap();
+      if (i > 0 && e < *exibicoes.getElement(i - 1)) __builtin_trap();
+    }
+  } catch (const tessara::NotFoundException&) {
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
+  static InteracaoMuda interacao;
+  static tessara::GerenciadorIdiomas idioma("/nonexistent/tessara-fuzz", interacao);
+  static tessara::XMLInstrumentoParser parser(idioma, "/nonexistent/tessara-fuzz",
+                                              "/nonexistent/tessara-fuzz");
+  static tessara::GerenciadorInstrumentos instrumentos(idioma, parser,
+                                                       "/nonexistent/tessara-fuzz/i.xml");
+  static tessara::GeradorEscalas gerador(idioma, instrumentos);
+  static tessara::BaseEscalas base(idioma, "/nonexistent/tessara-fuzz/scales.xml");
+  const std::string documento(reinterpret_cast<const char*>(dados), tamanho);
+
+  base.nomesDoTexto(documento);
+  // Positions are numbered without gaps: once one is missing, all after it are.
+  bool faltou = false;
+  for (int posicao = 0; posicao < POSICOES; ++posicao) {
+    std::optional<tessara::Escala> escala;
+    try {
+      escala = base.escalaDoTexto(documento, posicao);
+    } catch (const tessara::XMLParseException&) {
+      return 0;
+    }
+    if (escala && faltou) __builtin_trap();
+    if (!escala) faltou = true;
+    if (escala && posicao == 0) layout(gerador, *escala);
+  }
+  return 0;
+}
