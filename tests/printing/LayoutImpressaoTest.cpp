@@ -142,7 +142,9 @@ TEST_F(LayoutImpressaoTest, CasaInicialENumeroRomano) {
   const std::map<int, std::string> romanos = {{0, ""},     {1, "I"},     {4, "IV"},
                                               {9, "IX"},   {14, "XIV"},  {15, "XV"},
                                               {16, "XVI"}, {19, "XIX"},  {24, "XXIV"}};
-  for (const auto& [casa, romano] : romanos) EXPECT_EQ(DiagramaImpressao::numeroRomano(casa), romano);
+  for (const auto& [casa, romano] : romanos) {
+    EXPECT_EQ(DiagramaImpressao::numeroRomano(casa), romano);
+  }
 }
 
 TEST_F(LayoutImpressaoTest, PestanaNaQuintaCasaLevaVEComecaNoPrimeiroEspaco) {
@@ -310,10 +312,12 @@ TEST_F(LayoutImpressaoTest, TextoLongoContinuaNaPaginaSeguinteSemCabecalho) {
 
 TEST_F(LayoutImpressaoTest, LinhasDeDiagramasContinuamNaPaginaSeguinte) {
   // Nine rows of four: four rows fit on a page.
-  EXPECT_EQ(desenhar(TrabalhoImpressao::DIAGRAMAS, TrabalhoImpressao::DEDOS, teste::acordesDeDo(36)),
-            3);
+  EXPECT_EQ(
+      desenhar(TrabalhoImpressao::DIAGRAMAS, TrabalhoImpressao::DEDOS, teste::acordesDeDo(36)), 3);
   std::map<int, std::set<int>> linhasPorPagina;
-  for (const auto& t : superficie.textosEm("Times New Roman")) linhasPorPagina[t.pagina].insert(t.y);
+  for (const auto& t : superficie.textosEm("Times New Roman")) {
+    linhasPorPagina[t.pagina].insert(t.y);
+  }
   ASSERT_EQ(linhasPorPagina.size(), 3u);
   EXPECT_EQ(linhasPorPagina[1].size(), 4u);
   EXPECT_EQ(linhasPorPagina[2].size(), 4u);

@@ -149,7 +149,8 @@ void DiagramaImpressao::desenharCirculo(double esquerda, double topo, const std:
       truncar(topo + espacoCordas_ / 2 - superficie_.alturaTexto("0") / 2), rotulo);
 }
 
-std::string DiagramaImpressao::rotuloCorda(int nota, int dedo, std::optional<int> classeRaiz) const {
+std::string DiagramaImpressao::rotuloCorda(int nota, int dedo,
+                                           std::optional<int> classeRaiz) const {
   switch (rotulo_) {
     case TrabalhoImpressao::DEDOS:
       return dedo > 0 ? std::to_string(dedo) : "";

@@ -1,0 +1,100 @@
+// A large print job through Qt: written as a PDF file, and laid out as preview pictures at the
+// largest zoom. Needs no display (the offscreen platform unless QT_QPA_PLATFORM says otherwise).
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QPrinter>
+#include <filesystem>
+
+#include "../TrabalhoImpressaoBench.h"
+#include "Caminhos.h"
+#include "Especialista.h"
+#include "GerenciadorIdiomas.h"
+#include "GerenciadorImpressao.h"
+#include "ImpressoraQt.h"
+#include "Interacao.h"
+#include "SuperficieImagensQt.h"
+
+namespace {
+
+using namespace tessara;
+
+// Preview pictures of the PDF's page size; nothing is shown.
+class FrenteBench : public FrenteImpressao {
+ public:
+  Posicoes getListaImpressao() const override { return {}; }
+  std::optional<TamanhoPagina> tamanhoPaginaImpressora() const override {
+    return ImpressoraQt::paginaPdf();
+  }
+  std::unique_ptr<SuperficieImagens> criarImagens(int largura, int altura) override {
+    return std::make_unique<SuperficieImagensQt>(largura, altura);
+  }
+  void desenharVisualizacao(const Imagem&, int, int, int) override {}
+};
+
+// Two hundred diagrams after a sheet of three hundred lines, the labels naming intervals.
+class TrabalhoGrande {
+ public:
+  TrabalhoGrande() { idiomas.carregarIdioma(idiomas.indiceDoCodigo("en")); }
+
+  bool pronto() const { return idiomas.idiomaCarregado(); }
+
+  GerenciadorIdiomas idiomas{Caminhos::diretorioPrograma(), Interacao::global()};
+  Especialista especialista{idiomas};
+  FrenteBench frente;
+  InstrumentoCordas instrumento = bench::violao();
+  GerenciadorImpressao gerenciador{
+      [this](std::string_view secao, std::string_view chave) {
+        return idiomas.getTexto(secao, chave);
+      },
+      especialista, Interacao::global(), frente, [this] { return &instrumento; }};
+  ColecaoPtr<PosicaoHarmonicaInstrumentoCordas> posicoes = bench::diagramas(200);
+  std::string texto = bench::folha(300);
+};
+
+void BM_PdfDuzentosDiagramasTrezentasLinhas(benchmark::State& estado) {
+  TrabalhoGrande trabalho;
+  if (!trabalho.pronto()) {
+    estado.SkipWithError("no language file beside the executable");
+    return;
+  }
+  const auto arquivo = std::filesystem::temp_directory_path() / "tessara-bench-impressao.pdf";
+  for (auto _ : estado) {
+    QPrinter impressora(QPrinter::HighResolution);
+    ImpressoraQt::configurarPdf(impressora, arquivo);
+    ImpressoraQt pdf(impressora);
+    trabalho.gerenciador.imprimir(pdf, TrabalhoImpressao::TEXTO_E_DIAGRAMAS,
+                                  TrabalhoImpressao::INTERVALOS, trabalho.posicoes,
+                                  trabalho.texto, trabalho.instrumento);
+  }
+  estado.counters["paginas"] = trabalho.gerenciador.getNumeroPaginas();
+  std::filesystem::remove(arquivo);
+}
+BENCHMARK(BM_PdfDuzentosDiagramasTrezentasLinhas)->Unit(benchmark::kMillisecond);
+
+void BM_VisualizacaoZoom300(benchmark::State& estado) {
+  TrabalhoGrande trabalho;
+  if (!trabalho.pronto()) {
+    estado.SkipWithError("no language file beside the executable");
+    return;
+  }
+  for (auto _ : estado) {
+    trabalho.gerenciador.prepararVisualizacao(TrabalhoImpressao::TEXTO_E_DIAGRAMAS,
+                                              TrabalhoImpressao::INTERVALOS, 1, 300,
+                                              trabalho.posicoes, trabalho.texto,
+                                              trabalho.instrumento);
+  }
+  estado.counters["paginas"] = trabalho.gerenciador.getNumeroPaginas();
+}
+BENCHMARK(BM_VisualizacaoZoom300)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication aplicacao(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
