@@ -194,6 +194,14 @@ TEST_F(GeradorEscalasTest, InstrumentosDanificados) {
   const InstrumentoCordas vazio("None", "", 0, 12, 3, 25, {}, false);
   EXPECT_THROW(ambiente.gerador.obterPosicoesEscala(kMaior, 0, "C", vazio), NotFoundException);
 
+  // A last note out of reach after countless beginnings: the search gives up in time.
+  Lista quase;
+  for (int i = 0; i < GeradorEscalas::MAXIMO_NOTAS - 1; ++i) quase.push_back(i);
+  quase.push_back(5000);
+  const InstrumentoCordas cordas("Strings", "", 20000, 24, 3, 25, Lista(20000, 40), false);
+  EXPECT_THROW(ambiente.gerador.obterPosicoesEscala(Escala("Leap", quase), 4, "E", cordas),
+               NotFoundException);
+
   const InstrumentoCordas enorme("Huge", "", 6, 100000, 3, 25, {40, 40, 40, 40, 40, 40}, false);
   const auto muitas = ambiente.gerador.obterPosicoesEscala(kMaior, 0, "C", enorme);
   EXPECT_LE(static_cast<size_t>(muitas.size()), GeradorEscalas::LIMITE_EXIBICOES);

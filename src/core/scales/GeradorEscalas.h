@@ -36,8 +36,9 @@ class GeradorEscalas {
 
   // The fretboard has markers for this many notes; a longer scale is refused.
   static constexpr int MAXIMO_NOTAS = 24;
-  // Bounds for an instrument from a damaged base (thousands of frets or strings): the search
-  // stops after this many displays or placed notes and keeps what it found. On the built-in
+  // Bounds for a damaged instrument base (thousands of frets or strings) or a scale that
+  // leaps up and down: the search stops after this many displays or steps (strings and frets
+  // tried) and keeps what it found, so memory and time stay bounded. On the built-in
   // guitar a one-octave scale has about 300 displays and a two-octave one up to 4 320; on a
   // 24-fret guitar a two-octave one has up to 19 290.
   static constexpr size_t LIMITE_EXIBICOES = 50000;
