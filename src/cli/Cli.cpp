@@ -1,11 +1,13 @@
 #include "Cli.h"
 
+#include "ComandoAcorde.h"
 #include "ComandoAcordes.h"
 #include "ComandoDevices.h"
 #include "ComandoEscala.h"
 #include "ComandoEscalas.h"
 #include "ComandoIdiomas.h"
 #include "ComandoInterpretar.h"
+#include "ComandoNomear.h"
 #include "ComandoTranspor.h"
 #include "ComandoInstrumentos.h"
 #include "ComandoPlay.h"
@@ -23,6 +25,8 @@ Cli::Cli(std::ostream& saida, std::ostream& erros) : saida_(saida), erros_(erros
   comandos_.push_back(std::make_unique<ComandoInstrumentos>());
   comandos_.push_back(std::make_unique<ComandoDevices>());
   comandos_.push_back(std::make_unique<ComandoPlay>());
+  comandos_.push_back(std::make_unique<ComandoAcorde>());
+  comandos_.push_back(std::make_unique<ComandoNomear>());
   comandos_.push_back(std::make_unique<ComandoEscalas>());
   comandos_.push_back(std::make_unique<ComandoEscala>());
   comandos_.push_back(std::make_unique<ComandoPrint>());

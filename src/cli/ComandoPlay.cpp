@@ -1,12 +1,17 @@
 #include "ComandoPlay.h"
 
+#include <algorithm>
+
+#include "AcordesCli.h"
 #include "ContextoCli.h"
 #include "Cp1252.h"
+#include "GerenciadorAcordes.h"
 #include "GerenciadorConfiguracao.h"
 #include "GerenciadorInstrumentos.h"
 #include "LeitorCasas.h"
 #include "Notas.h"
 #include "OutOfBoundsException.h"
+#include "PosicaoHarmonicaInstrumentoCordas.h"
 #include "ReprodutorMIDI.h"
 #include "SaidaMidiCli.h"
 #include "Texto.h"
@@ -73,6 +78,28 @@ bool ComandoPlay::prepararSaida(ContextoCli& contexto, SaidaMIDI& saida, const P
   return false;
 }
 
+std::optional<std::vector<int>> ComandoPlay::casasPedidas(ContextoCli& contexto,
+                                                          const std::string& acorde,
+                                                          const InstrumentoCordas& instrumento) {
+  if (LeitorCasas::pareceCasas(acorde)) {
+    std::string erro;
+    auto casas = LeitorCasas::ler(acorde, instrumento, erro);
+    if (!casas) contexto.erros() << "tessara-cli: " << erro << '\n';
+    return casas;
+  }
+  // A chord name: the first fingering the chord manager shows for it.
+  GerenciadorAcordes* gerenciador = AcordesCli::gerenciador(contexto);
+  if (gerenciador == nullptr || !AcordesCli::selecionar(contexto, *gerenciador, acorde)) {
+    return std::nullopt;
+  }
+  std::vector<int> casas = gerenciador->getPosicaoAcordeAtual()->getCasas();
+  if (std::none_of(casas.begin(), casas.end(), [](int casa) { return casa >= 0; })) {
+    contexto.erros() << "error: '" << acorde << "' has no fingering on this instrument\n";
+    return std::nullopt;
+  }
+  return casas;
+}
+
 std::vector<int> ComandoPlay::notas(const std::vector<int>& casas,
                                     const InstrumentoCordas& instrumento) {
   std::vector<int> resultado;
@@ -86,20 +113,11 @@ std::vector<int> ComandoPlay::notas(const std::vector<int>& casas,
 int ComandoPlay::executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) {
   const auto pedido = lerArgumentos(argumentos);
   if (!pedido) return 2;
-  if (!LeitorCasas::pareceCasas(pedido->acorde)) {
-    contexto.erros() << "tessara-cli: playing a chord by its name needs the chord generator, "
-                        "which this version lacks; give its frets instead, such as x32010\n";
-    return 1;
-  }
   GerenciadorInstrumentos* instrumentos = contexto.instrumentos();
   if (instrumentos == nullptr) return contexto.statusErro();
   const InstrumentoCordas& instrumento = *instrumentos->getInstrumentoAtual();
-  std::string erro;
-  const auto casas = LeitorCasas::ler(pedido->acorde, instrumento, erro);
-  if (!casas) {
-    contexto.erros() << "tessara-cli: " << erro << '\n';
-    return 1;
-  }
+  const auto casas = casasPedidas(contexto, pedido->acorde, instrumento);
+  if (!casas) return 1;
 
   const auto saidaCli = SaidaMidiCli::criar(contexto, pedido->wav);
   if (!saidaCli || !prepararSaida(contexto, saidaCli->saida(), *pedido)) return 1;

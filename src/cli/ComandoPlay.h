@@ -16,8 +16,9 @@ class ComandoPlay : public ComandoCli {
  public:
   std::string nome() const override { return "play"; }
   std::string resumo() const override {
-    return "play FRETS [--wav FILE] [--device N]  play a fingering such as x32010 or "
-           "x,3,2,0,1,0; --wav renders it into FILE through the built-in synthesizer";
+    return "play NAME|FRETS [--wav FILE] [--device N]  play a chord's first fingering, or a "
+           "fingering such as x32010 or x,3,2,0,1,0; --wav renders it into FILE through the "
+           "built-in synthesizer";
   }
   int executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) override;
 
@@ -34,6 +35,11 @@ class ComandoPlay : public ComandoCli {
                                     std::optional<int> dispositivo);
   // Selects the device and tells the user when nothing could be opened.
   static bool prepararSaida(ContextoCli& contexto, SaidaMIDI& saida, const Pedido& pedido);
+  // The frets of a fret list, or of the first fingering of a chord name; nothing, with the
+  // reason on the error stream, when there are none.
+  static std::optional<std::vector<int>> casasPedidas(ContextoCli& contexto,
+                                                      const std::string& acorde,
+                                                      const InstrumentoCordas& instrumento);
   // The note of each string (-1: not played).
   static std::vector<int> notas(const std::vector<int>& casas,
                                 const InstrumentoCordas& instrumento);

@@ -111,7 +111,7 @@ TEST_F(CliSom, PlayRecusaSemEscreverNada) {
     std::string erro;
   };
   const std::vector<Caso> casos = {
-      {{"play", "C7", "--wav", wav}, 1, "chord generator"},
+      {{"play", "H7", "--wav", wav}, 1, "is not a chord name"},
       {{"play", "x3201", "--wav", wav}, 1, "gives 5 strings; the instrument has 6"},
       {{"play", "x,3,2,0,1,99", "--wav", wav}, 1, "fret 99 is past"},
       {{"play", "x32010", "--device", "99"}, 1, "no MIDI output device 99"},

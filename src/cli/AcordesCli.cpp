@@ -1,0 +1,25 @@
+#include "AcordesCli.h"
+
+#include "ContextoCli.h"
+#include "Cp1252.h"
+#include "GerenciadorAcordes.h"
+#include "Interacao.h"
+
+namespace tessara {
+
+GerenciadorAcordes* AcordesCli::gerenciador(ContextoCli& contexto) {
+  if (contexto.instrumentos() == nullptr) return nullptr;
+  GerenciadorAcordes& gerenciador = GerenciadorAcordes::instancia();
+  // A missing chord base has been reported by the manager, which asked to end.
+  if (Interacao::global().encerramentoPedido()) return nullptr;
+  return &gerenciador;
+}
+
+bool AcordesCli::selecionar(ContextoCli& contexto, GerenciadorAcordes& gerenciador,
+                            const std::string& nome) {
+  if (gerenciador.setAcordePorNome(cp1252::deUtf8(nome))) return true;
+  contexto.erros() << "error: '" << nome << "' is not a chord name the language reads\n";
+  return false;
+}
+
+}  // namespace tessara

@@ -1,0 +1,187 @@
+#include "ComandoAcorde.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "AcordesCli.h"
+#include "ContextoCli.h"
+#include "Cp1252.h"
+#include "GerenciadorAcordes.h"
+#include "PosicaoHarmonicaInstrumentoCordas.h"
+
+namespace tessara {
+
+namespace {
+
+using Posicao = PosicaoHarmonicaInstrumentoCordas;
+
+// Finger 6 marks a string that is not played: no finger presses it.
+int dedoMostrado(int dedo) { return dedo == Posicao::DEDO_ABAFADO ? 0 : dedo; }
+
+std::string lista(const std::vector<int>& valores, const char* separador) {
+  std::string texto;
+  for (size_t i = 0; i < valores.size(); ++i) {
+    if (i > 0) texto += separador;
+    texto += std::to_string(valores[i]);
+  }
+  return texto;
+}
+
+std::vector<int> dedosMostrados(const Posicao& p) {
+  std::vector<int> dedos = p.getDedos();
+  std::transform(dedos.begin(), dedos.end(), dedos.begin(), dedoMostrado);
+  return dedos;
+}
+
+// Frets as typed: "x32010", or separated by commas when one has two digits.
+std::string casasCompactas(const std::vector<int>& casas) {
+  const bool longas = std::any_of(casas.begin(), casas.end(), [](int c) { return c > 9; });
+  std::string texto;
+  for (size_t i = 0; i < casas.size(); ++i) {
+    if (longas && i > 0) texto += ',';
+    texto += casas[i] < 0 ? "x" : std::to_string(casas[i]);
+  }
+  return texto;
+}
+
+// A chord diagram: strings as columns (the lowest on the left), frets as rows from the nut or
+// from the lowest pressed fret, the finger on each pressed string.
+void diagrama(std::ostream& saida, const Posicao& p) {
+  const std::vector<int> casas = p.getCasas();
+  const std::vector<int> dedos = dedosMostrados(p);
+  int menor = 0;
+  int maior = 0;
+  for (int c : casas) {
+    if (c <= 0) continue;
+    menor = menor == 0 ? c : std::min(menor, c);
+    maior = std::max(maior, c);
+  }
+  const int inicio = maior <= 4 ? 1 : menor;
+  const int fim = std::max(inicio + 3, maior);
+  std::string marcas = "   ";
+  for (int c : casas) marcas += c < 0 ? "x " : c == 0 ? "o " : "  ";
+  saida << marcas.substr(0, marcas.find_last_not_of(' ') + 1) << '\n';
+  if (inicio == 1) saida << "   " << std::string(casas.size() * 2 - 1, '=') << '\n';
+  for (int casa = inicio; casa <= fim; ++casa) {
+    char numero[8];
+    std::snprintf(numero, sizeof numero, "%2d ", casa);
+    std::string linha = numero;
+    for (size_t s = 0; s < casas.size(); ++s) {
+      if (s > 0) linha += ' ';
+      linha += casas[s] != casa ? "|" : dedos[s] > 0 ? std::to_string(dedos[s]) : "*";
+    }
+    saida << linha << '\n';
+  }
+}
+
+void textoJson(std::ostream& saida, const std::string& utf8) {
+  saida << '"';
+  for (const char c : utf8) {
+    if (c == '"' || c == '\\') {
+      saida << '\\' << c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\u%04x", c);
+      saida << escape;
+    } else {
+      saida << c;
+    }
+  }
+  saida << '"';
+}
+
+}  // namespace
+
+std::optional<ComandoAcorde::Pedido> ComandoAcorde::lerArgumentos(
+    const std::vector<std::string>& argumentos) {
+  Pedido pedido;
+  for (size_t i = 0; i < argumentos.size(); ++i) {
+    const std::string& a = argumentos[i];
+    if (a == "--all") {
+      pedido.todas = true;
+    } else if (a == "--format") {
+      if (i + 1 >= argumentos.size()) return std::nullopt;
+      const std::string& f = argumentos[++i];
+      if (f == "text") {
+        pedido.formato = Formato::Texto;
+      } else if (f == "tsv") {
+        pedido.formato = Formato::Tsv;
+      } else if (f == "json") {
+        pedido.formato = Formato::Json;
+      } else {
+        return std::nullopt;
+      }
+    } else if (pedido.acorde.empty() && !a.empty() && a.front() != '-') {
+      pedido.acorde = a;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (pedido.acorde.empty()) return std::nullopt;
+  return pedido;
+}
+
+void ComandoAcorde::escreverTexto(std::ostream& saida, const Posicoes& posicoes) {
+  for (size_t i = 0; i < posicoes.size(); ++i) {
+    const Posicao& p = *posicoes[i];
+    if (i > 0) saida << '\n';
+    saida << cp1252::paraUtf8(p.getNome()) << "  " << i + 1 << '/' << posicoes.size() << '\n';
+    diagrama(saida, p);
+    saida << "   frets " << casasCompactas(p.getCasas()) << "  fingers "
+          << lista(dedosMostrados(p), "") << '\n';
+  }
+}
+
+void ComandoAcorde::escreverTsv(std::ostream& saida, const Posicoes& posicoes) {
+  for (size_t i = 0; i < posicoes.size(); ++i) {
+    const Posicao& p = *posicoes[i];
+    saida << i + 1 << '\t' << cp1252::paraUtf8(p.getNome()) << '\t' << lista(p.getCasas(), " ")
+          << '\t' << lista(dedosMostrados(p), " ") << '\n';
+  }
+}
+
+void ComandoAcorde::escreverJson(std::ostream& saida, const Posicoes& posicoes) {
+  saida << "[";
+  for (size_t i = 0; i < posicoes.size(); ++i) {
+    const Posicao& p = *posicoes[i];
+    saida << (i > 0 ? ",\n " : "\n ") << "{\"index\": " << i + 1 << ", \"name\": ";
+    textoJson(saida, cp1252::paraUtf8(p.getNome()));
+    saida << ", \"frets\": [" << lista(p.getCasas(), ", ") << "], \"fingers\": ["
+          << lista(dedosMostrados(p), ", ") << "]}";
+  }
+  saida << "\n]\n";
+}
+
+int ComandoAcorde::executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) {
+  const auto pedido = lerArgumentos(argumentos);
+  if (!pedido) return 2;
+  GerenciadorAcordes* gerenciador = AcordesCli::gerenciador(contexto);
+  if (gerenciador == nullptr) return contexto.statusErro();
+  if (!AcordesCli::selecionar(contexto, *gerenciador, pedido->acorde)) return 1;
+  if (pedido->todas) {
+    // As the next button does until it stops.
+    for (int anterior = -1; anterior != gerenciador->getIndicePosicaoAtual();) {
+      anterior = gerenciador->getIndicePosicaoAtual();
+      gerenciador->proximaPosicao();
+    }
+  }
+  const auto& colecao = gerenciador->getAcordeAtual()->getPosicoes();
+  Posicoes posicoes;
+  for (int i = 0; i < colecao.size(); ++i) {
+    posicoes.push_back(dynamic_cast<const Posicao*>(colecao.getElement(i)));
+  }
+  switch (pedido->formato) {
+    case Formato::Texto:
+      escreverTexto(contexto.saida(), posicoes);
+      break;
+    case Formato::Tsv:
+      escreverTsv(contexto.saida(), posicoes);
+      break;
+    case Formato::Json:
+      escreverJson(contexto.saida(), posicoes);
+      break;
+  }
+  return 0;
+}
+
+}  // namespace tessara

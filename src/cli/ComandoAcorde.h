@@ -1,0 +1,44 @@
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "ComandoCli.h"
+
+namespace tessara {
+
+class PosicaoHarmonicaInstrumentoCordas;
+
+// The fingerings of a chord on the current instrument, as the main window browses them: on
+// the chord base's instrument the stored ones (with --all also the generated ones appended,
+// as browsing past the last does), elsewhere the generated ones by fret sum. Each is a text
+// diagram with finger numbers, or one line of tab-separated fields (--format tsv: index from
+// 1, name, frets lowest string first with -1 for a string not played, fingers with 0 for none)
+// or a JSON list (--format json).
+class ComandoAcorde : public ComandoCli {
+ public:
+  std::string nome() const override { return "chord"; }
+  std::string resumo() const override {
+    return "chord NAME [--all] [--format text|tsv|json]  the chord's fingerings on the current "
+           "instrument, as diagrams with finger numbers or as one line each";
+  }
+  int executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) override;
+
+ private:
+  enum class Formato { Texto, Tsv, Json };
+  struct Pedido {
+    std::string acorde;
+    bool todas = false;
+    Formato formato = Formato::Texto;
+  };
+  using Posicoes = std::vector<const PosicaoHarmonicaInstrumentoCordas*>;
+
+  static std::optional<Pedido> lerArgumentos(const std::vector<std::string>& argumentos);
+  static void escreverTexto(std::ostream& saida, const Posicoes& posicoes);
+  static void escreverTsv(std::ostream& saida, const Posicoes& posicoes);
+  static void escreverJson(std::ostream& saida, const Posicoes& posicoes);
+};
+
+}  // namespace tessara

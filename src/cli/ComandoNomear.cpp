@@ -1,0 +1,98 @@
+#include "ComandoNomear.h"
+
+#include <algorithm>
+
+#include "AcordesCli.h"
+#include "ContextoCli.h"
+#include "Cp1252.h"
+#include "GerenciadorAcordes.h"
+#include "GerenciadorInstrumentos.h"
+#include "LeitorCasas.h"
+#include "Texto.h"
+
+namespace tessara {
+
+namespace {
+
+// A fret list separated by commas may write a string not played as -1, as `chord --format tsv`
+// prints it; the fret reader takes "x" for it.
+std::string comoLista(const std::string& casas) {
+  if (casas.find(',') == std::string::npos) return casas;
+  std::string resultado;
+  size_t inicio = 0;
+  while (true) {
+    const size_t virgula = casas.find(',', inicio);
+    const std::string parte =
+        texto::aparar(std::string_view(casas).substr(inicio, virgula - inicio));
+    resultado += parte == "-1" ? "x" : parte;
+    if (virgula == std::string::npos) return resultado;
+    resultado += ',';
+    inicio = virgula + 1;
+  }
+}
+
+}  // namespace
+
+std::optional<ComandoNomear::Pedido> ComandoNomear::lerArgumentos(
+    const std::vector<std::string>& argumentos) {
+  Pedido pedido;
+  for (size_t i = 0; i < argumentos.size(); ++i) {
+    const std::string& a = argumentos[i];
+    if (a == "--root") {
+      if (i + 1 >= argumentos.size()) return std::nullopt;
+      pedido.corda = texto::inteiro(argumentos[++i]);
+      if (!pedido.corda) return std::nullopt;
+    } else if (pedido.casas.empty() && !a.empty() && (a.front() != '-' || a.size() > 1)) {
+      pedido.casas = a;  // "-1,3,2,0,1,0" starts with a minus sign
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (pedido.casas.empty()) return std::nullopt;
+  return pedido;
+}
+
+int ComandoNomear::executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) {
+  const auto pedido = lerArgumentos(argumentos);
+  if (!pedido) return 2;
+  GerenciadorInstrumentos* instrumentos = contexto.instrumentos();
+  if (instrumentos == nullptr) return contexto.statusErro();
+  const InstrumentoCordas& instrumento = *instrumentos->getInstrumentoAtual();
+  std::string erro;
+  const auto casas = LeitorCasas::ler(comoLista(pedido->casas), instrumento, erro);
+  if (!casas) {
+    contexto.erros() << "error: " << erro << '\n';
+    return 1;
+  }
+  std::vector<int> notas;
+  for (size_t corda = 0; corda < casas->size(); ++corda) {
+    const int casa = (*casas)[corda];
+    notas.push_back(casa < 0 ? -1 : instrumento.getNota(static_cast<int>(corda), casa));
+  }
+  const auto grave = std::find_if(notas.begin(), notas.end(), [](int n) { return n >= 0; });
+  if (grave == notas.end()) {
+    contexto.erros() << "error: no string sounds\n";
+    return 1;
+  }
+  int raiz = *grave;
+  if (pedido->corda) {
+    const int corda = *pedido->corda;
+    if (corda < 0 || corda >= static_cast<int>(notas.size()) ||
+        notas[static_cast<size_t>(corda)] < 0) {
+      contexto.erros() << "error: string " << corda << " does not sound\n";
+      return 1;
+    }
+    raiz = notas[static_cast<size_t>(corda)];
+  }
+  GerenciadorAcordes* gerenciador = AcordesCli::gerenciador(contexto);
+  if (gerenciador == nullptr) return contexto.statusErro();
+  const std::string nome = gerenciador->nomearAcorde(notas, raiz);
+  if (nome.empty()) {
+    contexto.erros() << "error: these notes cannot be named\n";
+    return 1;
+  }
+  contexto.saida() << cp1252::paraUtf8(nome) << '\n';
+  return 0;
+}
+
+}  // namespace tessara

@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "PastaTemporaria.h"
+#include "PortaFluidSynth.h"
+#include "Processo.h"
+
+namespace tessara {
+namespace {
+
+using Argumentos = std::vector<std::string>;
+
+std::vector<std::string> linhas(const std::string& texto) {
+  std::vector<std::string> resultado;
+  std::istringstream entrada(texto);
+  for (std::string linha; std::getline(entrada, linha);) resultado.push_back(linha);
+  return resultado;
+}
+
+std::vector<std::string> campos(const std::string& linha, char separador = '\t') {
+  std::vector<std::string> resultado;
+  std::istringstream entrada(linha);
+  for (std::string campo; std::getline(entrada, campo, separador);) resultado.push_back(campo);
+  return resultado;
+}
+
+std::vector<int> numeros(const std::string& texto) {
+  std::vector<int> resultado;
+  for (const auto& n : campos(texto, ' ')) resultado.push_back(std::stoi(n));
+  return resultado;
+}
+
+class CliAcorde : public ::testing::Test {
+ protected:
+  teste::ResultadoProcesso cli(const Argumentos& argumentos) const {
+    return teste::executarProcesso(TESSARA_CLI, argumentos,
+                                   {{"TESSARA_CONFIG_DIR", configuracao.caminho().string()}});
+  }
+
+  // The first line of `chord NAME --format tsv`.
+  std::string primeira(const char* idioma, const std::string& nome) const {
+    const auto r = cli({"--lang", idioma, "chord", nome, "--format", "tsv"});
+    EXPECT_EQ(r.status, 0) << nome << ": " << r.erros;
+    return r.saida.substr(0, r.saida.find('\n'));
+  }
+
+  teste::PastaTemporaria configuracao;
+};
+
+TEST_F(CliAcorde, PrimeiroAsFormasAbertasEAsPestanas) {
+  EXPECT_EQ(primeira("en", "C"), "1\tC\t-1 3 2 0 1 0\t0 3 2 0 1 0");
+  EXPECT_EQ(primeira("pt", "F"), "1\tF\t1 3 3 2 1 1\t1 3 4 2 1 1");
+  const std::pair<const char*, const char*> formas[] = {
+      {"C", "-1 3 2 0 1 0"},  {"A", "-1 0 2 2 2 0"},   {"G", "3 2 0 0 0 3"},
+      {"E", "0 2 2 1 0 0"},   {"D", "-1 -1 0 2 3 2"},  {"Am", "-1 0 2 2 1 0"},
+      {"Em", "0 2 2 0 0 0"},  {"Dm", "-1 -1 0 2 3 1"}, {"E7", "0 2 0 1 0 0"},
+      {"A7", "-1 0 2 0 2 0"}, {"D7", "-1 -1 0 2 1 2"}, {"B7", "-1 2 1 2 0 2"},
+      {"C7", "-1 3 2 3 1 0"}, {"G7", "3 2 0 0 0 1"},   {"F", "1 3 3 2 1 1"},
+      {"Bm", "-1 2 4 4 3 2"}, {"F#m", "2 4 4 2 2 2"},  {"Bb", "-1 1 3 3 3 1"},
+  };
+  for (const char* idioma : {"pt", "en"}) {
+    for (const auto& [nome, casas] : formas) {
+      const auto c = campos(primeira(idioma, nome));
+      ASSERT_EQ(c.size(), 4u) << idioma << ' ' << nome;
+      EXPECT_EQ(c[1], nome) << idioma;
+      EXPECT_EQ(c[2], casas) << idioma << ' ' << nome;
+    }
+  }
+}
+
+TEST_F(CliAcorde, DiagramaComOsDedos) {
+  const auto r = cli({"--lang", "pt", "chord", "c"});
+  ASSERT_EQ(r.status, 0) << r.erros;
+  const std::string esperado =
+      "C  1/5\n"
+      "   x     o   o\n"
+      "   ===========\n"
+      " 1 | | | | 1 |\n"
+      " 2 | | 2 | | |\n"
+      " 3 | 3 | | | |\n"
+      " 4 | | | | | |\n"
+      "   frets x32010  fingers 032010\n"
+      "\n";
+  EXPECT_EQ(r.saida.substr(0, esperado.size()), esperado);
+  // Up the neck the diagram starts at the lowest pressed fret.
+  const auto am = cli({"--lang", "en", "chord", "Am", "--format", "text"});
+  EXPECT_NE(am.saida.find("   x x\n 5 | | | 1 1 1\n 6 | | | | | |\n 7 | | 3 | | |\n"),
+            std::string::npos)
+      << am.saida;
+}
+
+TEST_F(CliAcorde, TodasAcrescentaAsGeradasSemRepetir) {
+  const auto guardadas = linhas(cli({"--lang", "en", "chord", "G", "--format", "tsv"}).saida);
+  const auto todas = linhas(cli({"--lang", "en", "chord", "G", "--all", "--format", "tsv"}).saida);
+  ASSERT_EQ(guardadas.size(), 5u);
+  ASSERT_GT(todas.size(), guardadas.size());
+  std::set<std::string> vistas;
+  for (size_t i = 0; i < todas.size(); ++i) {
+    const auto c = campos(todas[i]);
+    ASSERT_EQ(c.size(), 4u);
+    EXPECT_EQ(c[0], std::to_string(i + 1));
+    if (i < guardadas.size()) {
+      EXPECT_EQ(todas[i], guardadas[i]);
+    }
+    EXPECT_TRUE(vistas.insert(c[2]).second) << "repeated " << c[2];
+  }
+}
+
+TEST_F(CliAcorde, CavaquinhoTocaAsQuatroCordasPelaSomaDasCasas) {
+  const auto r = cli({"--instrument", "Cavaquinho", "chord", "G", "--format", "tsv"});
+  ASSERT_EQ(r.status, 0) << r.erros;
+  const auto todas = linhas(r.saida);
+  ASSERT_GT(todas.size(), 3u);
+  int anterior = 0;
+  for (const auto& linha : todas) {
+    const auto casas = numeros(campos(linha)[2]);
+    ASSERT_EQ(casas.size(), 4u) << linha;
+    int soma = 0;
+    for (int c : casas) {
+      EXPECT_GE(c, 0) << linha;
+      soma += c;
+    }
+    EXPECT_GE(soma, anterior) << linha;
+    anterior = soma;
+  }
+}
+
+TEST_F(CliAcorde, AcordeNovoEJson) {
+  const auto r = cli({"--lang", "en", "chord", "C7(b9)/E", "--format", "json"});
+  ASSERT_EQ(r.status, 0) << r.erros;
+  EXPECT_EQ(r.saida.substr(0, 3), "[\n ");
+  EXPECT_NE(r.saida.find("{\"index\": 1, \"name\": \"C7(b9)/E\", \"frets\": [0, "),
+            std::string::npos)
+      << r.saida;
+  EXPECT_EQ(r.saida.substr(r.saida.size() - 4), "}\n]\n");
+}
+
+TEST_F(CliAcorde, NomeRecusado) {
+  const std::pair<Argumentos, int> casos[] = {
+      {{"--lang", "pt", "chord", "H7"}, 1},
+      {{"--lang", "en", "chord", "Cmajor", "--format", "tsv"}, 1},
+      {{"chord"}, 2},
+      {{"chord", "C", "--format", "xml"}, 2},
+      {{"chord", "C", "G"}, 2},
+  };
+  for (const auto& [argumentos, status] : casos) {
+    SCOPED_TRACE(::testing::PrintToString(argumentos));
+    const auto r = cli(argumentos);
+    EXPECT_EQ(r.status, status);
+    EXPECT_TRUE(r.saida.empty()) << r.saida;
+    EXPECT_EQ(r.erros.substr(0, status == 1 ? 7 : 6), status == 1 ? "error: " : "usage:");
+  }
+}
+
+TEST_F(CliAcorde, NomeDasCasas) {
+  const std::pair<Argumentos, std::string> casos[] = {
+      {{"--lang", "pt", "name", "x32010"}, "C\n"},
+      {{"--lang", "pt", "name", "022000"}, "Em\n"},
+      {{"--lang", "pt", "name", "320003"}, "G\n"},
+      {{"--lang", "pt", "name", "x02210"}, "Am\n"},
+      {{"--lang", "pt", "name", "-1,3,2,0,1,0"}, "C\n"},
+      // The name as the chord base stores it, in each language.
+      {{"--lang", "pt", "name", "x32000"}, "C7M\n"},
+      {{"--lang", "en", "name", "x32000"}, "Cmaj7\n"},
+      // The root taken from string 2, the open D: over F# a chord of the base, over C a
+      // seventh in the bass.
+      {{"--lang", "en", "name", "200232", "--root", "2"}, "D/F#\n"},
+      {{"--lang", "en", "name", "x30232", "--root", "2"}, "D7/C\n"},
+  };
+  for (const auto& [argumentos, nome] : casos) {
+    SCOPED_TRACE(::testing::PrintToString(argumentos));
+    const auto r = cli(argumentos);
+    EXPECT_EQ(r.status, 0) << r.erros;
+    EXPECT_EQ(r.saida, nome);
+  }
+}
+
+TEST_F(CliAcorde, NomeRecusaCasasQueNaoServem) {
+  const std::pair<Argumentos, int> casos[] = {
+      {{"name", "x3201"}, 1},
+      {{"name", "xxxxxx"}, 1},
+      {{"name", "x32010", "--root", "0"}, 1},
+      {{"name", "x32010", "--root", "9"}, 1},
+      {{"name", "x32010", "--root"}, 2},
+      {{"name"}, 2},
+  };
+  for (const auto& [argumentos, status] : casos) {
+    SCOPED_TRACE(::testing::PrintToString(argumentos));
+    const auto r = cli(argumentos);
+    EXPECT_EQ(r.status, status);
+    EXPECT_TRUE(r.saida.empty()) << r.saida;
+  }
+}
+
+TEST_F(CliAcorde, PlayTocaAPrimeiraPosicaoDoNome) {
+  if (PortaFluidSynth::procurarSoundFont().empty()) {
+    GTEST_SKIP() << "no General MIDI SoundFont installed (package fluid-soundfont-gm)";
+  }
+  teste::PastaTemporaria arquivos;
+  const auto wav = (arquivos / "a.wav").string();
+  auto r = cli({"--lang", "pt", "play", "C", "--wav", wav});
+  EXPECT_EQ(r.status, 0) << r.erros;
+  EXPECT_EQ(r.saida, "C 4,E 4,G 4,C 5,E 5\n");
+  r = cli({"--instrument", "cavaquinho", "play", "G", "--wav", wav});
+  EXPECT_EQ(r.status, 0) << r.erros;
+  EXPECT_EQ(r.saida, "G 4,G 4,D 5,B 5\n");
+  r = cli({"play", "H7", "--wav", (arquivos / "nada.wav").string()});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.erros.find("error: 'H7'"), std::string::npos) << r.erros;
+  EXPECT_FALSE(std::filesystem::exists(arquivos / "nada.wav"));
+}
+
+}  // namespace
+}  // namespace tessara
