@@ -1,7 +1,6 @@
 #include "GeradorEscalas.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <utility>
 
@@ -137,6 +136,8 @@ ColecaoPtr<EscalaExibicao> GeradorEscalas::obterPosicoesEscala(
   for (const auto& caminho : resultados_) {
     std::vector<int> casas;
     std::vector<int> cordas;
+    casas.reserve(caminho.size());
+    cordas.reserve(caminho.size());
     for (const auto& [casa, corda] : caminho) {
       casas.push_back(casa);
       cordas.push_back(corda);
@@ -173,38 +174,41 @@ std::vector<int> GeradorEscalas::dedilhar(const std::vector<int>& casas,
                                           const std::vector<int>& cordas) {
   const size_t n = std::min(casas.size(), cordas.size());
   if (n == 0) return {};
-  // tabela[i][j - 1]: the cheapest way to reach note i with finger j.
-  std::vector<std::array<Elemento, DEDOS>> tabela(n);
-  tabela[0].fill(Elemento{-1, 0});
+  // One row of DEDOS cells per note; cell j - 1 is the cheapest way to reach the note with
+  // finger j. Every display runs this, so the rows are one flat block.
+  std::vector<Elemento> tabela(n * DEDOS, Elemento{-1, 0});
   for (size_t i = 1; i < n; ++i) {
+    const int a = casas[i - 1];
+    const int b = casas[i];
+    const int c = cordas[i - 1];
+    const int d = cordas[i];
+    const Elemento* anterior = tabela.data() + (i - 1) * DEDOS;
+    Elemento* atual = tabela.data() + i * DEDOS;
     for (int j = 1; j <= DEDOS; ++j) {
       Elemento melhor{-1, 0};
       for (int m = 1; m <= DEDOS; ++m) {
-        const int64_t x = custoTransicao(casas[i - 1], casas[i], m, j, cordas[i - 1], cordas[i]) +
-                          tabela[i - 1][static_cast<size_t>(m - 1)].custo;
+        const int64_t x = custoTransicao(a, b, m, j, c, d) + anterior[m - 1].custo;
         if (melhor.anterior == -1 || x < melhor.custo) melhor = {m, x};
       }
-      tabela[i][static_cast<size_t>(j - 1)] = melhor;
+      atual[j - 1] = melhor;
     }
   }
+  const Elemento* ultima = tabela.data() + (n - 1) * DEDOS;
   int dedo = 1;
   for (int j = 2; j <= DEDOS; ++j) {
-    if (tabela[n - 1][static_cast<size_t>(j - 1)].custo <
-        tabela[n - 1][static_cast<size_t>(dedo - 1)].custo) {
-      dedo = j;
-    }
+    if (ultima[j - 1].custo < ultima[dedo - 1].custo) dedo = j;
   }
   std::vector<int> dedos(n);
   for (size_t i = n; i-- > 0;) {
     dedos[i] = dedo == DEDO_SOLTO ? 0 : dedo;
-    dedo = tabela[i][static_cast<size_t>(dedo - 1)].anterior;
+    dedo = tabela[i * DEDOS + static_cast<size_t>(dedo - 1)].anterior;
   }
   return dedos;
 }
 
 std::vector<int> GeradorEscalas::maoDireita(int numeroNotas) {
-  std::vector<int> dedos;
-  for (int i = 0; i < numeroNotas; ++i) dedos.push_back(1 + i % 2);
+  std::vector<int> dedos(static_cast<size_t>(std::max(numeroNotas, 0)));
+  for (size_t i = 0; i < dedos.size(); ++i) dedos[i] = 1 + static_cast<int>(i % 2);
   return dedos;
 }
 
