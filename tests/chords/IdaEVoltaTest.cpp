@@ -3,15 +3,24 @@
 // fingerings from it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "AcordesTeste.h"
+#include "BaseAcordesViolao.h"
 #include "DException.h"
+#include "GeradorInstrumentoCordas.h"
+#include "GerenciadorIdiomas.h"
+#include "GerenciadorInstrumentos.h"
+#include "InteracaoGravada.h"
+#include "LeitorIni.h"
 #include "ListaNomesAcordes.h"
+#include "PosicaoHarmonicaInstrumentoCordas.h"
 #include "TabelaTokens.h"
+#include "XMLInstrumentoParser.h"
 
 namespace tessara {
 namespace {
@@ -57,6 +66,45 @@ std::vector<int32_t> codigosAlcancaveis(Gramatica gramatica) {
   return codigos;
 }
 
+// The chords that the fingerings of the shipped chord base's chords sound on every shipped
+// instrument (the built-in ones and those of the instrument base), named as the fretboard
+// names them: the root on the lowest string that plays the chord's root.
+std::vector<int32_t> codigosDasPosicoesEntregues(Gramatica gramatica) {
+  const std::filesystem::path pasta{TESSARA_BIN_DIR};
+  const char* arquivoIdioma = gramatica == Gramatica::Portugues ? "pt-BR.idm" : "en.idm";
+  teste::InteracaoGravada interacao;
+  GerenciadorIdiomas idiomas(pasta, interacao);
+  idiomas.carregarIdioma(idiomas.indiceDoCodigo(gramatica == Gramatica::Portugues ? "pt" : "en"));
+  BaseAcordesViolao base([](auto, auto) { return std::string(); }, interacao);
+  base.carregarBase(pasta / LeitorIni::deArquivo(pasta / arquivoIdioma)
+                                .ler("parametros", "nomeArquivoBaseAcordes", ""));
+  XMLInstrumentoParser parser(idiomas, pasta, pasta);
+  GerenciadorInstrumentos gerenciador(idiomas, parser, pasta / "instrumentos.xml");
+  const Especialista especialista(idiomas);
+  const InstrumentoCordas* atual = nullptr;
+  GeradorInstrumentoCordas gerador([&atual] { return atual; }, especialista);
+
+  std::set<int32_t> codigos;
+  for (const auto& instrumento : gerenciador.getInstrumentos()) {
+    atual = &instrumento;
+    for (const auto& nome : base.getNomes()) {
+      const int32_t acorde = E::interpretar(nome, teste::idiomaDa(gramatica));
+      const auto posicoes = gerador.gerar(acorde);
+      for (int i = 0; i < posicoes.size(); ++i) {
+        const auto& p = dynamic_cast<const PosicaoHarmonicaInstrumentoCordas&>(
+            *posicoes.getElement(i));
+        const auto notas = p.getNotas(instrumento.getAfinacao(), instrumento.getNumeroCasas());
+        const auto raiz = std::find_if(notas.begin(), notas.end(), [&](int n) {
+          return n >= 0 && n % 12 == E::getClasseRaiz(acorde);
+        });
+        if (raiz == notas.end()) continue;
+        codigos.insert(E::codigoDasNotas(notas, *raiz, teste::idiomaDa(gramatica)));
+      }
+    }
+  }
+  return {codigos.begin(), codigos.end()};
+}
+
 // A set of codes that the canonical names must carry through. Further sets (the codes of the
 // shipped instruments' fingerings, say) are one more line in the table below.
 struct FonteCodigos {
@@ -71,6 +119,10 @@ const FonteCodigos kFontes[] = {
     {"AlcancaveisPortugues", Gramatica::Portugues,
      [] { return codigosAlcancaveis(Gramatica::Portugues); }},
     {"AlcancaveisIngles", Gramatica::Ingles, [] { return codigosAlcancaveis(Gramatica::Ingles); }},
+    {"PosicoesEntreguesPortugues", Gramatica::Portugues,
+     [] { return codigosDasPosicoesEntregues(Gramatica::Portugues); }},
+    {"PosicoesEntreguesIngles", Gramatica::Ingles,
+     [] { return codigosDasPosicoesEntregues(Gramatica::Ingles); }},
 };
 
 class IdaEVolta : public ::testing::TestWithParam<FonteCodigos> {};
@@ -92,7 +144,8 @@ TEST_P(IdaEVolta, NomeCanonicoLeDeVoltaOMesmoCodigo) {
       continue;
     }
     if (lido != c) {
-      ADD_FAILURE() << nome << " reads back as " << E::nomear(lido, fonte.gramatica);
+      ADD_FAILURE() << nome << " reads back as " << E::nomear(lido, fonte.gramatica) << std::hex
+                    << " (" << c << " read as " << lido << ")";
       ++falhas;
     }
     const bool terca = E::temGrau(c, 2) || E::temGrau(c, 3);
