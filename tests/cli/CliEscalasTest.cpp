@@ -125,13 +125,20 @@ TEST(CliEscalas, Erros) {
   }
 }
 
+// A copy of the program with the English language file and, when given, its own scale base.
+fs::path instalar(const teste::PastaTemporaria& instalacao, const std::string& escalas = {}) {
+  const fs::path programa = instalacao / "tessara-cli";
+  fs::copy_file(TESSARA_CLI, programa);
+  fs::copy_file(fs::path(TESSARA_BIN_DIR) / "en.idm", instalacao / "en.idm");
+  if (!escalas.empty()) instalacao.escrever("scales.xml", escalas);
+  return programa;
+}
+
 // A program installed without its scale base says which file it misses.
 TEST(CliEscalas, BaseAusente) {
   teste::PastaTemporaria configuracao;
   teste::PastaTemporaria instalacao;
-  const fs::path programa = instalacao / "tessara-cli";
-  fs::copy_file(TESSARA_CLI, programa);
-  fs::copy_file(fs::path(TESSARA_BIN_DIR) / "en.idm", instalacao / "en.idm");
+  const auto programa = instalar(instalacao);
   for (const auto& argumentos : {std::vector<std::string>{"--lang", "en", "scales"},
                                  std::vector<std::string>{"--lang", "en", "scale", kMaior, "C"}}) {
     const auto r = cli(argumentos, configuracao, programa.string());
@@ -141,6 +148,26 @@ TEST(CliEscalas, BaseAusente) {
     EXPECT_NE(r.erros.find((instalacao / "scales.xml").string() + "'"), std::string::npos)
         << r.erros;
   }
+}
+
+// A scale base edited by hand: a scale longer than a display holds, a damaged offset.
+TEST(CliEscalas, BaseEditada) {
+  teste::PastaTemporaria configuracao;
+  teste::PastaTemporaria instalacao;
+  std::string longa = "<c><escala><nome>Long</nome>";
+  for (int i = 0; i <= 24; ++i) longa += "<frequencia>" + std::to_string(i) + "</frequencia>";
+  longa += "</escala><escala><nome>Bad</nome><frequencia>x</frequencia></escala></c>";
+  const auto programa = instalar(instalacao, longa);
+
+  auto r = cli({"--lang", "en", "scales"}, configuracao, programa.string());
+  EXPECT_EQ(r.saida, "Long\nBad\n");
+  r = cli({"--lang", "en", "scale", "Long", "E"}, configuracao, programa.string());
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(r.saida.empty());
+  EXPECT_EQ(r.erros, "tessara-cli: the scale 'Long' has 25 notes; a display holds at most 24\n");
+  r = cli({"--lang", "en", "scale", "Bad", "E"}, configuracao, programa.string());
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.erros, "tessara-cli: The file holds an invalid value (element frequencia)\n");
 }
 
 }  // namespace

@@ -95,20 +95,21 @@ TEST_F(BaseEscalasTest, EstruturaInesperada) {
 }
 
 TEST_F(BaseEscalasTest, DeslocamentoInvalido) {
-  // A bad offset anywhere in the file refuses every scale of it.
+  // A bad offset refuses its own scale only.
   auto b = base(
       "<c><escala><nome>A</nome><frequencia>0</frequencia></escala>"
-      "<escala><nome>B</nome><frequencia>two</frequencia></escala></c>");
-  EXPECT_EQ(b.getNomesEscalas(), (Nomes{"A", "B"}));
-  for (int posicao : {0, 1}) {
-    try {
-      b.getEscala(posicao);
-      ADD_FAILURE() << posicao;
-    } catch (const XMLParseException& e) {
-      EXPECT_EQ(e.getMensagem(), ambiente.texto("exception", "parseError") + "frequencia)");
-      EXPECT_EQ(e.getDetalhe(), "frequencia");
-      EXPECT_EQ(e.getRastro(), Nomes{"BaseEscalas::getEscala"});
-    }
+      "<escala><nome>B</nome><frequencia>two</frequencia><frequencia>7</frequencia></escala>"
+      "<escala><nome>C</nome><frequencia>4</frequencia></escala></c>");
+  EXPECT_EQ(b.getNomesEscalas(), (Nomes{"A", "B", "C"}));
+  EXPECT_EQ(b.getEscala(0)->getNotas(), Lista{0});
+  EXPECT_EQ(b.getEscala(2)->getNotas(), Lista{4});
+  try {
+    b.getEscala(1);
+    ADD_FAILURE() << "read";
+  } catch (const XMLParseException& e) {
+    EXPECT_EQ(e.getMensagem(), ambiente.texto("exception", "parseError") + "frequencia)");
+    EXPECT_EQ(e.getDetalhe(), "frequencia");
+    EXPECT_EQ(e.getRastro(), Nomes{"BaseEscalas::getEscala"});
   }
   EXPECT_THROW(base("<c><escala><frequencia>99999999999</frequencia></escala></c>").getEscala(0),
                XMLParseException);

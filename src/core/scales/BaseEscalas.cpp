@@ -25,8 +25,10 @@ struct Leitura {
   std::string estado;
   std::string nome;
   std::vector<int> notas;
+  bool notaInvalida = false;  // an offset of the scale being read is not an integer
   int contador = 0;
   std::optional<Escala> resultado;
+  bool resultadoInvalido = false;
 };
 
 void aoAbrir(Leitura& l, const std::string& tag) {
@@ -41,8 +43,12 @@ void aoAbrir(Leitura& l, const std::string& tag) {
 void aoFechar(Leitura& l, const std::string& tag, int posicao) {
   if (tag == ESCALA) {
     l.estado.clear();
-    if (l.contador == posicao) l.resultado = Escala(l.nome, l.notas);
+    if (l.contador == posicao) {
+      l.resultado = Escala(l.nome, l.notas);
+      l.resultadoInvalido = l.notaInvalida;
+    }
     l.notas.clear();
+    l.notaInvalida = false;
     ++l.contador;
   } else if ((tag == NOME || tag == FREQUENCIA) && l.estado == tag) {
     l.estado = ESCALA;
@@ -122,16 +128,18 @@ std::optional<Escala> BaseEscalas::lerEscala(int posicao) {
           leitura.nome = xml_.Content();
         } else if (leitura.estado == FREQUENCIA) {
           const auto nota = texto::inteiro(xml_.Content());
-          if (!nota) {
-            throw XMLParseException(idioma_.getTexto("exception", "parseError") + FREQUENCIA + ")",
-                                    FREQUENCIA, CLASSE, "getEscala");
-          }
-          leitura.notas.push_back(*nota);
+          if (nota) leitura.notas.push_back(*nota);
+          leitura.notaInvalida |= !nota;
         }
         break;
       default:
         break;
     }
+  }
+  // Only the scale asked for counts: one damaged scale does not make the others unreadable.
+  if (leitura.resultadoInvalido) {
+    throw XMLParseException(idioma_.getTexto("exception", "parseError") + FREQUENCIA + ")",
+                            FREQUENCIA, CLASSE, "getEscala");
   }
   return std::move(leitura.resultado);
 }

@@ -27,8 +27,8 @@ class BaseEscalas {
   // A missing file raises FileNotFoundException; one that cannot be read has no scales.
   // A scale without a name adds none here, so names and positions then disagree.
   std::vector<std::string> getNomesEscalas();
-  // Nothing when there is no scale at the position. XMLParseException when any offset of the
-  // file is not an integer. A scale without a name takes the name of the one before it.
+  // Nothing when there is no scale at the position. XMLParseException when an offset of that
+  // scale is not an integer. A scale without a name takes the name of the one before it.
   std::optional<Escala> getEscala(int posicao);
   // The position of the first name equal to `nome`, or the number of names.
   int indiceEscala(const std::string& nome);
