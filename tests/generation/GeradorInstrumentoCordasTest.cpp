@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <set>
 #include <string>
@@ -310,6 +312,26 @@ TEST_F(GeradorTest, NomeDoCodigoNoIdiomaAtual) {
   const auto posicoes = gerar(kViolao, "C7M");
   ASSERT_FALSE(posicoes.empty());
   EXPECT_EQ(posicoes.front().getNome(), "C7M");
+}
+
+// Nothing is kept from one chord to the next but buffers sized by the instrument.
+TEST_F(GeradorTest, MemoriaNaoCresceComAsGeracoes) {
+  const char* nomes[] = {"C", "Am7(9)", "E7(9/13)", "F#m7(b5)", "Bb6(9)"};
+  std::vector<int32_t> codigos;
+  for (const char* nome : nomes) codigos.push_back(especialista.interpretar(nome));
+  const auto gerarTodos = [&] {
+    for (const int32_t c : codigos) {
+      for (const InstrumentoCordas* i : {&kViolao, &kCavaquinho}) {
+        atual = i;
+        EXPECT_GT(gerador.gerar(c).size(), 0) << c;
+      }
+    }
+  };
+  gerarTodos();
+  const size_t antes = mallinfo2().uordblks;
+  if (antes == 0) GTEST_SKIP() << "the allocator in use does not report its use";
+  for (int vez = 0; vez < 200; ++vez) gerarTodos();  // two thousand generations
+  EXPECT_LT(mallinfo2().uordblks, antes + 64 * 1024);
 }
 
 TEST(RestricaoAcordes, ValoresDeConstrucao) {

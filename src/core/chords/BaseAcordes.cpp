@@ -94,14 +94,15 @@ void BaseAcordes::carregarBase(const std::filesystem::path& arquivo) {
   ordenar();
 }
 
-void BaseAcordes::verificarIndice(int indice, const char* metodo) const {
+// The chords are a collection: a bad index is the collection's error.
+void BaseAcordes::verificarIndice(int indice) const {
   if (static_cast<unsigned>(indice) >= acordes_.size()) {
-    throw OutOfBoundsException(TXT("Indice inválido"), indice, CLASSE, metodo);
+    throw OutOfBoundsException(TXT("Indice inválido"), indice, "ColecaoPtr<T>", "getElement(int)");
   }
 }
 
 AcordeComposto* BaseAcordes::getAcorde(int indice) const {
-  verificarIndice(indice, "getAcorde(int)");
+  verificarIndice(indice);
   return acordes_[static_cast<size_t>(indice)].get();
 }
 
@@ -126,14 +127,14 @@ void BaseAcordes::adicionarAcorde(const AcordeComposto& acorde) {
 }
 
 void BaseAcordes::removerAcorde(int indice) {
-  verificarIndice(indice, "removerAcorde(int)");
+  verificarIndice(indice);
   const auto i = static_cast<std::ptrdiff_t>(indice);
   acordes_.erase(acordes_.begin() + i);
   if (indice < static_cast<int>(nomes_.size())) nomes_.erase(nomes_.begin() + i);
 }
 
 void BaseAcordes::adicionarPosicaoAcorde(int indice, const PosicaoHarmonica& posicao) {
-  verificarIndice(indice, "adicionarPosicaoAcorde(int, PosicaoHarmonica*)");
+  verificarIndice(indice);
   acordes_[static_cast<size_t>(indice)]->getPosicoes().addElement(&posicao);
 }
 

@@ -70,7 +70,7 @@ class BaseAcordes {
   AcordeComposto& acordeEm(size_t indice) { return *acordes_[indice]; }
 
  private:
-  void verificarIndice(int indice, const char* metodo) const;
+  void verificarIndice(int indice) const;
 
   Textos textos_;
   Interacao& interacao_;
