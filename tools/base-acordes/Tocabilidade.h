@@ -4,8 +4,6 @@
 
 namespace tessara {
 
-class PosicaoHarmonicaInstrumentoCordas;
-
 // How hard a fingering is to play on a guitar, as a cost: the lower, the sooner a teacher
 // shows it. What counts, in this order of weight:
 //
