@@ -188,5 +188,18 @@ TEST_F(GerenciadorEscalasTest, TonicaGuardadaParaAJanela) {
   EXPECT_EQ(gerenciador.getTonicaEscala(), "F# or Gb");
 }
 
+// A manager wired before the front end registers its choice still gets the front end's root.
+TEST(EscolhaTonicaGlobal, FrenteRegistradaDepois) {
+  const EscolhaTonica& global = EscolhaTonica::global();
+  EXPECT_EQ(global.getTonicaEscolhida(), "");
+  TonicaFixa frente;
+  frente.tonica = "G";
+  EscolhaTonica::definirGlobal(&frente);
+  EXPECT_EQ(global.getTonicaEscolhida(), "G");
+  EscolhaTonica::definirGlobal(&EscolhaTonica::global());
+  EXPECT_EQ(global.getTonicaEscolhida(), "");
+  EscolhaTonica::definirGlobal(nullptr);
+}
+
 }  // namespace
 }  // namespace tessara
