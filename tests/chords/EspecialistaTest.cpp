@@ -229,13 +229,36 @@ TEST(CodigoDasNotas, NonaAumentadaEDecimaPrimeiraDependemDoQueVeioAntes) {
   // Fifteen semitones above C: an augmented ninth above the major third, else a minor third.
   EXPECT_EQ(graus(E::codigoDasNotas(std::vector<int>{48, 52, 63}, 48, ingles())),
             (std::vector<int>{3, 13}));
+  // Below the major third it would be a second third, which no name holds: still the #9.
   EXPECT_EQ(graus(E::codigoDasNotas(std::vector<int>{48, 63, 64}, 48, ingles())),
-            (std::vector<int>{2, 3}));
+            (std::vector<int>{3, 13}));
   // Eighteen semitones: an augmented eleventh above a fifth, else a diminished fifth.
   EXPECT_EQ(graus(E::codigoDasNotas(std::vector<int>{48, 55, 66}, 48, ingles())),
             (std::vector<int>{6, 16}));
   EXPECT_EQ(graus(E::codigoDasNotas(std::vector<int>{48, 66}, 48, ingles())),
             (std::vector<int>{5}));
+}
+
+// Close voicings whose degree pairs no name holds are read as players name them.
+TEST(CodigoDasNotas, VozesFechadasViramOsGrausQueOsNomesTem) {
+  struct Caso {
+    std::vector<int> notas;  // above C 48
+    bool emIngles;
+    std::vector<int> graus;
+  };
+  const Caso casos[] = {
+      {{48, 52, 54, 55}, false, {3, 6, 16}},       // b5 beside the fifth: #11
+      {{48, 52, 55, 56}, false, {3, 6, 18}},       // #5 beside the fifth: b13
+      {{48, 52, 55, 56}, true, {3, 18}},           // English b13 leaves the fifth out
+      {{48, 52, 55, 57}, false, {3, 6, 8}},        // Portuguese C6
+      {{48, 52, 55, 57}, true, {3, 6, 19}},        // English "6" is the 13
+      {{48, 51, 54, 57}, true, {2, 5, 8}},         // the diminished keeps its sixth
+  };
+  for (const auto& caso : casos) {
+    std::vector<int> notas = caso.notas;
+    EXPECT_EQ(graus(E::codigoDasNotas(notas, 48, caso.emIngles ? ingles() : portugues())),
+              caso.graus);
+  }
 }
 
 TEST(CodigoDasNotas, NotasGravesSemRestoNegativoESemRaiz) {

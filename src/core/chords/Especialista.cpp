@@ -87,6 +87,26 @@ Analise analisar(std::string_view nome, const IdiomaAcordes& idioma) {
   return analise;
 }
 
+int32_t trocarGrau(int32_t codigo, int de, int para) {
+  return (codigo & ~bitGrau(de)) | bitGrau(para);
+}
+
+// Close voicings sound degree pairs that no chord name can hold (both thirds, a fifth beside
+// an altered one); read them as players name them, so the name shown reads back the same.
+int32_t comoOsMusicosNomeiam(int32_t codigo, Gramatica gramatica) {
+  auto tem = [&codigo](int grau) { return Especialista::temGrau(codigo, grau); };
+  if (tem(2) && tem(3)) codigo = trocarGrau(codigo, 2, 13);  // the minor third is the #9
+  if (tem(5) && tem(6)) codigo = trocarGrau(codigo, 5, 16);  // the b5 is the #11
+  if (tem(7) && tem(6)) codigo = trocarGrau(codigo, 7, 18);  // the #5 is the b13
+  if (gramatica == Gramatica::Ingles) {
+    // English names have no sixth of their own outside the diminished chord: "6" is the 13,
+    // and a flat thirteenth leaves out the fifth.
+    if (tem(8) && !(tem(2) && tem(5))) codigo = trocarGrau(codigo, 8, 19);
+    if (tem(18)) codigo &= ~bitGrau(6);
+  }
+  return codigo;
+}
+
 // The name is built by appending parts; the parenthesised list separates its items with "/".
 class Nomeador {
  public:
@@ -279,6 +299,7 @@ int32_t Especialista::codigoDasNotas(std::span<const int> notas, int raiz,
     if (k == 16 && !temGrau(codigo, 6) && !temGrau(codigo, 5) && !temGrau(codigo, 7)) k = 5;
     codigo = setGrau(codigo, static_cast<int>(k), true);
   }
+  codigo = comoOsMusicosNomeiam(codigo, idioma.gramatica);
   const int raizEscrita = grafiaDaClasse(static_cast<int>(r % NUMERO_NOTAS));
   codigo = setRaiz(codigo, raizEscrita);
   if (grave >= 0) {
