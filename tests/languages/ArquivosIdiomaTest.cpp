@@ -66,6 +66,10 @@ TEST_P(ArquivoIdiomaEntregue, TemAsChavesQueOProgramaProcuraComTexto) {
       {"baseAcordes", "erroAbrirBaseAcordes"},
       {"fmPrincipal", "msgConfirmacaoSaida"},
       {"fmEntrada", "imgEntrada"},
+      {"fmImpressao", "erroImpressora"},
+      {"exception", "erroGravarBaseInstrumentos"},
+      {"exception", "escalaImpossivel"},
+      {"exception", "raizAcorde"},
   };
   const auto chaves = chavesDoIdioma(GetParam().base);
   const auto leitor = LeitorIni::deArquivo(idm());

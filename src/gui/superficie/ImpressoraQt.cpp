@@ -5,6 +5,8 @@
 #include <QPageSize>
 #include <stdexcept>
 
+#include "TextoQt.h"
+
 namespace tessara {
 
 namespace {
@@ -59,7 +61,7 @@ std::optional<TamanhoPagina> ImpressoraQt::tamanhoPagina() const {
 }
 
 Superficie& ImpressoraQt::iniciarDocumento(const std::string& titulo) {
-  impressora_.setDocName(SuperficieQt::qt(titulo));
+  impressora_.setDocName(qt(titulo));
   pagina_ = std::make_unique<Pagina>(impressora_);
   return *pagina_;
 }

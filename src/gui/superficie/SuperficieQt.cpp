@@ -6,13 +6,9 @@
 #include <QRect>
 #include <algorithm>
 
-#include "Cp1252.h"
+#include "TextoQt.h"
 
 namespace tessara {
-
-QString SuperficieQt::qt(const std::string& textoCp1252) {
-  return QString::fromStdString(cp1252::paraUtf8(textoCp1252));
-}
 
 bool SuperficieQt::comecar(QPaintDevice& dispositivo) {
   if (!pintor_.begin(&dispositivo)) return false;
