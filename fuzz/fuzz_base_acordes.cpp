@@ -9,21 +9,13 @@
 #include <vector>
 
 #include "BaseAcordesViolao.h"
-#include "Interacao.h"
+#include "InteracaoMuda.h"
 #include "PosicaoHarmonicaInstrumentoCordas.h"
 
 namespace {
 
 using tessara::BaseAcordesViolao;
 using tessara::PosicaoHarmonicaInstrumentoCordas;
-
-class InteracaoMuda : public tessara::Interacao {
- public:
-  bool mostrarMensagem(const std::string&, const std::string&, Botoes) override { return false; }
-  std::optional<int> escolherIdioma(const std::vector<std::string>&, int) override { return {}; }
-  void pedirEncerramento() override {}
-  bool encerramentoPedido() const override { return false; }
-};
 
 std::string semTexto(std::string_view, std::string_view) { return {}; }
 
@@ -51,7 +43,7 @@ bool iguais(const BaseAcordesViolao& a, const BaseAcordesViolao& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
-  static InteracaoMuda interacao;
+  static tessara::InteracaoMuda interacao;
   BaseAcordesViolao base(semTexto, interacao);
   base.carregarConteudo(std::string_view(reinterpret_cast<const char*>(dados), tamanho));
   if (static_cast<int>(base.getNomes().size()) != base.getNumeroAcordes()) __builtin_trap();

@@ -12,21 +12,12 @@
 #include "GerenciadorIdiomas.h"
 #include "GerenciadorInstrumentos.h"
 #include "InstrumentoCordas.h"
-#include "Interacao.h"
+#include "InteracaoMuda.h"
 #include "NotFoundException.h"
 #include "XMLInstrumentoParser.h"
 #include "XMLParseException.h"
 
 namespace {
-
-// No windows and no messages: the language folder does not exist on purpose.
-class InteracaoMuda : public tessara::Interacao {
- public:
-  bool mostrarMensagem(const std::string&, const std::string&, Botoes) override { return false; }
-  std::optional<int> escolherIdioma(const std::vector<std::string>&, int) override { return {}; }
-  void pedirEncerramento() override {}
-  bool encerramentoPedido() const override { return false; }
-};
 
 constexpr int POSICOES = 4;
 
@@ -51,7 +42,7 @@ void layout(tessara::GeradorEscalas& gerador, const tessara::Escala& escala) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
-  static InteracaoMuda interacao;
+  static tessara::InteracaoMuda interacao;
   static tessara::GerenciadorIdiomas idioma("/nonexistent/tessara-fuzz", interacao);
   static tessara::XMLInstrumentoParser parser(idioma, "/nonexistent/tessara-fuzz",
                                               "/nonexistent/tessara-fuzz");

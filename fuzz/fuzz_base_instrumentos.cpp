@@ -8,20 +8,11 @@
 #include <vector>
 
 #include "GerenciadorIdiomas.h"
-#include "Interacao.h"
+#include "InteracaoMuda.h"
 #include "XMLInstrumentoParser.h"
 #include "XMLParseException.h"
 
 namespace {
-
-// No windows and no messages: the language folder does not exist on purpose.
-class InteracaoMuda : public tessara::Interacao {
- public:
-  bool mostrarMensagem(const std::string&, const std::string&, Botoes) override { return false; }
-  std::optional<int> escolherIdioma(const std::vector<std::string>&, int) override { return {}; }
-  void pedirEncerramento() override {}
-  bool encerramentoPedido() const override { return false; }
-};
 
 bool iguais(const tessara::InstrumentoCordas& a, const tessara::InstrumentoCordas& b) {
   return a.getName() == b.getName() && a.getDescricao() == b.getDescricao() &&
@@ -33,7 +24,7 @@ bool iguais(const tessara::InstrumentoCordas& a, const tessara::InstrumentoCorda
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
-  static InteracaoMuda interacao;
+  static tessara::InteracaoMuda interacao;
   static tessara::GerenciadorIdiomas idioma("/nonexistent/tessara-fuzz", interacao);
   static tessara::XMLInstrumentoParser parser(idioma, "/nonexistent/tessara-fuzz",
                                               "/nonexistent/tessara-fuzz");

@@ -7,26 +7,9 @@
 #include "Especialista.h"
 #include "GerenciadorIdiomas.h"
 #include "ImpressoraQt.h"
-#include "Interacao.h"
 #include "SuperficieImagensQt.h"
 
 namespace tessara {
-
-// Remembers that the printer could not be reached; the command tells the user itself.
-class ImpressaoCli::InteracaoImpressora : public Interacao {
- public:
-  bool mostrarMensagem(const std::string&, const std::string&, Botoes) override {
-    falhou = true;
-    return false;
-  }
-  std::optional<int> escolherIdioma(const std::vector<std::string>&, int) override {
-    return std::nullopt;
-  }
-  void pedirEncerramento() override {}
-  bool encerramentoPedido() const override { return false; }
-
-  bool falhou = false;
-};
 
 namespace {
 
@@ -55,7 +38,7 @@ ImpressaoCli::ImpressaoCli(const GerenciadorIdiomas& idiomas, Posicoes posicoes,
     : aplicacao_(iniciarQt()),
       posicoes_(std::move(posicoes)),
       instrumento_(instrumento),
-      interacao_(std::make_unique<InteracaoImpressora>()),
+      interacao_(std::make_unique<InteracaoMuda>()),
       gerenciador_(
           [&idiomas](std::string_view secao, std::string_view chave) {
             return idiomas.getTexto(secao, chave);
@@ -78,7 +61,7 @@ bool ImpressaoCli::gravarPdf(const std::filesystem::path& arquivo, int conteudo,
   ImpressoraQt::configurarPdf(impressora, arquivo);
   ImpressoraQt saida(impressora);
   gerenciador_.imprimir(saida, conteudo, rotulo, posicoes_, texto, instrumento_);
-  if (interacao_->falhou) {
+  if (interacao_->mensagemPedida()) {
     erros << "tessara-cli: cannot write " << arquivo.string() << '\n';
     return false;
   }

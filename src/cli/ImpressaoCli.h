@@ -11,6 +11,7 @@
 #include "FrenteImpressao.h"
 #include "GerenciadorImpressao.h"
 #include "InstrumentoCordas.h"
+#include "InteracaoMuda.h"
 
 namespace tessara {
 
@@ -42,14 +43,13 @@ class ImpressaoCli : public FrenteImpressao {
   void desenharVisualizacao(const Imagem&, int, int, int) override {}
 
  private:
-  class InteracaoImpressora;
-
   static std::unique_ptr<QGuiApplication> iniciarQt();
 
   std::unique_ptr<QGuiApplication> aplicacao_;
   Posicoes posicoes_;
   const InstrumentoCordas& instrumento_;
-  std::unique_ptr<InteracaoImpressora> interacao_;
+  // Remembers that the printer could not be reached; the command tells the user itself.
+  std::unique_ptr<InteracaoMuda> interacao_;
   GerenciadorImpressao gerenciador_;
 };
 
