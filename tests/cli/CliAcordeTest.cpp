@@ -7,6 +7,7 @@
 
 #include "PastaTemporaria.h"
 #include "PortaFluidSynth.h"
+#include "ExecucaoCli.h"
 #include "Processo.h"
 
 namespace tessara {
@@ -37,8 +38,7 @@ std::vector<int> numeros(const std::string& texto) {
 class CliAcorde : public ::testing::Test {
  protected:
   teste::ResultadoProcesso cli(const Argumentos& argumentos) const {
-    return teste::executarProcesso(TESSARA_CLI, argumentos,
-                                   {{"TESSARA_CONFIG_DIR", configuracao.caminho().string()}});
+    return teste::executarCli(argumentos, configuracao);
   }
 
   // The first line of `chord NAME --format tsv`.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PastaTemporaria.h"
+#include "ExecucaoCli.h"
 #include "Processo.h"
 
 namespace tessara {
@@ -10,9 +11,7 @@ class CliAcordes : public ::testing::Test {
  protected:
   teste::ResultadoProcesso cli(const std::vector<std::string>& argumentos,
                                const std::string& entrada = {}) const {
-    return teste::executarProcesso(TESSARA_CLI, argumentos,
-                                   {{"TESSARA_CONFIG_DIR", configuracao.caminho().string()}},
-                                   entrada);
+    return teste::executarCli(argumentos, configuracao, entrada);
   }
 
   teste::PastaTemporaria configuracao;

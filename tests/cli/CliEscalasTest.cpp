@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "PastaTemporaria.h"
+#include "ExecucaoCli.h"
 #include "Processo.h"
 #include "Texto.h"
 
@@ -16,8 +17,7 @@ namespace fs = std::filesystem;
 teste::ResultadoProcesso cli(const std::vector<std::string>& argumentos,
                              const teste::PastaTemporaria& configuracao,
                              const std::string& programa = TESSARA_CLI) {
-  return teste::executarProcesso(programa, argumentos,
-                                 {{"TESSARA_CONFIG_DIR", configuracao.caminho().string()}});
+  return teste::executarCli(argumentos, configuracao, {}, programa);
 }
 
 std::vector<std::string> linhas(const std::string& texto) { return texto::linhas(texto); }

@@ -2,6 +2,7 @@
 
 #include "Cp1252.h"
 #include "PastaTemporaria.h"
+#include "ExecucaoCli.h"
 #include "Processo.h"
 
 namespace tessara {
@@ -9,8 +10,7 @@ namespace {
 
 teste::ResultadoProcesso cli(const std::vector<std::string>& argumentos,
                              const teste::PastaTemporaria& configuracao) {
-  return teste::executarProcesso(TESSARA_CLI, argumentos,
-                                 {{"TESSARA_CONFIG_DIR", configuracao.caminho().string()}});
+  return teste::executarCli(argumentos, configuracao);
 }
 
 TEST(CliIdiomas, ListaOsIdiomasEmUtf8MarcandoOConfigurado) {

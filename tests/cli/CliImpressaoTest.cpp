@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "PastaTemporaria.h"
+#include "ExecucaoCli.h"
 #include "Processo.h"
 
 namespace tessara {
@@ -57,8 +58,7 @@ class CliImpressao : public ::testing::Test {
 
   teste::ResultadoProcesso cli(Argumentos argumentos) {
     argumentos.insert(argumentos.begin(), {"--lang", "en"});
-    return teste::executarProcesso(TESSARA_CLI, argumentos,
-                                   {{"TESSARA_CONFIG_DIR", configuracao.caminho().string()}});
+    return teste::executarCli(argumentos, configuracao);
   }
 
   Argumentos comAcordes(Argumentos argumentos, const Argumentos& acordes = kDezAcordes) {

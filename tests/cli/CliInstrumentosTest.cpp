@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "PastaTemporaria.h"
+#include "ExecucaoCli.h"
 #include "Processo.h"
 #include "Texto.h"
 
@@ -12,8 +13,7 @@ namespace {
 
 teste::ResultadoProcesso cli(const std::vector<std::string>& argumentos,
                              const teste::PastaTemporaria& configuracao) {
-  return teste::executarProcesso(TESSARA_CLI, argumentos,
-                                 {{"TESSARA_CONFIG_DIR", configuracao.caminho().string()}});
+  return teste::executarCli(argumentos, configuracao);
 }
 
 std::vector<std::string> linhas(const std::string& texto) { return texto::linhas(texto); }

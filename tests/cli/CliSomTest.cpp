@@ -3,6 +3,7 @@
 #include "AnaliseWav.h"
 #include "PastaTemporaria.h"
 #include "PortaFluidSynth.h"
+#include "ExecucaoCli.h"
 #include "Processo.h"
 
 namespace tessara {
@@ -13,8 +14,7 @@ using Argumentos = std::vector<std::string>;
 class CliSom : public ::testing::Test {
  protected:
   teste::ResultadoProcesso cli(const Argumentos& argumentos) {
-    return teste::executarProcesso(TESSARA_CLI, argumentos,
-                                   {{"TESSARA_CONFIG_DIR", configuracao.caminho().string()}});
+    return teste::executarCli(argumentos, configuracao);
   }
 
   void exigirSoundFont() {
