@@ -3,8 +3,10 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 
-#include "GerenciadorConfiguracao.h"
+#include "Fachada.h"
+#include "FileNotFoundException.h"
 #include "GerenciadorIdiomas.h"
 #include "Interacao.h"
 #include "TextoQt.h"
@@ -34,6 +36,20 @@ TformPrincipal::TformPrincipal(QWidget* pai) : QMainWindow(pai) {
   layout->addWidget(nome);
   setCentralWidget(central);
   resize(720, 480);
+  selecionarInstrumentoConfigurado();
+}
+
+void TformPrincipal::selecionarInstrumentoConfigurado() {
+  auto& fachada = Fachada::instancia();
+  try {
+    const std::string configurado = fachada.getNomeInstrumentoConfigurado();
+    const auto nomes = fachada.getNomesInstrumentos();
+    const auto achado = std::find(nomes.begin(), nomes.end(), configurado);
+    fachada.setInstrumento(achado == nomes.end() ? 0 : static_cast<int>(achado - nomes.begin()));
+  } catch (const FileNotFoundException&) {
+    Interacao::global().mostrarMensagem(texto("exception", "baseInstrumentosNaoEncontrada"), "");
+    Interacao::global().pedirEncerramento();
+  }
 }
 
 void TformPrincipal::closeEvent(QCloseEvent* evento) {
@@ -44,7 +60,7 @@ void TformPrincipal::closeEvent(QCloseEvent* evento) {
     evento->ignore();
     return;
   }
-  GerenciadorConfiguracao::instancia().salvar();
+  Fachada::instancia().salvarConfiguracao();  // the current instrument and scale mode too
   evento->accept();
 }
 

@@ -13,6 +13,10 @@ class TformPrincipal : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
+
+ private:
+  // The configured instrument becomes the current one (the first when it no longer exists).
+  void selecionarInstrumentoConfigurado();
 };
 
 }  // namespace tessara

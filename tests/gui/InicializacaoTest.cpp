@@ -75,6 +75,7 @@ TEST(Inicializacao, IniciaFechaComConfirmacaoEGravaAsConfiguracoes) {
   ASSERT_EQ(linhas.size(), 11u);
   EXPECT_EQ(linhas[0], "[geral]");
   EXPECT_EQ(linhas[2], "idioma=English");
+  EXPECT_EQ(linhas[7], "instrumento=Standard Guitar");  // the current one, named in English
   EXPECT_EQ(linhas[10], "exibicaoEscalas=0");
 }
 
