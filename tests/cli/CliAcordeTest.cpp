@@ -9,18 +9,12 @@
 #include "PortaFluidSynth.h"
 #include "ExecucaoCli.h"
 #include "Processo.h"
+#include "Texto.h"
 
 namespace tessara {
 namespace {
 
 using Argumentos = std::vector<std::string>;
-
-std::vector<std::string> linhas(const std::string& texto) {
-  std::vector<std::string> resultado;
-  std::istringstream entrada(texto);
-  for (std::string linha; std::getline(entrada, linha);) resultado.push_back(linha);
-  return resultado;
-}
 
 std::vector<std::string> campos(const std::string& linha, char separador = '\t') {
   std::vector<std::string> resultado;
@@ -94,8 +88,8 @@ TEST_F(CliAcorde, DiagramaComOsDedos) {
 }
 
 TEST_F(CliAcorde, TodasAcrescentaAsGeradasSemRepetir) {
-  const auto guardadas = linhas(cli({"--lang", "en", "chord", "G", "--format", "tsv"}).saida);
-  const auto todas = linhas(cli({"--lang", "en", "chord", "G", "--all", "--format", "tsv"}).saida);
+  const auto guardadas = texto::linhas(cli({"--lang", "en", "chord", "G", "--format", "tsv"}).saida);
+  const auto todas = texto::linhas(cli({"--lang", "en", "chord", "G", "--all", "--format", "tsv"}).saida);
   ASSERT_EQ(guardadas.size(), 5u);
   ASSERT_GT(todas.size(), guardadas.size());
   std::set<std::string> vistas;
@@ -113,7 +107,7 @@ TEST_F(CliAcorde, TodasAcrescentaAsGeradasSemRepetir) {
 TEST_F(CliAcorde, CavaquinhoTocaAsQuatroCordasPelaSomaDasCasas) {
   const auto r = cli({"--instrument", "Cavaquinho", "chord", "G", "--format", "tsv"});
   ASSERT_EQ(r.status, 0) << r.erros;
-  const auto todas = linhas(r.saida);
+  const auto todas = texto::linhas(r.saida);
   ASSERT_GT(todas.size(), 3u);
   int anterior = 0;
   for (const auto& linha : todas) {

@@ -20,8 +20,6 @@ teste::ResultadoProcesso cli(const std::vector<std::string>& argumentos,
   return teste::executarCli(argumentos, configuracao, {}, programa);
 }
 
-std::vector<std::string> linhas(const std::string& texto) { return texto::linhas(texto); }
-
 const char* const kMaior = "Major (Ionian)";
 
 TEST(CliEscalas, NomesNosDoisIdiomasNaMesmaOrdem) {
@@ -30,8 +28,8 @@ TEST(CliEscalas, NomesNosDoisIdiomasNaMesmaOrdem) {
   const auto pt = cli({"--lang", "pt", "scales"}, configuracao);
   ASSERT_EQ(en.status, 0) << en.erros;
   ASSERT_EQ(pt.status, 0) << pt.erros;
-  const auto ingles = linhas(en.saida);
-  const auto portugues = linhas(pt.saida);
+  const auto ingles = texto::linhas(en.saida);
+  const auto portugues = texto::linhas(pt.saida);
   ASSERT_EQ(ingles.size(), 20u);
   ASSERT_EQ(portugues.size(), ingles.size());
   const std::pair<size_t, const char*> pares[] = {
@@ -47,20 +45,20 @@ TEST(CliEscalas, MaiorEmTsv) {
   teste::PastaTemporaria configuracao;
   auto r = cli({"--lang", "en", "scale", kMaior, "C", "--format", "tsv"}, configuracao);
   ASSERT_EQ(r.status, 0) << r.erros;
-  auto l = linhas(r.saida);
+  auto l = texto::linhas(r.saida);
   ASSERT_EQ(l.size(), 288u);
   EXPECT_EQ(l[0], "0\t306\t3,0,2,3,0,2,0,1\t1,2,2,2,3,3,4,4\t1,0,1,2,0,1,0,1\t1,2,1,2,1,2,1,2");
   EXPECT_EQ(l[1], "1\t306\t10,7,9,10,8,10,7,8\t2,3,3,3,4,4,5,5\t4,1,3,4,2,4,1,2\t1,2,1,2,1,2,1,2");
   EXPECT_TRUE(l[287].starts_with("287\t"));
 
   r = cli({"--lang", "en", "scale", kMaior, "A", "--format", "tsv"}, configuracao);
-  EXPECT_EQ(linhas(r.saida).size(), 264u);
+  EXPECT_EQ(texto::linhas(r.saida).size(), 264u);
   EXPECT_TRUE(r.saida.starts_with("0\t306\t")) << r.saida.substr(0, 80);
 
   r = cli({"--lang", "en", "--instrument", "Cavaquinho", "scale", kMaior, "C", "--format", "tsv"},
           configuracao);
   EXPECT_EQ(r.status, 0) << r.erros;
-  EXPECT_EQ(linhas(r.saida).size(), 72u);
+  EXPECT_EQ(texto::linhas(r.saida).size(), 72u);
 }
 
 TEST(CliEscalas, TextoComLimite) {

@@ -16,15 +16,13 @@ teste::ResultadoProcesso cli(const std::vector<std::string>& argumentos,
   return teste::executarCli(argumentos, configuracao);
 }
 
-std::vector<std::string> linhas(const std::string& texto) { return texto::linhas(texto); }
-
 const std::string kEnviado = std::string(TESSARA_BIN_DIR) + "/instrumentos.xml";
 
 TEST(CliInstrumentos, EmbutidosPrimeiroDepoisOsDoArquivo) {
   teste::PastaTemporaria configuracao;
   auto r = cli({"--lang", "pt", "instruments"}, configuracao);
   ASSERT_EQ(r.status, 0) << r.erros;
-  auto l = linhas(r.saida);
+  auto l = texto::linhas(r.saida);
   ASSERT_GT(l.size(), 2u);
   EXPECT_EQ(l[0], "0\tViolão Padrão\t6\t12\t3\t24\tE 3,A 3,D 4,G 4,B 4,E 5");
   EXPECT_EQ(l[1], "1\tCavaquinho\t4\t12\t4\t24\tD 4,G 4,B 4,E 5");
@@ -35,7 +33,7 @@ TEST(CliInstrumentos, EmbutidosPrimeiroDepoisOsDoArquivo) {
 
   r = cli({"--lang", "en", "instruments"}, configuracao);
   ASSERT_EQ(r.status, 0) << r.erros;
-  l = linhas(r.saida);
+  l = texto::linhas(r.saida);
   EXPECT_EQ(l[0], "0\tStandard Guitar\t6\t12\t3\t25\tE 3,A 3,D 4,G 4,B 4,E 5");
 
   // The user's own instruments, read from the user's file in CP1252.
@@ -46,7 +44,7 @@ TEST(CliInstrumentos, EmbutidosPrimeiroDepoisOsDoArquivo) {
                         "</afinacao></instrumento></colecaoInstrumento>");
   r = cli({"--lang", "en", "instruments"}, configuracao);
   EXPECT_EQ(r.status, 0) << r.erros;
-  EXPECT_EQ(linhas(r.saida),
+  EXPECT_EQ(texto::linhas(r.saida),
             (std::vector<std::string>{"0\tStandard Guitar\t6\t12\t3\t25\tE 3,A 3,D 4,G 4,B 4,E 5",
                                       "1\tCavaquinho\t4\t12\t4\t24\tD 4,G 4,B 4,E 5",
                                       "2\tViolão de 7\t6\t14\t3\t24\tC 3"}));
