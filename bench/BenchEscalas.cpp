@@ -5,15 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "BaseEscalas.h"
-#include "Caminhos.h"
-#include "GeradorEscalas.h"
-#include "GerenciadorIdiomas.h"
-#include "GerenciadorInstrumentos.h"
-#include "InteracaoTerminal.h"
-#include "NotFoundException.h"
-#include "Notas.h"
-#include "XMLInstrumentoParser.h"
+#include "scales/BaseEscalas.h"
+#include "scales/GeradorEscalas.h"
+#include "languages/GerenciadorIdiomas.h"
+#include "instruments/GerenciadorInstrumentos.h"
+#include "foundations/NotFoundException.h"
+#include "model/Notas.h"
+#include "NucleoBench.h"
 
 namespace {
 
@@ -22,40 +20,32 @@ using namespace tessara;
 // The English language and its scale base beside the executable; nothing is written.
 struct Ambiente {
   Ambiente()
-      : idiomas(Caminhos::diretorioPrograma(), interacao),
-        parser(idiomas, "/nonexistent", "/nonexistent"),
-        instrumentos(emIngles(idiomas), parser, "/nonexistent/instrumentos.xml"),
-        gerador(idiomas, instrumentos),
-        base(idiomas, Caminhos::diretorioPrograma() / "scales.xml") {
+      : nucleo(bench::nucleo("en")),
+        idiomas(nucleo.idiomas()),
+        instrumentos(nucleo.instrumentos()),
+        gerador(nucleo.geradorEscalas()) {
     try {
+      BaseEscalas& base = nucleo.baseEscalas();
       for (int i = 0; i < base.numeroEscalas(); ++i) escalas.push_back(*base.getEscala(i));
     } catch (const DException&) {
       // No scale base: nothing to measure.
     }
   }
 
-  // The instrument manager takes its texts from the language when it is built.
-  static GerenciadorIdiomas& emIngles(GerenciadorIdiomas& idiomas) {
-    idiomas.carregarIdioma(idiomas.indiceDoCodigo("en"));
-    return idiomas;
-  }
-
-  static Ambiente& instancia() {
+  static Ambiente& unico() {
     static Ambiente ambiente;
     return ambiente;
   }
 
-  InteracaoTerminal interacao;
-  GerenciadorIdiomas idiomas;
-  XMLInstrumentoParser parser;
-  GerenciadorInstrumentos instrumentos;
-  GeradorEscalas gerador;
-  BaseEscalas base;
+  Nucleo& nucleo;
+  GerenciadorIdiomas& idiomas;
+  GerenciadorInstrumentos& instrumentos;
+  GeradorEscalas& gerador;
   std::vector<Escala> escalas;
 };
 
 void obterPosicoes(benchmark::State& estado, int instrumento, size_t escala) {
-  auto& ambiente = Ambiente::instancia();
+  auto& ambiente = Ambiente::unico();
   ambiente.instrumentos.setInstrumento(instrumento);
   const std::string tonica = nomeNotaEnarmonica(static_cast<int>(estado.range(0)),
                                                 ambiente.idiomas.getNomeIdiomaAtual());
@@ -72,7 +62,7 @@ void obterPosicoes(benchmark::State& estado, int instrumento, size_t escala) {
 }
 
 bool registrar() {
-  const auto& escalas = Ambiente::instancia().escalas;
+  const auto& escalas = Ambiente::unico().escalas;
   const std::pair<int, const char*> instrumentos[] = {{0, "guitar"}, {1, "cavaquinho"}};
   for (const auto& [instrumento, nome] : instrumentos) {
     for (size_t i = 0; i < escalas.size(); ++i) {

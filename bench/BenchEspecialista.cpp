@@ -2,10 +2,10 @@
 // users type, and transposing a chord sheet.
 #include <benchmark/benchmark.h>
 
-#include "Caminhos.h"
-#include "Especialista.h"
-#include "FolhaCifra.h"
-#include "ListaNomesAcordes.h"
+#include "foundations/Caminhos.h"
+#include "chords/Especialista.h"
+#include "chords/FolhaCifra.h"
+#include "chords/ListaNomesAcordes.h"
 
 namespace {
 

@@ -9,15 +9,15 @@
 #include <string>
 #include <vector>
 
-#include "BaseAcordesViolao.h"
-#include "Caminhos.h"
-#include "Especialista.h"
-#include "GeradorInstrumentoCordas.h"
-#include "GerenciadorAcordes.h"
-#include "GerenciadorIdiomas.h"
-#include "GerenciadorInstrumentos.h"
-#include "InteracaoTerminal.h"
-#include "XMLInstrumentoParser.h"
+#include "chords/BaseAcordesViolao.h"
+#include "foundations/Caminhos.h"
+#include "chords/Especialista.h"
+#include "generation/GeradorInstrumentoCordas.h"
+#include "generation/GerenciadorAcordes.h"
+#include "languages/GerenciadorIdiomas.h"
+#include "instruments/GerenciadorInstrumentos.h"
+#include "foundations/InteracaoTerminal.h"
+#include "NucleoBench.h"
 
 namespace {
 
@@ -26,38 +26,34 @@ using namespace tessara;
 // One language loaded from the program's folder, with its built-in instruments.
 struct Ambiente {
   explicit Ambiente(const char* codigo)
-      : idiomas(Caminhos::diretorioPrograma(), interacao),
-        carregado(idiomas.carregarIdioma(idiomas.indiceDoCodigo(codigo)) != nullptr),
-        especialista(idiomas),
-        parser(idiomas, Caminhos::diretorioPrograma(), Caminhos::diretorioPrograma()),
-        instrumentos(idiomas, parser, Caminhos::diretorioPrograma() / "instrumentos.xml"),
-        violao(instrumentos.getInstrumento(0)),
-        cavaquinho(instrumentos.getInstrumento(1)),
-        gerador([this] { return atual; }, especialista) {}
+      : nucleo(bench::nucleo(codigo)),
+        idiomas(nucleo.idiomas()),
+        carregado(idiomas.idiomaCarregado()),
+        especialista(nucleo.especialista()),
+        gerador(nucleo.gerador()) {}
 
   std::filesystem::path arquivoBase() const {
-    return Caminhos::diretorioPrograma() / idiomas.getTexto("parametros", "nomeArquivoBaseAcordes");
+    return nucleo.entradas().diretorioPrograma /
+           idiomas.getTexto("parametros", "nomeArquivoBaseAcordes");
   }
 
   // The codes of the shipped chord base's chords.
   std::vector<int32_t> codigosDaBase() {
-    BaseAcordesViolao base([](auto, auto) { return std::string(); }, interacao);
+    BaseAcordesViolao base(idiomas, nucleo.interacao());
     base.carregarBase(arquivoBase());
     std::vector<int32_t> codigos;
     for (const auto& nome : base.getNomes()) codigos.push_back(especialista.interpretar(nome));
     return codigos;
   }
 
-  InteracaoTerminal interacao;
-  GerenciadorIdiomas idiomas;
+  // 0 the built-in guitar, 1 the cavaquinho.
+  void usar(int instrumento) { nucleo.instrumentos().setInstrumento(instrumento); }
+
+  Nucleo& nucleo;
+  GerenciadorIdiomas& idiomas;
   bool carregado;
-  Especialista especialista;
-  XMLInstrumentoParser parser;
-  GerenciadorInstrumentos instrumentos;
-  InstrumentoCordas violao;
-  InstrumentoCordas cavaquinho;
-  const InstrumentoCordas* atual = &violao;
-  GeradorInstrumentoCordas gerador;
+  Especialista& especialista;
+  GeradorInstrumentoCordas& gerador;
 };
 
 Ambiente& ambiente() {
@@ -71,7 +67,7 @@ void gerarBase(benchmark::State& estado, bool cavaquinho) {
     estado.SkipWithError("language files not found beside the executable");
     return;
   }
-  a.atual = cavaquinho ? &a.cavaquinho : &a.violao;
+  a.usar(cavaquinho ? 1 : 0);
   const auto codigos = a.codigosDaBase();
   std::vector<double> tempos(codigos.size());
   int64_t posicoes = 0;
@@ -108,7 +104,7 @@ void BM_AcordeViolao(benchmark::State& estado) {
     estado.SkipWithError("language files not found beside the executable");
     return;
   }
-  a.atual = &a.violao;
+  a.usar(0);
   const char* nome = kNomes[estado.range(0)];
   const int32_t codigo = a.especialista.interpretar(nome);
   for (auto _ : estado) benchmark::DoNotOptimize(a.gerador.gerar(codigo));
@@ -125,7 +121,7 @@ void BM_CarregarBase(benchmark::State& estado) {
   const auto arquivo = a.arquivoBase();
   int acordes = 0;
   for (auto _ : estado) {
-    BaseAcordesViolao base([](auto, auto) { return std::string(); }, a.interacao);
+    BaseAcordesViolao base(a.idiomas, a.nucleo.interacao());
     base.carregarBase(arquivo);
     acordes = base.getNumeroAcordes();
   }
@@ -140,16 +136,14 @@ void BM_CriarGerenciadorAcordes(benchmark::State& estado) {
     estado.SkipWithError("language files not found beside the executable");
     return;
   }
-  a.atual = &a.violao;
+  a.usar(0);
   for (auto _ : estado) {
-    auto textos = [&a](std::string_view secao, std::string_view chave) {
-      return a.idiomas.getTexto(secao, chave);
-    };
     GerenciadorAcordes gerenciador(
-        GerenciadorAcordes::Colaboradores{a.idiomas, a.especialista, a.gerador,
-                                          [&a] { return a.atual; }, a.interacao,
-                                          std::make_unique<BaseAcordesViolao>(textos, a.interacao)},
-        Caminhos::diretorioPrograma());
+        GerenciadorAcordes::Colaboradores{
+            a.idiomas, a.especialista, a.gerador,
+            [&a] { return a.nucleo.instrumentos().getInstrumentoAtual(); }, a.nucleo.interacao(),
+            std::make_unique<BaseAcordesViolao>(a.idiomas, a.nucleo.interacao())},
+        a.nucleo.entradas().diretorioPrograma);
     benchmark::DoNotOptimize(gerenciador.getNumeroAcordes());
   }
 }

@@ -1,11 +1,11 @@
 // Start-up cost of the language layer: loading a language file and looking texts up.
 #include <benchmark/benchmark.h>
 
-#include "Caminhos.h"
-#include "Idioma.h"
-#include "InteracaoTerminal.h"
-#include "TextosIdioma.h"
-#include "Texto.h"
+#include "foundations/Caminhos.h"
+#include "languages/Idioma.h"
+#include "foundations/InteracaoTerminal.h"
+#include "languages/TextosIdioma.h"
+#include "foundations/Texto.h"
 
 namespace {
 

@@ -2,12 +2,11 @@
 // itself costs, without any drawing library.
 #include <benchmark/benchmark.h>
 
-#include "Caminhos.h"
-#include "Especialista.h"
-#include "GerenciadorIdiomas.h"
-#include "Interacao.h"
-#include "LayoutImpressao.h"
-#include "MedidasPagina.h"
+#include "chords/Especialista.h"
+#include "languages/GerenciadorIdiomas.h"
+#include "NucleoBench.h"
+#include "printing/LayoutImpressao.h"
+#include "printing/MedidasPagina.h"
 #include "TrabalhoImpressaoBench.h"
 
 namespace {
@@ -36,12 +35,12 @@ class SuperficieContagem : public Superficie {
 };
 
 void layout(benchmark::State& estado, int diagramas, int linhas) {
-  GerenciadorIdiomas idiomas(Caminhos::diretorioPrograma(), Interacao::global());
-  if (idiomas.carregarIdioma(idiomas.indiceDoCodigo("en")) == nullptr) {
+  Nucleo& nucleo = bench::nucleo("en");
+  if (!nucleo.idiomas().idiomaCarregado()) {
     estado.SkipWithError("no language file beside the executable");
     return;
   }
-  const Especialista especialista(idiomas);
+  const Especialista& especialista = nucleo.especialista();
   const auto instrumento = bench::violao();
   const auto posicoes = bench::diagramas(diagramas);
   const std::string texto = bench::folha(linhas);

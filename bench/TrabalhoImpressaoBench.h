@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "ColecaoPtr.h"
-#include "InstrumentoCordas.h"
-#include "PosicaoHarmonicaInstrumentoCordas.h"
+#include "foundations/ColecaoPtr.h"
+#include "instruments/InstrumentoCordas.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
 namespace tessara::bench {
 

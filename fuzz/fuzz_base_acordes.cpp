@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "BaseAcordesViolao.h"
-#include "InteracaoMuda.h"
-#include "PosicaoHarmonicaInstrumentoCordas.h"
+#include "chords/BaseAcordesViolao.h"
+#include "foundations/InteracaoMuda.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
 namespace {
 

@@ -7,15 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "BaseEscalas.h"
-#include "GeradorEscalas.h"
-#include "GerenciadorIdiomas.h"
-#include "GerenciadorInstrumentos.h"
-#include "InstrumentoCordas.h"
-#include "InteracaoMuda.h"
-#include "NotFoundException.h"
-#include "XMLInstrumentoParser.h"
-#include "XMLParseException.h"
+#include "scales/BaseEscalas.h"
+#include "scales/GeradorEscalas.h"
+#include "instruments/GerenciadorInstrumentos.h"
+#include "app/Nucleo.h"
+#include "instruments/InstrumentoCordas.h"
+#include "foundations/InteracaoMuda.h"
+#include "foundations/NotFoundException.h"
+#include "foundations/XMLParseException.h"
 
 namespace {
 
@@ -42,14 +41,17 @@ void layout(tessara::GeradorEscalas& gerador, const tessara::Escala& escala) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
+  // No language and no files: the built-in guitar, and the scale base read from the input.
   static tessara::InteracaoMuda interacao;
-  static tessara::GerenciadorIdiomas idioma("/nonexistent/tessara-fuzz", interacao);
-  static tessara::XMLInstrumentoParser parser(idioma, "/nonexistent/tessara-fuzz",
-                                              "/nonexistent/tessara-fuzz");
-  static tessara::GerenciadorInstrumentos instrumentos(idioma, parser,
-                                                       "/nonexistent/tessara-fuzz/i.xml");
-  static tessara::GeradorEscalas gerador(idioma, instrumentos);
-  static tessara::BaseEscalas base(idioma, "/nonexistent/tessara-fuzz/scales.xml");
+  static tessara::Nucleo& nucleo = [] -> tessara::Nucleo& {
+    static tessara::Nucleo criado({"/nonexistent/tessara-fuzz", "/nonexistent/tessara-fuzz", {},
+                                   nullptr});
+    criado.definirInteracao(&interacao);
+    criado.instrumentos().setInstrumento(0);
+    return criado;
+  }();
+  tessara::GeradorEscalas& gerador = nucleo.geradorEscalas();
+  tessara::BaseEscalas& base = nucleo.baseEscalas();
   const std::string documento(reinterpret_cast<const char*>(dados), tamanho);
 
   base.nomesDoTexto(documento);

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "GerenciadorIdiomas.h"
-#include "InteracaoMuda.h"
-#include "XMLInstrumentoParser.h"
-#include "XMLParseException.h"
+#include "languages/GerenciadorIdiomas.h"
+#include "foundations/InteracaoMuda.h"
+#include "instruments/XMLInstrumentoParser.h"
+#include "foundations/XMLParseException.h"
 
 namespace {
 

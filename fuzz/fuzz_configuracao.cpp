@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "GerenciadorConfiguracao.h"
+#include "foundations/GerenciadorConfiguracao.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   static tessara::GerenciadorConfiguracao configuracao("/nonexistent/tessara-fuzz.ini");

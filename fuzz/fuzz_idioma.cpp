@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "TextosIdioma.h"
+#include "languages/TextosIdioma.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   const std::string_view conteudo(reinterpret_cast<const char*>(dados), tamanho);

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "DException.h"
-#include "Especialista.h"
+#include "foundations/DException.h"
+#include "chords/Especialista.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "PacoteImagens.h"
+#include "languages/PacoteImagens.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   const std::string_view entrada(reinterpret_cast<const char*>(dados), tamanho);

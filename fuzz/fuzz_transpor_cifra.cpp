@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "Especialista.h"
-#include "FolhaCifra.h"
+#include "chords/Especialista.h"
+#include "chords/FolhaCifra.h"
 
 namespace {
 

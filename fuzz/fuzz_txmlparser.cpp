@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "TXMLParser.h"
-#include "Texto.h"
+#include "foundations/TXMLParser.h"
+#include "foundations/Texto.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   if (tamanho == 0) return 0;

@@ -7,13 +7,12 @@
 #include <filesystem>
 
 #include "../TrabalhoImpressaoBench.h"
-#include "Caminhos.h"
-#include "Especialista.h"
-#include "GerenciadorIdiomas.h"
-#include "GerenciadorImpressao.h"
-#include "ImpressoraQt.h"
-#include "Interacao.h"
-#include "SuperficieImagensQt.h"
+#include "chords/Especialista.h"
+#include "languages/GerenciadorIdiomas.h"
+#include "printing/GerenciadorImpressao.h"
+#include "qt/ImpressoraQt.h"
+#include "../NucleoBench.h"
+#include "qt/SuperficieImagensQt.h"
 
 namespace {
 
@@ -35,19 +34,14 @@ class FrenteBench : public FrenteImpressao {
 // Two hundred diagrams after a sheet of three hundred lines, the labels naming intervals.
 class TrabalhoGrande {
  public:
-  TrabalhoGrande() { idiomas.carregarIdioma(idiomas.indiceDoCodigo("en")); }
+  bool pronto() const { return nucleo.idiomas().idiomaCarregado(); }
 
-  bool pronto() const { return idiomas.idiomaCarregado(); }
-
-  GerenciadorIdiomas idiomas{Caminhos::diretorioPrograma(), Interacao::global()};
-  Especialista especialista{idiomas};
+  Nucleo& nucleo = bench::nucleo("en");
   FrenteBench frente;
   InstrumentoCordas instrumento = bench::violao();
   GerenciadorImpressao gerenciador{
-      [this](std::string_view secao, std::string_view chave) {
-        return idiomas.getTexto(secao, chave);
-      },
-      especialista, Interacao::global(), frente, [this] { return &instrumento; }};
+      nucleo.idiomas(), nucleo.especialista(), nucleo.interacao(), frente,
+      [this] { return &instrumento; }};
   ColecaoPtr<PosicaoHarmonicaInstrumentoCordas> posicoes = bench::diagramas(200);
   std::string texto = bench::folha(300);
 };

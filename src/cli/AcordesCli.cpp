@@ -1,17 +1,18 @@
 #include "AcordesCli.h"
 
 #include "ContextoCli.h"
-#include "Cp1252.h"
-#include "GerenciadorAcordes.h"
-#include "Interacao.h"
+#include "foundations/Cp1252.h"
+#include "generation/GerenciadorAcordes.h"
+#include "foundations/Interacao.h"
+#include "app/Nucleo.h"
 
 namespace tessara {
 
 GerenciadorAcordes* AcordesCli::gerenciador(ContextoCli& contexto) {
   if (contexto.instrumentos() == nullptr) return nullptr;
-  GerenciadorAcordes& gerenciador = GerenciadorAcordes::instancia();
+  GerenciadorAcordes& gerenciador = Nucleo::processo().acordes();
   // A missing chord base has been reported by the manager, which asked to end.
-  if (Interacao::global().encerramentoPedido()) return nullptr;
+  if (Nucleo::processo().interacao().encerramentoPedido()) return nullptr;
   return &gerenciador;
 }
 

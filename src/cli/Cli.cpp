@@ -13,7 +13,8 @@
 #include "ComandoPlay.h"
 #include "ComandoPrint.h"
 #include "ContextoCli.h"
-#include "InteracaoTerminal.h"
+#include "foundations/InteracaoTerminal.h"
+#include "app/Nucleo.h"
 
 namespace tessara {
 
@@ -34,7 +35,7 @@ Cli::Cli(std::ostream& saida, std::ostream& erros) : saida_(saida), erros_(erros
 
 int Cli::executar(int argc, char** argv) {
   static InteracaoTerminal interacao;
-  Interacao::definirGlobal(&interacao);
+  Nucleo::processo().definirInteracao(&interacao);
 
   std::vector<std::string> argumentos(argv + 1, argv + argc);
   ContextoCli::Opcoes opcoes;

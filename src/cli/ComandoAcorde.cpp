@@ -5,9 +5,9 @@
 
 #include "AcordesCli.h"
 #include "ContextoCli.h"
-#include "Cp1252.h"
-#include "GerenciadorAcordes.h"
-#include "PosicaoHarmonicaInstrumentoCordas.h"
+#include "foundations/Cp1252.h"
+#include "generation/GerenciadorAcordes.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
 namespace tessara {
 

@@ -4,9 +4,9 @@
 #include <iterator>
 
 #include "ContextoCli.h"
-#include "Cp1252.h"
-#include "FolhaCifra.h"
-#include "GerenciadorIdiomas.h"
+#include "foundations/Cp1252.h"
+#include "chords/FolhaCifra.h"
+#include "languages/GerenciadorIdiomas.h"
 
 namespace tessara {
 

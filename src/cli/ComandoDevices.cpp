@@ -1,9 +1,10 @@
 #include "ComandoDevices.h"
 
 #include "ContextoCli.h"
-#include "Cp1252.h"
-#include "GerenciadorConfiguracao.h"
+#include "foundations/Cp1252.h"
+#include "foundations/GerenciadorConfiguracao.h"
 #include "SaidaMidiCli.h"
+#include "app/Nucleo.h"
 
 namespace tessara {
 
@@ -12,7 +13,7 @@ int ComandoDevices::executar(ContextoCli& contexto, const std::vector<std::strin
   const auto saida = SaidaMidiCli::criar(contexto);
   if (!saida) return 1;
   const auto nomes = saida->saida().listarDispositivos();
-  const int configurado = GerenciadorConfiguracao::instancia().getDriver();
+  const int configurado = Nucleo::processo().configuracao().getDriver();
   int indice = 0;
   for (const auto& nome : nomes) {
     contexto.saida() << (indice == configurado ? "*" : "") << indice << '\t'

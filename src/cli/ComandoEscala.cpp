@@ -5,19 +5,20 @@
 #include <sstream>
 #include <utility>
 
-#include "BaseEscalas.h"
+#include "scales/BaseEscalas.h"
 #include "ContextoCli.h"
-#include "Cp1252.h"
-#include "DException.h"
-#include "EscolhaTonica.h"
-#include "Especialista.h"
-#include "GeradorEscalas.h"
-#include "GerenciadorEscalas.h"
-#include "GerenciadorIdiomas.h"
-#include "Interacao.h"
-#include "NotFoundException.h"
-#include "Notas.h"
-#include "Texto.h"
+#include "foundations/Cp1252.h"
+#include "foundations/DException.h"
+#include "scales/EscolhaTonica.h"
+#include "chords/Especialista.h"
+#include "scales/GeradorEscalas.h"
+#include "scales/GerenciadorEscalas.h"
+#include "languages/GerenciadorIdiomas.h"
+#include "foundations/Interacao.h"
+#include "foundations/NotFoundException.h"
+#include "model/Notas.h"
+#include "foundations/Texto.h"
+#include "app/Nucleo.h"
 
 namespace tessara {
 
@@ -76,7 +77,7 @@ std::optional<ComandoEscala::Pedido> ComandoEscala::lerArgumentos(
 }
 
 std::optional<int> ComandoEscala::posicaoEscala(ContextoCli& contexto, const std::string& nome) {
-  const auto nomes = BaseEscalas::instancia().getNomesEscalas();
+  const auto nomes = Nucleo::processo().baseEscalas().getNomesEscalas();
   for (bool exato : {true, false}) {
     for (size_t i = 0; i < nomes.size(); ++i) {
       if (exato ? nomes[i] == nome : texto::iguaisSemCaixa(nomes[i], nome)) {
@@ -141,8 +142,8 @@ int ComandoEscala::executar(ContextoCli& contexto, const std::vector<std::string
     const auto posicao = posicaoEscala(contexto, pedido->escala);
     if (!posicao) return 1;
     const TonicaDoComando escolha(*tonica);
-    GerenciadorEscalas escalas(BaseEscalas::instancia(), GeradorEscalas::instancia(), idiomas,
-                               escolha, Interacao::global());
+    GerenciadorEscalas escalas(Nucleo::processo().baseEscalas(), Nucleo::processo().geradorEscalas(), idiomas,
+                               escolha, Nucleo::processo().interacao());
     escalas.setEscalas(*posicao);
     const auto escala = escalas.getEscalaAtual();
     if (escala && escala->getNotas().size() > static_cast<size_t>(GeradorEscalas::MAXIMO_NOTAS)) {

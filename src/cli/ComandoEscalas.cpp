@@ -1,9 +1,10 @@
 #include "ComandoEscalas.h"
 
-#include "BaseEscalas.h"
+#include "scales/BaseEscalas.h"
 #include "ContextoCli.h"
-#include "Cp1252.h"
-#include "DException.h"
+#include "foundations/Cp1252.h"
+#include "foundations/DException.h"
+#include "app/Nucleo.h"
 
 namespace tessara {
 
@@ -11,7 +12,7 @@ int ComandoEscalas::executar(ContextoCli& contexto, const std::vector<std::strin
   if (!argumentos.empty()) return 2;
   if (contexto.idiomas() == nullptr) return 1;  // the language names the scale base
   try {
-    for (const auto& nome : BaseEscalas::instancia().getNomesEscalas()) {
+    for (const auto& nome : Nucleo::processo().baseEscalas().getNomesEscalas()) {
       contexto.saida() << cp1252::paraUtf8(nome) << '\n';
     }
   } catch (const DException& e) {

@@ -3,10 +3,10 @@
 #include <sstream>
 
 #include "ContextoCli.h"
-#include "Cp1252.h"
-#include "DException.h"
-#include "GerenciadorInstrumentos.h"
-#include "Notas.h"
+#include "foundations/Cp1252.h"
+#include "foundations/DException.h"
+#include "instruments/GerenciadorInstrumentos.h"
+#include "model/Notas.h"
 
 namespace tessara {
 

@@ -3,11 +3,11 @@
 #include <cstdio>
 
 #include "ContextoCli.h"
-#include "Cp1252.h"
-#include "DataFormatException.h"
-#include "Especialista.h"
-#include "GerenciadorIdiomas.h"
-#include "RaizNaoEncontradaException.h"
+#include "foundations/Cp1252.h"
+#include "foundations/DataFormatException.h"
+#include "chords/Especialista.h"
+#include "languages/GerenciadorIdiomas.h"
+#include "foundations/RaizNaoEncontradaException.h"
 
 namespace tessara {
 

@@ -4,11 +4,11 @@
 
 #include "AcordesCli.h"
 #include "ContextoCli.h"
-#include "Cp1252.h"
-#include "GerenciadorAcordes.h"
-#include "GerenciadorInstrumentos.h"
+#include "foundations/Cp1252.h"
+#include "generation/GerenciadorAcordes.h"
+#include "instruments/GerenciadorInstrumentos.h"
 #include "LeitorCasas.h"
-#include "Texto.h"
+#include "foundations/Texto.h"
 
 namespace tessara {
 

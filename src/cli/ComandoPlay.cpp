@@ -4,17 +4,18 @@
 
 #include "AcordesCli.h"
 #include "ContextoCli.h"
-#include "Cp1252.h"
-#include "GerenciadorAcordes.h"
-#include "GerenciadorConfiguracao.h"
-#include "GerenciadorInstrumentos.h"
+#include "foundations/Cp1252.h"
+#include "generation/GerenciadorAcordes.h"
+#include "foundations/GerenciadorConfiguracao.h"
+#include "instruments/GerenciadorInstrumentos.h"
 #include "LeitorCasas.h"
-#include "Notas.h"
-#include "OutOfBoundsException.h"
-#include "PosicaoHarmonicaInstrumentoCordas.h"
-#include "ReprodutorMIDI.h"
+#include "model/Notas.h"
+#include "foundations/OutOfBoundsException.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
+#include "sound/ReprodutorMIDI.h"
 #include "SaidaMidiCli.h"
-#include "Texto.h"
+#include "foundations/Texto.h"
+#include "app/Nucleo.h"
 
 namespace tessara {
 
@@ -47,7 +48,7 @@ bool ComandoPlay::selecionarDispositivo(ContextoCli& contexto, SaidaMIDI& saida,
                                         std::optional<int> dispositivo) {
   const auto usar = [&saida](int indice) { saida.selecionarDispositivo(indice); };
   if (!dispositivo) {
-    auto& configuracao = GerenciadorConfiguracao::instancia();
+    auto& configuracao = Nucleo::processo().configuracao();
     configuracao.setDriver(configuracao.getDriver(), usar);
     return true;
   }

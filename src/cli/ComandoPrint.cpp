@@ -4,19 +4,20 @@
 #include <set>
 
 #include "ContextoCli.h"
-#include "Cp1252.h"
-#include "DException.h"
-#include "Especialista.h"
-#include "Fingering.h"
-#include "FolhaCifra.h"
-#include "GerenciadorAcordes.h"
-#include "GerenciadorIdiomas.h"
-#include "GerenciadorInstrumentos.h"
+#include "foundations/Cp1252.h"
+#include "foundations/DException.h"
+#include "chords/Especialista.h"
+#include "generation/Fingering.h"
+#include "chords/FolhaCifra.h"
+#include "generation/GerenciadorAcordes.h"
+#include "languages/GerenciadorIdiomas.h"
+#include "instruments/GerenciadorInstrumentos.h"
 #include "LeitorCasas.h"
-#include "Texto.h"
-#include "TrabalhoImpressao.h"
+#include "foundations/Texto.h"
+#include "printing/TrabalhoImpressao.h"
 #ifdef TESSARA_IMPRESSAO_QT
 #include "ImpressaoCli.h"
+#include "app/Nucleo.h"
 #endif
 
 namespace tessara {
@@ -110,7 +111,7 @@ PosicaoHarmonicaInstrumentoCordas ComandoPrint::posicaoDasCasas(
   }
   std::string nome;
   try {
-    const auto& especialista = Especialista::instancia();
+    const auto& especialista = Nucleo::processo().especialista();
     nome = especialista.nomear(especialista.codigoDasNotas(notas, raiz));
   } catch (const DException&) {
     // Every string silent: a diagram without a name.
@@ -145,7 +146,7 @@ std::optional<ComandoPrint::Posicoes> ComandoPrint::montarLista(
     }
     std::string nomeGuardado;
     const auto posicao =
-        posicaoDoNome(GerenciadorAcordes::instancia(), cp1252::deUtf8(acorde), nomeGuardado);
+        posicaoDoNome(Nucleo::processo().acordes(), cp1252::deUtf8(acorde), nomeGuardado);
     if (!posicao) {
       contexto.erros() << "tessara-cli: '" << acorde << "' is not a chord name\n";
       return std::nullopt;

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "ColecaoPtr.h"
+#include "foundations/ColecaoPtr.h"
 #include "ComandoCli.h"
-#include "PosicaoHarmonicaInstrumentoCordas.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
 namespace tessara {
 

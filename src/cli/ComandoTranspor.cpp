@@ -5,11 +5,11 @@
 #include <iterator>
 
 #include "ContextoCli.h"
-#include "Cp1252.h"
-#include "Especialista.h"
-#include "FolhaCifra.h"
-#include "GerenciadorIdiomas.h"
-#include "Texto.h"
+#include "foundations/Cp1252.h"
+#include "chords/Especialista.h"
+#include "chords/FolhaCifra.h"
+#include "languages/GerenciadorIdiomas.h"
+#include "foundations/Texto.h"
 
 namespace tessara {
 

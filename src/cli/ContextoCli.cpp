@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
-#include "Cp1252.h"
-#include "DException.h"
-#include "GerenciadorConfiguracao.h"
-#include "GerenciadorIdiomas.h"
-#include "GerenciadorInstrumentos.h"
-#include "Interacao.h"
-#include "Texto.h"
+#include "foundations/Cp1252.h"
+#include "foundations/DException.h"
+#include "foundations/GerenciadorConfiguracao.h"
+#include "languages/GerenciadorIdiomas.h"
+#include "instruments/GerenciadorInstrumentos.h"
+#include "foundations/Interacao.h"
+#include "foundations/Texto.h"
+#include "app/Nucleo.h"
 
 namespace tessara {
 
@@ -16,15 +17,15 @@ ContextoCli::ContextoCli(Opcoes opcoes, std::ostream& saida, std::ostream& erros
     : opcoes_(std::move(opcoes)), saida_(saida), erros_(erros) {}
 
 GerenciadorIdiomas* ContextoCli::idiomas() {
-  auto& idiomas = GerenciadorIdiomas::instancia();
-  if (Interacao::global().encerramentoPedido()) return nullptr;  // no language files at all
+  auto& idiomas = Nucleo::processo().idiomas();
+  if (Nucleo::processo().interacao().encerramentoPedido()) return nullptr;  // no language files at all
   if (!idiomas.idiomaCarregado() && !carregarIdioma(idiomas)) return nullptr;
   return &idiomas;
 }
 
 bool ContextoCli::carregarIdioma(GerenciadorIdiomas& idiomas) {
   if (opcoes_.idioma.empty()) {
-    return idiomas.selecionarIdioma(GerenciadorConfiguracao::instancia().getIdioma()) != nullptr;
+    return idiomas.selecionarIdioma(Nucleo::processo().configuracao().getIdioma()) != nullptr;
   }
   const int indice = idiomas.indiceDoCodigo(opcoes_.idioma);
   if (indice < 0) {
@@ -37,7 +38,7 @@ bool ContextoCli::carregarIdioma(GerenciadorIdiomas& idiomas) {
 GerenciadorInstrumentos* ContextoCli::instrumentos() {
   statusErro_ = 1;
   if (idiomas() == nullptr) return nullptr;  // the manager takes its texts from the language
-  auto& instrumentos = GerenciadorInstrumentos::instancia();
+  auto& instrumentos = Nucleo::processo().instrumentos();
   if (!instrumentoSelecionado_ && !selecionarInstrumento(instrumentos)) return nullptr;
   instrumentoSelecionado_ = true;
   return &instrumentos;

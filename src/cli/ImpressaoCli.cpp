@@ -4,10 +4,11 @@
 #include <iostream>
 #include <system_error>
 
-#include "Especialista.h"
-#include "GerenciadorIdiomas.h"
-#include "ImpressoraQt.h"
-#include "SuperficieImagensQt.h"
+#include "chords/Especialista.h"
+#include "languages/GerenciadorIdiomas.h"
+#include "qt/ImpressoraQt.h"
+#include "qt/SuperficieImagensQt.h"
+#include "app/Nucleo.h"
 
 namespace tessara {
 
@@ -40,10 +41,7 @@ ImpressaoCli::ImpressaoCli(const GerenciadorIdiomas& idiomas, Posicoes posicoes,
       instrumento_(instrumento),
       interacao_(std::make_unique<InteracaoMuda>()),
       gerenciador_(
-          [&idiomas](std::string_view secao, std::string_view chave) {
-            return idiomas.getTexto(secao, chave);
-          },
-          Especialista::instancia(), *interacao_, *this, [this] { return &instrumento_; }) {}
+          idiomas, Nucleo::processo().especialista(), *interacao_, *this, [this] { return &instrumento_; }) {}
 
 ImpressaoCli::~ImpressaoCli() = default;
 

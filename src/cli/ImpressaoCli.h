@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "FrenteImpressao.h"
-#include "GerenciadorImpressao.h"
-#include "InstrumentoCordas.h"
-#include "InteracaoMuda.h"
+#include "printing/FrenteImpressao.h"
+#include "printing/GerenciadorImpressao.h"
+#include "instruments/InstrumentoCordas.h"
+#include "foundations/InteracaoMuda.h"
 
 namespace tessara {
 

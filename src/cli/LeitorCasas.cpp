@@ -1,7 +1,7 @@
 #include "LeitorCasas.h"
 
-#include "InstrumentoCordas.h"
-#include "Texto.h"
+#include "instruments/InstrumentoCordas.h"
+#include "foundations/Texto.h"
 
 namespace tessara {
 

@@ -1,11 +1,11 @@
 #include "SaidaMidiCli.h"
 
 #include "ContextoCli.h"
-#include "Cp1252.h"
-#include "FatalException.h"
-#include "GerenciadorIdiomas.h"
-#include "PortaFluidSynth.h"
-#include "RelogioReal.h"
+#include "foundations/Cp1252.h"
+#include "foundations/FatalException.h"
+#include "languages/GerenciadorIdiomas.h"
+#include "sound/PortaFluidSynth.h"
+#include "sound/RelogioReal.h"
 
 namespace tessara {
 
@@ -19,6 +19,23 @@ SaidaMIDI::FabricaPortas sintetizadorEm(const std::filesystem::path& wav) {
     return portas;
   };
 }
+
+// The language is loaded only if an error message needs it.
+class TextosSobDemanda : public Textos {
+ public:
+  explicit TextosSobDemanda(ContextoCli& contexto) : contexto_(contexto) {}
+  std::string getTexto(std::string_view secao, std::string_view chave) const override {
+    const GerenciadorIdiomas* idiomas = contexto_.idiomas();
+    return idiomas != nullptr ? idiomas->getTexto(secao, chave) : std::string();
+  }
+  std::string getNomeIdiomaAtual() const override {
+    const GerenciadorIdiomas* idiomas = contexto_.idiomas();
+    return idiomas != nullptr ? idiomas->getNomeIdiomaAtual() : std::string();
+  }
+
+ private:
+  ContextoCli& contexto_;
+};
 
 }  // namespace
 
@@ -38,14 +55,11 @@ std::unique_ptr<SaidaMidiCli> SaidaMidiCli::criar(ContextoCli& contexto,
 }
 
 bool SaidaMidiCli::iniciar(ContextoCli& contexto, const std::filesystem::path& wav) {
-  // The language is loaded only if an error message needs it.
-  const SaidaMIDI::Textos textos = [&contexto](std::string_view secao, std::string_view chave) {
-    const GerenciadorIdiomas* idiomas = contexto.idiomas();
-    return idiomas != nullptr ? idiomas->getTexto(secao, chave) : std::string();
-  };
+  textos_ = std::make_unique<TextosSobDemanda>(contexto);
+  const Textos& textos = *textos_;
   if (wav.empty()) {
     saida_ =
-        std::make_unique<SaidaMIDI>(&SaidaMIDI::portasDoSistema, RelogioReal::instancia(), textos);
+        std::make_unique<SaidaMIDI>(&SaidaMIDI::portasDoSistema, relogioReal_, textos);
     return true;
   }
   if (PortaFluidSynth::procurarSoundFont().empty()) {

@@ -3,8 +3,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "RelogioVirtual.h"
-#include "SaidaMIDI.h"
+#include "sound/RelogioReal.h"
+#include "sound/RelogioVirtual.h"
+#include "sound/SaidaMIDI.h"
 
 namespace tessara {
 
@@ -26,7 +27,9 @@ class SaidaMidiCli {
   SaidaMidiCli() = default;
   bool iniciar(ContextoCli& contexto, const std::filesystem::path& wav);
 
+  RelogioReal relogioReal_;
   RelogioVirtual relogioArquivo_;
+  std::unique_ptr<Textos> textos_;
   std::unique_ptr<SaidaMIDI> saida_;
 };
 

@@ -3,12 +3,13 @@
 #include <QThread>
 
 #include "AplicacaoTessara.h"
-#include "GerenciadorConfiguracao.h"
-#include "GerenciadorIdiomas.h"
+#include "foundations/GerenciadorConfiguracao.h"
+#include "languages/GerenciadorIdiomas.h"
 #include "InteracaoQt.h"
 #include "TformPrincipal.h"
 #include "TformSplash.h"
 #include "TratadorErros.h"
+#include "app/Nucleo.h"
 
 namespace tessara {
 
@@ -29,10 +30,10 @@ int Inicializacao::executar(AplicacaoTessara& aplicacao) {
 
 void Inicializacao::iniciarEExecutar(AplicacaoTessara& aplicacao) {
   static InteracaoQt interacao;
-  Interacao::definirGlobal(&interacao);
+  Nucleo::processo().definirInteracao(&interacao);
 
-  auto& configuracao = GerenciadorConfiguracao::instancia();
-  auto& idiomas = GerenciadorIdiomas::instancia();
+  auto& configuracao = Nucleo::processo().configuracao();
+  auto& idiomas = Nucleo::processo().idiomas();
   TratadorErros::definirIdiomas(&idiomas);
   // When nothing could be selected the user has been told and the end was requested;
   // start-up still runs so that the loop ends at its first turn.

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "TextoQt.h"
+#include "qt/TextoQt.h"
 #include "TformListaIdiomas.h"
 
 namespace tessara {

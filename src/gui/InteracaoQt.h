@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Interacao.h"
+#include "foundations/Interacao.h"
 
 namespace tessara {
 

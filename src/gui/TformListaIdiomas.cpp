@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "TextoQt.h"
+#include "qt/TextoQt.h"
 
 namespace tessara {
 

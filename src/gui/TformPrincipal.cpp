@@ -5,18 +5,18 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "Fachada.h"
-#include "FileNotFoundException.h"
-#include "GerenciadorIdiomas.h"
-#include "Interacao.h"
-#include "TextoQt.h"
+#include "app/Fachada.h"
+#include "foundations/FileNotFoundException.h"
+#include "foundations/Interacao.h"
+#include "qt/TextoQt.h"
+#include "app/Nucleo.h"
 
 namespace tessara {
 
 namespace {
 
 std::string texto(std::string_view secao, std::string_view chave) {
-  return GerenciadorIdiomas::instancia().getTexto(secao, chave);
+  return Fachada::instancia().getTexto(secao, chave);
 }
 
 }  // namespace
@@ -47,13 +47,13 @@ void TformPrincipal::selecionarInstrumentoConfigurado() {
     const auto achado = std::find(nomes.begin(), nomes.end(), configurado);
     fachada.setInstrumento(achado == nomes.end() ? 0 : static_cast<int>(achado - nomes.begin()));
   } catch (const FileNotFoundException&) {
-    Interacao::global().mostrarMensagem(texto("exception", "baseInstrumentosNaoEncontrada"), "");
-    Interacao::global().pedirEncerramento();
+    Nucleo::processo().interacao().mostrarMensagem(texto("exception", "baseInstrumentosNaoEncontrada"), "");
+    Nucleo::processo().interacao().pedirEncerramento();
   }
 }
 
 void TformPrincipal::closeEvent(QCloseEvent* evento) {
-  const bool sair = Interacao::global().mostrarMensagem(texto("fmPrincipal", "msgConfirmacaoSaida"),
+  const bool sair = Nucleo::processo().interacao().mostrarMensagem(texto("fmPrincipal", "msgConfirmacaoSaida"),
                                                         texto("geral", "nomeAplicacao"),
                                                         Interacao::Botoes::SimNao);
   if (!sair) {

@@ -3,8 +3,9 @@
 #include <QApplication>
 #include <QScreen>
 
-#include "GerenciadorIdiomas.h"
-#include "ImagemQt.h"
+#include "languages/GerenciadorIdiomas.h"
+#include "qt/ImagemQt.h"
+#include "app/Nucleo.h"
 
 namespace tessara {
 
@@ -12,7 +13,7 @@ TformSplash::TformSplash() {
   setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
   setFixedSize(250, 250);
   setScaledContents(true);
-  auto& idiomas = GerenciadorIdiomas::instancia();
+  auto& idiomas = Nucleo::processo().idiomas();
   if (idiomas.idiomaCarregado()) {
     if (auto imagem = idiomas.getImagem("fmEntrada", "imgEntrada")) setPixmap(pixmapDe(*imagem));
   }

@@ -2,9 +2,9 @@
 
 #include <QMessageBox>
 
-#include "GerenciadorIdiomas.h"
-#include "RelatorioErro.h"
-#include "TextoQt.h"
+#include "languages/GerenciadorIdiomas.h"
+#include "app/RelatorioErro.h"
+#include "qt/TextoQt.h"
 
 namespace tessara {
 
@@ -13,11 +13,9 @@ namespace {
 const GerenciadorIdiomas* idiomasAtuais = nullptr;
 
 // Language texts only when a language is loaded; the manager may not even exist yet.
-RelatorioErro::Textos textosDoIdioma() {
-  if (idiomasAtuais == nullptr || !idiomasAtuais->idiomaCarregado()) return {};
-  return [](std::string_view secao, std::string_view chave) {
-    return idiomasAtuais->getTexto(secao, chave);
-  };
+const Textos* textosDoIdioma() {
+  if (idiomasAtuais == nullptr || !idiomasAtuais->idiomaCarregado()) return nullptr;
+  return idiomasAtuais;
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "FachadaGUI.h"
+#include "app/FachadaGUI.h"
 #include "SuperficieGravada.h"
 
 namespace tessara::teste {
@@ -17,7 +17,7 @@ class FachadaGUIGravada : public FachadaGUI {
     int numeroPaginas, largura, altura;
   };
 
-  explicit FachadaGUIGravada(Interacao& interacao) : FachadaGUI(&interacao) {}
+  explicit FachadaGUIGravada(Interacao& interacao) : FachadaGUI(interacao) {}
 
   Posicoes getListaImpressao() const override { return listaImpressao; }
   std::optional<TamanhoPagina> tamanhoPaginaImpressora() const override {

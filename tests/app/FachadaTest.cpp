@@ -4,128 +4,66 @@
 #include <string>
 #include <vector>
 
-#include "BaseAcordesViolao.h"
-#include "BaseEscalas.h"
-#include "Especialista.h"
-#include "Fachada.h"
+#include "chords/BaseAcordesViolao.h"
+#include "app/Fachada.h"
 #include "FachadaGUIGravada.h"
-#include "GeradorEscalas.h"
-#include "GeradorInstrumentoCordas.h"
-#include "GerenciadorAcordes.h"
-#include "GerenciadorConfiguracao.h"
-#include "GerenciadorEscalas.h"
-#include "GerenciadorIdiomas.h"
-#include "GerenciadorImpressao.h"
-#include "GerenciadorInstrumentos.h"
-#include "IllegalArgumentException.h"
+#include "instruments/GerenciadorInstrumentos.h"
+#include "foundations/IllegalArgumentException.h"
 #include "InteracaoGravada.h"
-#include "OutOfBoundsException.h"
-#include "PastaTemporaria.h"
-#include "PortaGravacao.h"
-#include "RelogioVirtual.h"
-#include "SaidaMIDI.h"
+#include "app/Nucleo.h"
+#include "NucleoTeste.h"
+#include "sound/SaidaMIDI.h"
+#include "instruments/XMLInstrumentoParser.h"
+#include "foundations/OutOfBoundsException.h"
 #include "SuperficieGravada.h"
-#include "TrabalhoImpressao.h"
-#include "XMLInstrumentoParser.h"
+#include "printing/TrabalhoImpressao.h"
 
 namespace tessara {
 namespace {
 
 using Nomes = std::vector<std::string>;
 
-GerenciadorIdiomas idiomaIngles(Interacao& interacao) {
-  GerenciadorIdiomas idiomas(TESSARA_SOURCE_DATA, interacao);
-  idiomas.carregarIdioma(idiomas.indiceDoCodigo("en"));
-  return idiomas;
-}
-
-// Every manager built over the source language files and a fresh user folder, the MIDI
-// output on a recording port with devices 0 and 1, the guitar current.
+// Every manager built by the root over the source language file and scale base, a fresh
+// user folder with a ukulele, a chord base of C and Db, the MIDI output on a recording port
+// with devices 0 and 1, the main window's side recorded, the guitar current.
 class FachadaTest : public ::testing::Test {
  protected:
   FachadaTest() {
-    parser.salvar(pasta / "instrumentos.xml",
-                  {InstrumentoCordas("Ukulele", "soprano", 4, 12, 4, 24, {67, 60, 64, 69}, false)});
+    ambiente.nucleo.parserInstrumentos().salvar(
+        ambiente.usuario() / "instrumentos.xml",
+        {InstrumentoCordas("Ukulele", "soprano", 4, 12, 4, 24, {67, 60, 64, 69}, false)});
     AcordeComposto c("C", {});
     c.getPosicoes().addElement(PosicaoHarmonicaInstrumentoCordas("C", {-1, 3, 2, 0, 1, 0},
                                                                  {6, 3, 2, 0, 1, 0}));
     AcordeComposto db("Db", {});
     db.getPosicoes().addElement(PosicaoHarmonicaInstrumentoCordas("Db", {-1, 4, 3, 1, 2, 1},
                                                                   {6, 4, 3, 1, 2, 1}));
-    BaseAcordesViolao::gravar(pasta / idiomas.getTexto("parametros", "nomeArquivoBaseAcordes"),
-                              {&c, &db});
+    BaseAcordesViolao::gravar(
+        ambiente.programa() / fachada.getTexto("parametros", "nomeArquivoBaseAcordes"), {&c, &db});
+    ambiente.nucleo.definirFachadaGUI(&gui);
     fachada.setInstrumento(0);
-    midi.clear();
+    ambiente.nucleo.saida();  // opens its device now, so that the log starts empty
+    ambiente.midi.clear();
   }
 
-  // Built on first use, as the process-wide one is, once the chord base is written.
-  GerenciadorAcordes& acordes() {
-    if (!acordes_) {
-      auto textos = [this](std::string_view secao, std::string_view chave) {
-        return idiomas.getTexto(secao, chave);
-      };
-      acordes_ = std::make_unique<GerenciadorAcordes>(
-          GerenciadorAcordes::Colaboradores{
-              idiomas, especialista, gerador, [this] { return instrumentos.getInstrumentoAtual(); },
-              interacao, std::make_unique<BaseAcordesViolao>(textos, interacao)},
-          pasta.caminho());
-    }
-    return *acordes_;
+  ~FachadaTest() override { ambiente.nucleo.definirFachadaGUI(nullptr); }
+
+  Nomes log() const { return teste::textos(ambiente.midi); }
+  std::string arquivoConfiguracao() const {
+    return teste::lerArquivo(ambiente.usuario() / "tessara.ini");
   }
 
-  std::unique_ptr<SaidaMIDI> criarSaida() {
-    return std::make_unique<SaidaMIDI>(
-        [this](Relogio& r) {
-          std::vector<std::unique_ptr<MidiPort>> portas;
-          portas.push_back(
-              std::make_unique<teste::PortaGravacao>(Nomes{"d0", "d1"}, std::set<int>{-1, 0, 1},
-                                                     r, midi));
-          return portas;
-        },
-        relogio, [](std::string_view, std::string_view chave) { return std::string(chave); });
-  }
-
-  Nomes log() const { return teste::textos(midi); }
-  std::string arquivoConfiguracao() const { return teste::lerArquivo(pasta / "tessara.ini"); }
-
-  teste::PastaTemporaria pasta;
-  teste::InteracaoGravada interacao;
-  GerenciadorIdiomas idiomas = idiomaIngles(interacao);
-  Especialista especialista{idiomas};
-  GerenciadorConfiguracao configuracao{pasta / "tessara.ini"};
-  RelogioVirtual relogio;
-  std::vector<teste::RegistroMidi> midi;
-  std::unique_ptr<SaidaMIDI> saida = criarSaida();
-  XMLInstrumentoParser parser{idiomas, pasta.caminho(), pasta.caminho()};
-  GerenciadorInstrumentos instrumentos{idiomas, parser, pasta / "instrumentos.xml"};
-  GeradorInstrumentoCordas gerador{[this] { return instrumentos.getInstrumentoAtual(); },
-                                   especialista};
-  std::unique_ptr<GerenciadorAcordes> acordes_;
+  teste::NucleoTeste ambiente;
+  teste::InteracaoGravada& interacao = ambiente.interacao;
   teste::FachadaGUIGravada gui{interacao};
-  BaseEscalas baseEscalas{idiomas, std::filesystem::path(TESSARA_SOURCE_DATA) / "scales.xml"};
-  GeradorEscalas geradorEscalas{idiomas, instrumentos};
-  GerenciadorEscalas escalas{baseEscalas, geradorEscalas, idiomas, gui, interacao};
-  GerenciadorImpressao impressao{
-      [this](std::string_view secao, std::string_view chave) {
-        return idiomas.getTexto(secao, chave);
-      },
-      especialista, interacao, gui, [this] { return instrumentos.getInstrumentoAtual(); }};
-  Fachada fachada{Fachada::Servicos{
-      [this]() -> GerenciadorConfiguracao& { return configuracao; },
-      [this]() -> GerenciadorIdiomas& { return idiomas; },
-      [this]() -> SaidaMIDI& { return *saida; },
-      [this]() -> GerenciadorInstrumentos& { return instrumentos; },
-      [this]() -> GerenciadorAcordes& { return acordes(); },
-      [this]() -> GerenciadorEscalas& { return escalas; },
-      [this]() -> GerenciadorImpressao& { return impressao; },
-      [this]() -> teste::FachadaGUIGravada& { return gui; }}};
+  Fachada& fachada = ambiente.nucleo.fachada();
 };
 
 TEST_F(FachadaTest, SalvarConfiguracaoGuardaInstrumentoEModoEGravaOArquivo) {
   fachada.setInstrumento(1);
   fachada.setPosicaoBraco(3);
   gui.escalas = true;
-  EXPECT_FALSE(std::filesystem::exists(pasta / "tessara.ini"));  // not before saving
+  EXPECT_FALSE(std::filesystem::exists(ambiente.usuario() / "tessara.ini"));  // not before saving
   fachada.salvarConfiguracao();
   const std::string ini = arquivoConfiguracao();
   EXPECT_NE(ini.find("\ninstrumento=Cavaquinho\n"), std::string::npos) << ini;
@@ -142,11 +80,11 @@ TEST_F(FachadaTest, SalvarConfiguracaoGuardaInstrumentoEModoEGravaOArquivo) {
 TEST_F(FachadaTest, SetDriverUsaODispositivoOuCaiNoZero) {
   fachada.setDriver(1);
   EXPECT_EQ(fachada.getDriver(), 1);
-  EXPECT_EQ(saida->getDispositivo(), 1);
+  EXPECT_EQ(ambiente.nucleo.saida().getDispositivo(), 1);
   // A device the output refuses: device 0, stored as 0, nothing raised.
   EXPECT_NO_THROW(fachada.setDriver(7));
   EXPECT_EQ(fachada.getDriver(), 0);
-  EXPECT_EQ(saida->getDispositivo(), 0);
+  EXPECT_EQ(ambiente.nucleo.saida().getDispositivo(), 0);
 }
 
 TEST_F(FachadaTest, NotasMidiEReinicio) {
@@ -169,7 +107,7 @@ TEST_F(FachadaTest, InstrumentosComOAnterior) {
   fachada.removerInstrumento(2);
   EXPECT_EQ(fachada.getNomesInstrumentos(), (Nomes{"Standard Guitar", "Cavaquinho", "Bandolim"}));
   // The managers' exceptions pass through.
-  EXPECT_THROW(fachada.addInstrumento(instrumentos.getInstrumento(0)),
+  EXPECT_THROW(fachada.addInstrumento(ambiente.nucleo.instrumentos().getInstrumento(0)),
                IllegalArgumentException);
 }
 
@@ -268,18 +206,40 @@ TEST_F(FachadaTest, TextoDoIdiomaAtual) {
   EXPECT_EQ(fachada.getTexto("geral", "no such key"), "");
 }
 
-TEST(FachadaGUI, RegistroServeAImpressaoEAsEscalas) {
-  teste::InteracaoGravada interacao;
-  teste::FachadaGUIGravada gui(interacao);
+TEST(Nucleo, OLadoDaJanelaRegistradoServeAImpressaoEAsEscalas) {
+  teste::NucleoTeste ambiente;
+  teste::FachadaGUIGravada gui(ambiente.interacao);
   gui.tonica = "E";
-  FachadaGUI::definirGlobal(&gui);
-  EXPECT_EQ(&FachadaGUI::global(), &gui);
-  EXPECT_EQ(&FrenteImpressao::global(), &gui);
-  EXPECT_EQ(EscolhaTonica::global().getTonicaEscolhida(), "E");
-  FachadaGUI::definirGlobal(nullptr);
-  EXPECT_NE(&FrenteImpressao::global(), &gui);
-  EXPECT_EQ(EscolhaTonica::global().getTonicaEscolhida(), "");
-  EXPECT_FALSE(FachadaGUI::global().exibindoEscalas());
+  gui.escalas = true;
+  ambiente.nucleo.definirFachadaGUI(&gui);
+  EXPECT_EQ(ambiente.nucleo.gui().getTonicaEscolhida(), "E");
+  EXPECT_TRUE(ambiente.nucleo.gui().exibindoEscalas());
+  // Managers built before the window registers reach it, and reach none once it is gone.
+  ambiente.nucleo.definirFachadaGUI(nullptr);
+  EXPECT_EQ(ambiente.nucleo.gui().getTonicaEscolhida(), "");
+  EXPECT_FALSE(ambiente.nucleo.gui().exibindoEscalas());
+  EXPECT_EQ(ambiente.nucleo.gui().getListaImpressao().size(), 0);
+  ambiente.nucleo.definirFachadaGUI(&gui);
+  EXPECT_EQ(ambiente.nucleo.gui().getTonicaEscolhida(), "E");
+}
+
+TEST(Nucleo, MensagensVaoAoLadoRegistradoQuandoPerguntadas) {
+  teste::NucleoTeste ambiente;
+  Interacao& interacao = ambiente.nucleo.interacao();
+  interacao.mostrarMensagem("first", "");
+  ambiente.nucleo.definirInteracao(nullptr);
+  interacao.mostrarMensagem("to the terminal", "");
+  ambiente.nucleo.definirInteracao(&ambiente.interacao);
+  interacao.mostrarMensagem("second", "");
+  ASSERT_EQ(ambiente.interacao.mensagens.size(), 2u);
+  EXPECT_EQ(ambiente.interacao.mensagens[1].texto, "second");
+}
+
+TEST(Nucleo, CadaGerenciadorEConstruidoUmaVez) {
+  teste::NucleoTeste ambiente;
+  EXPECT_EQ(&ambiente.nucleo.instrumentos(), &ambiente.nucleo.instrumentos());
+  EXPECT_EQ(&ambiente.nucleo.fachada(), &ambiente.nucleo.fachada());
+  EXPECT_EQ(&ambiente.nucleo.escalas(), &ambiente.nucleo.escalas());
 }
 
 }  // namespace

@@ -2,9 +2,10 @@
 
 #include <stdexcept>
 
-#include "FatalException.h"
-#include "NotFoundException.h"
-#include "RelatorioErro.h"
+#include "foundations/FatalException.h"
+#include "foundations/NotFoundException.h"
+#include "app/RelatorioErro.h"
+#include "TextosTeste.h"
 
 namespace tessara {
 namespace {
@@ -13,11 +14,8 @@ const std::string kGeral =
     "An error has occurred in your application.\nIf the problem persist, please contact us: "
     "support@tessara.app.";
 
-RelatorioErro::Textos idioma() {
-  return [](std::string_view secao, std::string_view chave) {
-    return std::string(secao) + "/" + std::string(chave);
-  };
-}
+const teste::TextosTeste textosIdioma;
+const Textos* idioma() { return &textosIdioma; }
 
 TEST(RelatorioErro, FatalUsaOTextoDosComponentesMidi) {
   EXPECT_EQ(RelatorioErro::fatal(idioma(), "1.2").texto, "exception/componentesMIDI, v1.2 \"");
@@ -27,10 +25,10 @@ TEST(RelatorioErro, FatalUsaOTextoDosComponentesMidi) {
 }
 
 TEST(RelatorioErro, SemIdiomaUsaOTextoInglesETituloFixo) {
-  const auto caixa = RelatorioErro::fatal({}, "");
+  const auto caixa = RelatorioErro::fatal(nullptr, "");
   EXPECT_EQ(caixa.texto, kGeral + "\n\nError information: \"");
   EXPECT_EQ(caixa.titulo, "Tessara");
-  const auto biblioteca = RelatorioErro::erroBiblioteca({}, "std::bad_alloc", "sem memoria", "0.1");
+  const auto biblioteca = RelatorioErro::erroBiblioteca(nullptr, "std::bad_alloc", "sem memoria", "0.1");
   EXPECT_EQ(biblioteca.texto,
             kGeral + "\n\nError information:\n\" std::bad_alloc (sem memoria), v0.1 \"");
 }

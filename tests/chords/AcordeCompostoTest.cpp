@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "AcordeComposto.h"
-#include "PosicaoHarmonicaInstrumentoCordas.h"
+#include "chords/AcordeComposto.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
 namespace tessara {
 namespace {

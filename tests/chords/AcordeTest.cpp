@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "Acorde.h"
+#include "model/Acorde.h"
 #include "AcordesTeste.h"
-#include "Cp1252.h"
+#include "foundations/Cp1252.h"
+#include "chords/Especialista.h"
 
 namespace tessara {
 namespace {
@@ -42,13 +43,13 @@ TEST(Acorde, IgualdadePeloCodigoCloneIndependente) {
 
 TEST(Acorde, DoCodigoTemONomeCanonicoDaGramatica) {
   const int32_t diminuto = teste::codigo(0, {2, 5, 8});
-  const Acorde portugues(diminuto, Gramatica::Portugues);
-  const Acorde ingles(diminuto, Gramatica::Ingles);
+  const Acorde portugues(diminuto, Especialista::nomear(diminuto, Gramatica::Portugues));
+  const Acorde ingles(diminuto, Especialista::nomear(diminuto, Gramatica::Ingles));
   EXPECT_EQ(portugues.getNome(), TXT("Cº(b5/6)"));
   EXPECT_EQ(ingles.getNome(), TXT("Cº(b5)"));
   EXPECT_EQ(portugues.getCodigo(), diminuto);
   EXPECT_TRUE(portugues == ingles);
-  EXPECT_FALSE(Acorde(teste::codigo(0, {3, 6}), Gramatica::Ingles) == portugues);
+  EXPECT_FALSE(Acorde(teste::codigo(0, {3, 6}), "C7(omitt5)") == portugues);
 }
 
 }  // namespace

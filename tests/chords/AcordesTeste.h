@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "Cp1252.h"
-#include "Especialista.h"
-#include "IdiomaAcordes.h"
+#include "foundations/Cp1252.h"
+#include "chords/Especialista.h"
+#include "chords/IdiomaAcordes.h"
 
 namespace tessara::teste {
 

@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "AcordesTeste.h"
-#include "BaseAcordesViolao.h"
-#include "DException.h"
+#include "chords/BaseAcordesViolao.h"
+#include "foundations/DException.h"
 #include "InteracaoGravada.h"
-#include "LeitorIni.h"
-#include "PosicaoHarmonicaInstrumentoCordas.h"
+#include "foundations/LeitorIni.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
+#include "TextosTeste.h"
 
 namespace tessara {
 namespace {
@@ -45,8 +46,8 @@ class BaseAcordesEntregue : public ::testing::TestWithParam<BaseEntregue> {
   }
 
   teste::InteracaoGravada interacao;
-  BaseAcordesViolao base{[](std::string_view, std::string_view) { return std::string(); },
-                         interacao};
+  teste::TextosTeste semTextos{nullptr};
+  BaseAcordesViolao base{semTextos, interacao};
 };
 
 TEST_P(BaseAcordesEntregue, TodosOsNomesLidosNaGramaticaDoIdioma) {

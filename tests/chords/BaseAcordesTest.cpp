@@ -4,14 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "BaseAcordesViolao.h"
-#include "Cp1252.h"
-#include "FileNotFoundException.h"
-#include "IllegalArgumentException.h"
+#include "chords/BaseAcordesViolao.h"
+#include "foundations/Cp1252.h"
+#include "foundations/FileNotFoundException.h"
+#include "foundations/IllegalArgumentException.h"
 #include "InteracaoGravada.h"
-#include "OutOfBoundsException.h"
+#include "foundations/OutOfBoundsException.h"
 #include "PastaTemporaria.h"
-#include "PosicaoHarmonicaInstrumentoCordas.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
+#include "TextosTeste.h"
 
 namespace tessara {
 namespace {
@@ -35,9 +36,9 @@ Vetor dedos(const PosicaoHarmonica* p) { return dynamic_cast<const Posicao&>(*p)
 
 class BaseAcordesTest : public ::testing::Test {
  protected:
-  BaseAcordesViolao::Textos textos = [](std::string_view secao, std::string_view chave) {
+  teste::TextosTeste textos{[](std::string_view secao, std::string_view chave) {
     return std::string(secao) + "." + std::string(chave);
-  };
+  }};
   teste::InteracaoGravada interacao;
   BaseAcordesViolao base{textos, interacao};
   teste::PastaTemporaria pasta;

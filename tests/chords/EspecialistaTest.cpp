@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "AcordesTeste.h"
-#include "DataFormatException.h"
-#include "GerenciadorIdiomas.h"
+#include "foundations/DataFormatException.h"
+#include "languages/GerenciadorIdiomas.h"
 #include "InteracaoGravada.h"
 #include "PastaTemporaria.h"
-#include "RaizNaoEncontradaException.h"
+#include "foundations/RaizNaoEncontradaException.h"
 
 namespace tessara {
 namespace {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "AcordesTeste.h"
-#include "FolhaCifra.h"
+#include "chords/FolhaCifra.h"
 
 namespace tessara {
 namespace {

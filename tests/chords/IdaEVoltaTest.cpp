@@ -10,17 +10,17 @@
 #include <vector>
 
 #include "AcordesTeste.h"
-#include "BaseAcordesViolao.h"
-#include "DException.h"
-#include "GeradorInstrumentoCordas.h"
-#include "GerenciadorIdiomas.h"
-#include "GerenciadorInstrumentos.h"
+#include "chords/BaseAcordesViolao.h"
+#include "foundations/DException.h"
+#include "generation/GeradorInstrumentoCordas.h"
+#include "languages/GerenciadorIdiomas.h"
+#include "instruments/GerenciadorInstrumentos.h"
 #include "InteracaoGravada.h"
-#include "LeitorIni.h"
-#include "ListaNomesAcordes.h"
-#include "PosicaoHarmonicaInstrumentoCordas.h"
-#include "TabelaTokens.h"
-#include "XMLInstrumentoParser.h"
+#include "foundations/LeitorIni.h"
+#include "chords/ListaNomesAcordes.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
+#include "chords/TabelaTokens.h"
+#include "instruments/XMLInstrumentoParser.h"
 
 namespace tessara {
 namespace {
@@ -75,7 +75,7 @@ std::vector<int32_t> codigosDasPosicoesEntregues(Gramatica gramatica) {
   teste::InteracaoGravada interacao;
   GerenciadorIdiomas idiomas(pasta, interacao);
   idiomas.carregarIdioma(idiomas.indiceDoCodigo(gramatica == Gramatica::Portugues ? "pt" : "en"));
-  BaseAcordesViolao base([](auto, auto) { return std::string(); }, interacao);
+  BaseAcordesViolao base(idiomas, interacao);
   base.carregarBase(pasta / LeitorIni::deArquivo(pasta / arquivoIdioma)
                                 .ler("parametros", "nomeArquivoBaseAcordes", ""));
   XMLInstrumentoParser parser(idiomas, pasta, pasta);

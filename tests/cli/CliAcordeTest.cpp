@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "PastaTemporaria.h"
-#include "PortaFluidSynth.h"
+#include "sound/PortaFluidSynth.h"
 #include "ExecucaoCli.h"
 #include "Processo.h"
-#include "Texto.h"
+#include "foundations/Texto.h"
 
 namespace tessara {
 namespace {

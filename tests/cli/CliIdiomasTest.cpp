@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Cp1252.h"
+#include "foundations/Cp1252.h"
 #include "PastaTemporaria.h"
 #include "ExecucaoCli.h"
 #include "Processo.h"

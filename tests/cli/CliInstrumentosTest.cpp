@@ -6,7 +6,7 @@
 #include "PastaTemporaria.h"
 #include "ExecucaoCli.h"
 #include "Processo.h"
-#include "Texto.h"
+#include "foundations/Texto.h"
 
 namespace tessara {
 namespace {

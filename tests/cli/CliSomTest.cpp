@@ -2,7 +2,7 @@
 
 #include "AnaliseWav.h"
 #include "PastaTemporaria.h"
-#include "PortaFluidSynth.h"
+#include "sound/PortaFluidSynth.h"
 #include "ExecucaoCli.h"
 #include "Processo.h"
 

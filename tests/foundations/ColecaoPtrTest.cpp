@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "ColecaoPtr.h"
-#include "Cp1252.h"
+#include "foundations/ColecaoPtr.h"
+#include "foundations/Cp1252.h"
 
 namespace tessara {
 namespace {

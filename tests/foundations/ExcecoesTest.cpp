@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "Cp1252.h"
-#include "DataFormatException.h"
-#include "FatalException.h"
-#include "FileNotFoundException.h"
-#include "IllegalArgumentException.h"
-#include "OutOfBoundsException.h"
-#include "RaizNaoEncontradaException.h"
-#include "XMLParseException.h"
+#include "foundations/Cp1252.h"
+#include "foundations/DataFormatException.h"
+#include "foundations/FatalException.h"
+#include "foundations/FileNotFoundException.h"
+#include "foundations/IllegalArgumentException.h"
+#include "foundations/OutOfBoundsException.h"
+#include "foundations/RaizNaoEncontradaException.h"
+#include "foundations/XMLParseException.h"
 
 namespace tessara {
 namespace {

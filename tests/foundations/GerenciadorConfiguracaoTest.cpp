@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "Cp1252.h"
-#include "GerenciadorConfiguracao.h"
-#include "OutOfBoundsException.h"
+#include "foundations/Cp1252.h"
+#include "foundations/GerenciadorConfiguracao.h"
+#include "foundations/OutOfBoundsException.h"
 #include "PastaTemporaria.h"
 
 namespace tessara {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "Cp1252.h"
-#include "LeitorIni.h"
-#include "Texto.h"
+#include "foundations/Cp1252.h"
+#include "foundations/LeitorIni.h"
+#include "foundations/Texto.h"
 
 namespace tessara {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "Fingering.h"
+#include "generation/Fingering.h"
 
 namespace tessara {
 namespace {

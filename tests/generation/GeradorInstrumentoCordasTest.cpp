@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "../instruments/IdiomaTeste.h"
-#include "Especialista.h"
-#include "Fingering.h"
-#include "GeradorInstrumentoCordas.h"
-#include "InstrumentoCordas.h"
-#include "Notas.h"
-#include "PosicaoHarmonicaInstrumentoCordas.h"
+#include "chords/Especialista.h"
+#include "generation/Fingering.h"
+#include "generation/GeradorInstrumentoCordas.h"
+#include "instruments/InstrumentoCordas.h"
+#include "model/Notas.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
 namespace tessara {
 namespace {

@@ -6,16 +6,16 @@
 #include <vector>
 
 #include "../instruments/IdiomaTeste.h"
-#include "BaseAcordesViolao.h"
-#include "Cp1252.h"
-#include "DException.h"
-#include "Especialista.h"
-#include "GerenciadorAcordes.h"
-#include "IllegalArgumentException.h"
-#include "InstrumentoCordas.h"
-#include "OutOfBoundsException.h"
+#include "chords/BaseAcordesViolao.h"
+#include "foundations/Cp1252.h"
+#include "foundations/DException.h"
+#include "chords/Especialista.h"
+#include "generation/GerenciadorAcordes.h"
+#include "foundations/IllegalArgumentException.h"
+#include "instruments/InstrumentoCordas.h"
+#include "foundations/OutOfBoundsException.h"
 #include "PastaTemporaria.h"
-#include "PosicaoHarmonicaInstrumentoCordas.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
 namespace tessara {
 namespace {
@@ -49,13 +49,10 @@ class GerenciadorAcordesTest : public ::testing::Test {
   }
 
   std::unique_ptr<GerenciadorAcordes> criar() {
-    auto textos = [this](std::string_view secao, std::string_view chave) {
-      return idioma.idiomas.getTexto(secao, chave);
-    };
     return std::make_unique<GerenciadorAcordes>(
         GerenciadorAcordes::Colaboradores{idioma.idiomas, especialista, gerador,
                                           [this] { return atual; }, interacao,
-                                          std::make_unique<BaseAcordesViolao>(textos, interacao)},
+                                          std::make_unique<BaseAcordesViolao>(idioma.idiomas, interacao)},
         pasta.caminho());
   }
 

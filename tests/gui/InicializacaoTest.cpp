@@ -9,7 +9,7 @@
 #include "Inicializacao.h"
 #include "PastaTemporaria.h"
 #include "TformPrincipal.h"
-#include "Texto.h"
+#include "foundations/Texto.h"
 
 namespace tessara {
 namespace {

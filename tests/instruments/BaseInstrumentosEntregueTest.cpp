@@ -7,10 +7,10 @@
 #include <string>
 
 #include "IdiomaTeste.h"
-#include "LeitorIni.h"
-#include "Notas.h"
+#include "foundations/LeitorIni.h"
+#include "model/Notas.h"
 #include "PastaTemporaria.h"
-#include "XMLInstrumentoParser.h"
+#include "instruments/XMLInstrumentoParser.h"
 
 namespace tessara {
 namespace {

@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "Cp1252.h"
-#include "FileNotFoundException.h"
-#include "GerenciadorInstrumentos.h"
+#include "foundations/Cp1252.h"
+#include "foundations/FileNotFoundException.h"
+#include "instruments/GerenciadorInstrumentos.h"
 #include "IdiomaTeste.h"
-#include "IllegalArgumentException.h"
-#include "OutOfBoundsException.h"
+#include "foundations/IllegalArgumentException.h"
+#include "foundations/OutOfBoundsException.h"
 #include "PastaTemporaria.h"
-#include "XMLInstrumentoParser.h"
+#include "instruments/XMLInstrumentoParser.h"
 
 namespace tessara {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "GerenciadorIdiomas.h"
+#include "languages/GerenciadorIdiomas.h"
 #include "InteracaoGravada.h"
 
 namespace tessara::teste {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "InstrumentoCordas.h"
+#include "instruments/InstrumentoCordas.h"
 
 namespace tessara {
 namespace {

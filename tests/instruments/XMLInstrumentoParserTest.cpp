@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "Cp1252.h"
-#include "DException.h"
-#include "FileNotFoundException.h"
+#include "foundations/Cp1252.h"
+#include "foundations/DException.h"
+#include "foundations/FileNotFoundException.h"
 #include "IdiomaTeste.h"
-#include "OutOfBoundsException.h"
+#include "foundations/OutOfBoundsException.h"
 #include "PastaTemporaria.h"
-#include "XMLInstrumentoParser.h"
-#include "XMLParseException.h"
+#include "instruments/XMLInstrumentoParser.h"
+#include "foundations/XMLParseException.h"
 
 namespace tessara {
 namespace {

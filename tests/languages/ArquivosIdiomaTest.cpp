@@ -7,13 +7,13 @@
 #include <string>
 #include <utility>
 
-#include "Cp1252.h"
-#include "Idioma.h"
+#include "foundations/Cp1252.h"
+#include "languages/Idioma.h"
 #include "InteracaoGravada.h"
-#include "LeitorIni.h"
-#include "TextosIdioma.h"
+#include "foundations/LeitorIni.h"
+#include "languages/TextosIdioma.h"
 #include "PastaTemporaria.h"
-#include "Texto.h"
+#include "foundations/Texto.h"
 
 namespace tessara {
 namespace {

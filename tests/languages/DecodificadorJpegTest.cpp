@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "DecodificadorJpeg.h"
+#include "languages/DecodificadorJpeg.h"
 #include "JpegTeste.h"
 
 namespace tessara {

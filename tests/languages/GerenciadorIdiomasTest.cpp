@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "Cp1252.h"
-#include "GerenciadorIdiomas.h"
+#include "foundations/Cp1252.h"
+#include "languages/GerenciadorIdiomas.h"
 #include "InteracaoGravada.h"
 #include "JpegTeste.h"
-#include "NomeIdioma.h"
+#include "foundations/NomeIdioma.h"
 #include "PastaTemporaria.h"
 
 namespace tessara {

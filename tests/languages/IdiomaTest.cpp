@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Idioma.h"
+#include "languages/Idioma.h"
 #include "InteracaoGravada.h"
 #include "JpegTeste.h"
 #include "PastaTemporaria.h"

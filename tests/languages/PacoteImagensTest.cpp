@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "JpegTeste.h"
-#include "PacoteImagens.h"
+#include "languages/PacoteImagens.h"
 #include "PastaTemporaria.h"
 
 namespace tessara {

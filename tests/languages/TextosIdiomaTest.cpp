@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PastaTemporaria.h"
-#include "TextosIdioma.h"
+#include "languages/TextosIdioma.h"
 
 namespace tessara {
 namespace {

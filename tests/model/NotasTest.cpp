@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "Cp1252.h"
-#include "Notas.h"
+#include "foundations/Cp1252.h"
+#include "model/Notas.h"
 
 namespace tessara {
 namespace {

@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "Acorde.h"
-#include "ColecaoPtr.h"
-#include "OutOfBoundsException.h"
-#include "PosicaoHarmonicaInstrumentoCordas.h"
+#include "model/Acorde.h"
+#include "foundations/ColecaoPtr.h"
+#include "foundations/OutOfBoundsException.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
 namespace tessara {
 namespace {

@@ -3,17 +3,17 @@
 #include <string>
 #include <string_view>
 
-#include "GerenciadorImpressao.h"
+#include "printing/GerenciadorImpressao.h"
 #include "ImpressaoTeste.h"
+#include "TextosTeste.h"
 
 namespace tessara {
 namespace {
 
 // Texts are "section/key", so that the tests see which text was used.
-GerenciadorImpressao::Textos textos() {
-  return [](std::string_view secao, std::string_view chave) {
-    return std::string(secao) + "/" + std::string(chave);
-  };
+const Textos& textos() {
+  static const teste::TextosTeste secaoChave;
+  return secaoChave;
 }
 
 std::string linhas(int quantidade) {

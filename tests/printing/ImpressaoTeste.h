@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "ColecaoPtr.h"
-#include "Especialista.h"
-#include "FrenteImpressao.h"
-#include "GerenciadorIdiomas.h"
-#include "InstrumentoCordas.h"
+#include "foundations/ColecaoPtr.h"
+#include "chords/Especialista.h"
+#include "printing/FrenteImpressao.h"
+#include "languages/GerenciadorIdiomas.h"
+#include "instruments/InstrumentoCordas.h"
 #include "InteracaoGravada.h"
-#include "PosicaoHarmonicaInstrumentoCordas.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
 #include "SuperficieGravada.h"
 
 namespace tessara::teste {

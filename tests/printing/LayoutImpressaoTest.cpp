@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "DiagramaImpressao.h"
+#include "printing/DiagramaImpressao.h"
 #include "ImpressaoTeste.h"
-#include "LayoutImpressao.h"
-#include "MedidasPagina.h"
+#include "printing/LayoutImpressao.h"
+#include "printing/MedidasPagina.h"
 
 namespace tessara {
 namespace {

@@ -3,13 +3,13 @@
 #include <filesystem>
 #include <string>
 
-#include "BaseEscalas.h"
-#include "GeradorEscalas.h"
-#include "GerenciadorIdiomas.h"
-#include "GerenciadorInstrumentos.h"
+#include "scales/BaseEscalas.h"
+#include "scales/GeradorEscalas.h"
+#include "languages/GerenciadorIdiomas.h"
+#include "instruments/GerenciadorInstrumentos.h"
 #include "InteracaoGravada.h"
 #include "PastaTemporaria.h"
-#include "XMLInstrumentoParser.h"
+#include "instruments/XMLInstrumentoParser.h"
 
 namespace tessara::teste {
 

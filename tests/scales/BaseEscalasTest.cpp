@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "AmbienteEscalas.h"
-#include "Cp1252.h"
-#include "FileNotFoundException.h"
-#include "XMLParseException.h"
+#include "foundations/Cp1252.h"
+#include "foundations/FileNotFoundException.h"
+#include "foundations/XMLParseException.h"
 
 namespace tessara {
 namespace {

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "AmbienteEscalas.h"
-#include "Cp1252.h"
-#include "LeitorIni.h"
-#include "Notas.h"
+#include "foundations/Cp1252.h"
+#include "foundations/LeitorIni.h"
+#include "model/Notas.h"
 
 namespace tessara {
 namespace {

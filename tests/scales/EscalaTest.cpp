@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "Cp1252.h"
-#include "Escala.h"
-#include "EscalaExibicao.h"
+#include "foundations/Cp1252.h"
+#include "scales/Escala.h"
+#include "scales/EscalaExibicao.h"
 
 namespace tessara {
 namespace {

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "AmbienteEscalas.h"
-#include "InstrumentoCordas.h"
-#include "NotFoundException.h"
+#include "instruments/InstrumentoCordas.h"
+#include "foundations/NotFoundException.h"
 
 namespace tessara {
 namespace {

@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "AmbienteEscalas.h"
-#include "Cp1252.h"
-#include "EscolhaTonica.h"
-#include "GerenciadorEscalas.h"
-#include "NotFoundException.h"
-#include "OutOfBoundsException.h"
+#include "foundations/Cp1252.h"
+#include "scales/EscolhaTonica.h"
+#include "scales/GerenciadorEscalas.h"
+#include "foundations/NotFoundException.h"
+#include "foundations/OutOfBoundsException.h"
 
 namespace tessara {
 namespace {
@@ -186,19 +186,6 @@ TEST_F(GerenciadorEscalasTest, TonicaGuardadaParaAJanela) {
   EXPECT_EQ(gerenciador.getTonicaEscala(), "");
   gerenciador.setTonicaEscala("F# or Gb");
   EXPECT_EQ(gerenciador.getTonicaEscala(), "F# or Gb");
-}
-
-// A manager wired before the front end registers its choice still gets the front end's root.
-TEST(EscolhaTonicaGlobal, FrenteRegistradaDepois) {
-  const EscolhaTonica& global = EscolhaTonica::global();
-  EXPECT_EQ(global.getTonicaEscolhida(), "");
-  TonicaFixa frente;
-  frente.tonica = "G";
-  EscolhaTonica::definirGlobal(&frente);
-  EXPECT_EQ(global.getTonicaEscolhida(), "G");
-  EscolhaTonica::definirGlobal(&EscolhaTonica::global());
-  EXPECT_EQ(global.getTonicaEscolhida(), "");
-  EscolhaTonica::definirGlobal(nullptr);
 }
 
 }  // namespace

@@ -3,8 +3,9 @@
 #include <memory>
 
 #include "PortaGravacao.h"
-#include "RelogioVirtual.h"
-#include "ReprodutorMIDI.h"
+#include "sound/RelogioVirtual.h"
+#include "sound/ReprodutorMIDI.h"
+#include "TextosTeste.h"
 
 namespace tessara {
 namespace {
@@ -24,7 +25,7 @@ class ReprodutorMIDITest : public ::testing::Test {
                   Lista{"d0", "d1"}, std::set<int>{-1, 0, 1}, r, registro));
               return portas;
             },
-            relogio, {}),
+            relogio, textos),
         reprodutor(saida) {
     registro.clear();
   }
@@ -38,6 +39,7 @@ class ReprodutorMIDITest : public ::testing::Test {
   }
 
   RelogioVirtual relogio;
+  teste::TextosTeste textos;
   std::vector<teste::RegistroMidi> registro;
   SaidaMIDI saida;
   ReprodutorMIDI reprodutor;

@@ -3,13 +3,14 @@
 #include <memory>
 #include <set>
 
-#include "FatalException.h"
-#include "GerenciadorConfiguracao.h"
-#include "OutOfBoundsException.h"
+#include "foundations/FatalException.h"
+#include "foundations/GerenciadorConfiguracao.h"
+#include "foundations/OutOfBoundsException.h"
 #include "PastaTemporaria.h"
 #include "PortaGravacao.h"
-#include "RelogioVirtual.h"
-#include "SaidaMIDI.h"
+#include "sound/RelogioVirtual.h"
+#include "sound/SaidaMIDI.h"
+#include "TextosTeste.h"
 
 namespace tessara {
 namespace {
@@ -44,11 +45,8 @@ class SaidaMIDITest : public ::testing::Test {
     return saida;
   }
 
-  static SaidaMIDI::Textos textos() {
-    return [](std::string_view secao, std::string_view chave) {
-      return std::string(secao) + "/" + std::string(chave);
-    };
-  }
+  const Textos& textos() const { return textos_; }
+  teste::TextosTeste textos_;
 
   Lista log() const { return teste::textos(registro); }
 

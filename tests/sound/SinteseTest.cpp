@@ -5,12 +5,13 @@
 #include <optional>
 
 #include "AnaliseWav.h"
-#include "ArquivoWav.h"
+#include "sound/ArquivoWav.h"
 #include "PastaTemporaria.h"
-#include "PortaFluidSynth.h"
+#include "sound/PortaFluidSynth.h"
 #include "PortaGravacao.h"
-#include "RelogioVirtual.h"
-#include "ReprodutorMIDI.h"
+#include "sound/RelogioVirtual.h"
+#include "sound/ReprodutorMIDI.h"
+#include "TextosTeste.h"
 
 namespace tessara {
 namespace {
@@ -56,11 +57,12 @@ class SinteseTest : public ::testing::Test {
           portas.push_back(std::make_unique<PortaFluidSynth>(r, soundFont, wav));
           return portas;
         },
-        relogio, SaidaMIDI::Textos{});
+        relogio, textos);
   }
 
   std::filesystem::path soundFont;
   RelogioVirtual relogio;
+  teste::TextosTeste textos;
   teste::PastaTemporaria pasta;
 };
 
@@ -121,7 +123,7 @@ TEST_F(SinteseTest, VariavelDoWavLevaOSintetizadorDoSistemaParaOArquivo) {
   const auto arquivo = pasta / "sistema.wav";
   const VariavelAmbiente wav("TESSARA_MIDI_WAV", arquivo.string());
   {
-    SaidaMIDI saida(&SaidaMIDI::portasDoSistema, relogio, {});
+    SaidaMIDI saida(&SaidaMIDI::portasDoSistema, relogio, textos);
     EXPECT_EQ(saida.listarDispositivos().front(), PortaFluidSynth::NOME);
     EXPECT_EQ(saida.getDispositivo(), -1);
     ASSERT_TRUE(saida.portaAberta());
@@ -135,6 +137,7 @@ TEST_F(SinteseTest, VariavelDoWavLevaOSintetizadorDoSistemaParaOArquivo) {
 TEST(PortaFluidSynth, SemSoundFontOuSemArquivoNaoAbreEOProximoDispositivoEUsado) {
   teste::PastaTemporaria pasta;
   RelogioVirtual relogio;
+  teste::TextosTeste textos;
   std::vector<teste::RegistroMidi> registro;
   const auto soundFont = PortaFluidSynth::procurarSoundFont();
   struct Caso {
@@ -157,7 +160,7 @@ TEST(PortaFluidSynth, SemSoundFontOuSemArquivoNaoAbreEOProximoDispositivoEUsado)
               std::make_unique<teste::PortaGravacao>(Lista{"g"}, std::set<int>{0}, r, registro));
           return portas;
         },
-        relogio, {});
+        relogio, textos);
     EXPECT_EQ(saida.listarDispositivos(), (Lista{PortaFluidSynth::NOME, "g"}));
     EXPECT_EQ(saida.getDispositivo(), 1);
     EXPECT_EQ(teste::textos(registro).front(), "abrir 0");

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "Interacao.h"
+#include "foundations/Interacao.h"
 
 namespace tessara::teste {
 

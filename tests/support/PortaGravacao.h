@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "MidiPort.h"
-#include "Relogio.h"
+#include "sound/MidiPort.h"
+#include "sound/Relogio.h"
 
 namespace tessara::teste {
 

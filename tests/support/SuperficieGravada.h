@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "Impressora.h"
-#include "SuperficieImagens.h"
+#include "printing/Impressora.h"
+#include "printing/SuperficieImagens.h"
 
 namespace tessara::teste {
 

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <set>
 
-#include "Cp1252.h"
-#include "DException.h"
-#include "Especialista.h"
-#include "Fingering.h"
-#include "GeradorInstrumentoCordas.h"
-#include "InstrumentoCordas.h"
-#include "PosicaoHarmonicaInstrumentoCordas.h"
+#include "foundations/Cp1252.h"
+#include "foundations/DException.h"
+#include "chords/Especialista.h"
+#include "generation/Fingering.h"
+#include "generation/GeradorInstrumentoCordas.h"
+#include "instruments/InstrumentoCordas.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
 #include "Tocabilidade.h"
 
 namespace tessara {

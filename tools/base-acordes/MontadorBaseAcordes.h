@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "AcordeComposto.h"
+#include "chords/AcordeComposto.h"
 
 namespace tessara {
 

@@ -11,17 +11,15 @@
 #include <iostream>
 #include <vector>
 
-#include "BaseAcordesViolao.h"
-#include "DException.h"
-#include "Especialista.h"
-#include "GeradorInstrumentoCordas.h"
-#include "GerenciadorIdiomas.h"
-#include "GerenciadorInstrumentos.h"
-#include "IdiomaAcordes.h"
-#include "InteracaoTerminal.h"
-#include "ListaNomesAcordes.h"
+#include "chords/BaseAcordesViolao.h"
+#include "foundations/DException.h"
+#include "generation/GeradorInstrumentoCordas.h"
+#include "app/Nucleo.h"
+#include "languages/GerenciadorIdiomas.h"
+#include "instruments/GerenciadorInstrumentos.h"
+#include "chords/IdiomaAcordes.h"
+#include "chords/ListaNomesAcordes.h"
 #include "MontadorBaseAcordes.h"
-#include "XMLInstrumentoParser.h"
 
 namespace fs = std::filesystem;
 using namespace tessara;
@@ -35,8 +33,9 @@ fs::path listaDeNomes(const fs::path& pasta, Gramatica gramatica) {
 
 int montar(const fs::path& arquivoIdioma, const fs::path& saida) {
   const fs::path pasta = arquivoIdioma.parent_path();
-  InteracaoTerminal interacao;
-  GerenciadorIdiomas idiomas(pasta, interacao);
+  // The folder is the program's and the user's: only the built-in guitar is used.
+  Nucleo nucleo({pasta, pasta, {}, nullptr});
+  GerenciadorIdiomas& idiomas = nucleo.idiomas();
   if (idiomas.carregarIdioma(idiomas.indiceDoCodigo(arquivoIdioma.stem().string())) == nullptr) {
     std::cerr << "tessara-base-acordes: " << arquivoIdioma << " is not a language file\n";
     return 1;
@@ -49,14 +48,11 @@ int montar(const fs::path& arquivoIdioma, const fs::path& saida) {
     return 1;
   }
 
-  // The built-in guitar as the instrument manager makes it; no instrument file is read.
-  XMLInstrumentoParser parser(idiomas, pasta, pasta);
-  GerenciadorInstrumentos instrumentos(idiomas, parser, pasta / "instrumentos.xml");
-  const InstrumentoCordas violao = instrumentos.getInstrumento(0);
-  const Especialista especialista(idiomas);
-  GeradorInstrumentoCordas gerador([&violao] { return &violao; }, especialista);
-
-  const auto acordes = MontadorBaseAcordes(gerador, violao, idioma).montar(nomes, std::cerr);
+  // The built-in guitar as the instrument manager makes it.
+  nucleo.instrumentos().setInstrumento(0);
+  const InstrumentoCordas violao = *nucleo.instrumentos().getInstrumentoAtual();
+  const auto acordes =
+      MontadorBaseAcordes(nucleo.gerador(), violao, idioma).montar(nomes, std::cerr);
   if (acordes.empty()) return 1;
   std::vector<const AcordeComposto*> ponteiros;
   for (const auto& a : acordes) ponteiros.push_back(&a);

@@ -1,28 +1,27 @@
-#include "Fachada.h"
+#include "app/Fachada.h"
 
-#include "FachadaGUI.h"
-#include "GerenciadorAcordes.h"
-#include "GerenciadorConfiguracao.h"
-#include "GerenciadorEscalas.h"
-#include "GerenciadorIdiomas.h"
-#include "GerenciadorImpressao.h"
-#include "GerenciadorInstrumentos.h"
-#include "SaidaMIDI.h"
+#include "app/FachadaGUI.h"
+#include "generation/GerenciadorAcordes.h"
+#include "foundations/GerenciadorConfiguracao.h"
+#include "scales/GerenciadorEscalas.h"
+#include "languages/GerenciadorIdiomas.h"
+#include "printing/GerenciadorImpressao.h"
+#include "instruments/GerenciadorInstrumentos.h"
+#include "app/Nucleo.h"
+#include "sound/SaidaMIDI.h"
 
 namespace tessara {
 
-Fachada& Fachada::instancia() {
-  static Fachada fachada(Servicos{
-      []() -> GerenciadorConfiguracao& { return GerenciadorConfiguracao::instancia(); },
-      []() -> GerenciadorIdiomas& { return GerenciadorIdiomas::instancia(); },
-      []() -> SaidaMIDI& { return SaidaMIDI::instancia(); },
-      []() -> GerenciadorInstrumentos& { return GerenciadorInstrumentos::instancia(); },
-      []() -> GerenciadorAcordes& { return GerenciadorAcordes::instancia(); },
-      []() -> GerenciadorEscalas& { return GerenciadorEscalas::instancia(); },
-      []() -> GerenciadorImpressao& { return GerenciadorImpressao::instancia(); },
-      []() -> FachadaGUI& { return FachadaGUI::global(); }});
-  return fachada;
-}
+Fachada& Fachada::instancia() { return Nucleo::processo().fachada(); }
+
+GerenciadorConfiguracao& Fachada::configuracao() const { return nucleo_.configuracao(); }
+GerenciadorIdiomas& Fachada::idiomas() const { return nucleo_.idiomas(); }
+SaidaMIDI& Fachada::saida() const { return nucleo_.saida(); }
+GerenciadorInstrumentos& Fachada::instrumentos() const { return nucleo_.instrumentos(); }
+GerenciadorAcordes& Fachada::acordes() const { return nucleo_.acordes(); }
+GerenciadorEscalas& Fachada::escalas() const { return nucleo_.escalas(); }
+GerenciadorImpressao& Fachada::impressao() const { return nucleo_.impressao(); }
+FachadaGUI& Fachada::gui() const { return nucleo_.gui(); }
 
 std::string Fachada::getTexto(std::string_view secao, std::string_view chave) const {
   return idiomas().getTexto(secao, chave);

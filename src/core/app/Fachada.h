@@ -1,16 +1,15 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "Escala.h"
-#include "EscalaExibicao.h"
-#include "InstrumentoCordas.h"
+#include "scales/Escala.h"
+#include "scales/EscalaExibicao.h"
+#include "instruments/InstrumentoCordas.h"
 
 namespace tessara {
 
@@ -23,30 +22,19 @@ class GerenciadorIdiomas;
 class GerenciadorImpressao;
 class GerenciadorInstrumentos;
 class Impressora;
+class Nucleo;
 class PosicaoHarmonica;
 class PosicaoHarmonicaInstrumentoCordas;
 class SaidaMIDI;
 
-// The windows' one way into the logic. Each operation obtains the manager that does the work
-// when it is called and forwards to it; exceptions of the managers pass through unchanged,
-// except in setDriver.
+// The front ends' one way into the logic. Each operation obtains the manager that does the
+// work from the root when it is called (so a manager is built only when first needed) and
+// forwards to it; exceptions of the managers pass through unchanged, except in setDriver.
 class Fachada {
  public:
-  // How each manager is obtained; the process-wide façade obtains the process-wide ones, each
-  // created on first use.
-  struct Servicos {
-    std::function<GerenciadorConfiguracao&()> configuracao;
-    std::function<GerenciadorIdiomas&()> idiomas;
-    std::function<SaidaMIDI&()> saida;
-    std::function<GerenciadorInstrumentos&()> instrumentos;
-    std::function<GerenciadorAcordes&()> acordes;
-    std::function<GerenciadorEscalas&()> escalas;
-    std::function<GerenciadorImpressao&()> impressao;
-    std::function<FachadaGUI&()> gui;
-  };
+  explicit Fachada(Nucleo& nucleo) : nucleo_(nucleo) {}
 
-  explicit Fachada(Servicos servicos) : servicos_(std::move(servicos)) {}
-
+  // The process-wide root's.
   static Fachada& instancia();
 
   // Language and settings.
@@ -125,16 +113,16 @@ class Fachada {
  private:
   static constexpr int ZOOM_INICIAL = 100;
 
-  GerenciadorConfiguracao& configuracao() const { return servicos_.configuracao(); }
-  GerenciadorIdiomas& idiomas() const { return servicos_.idiomas(); }
-  SaidaMIDI& saida() const { return servicos_.saida(); }
-  GerenciadorInstrumentos& instrumentos() const { return servicos_.instrumentos(); }
-  GerenciadorAcordes& acordes() const { return servicos_.acordes(); }
-  GerenciadorEscalas& escalas() const { return servicos_.escalas(); }
-  GerenciadorImpressao& impressao() const { return servicos_.impressao(); }
-  FachadaGUI& gui() const { return servicos_.gui(); }
+  GerenciadorConfiguracao& configuracao() const;
+  GerenciadorIdiomas& idiomas() const;
+  SaidaMIDI& saida() const;
+  GerenciadorInstrumentos& instrumentos() const;
+  GerenciadorAcordes& acordes() const;
+  GerenciadorEscalas& escalas() const;
+  GerenciadorImpressao& impressao() const;
+  FachadaGUI& gui() const;
 
-  Servicos servicos_;
+  Nucleo& nucleo_;
 };
 
 }  // namespace tessara

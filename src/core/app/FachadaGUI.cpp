@@ -1,6 +1,6 @@
-#include "FachadaGUI.h"
+#include "app/FachadaGUI.h"
 
-#include "Interacao.h"
+#include "foundations/Interacao.h"
 
 namespace tessara {
 
@@ -8,6 +8,8 @@ namespace {
 
 class FachadaSemJanelas : public FachadaGUI {
  public:
+  using FachadaGUI::FachadaGUI;
+
   Posicoes getListaImpressao() const override { return {}; }
   std::optional<TamanhoPagina> tamanhoPaginaImpressora() const override { return std::nullopt; }
   std::unique_ptr<SuperficieImagens> criarImagens(int, int) override { return nullptr; }
@@ -18,32 +20,19 @@ class FachadaSemJanelas : public FachadaGUI {
   void mostrarVisualizacao() override {}
 };
 
-FachadaGUI* fachadaRegistrada = nullptr;
-
 }  // namespace
 
-Interacao& FachadaGUI::interacao() const {
-  return interacao_ != nullptr ? *interacao_ : Interacao::global();
+std::unique_ptr<FachadaGUI> FachadaGUI::semJanelas(Interacao& interacao) {
+  return std::make_unique<FachadaSemJanelas>(interacao);
 }
 
 int FachadaGUI::perguntarOkCancelar(const std::string& titulo, const std::string& texto) const {
-  return interacao().mostrarMensagem(texto, titulo, Interacao::Botoes::OkCancelar) ? OK
+  return interacao_.mostrarMensagem(texto, titulo, Interacao::Botoes::OkCancelar) ? OK
                                                                                    : CANCELAR;
 }
 
 bool FachadaGUI::perguntarSimNao(const std::string& titulo, const std::string& texto) const {
-  return interacao().mostrarMensagem(texto, titulo, Interacao::Botoes::SimNao);
-}
-
-FachadaGUI& FachadaGUI::global() {
-  static FachadaSemJanelas semJanelas;
-  return fachadaRegistrada != nullptr ? *fachadaRegistrada : semJanelas;
-}
-
-void FachadaGUI::definirGlobal(FachadaGUI* fachada) {
-  fachadaRegistrada = fachada;
-  FrenteImpressao::definirGlobal(fachada);
-  EscolhaTonica::definirGlobal(fachada);
+  return interacao_.mostrarMensagem(texto, titulo, Interacao::Botoes::SimNao);
 }
 
 }  // namespace tessara

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
-#include "EscolhaTonica.h"
-#include "FrenteImpressao.h"
+#include "scales/EscolhaTonica.h"
+#include "printing/FrenteImpressao.h"
 
 namespace tessara {
 
@@ -18,8 +19,12 @@ class FachadaGUI : public FrenteImpressao, public EscolhaTonica {
   static constexpr int OK = 1;
   static constexpr int CANCELAR = 2;
 
-  // Questions go to `interacao`, or to the process-wide one when none is given.
-  explicit FachadaGUI(Interacao* interacao = nullptr) : interacao_(interacao) {}
+  // Questions go to `interacao`.
+  explicit FachadaGUI(Interacao& interacao) : interacao_(interacao) {}
+
+  // The side of a front end without windows: no print list, no pictures, no root chosen,
+  // chord mode.
+  static std::unique_ptr<FachadaGUI> semJanelas(Interacao& interacao);
 
   // OK or CANCELAR.
   int perguntarOkCancelar(const std::string& titulo, const std::string& texto) const;
@@ -34,16 +39,8 @@ class FachadaGUI : public FrenteImpressao, public EscolhaTonica {
   // Shows the print preview window modally; its pages come through desenharVisualizacao.
   virtual void mostrarVisualizacao() = 0;
 
-  // The process-wide one; until one is registered, one without windows: no print list, no
-  // pictures, no root chosen, chord mode.
-  static FachadaGUI& global();
-  // Registers it also as the print front end and the root choice.
-  static void definirGlobal(FachadaGUI* fachada);
-
  private:
-  Interacao& interacao() const;
-
-  Interacao* interacao_;
+  Interacao& interacao_;
 };
 
 }  // namespace tessara

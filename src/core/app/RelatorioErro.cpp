@@ -1,4 +1,4 @@
-#include "RelatorioErro.h"
+#include "app/RelatorioErro.h"
 
 #include <cxxabi.h>
 
@@ -6,9 +6,9 @@
 #include <memory>
 #include <typeinfo>
 
-#include "Contato.h"
-#include "DException.h"
-#include "FatalException.h"
+#include "foundations/Contato.h"
+#include "foundations/DException.h"
+#include "foundations/FatalException.h"
 
 namespace tessara {
 
@@ -22,13 +22,13 @@ std::string contato() {
          EMAIL_SUPORTE + ".";
 }
 
-std::string titulo(const RelatorioErro::Textos& textos) {
-  return textos ? textos("geral", "nomeAplicacao") : kTituloFixo;
+std::string titulo(const Textos* textos) {
+  return textos != nullptr ? textos->getTexto("geral", "nomeAplicacao") : kTituloFixo;
 }
 
-std::string textoOuGeral(const RelatorioErro::Textos& textos, std::string_view secao,
+std::string textoOuGeral(const Textos* textos, std::string_view secao,
                          std::string_view chave) {
-  return textos ? textos(secao, chave) : RelatorioErro::textoGeral();
+  return textos != nullptr ? textos->getTexto(secao, chave) : RelatorioErro::textoGeral();
 }
 
 std::string nomeTipo(const std::type_info& tipo) {
@@ -44,12 +44,12 @@ std::string sufixoVersao(const std::string& versao) { return versao.empty() ? ""
 
 std::string RelatorioErro::textoGeral() { return contato() + "\n\nError information:"; }
 
-RelatorioErro::Caixa RelatorioErro::fatal(const Textos& textos, const std::string& versao) {
+RelatorioErro::Caixa RelatorioErro::fatal(const Textos* textos, const std::string& versao) {
   return {textoOuGeral(textos, "exception", "componentesMIDI") + sufixoVersao(versao) + " \"",
           titulo(textos)};
 }
 
-RelatorioErro::Caixa RelatorioErro::erroBiblioteca(const Textos& textos, const std::string& tipo,
+RelatorioErro::Caixa RelatorioErro::erroBiblioteca(const Textos* textos, const std::string& tipo,
                                                    const std::string& mensagem,
                                                    const std::string& versao) {
   return {textoOuGeral(textos, "geral", "erroGeral") + "\n\" " + tipo + " (" + mensagem + ")" +
@@ -63,7 +63,7 @@ RelatorioErro::Caixa RelatorioErro::outro(const std::string& versao) {
   return {texto, kTituloFixo};
 }
 
-RelatorioErro::Caixa RelatorioErro::para(const std::exception_ptr& erro, const Textos& textos,
+RelatorioErro::Caixa RelatorioErro::para(const std::exception_ptr& erro, const Textos* textos,
                                          const std::string& versao) {
   try {
     std::rethrow_exception(erro);

@@ -1,4 +1,4 @@
-#include "AcordeComposto.h"
+#include "chords/AcordeComposto.h"
 
 namespace tessara {
 

@@ -3,9 +3,9 @@
 #include <memory>
 #include <string>
 
-#include "Acorde.h"
-#include "ColecaoPtr.h"
-#include "PosicaoHarmonica.h"
+#include "model/Acorde.h"
+#include "foundations/ColecaoPtr.h"
+#include "model/PosicaoHarmonica.h"
 
 namespace tessara {
 

@@ -1,4 +1,4 @@
-#include "BaseAcordes.h"
+#include "chords/BaseAcordes.h"
 
 #include <algorithm>
 #include <fstream>
@@ -6,12 +6,12 @@
 #include <numeric>
 #include <system_error>
 
-#include "Cp1252.h"
-#include "FileNotFoundException.h"
-#include "Interacao.h"
-#include "OutOfBoundsException.h"
-#include "PosicaoHarmonica.h"
-#include "Texto.h"
+#include "foundations/Cp1252.h"
+#include "foundations/FileNotFoundException.h"
+#include "foundations/Interacao.h"
+#include "foundations/OutOfBoundsException.h"
+#include "model/PosicaoHarmonica.h"
+#include "foundations/Texto.h"
 
 namespace tessara {
 
@@ -33,8 +33,8 @@ char minuscula(char c) {
 
 }  // namespace
 
-BaseAcordes::BaseAcordes(Textos textos, Interacao& interacao)
-    : textos_(std::move(textos)), interacao_(interacao) {}
+BaseAcordes::BaseAcordes(const Textos& textos, Interacao& interacao)
+    : textos_(textos), interacao_(interacao) {}
 
 BaseAcordes::~BaseAcordes() = default;
 
@@ -56,7 +56,7 @@ std::optional<std::string> BaseAcordes::abrir(const std::filesystem::path& arqui
   if (!std::filesystem::exists(arquivo, erro)) {
     const std::string caminho = cp1252::deUtf8(arquivo.string());
     throw FileNotFoundException(
-        textos_("exception", "baseAcordesNaoEncontrada") + " '" + caminho + "'", caminho, CLASSE,
+        textos_.getTexto("exception", "baseAcordesNaoEncontrada") + " '" + caminho + "'", caminho, CLASSE,
         "carregarBase(string)");
   }
   std::ifstream entrada(arquivo, std::ios::binary);
@@ -67,8 +67,8 @@ std::optional<std::string> BaseAcordes::abrir(const std::filesystem::path& arqui
     lido = !entrada.bad();
   }
   if (!lido) {
-    interacao_.mostrarMensagem(textos_("baseAcordes", "erroAbrirBaseAcordes"),
-                               textos_("geral", "nomeAplicacao"));
+    interacao_.mostrarMensagem(textos_.getTexto("baseAcordes", "erroAbrirBaseAcordes"),
+                               textos_.getTexto("geral", "nomeAplicacao"));
     interacao_.pedirEncerramento();
     return std::nullopt;
   }

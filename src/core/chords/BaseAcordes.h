@@ -8,7 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "AcordeComposto.h"
+#include "chords/AcordeComposto.h"
+#include "foundations/Textos.h"
 
 namespace tessara {
 
@@ -21,13 +22,11 @@ class PosicaoHarmonica;
 // white-space-separated names and fills only the names.
 class BaseAcordes {
  public:
-  // Text of the current language by (section, key).
-  using Textos = std::function<std::string(std::string_view secao, std::string_view chave)>;
 
   // The longest name a text file holds; longer words are left out.
   static constexpr size_t MAXIMO_PALAVRA = 49;
 
-  BaseAcordes(Textos textos, Interacao& interacao);
+  BaseAcordes(const Textos& textos, Interacao& interacao);
   virtual ~BaseAcordes();
   BaseAcordes(const BaseAcordes&) = delete;
   BaseAcordes& operator=(const BaseAcordes&) = delete;
@@ -72,7 +71,7 @@ class BaseAcordes {
  private:
   void verificarIndice(int indice) const;
 
-  Textos textos_;
+  const Textos& textos_;
   Interacao& interacao_;
   std::vector<std::unique_ptr<AcordeComposto>> acordes_;
   std::vector<std::string> nomes_;

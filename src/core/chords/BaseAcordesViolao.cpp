@@ -1,12 +1,12 @@
-#include "BaseAcordesViolao.h"
+#include "chords/BaseAcordesViolao.h"
 
 #include <unordered_map>
 
-#include "ArquivoAtomico.h"
-#include "Cp1252.h"
-#include "DException.h"
-#include "IllegalArgumentException.h"
-#include "PosicaoHarmonicaInstrumentoCordas.h"
+#include "foundations/ArquivoAtomico.h"
+#include "foundations/Cp1252.h"
+#include "foundations/DException.h"
+#include "foundations/IllegalArgumentException.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
 namespace tessara {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "BaseAcordes.h"
+#include "chords/BaseAcordes.h"
 
 namespace tessara {
 

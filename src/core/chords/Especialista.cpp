@@ -1,14 +1,14 @@
-#include "Especialista.h"
+#include "chords/Especialista.h"
 
 #include <array>
 #include <cstdlib>
 
-#include "DataFormatException.h"
-#include "GerenciadorIdiomas.h"
-#include "Notas.h"
-#include "RaizNaoEncontradaException.h"
-#include "TabelaTokens.h"
-#include "Texto.h"
+#include "foundations/DataFormatException.h"
+#include "foundations/Textos.h"
+#include "model/Notas.h"
+#include "foundations/RaizNaoEncontradaException.h"
+#include "chords/TabelaTokens.h"
+#include "foundations/Texto.h"
 
 namespace tessara {
 
@@ -216,11 +216,6 @@ class Nomeador {
 };
 
 }  // namespace
-
-Especialista& Especialista::instancia() {
-  static Especialista especialista(GerenciadorIdiomas::instancia());
-  return especialista;
-}
 
 IdiomaAcordes Especialista::idiomaAtual() const { return IdiomaAcordes::de(idiomas_); }
 

@@ -5,11 +5,11 @@
 #include <string>
 #include <string_view>
 
-#include "IdiomaAcordes.h"
+#include "chords/IdiomaAcordes.h"
 
 namespace tessara {
 
-class GerenciadorIdiomas;
+class Textos;
 
 // What the system knows of chord names: reads a name into a chord code, writes the canonical
 // name of a code, names the notes a fingering plays, transposes names.
@@ -28,10 +28,7 @@ class Especialista {
   static constexpr int ACIMA = 0;   // transposition up, written with sharps
   static constexpr int ABAIXO = 1;  // transposition down, written with flats
 
-  explicit Especialista(const GerenciadorIdiomas& idiomas) : idiomas_(idiomas) {}
-
-  // The one wired to the process-wide language manager.
-  static Especialista& instancia();
+  explicit Especialista(const Textos& idiomas) : idiomas_(idiomas) {}
 
   // Written note names: the name and the pitch class (C = 0) of an index 0..16; outside that
   // range the empty text and -1. `grafiaDaClasse` gives the sharp spelling of a pitch class
@@ -90,7 +87,7 @@ class Especialista {
   }
 
  private:
-  const GerenciadorIdiomas& idiomas_;
+  const Textos& idiomas_;
 };
 
 }  // namespace tessara

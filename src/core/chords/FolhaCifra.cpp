@@ -1,10 +1,10 @@
-#include "FolhaCifra.h"
+#include "chords/FolhaCifra.h"
 
 #include <algorithm>
 
-#include "DException.h"
-#include "Especialista.h"
-#include "Texto.h"
+#include "foundations/DException.h"
+#include "chords/Especialista.h"
+#include "foundations/Texto.h"
 
 namespace tessara {
 

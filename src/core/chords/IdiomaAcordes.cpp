@@ -1,7 +1,7 @@
-#include "IdiomaAcordes.h"
+#include "chords/IdiomaAcordes.h"
 
-#include "GerenciadorIdiomas.h"
-#include "NomeIdioma.h"
+#include "foundations/Textos.h"
+#include "foundations/NomeIdioma.h"
 
 namespace tessara {
 
@@ -9,7 +9,7 @@ Gramatica IdiomaAcordes::gramaticaDoIdioma(std::string_view nomeIdioma) {
   return ehIdiomaPortugues(nomeIdioma) ? Gramatica::Portugues : Gramatica::Ingles;
 }
 
-IdiomaAcordes IdiomaAcordes::de(const GerenciadorIdiomas& idiomas) {
+IdiomaAcordes IdiomaAcordes::de(const Textos& idiomas) {
   return {gramaticaDoIdioma(idiomas.getNomeIdiomaAtual()),
           idiomas.getTexto("exception", "raizAcorde")};
 }

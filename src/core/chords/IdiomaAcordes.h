@@ -5,7 +5,7 @@
 
 namespace tessara {
 
-class GerenciadorIdiomas;
+class Textos;
 
 // The two ways of reading and writing chord names.
 enum class Gramatica { Portugues, Ingles };
@@ -21,7 +21,7 @@ struct IdiomaAcordes {
   static Gramatica gramaticaDoIdioma(std::string_view nomeIdioma);
 
   // The grammar and the text of the language loaded in that manager.
-  static IdiomaAcordes de(const GerenciadorIdiomas& idiomas);
+  static IdiomaAcordes de(const Textos& idiomas);
 };
 
 }  // namespace tessara

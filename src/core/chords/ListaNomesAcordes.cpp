@@ -1,7 +1,7 @@
-#include "ListaNomesAcordes.h"
+#include "chords/ListaNomesAcordes.h"
 
-#include "Cp1252.h"
-#include "Texto.h"
+#include "foundations/Cp1252.h"
+#include "foundations/Texto.h"
 
 namespace tessara {
 

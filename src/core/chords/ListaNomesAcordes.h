@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "IdiomaAcordes.h"
+#include "chords/IdiomaAcordes.h"
 
 namespace tessara {
 

@@ -1,8 +1,8 @@
-#include "TabelaTokens.h"
+#include "chords/TabelaTokens.h"
 
 #include <cstdlib>
 
-#include "Especialista.h"
+#include "chords/Especialista.h"
 
 namespace tessara {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "IdiomaAcordes.h"
+#include "chords/IdiomaAcordes.h"
 
 namespace tessara {
 

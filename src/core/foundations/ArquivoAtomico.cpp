@@ -1,4 +1,4 @@
-#include "ArquivoAtomico.h"
+#include "foundations/ArquivoAtomico.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

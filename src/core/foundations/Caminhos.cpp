@@ -1,4 +1,4 @@
-#include "Caminhos.h"
+#include "foundations/Caminhos.h"
 
 #include <unistd.h>
 
@@ -33,6 +33,6 @@ std::filesystem::path Caminhos::pastaUsuario() {
   return std::filesystem::current_path() / ".tessara";
 }
 
-std::filesystem::path Caminhos::arquivoConfiguracao() { return pastaUsuario() / "tessara.ini"; }
+std::filesystem::path Caminhos::arquivoConfiguracao() { return pastaUsuario() / NOME_CONFIGURACAO; }
 
 }  // namespace tessara

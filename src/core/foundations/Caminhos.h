@@ -15,6 +15,7 @@ class Caminhos {
   // The folder is not created here; writers create it when they first need it.
   static std::filesystem::path pastaUsuario();
 
+  static constexpr const char* NOME_CONFIGURACAO = "tessara.ini";
   static std::filesystem::path arquivoConfiguracao();
 };
 

@@ -5,10 +5,10 @@
 #include <memory>
 #include <vector>
 
-#include "Cp1252.h"
-#include "IllegalArgumentException.h"
-#include "NotFoundException.h"
-#include "OutOfBoundsException.h"
+#include "foundations/Cp1252.h"
+#include "foundations/IllegalArgumentException.h"
+#include "foundations/NotFoundException.h"
+#include "foundations/OutOfBoundsException.h"
 
 namespace tessara {
 

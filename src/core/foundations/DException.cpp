@@ -1,4 +1,4 @@
-#include "DException.h"
+#include "foundations/DException.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NotFoundException.h"
+#include "foundations/NotFoundException.h"
 
 namespace tessara {
 

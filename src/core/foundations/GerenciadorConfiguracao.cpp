@@ -1,13 +1,12 @@
-#include "GerenciadorConfiguracao.h"
+#include "foundations/GerenciadorConfiguracao.h"
 
 #include <sstream>
 
-#include "ArquivoAtomico.h"
-#include "Caminhos.h"
-#include "Cp1252.h"
-#include "LeitorIni.h"
-#include "OutOfBoundsException.h"
-#include "Texto.h"
+#include "foundations/ArquivoAtomico.h"
+#include "foundations/Cp1252.h"
+#include "foundations/LeitorIni.h"
+#include "foundations/OutOfBoundsException.h"
+#include "foundations/Texto.h"
 
 namespace tessara {
 
@@ -36,11 +35,6 @@ GerenciadorConfiguracao::GerenciadorConfiguracao(std::filesystem::path arquivo)
     : arquivo_(std::move(arquivo)) {
   exibicaoEscalas = 0;
   carregarTexto(texto::lerArquivo(arquivo_));
-}
-
-GerenciadorConfiguracao& GerenciadorConfiguracao::instancia() {
-  static GerenciadorConfiguracao configuracao(Caminhos::arquivoConfiguracao());
-  return configuracao;
 }
 
 void GerenciadorConfiguracao::aplicarValoresReinicio() {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "Configuracao.h"
+#include "foundations/Configuracao.h"
 
 namespace tessara {
 
@@ -14,9 +14,6 @@ namespace tessara {
 class GerenciadorConfiguracao : public Configuracao {
  public:
   explicit GerenciadorConfiguracao(std::filesystem::path arquivo);
-
-  // The process-wide settings, read from the per-user folder on first use.
-  static GerenciadorConfiguracao& instancia();
 
   // Applies the settings text the way loading a file does (used by loading and by the fuzzer).
   void carregarTexto(std::string_view conteudo);

@@ -25,9 +25,6 @@ class Interacao {
   virtual void pedirEncerramento() = 0;
   virtual bool encerramentoPedido() const = 0;
 
-  // The process-wide front end; until one is registered, a quiet one that writes messages
-  // to standard error and answers every question with "no".
-  static Interacao& global();
   static void definirGlobal(Interacao* interacao);
 };
 

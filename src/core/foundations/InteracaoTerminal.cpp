@@ -1,8 +1,8 @@
-#include "InteracaoTerminal.h"
+#include "foundations/InteracaoTerminal.h"
 
 #include <iostream>
 
-#include "Cp1252.h"
+#include "foundations/Cp1252.h"
 
 namespace tessara {
 
@@ -21,13 +21,5 @@ std::optional<int> InteracaoTerminal::escolherIdioma(const std::vector<std::stri
   return std::nullopt;
 }
 
-Interacao* interacaoRegistrada = nullptr;
-
-Interacao& Interacao::global() {
-  static InteracaoTerminal silenciosa;
-  return interacaoRegistrada != nullptr ? *interacaoRegistrada : silenciosa;
-}
-
-void Interacao::definirGlobal(Interacao* interacao) { interacaoRegistrada = interacao; }
 
 }  // namespace tessara

@@ -1,6 +1,6 @@
-#include "LeitorIni.h"
+#include "foundations/LeitorIni.h"
 
-#include "Texto.h"
+#include "foundations/Texto.h"
 
 namespace tessara {
 

@@ -1,6 +1,6 @@
-#include "RaizNaoEncontradaException.h"
+#include "foundations/RaizNaoEncontradaException.h"
 
-#include "Cp1252.h"
+#include "foundations/Cp1252.h"
 
 namespace tessara {
 

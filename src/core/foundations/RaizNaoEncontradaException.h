@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DException.h"
+#include "foundations/DException.h"
 
 namespace tessara {
 

@@ -1,4 +1,4 @@
-#include "Texto.h"
+#include "foundations/Texto.h"
 
 #include <charconv>
 #include <fstream>

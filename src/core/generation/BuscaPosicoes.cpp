@@ -1,14 +1,14 @@
-#include "BuscaPosicoes.h"
+#include "generation/BuscaPosicoes.h"
 
 #include <algorithm>
 #include <bit>
 #include <span>
 
-#include "Fingering.h"
-#include "InstrumentoCordas.h"
-#include "Notas.h"
-#include "PosicaoHarmonicaInstrumentoCordas.h"
-#include "RestricaoAcordes.h"
+#include "generation/Fingering.h"
+#include "instruments/InstrumentoCordas.h"
+#include "model/Notas.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
+#include "generation/RestricaoAcordes.h"
 
 namespace tessara {
 

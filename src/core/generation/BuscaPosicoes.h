@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "ColecaoPtr.h"
-#include "PosicaoHarmonica.h"
-#include "TonsAcorde.h"
+#include "foundations/ColecaoPtr.h"
+#include "model/PosicaoHarmonica.h"
+#include "generation/TonsAcorde.h"
 
 namespace tessara {
 

@@ -1,4 +1,4 @@
-#include "Fingering.h"
+#include "generation/Fingering.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -3,8 +3,8 @@
 #include <span>
 #include <string>
 
-#include "ColecaoPtr.h"
-#include "PosicaoHarmonica.h"
+#include "foundations/ColecaoPtr.h"
+#include "model/PosicaoHarmonica.h"
 
 namespace tessara {
 

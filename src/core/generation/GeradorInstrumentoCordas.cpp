@@ -1,10 +1,10 @@
-#include "GeradorInstrumentoCordas.h"
+#include "generation/GeradorInstrumentoCordas.h"
 
-#include "BuscaPosicoes.h"
-#include "Especialista.h"
-#include "GerenciadorInstrumentos.h"
-#include "InstrumentoCordas.h"
-#include "Notas.h"
+#include "generation/BuscaPosicoes.h"
+#include "chords/Especialista.h"
+#include "instruments/GerenciadorInstrumentos.h"
+#include "instruments/InstrumentoCordas.h"
+#include "model/Notas.h"
 
 namespace tessara {
 
@@ -41,13 +41,6 @@ GeradorInstrumentoCordas::GeradorInstrumentoCordas(FonteInstrumento instrumento,
       busca_(std::make_unique<BuscaPosicoes>(*restricoes_)) {}
 
 GeradorInstrumentoCordas::~GeradorInstrumentoCordas() = default;
-
-GeradorInstrumentoCordas& GeradorInstrumentoCordas::instancia() {
-  static GeradorInstrumentoCordas gerador(
-      [] { return GerenciadorInstrumentos::instancia().getInstrumentoAtual(); },
-      Especialista::instancia());
-  return gerador;
-}
 
 TonsAcorde GeradorInstrumentoCordas::decodificar(int32_t codigo) {
   TonsAcorde tons;

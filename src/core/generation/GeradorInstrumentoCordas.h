@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "Gerador.h"
-#include "RestricaoAcordes.h"
-#include "TonsAcorde.h"
+#include "generation/Gerador.h"
+#include "generation/RestricaoAcordes.h"
+#include "generation/TonsAcorde.h"
 
 namespace tessara {
 
@@ -30,9 +30,6 @@ class GeradorInstrumentoCordas : public Gerador {
   // Names come from the Especialista, in its current language.
   GeradorInstrumentoCordas(FonteInstrumento instrumento, const Especialista& especialista);
   ~GeradorInstrumentoCordas() override;
-
-  // Wired to the process-wide instrument manager and Especialista.
-  static GeradorInstrumentoCordas& instancia();
 
   // The fingerings of a chord code, named by the code's canonical name. Nothing for a code
   // whose root is no written note name.

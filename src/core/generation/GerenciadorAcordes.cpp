@@ -1,21 +1,20 @@
-#include "GerenciadorAcordes.h"
+#include "generation/GerenciadorAcordes.h"
 
 #include <algorithm>
 #include <numeric>
 #include <unordered_set>
 
-#include "BaseAcordesViolao.h"
-#include "Caminhos.h"
-#include "Cp1252.h"
-#include "Especialista.h"
-#include "FileNotFoundException.h"
-#include "GerenciadorIdiomas.h"
-#include "GerenciadorInstrumentos.h"
-#include "IllegalArgumentException.h"
-#include "InstrumentoCordas.h"
-#include "Interacao.h"
-#include "OutOfBoundsException.h"
-#include "PosicaoHarmonicaInstrumentoCordas.h"
+#include "chords/BaseAcordesViolao.h"
+#include "foundations/Cp1252.h"
+#include "chords/Especialista.h"
+#include "foundations/FileNotFoundException.h"
+#include "foundations/Textos.h"
+#include "instruments/GerenciadorInstrumentos.h"
+#include "foundations/IllegalArgumentException.h"
+#include "instruments/InstrumentoCordas.h"
+#include "foundations/Interacao.h"
+#include "foundations/OutOfBoundsException.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
 namespace tessara {
 
@@ -57,22 +56,6 @@ GerenciadorAcordes::GerenciadorAcordes(Colaboradores colaboradores,
 }
 
 GerenciadorAcordes::~GerenciadorAcordes() = default;
-
-GerenciadorAcordes& GerenciadorAcordes::instancia() {
-  static GerenciadorAcordes gerenciador = [] {
-    auto textos = [](std::string_view secao, std::string_view chave) {
-      return GerenciadorIdiomas::instancia().getTexto(secao, chave);
-    };
-    return GerenciadorAcordes(
-        Colaboradores{GerenciadorIdiomas::instancia(), Especialista::instancia(),
-                      GeradorInstrumentoCordas::instancia(),
-                      [] { return GerenciadorInstrumentos::instancia().getInstrumentoAtual(); },
-                      Interacao::global(),
-                      std::make_unique<BaseAcordesViolao>(textos, Interacao::global())},
-        Caminhos::diretorioPrograma());
-  }();
-  return gerenciador;
-}
 
 std::string GerenciadorAcordes::texto(const char* secao, const char* chave) const {
   return colaboradores_.idiomas.getTexto(secao, chave);

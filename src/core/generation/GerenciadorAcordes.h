@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "AcordeComposto.h"
-#include "BaseAcordes.h"
-#include "GeradorInstrumentoCordas.h"
+#include "chords/AcordeComposto.h"
+#include "chords/BaseAcordes.h"
+#include "generation/GeradorInstrumentoCordas.h"
 
 namespace tessara {
 
 class Especialista;
-class GerenciadorIdiomas;
+class Textos;
 class Interacao;
 class PosicaoHarmonicaInstrumentoCordas;
 
@@ -26,7 +26,7 @@ class PosicaoHarmonicaInstrumentoCordas;
 class GerenciadorAcordes {
  public:
   struct Colaboradores {
-    const GerenciadorIdiomas& idiomas;  // texts, and the chord base's file name
+    const Textos& idiomas;  // texts, and the chord base's file name
     const Especialista& especialista;
     GeradorInstrumentoCordas& gerador;
     FonteInstrumento instrumento;
@@ -39,10 +39,6 @@ class GerenciadorAcordes {
   // read (a damaged file) is left out with its chord.
   GerenciadorAcordes(Colaboradores colaboradores, const std::filesystem::path& diretorio);
   ~GerenciadorAcordes();
-
-  // Wired to the process-wide language, instruments, generator and front end; the chord base
-  // is the program's folder's.
-  static GerenciadorAcordes& instancia();
 
   const std::vector<std::string>& getNomesAcordes() const { return base_->getNomes(); }
   int getNumeroAcordes() const { return static_cast<int>(codigos_.size()); }

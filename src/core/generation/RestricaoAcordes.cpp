@@ -1,4 +1,4 @@
-#include "RestricaoAcordes.h"
+#include "generation/RestricaoAcordes.h"
 
 namespace tessara {
 

@@ -1,15 +1,15 @@
-#include "GerenciadorInstrumentos.h"
+#include "instruments/GerenciadorInstrumentos.h"
 
 #include <algorithm>
 #include <limits>
 #include <system_error>
 
-#include "Cp1252.h"
-#include "FileNotFoundException.h"
-#include "GerenciadorIdiomas.h"
-#include "IllegalArgumentException.h"
-#include "NomeIdioma.h"
-#include "XMLInstrumentoParser.h"
+#include "foundations/Cp1252.h"
+#include "foundations/FileNotFoundException.h"
+#include "foundations/Textos.h"
+#include "foundations/IllegalArgumentException.h"
+#include "foundations/NomeIdioma.h"
+#include "instruments/XMLInstrumentoParser.h"
 
 namespace tessara {
 
@@ -23,7 +23,7 @@ constexpr int SOM_VIOLAO_ACO = 25;
 
 }  // namespace
 
-GerenciadorInstrumentos::GerenciadorInstrumentos(const GerenciadorIdiomas& idioma,
+GerenciadorInstrumentos::GerenciadorInstrumentos(const Textos& idioma,
                                                  XMLInstrumentoParser& parser,
                                                  std::filesystem::path arquivoBase)
     : idioma_(idioma), parser_(parser), arquivoBase_(std::move(arquivoBase)) {
@@ -36,16 +36,6 @@ GerenciadorInstrumentos::GerenciadorInstrumentos(const GerenciadorIdiomas& idiom
       idioma.getTexto("geral", "cavaquinhoPadrao"),
       idioma.getTexto("geral", "descricaoCavaquinhoPadrao"), 4, 12, 4, SOM_VIOLAO_NYLON,
       std::vector<int>{50, 55, 59, 64}, false));
-}
-
-GerenciadorInstrumentos& GerenciadorInstrumentos::instancia() {
-  static GerenciadorInstrumentos gerenciador = [] {
-    auto& idioma = GerenciadorIdiomas::instancia();
-    auto& parser = XMLInstrumentoParser::instancia();
-    return GerenciadorInstrumentos(
-        idioma, parser, parser.prepararArquivo(idioma.getTexto("parametros", "baseInstrumentos")));
-  }();
-  return gerenciador;
 }
 
 int GerenciadorInstrumentos::posicaoNoArquivo(int indice) const {

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "InstrumentoCordas.h"
+#include "instruments/InstrumentoCordas.h"
 
 namespace tessara {
 
-class GerenciadorIdiomas;
+class Textos;
 class XMLInstrumentoParser;
 
 // Owns the numbered instrument list and the current instrument. Indexes 0..n-1 are the
@@ -20,12 +20,8 @@ class GerenciadorInstrumentos {
   static constexpr int NUMERO_PADROES = 2;
 
   // Builds the built-in instruments with the texts of the current language; reads no file.
-  GerenciadorInstrumentos(const GerenciadorIdiomas& idioma, XMLInstrumentoParser& parser,
+  GerenciadorInstrumentos(const Textos& idioma, XMLInstrumentoParser& parser,
                           std::filesystem::path arquivoBase);
-
-  // The process-wide manager: the process-wide language (which must be loaded by then) and the
-  // user's copy of the instrument base the language names.
-  static GerenciadorInstrumentos& instancia();
 
   // Nothing before the first selection. Valid while current or previous.
   const InstrumentoCordas* getInstrumentoAtual() const { return atual_.get(); }
@@ -61,7 +57,7 @@ class GerenciadorInstrumentos {
   int posicaoNoArquivo(int indice) const;
   void verificarArquivo() const;
 
-  const GerenciadorIdiomas& idioma_;
+  const Textos& idioma_;
   XMLInstrumentoParser& parser_;
   std::filesystem::path arquivoBase_;
   std::vector<std::shared_ptr<const InstrumentoCordas>> padroes_;

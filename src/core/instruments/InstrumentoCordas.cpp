@@ -1,4 +1,4 @@
-#include "InstrumentoCordas.h"
+#include "instruments/InstrumentoCordas.h"
 
 #include <cstdint>
 #include <limits>

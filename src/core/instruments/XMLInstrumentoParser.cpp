@@ -1,19 +1,18 @@
-#include "XMLInstrumentoParser.h"
+#include "instruments/XMLInstrumentoParser.h"
 
 #include <functional>
 #include <optional>
 #include <system_error>
 #include <utility>
 
-#include "ArquivoAtomico.h"
-#include "Caminhos.h"
-#include "Cp1252.h"
-#include "DException.h"
-#include "FileNotFoundException.h"
-#include "GerenciadorIdiomas.h"
-#include "OutOfBoundsException.h"
-#include "Texto.h"
-#include "XMLParseException.h"
+#include "foundations/ArquivoAtomico.h"
+#include "foundations/Cp1252.h"
+#include "foundations/DException.h"
+#include "foundations/FileNotFoundException.h"
+#include "foundations/Textos.h"
+#include "foundations/OutOfBoundsException.h"
+#include "foundations/Texto.h"
+#include "foundations/XMLParseException.h"
 
 namespace tessara {
 
@@ -202,18 +201,12 @@ std::string textoDoCaminho(const std::filesystem::path& arquivo) {
 
 }  // namespace
 
-XMLInstrumentoParser::XMLInstrumentoParser(const GerenciadorIdiomas& idioma,
+XMLInstrumentoParser::XMLInstrumentoParser(const Textos& idioma,
                                            std::filesystem::path pastaUsuario,
                                            std::filesystem::path pastaPadrao)
     : idioma_(idioma),
       pastaUsuario_(std::move(pastaUsuario)),
       pastaPadrao_(std::move(pastaPadrao)) {}
-
-XMLInstrumentoParser& XMLInstrumentoParser::instancia() {
-  static XMLInstrumentoParser parser(GerenciadorIdiomas::instancia(), Caminhos::pastaUsuario(),
-                                     Caminhos::diretorioPrograma());
-  return parser;
-}
 
 std::filesystem::path XMLInstrumentoParser::prepararArquivo(
     const std::filesystem::path& nomeArquivo) const {

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "InstrumentoCordas.h"
-#include "TXMLParser.h"
+#include "instruments/InstrumentoCordas.h"
+#include "foundations/TXMLParser.h"
 
 namespace tessara {
 
-class GerenciadorIdiomas;
+class Textos;
 
 // Reads and writes the user's instrument base: a root element holding one `instrumento` per
 // instrument with `nome`, `descricao`, `numeroCordas`, `numeroCasas`, `distancia`, `som` and
@@ -20,11 +20,8 @@ class XMLInstrumentoParser {
  public:
   // Messages come from the language; the user's files live in `pastaUsuario`, and the
   // shipped defaults they start from in `pastaPadrao`.
-  XMLInstrumentoParser(const GerenciadorIdiomas& idioma, std::filesystem::path pastaUsuario,
+  XMLInstrumentoParser(const Textos& idioma, std::filesystem::path pastaUsuario,
                        std::filesystem::path pastaPadrao);
-
-  // Wired to the process-wide language, the per-user folder and the program's folder.
-  static XMLInstrumentoParser& instancia();
 
   // Where the user's file of that name lives. When the user has none yet, the shipped one of
   // the same name is copied there first (when it cannot be, reading reports the missing file).
@@ -64,7 +61,7 @@ class XMLInstrumentoParser {
   void verificarPosicao(int posicao, size_t quantidade, const char* metodo) const;
   std::string texto(const char* chave) const;
 
-  const GerenciadorIdiomas& idioma_;
+  const Textos& idioma_;
   std::filesystem::path pastaUsuario_;
   std::filesystem::path pastaPadrao_;
   TXMLParser xml_;

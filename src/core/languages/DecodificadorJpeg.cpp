@@ -1,4 +1,4 @@
-#include "DecodificadorJpeg.h"
+#include "languages/DecodificadorJpeg.h"
 
 #include <turbojpeg.h>
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "Imagem.h"
+#include "foundations/Imagem.h"
 
 namespace tessara {
 

@@ -1,12 +1,11 @@
-#include "GerenciadorIdiomas.h"
+#include "languages/GerenciadorIdiomas.h"
 
 #include <algorithm>
 #include <system_error>
 #include <utility>
 
-#include "Caminhos.h"
-#include "LeitorIni.h"
-#include "Texto.h"
+#include "foundations/LeitorIni.h"
+#include "foundations/Texto.h"
 
 namespace tessara {
 
@@ -19,11 +18,6 @@ constexpr std::string_view EXTENSAO_IDIOMA = ".idm";
 GerenciadorIdiomas::GerenciadorIdiomas(std::filesystem::path diretorio, Interacao& interacao)
     : diretorio_(std::move(diretorio)), interacao_(interacao) {
   procurarIdiomas();
-}
-
-GerenciadorIdiomas& GerenciadorIdiomas::instancia() {
-  static GerenciadorIdiomas gerenciador(Caminhos::diretorioPrograma(), Interacao::global());
-  return gerenciador;
 }
 
 void GerenciadorIdiomas::procurarIdiomas() {

@@ -7,9 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "Idioma.h"
-#include "Imagem.h"
-#include "Interacao.h"
+#include "languages/Idioma.h"
+#include "foundations/Imagem.h"
+#include "foundations/Interacao.h"
+#include "foundations/Textos.h"
 
 namespace tessara {
 
@@ -17,16 +18,13 @@ namespace tessara {
 // picture look-ups in it. A language file is a "*.idm" whose section "EspecificacaoIdioma"
 // names the language ("nomeIdioma") and carries our application code; its picture pack is
 // the ".dat" of the same base name.
-class GerenciadorIdiomas {
+class GerenciadorIdiomas : public Textos {
  public:
   static constexpr const char* CODIGO_APLICACAO = "Tessara3.0";
 
   // Lists the languages now (by file name, so the order does not depend on the file system);
   // with none, tells the user and asks the application to end.
   GerenciadorIdiomas(std::filesystem::path diretorio, Interacao& interacao);
-
-  // The process-wide manager: the program's folder and the registered front end.
-  static GerenciadorIdiomas& instancia();
 
   // Loads the language of that name (ignoring letter case); when there is none, lets the user
   // choose, and when nothing is chosen asks the application to end and gives nothing.
@@ -44,7 +42,7 @@ class GerenciadorIdiomas {
   int indiceDoCodigo(std::string_view codigo) const;
 
   // The empty text when no language is loaded, or the section or the key does not exist.
-  std::string getTexto(std::string_view secao, std::string_view chave) const;
+  std::string getTexto(std::string_view secao, std::string_view chave) const override;
   std::optional<Imagem> getImagem(std::string_view secao, std::string_view chave);
 
   bool idiomaCarregado() const { return idioma_ != nullptr; }
@@ -52,7 +50,7 @@ class GerenciadorIdiomas {
   const std::vector<std::string>& getNomesIdiomas() const { return nomesIdiomas_; }
   int getIndiceAtual() const { return indiceAtual_; }
   // The loaded language's own name, or the empty text.
-  std::string getNomeIdiomaAtual() const;
+  std::string getNomeIdiomaAtual() const override;
 
  private:
   void procurarIdiomas();

@@ -1,6 +1,6 @@
-#include "Idioma.h"
+#include "languages/Idioma.h"
 
-#include "Contato.h"
+#include "foundations/Contato.h"
 
 namespace tessara {
 

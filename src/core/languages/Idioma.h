@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "Imagem.h"
-#include "Interacao.h"
-#include "PacoteImagens.h"
-#include "TextosIdioma.h"
+#include "foundations/Imagem.h"
+#include "foundations/Interacao.h"
+#include "languages/PacoteImagens.h"
+#include "languages/TextosIdioma.h"
 
 namespace tessara {
 

@@ -1,9 +1,9 @@
-#include "PacoteImagens.h"
+#include "languages/PacoteImagens.h"
 
 #include <fstream>
 
-#include "DecodificadorJpeg.h"
-#include "Texto.h"
+#include "languages/DecodificadorJpeg.h"
+#include "foundations/Texto.h"
 
 namespace tessara {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <utility>
 
-#include "Imagem.h"
+#include "foundations/Imagem.h"
 
 namespace tessara {
 

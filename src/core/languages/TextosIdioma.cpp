@@ -1,8 +1,8 @@
-#include "TextosIdioma.h"
+#include "languages/TextosIdioma.h"
 
 #include <algorithm>
 
-#include "Texto.h"
+#include "foundations/Texto.h"
 
 namespace tessara {
 

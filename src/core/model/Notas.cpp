@@ -1,8 +1,8 @@
-#include "Notas.h"
+#include "model/Notas.h"
 
 #include <array>
 
-#include "NomeIdioma.h"
+#include "foundations/NomeIdioma.h"
 
 namespace tessara {
 

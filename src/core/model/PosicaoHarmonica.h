@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "Acorde.h"
+#include "model/Acorde.h"
 
 namespace tessara {
 

@@ -1,8 +1,8 @@
-#include "PosicaoHarmonicaInstrumentoCordas.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
 #include <limits>
 
-#include "OutOfBoundsException.h"
+#include "foundations/OutOfBoundsException.h"
 
 namespace tessara {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "PosicaoHarmonica.h"
+#include "model/PosicaoHarmonica.h"
 
 namespace tessara {
 

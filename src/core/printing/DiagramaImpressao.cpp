@@ -1,13 +1,13 @@
-#include "DiagramaImpressao.h"
+#include "printing/DiagramaImpressao.h"
 
 #include <algorithm>
 #include <array>
 #include <utility>
 
-#include "DException.h"
-#include "Especialista.h"
-#include "Notas.h"
-#include "TrabalhoImpressao.h"
+#include "foundations/DException.h"
+#include "chords/Especialista.h"
+#include "model/Notas.h"
+#include "printing/TrabalhoImpressao.h"
 
 namespace tessara {
 

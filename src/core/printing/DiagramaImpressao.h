@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "InstrumentoCordas.h"
-#include "MedidasPagina.h"
-#include "PosicaoHarmonicaInstrumentoCordas.h"
-#include "Superficie.h"
+#include "instruments/InstrumentoCordas.h"
+#include "printing/MedidasPagina.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
+#include "printing/Superficie.h"
 
 namespace tessara {
 

@@ -3,11 +3,11 @@
 #include <memory>
 #include <optional>
 
-#include "ColecaoPtr.h"
-#include "Imagem.h"
-#include "PosicaoHarmonicaInstrumentoCordas.h"
-#include "SuperficieImagens.h"
-#include "TamanhoPagina.h"
+#include "foundations/ColecaoPtr.h"
+#include "foundations/Imagem.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
+#include "printing/SuperficieImagens.h"
+#include "printing/TamanhoPagina.h"
 
 namespace tessara {
 
@@ -29,9 +29,6 @@ class FrenteImpressao {
   virtual void desenharVisualizacao(const Imagem& pagina, int numeroPaginas, int largura,
                                     int altura) = 0;
 
-  // The process-wide front end; until one is registered, one with an empty print list and
-  // no pictures.
-  static FrenteImpressao& global();
   static void definirGlobal(FrenteImpressao* frente);
 };
 

@@ -1,59 +1,26 @@
-#include "GerenciadorImpressao.h"
+#include "printing/GerenciadorImpressao.h"
 
 #include <algorithm>
 #include <exception>
 
-#include "Especialista.h"
-#include "GerenciadorIdiomas.h"
-#include "GerenciadorInstrumentos.h"
-#include "Interacao.h"
-#include "LayoutImpressao.h"
+#include "chords/Especialista.h"
+#include "foundations/Textos.h"
+#include "instruments/GerenciadorInstrumentos.h"
+#include "foundations/Interacao.h"
+#include "printing/LayoutImpressao.h"
 
 namespace tessara {
 
-namespace {
-
-// The front end registered when it is asked, so that the manager may be created before the
-// windows register theirs.
-class FrenteRegistrada : public FrenteImpressao {
- public:
-  Posicoes getListaImpressao() const override { return global().getListaImpressao(); }
-  std::optional<TamanhoPagina> tamanhoPaginaImpressora() const override {
-    return global().tamanhoPaginaImpressora();
-  }
-  std::unique_ptr<SuperficieImagens> criarImagens(int largura, int altura) override {
-    return global().criarImagens(largura, altura);
-  }
-  void desenharVisualizacao(const Imagem& pagina, int numeroPaginas, int largura,
-                            int altura) override {
-    global().desenharVisualizacao(pagina, numeroPaginas, largura, altura);
-  }
-};
-
-}  // namespace
-
-GerenciadorImpressao::GerenciadorImpressao(Textos textos, const Especialista& especialista,
+GerenciadorImpressao::GerenciadorImpressao(const Textos& textos, const Especialista& especialista,
                                            Interacao& interacao, FrenteImpressao& frente,
                                            InstrumentoAtual instrumentoAtual)
-    : textos_(std::move(textos)),
+    : textos_(textos),
       especialista_(especialista),
       interacao_(interacao),
       frente_(frente),
       instrumentoAtual_(std::move(instrumentoAtual)),
-      titulo_(textos_("geral", "nomeAplicacao")),
-      url_(textos_("parametros", "urlBrisol")) {}
-
-GerenciadorImpressao& GerenciadorImpressao::instancia() {
-  static FrenteRegistrada frente;
-  static GerenciadorImpressao gerenciador(
-      [idiomas = &GerenciadorIdiomas::instancia()](std::string_view secao,
-                                                    std::string_view chave) {
-        return idiomas->getTexto(secao, chave);
-      },
-      Especialista::instancia(), Interacao::global(), frente,
-      [] { return GerenciadorInstrumentos::instancia().getInstrumentoAtual(); });
-  return gerenciador;
-}
+      titulo_(textos_.getTexto("geral", "nomeAplicacao")),
+      url_(textos_.getTexto("parametros", "urlBrisol")) {}
 
 void GerenciadorImpressao::imprimir(Impressora& impressora, int conteudo, int rotulo,
                                     const Posicoes& posicoes, const std::string& texto,
@@ -86,7 +53,7 @@ Superficie* GerenciadorImpressao::iniciarImpressao(Impressora& impressora,
   } catch (const std::exception&) {
     // Reported below, as a printer that has no page.
   }
-  interacao_.mostrarMensagem(textos_("fmImpressao", "erroImpressora"), "");
+  interacao_.mostrarMensagem(textos_.getTexto("fmImpressao", "erroImpressora"), "");
   return nullptr;
 }
 

@@ -5,12 +5,13 @@
 #include <string_view>
 #include <vector>
 
-#include "FrenteImpressao.h"
-#include "Imagem.h"
-#include "Impressora.h"
-#include "InstrumentoCordas.h"
-#include "MedidasPagina.h"
-#include "TrabalhoImpressao.h"
+#include "printing/FrenteImpressao.h"
+#include "foundations/Imagem.h"
+#include "printing/Impressora.h"
+#include "instruments/InstrumentoCordas.h"
+#include "printing/MedidasPagina.h"
+#include "printing/TrabalhoImpressao.h"
+#include "foundations/Textos.h"
 
 namespace tessara {
 
@@ -22,18 +23,12 @@ class Interacao;
 class GerenciadorImpressao {
  public:
   using Posicoes = FrenteImpressao::Posicoes;
-  // Text of the current language by (section, key).
-  using Textos = std::function<std::string(std::string_view secao, std::string_view chave)>;
   // The current instrument; nothing before one is selected.
   using InstrumentoAtual = std::function<const InstrumentoCordas*()>;
 
   // Reads the heading (the application's name and its web address) now.
-  GerenciadorImpressao(Textos textos, const Especialista& especialista, Interacao& interacao,
+  GerenciadorImpressao(const Textos& textos, const Especialista& especialista, Interacao& interacao,
                        FrenteImpressao& frente, InstrumentoAtual instrumentoAtual);
-
-  // The process-wide manager: the current language, the registered front ends and the
-  // instrument manager's current instrument.
-  static GerenciadorImpressao& instancia();
 
   void setTextoImpressao(std::string texto) { textoImpressao_ = std::move(texto); }
   std::string getTextoImpressao() const { return textoImpressao_; }
@@ -66,7 +61,7 @@ class GerenciadorImpressao {
                          const TrabalhoImpressao& trabalho);
   void exibir(int pagina);
 
-  Textos textos_;
+  const Textos& textos_;
   const Especialista& especialista_;
   Interacao& interacao_;
   FrenteImpressao& frente_;

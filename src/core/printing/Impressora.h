@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "Superficie.h"
-#include "TamanhoPagina.h"
+#include "printing/Superficie.h"
+#include "printing/TamanhoPagina.h"
 
 namespace tessara {
 

@@ -1,9 +1,9 @@
-#include "LayoutImpressao.h"
+#include "printing/LayoutImpressao.h"
 
 #include <algorithm>
 
-#include "DiagramaImpressao.h"
-#include "Texto.h"
+#include "printing/DiagramaImpressao.h"
+#include "foundations/Texto.h"
 
 namespace tessara {
 

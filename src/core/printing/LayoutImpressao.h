@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "MedidasPagina.h"
-#include "Superficie.h"
-#include "TrabalhoImpressao.h"
+#include "printing/MedidasPagina.h"
+#include "printing/Superficie.h"
+#include "printing/TrabalhoImpressao.h"
 
 namespace tessara {
 

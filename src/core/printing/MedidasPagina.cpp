@@ -1,4 +1,4 @@
-#include "MedidasPagina.h"
+#include "printing/MedidasPagina.h"
 
 #include <cstdint>
 

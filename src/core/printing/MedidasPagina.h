@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "TamanhoPagina.h"
+#include "printing/TamanhoPagina.h"
 
 namespace tessara {
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "Imagem.h"
-#include "Superficie.h"
+#include "foundations/Imagem.h"
+#include "printing/Superficie.h"
 
 namespace tessara {
 

@@ -1,15 +1,14 @@
-#include "BaseEscalas.h"
+#include "scales/BaseEscalas.h"
 
 #include <algorithm>
 #include <system_error>
 #include <utility>
 
-#include "Caminhos.h"
-#include "Cp1252.h"
-#include "FileNotFoundException.h"
-#include "GerenciadorIdiomas.h"
-#include "Texto.h"
-#include "XMLParseException.h"
+#include "foundations/Cp1252.h"
+#include "foundations/FileNotFoundException.h"
+#include "foundations/Textos.h"
+#include "foundations/Texto.h"
+#include "foundations/XMLParseException.h"
 
 namespace tessara {
 
@@ -57,18 +56,8 @@ void aoFechar(Leitura& l, const std::string& tag, int posicao) {
 
 }  // namespace
 
-BaseEscalas::BaseEscalas(const GerenciadorIdiomas& idioma, std::filesystem::path arquivo)
+BaseEscalas::BaseEscalas(const Textos& idioma, std::filesystem::path arquivo)
     : idioma_(idioma), arquivo_(std::move(arquivo)) {}
-
-BaseEscalas& BaseEscalas::instancia() {
-  static BaseEscalas base = [] {
-    const auto& idioma = GerenciadorIdiomas::instancia();
-    // Language texts are CP1252; file names on this system are UTF-8.
-    const auto nome = cp1252::paraUtf8(idioma.getTexto("escalas", "nome_arquivo"));
-    return BaseEscalas(idioma, Caminhos::diretorioPrograma() / nome);
-  }();
-  return base;
-}
 
 void BaseEscalas::carregar(const char* metodo) {
   std::error_code erro;

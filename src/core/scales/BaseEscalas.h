@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "Escala.h"
-#include "TXMLParser.h"
+#include "scales/Escala.h"
+#include "foundations/TXMLParser.h"
 
 namespace tessara {
 
-class GerenciadorIdiomas;
+class Textos;
 
 // Reads the scale base, a read-only XML file: a root element holding one `escala` per scale,
 // each with one `nome` and its offsets as `frequencia` elements. Positions count the `escala`
@@ -18,11 +18,7 @@ class GerenciadorIdiomas;
 class BaseEscalas {
  public:
   // Messages come from the language; `arquivo` is the scale base's path.
-  BaseEscalas(const GerenciadorIdiomas& idioma, std::filesystem::path arquivo);
-
-  // The file the process-wide language names, in the program's folder (the language must be
-  // loaded by then).
-  static BaseEscalas& instancia();
+  BaseEscalas(const Textos& idioma, std::filesystem::path arquivo);
 
   // A missing file raises FileNotFoundException; one that cannot be read has no scales.
   // A scale without a name adds none here, so names and positions then disagree.
@@ -45,7 +41,7 @@ class BaseEscalas {
   std::vector<std::string> lerNomes();
   std::optional<Escala> lerEscala(int posicao);
 
-  const GerenciadorIdiomas& idioma_;
+  const Textos& idioma_;
   std::filesystem::path arquivo_;
   TXMLParser xml_;
 };

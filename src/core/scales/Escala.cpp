@@ -1,4 +1,4 @@
-#include "Escala.h"
+#include "scales/Escala.h"
 
 #include <cstddef>
 

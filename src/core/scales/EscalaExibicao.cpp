@@ -1,4 +1,4 @@
-#include "EscalaExibicao.h"
+#include "scales/EscalaExibicao.h"
 
 #include <algorithm>
 #include <cstddef>

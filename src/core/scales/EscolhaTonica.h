@@ -13,9 +13,6 @@ class EscolhaTonica {
   // The chosen label; the empty text when none is chosen.
   virtual std::string getTonicaEscolhida() const = 0;
 
-  // The process-wide front end's choice, asked at each question; while none is registered, no
-  // root is chosen.
-  static EscolhaTonica& global();
   static void definirGlobal(EscolhaTonica* escolha);
 };
 

@@ -1,14 +1,14 @@
-#include "GeradorEscalas.h"
+#include "scales/GeradorEscalas.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <utility>
 
-#include "GerenciadorIdiomas.h"
-#include "GerenciadorInstrumentos.h"
-#include "InstrumentoCordas.h"
-#include "NotFoundException.h"
-#include "Notas.h"
+#include "foundations/Textos.h"
+#include "instruments/GerenciadorInstrumentos.h"
+#include "instruments/InstrumentoCordas.h"
+#include "foundations/NotFoundException.h"
+#include "model/Notas.h"
 
 namespace tessara {
 
@@ -98,15 +98,9 @@ class GeradorEscalas::Busca {
   int64_t passos_ = 0;
 };
 
-GeradorEscalas::GeradorEscalas(const GerenciadorIdiomas& idioma,
+GeradorEscalas::GeradorEscalas(const Textos& idioma,
                                const GerenciadorInstrumentos& instrumentos)
     : idioma_(idioma), instrumentos_(instrumentos) {}
-
-GeradorEscalas& GeradorEscalas::instancia() {
-  static GeradorEscalas gerador(GerenciadorIdiomas::instancia(),
-                                GerenciadorInstrumentos::instancia());
-  return gerador;
-}
 
 void GeradorEscalas::recusar(const Escala& escala, const std::string& tonica) const {
   throw NotFoundException(idioma_.getTexto("exception", "escalaImpossivel"),

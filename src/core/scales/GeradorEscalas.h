@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "ColecaoPtr.h"
-#include "Escala.h"
-#include "EscalaExibicao.h"
+#include "foundations/ColecaoPtr.h"
+#include "scales/Escala.h"
+#include "scales/EscalaExibicao.h"
 
 namespace tessara {
 
-class GerenciadorIdiomas;
+class Textos;
 class GerenciadorInstrumentos;
 class InstrumentoCordas;
 
@@ -48,10 +48,7 @@ class GeradorEscalas {
   static constexpr int DEDO_SOLTO = 5;
 
   // The root label is read in the current language; the instrument is the current one.
-  GeradorEscalas(const GerenciadorIdiomas& idioma, const GerenciadorInstrumentos& instrumentos);
-
-  // Wired to the process-wide language and instrument manager.
-  static GeradorEscalas& instancia();
+  GeradorEscalas(const Textos& idioma, const GerenciadorInstrumentos& instrumentos);
 
   // Every display of the scale with that root label (one of the twelve of the current
   // language) on the current instrument, cheapest first; displays of equal cost keep the
@@ -80,7 +77,7 @@ class GeradorEscalas {
 
   [[noreturn]] void recusar(const Escala& escala, const std::string& tonica) const;
 
-  const GerenciadorIdiomas& idioma_;
+  const Textos& idioma_;
   const GerenciadorInstrumentos& instrumentos_;
   std::vector<std::vector<CasaCordaEscala>> resultados_;
 };

@@ -1,31 +1,24 @@
-#include "GerenciadorEscalas.h"
+#include "scales/GerenciadorEscalas.h"
 
-#include "BaseEscalas.h"
-#include "EscolhaTonica.h"
-#include "FileNotFoundException.h"
-#include "GeradorEscalas.h"
-#include "GerenciadorIdiomas.h"
-#include "Interacao.h"
-#include "Notas.h"
-#include "OutOfBoundsException.h"
+#include "scales/BaseEscalas.h"
+#include "scales/EscolhaTonica.h"
+#include "foundations/FileNotFoundException.h"
+#include "scales/GeradorEscalas.h"
+#include "foundations/Textos.h"
+#include "foundations/Interacao.h"
+#include "model/Notas.h"
+#include "foundations/OutOfBoundsException.h"
 
 namespace tessara {
 
 GerenciadorEscalas::GerenciadorEscalas(BaseEscalas& base, GeradorEscalas& gerador,
-                                       const GerenciadorIdiomas& idioma,
+                                       const Textos& idioma,
                                        const EscolhaTonica& escolhaTonica, Interacao& interacao)
     : base_(base),
       gerador_(gerador),
       idioma_(idioma),
       escolhaTonica_(escolhaTonica),
       interacao_(interacao) {}
-
-GerenciadorEscalas& GerenciadorEscalas::instancia() {
-  static GerenciadorEscalas gerenciador(BaseEscalas::instancia(), GeradorEscalas::instancia(),
-                                        GerenciadorIdiomas::instancia(), EscolhaTonica::global(),
-                                        Interacao::global());
-  return gerenciador;
-}
 
 std::vector<std::string> GerenciadorEscalas::getNomesEscalas() {
   try {

@@ -5,27 +5,24 @@
 #include <utility>
 #include <vector>
 
-#include "ColecaoPtr.h"
-#include "Escala.h"
-#include "EscalaExibicao.h"
+#include "foundations/ColecaoPtr.h"
+#include "scales/Escala.h"
+#include "scales/EscalaExibicao.h"
 
 namespace tessara {
 
 class BaseEscalas;
 class EscolhaTonica;
 class GeradorEscalas;
-class GerenciadorIdiomas;
+class Textos;
 class Interacao;
 
 // Holds the selected scale of the scale base, its displays (the collection itself, generated
 // when first asked for, for the root the front end has chosen) and the display on show.
 class GerenciadorEscalas : public ColecaoPtr<EscalaExibicao> {
  public:
-  GerenciadorEscalas(BaseEscalas& base, GeradorEscalas& gerador, const GerenciadorIdiomas& idioma,
+  GerenciadorEscalas(BaseEscalas& base, GeradorEscalas& gerador, const Textos& idioma,
                      const EscolhaTonica& escolhaTonica, Interacao& interacao);
-
-  // Wired to the process-wide scale base, generator, language, root choice and front end.
-  static GerenciadorEscalas& instancia();
 
   // The scale base's names. Without a scale base the program cannot go on: the user is told,
   // the application is asked to end and the list is empty.
@@ -64,7 +61,7 @@ class GerenciadorEscalas : public ColecaoPtr<EscalaExibicao> {
 
   BaseEscalas& base_;
   GeradorEscalas& gerador_;
-  const GerenciadorIdiomas& idioma_;
+  const Textos& idioma_;
   const EscolhaTonica& escolhaTonica_;
   Interacao& interacao_;
   int indiceEscala_ = -1;

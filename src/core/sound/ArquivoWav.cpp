@@ -1,4 +1,4 @@
-#include "ArquivoWav.h"
+#include "sound/ArquivoWav.h"
 
 #include <string>
 

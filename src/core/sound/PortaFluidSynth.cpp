@@ -1,10 +1,12 @@
-#include "PortaFluidSynth.h"
+#include "sound/PortaFluidSynth.h"
+
+#include <fluidsynth.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <vector>
 
-#include "SilencioAlsa.h"
+#include "sound/SilencioAlsa.h"
 
 namespace tessara {
 
@@ -30,6 +32,12 @@ void silenciarRegistro() {
 }
 
 }  // namespace
+
+void PortaFluidSynth::Liberar::operator()(fluid_settings_t* p) const { delete_fluid_settings(p); }
+void PortaFluidSynth::Liberar::operator()(fluid_synth_t* p) const { delete_fluid_synth(p); }
+void PortaFluidSynth::Liberar::operator()(fluid_audio_driver_t* p) const {
+  delete_fluid_audio_driver(p);
+}
 
 PortaFluidSynth::PortaFluidSynth(Relogio& relogio, std::filesystem::path soundFont,
                                  std::filesystem::path arquivoWav)

@@ -1,14 +1,18 @@
 #pragma once
 
-#include <fluidsynth.h>
-
 #include <chrono>
 #include <filesystem>
 #include <memory>
 
-#include "ArquivoWav.h"
-#include "MidiPort.h"
-#include "Relogio.h"
+#include "sound/ArquivoWav.h"
+#include "sound/MidiPort.h"
+#include "sound/Relogio.h"
+
+// The synthesizer library's handles, declared as the library declares them, so that its
+// header stays inside this folder.
+typedef struct _fluid_hashtable_t fluid_settings_t;
+typedef struct _fluid_synth_t fluid_synth_t;
+typedef struct _fluid_audio_driver_t fluid_audio_driver_t;
 
 namespace tessara {
 
@@ -41,9 +45,9 @@ class PortaFluidSynth : public MidiPort {
 
  private:
   struct Liberar {
-    void operator()(fluid_settings_t* p) const { delete_fluid_settings(p); }
-    void operator()(fluid_synth_t* p) const { delete_fluid_synth(p); }
-    void operator()(fluid_audio_driver_t* p) const { delete_fluid_audio_driver(p); }
+    void operator()(fluid_settings_t* p) const;
+    void operator()(fluid_synth_t* p) const;
+    void operator()(fluid_audio_driver_t* p) const;
   };
 
   bool iniciar();

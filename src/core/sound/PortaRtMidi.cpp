@@ -1,9 +1,10 @@
-#include "PortaRtMidi.h"
+#include "sound/PortaRtMidi.h"
 
 #include <alsa/asoundlib.h>
+#include <rtmidi/RtMidi.h>
 
-#include "Cp1252.h"
-#include "SilencioAlsa.h"
+#include "foundations/Cp1252.h"
+#include "sound/SilencioAlsa.h"
 
 namespace tessara {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <rtmidi/RtMidi.h>
-
 #include <memory>
 
-#include "MidiPort.h"
+#include "sound/MidiPort.h"
+
+class RtMidiOut;
 
 namespace tessara {
 

@@ -1,13 +1,8 @@
-#include "RelogioReal.h"
+#include "sound/RelogioReal.h"
 
 #include <thread>
 
 namespace tessara {
-
-RelogioReal& RelogioReal::instancia() {
-  static RelogioReal relogio;
-  return relogio;
-}
 
 void RelogioReal::esperar(std::chrono::milliseconds duracao) {
   if (duracao.count() > 0) std::this_thread::sleep_for(duracao);

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "Relogio.h"
+#include "sound/Relogio.h"
 
 namespace tessara {
 
 // Wall-clock time: waits really sleep.
 class RelogioReal : public Relogio {
  public:
-  static RelogioReal& instancia();
 
   void esperar(std::chrono::milliseconds duracao) override;
   std::chrono::microseconds agora() const override;

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <vector>
 
-#include "Relogio.h"
+#include "sound/Relogio.h"
 
 namespace tessara {
 

@@ -1,4 +1,4 @@
-#include "ReprodutorMIDI.h"
+#include "sound/ReprodutorMIDI.h"
 
 #include <exception>
 

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <vector>
 
-#include "SaidaMIDI.h"
+#include "sound/SaidaMIDI.h"
 
 namespace tessara {
 

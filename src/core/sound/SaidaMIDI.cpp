@@ -1,13 +1,12 @@
-#include "SaidaMIDI.h"
+#include "sound/SaidaMIDI.h"
 
 #include <cstdlib>
 
-#include "FatalException.h"
-#include "GerenciadorIdiomas.h"
-#include "OutOfBoundsException.h"
-#include "PortaFluidSynth.h"
-#include "PortaRtMidi.h"
-#include "RelogioReal.h"
+#include "foundations/FatalException.h"
+#include "foundations/Textos.h"
+#include "foundations/OutOfBoundsException.h"
+#include "sound/PortaFluidSynth.h"
+#include "sound/PortaRtMidi.h"
 
 namespace tessara {
 
@@ -21,8 +20,8 @@ bool ehCanal(int canal) { return canal >= 0 && canal < SaidaMIDI::NUMERO_CANAIS;
 
 }  // namespace
 
-SaidaMIDI::SaidaMIDI(const FabricaPortas& fabricaPortas, Relogio& relogio, Textos textos)
-    : relogio_(relogio), textos_(std::move(textos)) {
+SaidaMIDI::SaidaMIDI(const FabricaPortas& fabricaPortas, Relogio& relogio, const Textos& textos)
+    : relogio_(relogio), textos_(textos) {
   try {
     portas_ = fabricaPortas(relogio_);
     const int n = numeroDispositivos();
@@ -40,14 +39,6 @@ SaidaMIDI::SaidaMIDI(const FabricaPortas& fabricaPortas, Relogio& relogio, Texto
 }
 
 SaidaMIDI::~SaidaMIDI() { fechar(); }
-
-SaidaMIDI& SaidaMIDI::instancia() {
-  static SaidaMIDI saida(&SaidaMIDI::portasDoSistema, RelogioReal::instancia(),
-                         [](std::string_view secao, std::string_view chave) {
-                           return GerenciadorIdiomas::instancia().getTexto(secao, chave);
-                         });
-  return saida;
-}
 
 std::vector<std::unique_ptr<MidiPort>> SaidaMIDI::portasDoSistema(Relogio& relogio) {
   const char* wav = std::getenv("TESSARA_MIDI_WAV");
@@ -110,7 +101,7 @@ void SaidaMIDI::fechar() {
 }
 
 std::string SaidaMIDI::texto(std::string_view chave) const {
-  return textos_ ? textos_("exception", chave) : std::string();
+  return textos_.getTexto("exception", chave);
 }
 
 void SaidaMIDI::verificarCanal(int canal, const char* metodo) const {

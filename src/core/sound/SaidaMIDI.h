@@ -6,8 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "MidiPort.h"
-#include "Relogio.h"
+#include "sound/MidiPort.h"
+#include "sound/Relogio.h"
+#include "foundations/Textos.h"
 
 namespace tessara {
 
@@ -20,20 +21,15 @@ class SaidaMIDI {
  public:
   static constexpr int NUMERO_CANAIS = 16;
 
-  // Text of the current language by (section, key), for the exceptions' messages.
-  using Textos = std::function<std::string(std::string_view secao, std::string_view chave)>;
   // Builds the ports, all on the given clock.
   using FabricaPortas = std::function<std::vector<std::unique_ptr<MidiPort>>(Relogio&)>;
 
   // Builds the ports and opens the first device that opens, trying -1, 0, 1, ... in order;
   // none opening is not an error. FatalException when the ports cannot be built or listed.
-  SaidaMIDI(const FabricaPortas& fabricaPortas, Relogio& relogio, Textos textos);
+  SaidaMIDI(const FabricaPortas& fabricaPortas, Relogio& relogio, const Textos& textos);
   ~SaidaMIDI();
   SaidaMIDI(const SaidaMIDI&) = delete;
   SaidaMIDI& operator=(const SaidaMIDI&) = delete;
-
-  // The process-wide output on the system's ports and the real clock.
-  static SaidaMIDI& instancia();
 
   // The built-in synthesizer (into the WAV file named by TESSARA_MIDI_WAV when it is set),
   // then the sequencer's ports.
@@ -71,7 +67,7 @@ class SaidaMIDI {
   std::string texto(std::string_view chave) const;
 
   Relogio& relogio_;
-  Textos textos_;
+  const Textos& textos_;
   int dispositivo_ = -1;
   int volumeGeral_ = 100;
   std::vector<int> instrumentosCanal_;

@@ -1,4 +1,4 @@
-#include "SilencioAlsa.h"
+#include "sound/SilencioAlsa.h"
 
 #include <alsa/asoundlib.h>
 

@@ -1,11 +1,11 @@
-#include "ImpressoraQt.h"
+#include "qt/ImpressoraQt.h"
 
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <stdexcept>
 
-#include "TextoQt.h"
+#include "qt/TextoQt.h"
 
 namespace tessara {
 

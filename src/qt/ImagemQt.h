@@ -2,7 +2,7 @@
 
 #include <QPixmap>
 
-#include "Imagem.h"
+#include "foundations/Imagem.h"
 
 namespace tessara {
 

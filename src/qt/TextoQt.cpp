@@ -1,6 +1,6 @@
-#include "TextoQt.h"
+#include "qt/TextoQt.h"
 
-#include "Cp1252.h"
+#include "foundations/Cp1252.h"
 
 namespace tessara {
 

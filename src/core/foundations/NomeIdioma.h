@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "Cp1252.h"
+#include "foundations/Cp1252.h"
 
 namespace tessara {
 

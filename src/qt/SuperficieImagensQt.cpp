@@ -1,4 +1,4 @@
-#include "SuperficieImagensQt.h"
+#include "qt/SuperficieImagensQt.h"
 
 #include <algorithm>
 #include <cstring>

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <vector>
 
-#include "Imagem.h"
-#include "SuperficieImagens.h"
-#include "SuperficieQt.h"
+#include "foundations/Imagem.h"
+#include "printing/SuperficieImagens.h"
+#include "qt/SuperficieQt.h"
 
 namespace tessara {
 

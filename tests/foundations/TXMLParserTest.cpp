@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "PastaTemporaria.h"
-#include "TXMLParser.h"
+#include "foundations/TXMLParser.h"
 
 namespace tessara {
 namespace {

@@ -1,4 +1,4 @@
-#include "ImagemQt.h"
+#include "qt/ImagemQt.h"
 
 #include <QImage>
 

@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "Impressora.h"
-#include "SuperficieQt.h"
+#include "printing/Impressora.h"
+#include "qt/SuperficieQt.h"
 
 namespace tessara {
 

@@ -1,4 +1,4 @@
-#include "SuperficieQt.h"
+#include "qt/SuperficieQt.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -6,7 +6,7 @@
 #include <QRect>
 #include <algorithm>
 
-#include "TextoQt.h"
+#include "qt/TextoQt.h"
 
 namespace tessara {
 

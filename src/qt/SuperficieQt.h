@@ -5,7 +5,7 @@
 #include <QString>
 #include <string>
 
-#include "Superficie.h"
+#include "printing/Superficie.h"
 
 namespace tessara {
 

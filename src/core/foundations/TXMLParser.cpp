@@ -1,12 +1,12 @@
-#include "TXMLParser.h"
+#include "foundations/TXMLParser.h"
 
 #include <algorithm>
 #include <fstream>
 #include <functional>
 #include <system_error>
 
-#include "Cp1252.h"
-#include "Texto.h"
+#include "foundations/Cp1252.h"
+#include "foundations/Texto.h"
 
 namespace tessara {
 

@@ -1,8 +1,6 @@
-#include "Acorde.h"
+#include "model/Acorde.h"
 
 #include <algorithm>
-
-#include "Especialista.h"
 
 namespace tessara {
 
@@ -11,12 +9,6 @@ namespace {
 bool acidente(char c) { return c == '#' || c == 'b'; }
 
 }  // namespace
-
-Acorde::Acorde(int32_t codigo, Gramatica gramatica)
-    : codigo_(codigo), nome_(Especialista::nomear(codigo, gramatica)) {}
-
-Acorde::Acorde(int32_t codigo)
-    : codigo_(codigo), nome_(Especialista::instancia().nomear(codigo)) {}
 
 std::unique_ptr<Acorde> Acorde::clonar() const {
   auto copia = std::make_unique<Acorde>();

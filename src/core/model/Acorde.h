@@ -4,7 +4,6 @@
 #include <memory>
 #include <string>
 
-#include "IdiomaAcordes.h"
 
 namespace tessara {
 
@@ -15,9 +14,8 @@ class Acorde {
   Acorde() = default;
   // The name alone: the code stays 0, it is not worked out from the name.
   explicit Acorde(std::string nome) : nome_(std::move(nome)) {}
-  // The code with its canonical name in the grammar given, or in the current language's.
-  Acorde(int32_t codigo, Gramatica gramatica);
-  explicit Acorde(int32_t codigo);
+  // A code with the name it goes by (the parser's canonical name, say).
+  Acorde(int32_t codigo, std::string nome) : codigo_(codigo), nome_(std::move(nome)) {}
   Acorde(const Acorde&) = default;
   Acorde& operator=(const Acorde&) = default;
   virtual ~Acorde() = default;

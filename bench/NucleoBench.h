@@ -1,0 +1,30 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "foundations/Caminhos.h"
+#include "languages/GerenciadorIdiomas.h"
+#include "foundations/InteracaoTerminal.h"
+#include "app/Nucleo.h"
+
+namespace tessara::bench {
+
+// The program's objects over the data beside the executable, with the language of that code
+// loaded; the user's folder does not exist, so nothing is written. One per language.
+inline Nucleo& nucleo(const std::string& codigo) {
+  static InteracaoTerminal interacao;
+  static std::map<std::string, std::unique_ptr<Nucleo>> nucleos;
+  auto& criado = nucleos[codigo];
+  if (!criado) {
+    criado = std::make_unique<Nucleo>(
+        Nucleo::Entradas{Caminhos::diretorioPrograma(), "/nonexistent/tessara-bench", {}, nullptr});
+    criado->definirInteracao(&interacao);
+    auto& idiomas = criado->idiomas();
+    idiomas.carregarIdioma(idiomas.indiceDoCodigo(codigo));
+  }
+  return *criado;
+}
+
+}  // namespace tessara::bench

@@ -1,0 +1,228 @@
+#include "app/Nucleo.h"
+
+#include "chords/BaseAcordesViolao.h"
+#include "scales/BaseEscalas.h"
+#include "foundations/Caminhos.h"
+#include "foundations/Cp1252.h"
+#include "chords/Especialista.h"
+#include "app/Fachada.h"
+#include "app/FachadaGUI.h"
+#include "scales/GeradorEscalas.h"
+#include "generation/GeradorInstrumentoCordas.h"
+#include "generation/GerenciadorAcordes.h"
+#include "foundations/GerenciadorConfiguracao.h"
+#include "scales/GerenciadorEscalas.h"
+#include "languages/GerenciadorIdiomas.h"
+#include "printing/GerenciadorImpressao.h"
+#include "instruments/GerenciadorInstrumentos.h"
+#include "foundations/InteracaoTerminal.h"
+#include "sound/RelogioReal.h"
+#include "instruments/XMLInstrumentoParser.h"
+
+namespace tessara {
+
+namespace {
+
+// Asks the registered front end at each question; without one, the terminal.
+class InteracaoEncaminhada : public Interacao {
+ public:
+  void definir(Interacao* interacao) { registrada_ = interacao; }
+
+  bool mostrarMensagem(const std::string& texto, const std::string& titulo,
+                       Botoes botoes) override {
+    return atual().mostrarMensagem(texto, titulo, botoes);
+  }
+  std::optional<int> escolherIdioma(const std::vector<std::string>& nomes,
+                                    int selecionado) override {
+    return atual().escolherIdioma(nomes, selecionado);
+  }
+  void pedirEncerramento() override { atual().pedirEncerramento(); }
+  bool encerramentoPedido() const override { return atual().encerramentoPedido(); }
+
+ private:
+  Interacao& atual() const { return registrada_ != nullptr ? *registrada_ : terminal_; }
+
+  Interacao* registrada_ = nullptr;
+  mutable InteracaoTerminal terminal_;
+};
+
+// Asks the registered main window at each question; without one, a side without windows.
+class FachadaGUIEncaminhada : public FachadaGUI {
+ public:
+  explicit FachadaGUIEncaminhada(Interacao& interacao)
+      : FachadaGUI(interacao), semJanelas_(FachadaGUI::semJanelas(interacao)) {}
+
+  void definir(FachadaGUI* gui) { registrada_ = gui; }
+
+  Posicoes getListaImpressao() const override { return atual().getListaImpressao(); }
+  std::optional<TamanhoPagina> tamanhoPaginaImpressora() const override {
+    return atual().tamanhoPaginaImpressora();
+  }
+  std::unique_ptr<SuperficieImagens> criarImagens(int largura, int altura) override {
+    return atual().criarImagens(largura, altura);
+  }
+  void desenharVisualizacao(const Imagem& pagina, int numeroPaginas, int largura,
+                            int altura) override {
+    atual().desenharVisualizacao(pagina, numeroPaginas, largura, altura);
+  }
+  std::string getTonicaEscolhida() const override { return atual().getTonicaEscolhida(); }
+  bool configuracaoPeloInstrumento() const override {
+    return atual().configuracaoPeloInstrumento();
+  }
+  bool exibindoEscalas() const override { return atual().exibindoEscalas(); }
+  void mostrarVisualizacao() override { atual().mostrarVisualizacao(); }
+
+ private:
+  FachadaGUI& atual() const { return registrada_ != nullptr ? *registrada_ : *semJanelas_; }
+
+  FachadaGUI* registrada_ = nullptr;
+  std::unique_ptr<FachadaGUI> semJanelas_;
+};
+
+// Builds the object on first use.
+template <typename T, typename Criar>
+T& obter(std::unique_ptr<T>& objeto, Criar&& criar) {
+  if (!objeto) objeto = criar();
+  return *objeto;
+}
+
+}  // namespace
+
+// Declared in the order they may depend on each other, so that they are destroyed in reverse.
+struct Nucleo::Objetos {
+  InteracaoEncaminhada interacao;
+  FachadaGUIEncaminhada gui{interacao};
+  RelogioReal relogioReal;
+  std::unique_ptr<GerenciadorConfiguracao> configuracao;
+  std::unique_ptr<GerenciadorIdiomas> idiomas;
+  std::unique_ptr<Especialista> especialista;
+  std::unique_ptr<SaidaMIDI> saida;
+  std::unique_ptr<XMLInstrumentoParser> parserInstrumentos;
+  std::unique_ptr<GerenciadorInstrumentos> instrumentos;
+  std::unique_ptr<GeradorInstrumentoCordas> gerador;
+  std::unique_ptr<GerenciadorAcordes> acordes;
+  std::unique_ptr<BaseEscalas> baseEscalas;
+  std::unique_ptr<GeradorEscalas> geradorEscalas;
+  std::unique_ptr<GerenciadorEscalas> escalas;
+  std::unique_ptr<GerenciadorImpressao> impressao;
+  std::unique_ptr<Fachada> fachada;
+};
+
+Nucleo::Entradas Nucleo::Entradas::doSistema() {
+  return Entradas{Caminhos::diretorioPrograma(), Caminhos::pastaUsuario(), {}, nullptr};
+}
+
+Nucleo::Nucleo(Entradas entradas)
+    : entradas_(std::move(entradas)), objetos_(std::make_unique<Objetos>()) {
+  if (!entradas_.portas) entradas_.portas = &SaidaMIDI::portasDoSistema;
+}
+
+Nucleo::~Nucleo() = default;
+
+Nucleo& Nucleo::processo() {
+  static Nucleo nucleo(Entradas::doSistema());
+  return nucleo;
+}
+
+void Nucleo::definirInteracao(Interacao* interacao) { objetos_->interacao.definir(interacao); }
+
+void Nucleo::definirFachadaGUI(FachadaGUI* gui) { objetos_->gui.definir(gui); }
+
+Interacao& Nucleo::interacao() { return objetos_->interacao; }
+
+FachadaGUI& Nucleo::gui() { return objetos_->gui; }
+
+Relogio& Nucleo::relogio() {
+  return entradas_.relogio != nullptr ? *entradas_.relogio : objetos_->relogioReal;
+}
+
+GerenciadorConfiguracao& Nucleo::configuracao() {
+  return obter(objetos_->configuracao, [this] {
+    return std::make_unique<GerenciadorConfiguracao>(entradas_.pastaUsuario /
+                                                     Caminhos::NOME_CONFIGURACAO);
+  });
+}
+
+GerenciadorIdiomas& Nucleo::idiomas() {
+  return obter(objetos_->idiomas, [this] {
+    return std::make_unique<GerenciadorIdiomas>(entradas_.diretorioPrograma, interacao());
+  });
+}
+
+Especialista& Nucleo::especialista() {
+  return obter(objetos_->especialista, [this] { return std::make_unique<Especialista>(idiomas()); });
+}
+
+SaidaMIDI& Nucleo::saida() {
+  return obter(objetos_->saida, [this] {
+    return std::make_unique<SaidaMIDI>(entradas_.portas, relogio(), idiomas());
+  });
+}
+
+XMLInstrumentoParser& Nucleo::parserInstrumentos() {
+  return obter(objetos_->parserInstrumentos, [this] {
+    return std::make_unique<XMLInstrumentoParser>(idiomas(), entradas_.pastaUsuario,
+                                                  entradas_.diretorioPrograma);
+  });
+}
+
+GerenciadorInstrumentos& Nucleo::instrumentos() {
+  return obter(objetos_->instrumentos, [this] {
+    auto& parser = parserInstrumentos();
+    // The language must be loaded by now: it names the instrument base.
+    const auto arquivo = parser.prepararArquivo(idiomas().getTexto("parametros", "baseInstrumentos"));
+    return std::make_unique<GerenciadorInstrumentos>(idiomas(), parser, arquivo);
+  });
+}
+
+GeradorInstrumentoCordas& Nucleo::gerador() {
+  return obter(objetos_->gerador, [this] {
+    return std::make_unique<GeradorInstrumentoCordas>(
+        [this] { return instrumentos().getInstrumentoAtual(); }, especialista());
+  });
+}
+
+GerenciadorAcordes& Nucleo::acordes() {
+  return obter(objetos_->acordes, [this] {
+    return std::make_unique<GerenciadorAcordes>(
+        GerenciadorAcordes::Colaboradores{
+            idiomas(), especialista(), gerador(),
+            [this] { return instrumentos().getInstrumentoAtual(); }, interacao(),
+            std::make_unique<BaseAcordesViolao>(idiomas(), interacao())},
+        entradas_.diretorioPrograma);
+  });
+}
+
+BaseEscalas& Nucleo::baseEscalas() {
+  return obter(objetos_->baseEscalas, [this] {
+    // Language texts are CP1252; file names on this system are UTF-8.
+    const auto nome = cp1252::paraUtf8(idiomas().getTexto("escalas", "nome_arquivo"));
+    return std::make_unique<BaseEscalas>(idiomas(), entradas_.diretorioPrograma / nome);
+  });
+}
+
+GeradorEscalas& Nucleo::geradorEscalas() {
+  return obter(objetos_->geradorEscalas,
+               [this] { return std::make_unique<GeradorEscalas>(idiomas(), instrumentos()); });
+}
+
+GerenciadorEscalas& Nucleo::escalas() {
+  return obter(objetos_->escalas, [this] {
+    return std::make_unique<GerenciadorEscalas>(baseEscalas(), geradorEscalas(), idiomas(), gui(),
+                                                interacao());
+  });
+}
+
+GerenciadorImpressao& Nucleo::impressao() {
+  return obter(objetos_->impressao, [this] {
+    return std::make_unique<GerenciadorImpressao>(
+        idiomas(), especialista(), interacao(), gui(),
+        [this] { return instrumentos().getInstrumentoAtual(); });
+  });
+}
+
+Fachada& Nucleo::fachada() {
+  return obter(objetos_->fachada, [this] { return std::make_unique<Fachada>(*this); });
+}
+
+}  // namespace tessara

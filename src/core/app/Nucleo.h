@@ -1,0 +1,91 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+
+#include "sound/SaidaMIDI.h"
+
+namespace tessara {
+
+class BaseEscalas;
+class Especialista;
+class Fachada;
+class FachadaGUI;
+class GeradorEscalas;
+class GeradorInstrumentoCordas;
+class GerenciadorAcordes;
+class GerenciadorConfiguracao;
+class GerenciadorEscalas;
+class GerenciadorIdiomas;
+class GerenciadorImpressao;
+class GerenciadorInstrumentos;
+class Interacao;
+class Relogio;
+class XMLInstrumentoParser;
+
+// The one place where the program's objects are made and wired: every manager is built here,
+// once, on first use, from a few inputs. The program, the command line, the tests, the
+// fuzzers, the benchmarks and the tools all get their managers from one of these.
+//
+// The front end's hooks (message boxes, the main window's side) bind late: every manager
+// holds the root's own forwarders, which ask whichever front end is registered at the time
+// of the question; until one is, questions go to standard error and the main window's side
+// is one without windows.
+class Nucleo {
+ public:
+  struct Entradas {
+    // Read-only data: language files, picture packs, the bases.
+    std::filesystem::path diretorioPrograma;
+    // The user's settings file and instrument base.
+    std::filesystem::path pastaUsuario;
+    // The MIDI ports, all on `relogio`; the system's own when empty.
+    SaidaMIDI::FabricaPortas portas;
+    // The clock of playback; the real one when null.
+    Relogio* relogio = nullptr;
+
+    // The program's folder and the user's folder of this machine.
+    static Entradas doSistema();
+  };
+
+  explicit Nucleo(Entradas entradas);
+  ~Nucleo();
+  Nucleo(const Nucleo&) = delete;
+  Nucleo& operator=(const Nucleo&) = delete;
+
+  // The process-wide root, on the system's folders and devices.
+  static Nucleo& processo();
+
+  // Registers the front end (null goes back to none); it must outlive its registration.
+  void definirInteracao(Interacao* interacao);
+  void definirFachadaGUI(FachadaGUI* gui);
+
+  // The forwarders to the registered front end.
+  Interacao& interacao();
+  FachadaGUI& gui();
+
+  const Entradas& entradas() const { return entradas_; }
+  Relogio& relogio();
+
+  GerenciadorConfiguracao& configuracao();
+  GerenciadorIdiomas& idiomas();
+  Especialista& especialista();
+  SaidaMIDI& saida();
+  XMLInstrumentoParser& parserInstrumentos();
+  GerenciadorInstrumentos& instrumentos();
+  GeradorInstrumentoCordas& gerador();
+  GerenciadorAcordes& acordes();
+  BaseEscalas& baseEscalas();
+  GeradorEscalas& geradorEscalas();
+  GerenciadorEscalas& escalas();
+  GerenciadorImpressao& impressao();
+  Fachada& fachada();
+
+
+ private:
+  struct Objetos;
+
+  Entradas entradas_;
+  std::unique_ptr<Objetos> objetos_;
+};
+
+}  // namespace tessara
