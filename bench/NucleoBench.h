@@ -19,7 +19,7 @@ inline Nucleo& nucleo(const std::string& codigo) {
   auto& criado = nucleos[codigo];
   if (!criado) {
     criado = std::make_unique<Nucleo>(
-        Nucleo::Entradas{Caminhos::diretorioPrograma(), "/nonexistent/tessara-bench", {}, nullptr});
+        Nucleo::Entradas::nasPastas(Caminhos::diretorioPrograma(), "/nonexistent/tessara-bench"));
     criado->definirInteracao(&interacao);
     auto& idiomas = criado->idiomas();
     idiomas.carregarIdioma(idiomas.indiceDoCodigo(codigo));

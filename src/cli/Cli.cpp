@@ -1,20 +1,18 @@
 #include "Cli.h"
 
-#include "ComandoAcorde.h"
-#include "ComandoAcordes.h"
-#include "ComandoDevices.h"
-#include "ComandoEscala.h"
-#include "ComandoEscalas.h"
+#include "ComandoPosicoesAcorde.h"
+#include "ComandoAcordesCifra.h"
+#include "ComandoDispositivos.h"
+#include "ComandoExibicoesEscala.h"
+#include "ComandoNomesEscalas.h"
 #include "ComandoIdiomas.h"
 #include "ComandoInterpretar.h"
 #include "ComandoNomear.h"
 #include "ComandoTranspor.h"
 #include "ComandoInstrumentos.h"
-#include "ComandoPlay.h"
-#include "ComandoPrint.h"
+#include "ComandoTocar.h"
+#include "ComandoImprimir.h"
 #include "ContextoCli.h"
-#include "foundations/InteracaoTerminal.h"
-#include "app/Nucleo.h"
 
 namespace tessara {
 
@@ -22,21 +20,18 @@ Cli::Cli(std::ostream& saida, std::ostream& erros) : saida_(saida), erros_(erros
   comandos_.push_back(std::make_unique<ComandoIdiomas>());
   comandos_.push_back(std::make_unique<ComandoInterpretar>());
   comandos_.push_back(std::make_unique<ComandoTranspor>());
-  comandos_.push_back(std::make_unique<ComandoAcordes>());
+  comandos_.push_back(std::make_unique<ComandoAcordesCifra>());
   comandos_.push_back(std::make_unique<ComandoInstrumentos>());
-  comandos_.push_back(std::make_unique<ComandoDevices>());
-  comandos_.push_back(std::make_unique<ComandoPlay>());
-  comandos_.push_back(std::make_unique<ComandoAcorde>());
+  comandos_.push_back(std::make_unique<ComandoDispositivos>());
+  comandos_.push_back(std::make_unique<ComandoTocar>());
+  comandos_.push_back(std::make_unique<ComandoPosicoesAcorde>());
   comandos_.push_back(std::make_unique<ComandoNomear>());
-  comandos_.push_back(std::make_unique<ComandoEscalas>());
-  comandos_.push_back(std::make_unique<ComandoEscala>());
-  comandos_.push_back(std::make_unique<ComandoPrint>());
+  comandos_.push_back(std::make_unique<ComandoNomesEscalas>());
+  comandos_.push_back(std::make_unique<ComandoExibicoesEscala>());
+  comandos_.push_back(std::make_unique<ComandoImprimir>());
 }
 
 int Cli::executar(int argc, char** argv) {
-  static InteracaoTerminal interacao;
-  Nucleo::processo().definirInteracao(&interacao);
-
   std::vector<std::string> argumentos(argv + 1, argv + argc);
   ContextoCli::Opcoes opcoes;
   size_t i = 0;

@@ -3,9 +3,9 @@
 #include <sstream>
 
 #include "ContextoCli.h"
+#include "app/Fachada.h"
 #include "foundations/Cp1252.h"
 #include "foundations/DException.h"
-#include "instruments/GerenciadorInstrumentos.h"
 #include "model/Notas.h"
 
 namespace tessara {
@@ -26,13 +26,12 @@ std::string afinacao(const InstrumentoCordas& instrumento) {
 int ComandoInstrumentos::executar(ContextoCli& contexto,
                                   const std::vector<std::string>& argumentos) {
   if (!argumentos.empty()) return 2;
-  GerenciadorInstrumentos* gerenciador = contexto.instrumentos();
-  if (gerenciador == nullptr) return contexto.statusErro();
+  if (!contexto.prepararInstrumento()) return contexto.statusErro();
   // Everything is read before anything is written: a damaged base prints only the error.
   std::ostringstream linhas;
   try {
     int indice = 0;
-    for (const auto& i : gerenciador->getInstrumentos()) {
+    for (const auto& i : contexto.fachada().getInstrumentos()) {
       linhas << indice++ << '\t' << cp1252::paraUtf8(i.getName()) << '\t' << i.getNumeroCordas()
              << '\t' << i.getNumeroCasas() << '\t' << i.getDistancia() << '\t' << i.getSom() << '\t'
              << afinacao(i) << '\n';

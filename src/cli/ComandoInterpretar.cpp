@@ -3,10 +3,9 @@
 #include <cstdio>
 
 #include "ContextoCli.h"
+#include "app/Fachada.h"
 #include "foundations/Cp1252.h"
 #include "foundations/DataFormatException.h"
-#include "chords/Especialista.h"
-#include "languages/GerenciadorIdiomas.h"
 #include "foundations/RaizNaoEncontradaException.h"
 
 namespace tessara {
@@ -20,21 +19,18 @@ std::string hexadecimal(int32_t codigo) {
   return texto;
 }
 
-std::string graus(int32_t codigo) {
-  std::string lista;
-  for (int g = 0; g < Especialista::NUMERO_GRAUS; ++g) {
-    if (!Especialista::temGrau(codigo, g)) continue;
-    if (!lista.empty()) lista += ',';
-    lista += std::to_string(g);
+std::string lista(const std::vector<int>& graus) {
+  std::string texto;
+  for (int g : graus) {
+    if (!texto.empty()) texto += ',';
+    texto += std::to_string(g);
   }
-  return lista.empty() ? "-" : lista;
+  return texto.empty() ? "-" : texto;
 }
 
-std::string descricao(int32_t codigo, Gramatica gramatica) {
-  const int baixo = Especialista::getBaixo(codigo);
-  return hexadecimal(codigo) + '\t' + Especialista::nomeGrafia(Especialista::getRaiz(codigo)) +
-         '\t' + graus(codigo) + '\t' + (baixo >= 0 ? Especialista::nomeGrafia(baixo) : "-") + '\t' +
-         cp1252::paraUtf8(Especialista::nomear(codigo, gramatica));
+std::string descricao(const AnaliseAcorde& analise) {
+  return hexadecimal(analise.codigo) + '\t' + analise.raiz + '\t' + lista(analise.graus) + '\t' +
+         (analise.baixo.empty() ? "-" : analise.baixo) + '\t' + cp1252::paraUtf8(analise.nome);
 }
 
 }  // namespace
@@ -42,16 +38,13 @@ std::string descricao(int32_t codigo, Gramatica gramatica) {
 int ComandoInterpretar::executar(ContextoCli& contexto,
                                  const std::vector<std::string>& argumentos) {
   if (argumentos.empty()) return 2;
-  const GerenciadorIdiomas* idiomas = contexto.idiomas();
-  if (idiomas == nullptr) return 1;
-  const IdiomaAcordes idioma = IdiomaAcordes::de(*idiomas);
+  if (!contexto.prepararIdioma()) return 1;
+  const Fachada& fachada = contexto.fachada();
   int status = 0;
   for (const auto& nome : argumentos) {
     contexto.saida() << nome << '\t';
     try {
-      contexto.saida() << descricao(Especialista::interpretar(cp1252::deUtf8(nome), idioma),
-                                    idioma.gramatica)
-                       << '\n';
+      contexto.saida() << descricao(fachada.analisarAcorde(cp1252::deUtf8(nome))) << '\n';
     } catch (const RaizNaoEncontradaException&) {
       contexto.saida() << "error: unknown root\n";
       status = 1;

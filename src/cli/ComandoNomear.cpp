@@ -2,12 +2,10 @@
 
 #include <algorithm>
 
-#include "AcordesCli.h"
 #include "ContextoCli.h"
-#include "foundations/Cp1252.h"
-#include "generation/GerenciadorAcordes.h"
-#include "instruments/GerenciadorInstrumentos.h"
 #include "LeitorCasas.h"
+#include "app/Fachada.h"
+#include "foundations/Cp1252.h"
 #include "foundations/Texto.h"
 
 namespace tessara {
@@ -55,38 +53,27 @@ std::optional<ComandoNomear::Pedido> ComandoNomear::lerArgumentos(
 int ComandoNomear::executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) {
   const auto pedido = lerArgumentos(argumentos);
   if (!pedido) return 2;
-  GerenciadorInstrumentos* instrumentos = contexto.instrumentos();
-  if (instrumentos == nullptr) return contexto.statusErro();
-  const InstrumentoCordas& instrumento = *instrumentos->getInstrumentoAtual();
+  if (!contexto.prepararInstrumento()) return contexto.statusErro();
+  Fachada& fachada = contexto.fachada();
   std::string erro;
-  const auto casas = LeitorCasas::ler(comoLista(pedido->casas), instrumento, erro);
+  const auto casas = LeitorCasas::ler(comoLista(pedido->casas), *fachada.getInstrumentoAtual(), erro);
   if (!casas) {
     contexto.erros() << "error: " << erro << '\n';
     return 1;
   }
-  std::vector<int> notas;
-  for (size_t corda = 0; corda < casas->size(); ++corda) {
-    const int casa = (*casas)[corda];
-    notas.push_back(casa < 0 ? -1 : instrumento.getNota(static_cast<int>(corda), casa));
-  }
-  const auto grave = std::find_if(notas.begin(), notas.end(), [](int n) { return n >= 0; });
-  if (grave == notas.end()) {
+  const std::vector<int> notas = fachada.getNotasCasas(*casas);
+  if (std::none_of(notas.begin(), notas.end(), [](int n) { return n >= 0; })) {
     contexto.erros() << "error: no string sounds\n";
     return 1;
   }
-  int raiz = *grave;
-  if (pedido->corda) {
-    const int corda = *pedido->corda;
-    if (corda < 0 || corda >= static_cast<int>(notas.size()) ||
-        notas[static_cast<size_t>(corda)] < 0) {
-      contexto.erros() << "error: string " << corda << " does not sound\n";
-      return 1;
-    }
-    raiz = notas[static_cast<size_t>(corda)];
+  const int corda = pedido->corda.value_or(-1);
+  if (pedido->corda && (corda < 0 || corda >= static_cast<int>(notas.size()) ||
+                        notas[static_cast<size_t>(corda)] < 0)) {
+    contexto.erros() << "error: string " << corda << " does not sound\n";
+    return 1;
   }
-  GerenciadorAcordes* gerenciador = AcordesCli::gerenciador(contexto);
-  if (gerenciador == nullptr) return contexto.statusErro();
-  const std::string nome = gerenciador->nomearAcorde(notas, raiz);
+  if (!contexto.prepararAcordes()) return contexto.statusErro();
+  const std::string nome = fachada.nomearCasas(*casas, corda);
   if (nome.empty()) {
     contexto.erros() << "error: these notes cannot be named\n";
     return 1;

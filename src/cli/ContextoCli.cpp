@@ -2,57 +2,65 @@
 
 #include <algorithm>
 
+#include "app/Fachada.h"
+#include "app/Nucleo.h"
 #include "foundations/Cp1252.h"
 #include "foundations/DException.h"
-#include "foundations/GerenciadorConfiguracao.h"
-#include "languages/GerenciadorIdiomas.h"
-#include "instruments/GerenciadorInstrumentos.h"
-#include "foundations/Interacao.h"
+#include "foundations/FatalException.h"
 #include "foundations/Texto.h"
-#include "app/Nucleo.h"
 
 namespace tessara {
 
 ContextoCli::ContextoCli(Opcoes opcoes, std::ostream& saida, std::ostream& erros)
     : opcoes_(std::move(opcoes)), saida_(saida), erros_(erros) {}
 
-GerenciadorIdiomas* ContextoCli::idiomas() {
-  auto& idiomas = Nucleo::processo().idiomas();
-  if (Nucleo::processo().interacao().encerramentoPedido()) return nullptr;  // no language files at all
-  if (!idiomas.idiomaCarregado() && !carregarIdioma(idiomas)) return nullptr;
-  return &idiomas;
+ContextoCli::~ContextoCli() = default;
+
+Nucleo& ContextoCli::nucleo() {
+  if (!nucleo_) {
+    Nucleo::Entradas entradas = Nucleo::Entradas::doSistema();
+    entradas.arquivoWav = wav_;
+    nucleo_ = std::make_unique<Nucleo>(std::move(entradas));
+    nucleo_->definirInteracao(&interacao_);
+  }
+  return *nucleo_;
 }
 
-bool ContextoCli::carregarIdioma(GerenciadorIdiomas& idiomas) {
-  if (opcoes_.idioma.empty()) {
-    return idiomas.selecionarIdioma(Nucleo::processo().configuracao().getIdioma()) != nullptr;
-  }
-  const int indice = idiomas.indiceDoCodigo(opcoes_.idioma);
-  if (indice < 0) {
-    erros_ << "tessara-cli: no language file for '" << opcoes_.idioma << "'\n";
-    return false;
-  }
-  return idiomas.carregarIdioma(indice) != nullptr;
+Fachada& ContextoCli::fachada() { return nucleo().fachada(); }
+
+bool ContextoCli::prepararIdioma() {
+  Fachada& fachada = this->fachada();
+  fachada.getNomesIdiomas();
+  if (encerramentoPedido()) return false;  // no language files at all: the user has been told
+  return fachada.idiomaCarregado() || carregarIdioma();
 }
 
-GerenciadorInstrumentos* ContextoCli::instrumentos() {
+bool ContextoCli::carregarIdioma() {
+  Fachada& fachada = this->fachada();
+  if (opcoes_.idioma.empty()) return fachada.selecionarIdiomaConfigurado();
+  if (fachada.carregarIdiomaDoCodigo(opcoes_.idioma)) return true;
+  erros_ << "tessara-cli: no language file for '" << opcoes_.idioma << "'\n";
+  return false;
+}
+
+bool ContextoCli::prepararInstrumento() {
   statusErro_ = 1;
-  if (idiomas() == nullptr) return nullptr;  // the manager takes its texts from the language
-  auto& instrumentos = Nucleo::processo().instrumentos();
-  if (!instrumentoSelecionado_ && !selecionarInstrumento(instrumentos)) return nullptr;
+  if (!prepararIdioma()) return false;  // the instruments take their texts from the language
+  if (!instrumentoSelecionado_ && !selecionarInstrumento()) return false;
   instrumentoSelecionado_ = true;
-  return &instrumentos;
+  return true;
 }
 
-bool ContextoCli::selecionarInstrumento(GerenciadorInstrumentos& instrumentos) {
+bool ContextoCli::selecionarInstrumento() {
+  Fachada& fachada = this->fachada();
   try {
     // The built-in guitar needs no base file.
     if (opcoes_.instrumento.empty()) {
-      instrumentos.setInstrumento(0);
+      fachada.setInstrumento(0);
       return true;
     }
     const std::string nome = cp1252::deUtf8(opcoes_.instrumento);
-    const auto nomes = instrumentos.getNomesInstrumentos();
+    const auto nomes = fachada.getNomesInstrumentos();
     auto achado = std::find(nomes.begin(), nomes.end(), nome);
     if (achado == nomes.end()) {
       achado = std::find_if(nomes.begin(), nomes.end(),
@@ -65,12 +73,44 @@ bool ContextoCli::selecionarInstrumento(GerenciadorInstrumentos& instrumentos) {
       statusErro_ = 2;
       return false;
     }
-    instrumentos.setInstrumento(static_cast<int>(achado - nomes.begin()));
+    fachada.setInstrumento(static_cast<int>(achado - nomes.begin()));
     return true;
   } catch (const DException& e) {
     erros_ << "tessara-cli: " << cp1252::paraUtf8(e.getMensagem()) << '\n';
     return false;
   }
+}
+
+bool ContextoCli::prepararAcordes() {
+  if (!prepararInstrumento()) return false;
+  fachada().getNomesAcordes();
+  // A missing chord base has been reported by the chord manager, which asked to end.
+  return !encerramentoPedido();
+}
+
+bool ContextoCli::selecionarAcorde(const std::string& nome) {
+  if (fachada().setAcordePorNome(cp1252::deUtf8(nome))) return true;
+  erros_ << "error: '" << nome << "' is not a chord name the language reads\n";
+  return false;
+}
+
+bool ContextoCli::prepararSaida() {
+  if (!wav_.empty() && !Fachada::sintetizadorDisponivel()) {
+    erros_ << "tessara-cli: no General MIDI SoundFont found; install fluid-soundfont-gm or set "
+              "TESSARA_SOUNDFONT\n";
+    return false;
+  }
+  try {
+    const bool aberta = fachada().saidaAberta();
+    if (wav_.empty() || aberta) return true;
+    erros_ << "tessara-cli: cannot render into '" << wav_.string() << "'\n";
+  } catch (const FatalException& e) {
+    const std::string mensagem = e.getMensagem();
+    erros_ << "tessara-cli: "
+           << (mensagem.empty() ? "the MIDI output could not start" : cp1252::paraUtf8(mensagem))
+           << '\n';
+  }
+  return false;
 }
 
 }  // namespace tessara

@@ -1,15 +1,19 @@
 #pragma once
 
+#include <filesystem>
+#include <memory>
 #include <ostream>
 #include <string>
 
+#include "foundations/InteracaoTerminal.h"
+
 namespace tessara {
 
-class GerenciadorIdiomas;
-class GerenciadorInstrumentos;
+class Fachada;
+class Nucleo;
 
-// What every subcommand shares: the output streams and the global options, with the
-// language loaded on first need.
+// What every subcommand shares: the output streams, the global options and the program's
+// objects, built on first use, with the language and the instrument prepared on demand.
 class ContextoCli {
  public:
   struct Opcoes {
@@ -18,31 +22,50 @@ class ContextoCli {
   };
 
   ContextoCli(Opcoes opcoes, std::ostream& saida, std::ostream& erros);
+  ~ContextoCli();
 
   std::ostream& saida() { return saida_; }
   std::ostream& erros() { return erros_; }
   const Opcoes& opcoes() const { return opcoes_; }
 
-  // The process-wide language manager with the chosen language loaded: the one of "--lang",
-  // else the configured one. Nothing when it cannot be loaded (the reason is on the error stream).
-  GerenciadorIdiomas* idiomas();
+  // Before anything is used: the MIDI output renders into that WAV file instead of playing.
+  void renderizarEm(const std::filesystem::path& wav) { wav_ = wav; }
 
-  // The process-wide instrument manager with the instrument of "--instrument" current (its
-  // exact name, else the first one equal ignoring letter case), else the built-in guitar.
-  // Nothing when that fails; the reason is on the error stream and statusErro() says what to
-  // return (2 for an unknown name, after the list of names).
-  GerenciadorInstrumentos* instrumentos();
+  Nucleo& nucleo();
+  Fachada& fachada();
+  // Whether the program was asked to end (no language files, no chord base): the user has
+  // been told why.
+  bool encerramentoPedido() const { return interacao_.encerramentoPedido(); }
 
-  // The exit status for a command whose accessor gave nothing.
+  // Loads the language of "--lang", else the configured one; false when it cannot be loaded
+  // (the reason is on the error stream).
+  bool prepararIdioma();
+  // The language, then the instrument of "--instrument" made current (its exact name, else
+  // the first one equal ignoring letter case), else the built-in guitar. False when that
+  // fails; the reason is on the error stream and statusErro() says what to return (2 for an
+  // unknown name, after the list of names).
+  bool prepararInstrumento();
+  // The instrument, then the chord base.
+  bool prepararAcordes();
+  // Makes the chord of that name (UTF-8) current, or tells the user it is not one.
+  bool selecionarAcorde(const std::string& nome);
+  // Starts the MIDI output; false, after telling why, when it cannot start or, rendering into
+  // a file, when there is no SoundFont or the file cannot be written.
+  bool prepararSaida();
+
+  // The exit status for a command whose preparation failed.
   int statusErro() const { return statusErro_; }
 
  private:
-  bool carregarIdioma(GerenciadorIdiomas& idiomas);
-  bool selecionarInstrumento(GerenciadorInstrumentos& instrumentos);
+  bool carregarIdioma();
+  bool selecionarInstrumento();
 
   Opcoes opcoes_;
   std::ostream& saida_;
   std::ostream& erros_;
+  std::filesystem::path wav_;
+  InteracaoTerminal interacao_;
+  std::unique_ptr<Nucleo> nucleo_;
   int statusErro_ = 1;
   bool instrumentoSelecionado_ = false;
 };

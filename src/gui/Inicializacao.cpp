@@ -3,8 +3,7 @@
 #include <QThread>
 
 #include "AplicacaoTessara.h"
-#include "foundations/GerenciadorConfiguracao.h"
-#include "languages/GerenciadorIdiomas.h"
+#include "app/Fachada.h"
 #include "InteracaoQt.h"
 #include "TformPrincipal.h"
 #include "TformSplash.h"
@@ -30,16 +29,17 @@ int Inicializacao::executar(AplicacaoTessara& aplicacao) {
 
 void Inicializacao::iniciarEExecutar(AplicacaoTessara& aplicacao) {
   static InteracaoQt interacao;
-  Nucleo::processo().definirInteracao(&interacao);
+  Nucleo& nucleo = Nucleo::processo();
+  nucleo.definirInteracao(&interacao);
 
-  auto& configuracao = Nucleo::processo().configuracao();
-  auto& idiomas = Nucleo::processo().idiomas();
-  TratadorErros::definirIdiomas(&idiomas);
+  Fachada& fachada = nucleo.fachada();
+  fachada.getIdiomaConfigurado();  // the settings are read before the languages are listed
+  TratadorErros::definirTextos(&nucleo.textos());
   // When nothing could be selected the user has been told and the end was requested;
   // start-up still runs so that the loop ends at its first turn.
   // With no language files at all the manager has already said so; asking for one by name
   // would only add a second message and an empty chooser.
-  if (!interacao.encerramentoPedido()) idiomas.selecionarIdioma(configuracao.getIdioma());
+  if (!interacao.encerramentoPedido()) fachada.selecionarIdiomaConfigurado();
 
   // Deleted by hand at the end of start-up: when creating the windows fails, the splash
   // stays up behind the error message and goes away with the process.

@@ -3,9 +3,8 @@
 #include <QApplication>
 #include <QScreen>
 
-#include "languages/GerenciadorIdiomas.h"
+#include "app/Fachada.h"
 #include "qt/ImagemQt.h"
-#include "app/Nucleo.h"
 
 namespace tessara {
 
@@ -13,9 +12,9 @@ TformSplash::TformSplash() {
   setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
   setFixedSize(250, 250);
   setScaledContents(true);
-  auto& idiomas = Nucleo::processo().idiomas();
-  if (idiomas.idiomaCarregado()) {
-    if (auto imagem = idiomas.getImagem("fmEntrada", "imgEntrada")) setPixmap(pixmapDe(*imagem));
+  Fachada& fachada = Fachada::instancia();
+  if (fachada.idiomaCarregado()) {
+    if (auto imagem = fachada.getImagem("fmEntrada", "imgEntrada")) setPixmap(pixmapDe(*imagem));
   }
   if (const QScreen* tela = QApplication::primaryScreen()) {
     move(tela->availableGeometry().center() - rect().center());

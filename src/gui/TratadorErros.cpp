@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-#include "languages/GerenciadorIdiomas.h"
+#include "foundations/Textos.h"
 #include "app/RelatorioErro.h"
 #include "qt/TextoQt.h"
 
@@ -10,17 +10,17 @@ namespace tessara {
 
 namespace {
 
-const GerenciadorIdiomas* idiomasAtuais = nullptr;
+const Textos* textosAtuais = nullptr;
 
 // Language texts only when a language is loaded; the manager may not even exist yet.
 const Textos* textosDoIdioma() {
-  if (idiomasAtuais == nullptr || !idiomasAtuais->idiomaCarregado()) return nullptr;
-  return idiomasAtuais;
+  if (textosAtuais == nullptr || textosAtuais->getNomeIdiomaAtual().empty()) return nullptr;
+  return textosAtuais;
 }
 
 }  // namespace
 
-void TratadorErros::definirIdiomas(const GerenciadorIdiomas* idiomas) { idiomasAtuais = idiomas; }
+void TratadorErros::definirTextos(const Textos* textos) { textosAtuais = textos; }
 
 void TratadorErros::relatar(const std::exception_ptr& erro) {
   const auto caixa = RelatorioErro::para(erro, textosDoIdioma(), TESSARA_VERSAO);

@@ -34,7 +34,7 @@ fs::path listaDeNomes(const fs::path& pasta, Gramatica gramatica) {
 int montar(const fs::path& arquivoIdioma, const fs::path& saida) {
   const fs::path pasta = arquivoIdioma.parent_path();
   // The folder is the program's and the user's: only the built-in guitar is used.
-  Nucleo nucleo({pasta, pasta, {}, nullptr});
+  Nucleo nucleo(Nucleo::Entradas::nasPastas(pasta, pasta));
   GerenciadorIdiomas& idiomas = nucleo.idiomas();
   if (idiomas.carregarIdioma(idiomas.indiceDoCodigo(arquivoIdioma.stem().string())) == nullptr) {
     std::cerr << "tessara-base-acordes: " << arquivoIdioma << " is not a language file\n";

@@ -8,6 +8,17 @@
 #include "printing/GerenciadorImpressao.h"
 #include "instruments/GerenciadorInstrumentos.h"
 #include "app/Nucleo.h"
+#include "chords/AcordeComposto.h"
+#include "chords/Especialista.h"
+#include "chords/FolhaCifra.h"
+#include "chords/IdiomaAcordes.h"
+#include "foundations/Texto.h"
+#include "generation/GeradorInstrumentoCordas.h"
+#include "model/Notas.h"
+#include "scales/BaseEscalas.h"
+#include "scales/GeradorEscalas.h"
+#include "sound/PortaFluidSynth.h"
+#include "sound/ReprodutorMIDI.h"
 #include "sound/SaidaMIDI.h"
 
 namespace tessara {
@@ -25,6 +36,26 @@ FachadaGUI& Fachada::gui() const { return nucleo_.gui(); }
 
 std::string Fachada::getTexto(std::string_view secao, std::string_view chave) const {
   return idiomas().getTexto(secao, chave);
+}
+
+std::optional<Imagem> Fachada::getImagem(std::string_view secao, std::string_view chave) {
+  return idiomas().getImagem(secao, chave);
+}
+
+std::vector<std::string> Fachada::getNomesIdiomas() const { return idiomas().getNomesIdiomas(); }
+
+std::string Fachada::getIdiomaConfigurado() const { return configuracao().getIdioma(); }
+
+bool Fachada::idiomaCarregado() const { return idiomas().idiomaCarregado(); }
+
+bool Fachada::selecionarIdiomaConfigurado() {
+  return idiomas().selecionarIdioma(getIdiomaConfigurado()) != nullptr;
+}
+
+bool Fachada::carregarIdiomaDoCodigo(const std::string& codigo) {
+  auto& idiomas = this->idiomas();
+  const int indice = idiomas.indiceDoCodigo(codigo);
+  return indice >= 0 && idiomas.carregarIdioma(indice) != nullptr;
 }
 
 void Fachada::salvarConfiguracao() {
@@ -59,6 +90,23 @@ void Fachada::pararNota(int canal, int nota) { saida().desligarNota(canal, nota)
 
 void Fachada::resetarMIDI() { saida().reiniciar(); }
 
+std::vector<std::string> Fachada::getNomesDispositivos() const {
+  return saida().listarDispositivos();
+}
+
+void Fachada::selecionarDispositivo(int dispositivo) { saida().selecionarDispositivo(dispositivo); }
+
+bool Fachada::saidaAberta() const { return saida().portaAberta(); }
+
+bool Fachada::sintetizadorDisponivel() { return !PortaFluidSynth::procurarSoundFont().empty(); }
+
+void Fachada::tocarAcorde(const std::vector<int>& notas) {
+  auto& saida = this->saida();
+  const InstrumentoCordas* instrumento = getInstrumentoAtual();
+  if (instrumento != nullptr) saida.setInstrumento(ReprodutorMIDI::CANAL, instrumento->getSom());
+  ReprodutorMIDI(saida).tocarAcorde(notas);
+}
+
 const InstrumentoCordas* Fachada::getInstrumentoAtual() const {
   return instrumentos().getInstrumentoAtual();
 }
@@ -92,6 +140,15 @@ std::string Fachada::getDescricaoInstrumentoAtual() const {
   return atual != nullptr ? atual->getDescricao() : std::string();
 }
 
+std::vector<InstrumentoCordas> Fachada::getInstrumentos() {
+  return instrumentos().getInstrumentos();
+}
+
+std::vector<int> Fachada::getNotasCasas(const std::vector<int>& casas) const {
+  const InstrumentoCordas* atual = getInstrumentoAtual();
+  return atual != nullptr ? atual->getNotas(casas) : std::vector<int>(casas.size(), -1);
+}
+
 std::vector<std::string> Fachada::getNomesAcordes() const { return acordes().getNomesAcordes(); }
 
 void Fachada::setAcorde(int indice) { acordes().setAcorde(indice); }
@@ -108,6 +165,21 @@ void Fachada::posicaoAnterior() { acordes().posicaoAnterior(); }
 
 int Fachada::getIndiceAcordeAtual() const { return acordes().getIndiceAcordeAtual(); }
 
+int Fachada::getIndicePosicaoAtual() const { return acordes().getIndicePosicaoAtual(); }
+
+std::vector<PosicaoHarmonicaInstrumentoCordas> Fachada::getPosicoesAcordeAtual() {
+  std::vector<PosicaoHarmonicaInstrumentoCordas> copias;
+  const auto& posicoes = acordes().getAcordeAtual()->getPosicoes();
+  for (int i = 0; i < posicoes.size(); ++i) {
+    const auto* posicao = dynamic_cast<const PosicaoHarmonicaInstrumentoCordas*>(
+        posicoes.getElement(i));
+    if (posicao != nullptr) copias.push_back(*posicao);
+  }
+  return copias;
+}
+
+void Fachada::limparAcorde() { acordes().limpar(); }
+
 int Fachada::getRaizAcordeAtual() const { return acordes().getRaizAcordeAtual(); }
 
 bool Fachada::usaBemolAcordeAtual() const { return acordes().usaBemolAcordeAtual(); }
@@ -118,6 +190,40 @@ AcordeComposto* Fachada::getAcordeAtual() { return acordes().getAcordeAtual(); }
 
 std::string Fachada::nomearAcorde(std::span<const int> notas, int raiz) const {
   return acordes().nomearAcorde(notas, raiz);
+}
+
+std::string Fachada::nomearCasas(const std::vector<int>& casas, int cordaRaiz) const {
+  return acordes().nomearCasas(casas, cordaRaiz);
+}
+
+PosicaoHarmonicaInstrumentoCordas Fachada::posicaoDasCasas(const std::vector<int>& casas) const {
+  return nucleo_.gerador().posicaoDasCasas(casas);
+}
+
+AnaliseAcorde Fachada::analisarAcorde(const std::string& nome) const {
+  const auto& especialista = nucleo_.especialista();
+  AnaliseAcorde analise;
+  analise.codigo = especialista.interpretar(nome);
+  analise.raiz = Especialista::nomeGrafia(Especialista::getRaiz(analise.codigo));
+  for (int grau = 0; grau < Especialista::NUMERO_GRAUS; ++grau) {
+    if (Especialista::temGrau(analise.codigo, grau)) analise.graus.push_back(grau);
+  }
+  const int baixo = Especialista::getBaixo(analise.codigo);
+  if (baixo >= 0) analise.baixo = Especialista::nomeGrafia(baixo);
+  analise.nome = especialista.nomear(analise.codigo);
+  return analise;
+}
+
+std::string Fachada::transporCifra(const std::string& folha, int passos) const {
+  // Twelve steps come back to the same sounds: any count reduces to 1..12.
+  const int64_t tamanho = passos < 0 ? -static_cast<int64_t>(passos) : passos;
+  const int efetivos = tamanho == 0 ? 0 : static_cast<int>(1 + (tamanho - 1) % 12);
+  const int direcao = passos < 0 ? Especialista::ABAIXO : Especialista::ACIMA;
+  return FolhaCifra::transporCifra(folha, efetivos, direcao, IdiomaAcordes::de(idiomas()));
+}
+
+std::vector<std::string> Fachada::getAcordesCifra(const std::string& folha) const {
+  return FolhaCifra::acordes(folha, IdiomaAcordes::de(idiomas()));
 }
 
 bool Fachada::encontrarPosicao(const PosicaoHarmonica* posicao) {
@@ -133,6 +239,10 @@ void Fachada::adicionarPosicao(const PosicaoHarmonica* posicao) {
 }
 
 std::vector<std::string> Fachada::getNomesEscalas() { return escalas().getNomesEscalas(); }
+
+std::vector<std::string> Fachada::lerNomesEscalas() {
+  return nucleo_.baseEscalas().getNomesEscalas();
+}
 
 std::vector<std::string> Fachada::getNomesTonicas() const { return escalas().getNomesTonicas(); }
 
@@ -159,6 +269,39 @@ int Fachada::exibicaoAnterior() { return escalas().exibicaoAnterior(); }
 void Fachada::setTonicaEscala(const std::string& tonica) { escalas().setTonicaEscala(tonica); }
 
 std::string Fachada::getTonicaEscala() const { return escalas().getTonicaEscala(); }
+
+std::string Fachada::rotuloTonica(const std::string& texto) const {
+  const std::string idioma = idiomas().getNomeIdiomaAtual();
+  for (int classe = 0; classe < NUMERO_NOTAS; ++classe) {
+    const std::string rotulo = nomeNotaEnarmonica(classe, idioma);
+    if (texto::iguaisSemCaixa(rotulo, texto)) return rotulo;
+  }
+  for (int grafia = 0; grafia < Especialista::NUMERO_GRAFIAS; ++grafia) {
+    if (texto::iguaisSemCaixa(Especialista::nomeGrafia(grafia), texto)) {
+      return nomeNotaEnarmonica(Especialista::classeGrafia(grafia), idioma);
+    }
+  }
+  return "";
+}
+
+std::optional<Escala> Fachada::getEscala(const std::string& nome) {
+  auto& base = nucleo_.baseEscalas();
+  const int indice = base.indiceEscala(nome);
+  if (indice < 0 || indice >= base.numeroEscalas()) return std::nullopt;
+  return base.getEscala(indice);
+}
+
+int Fachada::getMaximoNotasEscala() { return GeradorEscalas::MAXIMO_NOTAS; }
+
+std::vector<EscalaExibicao> Fachada::getExibicoesEscala(const std::string& nome,
+                                                        const std::string& tonica) {
+  const auto escala = getEscala(nome);
+  std::vector<EscalaExibicao> exibicoes;
+  if (!escala) return exibicoes;
+  const auto geradas = nucleo_.geradorEscalas().obterPosicoesEscala(*escala, tonica);
+  for (int i = 0; i < geradas.size(); ++i) exibicoes.push_back(*geradas.getElement(i));
+  return exibicoes;
+}
 
 void Fachada::setTextoImpressao(const std::string& texto) { impressao().setTextoImpressao(texto); }
 
@@ -188,6 +331,15 @@ void Fachada::visualizarImpressao(int conteudo, int rotulo, int pagina, int zoom
 
 void Fachada::exibirPaginaVisualizacao(int pagina, int zoom) {
   impressao().exibirPaginaVisualizacao(pagina, zoom);
+}
+
+std::vector<Imagem> Fachada::getPaginasVisualizacao(int conteudo, int rotulo, int zoom) {
+  const InstrumentoCordas* instrumento = getInstrumentoAtual();
+  if (instrumento == nullptr) return {};
+  auto& impressao = this->impressao();
+  impressao.prepararVisualizacao(conteudo, rotulo, 1, zoom, gui().getListaImpressao(),
+                                 impressao.getTextoImpressao(), *instrumento);
+  return impressao.getPaginas();
 }
 
 }  // namespace tessara

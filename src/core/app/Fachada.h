@@ -7,6 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "app/AnaliseAcorde.h"
+#include "foundations/Imagem.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
 #include "scales/Escala.h"
 #include "scales/EscalaExibicao.h"
 #include "instruments/InstrumentoCordas.h"
@@ -39,6 +42,16 @@ class Fachada {
 
   // Language and settings.
   std::string getTexto(std::string_view secao, std::string_view chave) const;
+  std::optional<Imagem> getImagem(std::string_view secao, std::string_view chave);
+  // The languages found, by name, in file-name order.
+  std::vector<std::string> getNomesIdiomas() const;
+  std::string getIdiomaConfigurado() const;
+  bool idiomaCarregado() const;
+  // Loads the configured language, or, when there is none of that name, the one the user
+  // chooses; false when none is loaded.
+  bool selecionarIdiomaConfigurado();
+  // Loads the language whose file a code such as "pt" or "en" names; false when none does.
+  bool carregarIdiomaDoCodigo(const std::string& codigo);
   // Stores the current instrument's name and whether a scale is on show, then writes the
   // settings file.
   void salvarConfiguracao();
@@ -54,6 +67,16 @@ class Fachada {
   // A note-on of velocity 0.
   void pararNota(int canal, int nota);
   void resetarMIDI();
+  // The devices: the built-in synthesizer first, then the system's MIDI ports.
+  std::vector<std::string> getNomesDispositivos() const;
+  // Uses that device without storing it; OutOfBoundsException when there is no such device.
+  void selecionarDispositivo(int dispositivo);
+  bool saidaAberta() const;
+  // Whether a General MIDI SoundFont for the built-in synthesizer was found.
+  static bool sintetizadorDisponivel();
+  // Strums the notes (one per string from the lowest, -1 silent) with the current instrument's
+  // sound, 160 ms apart, then resets the output; returns when it is done.
+  void tocarAcorde(const std::vector<int>& notas);
 
   // Instruments.
   const InstrumentoCordas* getInstrumentoAtual() const;
@@ -65,6 +88,11 @@ class Fachada {
   void setInstrumento(int indice);
   std::string getNomeInstrumentoAtual() const;
   std::string getDescricaoInstrumentoAtual() const;
+  // Every instrument, built-in ones first. A damaged user base raises its exception.
+  std::vector<InstrumentoCordas> getInstrumentos();
+  // The note of each string of the current instrument at its fret (below 0: not played);
+  // -1 where it does not sound.
+  std::vector<int> getNotasCasas(const std::vector<int>& casas) const;
 
   // Chords: the chord manager's current chord and the fingering on show, which stay its own.
   std::vector<std::string> getNomesAcordes() const;
@@ -74,6 +102,11 @@ class Fachada {
   void proximaPosicao();
   void posicaoAnterior();
   int getIndiceAcordeAtual() const;
+  int getIndicePosicaoAtual() const;
+  // Copies of the current chord's fingerings, as far as browsing has generated them.
+  std::vector<PosicaoHarmonicaInstrumentoCordas> getPosicoesAcordeAtual();
+  // No chord current.
+  void limparAcorde();
   int getRaizAcordeAtual() const;
   bool usaBemolAcordeAtual() const;
   std::string getNomeAcordeAtual() const;
@@ -81,12 +114,27 @@ class Fachada {
   // The name of the chord the notes (one per string, -1 silent) sound around the root note;
   // empty when it cannot be named.
   std::string nomearAcorde(std::span<const int> notas, int raiz) const;
+  // The same for frets on the current instrument (below 0: not played), around the note of
+  // string `cordaRaiz` or, when it is negative, of the lowest string that sounds.
+  std::string nomearCasas(const std::vector<int>& casas, int cordaRaiz = -1) const;
+  // Frets chosen by hand as a fingering: cheapest fingers, canonical name from its notes.
+  PosicaoHarmonicaInstrumentoCordas posicaoDasCasas(const std::vector<int>& casas) const;
+  // How the current language reads a chord name. RaizNaoEncontradaException for an unknown
+  // root, DataFormatException for anything else it cannot read.
+  AnaliseAcorde analisarAcorde(const std::string& nome) const;
+  // A chord sheet with its chords moved by semitone steps (up when positive, with sharps;
+  // down when negative, with flats); any count comes back to one of twelve.
+  std::string transporCifra(const std::string& folha, int passos) const;
+  // The chords of a chord sheet, in order, as written.
+  std::vector<std::string> getAcordesCifra(const std::string& folha) const;
   bool encontrarPosicao(const PosicaoHarmonica* posicao);
   bool existePosicao(const PosicaoHarmonica* posicao);
   void adicionarPosicao(const PosicaoHarmonica* posicao);
 
   // Scales.
   std::vector<std::string> getNomesEscalas();
+  // The same, letting the scale base's exceptions through (a missing or damaged file).
+  std::vector<std::string> lerNomesEscalas();
   std::vector<std::string> getNomesTonicas() const;
   void setEscala(const std::string& nome);
   std::optional<Escala> getEscalaAtual();
@@ -100,6 +148,16 @@ class Fachada {
   int exibicaoAnterior();
   void setTonicaEscala(const std::string& tonica);
   std::string getTonicaEscala() const;
+  // The current language's root label for a label or a written note such as "C#" or "Db",
+  // ignoring letter case; empty when it is neither.
+  std::string rotuloTonica(const std::string& texto) const;
+  // The scale of that name in the scale base, without selecting it.
+  std::optional<Escala> getEscala(const std::string& nome);
+  static int getMaximoNotasEscala();
+  // Every display of the scale of that name for a root label on the current instrument,
+  // cheapest first, without selecting it. NotFoundException when there is none.
+  std::vector<EscalaExibicao> getExibicoesEscala(const std::string& nome,
+                                                 const std::string& tonica);
 
   // Printing: the main window's print list, on the current instrument.
   void setTextoImpressao(const std::string& texto);
@@ -109,6 +167,8 @@ class Fachada {
   // and shows the preview window.
   void visualizarImpressao(int conteudo, int rotulo, int pagina, int zoom);
   void exibirPaginaVisualizacao(int pagina, int zoom);
+  // The print list's pages as pictures at the zoom (100, 200 or 300), without the window.
+  std::vector<Imagem> getPaginasVisualizacao(int conteudo, int rotulo, int zoom);
 
  private:
   static constexpr int ZOOM_INICIAL = 100;

@@ -1,5 +1,7 @@
 #include "app/Nucleo.h"
 
+#include <utility>
+
 #include "chords/BaseAcordesViolao.h"
 #include "scales/BaseEscalas.h"
 #include "foundations/Caminhos.h"
@@ -16,7 +18,9 @@
 #include "printing/GerenciadorImpressao.h"
 #include "instruments/GerenciadorInstrumentos.h"
 #include "foundations/InteracaoTerminal.h"
+#include "sound/PortaFluidSynth.h"
 #include "sound/RelogioReal.h"
+#include "sound/RelogioVirtual.h"
 #include "instruments/XMLInstrumentoParser.h"
 
 namespace tessara {
@@ -26,7 +30,7 @@ namespace {
 // Asks the registered front end at each question; without one, the terminal.
 class InteracaoEncaminhada : public Interacao {
  public:
-  void definir(Interacao* interacao) { registrada_ = interacao; }
+  Interacao* definir(Interacao* interacao) { return std::exchange(registrada_, interacao); }
 
   bool mostrarMensagem(const std::string& texto, const std::string& titulo,
                        Botoes botoes) override {
@@ -52,7 +56,7 @@ class FachadaGUIEncaminhada : public FachadaGUI {
   explicit FachadaGUIEncaminhada(Interacao& interacao)
       : FachadaGUI(interacao), semJanelas_(FachadaGUI::semJanelas(interacao)) {}
 
-  void definir(FachadaGUI* gui) { registrada_ = gui; }
+  FachadaGUI* definir(FachadaGUI* gui) { return std::exchange(registrada_, gui); }
 
   Posicoes getListaImpressao() const override { return atual().getListaImpressao(); }
   std::optional<TamanhoPagina> tamanhoPaginaImpressora() const override {
@@ -93,6 +97,7 @@ struct Nucleo::Objetos {
   InteracaoEncaminhada interacao;
   FachadaGUIEncaminhada gui{interacao};
   RelogioReal relogioReal;
+  RelogioVirtual relogioArquivo;
   std::unique_ptr<GerenciadorConfiguracao> configuracao;
   std::unique_ptr<GerenciadorIdiomas> idiomas;
   std::unique_ptr<Especialista> especialista;
@@ -108,12 +113,28 @@ struct Nucleo::Objetos {
   std::unique_ptr<Fachada> fachada;
 };
 
+Nucleo::Entradas Nucleo::Entradas::nasPastas(std::filesystem::path programa,
+                                              std::filesystem::path usuario) {
+  Entradas entradas;
+  entradas.diretorioPrograma = std::move(programa);
+  entradas.pastaUsuario = std::move(usuario);
+  return entradas;
+}
+
 Nucleo::Entradas Nucleo::Entradas::doSistema() {
-  return Entradas{Caminhos::diretorioPrograma(), Caminhos::pastaUsuario(), {}, nullptr};
+  return nasPastas(Caminhos::diretorioPrograma(), Caminhos::pastaUsuario());
 }
 
 Nucleo::Nucleo(Entradas entradas)
     : entradas_(std::move(entradas)), objetos_(std::make_unique<Objetos>()) {
+  if (!entradas_.arquivoWav.empty()) {
+    entradas_.portas = [wav = entradas_.arquivoWav](Relogio& relogio) {
+      std::vector<std::unique_ptr<MidiPort>> portas;
+      portas.push_back(
+          std::make_unique<PortaFluidSynth>(relogio, PortaFluidSynth::procurarSoundFont(), wav));
+      return portas;
+    };
+  }
   if (!entradas_.portas) entradas_.portas = &SaidaMIDI::portasDoSistema;
 }
 
@@ -124,16 +145,20 @@ Nucleo& Nucleo::processo() {
   return nucleo;
 }
 
-void Nucleo::definirInteracao(Interacao* interacao) { objetos_->interacao.definir(interacao); }
+Interacao* Nucleo::definirInteracao(Interacao* interacao) {
+  return objetos_->interacao.definir(interacao);
+}
 
-void Nucleo::definirFachadaGUI(FachadaGUI* gui) { objetos_->gui.definir(gui); }
+FachadaGUI* Nucleo::definirFachadaGUI(FachadaGUI* gui) { return objetos_->gui.definir(gui); }
 
 Interacao& Nucleo::interacao() { return objetos_->interacao; }
 
 FachadaGUI& Nucleo::gui() { return objetos_->gui; }
 
 Relogio& Nucleo::relogio() {
-  return entradas_.relogio != nullptr ? *entradas_.relogio : objetos_->relogioReal;
+  if (entradas_.relogio != nullptr) return *entradas_.relogio;
+  if (!entradas_.arquivoWav.empty()) return objetos_->relogioArquivo;
+  return objetos_->relogioReal;
 }
 
 GerenciadorConfiguracao& Nucleo::configuracao() {
@@ -148,6 +173,8 @@ GerenciadorIdiomas& Nucleo::idiomas() {
     return std::make_unique<GerenciadorIdiomas>(entradas_.diretorioPrograma, interacao());
   });
 }
+
+Textos& Nucleo::textos() { return idiomas(); }
 
 Especialista& Nucleo::especialista() {
   return obter(objetos_->especialista, [this] { return std::make_unique<Especialista>(idiomas()); });

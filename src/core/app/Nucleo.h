@@ -21,6 +21,7 @@ class GerenciadorImpressao;
 class GerenciadorInstrumentos;
 class Interacao;
 class Relogio;
+class Textos;
 class XMLInstrumentoParser;
 
 // The one place where the program's objects are made and wired: every manager is built here,
@@ -42,7 +43,12 @@ class Nucleo {
     SaidaMIDI::FabricaPortas portas;
     // The clock of playback; the real one when null.
     Relogio* relogio = nullptr;
+    // When set, the MIDI output is the built-in synthesizer alone, rendering into this WAV
+    // file on a clock of its own that never waits: nobody listens to a file live.
+    std::filesystem::path arquivoWav;
 
+    // Those folders, with the system's MIDI ports on the real clock.
+    static Entradas nasPastas(std::filesystem::path programa, std::filesystem::path usuario);
     // The program's folder and the user's folder of this machine.
     static Entradas doSistema();
   };
@@ -56,8 +62,9 @@ class Nucleo {
   static Nucleo& processo();
 
   // Registers the front end (null goes back to none); it must outlive its registration.
-  void definirInteracao(Interacao* interacao);
-  void definirFachadaGUI(FachadaGUI* gui);
+  // Each returns the one registered before, so that a stand-in can put it back.
+  Interacao* definirInteracao(Interacao* interacao);
+  FachadaGUI* definirFachadaGUI(FachadaGUI* gui);
 
   // The forwarders to the registered front end.
   Interacao& interacao();
@@ -68,6 +75,8 @@ class Nucleo {
 
   GerenciadorConfiguracao& configuracao();
   GerenciadorIdiomas& idiomas();
+  // The language manager as the texts of the loaded language.
+  Textos& textos();
   Especialista& especialista();
   SaidaMIDI& saida();
   XMLInstrumentoParser& parserInstrumentos();

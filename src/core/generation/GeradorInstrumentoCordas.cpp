@@ -1,10 +1,14 @@
 #include "generation/GeradorInstrumentoCordas.h"
 
+#include <algorithm>
+
 #include "generation/BuscaPosicoes.h"
 #include "chords/Especialista.h"
-#include "instruments/GerenciadorInstrumentos.h"
+#include "foundations/DException.h"
+#include "generation/Fingering.h"
 #include "instruments/InstrumentoCordas.h"
 #include "model/Notas.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
 namespace tessara {
 
@@ -41,6 +45,30 @@ GeradorInstrumentoCordas::GeradorInstrumentoCordas(FonteInstrumento instrumento,
       busca_(std::make_unique<BuscaPosicoes>(*restricoes_)) {}
 
 GeradorInstrumentoCordas::~GeradorInstrumentoCordas() = default;
+
+PosicaoHarmonicaInstrumentoCordas GeradorInstrumentoCordas::posicaoDasCasas(
+    const std::vector<int>& casas) const {
+  using Posicao = PosicaoHarmonicaInstrumentoCordas;
+  const InstrumentoCordas* instrumento = instrumento_();
+  const int numeroCasas = instrumento != nullptr ? instrumento->getNumeroCasas() : 0;
+  const Fingering dedilhado(casas, numeroCasas);
+  std::vector<int> dedos = dedilhado.getArranjos().empty() ? std::vector<int>(casas.size(), 0)
+                                                           : dedilhado.getArranjos().front();
+  for (size_t corda = 0; corda < casas.size(); ++corda) {
+    if (casas[corda] < 0) dedos[corda] = Posicao::DEDO_ABAFADO;
+  }
+  const std::vector<int> notas =
+      instrumento != nullptr ? instrumento->getNotas(casas) : std::vector<int>(casas.size(), -1);
+  const auto grave = std::find_if(notas.begin(), notas.end(), [](int n) { return n >= 0; });
+  std::string nome;
+  try {
+    const int raiz = grave != notas.end() ? *grave : -1;
+    nome = especialista_.nomear(especialista_.codigoDasNotas(notas, raiz));
+  } catch (const DException&) {
+    // Every string silent: a diagram without a name.
+  }
+  return Posicao(nome, casas, dedos);
+}
 
 TonsAcorde GeradorInstrumentoCordas::decodificar(int32_t codigo) {
   TonsAcorde tons;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "generation/Gerador.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
 #include "generation/RestricaoAcordes.h"
 #include "generation/TonsAcorde.h"
 
@@ -37,6 +38,11 @@ class GeradorInstrumentoCordas : public Gerador {
 
   ColecaoPtr<PosicaoHarmonica> montar(const std::string& nome, int raiz, int terca, int quinta,
                                       int setima, int baixo, std::span<const int> tensoes) override;
+
+  // The fingering of frets chosen by hand (below 0: not played) on the current instrument:
+  // fingered as cheaply as the hand can (no fingers when it cannot), named canonically after
+  // its notes with the lowest one as the root (no name when no string sounds).
+  PosicaoHarmonicaInstrumentoCordas posicaoDasCasas(const std::vector<int>& casas) const;
 
   // The tones of a code; the root is 0 when the code's root is no written note name. Every
   // tension degree counts, however many there are.

@@ -349,4 +349,18 @@ std::string GerenciadorAcordes::nomearAcorde(std::span<const int> notas, int rai
   }
 }
 
+std::string GerenciadorAcordes::nomearCasas(const std::vector<int>& casas, int cordaRaiz) const {
+  const InstrumentoCordas* atual = instrumento();
+  if (atual == nullptr) return "";
+  const std::vector<int> notas = atual->getNotas(casas);
+  if (cordaRaiz < 0) {
+    const auto grave = std::find_if(notas.begin(), notas.end(), [](int n) { return n >= 0; });
+    if (grave == notas.end()) return "";
+    cordaRaiz = static_cast<int>(grave - notas.begin());
+  }
+  if (cordaRaiz >= static_cast<int>(notas.size())) return "";
+  const int raiz = notas[static_cast<size_t>(cordaRaiz)];
+  return raiz < 0 ? "" : nomearAcorde(notas, raiz);
+}
+
 }  // namespace tessara

@@ -77,6 +77,10 @@ class GerenciadorAcordes {
   // The name of the chord the notes sound around the root note (MIDI numbers, -1 silent): the
   // base's own name when the base holds that chord, else the canonical name; "" on failure.
   std::string nomearAcorde(std::span<const int> notas, int raiz) const;
+  // The same for frets on the current instrument (below 0: not played), around the note of
+  // string `cordaRaiz`, or of the lowest string that sounds when it is negative; "" also when
+  // no string sounds or the root's string does not.
+  std::string nomearCasas(const std::vector<int>& casas, int cordaRaiz = -1) const;
 
  private:
   const InstrumentoCordas* instrumento() const { return colaboradores_.instrumento(); }

@@ -15,4 +15,13 @@ int InstrumentoCordas::getNota(int corda, int casa) const {
   return nota <= std::numeric_limits<int>::max() ? static_cast<int>(nota) : -1;
 }
 
+std::vector<int> InstrumentoCordas::getNotas(const std::vector<int>& casas) const {
+  std::vector<int> notas;
+  notas.reserve(casas.size());
+  for (size_t corda = 0; corda < casas.size(); ++corda) {
+    notas.push_back(casas[corda] < 0 ? -1 : getNota(static_cast<int>(corda), casas[corda]));
+  }
+  return notas;
+}
+
 }  // namespace tessara

@@ -39,6 +39,8 @@ class InstrumentoCordas final {
   // The note of fret `casa` on string `corda`, or -1 when that place does not exist. A string
   // that a damaged instrument base left without a tuning entry is unusable: it never sounds.
   int getNota(int corda, int casa) const;
+  // The note of each string at its fret (below 0: not played); -1 where it does not sound.
+  std::vector<int> getNotas(const std::vector<int>& casas) const;
 
   // Whether string `corda` exists and has a tuning entry.
   bool cordaUtilizavel(int corda) const;

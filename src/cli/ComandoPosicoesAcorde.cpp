@@ -1,12 +1,11 @@
-#include "ComandoAcorde.h"
+#include "ComandoPosicoesAcorde.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "AcordesCli.h"
 #include "ContextoCli.h"
+#include "app/Fachada.h"
 #include "foundations/Cp1252.h"
-#include "generation/GerenciadorAcordes.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
 namespace tessara {
@@ -92,7 +91,7 @@ void textoJson(std::ostream& saida, const std::string& utf8) {
 
 }  // namespace
 
-std::optional<ComandoAcorde::Pedido> ComandoAcorde::lerArgumentos(
+std::optional<ComandoPosicoesAcorde::Pedido> ComandoPosicoesAcorde::lerArgumentos(
     const std::vector<std::string>& argumentos) {
   Pedido pedido;
   for (size_t i = 0; i < argumentos.size(); ++i) {
@@ -121,7 +120,7 @@ std::optional<ComandoAcorde::Pedido> ComandoAcorde::lerArgumentos(
   return pedido;
 }
 
-void ComandoAcorde::escreverTexto(std::ostream& saida, const Posicoes& posicoes) {
+void ComandoPosicoesAcorde::escreverTexto(std::ostream& saida, const Posicoes& posicoes) {
   for (size_t i = 0; i < posicoes.size(); ++i) {
     const Posicao& p = *posicoes[i];
     if (i > 0) saida << '\n';
@@ -132,7 +131,7 @@ void ComandoAcorde::escreverTexto(std::ostream& saida, const Posicoes& posicoes)
   }
 }
 
-void ComandoAcorde::escreverTsv(std::ostream& saida, const Posicoes& posicoes) {
+void ComandoPosicoesAcorde::escreverTsv(std::ostream& saida, const Posicoes& posicoes) {
   for (size_t i = 0; i < posicoes.size(); ++i) {
     const Posicao& p = *posicoes[i];
     saida << i + 1 << '\t' << cp1252::paraUtf8(p.getNome()) << '\t' << lista(p.getCasas(), " ")
@@ -140,7 +139,7 @@ void ComandoAcorde::escreverTsv(std::ostream& saida, const Posicoes& posicoes) {
   }
 }
 
-void ComandoAcorde::escreverJson(std::ostream& saida, const Posicoes& posicoes) {
+void ComandoPosicoesAcorde::escreverJson(std::ostream& saida, const Posicoes& posicoes) {
   saida << "[";
   for (size_t i = 0; i < posicoes.size(); ++i) {
     const Posicao& p = *posicoes[i];
@@ -152,24 +151,23 @@ void ComandoAcorde::escreverJson(std::ostream& saida, const Posicoes& posicoes) 
   saida << "\n]\n";
 }
 
-int ComandoAcorde::executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) {
+int ComandoPosicoesAcorde::executar(ContextoCli& contexto,
+                                    const std::vector<std::string>& argumentos) {
   const auto pedido = lerArgumentos(argumentos);
   if (!pedido) return 2;
-  GerenciadorAcordes* gerenciador = AcordesCli::gerenciador(contexto);
-  if (gerenciador == nullptr) return contexto.statusErro();
-  if (!AcordesCli::selecionar(contexto, *gerenciador, pedido->acorde)) return 1;
+  if (!contexto.prepararAcordes()) return contexto.statusErro();
+  if (!contexto.selecionarAcorde(pedido->acorde)) return 1;
+  Fachada& fachada = contexto.fachada();
   if (pedido->todas) {
     // As the next button does until it stops.
-    for (int anterior = -1; anterior != gerenciador->getIndicePosicaoAtual();) {
-      anterior = gerenciador->getIndicePosicaoAtual();
-      gerenciador->proximaPosicao();
+    for (int anterior = -1; anterior != fachada.getIndicePosicaoAtual();) {
+      anterior = fachada.getIndicePosicaoAtual();
+      fachada.proximaPosicao();
     }
   }
-  const auto& colecao = gerenciador->getAcordeAtual()->getPosicoes();
+  const std::vector<Posicao> copias = fachada.getPosicoesAcordeAtual();
   Posicoes posicoes;
-  for (int i = 0; i < colecao.size(); ++i) {
-    posicoes.push_back(dynamic_cast<const Posicao*>(colecao.getElement(i)));
-  }
+  for (const auto& p : copias) posicoes.push_back(&p);
   switch (pedido->formato) {
     case Formato::Texto:
       escreverTexto(contexto.saida(), posicoes);

@@ -17,7 +17,7 @@ class PosicaoHarmonicaInstrumentoCordas;
 // diagram with finger numbers, or one line of tab-separated fields (--format tsv: index from
 // 1, name, frets lowest string first with -1 for a string not played, fingers with 0 for none)
 // or a JSON list (--format json).
-class ComandoAcorde : public ComandoCli {
+class ComandoPosicoesAcorde : public ComandoCli {
  public:
   std::string nome() const override { return "chord"; }
   std::string resumo() const override {

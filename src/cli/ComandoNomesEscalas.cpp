@@ -1,18 +1,17 @@
-#include "ComandoEscalas.h"
+#include "ComandoNomesEscalas.h"
 
-#include "scales/BaseEscalas.h"
 #include "ContextoCli.h"
+#include "app/Fachada.h"
 #include "foundations/Cp1252.h"
 #include "foundations/DException.h"
-#include "app/Nucleo.h"
 
 namespace tessara {
 
-int ComandoEscalas::executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) {
+int ComandoNomesEscalas::executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) {
   if (!argumentos.empty()) return 2;
-  if (contexto.idiomas() == nullptr) return 1;  // the language names the scale base
+  if (!contexto.prepararIdioma()) return 1;  // the language names the scale base
   try {
-    for (const auto& nome : Nucleo::processo().baseEscalas().getNomesEscalas()) {
+    for (const auto& nome : contexto.fachada().lerNomesEscalas()) {
       contexto.saida() << cp1252::paraUtf8(nome) << '\n';
     }
   } catch (const DException& e) {

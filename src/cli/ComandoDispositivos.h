@@ -5,7 +5,7 @@
 namespace tessara {
 
 // Lists the MIDI output devices by number, the configured one marked with "*".
-class ComandoDevices : public ComandoCli {
+class ComandoDispositivos : public ComandoCli {
  public:
   std::string nome() const override { return "devices"; }
   std::string resumo() const override {

@@ -1,38 +1,20 @@
-#include "ComandoEscala.h"
+#include "ComandoExibicoesEscala.h"
 
 #include <algorithm>
 #include <iomanip>
 #include <sstream>
 #include <utility>
 
-#include "scales/BaseEscalas.h"
 #include "ContextoCli.h"
+#include "app/Fachada.h"
 #include "foundations/Cp1252.h"
 #include "foundations/DException.h"
-#include "scales/EscolhaTonica.h"
-#include "chords/Especialista.h"
-#include "scales/GeradorEscalas.h"
-#include "scales/GerenciadorEscalas.h"
-#include "languages/GerenciadorIdiomas.h"
-#include "foundations/Interacao.h"
-#include "foundations/NotFoundException.h"
-#include "model/Notas.h"
 #include "foundations/Texto.h"
-#include "app/Nucleo.h"
+#include "scales/EscalaExibicao.h"
 
 namespace tessara {
 
 namespace {
-
-// The root given on the command line stands for the one chosen in a window.
-class TonicaDoComando : public EscolhaTonica {
- public:
-  explicit TonicaDoComando(std::string tonica) : tonica_(std::move(tonica)) {}
-  std::string getTonicaEscolhida() const override { return tonica_; }
-
- private:
-  std::string tonica_;
-};
 
 const char* const PIMA = "PIMA";
 
@@ -49,7 +31,7 @@ char letraMaoDireita(int indice) { return indice >= 0 && indice < 4 ? PIMA[indic
 
 }  // namespace
 
-std::optional<ComandoEscala::Pedido> ComandoEscala::lerArgumentos(
+std::optional<ComandoExibicoesEscala::Pedido> ComandoExibicoesEscala::lerArgumentos(
     const std::vector<std::string>& argumentos) {
   Pedido pedido;
   int posicionais = 0;
@@ -76,13 +58,12 @@ std::optional<ComandoEscala::Pedido> ComandoEscala::lerArgumentos(
   return pedido;
 }
 
-std::optional<int> ComandoEscala::posicaoEscala(ContextoCli& contexto, const std::string& nome) {
-  const auto nomes = Nucleo::processo().baseEscalas().getNomesEscalas();
+std::optional<std::string> ComandoExibicoesEscala::nomeEscala(ContextoCli& contexto,
+                                                               const std::string& nome) {
+  const auto nomes = contexto.fachada().lerNomesEscalas();
   for (bool exato : {true, false}) {
-    for (size_t i = 0; i < nomes.size(); ++i) {
-      if (exato ? nomes[i] == nome : texto::iguaisSemCaixa(nomes[i], nome)) {
-        return static_cast<int>(i);
-      }
+    for (const auto& n : nomes) {
+      if (exato ? n == nome : texto::iguaisSemCaixa(n, nome)) return n;
     }
   }
   contexto.erros() << "tessara-cli: no scale named '" << cp1252::paraUtf8(nome)
@@ -91,28 +72,20 @@ std::optional<int> ComandoEscala::posicaoEscala(ContextoCli& contexto, const std
   return std::nullopt;
 }
 
-std::optional<std::string> ComandoEscala::rotuloTonica(ContextoCli& contexto,
-                                                       const GerenciadorIdiomas& idiomas,
-                                                       const std::string& tonica) {
-  const std::string idioma = idiomas.getNomeIdiomaAtual();
-  for (int classe = 0; classe < NUMERO_NOTAS; ++classe) {
-    const std::string rotulo = nomeNotaEnarmonica(classe, idioma);
-    if (texto::iguaisSemCaixa(rotulo, tonica)) return rotulo;
-  }
-  for (int grafia = 0; grafia < Especialista::NUMERO_GRAFIAS; ++grafia) {
-    if (texto::iguaisSemCaixa(Especialista::nomeGrafia(grafia), tonica)) {
-      return nomeNotaEnarmonica(Especialista::classeGrafia(grafia), idioma);
-    }
-  }
+std::optional<std::string> ComandoExibicoesEscala::rotuloTonica(ContextoCli& contexto,
+                                                                const std::string& tonica) {
+  Fachada& fachada = contexto.fachada();
+  std::string rotulo = fachada.rotuloTonica(tonica);
+  if (!rotulo.empty()) return rotulo;
   contexto.erros() << "tessara-cli: '" << cp1252::paraUtf8(tonica)
                    << "' is no root; give a note name such as C, F# or Gb, or one of:\n";
-  for (int classe = 0; classe < NUMERO_NOTAS; ++classe) {
-    contexto.erros() << "  " << cp1252::paraUtf8(nomeNotaEnarmonica(classe, idioma)) << '\n';
+  for (const auto& r : fachada.getNomesTonicas()) {
+    contexto.erros() << "  " << cp1252::paraUtf8(r) << '\n';
   }
   return std::nullopt;
 }
 
-void ComandoEscala::escrever(std::ostream& saida, int indice, const EscalaExibicao& exibicao,
+void ComandoExibicoesEscala::escrever(std::ostream& saida, int indice, const EscalaExibicao& exibicao,
                              bool tsv) {
   if (tsv) {
     saida << indice << '\t' << exibicao.getCusto() << '\t' << lista(exibicao.getCasas()) << '\t'
@@ -129,32 +102,34 @@ void ComandoEscala::escrever(std::ostream& saida, int indice, const EscalaExibic
   }
 }
 
-int ComandoEscala::executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) {
+int ComandoExibicoesEscala::executar(ContextoCli& contexto,
+                                     const std::vector<std::string>& argumentos) {
   const auto pedido = lerArgumentos(argumentos);
   if (!pedido) return 2;
-  if (contexto.instrumentos() == nullptr) return contexto.statusErro();
-  const GerenciadorIdiomas& idiomas = *contexto.idiomas();
-  const auto tonica = rotuloTonica(contexto, idiomas, pedido->tonica);
+  if (!contexto.prepararInstrumento()) return contexto.statusErro();
+  const auto tonica = rotuloTonica(contexto, pedido->tonica);
   if (!tonica) return 1;
+  Fachada& fachada = contexto.fachada();
   // Everything is laid out before anything is written: an error prints only the error.
   std::ostringstream texto;
   try {
-    const auto posicao = posicaoEscala(contexto, pedido->escala);
-    if (!posicao) return 1;
-    const TonicaDoComando escolha(*tonica);
-    GerenciadorEscalas escalas(Nucleo::processo().baseEscalas(), Nucleo::processo().geradorEscalas(), idiomas,
-                               escolha, Nucleo::processo().interacao());
-    escalas.setEscalas(*posicao);
-    const auto escala = escalas.getEscalaAtual();
-    if (escala && escala->getNotas().size() > static_cast<size_t>(GeradorEscalas::MAXIMO_NOTAS)) {
+    const auto nome = nomeEscala(contexto, pedido->escala);
+    if (!nome) return 1;
+    const auto escala = fachada.getEscala(*nome);
+    const int maximo = Fachada::getMaximoNotasEscala();
+    if (escala && escala->getNotas().size() > static_cast<size_t>(maximo)) {
       contexto.erros() << "tessara-cli: the scale '" << cp1252::paraUtf8(escala->getNome())
                        << "' has " << escala->getNotas().size() << " notes; a display holds at most "
-                       << GeradorEscalas::MAXIMO_NOTAS << '\n';
+                       << maximo << '\n';
       return 1;
     }
-    escalas.getEscalaExibicao();
-    const int quantas = pedido->limite ? std::min(*pedido->limite, escalas.size()) : escalas.size();
-    for (int i = 0; i < quantas; ++i) escrever(texto, i, *escalas.getElement(i), pedido->tsv);
+    const auto exibicoes = fachada.getExibicoesEscala(*nome, *tonica);
+    const size_t quantas =
+        pedido->limite ? std::min(static_cast<size_t>(*pedido->limite), exibicoes.size())
+                       : exibicoes.size();
+    for (size_t i = 0; i < quantas; ++i) {
+      escrever(texto, static_cast<int>(i), exibicoes[i], pedido->tsv);
+    }
   } catch (const DException& e) {
     contexto.erros() << "tessara-cli: " << cp1252::paraUtf8(e.getMensagem()) << '\n';
     return 1;

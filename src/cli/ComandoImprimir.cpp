@@ -1,23 +1,16 @@
-#include "ComandoPrint.h"
+#include "ComandoImprimir.h"
 
 #include <map>
 #include <set>
 
 #include "ContextoCli.h"
-#include "foundations/Cp1252.h"
-#include "foundations/DException.h"
-#include "chords/Especialista.h"
-#include "generation/Fingering.h"
-#include "chords/FolhaCifra.h"
-#include "generation/GerenciadorAcordes.h"
-#include "languages/GerenciadorIdiomas.h"
-#include "instruments/GerenciadorInstrumentos.h"
 #include "LeitorCasas.h"
+#include "app/Fachada.h"
+#include "foundations/Cp1252.h"
 #include "foundations/Texto.h"
 #include "printing/TrabalhoImpressao.h"
 #ifdef TESSARA_IMPRESSAO_QT
-#include "ImpressaoCli.h"
-#include "app/Nucleo.h"
+#include "FrenteImpressaoCli.h"
 #endif
 
 namespace tessara {
@@ -40,7 +33,7 @@ std::optional<int> procurar(const std::map<std::string, int>& tabela, const std:
 
 }  // namespace
 
-bool ComandoPrint::lerOpcao(Pedido& pedido, const std::string& opcao, const std::string& valor) {
+bool ComandoImprimir::lerOpcao(Pedido& pedido, const std::string& opcao, const std::string& valor) {
   if (opcao == "--pdf") {
     pedido.pdf = valor;
   } else if (opcao == "--png") {
@@ -64,7 +57,7 @@ bool ComandoPrint::lerOpcao(Pedido& pedido, const std::string& opcao, const std:
   return true;
 }
 
-std::optional<ComandoPrint::Pedido> ComandoPrint::lerArgumentos(
+std::optional<ComandoImprimir::Pedido> ComandoImprimir::lerArgumentos(
     const std::vector<std::string>& argumentos) {
   Pedido pedido;
   bool comZoom = false;
@@ -85,7 +78,7 @@ std::optional<ComandoPrint::Pedido> ComandoPrint::lerArgumentos(
   return pedido;
 }
 
-std::optional<std::string> ComandoPrint::lerFolha(ContextoCli& contexto,
+std::optional<std::string> ComandoImprimir::lerFolha(ContextoCli& contexto,
                                                   const std::string& arquivo) {
   std::error_code erro;
   if (!std::filesystem::is_regular_file(arquivo, erro)) {
@@ -95,58 +88,34 @@ std::optional<std::string> ComandoPrint::lerFolha(ContextoCli& contexto,
   return cp1252::deUtf8(texto::lerArquivo(arquivo));
 }
 
-PosicaoHarmonicaInstrumentoCordas ComandoPrint::posicaoDasCasas(
-    const std::vector<int>& casas, const InstrumentoCordas& instrumento) {
-  // The cheapest way to finger the frets; none when the hand cannot reach them.
-  const Fingering dedilhado(casas, instrumento.getNumeroCasas());
-  std::vector<int> dedos = dedilhado.getArranjos().empty() ? std::vector<int>(casas.size(), 0)
-                                                           : dedilhado.getArranjos().front();
-  std::vector<int> notas;
-  int raiz = -1;
-  for (size_t corda = 0; corda < casas.size(); ++corda) {
-    const bool tocada = casas[corda] >= 0;
-    if (!tocada) dedos[corda] = PosicaoHarmonicaInstrumentoCordas::DEDO_ABAFADO;
-    notas.push_back(tocada ? instrumento.getNota(static_cast<int>(corda), casas[corda]) : -1);
-    if (raiz < 0) raiz = notas.back();
-  }
-  std::string nome;
-  try {
-    const auto& especialista = Nucleo::processo().especialista();
-    nome = especialista.nomear(especialista.codigoDasNotas(notas, raiz));
-  } catch (const DException&) {
-    // Every string silent: a diagram without a name.
-  }
-  return PosicaoHarmonicaInstrumentoCordas(nome, casas, dedos);
-}
-
-std::optional<PosicaoHarmonicaInstrumentoCordas> ComandoPrint::posicaoDoNome(
-    GerenciadorAcordes& acordes, const std::string& nome, std::string& nomeGuardado) {
-  if (!acordes.setAcordePorNome(nome)) return std::nullopt;
-  nomeGuardado = acordes.getNomeAcordeAtual();
-  PosicaoHarmonicaInstrumentoCordas posicao = *acordes.getPosicaoAcordeAtual();
-  acordes.limpar();
+std::optional<PosicaoHarmonicaInstrumentoCordas> ComandoImprimir::posicaoDoNome(
+    Fachada& fachada, const std::string& nome, std::string& nomeGuardado) {
+  if (!fachada.setAcordePorNome(nome)) return std::nullopt;
+  nomeGuardado = fachada.getNomeAcordeAtual();
+  PosicaoHarmonicaInstrumentoCordas posicao = *fachada.getPosicaoAcordeAtual();
+  fachada.limparAcorde();
   return posicao;
 }
 
-std::optional<ComandoPrint::Posicoes> ComandoPrint::montarLista(
-    ContextoCli& contexto, const std::vector<std::string>& acordes,
-    const InstrumentoCordas& instrumento, bool semRepetir) {
+std::optional<ComandoImprimir::Posicoes> ComandoImprimir::montarLista(
+    ContextoCli& contexto, const std::vector<std::string>& acordes, bool semRepetir) {
+  Fachada& fachada = contexto.fachada();
   Posicoes posicoes;
   std::set<std::string> nomes;
   for (const auto& acorde : acordes) {
     if (LeitorCasas::pareceCasas(acorde)) {
       std::string erro;
-      const auto casas = LeitorCasas::ler(acorde, instrumento, erro);
+      const auto casas = LeitorCasas::ler(acorde, *fachada.getInstrumentoAtual(), erro);
       if (!casas) {
         contexto.erros() << "tessara-cli: " << erro << '\n';
         return std::nullopt;
       }
-      posicoes.addElement(posicaoDasCasas(*casas, instrumento));
+      posicoes.addElement(fachada.posicaoDasCasas(*casas));
       continue;
     }
     std::string nomeGuardado;
     const auto posicao =
-        posicaoDoNome(Nucleo::processo().acordes(), cp1252::deUtf8(acorde), nomeGuardado);
+        posicaoDoNome(fachada, cp1252::deUtf8(acorde), nomeGuardado);
     if (!posicao) {
       contexto.erros() << "tessara-cli: '" << acorde << "' is not a chord name\n";
       return std::nullopt;
@@ -156,13 +125,11 @@ std::optional<ComandoPrint::Posicoes> ComandoPrint::montarLista(
   return posicoes;
 }
 
-int ComandoPrint::executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) {
+int ComandoImprimir::executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) {
   auto pedido = lerArgumentos(argumentos);
   if (!pedido) return 2;
-  GerenciadorInstrumentos* instrumentos = contexto.instrumentos();
-  if (instrumentos == nullptr) return contexto.statusErro();
-  const GerenciadorIdiomas& idiomas = *contexto.idiomas();
-  const InstrumentoCordas& instrumento = *instrumentos->getInstrumentoAtual();
+  if (!contexto.prepararInstrumento()) return contexto.statusErro();
+  Fachada& fachada = contexto.fachada();
 
   std::string folha;
   if (!pedido->folha.empty()) {
@@ -175,24 +142,23 @@ int ComandoPrint::executar(ContextoCli& contexto, const std::vector<std::string>
   // The sheet's chords make the list when none are given, as its print action does.
   const bool daFolha = pedido->acordes.empty() && conteudo != TrabalhoImpressao::TEXTO;
   if (daFolha) {
-    for (const auto& acorde : FolhaCifra::acordes(folha, IdiomaAcordes::de(idiomas))) {
+    for (const auto& acorde : fachada.getAcordesCifra(folha)) {
       pedido->acordes.push_back(cp1252::paraUtf8(acorde));
     }
   }
-  const auto posicoes = montarLista(contexto, pedido->acordes, instrumento, daFolha);
+  auto posicoes = montarLista(contexto, pedido->acordes, daFolha);
   if (!posicoes) return 1;
 
 #ifdef TESSARA_IMPRESSAO_QT
-  ImpressaoCli impressao(idiomas, *posicoes, instrumento);
+  fachada.setTextoImpressao(folha);
+  FrenteImpressaoCli impressao(contexto.nucleo(), std::move(*posicoes));
   if (!pedido->pdf.empty()) {
-    if (!impressao.gravarPdf(pedido->pdf, conteudo, pedido->rotulo, folha, contexto.erros())) {
-      return 1;
-    }
+    if (!impressao.gravarPdf(pedido->pdf, conteudo, pedido->rotulo, contexto.erros())) return 1;
     contexto.saida() << pedido->pdf << '\n';
     return 0;
   }
-  const auto arquivos = impressao.gravarPng(pedido->png, pedido->zoom, conteudo, pedido->rotulo,
-                                            folha, contexto.erros());
+  const auto arquivos =
+      impressao.gravarPng(pedido->png, pedido->zoom, conteudo, pedido->rotulo, contexto.erros());
   if (!arquivos) return 1;
   for (const auto& arquivo : *arquivos) contexto.saida() << arquivo.string() << '\n';
   return 0;

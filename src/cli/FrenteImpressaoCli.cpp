@@ -1,14 +1,13 @@
-#include "ImpressaoCli.h"
+#include "FrenteImpressaoCli.h"
 
 #include <QPrinter>
 #include <iostream>
 #include <system_error>
 
-#include "chords/Especialista.h"
-#include "languages/GerenciadorIdiomas.h"
+#include "app/Fachada.h"
+#include "app/Nucleo.h"
 #include "qt/ImpressoraQt.h"
 #include "qt/SuperficieImagensQt.h"
-#include "app/Nucleo.h"
 
 namespace tessara {
 
@@ -24,7 +23,7 @@ void mensagemQt(QtMsgType tipo, const QMessageLogContext&, const QString& texto)
 
 }  // namespace
 
-std::unique_ptr<QGuiApplication> ImpressaoCli::iniciarQt() {
+std::unique_ptr<QGuiApplication> FrenteImpressaoCli::iniciarQt() {
   if (QGuiApplication::instance() != nullptr) return nullptr;
   qInstallMessageHandler(mensagemQt);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -34,46 +33,46 @@ std::unique_ptr<QGuiApplication> ImpressaoCli::iniciarQt() {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-ImpressaoCli::ImpressaoCli(const GerenciadorIdiomas& idiomas, Posicoes posicoes,
-                           const InstrumentoCordas& instrumento)
-    : aplicacao_(iniciarQt()),
-      posicoes_(std::move(posicoes)),
-      instrumento_(instrumento),
-      interacao_(std::make_unique<InteracaoMuda>()),
-      gerenciador_(
-          idiomas, Nucleo::processo().especialista(), *interacao_, *this, [this] { return &instrumento_; }) {}
+FrenteImpressaoCli::FrenteImpressaoCli(Nucleo& nucleo, Posicoes posicoes)
+    : FachadaGUI(interacao_),
+      aplicacao_(iniciarQt()),
+      nucleo_(nucleo),
+      posicoes_(std::move(posicoes)) {
+  anterior_ = nucleo_.definirFachadaGUI(this);
+}
 
-ImpressaoCli::~ImpressaoCli() = default;
+FrenteImpressaoCli::~FrenteImpressaoCli() { nucleo_.definirFachadaGUI(anterior_); }
 
-std::optional<TamanhoPagina> ImpressaoCli::tamanhoPaginaImpressora() const {
+std::optional<TamanhoPagina> FrenteImpressaoCli::tamanhoPaginaImpressora() const {
   return ImpressoraQt::paginaPdf();
 }
 
-std::unique_ptr<SuperficieImagens> ImpressaoCli::criarImagens(int largura, int altura) {
+std::unique_ptr<SuperficieImagens> FrenteImpressaoCli::criarImagens(int largura, int altura) {
   return std::make_unique<SuperficieImagensQt>(largura, altura);
 }
 
-bool ImpressaoCli::gravarPdf(const std::filesystem::path& arquivo, int conteudo, int rotulo,
-                             const std::string& texto, std::ostream& erros) {
+bool FrenteImpressaoCli::gravarPdf(const std::filesystem::path& arquivo, int conteudo,
+                                   int rotulo, std::ostream& erros) {
   QPrinter impressora(QPrinter::HighResolution);
   ImpressoraQt::configurarPdf(impressora, arquivo);
   ImpressoraQt saida(impressora);
-  gerenciador_.imprimir(saida, conteudo, rotulo, posicoes_, texto, instrumento_);
-  if (interacao_->mensagemPedida()) {
+  // The printer's failure comes as a message box; here it is the command's to report.
+  Interacao* anterior = nucleo_.definirInteracao(&interacao_);
+  nucleo_.fachada().imprimir(saida, conteudo, rotulo);
+  nucleo_.definirInteracao(anterior);
+  if (interacao_.mensagemPedida()) {
     erros << "tessara-cli: cannot write " << arquivo.string() << '\n';
     return false;
   }
   return true;
 }
 
-std::optional<std::vector<std::filesystem::path>> ImpressaoCli::gravarPng(
-    const std::filesystem::path& pasta, int zoom, int conteudo, int rotulo,
-    const std::string& texto, std::ostream& erros) {
+std::optional<std::vector<std::filesystem::path>> FrenteImpressaoCli::gravarPng(
+    const std::filesystem::path& pasta, int zoom, int conteudo, int rotulo, std::ostream& erros) {
   std::error_code erro;
   std::filesystem::create_directories(pasta, erro);
-  gerenciador_.prepararVisualizacao(conteudo, rotulo, 1, zoom, posicoes_, texto, instrumento_);
   std::vector<std::filesystem::path> arquivos;
-  for (const auto& pagina : gerenciador_.getPaginas()) {
+  for (const auto& pagina : nucleo_.fachada().getPaginasVisualizacao(conteudo, rotulo, zoom)) {
     arquivos.push_back(pasta / ("page-" + std::to_string(arquivos.size() + 1) + ".png"));
     if (!SuperficieImagensQt::salvarPng(pagina, arquivos.back())) {
       erros << "tessara-cli: cannot write " << arquivos.back().string() << '\n';

@@ -8,13 +8,11 @@
 namespace tessara {
 
 class EscalaExibicao;
-class GerenciadorEscalas;
-class GerenciadorIdiomas;
 
 // Lays a scale of the scale base out on the current instrument for one root and prints its
 // displays, cheapest first: per display its cost, then per note the string (0 = lowest),
 // fret, left-hand finger (0 = open string) and right-hand finger.
-class ComandoEscala : public ComandoCli {
+class ComandoExibicoesEscala : public ComandoCli {
  public:
   std::string nome() const override { return "scale"; }
   std::string resumo() const override {
@@ -33,14 +31,12 @@ class ComandoEscala : public ComandoCli {
   };
 
   static std::optional<Pedido> lerArgumentos(const std::vector<std::string>& argumentos);
-  // The position of the scale of that name (exact, else ignoring letter case), or nothing
-  // after telling the user the names there are.
-  static std::optional<int> posicaoEscala(ContextoCli& contexto, const std::string& nome);
+  // The scale base's name of that scale (exact, else ignoring letter case), or nothing after
+  // telling the user the names there are.
+  static std::optional<std::string> nomeEscala(ContextoCli& contexto, const std::string& nome);
   // The root label of the language for a label or a note name such as "C#" or "Db", or nothing
   // after telling the user the labels there are.
-  static std::optional<std::string> rotuloTonica(ContextoCli& contexto,
-                                                 const GerenciadorIdiomas& idiomas,
-                                                 const std::string& tonica);
+  static std::optional<std::string> rotuloTonica(ContextoCli& contexto, const std::string& tonica);
   static void escrever(std::ostream& saida, int indice, const EscalaExibicao& exibicao, bool tsv);
 };
 

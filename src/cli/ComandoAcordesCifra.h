@@ -6,7 +6,7 @@ namespace tessara {
 
 // Lists the chords of the chord sheet read on standard input, one per line, in the order the
 // chord list of a print job would take them.
-class ComandoAcordes : public ComandoCli {
+class ComandoAcordesCifra : public ComandoCli {
  public:
   std::string nome() const override { return "chords"; }
   std::string resumo() const override {

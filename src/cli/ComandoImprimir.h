@@ -10,12 +10,11 @@
 
 namespace tessara {
 
-class GerenciadorAcordes;
-class InstrumentoCordas;
+class Fachada;
 
 // Lays chord diagrams and a chord sheet out as the print job does and writes the pages into a
 // PDF file of A4 pages, or the preview's pages as PNG files.
-class ComandoPrint : public ComandoCli {
+class ComandoImprimir : public ComandoCli {
  public:
   std::string nome() const override { return "print"; }
   std::string resumo() const override {
@@ -47,16 +46,11 @@ class ComandoPrint : public ComandoCli {
   // stores it), as printing a chord sheet does.
   static std::optional<Posicoes> montarLista(ContextoCli& contexto,
                                              const std::vector<std::string>& acordes,
-                                             const InstrumentoCordas& instrumento,
                                              bool semRepetir);
   // The first fingering of a named chord on the current instrument, with the chord's name as
   // the chord manager stores it; nothing when the name is not understood.
   static std::optional<PosicaoHarmonicaInstrumentoCordas> posicaoDoNome(
-      GerenciadorAcordes& acordes, const std::string& nome, std::string& nomeGuardado);
-  // The fingering of a fret list, fingered as cheaply as the hand can, named after its notes
-  // with the lowest one as the root.
-  static PosicaoHarmonicaInstrumentoCordas posicaoDasCasas(const std::vector<int>& casas,
-                                                           const InstrumentoCordas& instrumento);
+      Fachada& fachada, const std::string& nome, std::string& nomeGuardado);
 };
 
 }  // namespace tessara

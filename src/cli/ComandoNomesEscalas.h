@@ -5,7 +5,7 @@
 namespace tessara {
 
 // Lists the names of the scale base of the language, one per line, in the base's order.
-class ComandoEscalas : public ComandoCli {
+class ComandoNomesEscalas : public ComandoCli {
  public:
   std::string nome() const override { return "scales"; }
   std::string resumo() const override { return "scales  list the scale names"; }

@@ -1,0 +1,111 @@
+#include "ComandoTocar.h"
+
+#include <algorithm>
+
+#include "ContextoCli.h"
+#include "LeitorCasas.h"
+#include "app/Fachada.h"
+#include "foundations/Cp1252.h"
+#include "foundations/OutOfBoundsException.h"
+#include "model/Notas.h"
+#include "foundations/Texto.h"
+
+namespace tessara {
+
+std::optional<ComandoTocar::Pedido> ComandoTocar::lerArgumentos(
+    const std::vector<std::string>& argumentos) {
+  Pedido pedido;
+  for (size_t i = 0; i < argumentos.size(); ++i) {
+    const std::string& a = argumentos[i];
+    if (a == "--wav" || a == "--device") {
+      if (i + 1 >= argumentos.size()) return std::nullopt;
+      const std::string& valor = argumentos[++i];
+      if (a == "--wav") {
+        pedido.wav = valor;
+      } else {
+        pedido.dispositivo = texto::inteiro(valor);
+        if (!pedido.dispositivo) return std::nullopt;
+      }
+    } else if (pedido.acorde.empty() && !a.empty() && a.front() != '-') {
+      pedido.acorde = a;
+    } else {
+      return std::nullopt;
+    }
+  }
+  // A file is rendered by the built-in synthesizer only: no device to choose.
+  if (pedido.acorde.empty() || (!pedido.wav.empty() && pedido.dispositivo)) return std::nullopt;
+  return pedido;
+}
+
+bool ComandoTocar::selecionarDispositivo(ContextoCli& contexto,
+                                         std::optional<int> dispositivo) {
+  Fachada& fachada = contexto.fachada();
+  if (!dispositivo) {
+    fachada.setDriver(fachada.getDriver());
+    return true;
+  }
+  try {
+    fachada.selecionarDispositivo(*dispositivo);
+    return true;
+  } catch (const OutOfBoundsException&) {
+    contexto.erros() << "tessara-cli: there is no MIDI output device " << *dispositivo
+                     << " (see tessara-cli devices)\n";
+    return false;
+  }
+}
+
+bool ComandoTocar::prepararSaida(ContextoCli& contexto, const Pedido& pedido) {
+  if (!contexto.prepararSaida()) return false;
+  // A file is rendered by the built-in synthesizer, open already.
+  if (pedido.wav.empty() && !selecionarDispositivo(contexto, pedido.dispositivo)) return false;
+  if (contexto.fachada().saidaAberta()) return true;
+  // Playing into a closed output is silent; here the user is told.
+  if (pedido.dispositivo) {
+    contexto.erros() << "tessara-cli: MIDI output device " << *pedido.dispositivo
+                     << " could not be opened\n";
+  } else {
+    contexto.erros() << "tessara-cli: no MIDI output device could be opened, so nothing can "
+                        "be heard (--wav FILE renders into a file instead)\n";
+  }
+  return false;
+}
+
+std::optional<std::vector<int>> ComandoTocar::casasPedidas(ContextoCli& contexto,
+                                                           const std::string& acorde) {
+  if (LeitorCasas::pareceCasas(acorde)) {
+    std::string erro;
+    auto casas = LeitorCasas::ler(acorde, *contexto.fachada().getInstrumentoAtual(), erro);
+    if (!casas) contexto.erros() << "tessara-cli: " << erro << '\n';
+    return casas;
+  }
+  // A chord name: the first fingering the chord manager shows for it.
+  if (!contexto.prepararAcordes() || !contexto.selecionarAcorde(acorde)) return std::nullopt;
+  std::vector<int> casas = contexto.fachada().getPosicaoAcordeAtual()->getCasas();
+  if (std::none_of(casas.begin(), casas.end(), [](int casa) { return casa >= 0; })) {
+    contexto.erros() << "error: '" << acorde << "' has no fingering on this instrument\n";
+    return std::nullopt;
+  }
+  return casas;
+}
+
+int ComandoTocar::executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) {
+  const auto pedido = lerArgumentos(argumentos);
+  if (!pedido) return 2;
+  // Decided before anything is built: the output then renders into the file.
+  if (!pedido->wav.empty()) contexto.renderizarEm(pedido->wav);
+  if (!contexto.prepararInstrumento()) return contexto.statusErro();
+  const auto casas = casasPedidas(contexto, pedido->acorde);
+  if (!casas || !prepararSaida(contexto, *pedido)) return 1;
+  Fachada& fachada = contexto.fachada();
+  const std::vector<int> tocadas = fachada.getNotasCasas(*casas);
+  fachada.tocarAcorde(tocadas);
+
+  std::string nomes;
+  for (int nota : tocadas) {
+    if (nota >= 0) nomes += (nomes.empty() ? "" : ",") + nomeNotaOitava(nota);
+  }
+  contexto.saida() << cp1252::paraUtf8(nomes) << '\n';
+  return 0;
+}
+
+}  // namespace tessara
