@@ -15,6 +15,7 @@
 #include "sound/SaidaMIDI.h"
 #include "instruments/XMLInstrumentoParser.h"
 #include "foundations/OutOfBoundsException.h"
+#include "foundations/RaizNaoEncontradaException.h"
 #include "SuperficieGravada.h"
 #include "printing/TrabalhoImpressao.h"
 
@@ -199,6 +200,58 @@ TEST_F(FachadaTest, VisualizarDesenhaNoZoomDadoEDepoisACemEMostraAJanela) {
   fachada.exibirPaginaVisualizacao(1, 200);
   EXPECT_EQ(gui.exibicoes.back().largura, 720);
   EXPECT_EQ(gui.janelasVisualizacao, 1);
+}
+
+TEST_F(FachadaTest, CasasViramNotasNomeEDedosNoInstrumentoAtual) {
+  const std::vector<int> c = {-1, 3, 2, 0, 1, 0};
+  EXPECT_EQ(fachada.getNotasCasas(c), (std::vector<int>{-1, 48, 52, 55, 60, 64}));
+  EXPECT_EQ(fachada.nomearCasas(c), "C");  // the lowest string that sounds is the root
+  EXPECT_EQ(fachada.nomearCasas(c, 3), "Gsus4(13/omitt5)/C");
+  EXPECT_EQ(fachada.nomearCasas(c, 0), "");  // the root's string does not sound
+  EXPECT_EQ(fachada.nomearCasas(c, 6), "");
+  EXPECT_EQ(fachada.nomearCasas({-1, -1, -1, -1, -1, -1}), "");
+
+  const PosicaoHarmonicaInstrumentoCordas posicao = fachada.posicaoDasCasas(c);
+  EXPECT_EQ(posicao.getNome(), "C");
+  EXPECT_EQ(posicao.getDedos(), (std::vector<int>{6, 3, 2, 0, 1, 0}));
+  // Frets no hand can reach together keep their places, without fingers.
+  const auto longe = fachada.posicaoDasCasas({1, -1, -1, -1, -1, 12});
+  EXPECT_EQ(longe.getDedos(), (std::vector<int>{0, 6, 6, 6, 6, 0}));
+  EXPECT_EQ(longe.getCasas(), (std::vector<int>{1, -1, -1, -1, -1, 12}));
+
+  fachada.setInstrumento(2);  // the ukulele: G C E A
+  EXPECT_EQ(fachada.getNotasCasas({0, 0, 0, 3, 5}), (std::vector<int>{67, 60, 64, 72, -1}));
+}
+
+TEST_F(FachadaTest, NomesDeAcordesECifrasNaGramaticaDoIdioma) {
+  const AnaliseAcorde menor = fachada.analisarAcorde("C#m7");
+  EXPECT_EQ(menor.raiz, "C#");
+  EXPECT_EQ(menor.graus, (std::vector<int>{2, 6, 9}));
+  EXPECT_EQ(menor.baixo, "");
+  EXPECT_EQ(menor.nome, "C#m7");
+  EXPECT_EQ(fachada.analisarAcorde("C/E").baixo, "E");
+  EXPECT_THROW(fachada.analisarAcorde("Hmaj"), RaizNaoEncontradaException);
+
+  // Any count of steps comes back to one of twelve; down is written with flats.
+  EXPECT_EQ(fachada.transporCifra("Am  C/G\nla\n", 2), "Bm  D/A\nla\n");
+  EXPECT_EQ(fachada.transporCifra("Am\n", 14), "Bm\n");
+  EXPECT_EQ(fachada.transporCifra("Am\n", -1), "Abm\n");
+  EXPECT_EQ(fachada.transporCifra("Am\n", 0), "Am\n");
+  EXPECT_EQ(fachada.getAcordesCifra("Am   C/G\nla la [D7]\n"), (Nomes{"Am", "C/G", "D7"}));
+
+  EXPECT_EQ(fachada.rotuloTonica("db"), "C# or Db");
+  EXPECT_EQ(fachada.rotuloTonica("F# OR GB"), "F# or Gb");
+  EXPECT_EQ(fachada.rotuloTonica("H"), "");
+}
+
+TEST_F(FachadaTest, ExibicoesDeUmaEscalaSemSelecionarNenhuma) {
+  const auto exibicoes = fachada.getExibicoesEscala("Major (Ionian)", "C");
+  ASSERT_EQ(exibicoes.size(), 288u);
+  EXPECT_EQ(exibicoes.front().getCusto(), 306);
+  EXPECT_FALSE(fachada.getEscalaAtual());
+  EXPECT_TRUE(fachada.getExibicoesEscala("No such scale", "C").empty());
+  EXPECT_FALSE(fachada.getEscala("No such scale"));
+  EXPECT_EQ(fachada.getEscala("Major (Ionian)")->getNome(), "Major (Ionian)");
 }
 
 TEST_F(FachadaTest, TextoDoIdiomaAtual) {
