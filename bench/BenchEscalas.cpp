@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "NucleoBench.h"
+#include "foundations/NotFoundException.h"
+#include "instruments/GerenciadorInstrumentos.h"
+#include "languages/GerenciadorIdiomas.h"
+#include "model/Notas.h"
 #include "scales/BaseEscalas.h"
 #include "scales/GeradorEscalas.h"
-#include "languages/GerenciadorIdiomas.h"
-#include "instruments/GerenciadorInstrumentos.h"
-#include "foundations/NotFoundException.h"
-#include "model/Notas.h"
-#include "NucleoBench.h"
 
 namespace {
 
@@ -47,8 +47,8 @@ struct Ambiente {
 void obterPosicoes(benchmark::State& estado, int instrumento, size_t escala) {
   auto& ambiente = Ambiente::unico();
   ambiente.instrumentos.setInstrumento(instrumento);
-  const std::string tonica = nomeNotaEnarmonica(static_cast<int>(estado.range(0)),
-                                                ambiente.idiomas.getNomeIdiomaAtual());
+  const std::string tonica =
+      nomeNotaEnarmonica(static_cast<int>(estado.range(0)), ambiente.idiomas.getNomeIdiomaAtual());
   int exibicoes = 0;
   for (auto _ : estado) {
     try {
@@ -69,10 +69,9 @@ bool registrar() {
       const int indice = instrumento;
       const std::string rotulo =
           std::string("BM_ObterPosicoesEscala/") + nome + "/" + escalas[i].getNome();
-      benchmark::RegisterBenchmark(rotulo.c_str(),
-                                   [indice, i](benchmark::State& estado) {
-                                     obterPosicoes(estado, indice, i);
-                                   })
+      benchmark::RegisterBenchmark(
+          rotulo.c_str(),
+          [indice, i](benchmark::State& estado) { obterPosicoes(estado, indice, i); })
           ->DenseRange(0, NUMERO_NOTAS - 1)
           ->Unit(benchmark::kMillisecond);
     }

@@ -2,10 +2,10 @@
 // users type, and transposing a chord sheet.
 #include <benchmark/benchmark.h>
 
-#include "foundations/Caminhos.h"
 #include "chords/Especialista.h"
 #include "chords/FolhaCifra.h"
 #include "chords/ListaNomesAcordes.h"
+#include "foundations/Caminhos.h"
 
 namespace {
 
@@ -43,10 +43,11 @@ BENCHMARK(BM_InterpretarENomearIngles);
 void BM_TransporCifra(benchmark::State& estado) {
   std::string folha;
   for (int i = 0; i < 50; ++i) {
-    folha += "Intro: G  D/F#  Em7  C7M(9)   (x2)\r\n"
-             "G          D/F#\r\n"
-             "Eu te amo, e a lua sorriu pra mim\r\n"
-             "[G]Quando eu [D]canto, [Em]voce [C]danca\r\n";
+    folha +=
+        "Intro: G  D/F#  Em7  C7M(9)   (x2)\r\n"
+        "G          D/F#\r\n"
+        "Eu te amo, e a lua sorriu pra mim\r\n"
+        "[G]Quando eu [D]canto, [Em]voce [C]danca\r\n";
   }
   const IdiomaAcordes idioma{Gramatica::Portugues, "raiz "};
   for (auto _ : estado) {

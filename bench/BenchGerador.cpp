@@ -9,15 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "NucleoBench.h"
 #include "chords/BaseAcordesViolao.h"
-#include "foundations/Caminhos.h"
 #include "chords/Especialista.h"
+#include "foundations/Caminhos.h"
+#include "foundations/InteracaoTerminal.h"
 #include "generation/GeradorInstrumentoCordas.h"
 #include "generation/GerenciadorAcordes.h"
-#include "languages/GerenciadorIdiomas.h"
 #include "instruments/GerenciadorInstrumentos.h"
-#include "foundations/InteracaoTerminal.h"
-#include "NucleoBench.h"
+#include "languages/GerenciadorIdiomas.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 #include <benchmark/benchmark.h>
 
 #include "foundations/Caminhos.h"
-#include "languages/Idioma.h"
 #include "foundations/InteracaoTerminal.h"
-#include "languages/TextosIdioma.h"
 #include "foundations/Texto.h"
+#include "languages/Idioma.h"
+#include "languages/TextosIdioma.h"
 
 namespace {
 
@@ -24,7 +24,8 @@ BENCHMARK(BM_LerTextosIdioma);
 
 void BM_ConsultarTexto(benchmark::State& estado) {
   const tessara::TextosIdioma textos(arquivoIngles());
-  for (auto _ : estado) benchmark::DoNotOptimize(textos.getTexto("fmPrincipal", "msgConfirmacaoSaida"));
+  for (auto _ : estado)
+    benchmark::DoNotOptimize(textos.getTexto("fmPrincipal", "msgConfirmacaoSaida"));
 }
 BENCHMARK(BM_ConsultarTexto);
 

@@ -2,12 +2,12 @@
 // itself costs, without any drawing library.
 #include <benchmark/benchmark.h>
 
+#include "NucleoBench.h"
+#include "TrabalhoImpressaoBench.h"
 #include "chords/Especialista.h"
 #include "languages/GerenciadorIdiomas.h"
-#include "NucleoBench.h"
 #include "printing/LayoutImpressao.h"
 #include "printing/MedidasPagina.h"
-#include "TrabalhoImpressaoBench.h"
 
 namespace {
 

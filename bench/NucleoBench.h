@@ -4,10 +4,10 @@
 #include <memory>
 #include <string>
 
-#include "foundations/Caminhos.h"
-#include "languages/GerenciadorIdiomas.h"
-#include "foundations/InteracaoTerminal.h"
 #include "app/Nucleo.h"
+#include "foundations/Caminhos.h"
+#include "foundations/InteracaoTerminal.h"
+#include "languages/GerenciadorIdiomas.h"
 
 namespace tessara::bench {
 

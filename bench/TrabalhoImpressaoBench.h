@@ -35,8 +35,7 @@ inline ColecaoPtr<PosicaoHarmonicaInstrumentoCordas> diagramas(int quantidade) {
 
 inline std::string folha(int linhas) {
   const std::vector<std::string> versos = {"Intro: G  D/F#  Em7  C7M(9)   (x2)", "",
-                                           "G          D/F#",
-                                           "Eu te amo, e a lua sorriu pra mim",
+                                           "G          D/F#", "Eu te amo, e a lua sorriu pra mim",
                                            "\tEm7            C7M(9)"};
   std::string texto;
   for (int i = 0; i < linhas; ++i) texto += versos[static_cast<size_t>(i) % versos.size()] + "\n";

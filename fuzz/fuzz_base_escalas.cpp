@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "scales/BaseEscalas.h"
-#include "scales/GeradorEscalas.h"
-#include "instruments/GerenciadorInstrumentos.h"
 #include "app/Nucleo.h"
-#include "instruments/InstrumentoCordas.h"
 #include "foundations/InteracaoMuda.h"
 #include "foundations/NotFoundException.h"
 #include "foundations/XMLParseException.h"
+#include "instruments/GerenciadorInstrumentos.h"
+#include "instruments/InstrumentoCordas.h"
+#include "scales/BaseEscalas.h"
+#include "scales/GeradorEscalas.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "languages/GerenciadorIdiomas.h"
 #include "foundations/InteracaoMuda.h"
-#include "instruments/XMLInstrumentoParser.h"
 #include "foundations/XMLParseException.h"
+#include "instruments/XMLInstrumentoParser.h"
+#include "languages/GerenciadorIdiomas.h"
 
 namespace {
 

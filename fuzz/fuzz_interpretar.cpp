@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "foundations/DException.h"
 #include "chords/Especialista.h"
+#include "foundations/DException.h"
 
 namespace {
 

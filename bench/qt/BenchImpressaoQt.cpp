@@ -6,12 +6,12 @@
 #include <QPrinter>
 #include <filesystem>
 
+#include "../NucleoBench.h"
 #include "../TrabalhoImpressaoBench.h"
 #include "chords/Especialista.h"
 #include "languages/GerenciadorIdiomas.h"
 #include "printing/GerenciadorImpressao.h"
 #include "qt/ImpressoraQt.h"
-#include "../NucleoBench.h"
 #include "qt/SuperficieImagensQt.h"
 
 namespace {
@@ -39,9 +39,8 @@ class TrabalhoGrande {
   Nucleo& nucleo = bench::nucleo("en");
   FrenteBench frente;
   InstrumentoCordas instrumento = bench::violao();
-  GerenciadorImpressao gerenciador{
-      nucleo.idiomas(), nucleo.especialista(), nucleo.interacao(), frente,
-      [this] { return &instrumento; }};
+  GerenciadorImpressao gerenciador{nucleo.idiomas(), nucleo.especialista(), nucleo.interacao(),
+                                   frente, [this] { return &instrumento; }};
   ColecaoPtr<PosicaoHarmonicaInstrumentoCordas> posicoes = bench::diagramas(200);
   std::string texto = bench::folha(300);
 };
@@ -58,8 +57,8 @@ void BM_PdfDuzentosDiagramasTrezentasLinhas(benchmark::State& estado) {
     ImpressoraQt::configurarPdf(impressora, arquivo);
     ImpressoraQt pdf(impressora);
     trabalho.gerenciador.imprimir(pdf, TrabalhoImpressao::TEXTO_E_DIAGRAMAS,
-                                  TrabalhoImpressao::INTERVALOS, trabalho.posicoes,
-                                  trabalho.texto, trabalho.instrumento);
+                                  TrabalhoImpressao::INTERVALOS, trabalho.posicoes, trabalho.texto,
+                                  trabalho.instrumento);
   }
   estado.counters["paginas"] = trabalho.gerenciador.getNumeroPaginas();
   std::filesystem::remove(arquivo);
@@ -73,10 +72,9 @@ void BM_VisualizacaoZoom300(benchmark::State& estado) {
     return;
   }
   for (auto _ : estado) {
-    trabalho.gerenciador.prepararVisualizacao(TrabalhoImpressao::TEXTO_E_DIAGRAMAS,
-                                              TrabalhoImpressao::INTERVALOS, 1, 300,
-                                              trabalho.posicoes, trabalho.texto,
-                                              trabalho.instrumento);
+    trabalho.gerenciador.prepararVisualizacao(
+        TrabalhoImpressao::TEXTO_E_DIAGRAMAS, TrabalhoImpressao::INTERVALOS, 1, 300,
+        trabalho.posicoes, trabalho.texto, trabalho.instrumento);
   }
   estado.counters["paginas"] = trabalho.gerenciador.getNumeroPaginas();
 }

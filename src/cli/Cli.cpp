@@ -1,17 +1,17 @@
 #include "Cli.h"
 
-#include "ComandoPosicoesAcorde.h"
 #include "ComandoAcordesCifra.h"
 #include "ComandoDispositivos.h"
 #include "ComandoExibicoesEscala.h"
-#include "ComandoNomesEscalas.h"
 #include "ComandoIdiomas.h"
+#include "ComandoImprimir.h"
+#include "ComandoInstrumentos.h"
 #include "ComandoInterpretar.h"
 #include "ComandoNomear.h"
-#include "ComandoTranspor.h"
-#include "ComandoInstrumentos.h"
+#include "ComandoNomesEscalas.h"
+#include "ComandoPosicoesAcorde.h"
 #include "ComandoTocar.h"
-#include "ComandoImprimir.h"
+#include "ComandoTranspor.h"
 #include "ContextoCli.h"
 
 namespace tessara {
@@ -56,8 +56,9 @@ int Cli::executar(int argc, char** argv) {
     return uso(2);
   }
   ContextoCli contexto(opcoes, saida_, erros_);
-  const int status =
-      comando->executar(contexto, std::vector<std::string>(argumentos.begin() + static_cast<long>(i) + 1, argumentos.end()));
+  const int status = comando->executar(
+      contexto,
+      std::vector<std::string>(argumentos.begin() + static_cast<long>(i) + 1, argumentos.end()));
   return status == 2 ? uso(2) : status;
 }
 

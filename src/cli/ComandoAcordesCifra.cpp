@@ -9,7 +9,8 @@
 
 namespace tessara {
 
-int ComandoAcordesCifra::executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) {
+int ComandoAcordesCifra::executar(ContextoCli& contexto,
+                                  const std::vector<std::string>& argumentos) {
   if (!argumentos.empty()) return 2;
   if (!contexto.prepararIdioma()) return 1;
   const std::string folha(std::istreambuf_iterator<char>(std::cin), {});

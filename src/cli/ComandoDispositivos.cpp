@@ -6,7 +6,8 @@
 
 namespace tessara {
 
-int ComandoDispositivos::executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) {
+int ComandoDispositivos::executar(ContextoCli& contexto,
+                                  const std::vector<std::string>& argumentos) {
   if (!argumentos.empty()) return 2;
   if (!contexto.prepararSaida()) return 1;
   Fachada& fachada = contexto.fachada();

@@ -59,7 +59,7 @@ std::optional<ComandoExibicoesEscala::Pedido> ComandoExibicoesEscala::lerArgumen
 }
 
 std::optional<std::string> ComandoExibicoesEscala::nomeEscala(ContextoCli& contexto,
-                                                               const std::string& nome) {
+                                                              const std::string& nome) {
   const auto nomes = contexto.fachada().lerNomesEscalas();
   for (bool exato : {true, false}) {
     for (const auto& n : nomes) {
@@ -85,8 +85,8 @@ std::optional<std::string> ComandoExibicoesEscala::rotuloTonica(ContextoCli& con
   return std::nullopt;
 }
 
-void ComandoExibicoesEscala::escrever(std::ostream& saida, int indice, const EscalaExibicao& exibicao,
-                             bool tsv) {
+void ComandoExibicoesEscala::escrever(std::ostream& saida, int indice,
+                                      const EscalaExibicao& exibicao, bool tsv) {
   if (tsv) {
     saida << indice << '\t' << exibicao.getCusto() << '\t' << lista(exibicao.getCasas()) << '\t'
           << lista(exibicao.getCordas()) << '\t' << lista(exibicao.getDedos()) << '\t'
@@ -119,14 +119,14 @@ int ComandoExibicoesEscala::executar(ContextoCli& contexto,
     const int maximo = Fachada::getMaximoNotasEscala();
     if (escala && escala->getNotas().size() > static_cast<size_t>(maximo)) {
       contexto.erros() << "tessara-cli: the scale '" << cp1252::paraUtf8(escala->getNome())
-                       << "' has " << escala->getNotas().size() << " notes; a display holds at most "
-                       << maximo << '\n';
+                       << "' has " << escala->getNotas().size()
+                       << " notes; a display holds at most " << maximo << '\n';
       return 1;
     }
     const auto exibicoes = fachada.getExibicoesEscala(*nome, *tonica);
-    const size_t quantas =
-        pedido->limite ? std::min(static_cast<size_t>(*pedido->limite), exibicoes.size())
-                       : exibicoes.size();
+    const size_t quantas = pedido->limite
+                               ? std::min(static_cast<size_t>(*pedido->limite), exibicoes.size())
+                               : exibicoes.size();
     for (size_t i = 0; i < quantas; ++i) {
       escrever(texto, static_cast<int>(i), exibicoes[i], pedido->tsv);
     }

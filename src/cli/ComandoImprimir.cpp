@@ -79,7 +79,7 @@ std::optional<ComandoImprimir::Pedido> ComandoImprimir::lerArgumentos(
 }
 
 std::optional<std::string> ComandoImprimir::lerFolha(ContextoCli& contexto,
-                                                  const std::string& arquivo) {
+                                                     const std::string& arquivo) {
   std::error_code erro;
   if (!std::filesystem::is_regular_file(arquivo, erro)) {
     contexto.erros() << "tessara-cli: cannot read the chord sheet " << arquivo << '\n';
@@ -114,8 +114,7 @@ std::optional<ComandoImprimir::Posicoes> ComandoImprimir::montarLista(
       continue;
     }
     std::string nomeGuardado;
-    const auto posicao =
-        posicaoDoNome(fachada, cp1252::deUtf8(acorde), nomeGuardado);
+    const auto posicao = posicaoDoNome(fachada, cp1252::deUtf8(acorde), nomeGuardado);
     if (!posicao) {
       contexto.erros() << "tessara-cli: '" << acorde << "' is not a chord name\n";
       return std::nullopt;

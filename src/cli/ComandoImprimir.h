@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "foundations/ColecaoPtr.h"
 #include "ComandoCli.h"
+#include "foundations/ColecaoPtr.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
 namespace tessara {
@@ -49,8 +49,9 @@ class ComandoImprimir : public ComandoCli {
                                              bool semRepetir);
   // The first fingering of a named chord on the current instrument, with the chord's name as
   // the chord manager stores it; nothing when the name is not understood.
-  static std::optional<PosicaoHarmonicaInstrumentoCordas> posicaoDoNome(
-      Fachada& fachada, const std::string& nome, std::string& nomeGuardado);
+  static std::optional<PosicaoHarmonicaInstrumentoCordas> posicaoDoNome(Fachada& fachada,
+                                                                        const std::string& nome,
+                                                                        std::string& nomeGuardado);
 };
 
 }  // namespace tessara

@@ -56,7 +56,8 @@ int ComandoNomear::executar(ContextoCli& contexto, const std::vector<std::string
   if (!contexto.prepararInstrumento()) return contexto.statusErro();
   Fachada& fachada = contexto.fachada();
   std::string erro;
-  const auto casas = LeitorCasas::ler(comoLista(pedido->casas), *fachada.getInstrumentoAtual(), erro);
+  const auto casas =
+      LeitorCasas::ler(comoLista(pedido->casas), *fachada.getInstrumentoAtual(), erro);
   if (!casas) {
     contexto.erros() << "error: " << erro << '\n';
     return 1;

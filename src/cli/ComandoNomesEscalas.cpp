@@ -7,7 +7,8 @@
 
 namespace tessara {
 
-int ComandoNomesEscalas::executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) {
+int ComandoNomesEscalas::executar(ContextoCli& contexto,
+                                  const std::vector<std::string>& argumentos) {
   if (!argumentos.empty()) return 2;
   if (!contexto.prepararIdioma()) return 1;  // the language names the scale base
   try {

@@ -169,15 +169,9 @@ int ComandoPosicoesAcorde::executar(ContextoCli& contexto,
   Posicoes posicoes;
   for (const auto& p : copias) posicoes.push_back(&p);
   switch (pedido->formato) {
-    case Formato::Texto:
-      escreverTexto(contexto.saida(), posicoes);
-      break;
-    case Formato::Tsv:
-      escreverTsv(contexto.saida(), posicoes);
-      break;
-    case Formato::Json:
-      escreverJson(contexto.saida(), posicoes);
-      break;
+    case Formato::Texto: escreverTexto(contexto.saida(), posicoes); break;
+    case Formato::Tsv: escreverTsv(contexto.saida(), posicoes); break;
+    case Formato::Json: escreverJson(contexto.saida(), posicoes); break;
   }
   return 0;
 }

@@ -7,8 +7,8 @@
 #include "app/Fachada.h"
 #include "foundations/Cp1252.h"
 #include "foundations/OutOfBoundsException.h"
-#include "model/Notas.h"
 #include "foundations/Texto.h"
+#include "model/Notas.h"
 
 namespace tessara {
 
@@ -37,8 +37,7 @@ std::optional<ComandoTocar::Pedido> ComandoTocar::lerArgumentos(
   return pedido;
 }
 
-bool ComandoTocar::selecionarDispositivo(ContextoCli& contexto,
-                                         std::optional<int> dispositivo) {
+bool ComandoTocar::selecionarDispositivo(ContextoCli& contexto, std::optional<int> dispositivo) {
   Fachada& fachada = contexto.fachada();
   if (!dispositivo) {
     fachada.setDriver(fachada.getDriver());

@@ -7,7 +7,6 @@
 
 namespace tessara {
 
-
 // Plays a chord on the current instrument as the listen button does: its program on channel 1,
 // the sounding strings from the lowest 160 ms apart, then the reset.
 class ComandoTocar : public ComandoCli {

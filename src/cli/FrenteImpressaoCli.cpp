@@ -51,8 +51,8 @@ std::unique_ptr<SuperficieImagens> FrenteImpressaoCli::criarImagens(int largura,
   return std::make_unique<SuperficieImagensQt>(largura, altura);
 }
 
-bool FrenteImpressaoCli::gravarPdf(const std::filesystem::path& arquivo, int conteudo,
-                                   int rotulo, std::ostream& erros) {
+bool FrenteImpressaoCli::gravarPdf(const std::filesystem::path& arquivo, int conteudo, int rotulo,
+                                   std::ostream& erros) {
   QPrinter impressora(QPrinter::HighResolution);
   ImpressoraQt::configurarPdf(impressora, arquivo);
   ImpressoraQt saida(impressora);

@@ -1,7 +1,7 @@
 #include "LeitorCasas.h"
 
-#include "instruments/InstrumentoCordas.h"
 #include "foundations/Texto.h"
+#include "instruments/InstrumentoCordas.h"
 
 namespace tessara {
 

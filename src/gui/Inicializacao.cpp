@@ -3,11 +3,11 @@
 #include <QThread>
 
 #include "AplicacaoTessara.h"
-#include "app/Fachada.h"
 #include "InteracaoQt.h"
 #include "TformPrincipal.h"
 #include "TformSplash.h"
 #include "TratadorErros.h"
+#include "app/Fachada.h"
 #include "app/Nucleo.h"
 
 namespace tessara {

@@ -3,16 +3,14 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "qt/TextoQt.h"
 #include "TformListaIdiomas.h"
+#include "qt/TextoQt.h"
 
 namespace tessara {
 
 namespace {
 
-QString semRetornoDeCarro(const std::string& texto) {
-  return qt(texto).remove(QLatin1Char('\r'));
-}
+QString semRetornoDeCarro(const std::string& texto) { return qt(texto).remove(QLatin1Char('\r')); }
 
 }  // namespace
 

@@ -15,8 +15,7 @@ class TformListaIdiomas : public QDialog {
   Q_OBJECT
 
  public:
-  TformListaIdiomas(const std::vector<std::string>& nomes, int selecionado,
-                    QWidget* pai = nullptr);
+  TformListaIdiomas(const std::vector<std::string>& nomes, int selecionado, QWidget* pai = nullptr);
 
   // The chosen index after OK, nothing after Cancel or when no line is selected.
   std::optional<int> escolher();

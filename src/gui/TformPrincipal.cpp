@@ -6,10 +6,10 @@
 #include <algorithm>
 
 #include "app/Fachada.h"
+#include "app/Nucleo.h"
 #include "foundations/FileNotFoundException.h"
 #include "foundations/Interacao.h"
 #include "qt/TextoQt.h"
-#include "app/Nucleo.h"
 
 namespace tessara {
 
@@ -47,15 +47,16 @@ void TformPrincipal::selecionarInstrumentoConfigurado() {
     const auto achado = std::find(nomes.begin(), nomes.end(), configurado);
     fachada.setInstrumento(achado == nomes.end() ? 0 : static_cast<int>(achado - nomes.begin()));
   } catch (const FileNotFoundException&) {
-    Nucleo::processo().interacao().mostrarMensagem(texto("exception", "baseInstrumentosNaoEncontrada"), "");
+    Nucleo::processo().interacao().mostrarMensagem(
+        texto("exception", "baseInstrumentosNaoEncontrada"), "");
     Nucleo::processo().interacao().pedirEncerramento();
   }
 }
 
 void TformPrincipal::closeEvent(QCloseEvent* evento) {
-  const bool sair = Nucleo::processo().interacao().mostrarMensagem(texto("fmPrincipal", "msgConfirmacaoSaida"),
-                                                        texto("geral", "nomeAplicacao"),
-                                                        Interacao::Botoes::SimNao);
+  const bool sair = Nucleo::processo().interacao().mostrarMensagem(
+      texto("fmPrincipal", "msgConfirmacaoSaida"), texto("geral", "nomeAplicacao"),
+      Interacao::Botoes::SimNao);
   if (!sair) {
     evento->ignore();
     return;

@@ -2,8 +2,8 @@
 
 #include <QMessageBox>
 
-#include "foundations/Textos.h"
 #include "app/RelatorioErro.h"
+#include "foundations/Textos.h"
 #include "qt/TextoQt.h"
 
 namespace tessara {

@@ -42,8 +42,8 @@ void ImpressoraQt::configurarPdf(QPrinter& impressora, const std::filesystem::pa
   impressora.setOutputFileName(QString::fromStdString(arquivo.string()));
   impressora.setResolution(RESOLUCAO_PDF);
   impressora.setFullPage(true);
-  impressora.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                       QMarginsF(0, 0, 0, 0)));
+  impressora.setPageLayout(
+      QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
 }
 
 TamanhoPagina ImpressoraQt::paginaPdf() {

@@ -26,7 +26,6 @@ class SuperficieQt : public virtual Superficie {
   // The family that the face resolves to on this machine (for example "Liberation Sans").
   static QString familiaResolvida(const std::string& face);
 
-
  protected:
   SuperficieQt() = default;
   ~SuperficieQt() override = default;

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/FachadaGUI.h"
 #include "SuperficieGravada.h"
+#include "app/FachadaGUI.h"
 
 namespace tessara::teste {
 

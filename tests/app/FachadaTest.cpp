@@ -4,20 +4,20 @@
 #include <string>
 #include <vector>
 
-#include "chords/BaseAcordesViolao.h"
-#include "app/Fachada.h"
 #include "FachadaGUIGravada.h"
-#include "instruments/GerenciadorInstrumentos.h"
-#include "foundations/IllegalArgumentException.h"
 #include "InteracaoGravada.h"
-#include "app/Nucleo.h"
 #include "NucleoTeste.h"
-#include "sound/SaidaMIDI.h"
-#include "instruments/XMLInstrumentoParser.h"
+#include "SuperficieGravada.h"
+#include "app/Fachada.h"
+#include "app/Nucleo.h"
+#include "chords/BaseAcordesViolao.h"
+#include "foundations/IllegalArgumentException.h"
 #include "foundations/OutOfBoundsException.h"
 #include "foundations/RaizNaoEncontradaException.h"
-#include "SuperficieGravada.h"
+#include "instruments/GerenciadorInstrumentos.h"
+#include "instruments/XMLInstrumentoParser.h"
 #include "printing/TrabalhoImpressao.h"
+#include "sound/SaidaMIDI.h"
 
 namespace tessara {
 namespace {
@@ -34,11 +34,11 @@ class FachadaTest : public ::testing::Test {
         ambiente.usuario() / "instrumentos.xml",
         {InstrumentoCordas("Ukulele", "soprano", 4, 12, 4, 24, {67, 60, 64, 69}, false)});
     AcordeComposto c("C", {});
-    c.getPosicoes().addElement(PosicaoHarmonicaInstrumentoCordas("C", {-1, 3, 2, 0, 1, 0},
-                                                                 {6, 3, 2, 0, 1, 0}));
+    c.getPosicoes().addElement(
+        PosicaoHarmonicaInstrumentoCordas("C", {-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0}));
     AcordeComposto db("Db", {});
-    db.getPosicoes().addElement(PosicaoHarmonicaInstrumentoCordas("Db", {-1, 4, 3, 1, 2, 1},
-                                                                  {6, 4, 3, 1, 2, 1}));
+    db.getPosicoes().addElement(
+        PosicaoHarmonicaInstrumentoCordas("Db", {-1, 4, 3, 1, 2, 1}, {6, 4, 3, 1, 2, 1}));
     BaseAcordesViolao::gravar(
         ambiente.programa() / fachada.getTexto("parametros", "nomeArquivoBaseAcordes"), {&c, &db});
     ambiente.nucleo.definirFachadaGUI(&gui);

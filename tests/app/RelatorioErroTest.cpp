@@ -2,10 +2,10 @@
 
 #include <stdexcept>
 
+#include "TextosTeste.h"
+#include "app/RelatorioErro.h"
 #include "foundations/FatalException.h"
 #include "foundations/NotFoundException.h"
-#include "app/RelatorioErro.h"
-#include "TextosTeste.h"
 
 namespace tessara {
 namespace {
@@ -28,7 +28,8 @@ TEST(RelatorioErro, SemIdiomaUsaOTextoInglesETituloFixo) {
   const auto caixa = RelatorioErro::fatal(nullptr, "");
   EXPECT_EQ(caixa.texto, kGeral + "\n\nError information: \"");
   EXPECT_EQ(caixa.titulo, "Tessara");
-  const auto biblioteca = RelatorioErro::erroBiblioteca(nullptr, "std::bad_alloc", "sem memoria", "0.1");
+  const auto biblioteca =
+      RelatorioErro::erroBiblioteca(nullptr, "std::bad_alloc", "sem memoria", "0.1");
   EXPECT_EQ(biblioteca.texto,
             kGeral + "\n\nError information:\n\" std::bad_alloc (sem memoria), v0.1 \"");
 }
@@ -41,8 +42,7 @@ TEST(RelatorioErro, ErroDaBibliotecaLevaTipoEMensagem) {
 
 TEST(RelatorioErro, OutroErroNuncaUsaOIdioma) {
   EXPECT_EQ(RelatorioErro::outro("").texto, kGeral);
-  EXPECT_EQ(RelatorioErro::outro("0.1.0").texto,
-            kGeral + "\n\nError information:\n\" v0.1.0 \"");
+  EXPECT_EQ(RelatorioErro::outro("0.1.0").texto, kGeral + "\n\nError information:\n\" v0.1.0 \"");
   EXPECT_EQ(RelatorioErro::outro("0.1.0").titulo, "Tessara");
 }
 

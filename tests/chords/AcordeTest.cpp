@@ -3,17 +3,17 @@
 #include <algorithm>
 #include <vector>
 
-#include "model/Acorde.h"
 #include "AcordesTeste.h"
-#include "foundations/Cp1252.h"
 #include "chords/Especialista.h"
+#include "foundations/Cp1252.h"
+#include "model/Acorde.h"
 
 namespace tessara {
 namespace {
 
 TEST(Acorde, OrdemDosNomes) {
-  const std::vector<std::string> ordenados = {"C",   TXT("Cº"), "C7", "Cm", "C#", "C#m",
-                                              "D",   "D7",      "D#", "Db"};
+  const std::vector<std::string> ordenados = {"C",   TXT("Cº"), "C7", "Cm", "C#",
+                                              "C#m", "D",       "D7", "D#", "Db"};
   for (size_t i = 0; i + 1 < ordenados.size(); ++i) {
     EXPECT_TRUE(Acorde::ordemNomes(ordenados[i], ordenados[i + 1]))
         << ordenados[i] << " < " << ordenados[i + 1];

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "foundations/Cp1252.h"
 #include "chords/Especialista.h"
 #include "chords/IdiomaAcordes.h"
+#include "foundations/Cp1252.h"
 
 namespace tessara::teste {
 

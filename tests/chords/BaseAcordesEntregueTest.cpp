@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "AcordesTeste.h"
+#include "InteracaoGravada.h"
+#include "TextosTeste.h"
 #include "chords/BaseAcordesViolao.h"
 #include "foundations/DException.h"
-#include "InteracaoGravada.h"
 #include "foundations/LeitorIni.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
-#include "TextosTeste.h"
 
 namespace tessara {
 namespace {

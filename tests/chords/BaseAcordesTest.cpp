@@ -4,15 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "InteracaoGravada.h"
+#include "PastaTemporaria.h"
+#include "TextosTeste.h"
 #include "chords/BaseAcordesViolao.h"
 #include "foundations/Cp1252.h"
 #include "foundations/FileNotFoundException.h"
 #include "foundations/IllegalArgumentException.h"
-#include "InteracaoGravada.h"
 #include "foundations/OutOfBoundsException.h"
-#include "PastaTemporaria.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
-#include "TextosTeste.h"
 
 namespace tessara {
 namespace {

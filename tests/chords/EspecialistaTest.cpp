@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "AcordesTeste.h"
-#include "foundations/DataFormatException.h"
-#include "languages/GerenciadorIdiomas.h"
 #include "InteracaoGravada.h"
 #include "PastaTemporaria.h"
+#include "foundations/DataFormatException.h"
 #include "foundations/RaizNaoEncontradaException.h"
+#include "languages/GerenciadorIdiomas.h"
 
 namespace tessara {
 namespace {
@@ -56,8 +56,8 @@ TEST(CodigoAcorde, GrafiasForaDaTabela) {
 }
 
 TEST(LerRaiz, NomeInteiroSemCaixa) {
-  const char* nomes[] = {"C", "C#", "Db", "D", "D#", "Eb", "E", "F", "F#",
-                         "Gb", "G", "G#", "Ab", "A", "A#", "Bb", "B"};
+  const char* nomes[] = {"C",  "C#", "Db", "D",  "D#", "Eb", "E",  "F", "F#",
+                         "Gb", "G",  "G#", "Ab", "A",  "A#", "Bb", "B"};
   for (int i = 0; i < E::NUMERO_GRAFIAS; ++i) EXPECT_EQ(E::lerRaiz(nomes[i], ingles()), i);
   EXPECT_EQ(E::lerRaiz("db", ingles()), DB);
   EXPECT_EQ(E::lerRaiz("bB", ingles()), BB);
@@ -67,7 +67,8 @@ TEST(LerRaiz, NomeInteiroSemCaixa) {
       ADD_FAILURE() << recusado;
     } catch (const RaizNaoEncontradaException& e) {
       EXPECT_EQ(e.getMensagem(), TXT("Não foi encontrada raiz para o acorde: nota fundamental "
-                                     "inválida ") + recusado);
+                                     "inválida ") +
+                                     recusado);
       EXPECT_TRUE(e.getRastro().empty());
     }
   }
@@ -93,23 +94,40 @@ void verificarLeituras(const std::vector<CasoLeitura>& casos, const IdiomaAcorde
 TEST(Interpretar, GramaticaPortuguesa) {
   verificarLeituras(
       {
-          {"C", C, {3, 6}, -1},           {"Cm7", C, {2, 6, 9}, -1},
-          {"C7M", C, {3, 6, 10}, -1},     {"Cmaj7", C, {3, 6, 10}, -1},
-          {"CM7", C, {3, 6, 10}, -1},     {"C7+", C, {3, 6, 10}, -1},
-          {"Csus4", C, {3, 4, 6}, -1},    {"C4", C, {3, 4, 6}, -1},
-          {"Csus2", C, {6, 12}, -1},      {"C5", C, {6}, -1},
-          {"Cº", C, {2, 5, 8}, -1},       {"Cdim7", C, {2, 5, 8}, -1},
-          {"C°", C, {2, 5, 8}, -1},       {"Cø", C, {2, 5, 9}, -1},
-          {"Chalf-dim", C, {2, 5, 9}, -1}, {"C7(9)", C, {3, 6, 9, 12}, -1},
-          {"C7/9", C, {3, 6, 9, 12}, -1}, {"C7.9", C, {3, 6, 9, 12}, -1},
-          {"C9", C, {3, 6, 12}, -1},      {"C6", C, {3, 6, 8}, -1},
-          {"C7M9", C, {3, 6, 10, 12}, -1}, {"C(b13)", C, {3, 6, 18}, -1},
-          {"C7(b5)", C, {3, 5, 9}, -1},   {"Caug", C, {3, 7}, -1},
-          {"Comitt5", C, {3}, -1},        {"C7(11+/13)", C, {3, 6, 9, 16, 19}, -1},
-          {"Cmin7", C, {2, 6, 9}, -1},    {"C/E", C, {3, 6}, MI},
-          {"C7(b9)/E", C, {3, 6, 9, 11}, MI}, {"C|E", C, {3, 6}, MI},
-          {"C/", C, {3, 6}, -1},          {"Db", DB, {3, 6}, -1},
-          {"c#m", CS, {2, 6}, -1},        {"Bbm7/Ab", BB, {2, 6, 9}, AB},
+          {"C", C, {3, 6}, -1},
+          {"Cm7", C, {2, 6, 9}, -1},
+          {"C7M", C, {3, 6, 10}, -1},
+          {"Cmaj7", C, {3, 6, 10}, -1},
+          {"CM7", C, {3, 6, 10}, -1},
+          {"C7+", C, {3, 6, 10}, -1},
+          {"Csus4", C, {3, 4, 6}, -1},
+          {"C4", C, {3, 4, 6}, -1},
+          {"Csus2", C, {6, 12}, -1},
+          {"C5", C, {6}, -1},
+          {"Cº", C, {2, 5, 8}, -1},
+          {"Cdim7", C, {2, 5, 8}, -1},
+          {"C°", C, {2, 5, 8}, -1},
+          {"Cø", C, {2, 5, 9}, -1},
+          {"Chalf-dim", C, {2, 5, 9}, -1},
+          {"C7(9)", C, {3, 6, 9, 12}, -1},
+          {"C7/9", C, {3, 6, 9, 12}, -1},
+          {"C7.9", C, {3, 6, 9, 12}, -1},
+          {"C9", C, {3, 6, 12}, -1},
+          {"C6", C, {3, 6, 8}, -1},
+          {"C7M9", C, {3, 6, 10, 12}, -1},
+          {"C(b13)", C, {3, 6, 18}, -1},
+          {"C7(b5)", C, {3, 5, 9}, -1},
+          {"Caug", C, {3, 7}, -1},
+          {"Comitt5", C, {3}, -1},
+          {"C7(11+/13)", C, {3, 6, 9, 16, 19}, -1},
+          {"Cmin7", C, {2, 6, 9}, -1},
+          {"C/E", C, {3, 6}, MI},
+          {"C7(b9)/E", C, {3, 6, 9, 11}, MI},
+          {"C|E", C, {3, 6}, MI},
+          {"C/", C, {3, 6}, -1},
+          {"Db", DB, {3, 6}, -1},
+          {"c#m", CS, {2, 6}, -1},
+          {"Bbm7/Ab", BB, {2, 6, 9}, AB},
           {"F#7\\a#", FS, {3, 6, 9}, AS},
       },
       portugues());
@@ -118,12 +136,18 @@ TEST(Interpretar, GramaticaPortuguesa) {
 TEST(Interpretar, GramaticaInglesa) {
   verificarLeituras(
       {
-          {"C9", C, {3, 6, 9, 12}, -1},    {"Csus4", C, {4, 6}, -1},
-          {"Csus", C, {4, 6}, -1},         {"C4", C, {3, 4, 6, 9}, -1},
-          {"Cadd4", C, {3, 4, 6}, -1},     {"C6", C, {3, 6, 19}, -1},
-          {"C(b13)", C, {3, 18}, -1},      {"Cadd9", C, {3, 6, 12}, -1},
-          {"C2", C, {3, 6, 12}, -1},       {"C7sus4", C, {4, 6, 9}, -1},
-          {"Cm7b5", C, {2, 5, 9}, -1},     {"Cdim", C, {2, 5, 8}, -1},
+          {"C9", C, {3, 6, 9, 12}, -1},
+          {"Csus4", C, {4, 6}, -1},
+          {"Csus", C, {4, 6}, -1},
+          {"C4", C, {3, 4, 6, 9}, -1},
+          {"Cadd4", C, {3, 4, 6}, -1},
+          {"C6", C, {3, 6, 19}, -1},
+          {"C(b13)", C, {3, 18}, -1},
+          {"Cadd9", C, {3, 6, 12}, -1},
+          {"C2", C, {3, 6, 12}, -1},
+          {"C7sus4", C, {4, 6, 9}, -1},
+          {"Cm7b5", C, {2, 5, 9}, -1},
+          {"Cdim", C, {2, 5, 8}, -1},
           {"C7#9", C, {3, 6, 9, 10, 12}, -1},  // "7#" is the major seventh here
           {"Cmaj7/G", C, {3, 6, 10}, G},
       },
@@ -247,12 +271,12 @@ TEST(CodigoDasNotas, VozesFechadasViramOsGrausQueOsNomesTem) {
     std::vector<int> graus;
   };
   const Caso casos[] = {
-      {{48, 52, 54, 55}, false, {3, 6, 16}},       // b5 beside the fifth: #11
-      {{48, 52, 55, 56}, false, {3, 6, 18}},       // #5 beside the fifth: b13
-      {{48, 52, 55, 56}, true, {3, 18}},           // English b13 leaves the fifth out
-      {{48, 52, 55, 57}, false, {3, 6, 8}},        // Portuguese C6
-      {{48, 52, 55, 57}, true, {3, 6, 19}},        // English "6" is the 13
-      {{48, 51, 54, 57}, true, {2, 5, 8}},         // the diminished keeps its sixth
+      {{48, 52, 54, 55}, false, {3, 6, 16}},  // b5 beside the fifth: #11
+      {{48, 52, 55, 56}, false, {3, 6, 18}},  // #5 beside the fifth: b13
+      {{48, 52, 55, 56}, true, {3, 18}},      // English b13 leaves the fifth out
+      {{48, 52, 55, 57}, false, {3, 6, 8}},   // Portuguese C6
+      {{48, 52, 55, 57}, true, {3, 6, 19}},   // English "6" is the 13
+      {{48, 51, 54, 57}, true, {2, 5, 8}},    // the diminished keeps its sixth
   };
   for (const auto& caso : casos) {
     std::vector<int> notas = caso.notas;
@@ -292,7 +316,7 @@ TEST(Transpor, RaizEBaixoReescritosORestoComoEscrito) {
       {"C/G", 1, E::ABAIXO, "B/Gb"},
       {"B7(9)", 1, E::ACIMA, "C7(9)"},
       {"c7M(9)", 0, E::ACIMA, "C7M(9)"},  // no step: the root is still written out
-      {"Dbm", 3, 2, "Dbm"},              // no such direction
+      {"Dbm", 3, 2, "Dbm"},               // no such direction
       {"C", 13, E::ACIMA, "C#"},
       {"Db", 12, E::ACIMA, "C#"},
       {"E", INT_MAX, E::ABAIXO, "A"},

@@ -24,22 +24,32 @@ TEST(FolhaCifra, LinhasDeAcordesELinhasDeTexto) {
     bool acordes;
   };
   const Caso casos[] = {
-      {"Am   C/G", true},        {"Em C", true},
-      {"Em", true},              {"", true},
-      {"  \t ", true},           {"(Bm7 E7)", true},
-      {"Intro: Am C", true},     {"Tom: A", true},
-      {"Refrão (2x):", true},    {"Parte A: Am", true},
-      {"[Refrão]", true},        {"[Intro] Am  C", true},
-      {"| Am | C7 | x2", true},  {"Am - C (2x)", true},
-      {"N.C.", true},            {"Am, C", true},
-      {"[Am] letra", false},     {"Em casa", false},
-      {"Eu te amo", false},      {"Sorriu e a lua", false},
-      {"É", false},              {"[Am]Eu te amo", false},
+      {"Am   C/G", true},
+      {"Em C", true},
+      {"Em", true},
+      {"", true},
+      {"  \t ", true},
+      {"(Bm7 E7)", true},
+      {"Intro: Am C", true},
+      {"Tom: A", true},
+      {"Refrão (2x):", true},
+      {"Parte A: Am", true},
+      {"[Refrão]", true},
+      {"[Intro] Am  C", true},
+      {"| Am | C7 | x2", true},
+      {"Am - C (2x)", true},
+      {"N.C.", true},
+      {"Am, C", true},
+      {"[Am] letra", false},
+      {"Em casa", false},
+      {"Eu te amo", false},
+      {"Sorriu e a lua", false},
+      {"É", false},
+      {"[Am]Eu te amo", false},
       {"[Primeira parte] letra", false},
   };
   for (const auto& caso : casos) {
-    EXPECT_EQ(FolhaCifra::ehLinhaAcordes(TXT(caso.linha), portugues()), caso.acordes)
-        << caso.linha;
+    EXPECT_EQ(FolhaCifra::ehLinhaAcordes(TXT(caso.linha), portugues()), caso.acordes) << caso.linha;
   }
   EXPECT_TRUE(FolhaCifra::ehLinhaAcordes("Asus4 D/F#", ingles()));
   EXPECT_FALSE(FolhaCifra::ehLinhaAcordes("A day in the life", ingles()));
@@ -70,8 +80,7 @@ TEST(FolhaCifra, TransposicaoLinhaALinha) {
   };
   for (const auto& caso : casos) {
     EXPECT_EQ(acima(TXT(caso.antes)), TXT(caso.acima));
-    EXPECT_EQ(FolhaCifra::transporCifra(TXT(caso.antes), 1, ABAIXO, portugues()),
-              TXT(caso.abaixo));
+    EXPECT_EQ(FolhaCifra::transporCifra(TXT(caso.antes), 1, ABAIXO, portugues()), TXT(caso.abaixo));
   }
 }
 
@@ -122,8 +131,8 @@ TEST(FolhaCifra, FolhaInteiraSoMudaOsAcordes) {
 
 TEST(FolhaCifra, AcordesDaFolhaEmOrdem) {
   const std::vector<std::string> esperados = {
-      "G", "G", "D/F#", "Em7", "C7M(9)", "G", "D/F#", "Em7", "C",   "G", "D",
-      "Em", "C", "G",   "D",   "Em",     "C", "Bm7",  "E7",  "C", "D", "Em"};
+      "G",  "G", "D/F#", "Em7", "C7M(9)", "G", "D/F#", "Em7", "C", "G", "D",
+      "Em", "C", "G",    "D",   "Em",     "C", "Bm7",  "E7",  "C", "D", "Em"};
   EXPECT_EQ(FolhaCifra::acordes(TXT(kFolha), portugues()), esperados);
   EXPECT_EQ(FolhaCifra::acordes("Am C\nletra Am\n", portugues()),
             (std::vector<std::string>{"Am", "C"}));

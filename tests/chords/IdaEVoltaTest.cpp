@@ -10,17 +10,17 @@
 #include <vector>
 
 #include "AcordesTeste.h"
-#include "chords/BaseAcordesViolao.h"
-#include "foundations/DException.h"
-#include "generation/GeradorInstrumentoCordas.h"
-#include "languages/GerenciadorIdiomas.h"
-#include "instruments/GerenciadorInstrumentos.h"
 #include "InteracaoGravada.h"
-#include "foundations/LeitorIni.h"
+#include "chords/BaseAcordesViolao.h"
 #include "chords/ListaNomesAcordes.h"
-#include "model/PosicaoHarmonicaInstrumentoCordas.h"
 #include "chords/TabelaTokens.h"
+#include "foundations/DException.h"
+#include "foundations/LeitorIni.h"
+#include "generation/GeradorInstrumentoCordas.h"
+#include "instruments/GerenciadorInstrumentos.h"
 #include "instruments/XMLInstrumentoParser.h"
+#include "languages/GerenciadorIdiomas.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
 namespace tessara {
 namespace {
@@ -76,8 +76,9 @@ std::vector<int32_t> codigosDasPosicoesEntregues(Gramatica gramatica) {
   GerenciadorIdiomas idiomas(pasta, interacao);
   idiomas.carregarIdioma(idiomas.indiceDoCodigo(gramatica == Gramatica::Portugues ? "pt" : "en"));
   BaseAcordesViolao base(idiomas, interacao);
-  base.carregarBase(pasta / LeitorIni::deArquivo(pasta / arquivoIdioma)
-                                .ler("parametros", "nomeArquivoBaseAcordes", ""));
+  base.carregarBase(
+      pasta /
+      LeitorIni::deArquivo(pasta / arquivoIdioma).ler("parametros", "nomeArquivoBaseAcordes", ""));
   XMLInstrumentoParser parser(idiomas, pasta, pasta);
   GerenciadorInstrumentos gerenciador(idiomas, parser, pasta / "instrumentos.xml");
   const Especialista especialista(idiomas);
@@ -91,8 +92,8 @@ std::vector<int32_t> codigosDasPosicoesEntregues(Gramatica gramatica) {
       const int32_t acorde = E::interpretar(nome, teste::idiomaDa(gramatica));
       const auto posicoes = gerador.gerar(acorde);
       for (int i = 0; i < posicoes.size(); ++i) {
-        const auto& p = dynamic_cast<const PosicaoHarmonicaInstrumentoCordas&>(
-            *posicoes.getElement(i));
+        const auto& p =
+            dynamic_cast<const PosicaoHarmonicaInstrumentoCordas&>(*posicoes.getElement(i));
         const auto notas = p.getNotas(instrumento.getAfinacao(), instrumento.getNumeroCasas());
         const auto raiz = std::find_if(notas.begin(), notas.end(), [&](int n) {
           return n >= 0 && n % 12 == E::getClasseRaiz(acorde);

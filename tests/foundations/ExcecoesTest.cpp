@@ -32,7 +32,8 @@ TEST(Excecoes, SemRastroAMensagemCompletaEhAMensagem) {
 }
 
 TEST(Excecoes, XmlParseMostraSoAMensagem) {
-  const XMLParseException e("erro (afinacao)", "afinacao", "XMLInstrumentoParser", "getInstrumento");
+  const XMLParseException e("erro (afinacao)", "afinacao", "XMLInstrumentoParser",
+                            "getInstrumento");
   EXPECT_EQ(e.getMensagemCompleta(), "erro (afinacao)");
   EXPECT_EQ(e.getDetalhe(), "afinacao");
   EXPECT_EQ(e.getRastro().size(), 1u);
@@ -60,7 +61,9 @@ TEST(Excecoes, CamposProprios) {
 }
 
 TEST(Excecoes, SaoApanhadasPelaClasseBase) {
-  auto lancar = [] { throw FileNotFoundException("sem arquivo", "a.bin", "BaseAcordes", "carregarBase(string)"); };
+  auto lancar = [] {
+    throw FileNotFoundException("sem arquivo", "a.bin", "BaseAcordes", "carregarBase(string)");
+  };
   try {
     lancar();
     FAIL();

@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
+#include "PastaTemporaria.h"
 #include "foundations/Cp1252.h"
 #include "foundations/GerenciadorConfiguracao.h"
 #include "foundations/OutOfBoundsException.h"
-#include "PastaTemporaria.h"
 
 namespace tessara {
 namespace {
@@ -36,7 +36,9 @@ TEST_F(ConfiguracaoTest, LeTodosOsCampos) {
   const auto c = carregar(
       "[Geral]\r\n"
       "DRIVER = 3\r\n"
-      "idioma=" + TXT("Português (Brasil)") + "\r\n"
+      "idioma=" +
+      TXT("Português (Brasil)") +
+      "\r\n"
       "posicaoBraco=1\r\npoliticaNovoInstrumento=-2\r\npoliticaNovoPadrao=4\r\nvolume=70\r\n"
       "instrumento=Cavaquinho\r\nvisualExecucao=5\r\nvisualAcordes=6\r\nexibicaoEscalas=1\r\n");
   EXPECT_EQ(c.getDriver(), 3);
@@ -53,7 +55,8 @@ TEST_F(ConfiguracaoTest, LeTodosOsCampos) {
 
 // A value that is not a number resets every field, also those read before it.
 TEST_F(ConfiguracaoTest, ValorInvalidoReiniciaTudo) {
-  for (const char* ruim : {"volume=abc", "volume=", "volume=12x", "volume=99999999999", "visualAcordes=0x10"}) {
+  for (const char* ruim :
+       {"volume=abc", "volume=", "volume=12x", "volume=99999999999", "visualAcordes=0x10"}) {
     const auto c = carregar(std::string("[geral]\ndriver=4\nidioma=Deutsch\nposicaoBraco=1\n") +
                             ruim + "\ninstrumento=Cavaquinho\n");
     EXPECT_EQ(c.getDriver(), 0) << ruim;
@@ -83,8 +86,8 @@ TEST_F(ConfiguracaoTest, SalvarEscreveExatamenteAsOnzeLinhas) {
   ASSERT_TRUE(c.salvar());
   EXPECT_EQ(lerArquivo(c.getArquivo()),
             "[geral]\ndriver=0\nidioma=English\nposicaoBraco=-56\npoliticaNovoInstrumento=0\n"
-            "politicaNovoPadrao=0\nvolume=50\ninstrumento=" + TXT("Violão 7") +
-                "\nvisualExecucao=0\nvisualAcordes=0\nexibicaoEscalas=1\n");
+            "politicaNovoPadrao=0\nvolume=50\ninstrumento=" +
+                TXT("Violão 7") + "\nvisualExecucao=0\nvisualAcordes=0\nexibicaoEscalas=1\n");
   // What was written reads back the same.
   const GerenciadorConfiguracao relida(c.getArquivo());
   EXPECT_EQ(relida.conteudoArquivo(), c.conteudoArquivo());

@@ -6,15 +6,15 @@
 #include <vector>
 
 #include "../instruments/IdiomaTeste.h"
+#include "PastaTemporaria.h"
 #include "chords/BaseAcordesViolao.h"
+#include "chords/Especialista.h"
 #include "foundations/Cp1252.h"
 #include "foundations/DException.h"
-#include "chords/Especialista.h"
-#include "generation/GerenciadorAcordes.h"
 #include "foundations/IllegalArgumentException.h"
-#include "instruments/InstrumentoCordas.h"
 #include "foundations/OutOfBoundsException.h"
-#include "PastaTemporaria.h"
+#include "generation/GerenciadorAcordes.h"
+#include "instruments/InstrumentoCordas.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
 namespace tessara {
@@ -50,9 +50,9 @@ class GerenciadorAcordesTest : public ::testing::Test {
 
   std::unique_ptr<GerenciadorAcordes> criar() {
     return std::make_unique<GerenciadorAcordes>(
-        GerenciadorAcordes::Colaboradores{idioma.idiomas, especialista, gerador,
-                                          [this] { return atual; }, interacao,
-                                          std::make_unique<BaseAcordesViolao>(idioma.idiomas, interacao)},
+        GerenciadorAcordes::Colaboradores{
+            idioma.idiomas, especialista, gerador, [this] { return atual; }, interacao,
+            std::make_unique<BaseAcordesViolao>(idioma.idiomas, interacao)},
         pasta.caminho());
   }
 

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "IdiomaTeste.h"
-#include "foundations/LeitorIni.h"
-#include "model/Notas.h"
 #include "PastaTemporaria.h"
+#include "foundations/LeitorIni.h"
 #include "instruments/XMLInstrumentoParser.h"
+#include "model/Notas.h"
 
 namespace tessara {
 namespace {

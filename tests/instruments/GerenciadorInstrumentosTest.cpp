@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "IdiomaTeste.h"
+#include "PastaTemporaria.h"
 #include "foundations/Cp1252.h"
 #include "foundations/FileNotFoundException.h"
-#include "instruments/GerenciadorInstrumentos.h"
-#include "IdiomaTeste.h"
 #include "foundations/IllegalArgumentException.h"
 #include "foundations/OutOfBoundsException.h"
-#include "PastaTemporaria.h"
+#include "instruments/GerenciadorInstrumentos.h"
 #include "instruments/XMLInstrumentoParser.h"
 
 namespace tessara {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "languages/GerenciadorIdiomas.h"
 #include "InteracaoGravada.h"
+#include "languages/GerenciadorIdiomas.h"
 
 namespace tessara::teste {
 

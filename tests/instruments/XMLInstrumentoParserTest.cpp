@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "IdiomaTeste.h"
+#include "PastaTemporaria.h"
 #include "foundations/Cp1252.h"
 #include "foundations/DException.h"
 #include "foundations/FileNotFoundException.h"
-#include "IdiomaTeste.h"
 #include "foundations/OutOfBoundsException.h"
-#include "PastaTemporaria.h"
-#include "instruments/XMLInstrumentoParser.h"
 #include "foundations/XMLParseException.h"
+#include "instruments/XMLInstrumentoParser.h"
 
 namespace tessara {
 namespace {

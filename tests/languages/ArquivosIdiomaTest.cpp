@@ -7,13 +7,13 @@
 #include <string>
 #include <utility>
 
-#include "foundations/Cp1252.h"
-#include "languages/Idioma.h"
 #include "InteracaoGravada.h"
-#include "foundations/LeitorIni.h"
-#include "languages/TextosIdioma.h"
 #include "PastaTemporaria.h"
+#include "foundations/Cp1252.h"
+#include "foundations/LeitorIni.h"
 #include "foundations/Texto.h"
+#include "languages/Idioma.h"
+#include "languages/TextosIdioma.h"
 
 namespace tessara {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "languages/DecodificadorJpeg.h"
 #include "JpegTeste.h"
+#include "languages/DecodificadorJpeg.h"
 
 namespace tessara {
 namespace {

@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "foundations/Cp1252.h"
-#include "languages/GerenciadorIdiomas.h"
 #include "InteracaoGravada.h"
 #include "JpegTeste.h"
-#include "foundations/NomeIdioma.h"
 #include "PastaTemporaria.h"
+#include "foundations/Cp1252.h"
+#include "foundations/NomeIdioma.h"
+#include "languages/GerenciadorIdiomas.h"
 
 namespace tessara {
 namespace {
@@ -269,10 +269,11 @@ TEST(GerenciadorIdiomasCodigo, CodigoEscolheOArquivoPeloNome) {
   }
   GerenciadorIdiomas g(pasta.caminho(), interacao);
   EXPECT_EQ(g.indiceDoCodigo("en"), 0);
-  EXPECT_EQ(g.indiceDoCodigo("PT"), 1);      // region suffix after "-", letter case ignored
+  EXPECT_EQ(g.indiceDoCodigo("PT"), 1);  // region suffix after "-", letter case ignored
   EXPECT_EQ(g.indiceDoCodigo("pt-br"), 1);
   EXPECT_EQ(g.indiceDoCodigo("ptx"), 2);
-  for (const char* ruim : {"", "p", "e", "de", "pt-"}) EXPECT_EQ(g.indiceDoCodigo(ruim), -1) << ruim;
+  for (const char* ruim : {"", "p", "e", "de", "pt-"})
+    EXPECT_EQ(g.indiceDoCodigo(ruim), -1) << ruim;
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "languages/Idioma.h"
 #include "InteracaoGravada.h"
 #include "JpegTeste.h"
 #include "PastaTemporaria.h"
+#include "languages/Idioma.h"
 
 namespace tessara {
 namespace {

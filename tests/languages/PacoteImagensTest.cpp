@@ -3,8 +3,8 @@
 #include <sstream>
 
 #include "JpegTeste.h"
-#include "languages/PacoteImagens.h"
 #include "PastaTemporaria.h"
+#include "languages/PacoteImagens.h"
 
 namespace tessara {
 namespace {

@@ -15,10 +15,10 @@ TEST(Notas, NomesPorClasse) {
     const char* bemol;
     const char* intervalo;
   };
-  const Caso casos[] = {{0, "C", "C", "T"},     {1, "C#", "Db", "b9"},  {3, "D#", "Eb", "3m"},
-                        {4, "E", "E", "3M"},    {6, "F#", "Gb", "b5"},  {8, "G#", "Ab", "#5"},
-                        {10, "A#", "Bb", "7"},  {11, "B", "B", "7M"},   {12, "C", "C", "T"},
-                        {13, "C#", "Db", "b9"}, {64, "E", "E", "3M"},   {127, "G", "G", "5"}};
+  const Caso casos[] = {{0, "C", "C", "T"},     {1, "C#", "Db", "b9"}, {3, "D#", "Eb", "3m"},
+                        {4, "E", "E", "3M"},    {6, "F#", "Gb", "b5"}, {8, "G#", "Ab", "#5"},
+                        {10, "A#", "Bb", "7"},  {11, "B", "B", "7M"},  {12, "C", "C", "T"},
+                        {13, "C#", "Db", "b9"}, {64, "E", "E", "3M"},  {127, "G", "G", "5"}};
   for (const auto& c : casos) {
     EXPECT_EQ(nomeNota(c.n), c.sustenido) << c.n;
     EXPECT_EQ(nomeNotaBemol(c.n), c.bemol) << c.n;

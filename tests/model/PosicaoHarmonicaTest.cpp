@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/Acorde.h"
 #include "foundations/ColecaoPtr.h"
 #include "foundations/OutOfBoundsException.h"
+#include "model/Acorde.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
 namespace tessara {

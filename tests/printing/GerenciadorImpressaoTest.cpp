@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "printing/GerenciadorImpressao.h"
 #include "ImpressaoTeste.h"
 #include "TextosTeste.h"
+#include "printing/GerenciadorImpressao.h"
 
 namespace tessara {
 namespace {
@@ -25,8 +25,8 @@ std::string linhas(int quantidade) {
 class GerenciadorImpressaoTest : public ::testing::Test {
  protected:
   void imprimir(int conteudo = TrabalhoImpressao::DIAGRAMAS) {
-    gerenciador.imprimir(impressora, conteudo, TrabalhoImpressao::DEDOS, teste::acordesDeDo(3),
-                         "", instrumento);
+    gerenciador.imprimir(impressora, conteudo, TrabalhoImpressao::DEDOS, teste::acordesDeDo(3), "",
+                         instrumento);
   }
 
   teste::EspecialistaTeste especialista;
@@ -91,8 +91,8 @@ TEST_F(GerenciadorImpressaoTest, FalhaNoMeioDoTrabalhoFinalizaODocumentoSemMensa
 }
 
 TEST_F(GerenciadorImpressaoTest, VisualizacaoDesenhaNoTamanhoDoZoomEMostraAPagina) {
-  gerenciador.prepararVisualizacao(TrabalhoImpressao::TEXTO, TrabalhoImpressao::DEDOS, 2, 200,
-                                   {}, linhas(120), instrumento);
+  gerenciador.prepararVisualizacao(TrabalhoImpressao::TEXTO, TrabalhoImpressao::DEDOS, 2, 200, {},
+                                   linhas(120), instrumento);
   ASSERT_EQ(frente.imagensCriadas.size(), 1u);
   EXPECT_EQ(frente.imagensCriadas[0].largura, 720);
   EXPECT_EQ(frente.imagensCriadas[0].altura, 1018);

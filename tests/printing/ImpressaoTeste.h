@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "foundations/ColecaoPtr.h"
-#include "chords/Especialista.h"
-#include "printing/FrenteImpressao.h"
-#include "languages/GerenciadorIdiomas.h"
-#include "instruments/InstrumentoCordas.h"
 #include "InteracaoGravada.h"
-#include "model/PosicaoHarmonicaInstrumentoCordas.h"
 #include "SuperficieGravada.h"
+#include "chords/Especialista.h"
+#include "foundations/ColecaoPtr.h"
+#include "instruments/InstrumentoCordas.h"
+#include "languages/GerenciadorIdiomas.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
+#include "printing/FrenteImpressao.h"
 
 namespace tessara::teste {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "printing/DiagramaImpressao.h"
 #include "ImpressaoTeste.h"
+#include "printing/DiagramaImpressao.h"
 #include "printing/LayoutImpressao.h"
 #include "printing/MedidasPagina.h"
 
@@ -133,15 +133,15 @@ TEST_F(LayoutImpressaoTest, CasaInicialENumeroRomano) {
     std::vector<int> casas;
     int inicial;
   };
-  const std::vector<Caso> casos = {{{-1, 3, 2, 0, 1, 0}, 0}, {{-1, 2, 4, 4, 4, 2}, 0},
-                                   {{5, 7, 7, 6, 5, 5}, 5},  {{0, 7, 9, 9, 8, 0}, 7},
+  const std::vector<Caso> casos = {{{-1, 3, 2, 0, 1, 0}, 0},   {{-1, 2, 4, 4, 4, 2}, 0},
+                                   {{5, 7, 7, 6, 5, 5}, 5},    {{0, 7, 9, 9, 8, 0}, 7},
                                    {{0, 0, 14, 14, 0, 0}, 12}, {{-1, -1, -1, -1, -1, -1}, 0}};
   for (const auto& caso : casos) {
     EXPECT_EQ(DiagramaImpressao::casaInicial(caso.casas, 12), caso.inicial);
   }
-  const std::map<int, std::string> romanos = {{0, ""},     {1, "I"},     {4, "IV"},
-                                              {9, "IX"},   {14, "XIV"},  {15, "XV"},
-                                              {16, "XVI"}, {19, "XIX"},  {24, "XXIV"}};
+  const std::map<int, std::string> romanos = {{0, ""},     {1, "I"},    {4, "IV"},
+                                              {9, "IX"},   {14, "XIV"}, {15, "XV"},
+                                              {16, "XVI"}, {19, "XIX"}, {24, "XXIV"}};
   for (const auto& [casa, romano] : romanos) {
     EXPECT_EQ(DiagramaImpressao::numeroRomano(casa), romano);
   }
@@ -175,10 +175,10 @@ TEST_F(LayoutImpressaoTest, CasaMaisAltaQuatroNaoLevaRotuloEUsaOsEspacosUmAQuatr
 
 TEST_F(LayoutImpressaoTest, CordaSoltaAcimaDaGradeEAbafadaSemMarca) {
   const auto c = posicao("C", {-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0});
-  const std::map<int, Textos> porTipo = {{TrabalhoImpressao::DEDOS, {"1", "2", "3"}},
-                                         {TrabalhoImpressao::NOTAS, {"E", "C", "G", "E", "C"}},
-                                         {TrabalhoImpressao::INTERVALOS,
-                                          {"3M", "T", "5", "3M", "T"}}};
+  const std::map<int, Textos> porTipo = {
+      {TrabalhoImpressao::DEDOS, {"1", "2", "3"}},
+      {TrabalhoImpressao::NOTAS, {"E", "C", "G", "E", "C"}},
+      {TrabalhoImpressao::INTERVALOS, {"3M", "T", "5", "3M", "T"}}};
   for (const auto& [rotulo, esperados] : porTipo) {
     SCOPED_TRACE(rotulo);
     superficie = teste::SuperficieGravada();
@@ -210,13 +210,17 @@ TEST_F(LayoutImpressaoTest, IntervalosMedidosDaTonica) {
   };
   const std::vector<Caso> casos = {
       {"the root marker wins over the name",
-       posicao("Am", {-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0}), std::pair{1, 3},
+       posicao("Am", {-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0}),
+       std::pair{1, 3},
        {"3M", "T", "5", "3M", "T"}},
       {"no string sounds the root: measured from the name's root",
-       posicao("C7M", {-1, -1, 2, 0, 0, 0}, {6, 6, 2, 0, 0, 0}), std::nullopt,
+       posicao("C7M", {-1, -1, 2, 0, 0, 0}, {6, 6, 2, 0, 0, 0}),
+       std::nullopt,
        {"3M", "7M", "5", "3M"}},
       {"a name the parser refuses: circles without labels",
-       posicao("H7", {-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0}), std::nullopt, {}},
+       posicao("H7", {-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0}),
+       std::nullopt,
+       {}},
   };
   for (const auto& caso : casos) {
     SCOPED_TRACE(caso.descricao);
@@ -277,9 +281,9 @@ TEST_F(LayoutImpressaoTest, ConteudoEscolheTextoDiagramasOuAmbos) {
     size_t linhasTexto;
     size_t diagramas;
   };
-  for (const auto& caso : {Caso{TrabalhoImpressao::TEXTO_E_DIAGRAMAS, 2, 3},
-                           Caso{TrabalhoImpressao::DIAGRAMAS, 0, 3},
-                           Caso{TrabalhoImpressao::TEXTO, 2, 0}}) {
+  for (const auto& caso :
+       {Caso{TrabalhoImpressao::TEXTO_E_DIAGRAMAS, 2, 3}, Caso{TrabalhoImpressao::DIAGRAMAS, 0, 3},
+        Caso{TrabalhoImpressao::TEXTO, 2, 0}}) {
     SCOPED_TRACE(caso.conteudo);
     superficie = teste::SuperficieGravada();
     desenhar(caso.conteudo, TrabalhoImpressao::DEDOS, teste::acordesDeDo(3), texto);

@@ -3,13 +3,13 @@
 #include <filesystem>
 #include <string>
 
-#include "scales/BaseEscalas.h"
-#include "scales/GeradorEscalas.h"
-#include "languages/GerenciadorIdiomas.h"
-#include "instruments/GerenciadorInstrumentos.h"
 #include "InteracaoGravada.h"
 #include "PastaTemporaria.h"
+#include "instruments/GerenciadorInstrumentos.h"
 #include "instruments/XMLInstrumentoParser.h"
+#include "languages/GerenciadorIdiomas.h"
+#include "scales/BaseEscalas.h"
+#include "scales/GeradorEscalas.h"
 
 namespace tessara::teste {
 

@@ -62,8 +62,9 @@ TEST_F(BaseEscalasTest, TextosEPartesIgnoradas) {
   EXPECT_EQ(b.getNomesEscalas(), (Nomes{TXT("Maior (jônio)"), "R&B"}));
   EXPECT_EQ(b.getEscala(0)->getNotas(), (Lista{0, 12}));
 
-  auto utf8 = base("<?xml version=\"1.0\" encoding=\"UTF-8\"?><c><escala><nome>Cromática</nome>"
-                   "<frequencia>0</frequencia></escala></c>");
+  auto utf8 = base(
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?><c><escala><nome>Cromática</nome>"
+      "<frequencia>0</frequencia></escala></c>");
   EXPECT_EQ(utf8.getEscala(0)->getNome(), TXT("Cromática"));
 }
 
@@ -114,7 +115,8 @@ TEST_F(BaseEscalasTest, DeslocamentoInvalido) {
   EXPECT_THROW(base("<c><escala><frequencia>99999999999</frequencia></escala></c>").getEscala(0),
                XMLParseException);
   EXPECT_THROW(base("<c><escala><frequencia></frequencia><frequencia>1.5</frequencia></escala>"
-                    "</c>").getEscala(0),
+                    "</c>")
+                   .getEscala(0),
                XMLParseException);
 }
 

@@ -69,21 +69,21 @@ TEST(BasesEscalasEntregues, EscalasPedidas) {
   std::set<Lista> entregues;
   for (const auto& e : escalas(ambiente, "en.idm")) entregues.insert(e.getNotas());
   const Lista pedidas[] = {
-      {0, 2, 4, 5, 7, 9, 11, 12},        // major
-      {0, 2, 3, 5, 7, 9, 10, 12},        // Dorian
-      {0, 1, 3, 5, 7, 8, 10, 12},        // Phrygian
-      {0, 2, 4, 6, 7, 9, 11, 12},        // Lydian
-      {0, 2, 4, 5, 7, 9, 10, 12},        // Mixolydian
-      {0, 2, 3, 5, 7, 8, 10, 12},        // natural minor
-      {0, 1, 3, 5, 6, 8, 10, 12},        // Locrian
-      {0, 2, 3, 5, 7, 8, 11, 12},        // harmonic minor
-      {0, 2, 3, 5, 7, 9, 11, 12},        // melodic minor
-      {0, 2, 4, 7, 9, 12},               // major pentatonic
-      {0, 3, 5, 7, 10, 12},              // minor pentatonic
-      {0, 3, 5, 6, 7, 10, 12},           // blues
-      {0, 2, 4, 6, 8, 10, 12},           // whole tone
-      {0, 2, 3, 5, 6, 8, 9, 11, 12},     // diminished, whole step first
-      {0, 1, 3, 4, 6, 7, 9, 10, 12},     // diminished, half step first
+      {0, 2, 4, 5, 7, 9, 11, 12},     // major
+      {0, 2, 3, 5, 7, 9, 10, 12},     // Dorian
+      {0, 1, 3, 5, 7, 8, 10, 12},     // Phrygian
+      {0, 2, 4, 6, 7, 9, 11, 12},     // Lydian
+      {0, 2, 4, 5, 7, 9, 10, 12},     // Mixolydian
+      {0, 2, 3, 5, 7, 8, 10, 12},     // natural minor
+      {0, 1, 3, 5, 6, 8, 10, 12},     // Locrian
+      {0, 2, 3, 5, 7, 8, 11, 12},     // harmonic minor
+      {0, 2, 3, 5, 7, 9, 11, 12},     // melodic minor
+      {0, 2, 4, 7, 9, 12},            // major pentatonic
+      {0, 3, 5, 7, 10, 12},           // minor pentatonic
+      {0, 3, 5, 6, 7, 10, 12},        // blues
+      {0, 2, 4, 6, 8, 10, 12},        // whole tone
+      {0, 2, 3, 5, 6, 8, 9, 11, 12},  // diminished, whole step first
+      {0, 1, 3, 4, 6, 7, 9, 10, 12},  // diminished, half step first
       {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12},
       {0, 2, 4, 5, 7, 9, 11, 12, 14, 16, 17, 19, 21, 23, 24},
       {0, 2, 3, 5, 7, 8, 10, 12, 14, 15, 17, 19, 20, 22, 24},

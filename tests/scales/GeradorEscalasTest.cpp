@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "AmbienteEscalas.h"
-#include "instruments/InstrumentoCordas.h"
 #include "foundations/NotFoundException.h"
+#include "instruments/InstrumentoCordas.h"
 
 namespace tessara {
 namespace {
@@ -133,8 +133,8 @@ TEST_F(GeradorEscalasTest, EscalasImpossiveisOuRecusadas) {
       {"steps of an octave beyond the neck", Escala("Octaves", {0, 12, 24, 36, 48, 60}), "C"},
       {"no notes", Escala("Empty", {}), "C"},
       {"more notes than the fretboard shows",
-       Escala("Long", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20,
-                       21, 22, 23, 24}),
+       Escala("Long", {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,
+                       13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24}),
        "E"},
       {"a label of the other language", kMaior, "C# ou Db"},
       {"no label", kMaior, ""},
@@ -213,18 +213,17 @@ TEST(CustoTransicao, Regras) {
     int a, b, p, q, c, d, custo;
   };
   const Caso casos[] = {
-      {0, 2, 5, 1, 1, 2, 0},    // from an open string
-      {3, 5, 4, 1, 2, 2, 3},    // up from the little finger to the index
-      {3, 5, 4, 3, 2, 3, 4},    // up from the little finger to another
-      {5, 3, 1, 4, 3, 2, 3},    // down from the index to the little finger
-      {5, 3, 1, 2, 3, 3, 4},    // down from the index to another
-      {2, 4, 2, 1, 3, 3, 99},   // higher fret, same string, lower finger
-      {2, 4, 1, 3, 3, 3, 0},    // fingers as far apart as the frets
-      {2, 3, 2, 2, 3, 3, 3},    // the same finger close by on the same string
-      {2, 3, 2, 2, 3, 4, 1},    // ... on another string
+      {0, 2, 5, 1, 1, 2, 0},      // from an open string
+      {3, 5, 4, 1, 2, 2, 3},      // up from the little finger to the index
+      {3, 5, 4, 3, 2, 3, 4},      // up from the little finger to another
+      {5, 3, 1, 4, 3, 2, 3},      // down from the index to the little finger
+      {5, 3, 1, 2, 3, 3, 4},      // down from the index to another
+      {2, 4, 2, 1, 3, 3, 99},     // higher fret, same string, lower finger
+      {2, 4, 1, 3, 3, 3, 0},      // fingers as far apart as the frets
+      {2, 3, 2, 2, 3, 3, 3},      // the same finger close by on the same string
+      {2, 3, 2, 2, 3, 4, 1},      // ... on another string
       {0, 2, 1, 1, 1, 2, 99999},  // an open string needs finger 5
-      {2, 0, 1, 1, 1, 2, 99999},
-      {2, 3, 5, 1, 1, 2, 99999},  // and only an open string has it
+      {2, 0, 1, 1, 1, 2, 99999}, {2, 3, 5, 1, 1, 2, 99999},  // and only an open string has it
       {2, 3, 1, 5, 1, 2, 99999},
   };
   for (const auto& c : casos) {

@@ -5,10 +5,10 @@
 
 #include "AmbienteEscalas.h"
 #include "foundations/Cp1252.h"
-#include "scales/EscolhaTonica.h"
-#include "scales/GerenciadorEscalas.h"
 #include "foundations/NotFoundException.h"
 #include "foundations/OutOfBoundsException.h"
+#include "scales/EscolhaTonica.h"
+#include "scales/GerenciadorEscalas.h"
 
 namespace tessara {
 namespace {
@@ -139,8 +139,7 @@ TEST_F(GerenciadorEscalasTest, PosicoesForaDaBase) {
       {"past the end", [](GerenciadorEscalas& g) { g.setEscalas(3); }, 3},
       {"an unknown name", [](GerenciadorEscalas& g) { g.setEscala("Locrian"); }, 3},
       {"a name in another letter case", [](GerenciadorEscalas& g) { g.setEscala("major"); }, 3},
-      {"a negative position other than none", [](GerenciadorEscalas& g) { g.setEscalas(-2); },
-       -2},
+      {"a negative position other than none", [](GerenciadorEscalas& g) { g.setEscalas(-2); }, -2},
   };
   gerenciador.setEscalas(2);
   gerenciador.getEscalaExibicao();

@@ -3,9 +3,9 @@
 #include <memory>
 
 #include "PortaGravacao.h"
+#include "TextosTeste.h"
 #include "sound/RelogioVirtual.h"
 #include "sound/ReprodutorMIDI.h"
-#include "TextosTeste.h"
 
 namespace tessara {
 namespace {

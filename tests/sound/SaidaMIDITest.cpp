@@ -3,14 +3,14 @@
 #include <memory>
 #include <set>
 
+#include "PastaTemporaria.h"
+#include "PortaGravacao.h"
+#include "TextosTeste.h"
 #include "foundations/FatalException.h"
 #include "foundations/GerenciadorConfiguracao.h"
 #include "foundations/OutOfBoundsException.h"
-#include "PastaTemporaria.h"
-#include "PortaGravacao.h"
 #include "sound/RelogioVirtual.h"
 #include "sound/SaidaMIDI.h"
-#include "TextosTeste.h"
 
 namespace tessara {
 namespace {

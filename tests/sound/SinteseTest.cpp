@@ -5,13 +5,13 @@
 #include <optional>
 
 #include "AnaliseWav.h"
-#include "sound/ArquivoWav.h"
 #include "PastaTemporaria.h"
-#include "sound/PortaFluidSynth.h"
 #include "PortaGravacao.h"
+#include "TextosTeste.h"
+#include "sound/ArquivoWav.h"
+#include "sound/PortaFluidSynth.h"
 #include "sound/RelogioVirtual.h"
 #include "sound/ReprodutorMIDI.h"
-#include "TextosTeste.h"
 
 namespace tessara {
 namespace {

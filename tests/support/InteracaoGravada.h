@@ -34,8 +34,8 @@ class InteracaoGravada : public Interacao {
   std::vector<Mensagem> mensagens;
   std::vector<std::vector<std::string>> escolhasOferecidas;
   int selecionadoOferecido = -2;
-  bool resposta = true;                // what questions are answered
-  std::optional<int> escolha;          // what the language chooser returns
+  bool resposta = true;        // what questions are answered
+  std::optional<int> escolha;  // what the language chooser returns
   bool encerramento = false;
 };
 

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "InteracaoGravada.h"
-#include "app/Nucleo.h"
 #include "PastaTemporaria.h"
 #include "PortaGravacao.h"
+#include "app/Nucleo.h"
 #include "sound/RelogioVirtual.h"
 
 namespace tessara::teste {

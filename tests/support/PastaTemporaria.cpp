@@ -23,7 +23,8 @@ PastaTemporaria::~PastaTemporaria() {
   std::filesystem::remove_all(caminho_, erro);
 }
 
-std::filesystem::path PastaTemporaria::escrever(std::string_view nome, std::string_view conteudo) const {
+std::filesystem::path PastaTemporaria::escrever(std::string_view nome,
+                                                std::string_view conteudo) const {
   const auto arquivo = caminho_ / nome;
   std::ofstream saida(arquivo, std::ios::binary);
   saida.write(conteudo.data(), static_cast<std::streamsize>(conteudo.size()));

@@ -205,8 +205,8 @@ void DesenhistaArte::dedo(QPainter& p, const QPointF& centro, qreal raio, int nu
   p.drawEllipse(centro, raio, raio);
   p.setPen(QColor(0xff, 0xfb, 0xf2));
   p.setFont(fonte(QStringLiteral("Liberation Sans"), static_cast<int>(raio * 1.35), QFont::Bold));
-  p.drawText(QRectF(centro.x() - raio, centro.y() - raio, raio * 2.0, raio * 2.0),
-             Qt::AlignCenter, QString::number(numero));
+  p.drawText(QRectF(centro.x() - raio, centro.y() - raio, raio * 2.0, raio * 2.0), Qt::AlignCenter,
+             QString::number(numero));
   p.restore();
 }
 

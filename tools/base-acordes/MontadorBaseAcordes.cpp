@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <set>
 
+#include "Tocabilidade.h"
+#include "chords/Especialista.h"
 #include "foundations/Cp1252.h"
 #include "foundations/DException.h"
-#include "chords/Especialista.h"
 #include "generation/Fingering.h"
 #include "generation/GeradorInstrumentoCordas.h"
 #include "instruments/InstrumentoCordas.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
-#include "Tocabilidade.h"
 
 namespace tessara {
 

@@ -11,15 +11,15 @@
 #include <iostream>
 #include <vector>
 
-#include "chords/BaseAcordesViolao.h"
-#include "foundations/DException.h"
-#include "generation/GeradorInstrumentoCordas.h"
+#include "MontadorBaseAcordes.h"
 #include "app/Nucleo.h"
-#include "languages/GerenciadorIdiomas.h"
-#include "instruments/GerenciadorInstrumentos.h"
+#include "chords/BaseAcordesViolao.h"
 #include "chords/IdiomaAcordes.h"
 #include "chords/ListaNomesAcordes.h"
-#include "MontadorBaseAcordes.h"
+#include "foundations/DException.h"
+#include "generation/GeradorInstrumentoCordas.h"
+#include "instruments/GerenciadorInstrumentos.h"
+#include "languages/GerenciadorIdiomas.h"
 
 namespace fs = std::filesystem;
 using namespace tessara;

@@ -1,22 +1,22 @@
 #include "app/Fachada.h"
 
 #include "app/FachadaGUI.h"
-#include "generation/GerenciadorAcordes.h"
-#include "foundations/GerenciadorConfiguracao.h"
-#include "scales/GerenciadorEscalas.h"
-#include "languages/GerenciadorIdiomas.h"
-#include "printing/GerenciadorImpressao.h"
-#include "instruments/GerenciadorInstrumentos.h"
 #include "app/Nucleo.h"
 #include "chords/AcordeComposto.h"
 #include "chords/Especialista.h"
 #include "chords/FolhaCifra.h"
 #include "chords/IdiomaAcordes.h"
+#include "foundations/GerenciadorConfiguracao.h"
 #include "foundations/Texto.h"
 #include "generation/GeradorInstrumentoCordas.h"
+#include "generation/GerenciadorAcordes.h"
+#include "instruments/GerenciadorInstrumentos.h"
+#include "languages/GerenciadorIdiomas.h"
 #include "model/Notas.h"
+#include "printing/GerenciadorImpressao.h"
 #include "scales/BaseEscalas.h"
 #include "scales/GeradorEscalas.h"
+#include "scales/GerenciadorEscalas.h"
 #include "sound/PortaFluidSynth.h"
 #include "sound/ReprodutorMIDI.h"
 #include "sound/SaidaMIDI.h"
@@ -171,8 +171,8 @@ std::vector<PosicaoHarmonicaInstrumentoCordas> Fachada::getPosicoesAcordeAtual()
   std::vector<PosicaoHarmonicaInstrumentoCordas> copias;
   const auto& posicoes = acordes().getAcordeAtual()->getPosicoes();
   for (int i = 0; i < posicoes.size(); ++i) {
-    const auto* posicao = dynamic_cast<const PosicaoHarmonicaInstrumentoCordas*>(
-        posicoes.getElement(i));
+    const auto* posicao =
+        dynamic_cast<const PosicaoHarmonicaInstrumentoCordas*>(posicoes.getElement(i));
     if (posicao != nullptr) copias.push_back(*posicao);
   }
   return copias;

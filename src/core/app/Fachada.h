@@ -9,10 +9,10 @@
 
 #include "app/AnaliseAcorde.h"
 #include "foundations/Imagem.h"
+#include "instruments/InstrumentoCordas.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
 #include "scales/Escala.h"
 #include "scales/EscalaExibicao.h"
-#include "instruments/InstrumentoCordas.h"
 
 namespace tessara {
 

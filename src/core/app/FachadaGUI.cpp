@@ -27,8 +27,7 @@ std::unique_ptr<FachadaGUI> FachadaGUI::semJanelas(Interacao& interacao) {
 }
 
 int FachadaGUI::perguntarOkCancelar(const std::string& titulo, const std::string& texto) const {
-  return interacao_.mostrarMensagem(texto, titulo, Interacao::Botoes::OkCancelar) ? OK
-                                                                                   : CANCELAR;
+  return interacao_.mostrarMensagem(texto, titulo, Interacao::Botoes::OkCancelar) ? OK : CANCELAR;
 }
 
 bool FachadaGUI::perguntarSimNao(const std::string& titulo, const std::string& texto) const {

@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "scales/EscolhaTonica.h"
 #include "printing/FrenteImpressao.h"
+#include "scales/EscolhaTonica.h"
 
 namespace tessara {
 

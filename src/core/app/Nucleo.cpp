@@ -2,26 +2,26 @@
 
 #include <utility>
 
-#include "chords/BaseAcordesViolao.h"
-#include "scales/BaseEscalas.h"
-#include "foundations/Caminhos.h"
-#include "foundations/Cp1252.h"
-#include "chords/Especialista.h"
 #include "app/Fachada.h"
 #include "app/FachadaGUI.h"
-#include "scales/GeradorEscalas.h"
+#include "chords/BaseAcordesViolao.h"
+#include "chords/Especialista.h"
+#include "foundations/Caminhos.h"
+#include "foundations/Cp1252.h"
+#include "foundations/GerenciadorConfiguracao.h"
+#include "foundations/InteracaoTerminal.h"
 #include "generation/GeradorInstrumentoCordas.h"
 #include "generation/GerenciadorAcordes.h"
-#include "foundations/GerenciadorConfiguracao.h"
-#include "scales/GerenciadorEscalas.h"
+#include "instruments/GerenciadorInstrumentos.h"
+#include "instruments/XMLInstrumentoParser.h"
 #include "languages/GerenciadorIdiomas.h"
 #include "printing/GerenciadorImpressao.h"
-#include "instruments/GerenciadorInstrumentos.h"
-#include "foundations/InteracaoTerminal.h"
+#include "scales/BaseEscalas.h"
+#include "scales/GeradorEscalas.h"
+#include "scales/GerenciadorEscalas.h"
 #include "sound/PortaFluidSynth.h"
 #include "sound/RelogioReal.h"
 #include "sound/RelogioVirtual.h"
-#include "instruments/XMLInstrumentoParser.h"
 
 namespace tessara {
 
@@ -114,7 +114,7 @@ struct Nucleo::Objetos {
 };
 
 Nucleo::Entradas Nucleo::Entradas::nasPastas(std::filesystem::path programa,
-                                              std::filesystem::path usuario) {
+                                             std::filesystem::path usuario) {
   Entradas entradas;
   entradas.diretorioPrograma = std::move(programa);
   entradas.pastaUsuario = std::move(usuario);
@@ -177,7 +177,8 @@ GerenciadorIdiomas& Nucleo::idiomas() {
 Textos& Nucleo::textos() { return idiomas(); }
 
 Especialista& Nucleo::especialista() {
-  return obter(objetos_->especialista, [this] { return std::make_unique<Especialista>(idiomas()); });
+  return obter(objetos_->especialista,
+               [this] { return std::make_unique<Especialista>(idiomas()); });
 }
 
 SaidaMIDI& Nucleo::saida() {
@@ -197,7 +198,8 @@ GerenciadorInstrumentos& Nucleo::instrumentos() {
   return obter(objetos_->instrumentos, [this] {
     auto& parser = parserInstrumentos();
     // The language must be loaded by now: it names the instrument base.
-    const auto arquivo = parser.prepararArquivo(idiomas().getTexto("parametros", "baseInstrumentos"));
+    const auto arquivo =
+        parser.prepararArquivo(idiomas().getTexto("parametros", "baseInstrumentos"));
     return std::make_unique<GerenciadorInstrumentos>(idiomas(), parser, arquivo);
   });
 }

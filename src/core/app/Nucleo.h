@@ -89,7 +89,6 @@ class Nucleo {
   GerenciadorImpressao& impressao();
   Fachada& fachada();
 
-
  private:
   struct Objetos;
 

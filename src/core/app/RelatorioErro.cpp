@@ -17,8 +17,9 @@ namespace {
 constexpr const char* kTituloFixo = "Tessara";
 
 std::string contato() {
-  return std::string("An error has occurred in your application.\nIf the problem persist, please "
-                     "contact us: ") +
+  return std::string(
+             "An error has occurred in your application.\nIf the problem persist, please "
+             "contact us: ") +
          EMAIL_SUPORTE + ".";
 }
 
@@ -26,8 +27,7 @@ std::string titulo(const Textos* textos) {
   return textos != nullptr ? textos->getTexto("geral", "nomeAplicacao") : kTituloFixo;
 }
 
-std::string textoOuGeral(const Textos* textos, std::string_view secao,
-                         std::string_view chave) {
+std::string textoOuGeral(const Textos* textos, std::string_view secao, std::string_view chave) {
   return textos != nullptr ? textos->getTexto(secao, chave) : RelatorioErro::textoGeral();
 }
 

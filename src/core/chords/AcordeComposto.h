@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "model/Acorde.h"
 #include "foundations/ColecaoPtr.h"
+#include "model/Acorde.h"
 #include "model/PosicaoHarmonica.h"
 
 namespace tessara {

@@ -10,8 +10,8 @@
 #include "foundations/FileNotFoundException.h"
 #include "foundations/Interacao.h"
 #include "foundations/OutOfBoundsException.h"
-#include "model/PosicaoHarmonica.h"
 #include "foundations/Texto.h"
+#include "model/PosicaoHarmonica.h"
 
 namespace tessara {
 
@@ -56,8 +56,8 @@ std::optional<std::string> BaseAcordes::abrir(const std::filesystem::path& arqui
   if (!std::filesystem::exists(arquivo, erro)) {
     const std::string caminho = cp1252::deUtf8(arquivo.string());
     throw FileNotFoundException(
-        textos_.getTexto("exception", "baseAcordesNaoEncontrada") + " '" + caminho + "'", caminho, CLASSE,
-        "carregarBase(string)");
+        textos_.getTexto("exception", "baseAcordesNaoEncontrada") + " '" + caminho + "'", caminho,
+        CLASSE, "carregarBase(string)");
   }
   std::ifstream entrada(arquivo, std::ios::binary);
   bool lido = entrada.is_open() && !std::filesystem::is_directory(arquivo, erro);

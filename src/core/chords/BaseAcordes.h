@@ -22,7 +22,6 @@ class PosicaoHarmonica;
 // white-space-separated names and fills only the names.
 class BaseAcordes {
  public:
-
   // The longest name a text file holds; longer words are left out.
   static constexpr size_t MAXIMO_PALAVRA = 49;
 

@@ -3,12 +3,12 @@
 #include <array>
 #include <cstdlib>
 
+#include "chords/TabelaTokens.h"
 #include "foundations/DataFormatException.h"
+#include "foundations/RaizNaoEncontradaException.h"
+#include "foundations/Texto.h"
 #include "foundations/Textos.h"
 #include "model/Notas.h"
-#include "foundations/RaizNaoEncontradaException.h"
-#include "chords/TabelaTokens.h"
-#include "foundations/Texto.h"
 
 namespace tessara {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "foundations/DException.h"
 #include "chords/Especialista.h"
+#include "foundations/DException.h"
 #include "foundations/Texto.h"
 
 namespace tessara {

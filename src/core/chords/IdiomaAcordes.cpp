@@ -1,7 +1,7 @@
 #include "chords/IdiomaAcordes.h"
 
-#include "foundations/Textos.h"
 #include "foundations/NomeIdioma.h"
+#include "foundations/Textos.h"
 
 namespace tessara {
 

@@ -50,8 +50,7 @@ bool ArquivoAtomico::escrever(const std::filesystem::path& destino, std::string_
   const bool ok = ::fchmod(fd, 0644) == 0 && escreverTudo(fd, conteudo) && ::fsync(fd) == 0;
   const int errnoEscrita = errno;
   const bool fechou = ::close(fd) == 0;
-  if (!ok || !fechou ||
-      ::rename(nomeTemporario.data(), destino.c_str()) != 0) {
+  if (!ok || !fechou || ::rename(nomeTemporario.data(), destino.c_str()) != 0) {
     const std::string motivo = std::strerror(ok && fechou ? errno : errnoEscrita);
     ::unlink(nomeTemporario.data());
     return falhar(erro, destino.string() + ": " + motivo);

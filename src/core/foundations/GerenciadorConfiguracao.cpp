@@ -69,7 +69,8 @@ void GerenciadorConfiguracao::carregarTexto(std::string_view conteudo) {
   }
 }
 
-void GerenciadorConfiguracao::setDriver(int indice, const std::function<void(int)>& usarDispositivo) {
+void GerenciadorConfiguracao::setDriver(int indice,
+                                        const std::function<void(int)>& usarDispositivo) {
   try {
     usarDispositivo(indice);
     driver = indice;

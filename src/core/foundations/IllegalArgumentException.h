@@ -8,8 +8,7 @@ class IllegalArgumentException : public DException {
  public:
   IllegalArgumentException(std::string mensagem, std::string argumento,
                            const std::string& nomeClasse, const std::string& nomeMetodo)
-      : DException(std::move(mensagem), nomeClasse, nomeMetodo),
-        argumento_(std::move(argumento)) {}
+      : DException(std::move(mensagem), nomeClasse, nomeMetodo), argumento_(std::move(argumento)) {}
 
   const std::string& getArgumento() const { return argumento_; }
 

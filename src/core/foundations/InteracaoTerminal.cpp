@@ -21,5 +21,4 @@ std::optional<int> InteracaoTerminal::escolherIdioma(const std::vector<std::stri
   return std::nullopt;
 }
 
-
 }  // namespace tessara

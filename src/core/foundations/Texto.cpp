@@ -33,7 +33,9 @@ std::string aparar(std::string_view texto) {
 bool iguaisSemCaixa(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
-    auto minuscula = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+    auto minuscula = [](char c) {
+      return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    };
     if (minuscula(a[i]) != minuscula(b[i])) return false;
   }
   return true;

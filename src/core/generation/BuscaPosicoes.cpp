@@ -5,10 +5,10 @@
 #include <span>
 
 #include "generation/Fingering.h"
+#include "generation/RestricaoAcordes.h"
 #include "instruments/InstrumentoCordas.h"
 #include "model/Notas.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
-#include "generation/RestricaoAcordes.h"
 
 namespace tessara {
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "foundations/ColecaoPtr.h"
-#include "model/PosicaoHarmonica.h"
 #include "generation/TonsAcorde.h"
+#include "model/PosicaoHarmonica.h"
 
 namespace tessara {
 

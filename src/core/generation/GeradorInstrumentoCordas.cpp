@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "generation/BuscaPosicoes.h"
 #include "chords/Especialista.h"
 #include "foundations/DException.h"
+#include "generation/BuscaPosicoes.h"
 #include "generation/Fingering.h"
 #include "instruments/InstrumentoCordas.h"
 #include "model/Notas.h"

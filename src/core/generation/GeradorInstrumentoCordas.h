@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "generation/Gerador.h"
-#include "model/PosicaoHarmonicaInstrumentoCordas.h"
 #include "generation/RestricaoAcordes.h"
 #include "generation/TonsAcorde.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
 namespace tessara {
 

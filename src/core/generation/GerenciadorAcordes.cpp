@@ -5,15 +5,15 @@
 #include <unordered_set>
 
 #include "chords/BaseAcordesViolao.h"
-#include "foundations/Cp1252.h"
 #include "chords/Especialista.h"
+#include "foundations/Cp1252.h"
 #include "foundations/FileNotFoundException.h"
-#include "foundations/Textos.h"
-#include "instruments/GerenciadorInstrumentos.h"
 #include "foundations/IllegalArgumentException.h"
-#include "instruments/InstrumentoCordas.h"
 #include "foundations/Interacao.h"
 #include "foundations/OutOfBoundsException.h"
+#include "foundations/Textos.h"
+#include "instruments/GerenciadorInstrumentos.h"
+#include "instruments/InstrumentoCordas.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
 namespace tessara {

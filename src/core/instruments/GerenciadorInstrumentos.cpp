@@ -6,9 +6,9 @@
 
 #include "foundations/Cp1252.h"
 #include "foundations/FileNotFoundException.h"
-#include "foundations/Textos.h"
 #include "foundations/IllegalArgumentException.h"
 #include "foundations/NomeIdioma.h"
+#include "foundations/Textos.h"
 #include "instruments/XMLInstrumentoParser.h"
 
 namespace tessara {
@@ -23,8 +23,7 @@ constexpr int SOM_VIOLAO_ACO = 25;
 
 }  // namespace
 
-GerenciadorInstrumentos::GerenciadorInstrumentos(const Textos& idioma,
-                                                 XMLInstrumentoParser& parser,
+GerenciadorInstrumentos::GerenciadorInstrumentos(const Textos& idioma, XMLInstrumentoParser& parser,
                                                  std::filesystem::path arquivoBase)
     : idioma_(idioma), parser_(parser), arquivoBase_(std::move(arquivoBase)) {
   const int somViolao =

@@ -9,9 +9,9 @@
 #include "foundations/Cp1252.h"
 #include "foundations/DException.h"
 #include "foundations/FileNotFoundException.h"
-#include "foundations/Textos.h"
 #include "foundations/OutOfBoundsException.h"
 #include "foundations/Texto.h"
+#include "foundations/Textos.h"
 #include "foundations/XMLParseException.h"
 
 namespace tessara {
@@ -110,12 +110,8 @@ std::optional<int> inteiro(const std::string& texto, Estado estado, Lido& lido) 
 void aoLerTexto(Estado estado, const std::string& texto, Lido& lido) {
   std::optional<int> valor;
   switch (estado) {
-    case Estado::nome:
-      lido.nome = texto;
-      break;
-    case Estado::descricao:
-      lido.descricao = texto;
-      break;
+    case Estado::nome: lido.nome = texto; break;
+    case Estado::descricao: lido.descricao = texto; break;
     case Estado::numeroCordas:
       if ((valor = inteiro(texto, estado, lido))) lido.numeroCordas = *valor;
       if (valor) lido.restantes = *valor;
@@ -133,8 +129,7 @@ void aoLerTexto(Estado estado, const std::string& texto, Lido& lido) {
       --lido.restantes;
       if ((valor = inteiro(texto, estado, lido))) lido.afinacao.push_back(*valor);
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -148,9 +143,7 @@ void percorrer(TXMLParser& xml, const std::function<void(const Lido&)>& aoTermin
   while (xml.Scan()) {
     const std::string& tag = xml.TagName();
     switch (xml.PartKind()) {
-      case ptStartTag:
-        estado = aoAbrir(estado, tag, lido);
-        break;
+      case ptStartTag: estado = aoAbrir(estado, tag, lido); break;
       case ptEndTag:
         if (tag == "instrumento") {
           if (estado != Estado::vazio) aoTerminar(lido);
@@ -160,11 +153,8 @@ void percorrer(TXMLParser& xml, const std::function<void(const Lido&)>& aoTermin
           estado = aoFechar(estado, tag, lido);
         }
         break;
-      case ptContent:
-        aoLerTexto(estado, xml.Content(), lido);
-        break;
-      default:
-        break;
+      case ptContent: aoLerTexto(estado, xml.Content(), lido); break;
+      default: break;
     }
   }
 }
@@ -201,8 +191,7 @@ std::string textoDoCaminho(const std::filesystem::path& arquivo) {
 
 }  // namespace
 
-XMLInstrumentoParser::XMLInstrumentoParser(const Textos& idioma,
-                                           std::filesystem::path pastaUsuario,
+XMLInstrumentoParser::XMLInstrumentoParser(const Textos& idioma, std::filesystem::path pastaUsuario,
                                            std::filesystem::path pastaPadrao)
     : idioma_(idioma),
       pastaUsuario_(std::move(pastaUsuario)),

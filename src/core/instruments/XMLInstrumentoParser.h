@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "instruments/InstrumentoCordas.h"
 #include "foundations/TXMLParser.h"
+#include "instruments/InstrumentoCordas.h"
 
 namespace tessara {
 

@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "languages/Idioma.h"
 #include "foundations/Imagem.h"
 #include "foundations/Interacao.h"
 #include "foundations/Textos.h"
+#include "languages/Idioma.h"
 
 namespace tessara {
 

@@ -15,8 +15,9 @@ std::string Idioma::getTexto(std::string_view secao, std::string_view chave) con
 }
 
 std::string Idioma::mensagemArquivoCorrompido() {
-  return std::string("The file of the language you have selected is corrupted. Try to reinstall "
-                     "your software.\nIf the problem persist, please contact us: ") +
+  return std::string(
+             "The file of the language you have selected is corrupted. Try to reinstall "
+             "your software.\nIf the problem persist, please contact us: ") +
          EMAIL_SUPORTE + ".";
 }
 

@@ -2,8 +2,8 @@
 
 #include <fstream>
 
-#include "languages/DecodificadorJpeg.h"
 #include "foundations/Texto.h"
+#include "languages/DecodificadorJpeg.h"
 
 namespace tessara {
 

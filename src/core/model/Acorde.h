@@ -4,7 +4,6 @@
 #include <memory>
 #include <string>
 
-
 namespace tessara {
 
 // A chord as a name and a 32-bit chord code (root, degree flags, bass). Also the base of

@@ -13,10 +13,10 @@ using Tabela = std::array<const char*, NUMERO_NOTAS>;
 constexpr Tabela kSustenidos = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
 constexpr Tabela kBemois = {"C", "Db", "D", "Eb", "E", "F", "Gb", "G", "Ab", "A", "Bb", "B"};
 constexpr Tabela kIntervalos = {"T", "b9", "9", "3m", "3M", "4", "b5", "5", "#5", "6", "7", "7M"};
-constexpr Tabela kEnarmonicasIngles = {"C",        "C# or Db", "D", "D# or Eb", "E", "F",
-                                       "F# or Gb", "G",        "G# or Ab", "A", "A# or Bb", "B"};
-constexpr Tabela kEnarmonicasPortugues = {"C",        "C# ou Db", "D", "D# ou Eb", "E", "F",
-                                          "F# ou Gb", "G",        "G# ou Ab", "A", "A# ou Bb", "B"};
+constexpr Tabela kEnarmonicasIngles = {"C", "C# or Db", "D", "D# or Eb", "E", "F", "F# or Gb",
+                                       "G", "G# or Ab", "A", "A# or Bb", "B"};
+constexpr Tabela kEnarmonicasPortugues = {"C", "C# ou Db", "D", "D# ou Eb", "E", "F", "F# ou Gb",
+                                          "G", "G# ou Ab", "A", "A# ou Bb", "B"};
 
 // Negative notes never come from callers; reduce them into the table anyway.
 int classe(int n) { return ((n % NUMERO_NOTAS) + NUMERO_NOTAS) % NUMERO_NOTAS; }
@@ -31,7 +31,9 @@ std::string nomeNota(int nota) { return kSustenidos[static_cast<size_t>(classe(n
 
 std::string nomeNotaBemol(int nota) { return kBemois[static_cast<size_t>(classe(nota))]; }
 
-std::string nomeIntervalo(int semitons) { return kIntervalos[static_cast<size_t>(classe(semitons))]; }
+std::string nomeIntervalo(int semitons) {
+  return kIntervalos[static_cast<size_t>(classe(semitons))];
+}
 
 std::string nomeNotaOitava(int nota) {
   const int oitava = nota >= 0 ? nota / NUMERO_NOTAS : (nota - (NUMERO_NOTAS - 1)) / NUMERO_NOTAS;

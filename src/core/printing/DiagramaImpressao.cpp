@@ -4,8 +4,8 @@
 #include <array>
 #include <utility>
 
-#include "foundations/DException.h"
 #include "chords/Especialista.h"
+#include "foundations/DException.h"
 #include "model/Notas.h"
 #include "printing/TrabalhoImpressao.h"
 
@@ -132,9 +132,9 @@ void DiagramaImpressao::desenharCirculos(const PosicaoHarmonicaInstrumentoCordas
     if (casa < 0 || dedos[corda] == PosicaoHarmonicaInstrumentoCordas::DEDO_ABAFADO) continue;
     // An open string sits above the grid; a pressed one in its fret space, even when no
     // finger has been assigned to it (a fingering clicked on the fretboard).
-    const double topo = casa == 0 ? topoGrade - espacoCordas_
-                                  : topoGrade + espacoCasas_ * (casa - base) - espacoCasas_ / 2 -
-                                        espacoCordas_ / 2;
+    const double topo =
+        casa == 0 ? topoGrade - espacoCordas_
+                  : topoGrade + espacoCasas_ * (casa - base) - espacoCasas_ / 2 - espacoCordas_ / 2;
     const int nota = corda < static_cast<int>(afinacao.size()) ? afinacao[corda] + casa : -1;
     desenharCirculo(esquerda + corda * espacoCordas_, topo, rotuloCorda(nota, dedos[corda], raiz));
   }
@@ -152,14 +152,11 @@ void DiagramaImpressao::desenharCirculo(double esquerda, double topo, const std:
 std::string DiagramaImpressao::rotuloCorda(int nota, int dedo,
                                            std::optional<int> classeRaiz) const {
   switch (rotulo_) {
-    case TrabalhoImpressao::DEDOS:
-      return dedo > 0 ? std::to_string(dedo) : "";
-    case TrabalhoImpressao::NOTAS:
-      return nota >= 0 ? nomeNota(nota) : "";
+    case TrabalhoImpressao::DEDOS: return dedo > 0 ? std::to_string(dedo) : "";
+    case TrabalhoImpressao::NOTAS: return nota >= 0 ? nomeNota(nota) : "";
     case TrabalhoImpressao::INTERVALOS:
       return nota >= 0 && classeRaiz ? nomeIntervalo(nota - *classeRaiz) : "";
-    default:
-      return "";
+    default: return "";
   }
 }
 
@@ -184,12 +181,9 @@ std::optional<int> DiagramaImpressao::classeRaiz(
 
 int DiagramaImpressao::alturaRotulo() const {
   switch (rotulo_) {
-    case TrabalhoImpressao::NOTAS:
-      return truncar(alturaFonte_ * 0.8);
-    case TrabalhoImpressao::INTERVALOS:
-      return truncar(alturaFonte_ * 0.7);
-    default:
-      return truncar(alturaFonte_);
+    case TrabalhoImpressao::NOTAS: return truncar(alturaFonte_ * 0.8);
+    case TrabalhoImpressao::INTERVALOS: return truncar(alturaFonte_ * 0.7);
+    default: return truncar(alturaFonte_);
   }
 }
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "instruments/InstrumentoCordas.h"
-#include "printing/MedidasPagina.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
+#include "printing/MedidasPagina.h"
 #include "printing/Superficie.h"
 
 namespace tessara {
@@ -49,9 +49,9 @@ class DiagramaImpressao {
   const Especialista& especialista_;
   double unidadeX_;
   double unidadeY_;
-  double alturaFonte_;       // the base character height of a diagram
-  double espacoCasas_;       // between two fret lines
-  double espacoCordas_;      // between two strings, and a circle's diameter
+  double alturaFonte_;   // the base character height of a diagram
+  double espacoCasas_;   // between two fret lines
+  double espacoCordas_;  // between two strings, and a circle's diameter
 };
 
 }  // namespace tessara

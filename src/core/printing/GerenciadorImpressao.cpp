@@ -4,9 +4,9 @@
 #include <exception>
 
 #include "chords/Especialista.h"
+#include "foundations/Interacao.h"
 #include "foundations/Textos.h"
 #include "instruments/GerenciadorInstrumentos.h"
-#include "foundations/Interacao.h"
 #include "printing/LayoutImpressao.h"
 
 namespace tessara {
@@ -41,8 +41,7 @@ void GerenciadorImpressao::imprimir(Impressora& impressora, int conteudo, int ro
   paraImpressora_ = false;
 }
 
-Superficie* GerenciadorImpressao::iniciarImpressao(Impressora& impressora,
-                                                   TamanhoPagina& tamanho) {
+Superficie* GerenciadorImpressao::iniciarImpressao(Impressora& impressora, TamanhoPagina& tamanho) {
   try {
     if (!impressora.escolher()) return nullptr;
     const auto pagina = impressora.tamanhoPagina();
@@ -60,16 +59,15 @@ Superficie* GerenciadorImpressao::iniciarImpressao(Impressora& impressora,
 void GerenciadorImpressao::desenharImpressao(Superficie& superficie, const MedidasPagina& medidas,
                                              const TrabalhoImpressao& trabalho) {
   try {
-    numeroPaginas_ = LayoutImpressao(superficie, medidas, especialista_)
-                         .desenhar(titulo_, url_, trabalho);
+    numeroPaginas_ =
+        LayoutImpressao(superficie, medidas, especialista_).desenhar(titulo_, url_, trabalho);
   } catch (const std::exception&) {
     // The pages drawn so far are printed; the rest of the job is dropped.
   }
 }
 
 void GerenciadorImpressao::prepararVisualizacao(int conteudo, int rotulo, int pagina, int zoom,
-                                                const Posicoes& posicoes,
-                                                const std::string& texto,
+                                                const Posicoes& posicoes, const std::string& texto,
                                                 const InstrumentoCordas& instrumento) {
   zoom_ = zoom;
   conteudo_ = conteudo;

@@ -5,13 +5,13 @@
 #include <string_view>
 #include <vector>
 
-#include "printing/FrenteImpressao.h"
 #include "foundations/Imagem.h"
-#include "printing/Impressora.h"
+#include "foundations/Textos.h"
 #include "instruments/InstrumentoCordas.h"
+#include "printing/FrenteImpressao.h"
+#include "printing/Impressora.h"
 #include "printing/MedidasPagina.h"
 #include "printing/TrabalhoImpressao.h"
-#include "foundations/Textos.h"
 
 namespace tessara {
 

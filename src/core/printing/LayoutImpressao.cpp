@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "printing/DiagramaImpressao.h"
 #include "foundations/Texto.h"
+#include "printing/DiagramaImpressao.h"
 
 namespace tessara {
 
@@ -46,8 +46,7 @@ int LayoutImpressao::desenhar(const std::string& titulo, const std::string& url,
       avancar(espaco);
       escreverTexto(trabalho.texto);
       break;
-    default:
-      break;
+    default: break;
   }
   return numeroPaginas_;
 }

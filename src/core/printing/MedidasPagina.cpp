@@ -39,10 +39,10 @@ MedidasPagina MedidasPagina::paraVisualizacao(const std::optional<TamanhoPagina>
   // The scale keeps the page's proportions and makes it 3.6 pixels wide per zoom percent.
   const bool comImpressora = impressora && impressora->largura > 0 && impressora->altura > 0;
   const TamanhoPagina pagina = comImpressora ? *impressora : PAGINA_SEM_IMPRESSORA;
-  const double escala = comImpressora ? 35999.9921875 / pagina.largura * zoom / 10000.0
-                                      : 0.14999997 * zoom / 100.0;
-  MedidasPagina m = deTamanho(arredondar(pagina.largura * escala),
-                              arredondar(pagina.altura * escala));
+  const double escala =
+      comImpressora ? 35999.9921875 / pagina.largura * zoom / 10000.0 : 0.14999997 * zoom / 100.0;
+  MedidasPagina m =
+      deTamanho(arredondar(pagina.largura * escala), arredondar(pagina.altura * escala));
   m.larguraCaneta = arredondar(zoom * 2 * 0.01);
   m.afastamento = arredondar(zoom / 10.0);
   return m;

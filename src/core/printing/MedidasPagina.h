@@ -16,8 +16,7 @@ struct MedidasPagina {
   static MedidasPagina paraImpressora(TamanhoPagina pagina);
   // A preview picture 360, 720 or 1080 pixels wide at zoom 100, 200 or 300, in the printer
   // page's proportions (2400 x 3141 without a printer); pen and gap grow with the zoom.
-  static MedidasPagina paraVisualizacao(const std::optional<TamanhoPagina>& impressora,
-                                        int zoom);
+  static MedidasPagina paraVisualizacao(const std::optional<TamanhoPagina>& impressora, int zoom);
 
   // A length of n units on this page.
   int unidades(int n) const;

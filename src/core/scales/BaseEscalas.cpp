@@ -6,8 +6,8 @@
 
 #include "foundations/Cp1252.h"
 #include "foundations/FileNotFoundException.h"
-#include "foundations/Textos.h"
 #include "foundations/Texto.h"
+#include "foundations/Textos.h"
 #include "foundations/XMLParseException.h"
 
 namespace tessara {
@@ -94,8 +94,7 @@ std::vector<std::string> BaseEscalas::lerNomes() {
       case ptContent:
         if (estado == NOME) nomes.push_back(xml_.Content());
         break;
-      default:
-        break;
+      default: break;
     }
   }
   return nomes;
@@ -106,12 +105,8 @@ std::optional<Escala> BaseEscalas::lerEscala(int posicao) {
   xml_.StartScan();
   while (xml_.Scan()) {
     switch (xml_.PartKind()) {
-      case ptStartTag:
-        aoAbrir(leitura, xml_.TagName());
-        break;
-      case ptEndTag:
-        aoFechar(leitura, xml_.TagName(), posicao);
-        break;
+      case ptStartTag: aoAbrir(leitura, xml_.TagName()); break;
+      case ptEndTag: aoFechar(leitura, xml_.TagName(), posicao); break;
       case ptContent:
         if (leitura.estado == NOME) {
           leitura.nome = xml_.Content();
@@ -121,8 +116,7 @@ std::optional<Escala> BaseEscalas::lerEscala(int posicao) {
           leitura.notaInvalida |= !nota;
         }
         break;
-      default:
-        break;
+      default: break;
     }
   }
   // Only the scale asked for counts: one damaged scale does not make the others unreadable.

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "scales/Escala.h"
 #include "foundations/TXMLParser.h"
+#include "scales/Escala.h"
 
 namespace tessara {
 

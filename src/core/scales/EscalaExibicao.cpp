@@ -21,8 +21,8 @@ struct Extremos {
 
 // Only frets from a damaged instrument base could leave the int range.
 int limitar(int64_t valor) {
-  return static_cast<int>(std::clamp<int64_t>(valor, std::numeric_limits<int>::min(),
-                                              std::numeric_limits<int>::max()));
+  return static_cast<int>(
+      std::clamp<int64_t>(valor, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 }  // namespace

@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <utility>
 
+#include "foundations/NotFoundException.h"
 #include "foundations/Textos.h"
 #include "instruments/GerenciadorInstrumentos.h"
 #include "instruments/InstrumentoCordas.h"
-#include "foundations/NotFoundException.h"
 #include "model/Notas.h"
 
 namespace tessara {
@@ -98,8 +98,7 @@ class GeradorEscalas::Busca {
   int64_t passos_ = 0;
 };
 
-GeradorEscalas::GeradorEscalas(const Textos& idioma,
-                               const GerenciadorInstrumentos& instrumentos)
+GeradorEscalas::GeradorEscalas(const Textos& idioma, const GerenciadorInstrumentos& instrumentos)
     : idioma_(idioma), instrumentos_(instrumentos) {}
 
 void GeradorEscalas::recusar(const Escala& escala, const std::string& tonica) const {

@@ -1,19 +1,19 @@
 #include "scales/GerenciadorEscalas.h"
 
+#include "foundations/FileNotFoundException.h"
+#include "foundations/Interacao.h"
+#include "foundations/OutOfBoundsException.h"
+#include "foundations/Textos.h"
+#include "model/Notas.h"
 #include "scales/BaseEscalas.h"
 #include "scales/EscolhaTonica.h"
-#include "foundations/FileNotFoundException.h"
 #include "scales/GeradorEscalas.h"
-#include "foundations/Textos.h"
-#include "foundations/Interacao.h"
-#include "model/Notas.h"
-#include "foundations/OutOfBoundsException.h"
 
 namespace tessara {
 
 GerenciadorEscalas::GerenciadorEscalas(BaseEscalas& base, GeradorEscalas& gerador,
-                                       const Textos& idioma,
-                                       const EscolhaTonica& escolhaTonica, Interacao& interacao)
+                                       const Textos& idioma, const EscolhaTonica& escolhaTonica,
+                                       Interacao& interacao)
     : base_(base),
       gerador_(gerador),
       idioma_(idioma),
@@ -49,7 +49,9 @@ void GerenciadorEscalas::setEscalas(int posicao) {
   removeAllElements();
 }
 
-void GerenciadorEscalas::setEscala(const std::string& nome) { setEscalas(base_.indiceEscala(nome)); }
+void GerenciadorEscalas::setEscala(const std::string& nome) {
+  setEscalas(base_.indiceEscala(nome));
+}
 
 std::optional<Escala> GerenciadorEscalas::getEscalaAtual() {
   if (indiceEscala_ == -1) return std::nullopt;

@@ -7,7 +7,6 @@ namespace tessara {
 // Wall-clock time: waits really sleep.
 class RelogioReal : public Relogio {
  public:
-
   void esperar(std::chrono::milliseconds duracao) override;
   std::chrono::microseconds agora() const override;
 };

@@ -3,8 +3,8 @@
 #include <cstdlib>
 
 #include "foundations/FatalException.h"
-#include "foundations/Textos.h"
 #include "foundations/OutOfBoundsException.h"
+#include "foundations/Textos.h"
 #include "sound/PortaFluidSynth.h"
 #include "sound/PortaRtMidi.h"
 

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "foundations/Textos.h"
 #include "sound/MidiPort.h"
 #include "sound/Relogio.h"
-#include "foundations/Textos.h"
 
 namespace tessara {
 
