@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "app/Nucleo.h"
 #include "foundations/InteracaoMuda.h"
 #include "foundations/XMLParseException.h"
 #include "instruments/XMLInstrumentoParser.h"
-#include "languages/GerenciadorIdiomas.h"
 
 namespace {
 
@@ -25,9 +25,12 @@ bool iguais(const tessara::InstrumentoCordas& a, const tessara::InstrumentoCorda
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   static tessara::InteracaoMuda interacao;
-  static tessara::GerenciadorIdiomas idioma("/nonexistent/tessara-fuzz", interacao);
-  static tessara::XMLInstrumentoParser parser(idioma, "/nonexistent/tessara-fuzz",
-                                              "/nonexistent/tessara-fuzz");
+  static tessara::XMLInstrumentoParser& parser = []() -> tessara::XMLInstrumentoParser& {
+    static tessara::Nucleo nucleo(tessara::Nucleo::Entradas::nasPastas(
+        "/nonexistent/tessara-fuzz", "/nonexistent/tessara-fuzz"));
+    nucleo.definirInteracao(&interacao);
+    return nucleo.parserInstrumentos();
+  }();
   const std::string documento(reinterpret_cast<const char*>(dados), tamanho);
 
   const auto nomes = parser.nomesDoTexto(documento);
