@@ -4,6 +4,7 @@
 
 #include "PortaGravacao.h"
 #include "TextosTeste.h"
+#include "sound/PlanoReproducao.h"
 #include "sound/RelogioVirtual.h"
 #include "sound/ReprodutorMIDI.h"
 
@@ -70,6 +71,51 @@ TEST_F(ReprodutorMIDITest, EscalaUmaNotaPorSegundoPulandoAsMudas) {
   reprodutor.tocarEscala({60, -1, 64});
   EXPECT_EQ(agenda(), (Lista{"0: 91 3C 7F", "1000: 91 3C 00", "1000: 91 40 7F", "2000: 91 40 00"}));
   EXPECT_EQ(relogio.esperas, (std::vector<std::chrono::milliseconds>{1000ms, 1000ms}));
+}
+
+TEST_F(ReprodutorMIDITest, DestaquesDaEscalaChegamNaHoraDeSuasNotas) {
+  Lista destaques;
+  reprodutor.executar(PlanoReproducao::deEscala({60, -1, 64}), [&](const EventoReproducao& e) {
+    const bool liga = e.tipo == EventoReproducao::Tipo::Destacar;
+    destaques.push_back(std::to_string(relogio.agora().count() / 1000) + ": " +
+                        (liga ? "on " : "off ") + std::to_string(e.valor));
+  });
+  EXPECT_EQ(destaques, (Lista{"0: on 0", "1000: off 0", "1000: on 2", "2000: off 2"}));
+  EXPECT_EQ(agenda(), (Lista{"0: 91 3C 7F", "1000: 91 3C 00", "1000: 91 40 7F", "2000: 91 40 00"}));
+}
+
+TEST(PlanoReproducao, EventosEInstantes) {
+  using T = EventoReproducao::Tipo;
+  using ms = std::chrono::milliseconds;
+  struct Caso {
+    PlanoReproducao plano;
+    std::vector<EventoReproducao> eventos;
+  };
+  const Caso casos[] = {
+      // Strings 0 and 1 not played: four notes from string 2, then the reset.
+      {PlanoReproducao::deAcorde({-1, -1, 52, 55, 60, 64}),
+       {{ms(0), T::LigarNota, 52},
+        {ms(160), T::LigarNota, 55},
+        {ms(320), T::LigarNota, 60},
+        {ms(480), T::LigarNota, 64},
+        {ms(640), T::Reiniciar, 0}}},
+      {PlanoReproducao::deAcorde({-1, -1, -1}), {{ms(0), T::Reiniciar, 0}}},
+      {PlanoReproducao::deEscala({48, -1, 52}),
+       {{ms(0), T::Destacar, 0},
+        {ms(0), T::LigarNota, 48},
+        {ms(1000), T::DesligarNota, 48},
+        {ms(1000), T::ApagarDestaque, 0},
+        {ms(1000), T::Destacar, 2},
+        {ms(1000), T::LigarNota, 52},
+        {ms(2000), T::DesligarNota, 52},
+        {ms(2000), T::ApagarDestaque, 2}}},
+      {PlanoReproducao::deEscala({}), {}},
+      {PlanoReproducao::deTeste(60, 61),
+       {{ms(0), T::LigarNota, 60}, {ms(80), T::LigarNota, 61}, {ms(160), T::Reiniciar, 0}}},
+  };
+  for (const auto& c : casos) EXPECT_EQ(c.plano.getEventos(), c.eventos);
+  EXPECT_EQ(casos[0].plano.getDuracao(), ms(640));
+  EXPECT_EQ(casos[3].plano.getDuracao(), ms(0));
 }
 
 TEST_F(ReprodutorMIDITest, TesteDoAssistenteAbreODispositivoETocaAs24Notas) {

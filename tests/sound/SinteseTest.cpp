@@ -109,7 +109,7 @@ TEST_F(SinteseTest, ReabrirReescreveOArquivoInteiro) {
   for (int vez = 0; vez < 3; ++vez) {
     saida->selecionarDispositivo(vez % 2 == 0 ? 0 : -1);
     ASSERT_TRUE(saida->portaAberta());
-    ReprodutorMIDI(*saida).tocarNotaEscala(60);
+    ReprodutorMIDI(*saida).tocarEscala({60});
   }
   saida.reset();
   const auto som = teste::lerWav(arquivo);

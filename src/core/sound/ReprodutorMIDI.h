@@ -1,32 +1,34 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <vector>
 
+#include "sound/PlanoReproducao.h"
 #include "sound/SaidaMIDI.h"
 
 namespace tessara {
 
-// What the fretboard and the driver wizard play, on channel 1 at full velocity, with the waits
-// of the output's clock between the notes. Every call blocks for its whole duration.
+// Runs playback plans on the output, with the waits of the output's clock between the events:
+// every call blocks for its whole duration. Windows run plans on a timer instead.
 class ReprodutorMIDI {
  public:
-  static constexpr int CANAL = 1;
-  static constexpr int VELOCIDADE = 127;
-  static constexpr std::chrono::milliseconds INTERVALO_ACORDE{160};
-  static constexpr std::chrono::milliseconds DURACAO_NOTA_ESCALA{1000};
-  static constexpr std::chrono::milliseconds INTERVALO_TESTE{80};
+  static constexpr int CANAL = PlanoReproducao::CANAL;
+  static constexpr int VELOCIDADE = PlanoReproducao::VELOCIDADE;
   static constexpr int PRIMEIRA_NOTA_TESTE = 60;
   static constexpr int ULTIMA_NOTA_TESTE = 83;
 
   explicit ReprodutorMIDI(SaidaMIDI& saida) : saida_(saida) {}
 
+  // Sends one event's MIDI message; highlighting is the caller's.
+  static void enviar(SaidaMIDI& saida, const EventoReproducao& evento);
+  // Every event at its instant; `aoDestacar` hears the highlighting events.
+  void executar(const PlanoReproducao& plano,
+                const std::function<void(const EventoReproducao&)>& aoDestacar = {});
+
   // The notes of a fingering, one per string from the lowest (-1: the string is not played):
   // each sounding string 160 ms after the previous one, then a reset 160 ms after the last.
   void tocarAcorde(const std::vector<int>& notasPorCorda);
-
-  // Note on, one second, note off.
-  void tocarNotaEscala(int nota);
   // Each note in turn as above; -1 entries are skipped.
   void tocarEscala(const std::vector<int>& notas);
 
