@@ -38,6 +38,12 @@ std::string Fachada::getTexto(std::string_view secao, std::string_view chave) co
   return idiomas().getTexto(secao, chave);
 }
 
+std::string Fachada::getNomeIdiomaAtual() const { return idiomas().getNomeIdiomaAtual(); }
+
+void Fachada::mostrarMensagem(const std::string& texto, const std::string& titulo) {
+  nucleo_.interacao().mostrarMensagem(texto, titulo);
+}
+
 std::optional<Imagem> Fachada::getImagem(std::string_view secao, std::string_view chave) {
   return idiomas().getImagem(secao, chave);
 }
@@ -140,6 +146,15 @@ std::string Fachada::getDescricaoInstrumentoAtual() const {
   return atual != nullptr ? atual->getDescricao() : std::string();
 }
 
+void Fachada::enviarEvento(const EventoReproducao& evento) {
+  ReprodutorMIDI::enviar(saida(), evento);
+}
+
+void Fachada::tocarPlano(const PlanoReproducao& plano,
+                         const std::function<void(const EventoReproducao&)>& aoDestacar) {
+  ReprodutorMIDI(saida()).executar(plano, aoDestacar);
+}
+
 std::vector<InstrumentoCordas> Fachada::getInstrumentos() {
   return instrumentos().getInstrumentos();
 }
@@ -198,6 +213,10 @@ std::string Fachada::nomearCasas(const std::vector<int>& casas, int cordaRaiz) c
 
 PosicaoHarmonicaInstrumentoCordas Fachada::posicaoDasCasas(const std::vector<int>& casas) const {
   return nucleo_.gerador().posicaoDasCasas(casas);
+}
+
+std::optional<std::vector<int>> Fachada::dedosDasCasas(const std::vector<int>& casas) const {
+  return nucleo_.gerador().dedosDasCasas(casas);
 }
 
 AnaliseAcorde Fachada::analisarAcorde(const std::string& nome) const {
@@ -269,6 +288,8 @@ int Fachada::exibicaoAnterior() { return escalas().exibicaoAnterior(); }
 void Fachada::setTonicaEscala(const std::string& tonica) { escalas().setTonicaEscala(tonica); }
 
 std::string Fachada::getTonicaEscala() const { return escalas().getTonicaEscala(); }
+
+std::string Fachada::getTonicaEscolhida() const { return gui().getTonicaEscolhida(); }
 
 std::string Fachada::rotuloTonica(const std::string& texto) const {
   const std::string idioma = idiomas().getNomeIdiomaAtual();

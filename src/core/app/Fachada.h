@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -13,6 +14,7 @@
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
 #include "scales/Escala.h"
 #include "scales/EscalaExibicao.h"
+#include "sound/PlanoReproducao.h"
 
 namespace tessara {
 
@@ -42,6 +44,10 @@ class Fachada {
 
   // Language and settings.
   std::string getTexto(std::string_view secao, std::string_view chave) const;
+  // The loaded language's own name; empty before one is loaded.
+  std::string getNomeIdiomaAtual() const;
+  // A message box of the front end with an OK button.
+  void mostrarMensagem(const std::string& texto, const std::string& titulo);
   std::optional<Imagem> getImagem(std::string_view secao, std::string_view chave);
   // The languages found, by name, in file-name order.
   std::vector<std::string> getNomesIdiomas() const;
@@ -77,6 +83,12 @@ class Fachada {
   // Strums the notes (one per string from the lowest, -1 silent) with the current instrument's
   // sound, 160 ms apart, then resets the output; returns when it is done.
   void tocarAcorde(const std::vector<int>& notas);
+  // Sends the MIDI message of one event of a playback plan (windows run plans on a timer).
+  void enviarEvento(const EventoReproducao& evento);
+  // Runs a plan to its end on the output's clock, returning when it is done; the highlighting
+  // events go to `aoDestacar`.
+  void tocarPlano(const PlanoReproducao& plano,
+                  const std::function<void(const EventoReproducao&)>& aoDestacar = {});
 
   // Instruments.
   const InstrumentoCordas* getInstrumentoAtual() const;
@@ -119,6 +131,9 @@ class Fachada {
   std::string nomearCasas(const std::vector<int>& casas, int cordaRaiz = -1) const;
   // Frets chosen by hand as a fingering: cheapest fingers, canonical name from its notes.
   PosicaoHarmonicaInstrumentoCordas posicaoDasCasas(const std::vector<int>& casas) const;
+  // The cheapest finger arrangement for frets on the current instrument; nothing when the hand
+  // can make none.
+  std::optional<std::vector<int>> dedosDasCasas(const std::vector<int>& casas) const;
   // How the current language reads a chord name. RaizNaoEncontradaException for an unknown
   // root, DataFormatException for anything else it cannot read.
   AnaliseAcorde analisarAcorde(const std::string& nome) const;
@@ -148,6 +163,8 @@ class Fachada {
   int exibicaoAnterior();
   void setTonicaEscala(const std::string& tonica);
   std::string getTonicaEscala() const;
+  // The root label chosen in the main window's key list; empty when none is.
+  std::string getTonicaEscolhida() const;
   // The current language's root label for a label or a written note such as "C#" or "Db",
   // ignoring letter case; empty when it is neither.
   std::string rotuloTonica(const std::string& texto) const;

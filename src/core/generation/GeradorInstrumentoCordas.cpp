@@ -46,14 +46,19 @@ GeradorInstrumentoCordas::GeradorInstrumentoCordas(FonteInstrumento instrumento,
 
 GeradorInstrumentoCordas::~GeradorInstrumentoCordas() = default;
 
+std::optional<std::vector<int>> GeradorInstrumentoCordas::dedosDasCasas(
+    const std::vector<int>& casas) const {
+  const InstrumentoCordas* instrumento = instrumento_();
+  const Fingering dedilhado(casas, instrumento != nullptr ? instrumento->getNumeroCasas() : 0);
+  if (dedilhado.getArranjos().empty()) return std::nullopt;
+  return dedilhado.getArranjos().front();
+}
+
 PosicaoHarmonicaInstrumentoCordas GeradorInstrumentoCordas::posicaoDasCasas(
     const std::vector<int>& casas) const {
   using Posicao = PosicaoHarmonicaInstrumentoCordas;
   const InstrumentoCordas* instrumento = instrumento_();
-  const int numeroCasas = instrumento != nullptr ? instrumento->getNumeroCasas() : 0;
-  const Fingering dedilhado(casas, numeroCasas);
-  std::vector<int> dedos = dedilhado.getArranjos().empty() ? std::vector<int>(casas.size(), 0)
-                                                           : dedilhado.getArranjos().front();
+  std::vector<int> dedos = dedosDasCasas(casas).value_or(std::vector<int>(casas.size(), 0));
   for (size_t corda = 0; corda < casas.size(); ++corda) {
     if (casas[corda] < 0) dedos[corda] = Posicao::DEDO_ABAFADO;
   }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -43,6 +44,9 @@ class GeradorInstrumentoCordas : public Gerador {
   // fingered as cheaply as the hand can (no fingers when it cannot), named canonically after
   // its notes with the lowest one as the root (no name when no string sounds).
   PosicaoHarmonicaInstrumentoCordas posicaoDasCasas(const std::vector<int>& casas) const;
+  // The cheapest finger arrangement the hand can make for those frets on the current
+  // instrument; nothing when it can make none.
+  std::optional<std::vector<int>> dedosDasCasas(const std::vector<int>& casas) const;
 
   // The tones of a code; the root is 0 when the code's root is no written note name. Every
   // tension degree counts, however many there are.

@@ -1,0 +1,514 @@
+#include "fretboard/Braco.h"
+
+#include <algorithm>
+
+#include "app/Fachada.h"
+#include "foundations/NomeIdioma.h"
+#include "foundations/NotFoundException.h"
+#include "instruments/InstrumentoCordas.h"
+#include "model/Notas.h"
+
+namespace tessara {
+
+namespace {
+
+using Posicao = PosicaoHarmonicaInstrumentoCordas;
+
+constexpr int DEDO_ABAFADO = Posicao::DEDO_ABAFADO;
+
+bool dedoDaMao(int dedo) { return dedo >= 0 && dedo <= 4; }
+
+int classe(int nota) { return ((nota % 12) + 12) % 12; }
+
+template <typename T>
+T valorEm(const std::vector<T>& valores, int indice, T padrao) {
+  return indice >= 0 && indice < static_cast<int>(valores.size())
+             ? valores[static_cast<size_t>(indice)]
+             : padrao;
+}
+
+}  // namespace
+
+Braco::Braco(Fachada& fachada, int orientacao)
+    : fachada_(fachada),
+      geometria_(6, orientacao, false),
+      marcadoresEscala_(NUMERO_MARCADORES_ESCALA) {
+  esvaziar();
+  aplicarPosicaoBraco(orientacao);
+}
+
+// ----- the instrument, asked of the façade every time ---------------------------------------
+
+const InstrumentoCordas* Braco::instrumento() const { return fachada_.getInstrumentoAtual(); }
+
+int Braco::numeroCordas() const {
+  const InstrumentoCordas* atual = instrumento();
+  return atual != nullptr ? std::max(0, atual->getNumeroCordas()) : 0;
+}
+
+int Braco::numeroPosicoes() const {
+  const InstrumentoCordas* atual = instrumento();
+  return atual != nullptr ? std::max(0, atual->getNumeroCasas()) + 1 : 0;
+}
+
+std::vector<int> Braco::afinacao() const {
+  const InstrumentoCordas* atual = instrumento();
+  return atual != nullptr ? atual->getAfinacao() : std::vector<int>();
+}
+
+bool Braco::notaValida(int corda, int casa) const {
+  const int cordas =
+      std::min({numeroCordas(), GeometriaBraco::SLOTS, static_cast<int>(afinacao().size()),
+                static_cast<int>(posicao_.getCasas().size())});
+  const int posicoes = std::min(numeroPosicoes(), static_cast<int>(geometria_.getXCasas().size()));
+  return corda >= 0 && corda < cordas && casa >= 0 && casa < posicoes;
+}
+
+bool Braco::soaNota(int corda) const {
+  const int casa = valorEm(posicao_.getCasas(), corda, -1);
+  return valorEm(posicao_.getDedos(), corda, DEDO_ABAFADO) != DEDO_ABAFADO &&
+         notaValida(corda, casa);
+}
+
+int Braco::notaDaCorda(int corda, int casa) const { return valorEm(afinacao(), corda, 0) + casa; }
+
+int Braco::primeiraCordaTocada() const {
+  const auto casas = posicao_.getCasas();
+  for (int i = 0; i < static_cast<int>(casas.size()); ++i) {
+    if (soaNota(i)) return i;
+  }
+  return -1;
+}
+
+bool Braco::conjuntoBrasileiro() const { return ehIdiomaPortugues(fachada_.getNomeIdiomaAtual()); }
+
+// ----- layout --------------------------------------------------------------------------------
+
+void Braco::aplicarPosicaoBraco(int orientacao) {
+  ajustarTamanho();
+  novaGeometria(orientacao);
+  posicionarMarcadores();
+}
+
+void Braco::atualizarInstrumento() {
+  novaGeometria(geometria_.getOrientacao());
+  // The chord on show, fingered anew for this instrument when the chord manager knows it.
+  const std::string nome = posicao_.getNome();
+  if (!nome.empty() && fachada_.setAcordePorNome(nome)) {
+    if (const Posicao* nova = fachada_.getPosicaoAcordeAtual()) posicao_ = *nova;
+  }
+  ajustarTamanho();
+  posicionarMarcadores();
+}
+
+void Braco::ajustarTamanho() {
+  const int cordas = numeroCordas();
+  if (cordas > 0 && static_cast<int>(posicao_.getCasas().size()) != cordas) esvaziar();
+}
+
+void Braco::novaGeometria(int orientacao) {
+  geometria_ = GeometriaBraco(numeroCordas(), orientacao, conjuntoBrasileiro());
+  posicionarLinhas();
+}
+
+void Braco::colocarNaCorda(MarcadorBraco& marcador, int corda) const {
+  marcador.y = geometria_.getYCordas()[static_cast<size_t>(std::clamp(corda, 0, 5))];
+}
+
+void Braco::posicionarLinhas() {
+  const int cordas = std::min(numeroCordas(), GeometriaBraco::SLOTS);
+  for (int i = 0; i < GeometriaBraco::SLOTS; ++i) {
+    auto& c = cordas_[static_cast<size_t>(i)];
+    for (MarcadorBraco* m : {&c.ponto, &c.dedo, &c.nota, &c.intervalo, &c.maoPonto, &c.maoRotulo}) {
+      colocarNaCorda(*m, i);
+    }
+    if (i < cordas) c.maoPonto.x = c.maoRotulo.x = geometria_.getXMao();
+  }
+  if (!escala_) return;
+  for (int k = 0; k < marcadoresUsados_; ++k) {
+    auto& m = marcadoresEscala_[static_cast<size_t>(k)];
+    const int corda = valorEm(escala_->getCordas(), k, 0);
+    const int casa = valorEm(escala_->getCasas(), k, -1);
+    for (MarcadorBraco* marcador : {&m.ponto, &m.dedo, &m.nota}) colocarNaCorda(*marcador, corda);
+    if (notaValida(corda, casa)) m.ponto.x = geometria_.getXCasas()[static_cast<size_t>(casa)];
+  }
+}
+
+void Braco::setModoVisualizacao(int modo) {
+  modo_ = std::clamp(modo, static_cast<int>(MODO_DEDOS), static_cast<int>(MODO_INTERVALOS));
+}
+
+// ----- showing a fingering -------------------------------------------------------------------
+
+void Braco::exibirPosicao(const Posicao* posicao, int raiz, bool bemol) {
+  if (posicao == nullptr) {
+    fachada_.mostrarMensagem(fachada_.getTexto("fmPrincipal", "erroGerarAcorde"),
+                             fachada_.getTexto("geral", "nomeAplicacao"));
+    return;
+  }
+  if (posicao != &posicao_) {
+    posicao_ = *posicao;
+    ajustarTamanho();
+    marcarTonica(raiz);
+  }
+  esconderMarcadores();
+  escreverRotulos(raiz, bemol);
+  posicionarMarcadores();
+}
+
+void Braco::exibirAcordeAtual() {
+  exibirPosicao(fachada_.getPosicaoAcordeAtual(), fachada_.getRaizAcordeAtual(),
+                fachada_.usaBemolAcordeAtual());
+  tonicaEscolhida_ = false;
+}
+
+void Braco::marcarTonica(int raiz) {
+  const auto casas = posicao_.getCasas();
+  const auto dedos = posicao_.getDedos();
+  for (int i = 0; i < static_cast<int>(casas.size()); ++i) {
+    const int casa = casas[static_cast<size_t>(i)];
+    if (!dedoDaMao(valorEm(dedos, i, DEDO_ABAFADO)) || !notaValida(i, casa)) continue;
+    if (classe(notaDaCorda(i, casa)) == classe(raiz)) {
+      posicao_.setTonica(i, casa);
+      return;
+    }
+  }
+}
+
+void Braco::esconderMarcadores() {
+  tonicaEscolhida_ = false;
+  for (auto& c : cordas_) {
+    for (MarcadorBraco* m : {&c.ponto, &c.dedo, &c.nota, &c.intervalo, &c.maoRotulo}) {
+      m->visivel = false;
+    }
+  }
+  for (auto& m : marcadoresEscala_) m.ponto.visivel = m.dedo.visivel = m.nota.visivel = false;
+}
+
+void Braco::recalcularDedos() {
+  const auto casas = posicao_.getCasas();
+  const auto dedos = posicao_.getDedos();
+  bool faltaDedo = false;
+  for (int i = 0; i < static_cast<int>(casas.size()); ++i) {
+    const int casa = casas[static_cast<size_t>(i)];
+    const int dedo = valorEm(dedos, i, DEDO_ABAFADO);
+    faltaDedo = faltaDedo || (casa >= 1 && casa < numeroPosicoes() && (dedo < 1 || dedo > 4));
+  }
+  if (!faltaDedo) return;
+  std::vector<int> novos =
+      fachada_.dedosDasCasas(casas).value_or(std::vector<int>(casas.size(), -1));
+  novos.resize(casas.size(), -1);
+  // A string not played keeps the mark of one.
+  for (size_t i = 0; i < casas.size(); ++i) {
+    if (casas[i] < 0) novos[i] = DEDO_ABAFADO;
+  }
+  posicao_.setDedos(novos);
+}
+
+void Braco::escreverRotulos(int raiz, bool bemol) {
+  recalcularDedos();
+  const auto casas = posicao_.getCasas();
+  const auto dedos = posicao_.getDedos();
+  const int cordas = std::min(static_cast<int>(casas.size()), GeometriaBraco::SLOTS);
+  for (int i = 0; i < cordas; ++i) {
+    auto& c = cordas_[static_cast<size_t>(i)];
+    const int casa = casas[static_cast<size_t>(i)];
+    const int dedo = valorEm(dedos, i, DEDO_ABAFADO);
+    c.dedo.texto = dedoDaMao(dedo) ? std::to_string(dedo) : std::string();
+    if (!notaValida(i, casa)) {
+      c.nota.texto.clear();
+      c.intervalo.texto.clear();
+      continue;
+    }
+    const int nota = notaDaCorda(i, casa);
+    c.nota.texto = bemol ? nomeNotaBemol(classe(nota)) : nomeNota(classe(nota));
+    int base = raiz;
+    while (nota < base) base -= 12;
+    c.intervalo.texto = nomeIntervalo(nota - base);
+  }
+}
+
+void Braco::posicionarMarcadores() {
+  const auto casas = posicao_.getCasas();
+  const int cordas = std::min(static_cast<int>(casas.size()), GeometriaBraco::SLOTS);
+  for (int i = 0; i < cordas; ++i) {
+    if (!soaNota(i)) continue;
+    const int casa = casas[static_cast<size_t>(i)];
+    auto& c = cordas_[static_cast<size_t>(i)];
+    const int x = geometria_.getXCasas()[static_cast<size_t>(casa)];
+    c.ponto.x = x;
+    c.ponto.tonica = posicao_.getCordaTonica() == i && posicao_.getCasaTonica() == casa;
+    c.ponto.visivel = true;
+    MarcadorBraco* rotulos[] = {&c.dedo, &c.nota, &c.intervalo};
+    for (int m = 0; m < 3; ++m) {
+      rotulos[m]->x = x;
+      rotulos[m]->visivel = m == modo_;
+    }
+  }
+}
+
+// ----- editing by clicks ---------------------------------------------------------------------
+
+int Braco::cordaEm(int y) const {
+  const int cordas = std::min({numeroCordas(), static_cast<int>(afinacao().size()),
+                               static_cast<int>(posicao_.getCasas().size())});
+  return geometria_.cordaEm(y, cordas);
+}
+
+int Braco::casaEm(int x) const { return geometria_.casaEm(x, numeroPosicoes()); }
+
+bool Braco::existeNotaEm(int x, int y) const {
+  const int corda = cordaEm(y);
+  const int casa = casaEm(x);
+  return corda >= 0 && casa >= 0 && posicao_.existeNota(casa, corda);
+}
+
+bool Braco::alternarNota(int x, int y) {
+  ajustarTamanho();
+  const int corda = cordaEm(y);
+  const int casa = casaEm(x);
+  if (corda < 0 || casa < 0) return false;
+  if (posicao_.existeNota(casa, corda)) return true;
+  posicao_.setNota(casa, corda);
+  if (!tonicaEscolhida_) {
+    const int grave = primeiraCordaTocada();
+    posicao_.setTonica(grave, valorEm(posicao_.getCasas(), grave, -1));
+  } else if (corda == posicao_.getCordaTonica()) {
+    posicao_.setTonica(corda, casa);
+  }
+  renomear();
+  return true;
+}
+
+bool Braco::definirTonicaEm(int x, int y) {
+  if (!existeNotaEm(x, y)) return false;
+  posicao_.setTonica(cordaEm(y), casaEm(x));
+  renomear();
+  tonicaEscolhida_ = true;
+  return true;
+}
+
+bool Braco::apagarNotaEm(int x, int y) {
+  if (!existeNotaEm(x, y)) return false;
+  const int corda = cordaEm(y);
+  posicao_.abafarCorda(corda);
+  if (posicao_.getCordaTonica() == corda) {
+    posicao_.setTonica(-1, -1);
+    const int grave = primeiraCordaTocada();
+    if (grave >= 0) posicao_.setTonica(grave, posicao_.getCasas()[static_cast<size_t>(grave)]);
+  }
+  renomear();
+  return true;
+}
+
+void Braco::renomear() {
+  posicao_.setNome(fachada_.nomearAcorde(getNotas(), notaTonica()));
+  exibirPosicao(&posicao_, notaTonica(), false);
+}
+
+// ----- clearing and restoring ----------------------------------------------------------------
+
+void Braco::limpar() {
+  const int cordas = std::min(numeroCordas(), static_cast<int>(posicao_.getCasas().size()));
+  for (int i = 0; i < cordas; ++i) posicao_.abafarCorda(i);
+  marcadoresUsados_ = 0;
+  for (int i = 0; i < std::min(cordas, GeometriaBraco::SLOTS); ++i) {
+    auto& c = cordas_[static_cast<size_t>(i)];
+    c.maoPonto.visivel = false;
+    c.dedo.destaque = c.nota.destaque = c.intervalo.destaque = false;
+  }
+  if (!posicao_.getNome().empty()) posicaoSalva_ = posicao_;
+  if (escala_) guardarEscala();
+}
+
+void Braco::esvaziar() {
+  const int cordas = numeroCordas() > 0 ? numeroCordas() : GeometriaBraco::SLOTS;
+  posicao_ = Posicao(std::vector<int>(static_cast<size_t>(cordas), -1),
+                     std::vector<int>(static_cast<size_t>(cordas), DEDO_ABAFADO));
+}
+
+void Braco::restaurarPosicao() {
+  if (!posicaoSalva_) return;
+  posicao_ = *posicaoSalva_;
+  ajustarTamanho();
+  exibirPosicao(&posicao_, notaTonica(), false);
+}
+
+std::vector<int> Braco::getNotas() const {
+  const auto casas = posicao_.getCasas();
+  std::vector<int> notas(casas.size(), -1);
+  for (int i = 0; i < static_cast<int>(casas.size()); ++i) {
+    if (soaNota(i)) notas[static_cast<size_t>(i)] = notaDaCorda(i, casas[static_cast<size_t>(i)]);
+  }
+  return notas;
+}
+
+int Braco::notaTonica() const {
+  const int corda = posicao_.getCordaTonica();
+  const int casa = posicao_.getCasaTonica();
+  if (corda < 0 || casa < 0 || corda >= static_cast<int>(afinacao().size())) return -1;
+  return notaDaCorda(corda, casa);
+}
+
+bool Braco::temNota() const {
+  const auto casas = posicao_.getCasas();
+  const auto dedos = posicao_.getDedos();
+  const int cordas = std::min(numeroCordas(), static_cast<int>(casas.size()));
+  for (int i = 0; i < cordas; ++i) {
+    if (casas[static_cast<size_t>(i)] != -1 && valorEm(dedos, i, DEDO_ABAFADO) != DEDO_ABAFADO) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool Braco::temDedilhado() const {
+  const auto dedos = posicao_.getDedos();
+  const int cordas = std::min(numeroCordas(), static_cast<int>(dedos.size()));
+  for (int i = 0; i < cordas; ++i) {
+    if (dedoDaMao(dedos[static_cast<size_t>(i)])) return true;
+  }
+  return false;
+}
+
+// ----- scales --------------------------------------------------------------------------------
+
+void Braco::exibirEscalaAtual() {
+  if (!fachada_.getEscalaAtual()) return;
+  EscalaExibicao exibicao({}, {}, {}, {});
+  try {
+    exibicao = fachada_.getEscalaExibicao();
+  } catch (const NotFoundException&) {
+    fachada_.mostrarMensagem(fachada_.getTexto("exception", "escalaImpossivel"), "");
+  }
+  escala_ = exibicao;
+  exibirEscala(exibicao);
+}
+
+void Braco::guardarEscala() {
+  if (!fachada_.getTonicaEscolhida().empty()) {
+    try {
+      if (const auto atual = fachada_.getEscalaAtual()) nomeEscalaSalva_ = atual->getNome();
+    } catch (const std::exception&) {
+      // The name stays what it was.
+    }
+  }
+  escalaSalva_ = escala_;
+}
+
+void Braco::prepararMarcadoresEscala(const EscalaExibicao& exibicao) {
+  marcadoresUsados_ = std::min(exibicao.getNumeroNotas(), NUMERO_MARCADORES_ESCALA);
+  for (int k = 0; k < marcadoresUsados_; ++k) {
+    auto& m = marcadoresEscala_[static_cast<size_t>(k)];
+    const int corda = valorEm(exibicao.getCordas(), k, 0);
+    const int casa = valorEm(exibicao.getCasas(), k, -1);
+    const int dedo = valorEm(exibicao.getDedos(), k, DEDO_ABAFADO);
+    for (MarcadorBraco* marcador : {&m.ponto, &m.dedo, &m.nota}) {
+      *marcador = MarcadorBraco{};
+      colocarNaCorda(*marcador, corda);
+    }
+    m.dedo.texto = std::to_string(dedo);
+    // Scale notes are always spelled with sharps.
+    m.nota.texto = notaValida(corda, casa) ? nomeNota(classe(notaDaCorda(corda, casa))) : "";
+    if (dedo == DEDO_ABAFADO || !notaValida(corda, casa)) continue;
+    m.ponto.x = m.dedo.x = m.nota.x = geometria_.getXCasas()[static_cast<size_t>(casa)];
+  }
+}
+
+void Braco::exibirEscala(EscalaExibicao exibicao) {
+  esconderMarcadores();
+  limpar();
+  prepararMarcadoresEscala(exibicao);
+  escala_ = std::move(exibicao);
+  posicionarMarcadoresEscala();
+}
+
+void Braco::posicionarMarcadoresEscala() {
+  if (!escala_) return;
+  esconderMarcadores();
+  for (int k = 0; k < marcadoresUsados_; ++k) {
+    const int corda = valorEm(escala_->getCordas(), k, 0);
+    const int casa = valorEm(escala_->getCasas(), k, -1);
+    if (valorEm(escala_->getDedos(), k, DEDO_ABAFADO) == DEDO_ABAFADO || !notaValida(corda, casa)) {
+      continue;
+    }
+    auto& m = marcadoresEscala_[static_cast<size_t>(k)];
+    const int x = geometria_.getXCasas()[static_cast<size_t>(casa)];
+    m.ponto.x = m.dedo.x = m.nota.x = x;
+    m.ponto.visivel = true;
+    m.dedo.visivel = modo_ == MODO_DEDOS;
+    m.nota.visivel = modo_ == MODO_NOTAS;
+  }
+}
+
+void Braco::restaurarEscala() {
+  if (!escalaSalva_) return;
+  escala_ = escalaSalva_;
+  if (!nomeEscalaSalva_.empty()) fachada_.setEscala(nomeEscalaSalva_);
+}
+
+// ----- playback ------------------------------------------------------------------------------
+
+PlanoReproducao Braco::planoAcorde() const { return PlanoReproducao::deAcorde(getNotas()); }
+
+PlanoReproducao Braco::planoEscala() const {
+  if (!escala_) return {};
+  std::vector<int> notas;
+  for (int k = 0; k < escala_->getNumeroNotas(); ++k) {
+    const int corda = valorEm(escala_->getCordas(), k, -1);
+    const int casa = valorEm(escala_->getCasas(), k, -1);
+    notas.push_back(notaValida(corda, casa) ? notaDaCorda(corda, casa) : -1);
+  }
+  return PlanoReproducao::deEscala(notas);
+}
+
+void Braco::aplicarDestaque(const EventoReproducao& evento) {
+  if (evento.tipo == EventoReproducao::Tipo::Destacar) destacarNotaEscala(evento.valor);
+  if (evento.tipo == EventoReproducao::Tipo::ApagarDestaque) apagarDestaqueNotaEscala(evento.valor);
+}
+
+void Braco::destacarNotaEscala(int indice) {
+  if (!escala_ || indice < 0 || indice >= escala_->getNumeroNotas()) return;
+  const int corda = valorEm(escala_->getCordas(), indice, -1);
+  if (corda >= 0 && corda < GeometriaBraco::SLOTS) {
+    auto& c = cordas_[static_cast<size_t>(corda)];
+    const int dedo = valorEm(escala_->getDedosMaoDireita(), indice, -1);
+    c.maoRotulo.texto = dedo >= 0 && dedo < 4 ? std::string(1, LETRAS_MAO[dedo]) : "";
+    c.maoRotulo.destaque = true;
+    c.maoRotulo.visivel = c.maoPonto.visivel = true;
+  }
+  if (indice < marcadoresUsados_) {
+    auto& m = marcadoresEscala_[static_cast<size_t>(indice)];
+    m.dedo.destaque = m.nota.destaque = true;
+  }
+}
+
+void Braco::apagarDestaqueNotaEscala(int indice) {
+  if (!escala_ || indice < 0 || indice >= escala_->getNumeroNotas()) return;
+  const int corda = valorEm(escala_->getCordas(), indice, -1);
+  if (corda >= 0 && corda < GeometriaBraco::SLOTS) {
+    auto& c = cordas_[static_cast<size_t>(corda)];
+    c.maoRotulo.destaque = false;
+    c.maoRotulo.visivel = c.maoPonto.visivel = false;
+  }
+  if (indice < marcadoresUsados_) {
+    auto& m = marcadoresEscala_[static_cast<size_t>(indice)];
+    m.dedo.destaque = m.nota.destaque = false;
+  }
+}
+
+void Braco::apagarDestaques() {
+  for (auto& c : cordas_) {
+    c.maoRotulo.destaque = false;
+    c.maoRotulo.visivel = c.maoPonto.visivel = false;
+  }
+  for (auto& m : marcadoresEscala_) m.dedo.destaque = m.nota.destaque = false;
+}
+
+void Braco::tocarAcorde() { fachada_.tocarPlano(planoAcorde()); }
+
+void Braco::tocarEscala() {
+  fachada_.tocarPlano(planoEscala(), [this](const EventoReproducao& e) { aplicarDestaque(e); });
+}
+
+}  // namespace tessara

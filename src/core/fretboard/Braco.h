@@ -1,0 +1,154 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "fretboard/GeometriaBraco.h"
+#include "fretboard/MarcadorBraco.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
+#include "scales/EscalaExibicao.h"
+#include "sound/PlanoReproducao.h"
+
+namespace tessara {
+
+class Fachada;
+class InstrumentoCordas;
+
+// The model of the large fretboard: the fingering on show and under edit, or a scale display,
+// and every marker drawn over the picture (whether it shows, where, which picture or text).
+// A thin view paints the markers and hands clicks back. The current instrument is asked of
+// the façade at every step, never kept.
+class Braco {
+ public:
+  static constexpr int MODO_DEDOS = 0;
+  static constexpr int MODO_NOTAS = 1;
+  static constexpr int MODO_INTERVALOS = 2;
+  // Scale notes that can be shown at once.
+  static constexpr int NUMERO_MARCADORES_ESCALA = 24;
+  // The right-hand fingers, by index.
+  static constexpr const char* LETRAS_MAO = "PIMA";
+
+  // What each string slot draws: its dot, the three labels of which the view mode shows one,
+  // and the right-hand marker beside the nut.
+  struct MarcadoresCorda {
+    MarcadorBraco ponto, dedo, nota, intervalo, maoPonto, maoRotulo;
+  };
+  // What a scale note draws; only the label of the view mode shows.
+  struct MarcadorEscala {
+    MarcadorBraco ponto, dedo, nota;
+  };
+
+  // Starts empty, in the configured orientation (any value outside 0..3 counts as 0).
+  Braco(Fachada& fachada, int orientacao);
+
+  // Lays the strings and frets out for that orientation and the current instrument, takes the
+  // chord manager's fingering when it knows the one on show by name, and places the markers.
+  void aplicarPosicaoBraco(int orientacao);
+  // After the instrument changed: the layout again, and a fingering of the old instrument's
+  // size gives way to an empty one.
+  void atualizarInstrumento();
+  int getPosicaoBraco() const { return geometria_.getOrientacao(); }
+  const GeometriaBraco& getGeometria() const { return geometria_; }
+  // Whether the 6-string pictures are the Brazilian set (the language decides).
+  bool conjuntoBrasileiro() const;
+
+  // Fingers, notes or intervals; the caller then places the markers again.
+  void setModoVisualizacao(int modo);
+  int getModoVisualizacao() const { return modo_; }
+
+  // Shows a copy of the fingering with its root (a pitch class or a MIDI note) marked; note
+  // names with flats when `bemol`. Without a fingering the user is told and nothing changes.
+  void exibirPosicao(const PosicaoHarmonicaInstrumentoCordas* posicao, int raiz, bool bemol);
+  // The chord manager's current fingering.
+  void exibirAcordeAtual();
+  void esconderMarcadores();
+  void escreverRotulos(int raiz, bool bemol);
+  void marcarTonica(int raiz);
+  // Names the fingering after its notes and root and shows it again.
+  void renomear();
+  void posicionarMarcadores();
+
+  // The string or fret position under a point of the picture, -1 for none.
+  int cordaEm(int y) const;
+  int casaEm(int x) const;
+  // Edits by a click; false, changing nothing, when the click hits no note place (or, for the
+  // last three, no sounding note).
+  bool alternarNota(int x, int y);
+  bool existeNotaEm(int x, int y) const;
+  bool definirTonicaEm(int x, int y);
+  bool apagarNotaEm(int x, int y);
+
+  // Every string of the fingering silent (its name and root kept for restaurarPosicao), the
+  // scale put aside; the chord markers stay as they are.
+  void limpar();
+  // An empty fingering of the current instrument's size.
+  void esvaziar();
+  void restaurarPosicao();
+
+  const PosicaoHarmonicaInstrumentoCordas& getPosicao() const { return posicao_; }
+  // The sounding note of each string, -1 where it does not sound.
+  std::vector<int> getNotas() const;
+  int notaTonica() const;
+  bool temNota() const;
+  bool temDedilhado() const;
+
+  // Scales: the scale manager's current display, or a given one.
+  void exibirEscalaAtual();
+  void exibirEscala(EscalaExibicao exibicao);
+  void posicionarMarcadoresEscala();
+  void restaurarEscala();
+  bool temEscala() const { return escala_.has_value(); }
+  const std::optional<EscalaExibicao>& getEscala() const { return escala_; }
+
+  // What playing the fingering or the scale on show does, and when.
+  PlanoReproducao planoAcorde() const;
+  PlanoReproducao planoEscala() const;
+  // Applies a highlighting event of a plan (others are the output's).
+  void aplicarDestaque(const EventoReproducao& evento);
+  void destacarNotaEscala(int indice);
+  void apagarDestaqueNotaEscala(int indice);
+  // Every highlight off.
+  void apagarDestaques();
+  // Plays to the end, waiting on the output's clock (for front ends without an event loop).
+  void tocarAcorde();
+  void tocarEscala();
+
+  const std::array<MarcadoresCorda, GeometriaBraco::SLOTS>& getCordas() const { return cordas_; }
+  const std::vector<MarcadorEscala>& getMarcadoresEscala() const { return marcadoresEscala_; }
+  // How many scale markers the display on show uses (from the first).
+  int getNumeroMarcadoresEscala() const { return marcadoresUsados_; }
+
+ private:
+  const InstrumentoCordas* instrumento() const;
+  int numeroCordas() const;
+  int numeroPosicoes() const;
+  std::vector<int> afinacao() const;
+  // Whether string `corda` at fret `casa` can be drawn, hit and played.
+  bool notaValida(int corda, int casa) const;
+  bool soaNota(int corda) const;
+  int primeiraCordaTocada() const;
+  void ajustarTamanho();
+  void novaGeometria(int orientacao);
+  void posicionarLinhas();
+  void recalcularDedos();
+  void guardarEscala();
+  void prepararMarcadoresEscala(const EscalaExibicao& exibicao);
+  void colocarNaCorda(MarcadorBraco& marcador, int corda) const;
+  int notaDaCorda(int corda, int casa) const;
+
+  Fachada& fachada_;
+  GeometriaBraco geometria_;
+  PosicaoHarmonicaInstrumentoCordas posicao_;
+  std::optional<PosicaoHarmonicaInstrumentoCordas> posicaoSalva_;
+  std::optional<EscalaExibicao> escala_;
+  std::optional<EscalaExibicao> escalaSalva_;
+  std::string nomeEscalaSalva_;
+  int modo_ = MODO_DEDOS;
+  bool tonicaEscolhida_ = false;
+  std::array<MarcadoresCorda, GeometriaBraco::SLOTS> cordas_{};
+  std::vector<MarcadorEscala> marcadoresEscala_;
+  int marcadoresUsados_ = 0;
+};
+
+}  // namespace tessara

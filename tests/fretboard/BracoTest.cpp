@@ -1,0 +1,256 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "NucleoTeste.h"
+#include "app/Fachada.h"
+#include "fretboard/Braco.h"
+#include "instruments/InstrumentoCordas.h"
+#include "instruments/XMLInstrumentoParser.h"
+
+namespace tessara {
+namespace {
+
+using Nomes = std::vector<std::string>;
+using Casas = std::vector<int>;
+
+// The fretboard over the root's objects: the English language, the shipped English chord base,
+// a user instrument base with a ukulele and a hand-edited guitar of 20 frets, the guitar
+// current, the front view with string 0 at the top.
+class BracoTest : public ::testing::Test {
+ protected:
+  BracoTest() {
+    std::filesystem::copy_file(std::filesystem::path(TESSARA_BIN_DIR) / "chords-en.bin",
+                               ambiente.programa() / "chords-en.bin");
+    ambiente.nucleo.parserInstrumentos().salvar(
+        ambiente.usuario() / "instrumentos.xml",
+        {InstrumentoCordas("Ukulele", "", 4, 12, 4, 24, {67, 60, 64, 69}, false),
+         InstrumentoCordas("Long", "", 6, 20, 4, 24, {40, 45, 50, 55, 59, 64}, false)});
+    fachada.setInstrumento(0);
+  }
+
+  int x(int casa) const { return braco.getGeometria().getXCasas()[static_cast<size_t>(casa)]; }
+  int y(int corda) const { return braco.getGeometria().getYCordas()[static_cast<size_t>(corda)]; }
+  const Braco::MarcadoresCorda& corda(int i) const {
+    return braco.getCordas()[static_cast<size_t>(i)];
+  }
+  // The visible labels of the six strings ("-" for none).
+  Nomes rotulos() const {
+    Nomes textos;
+    for (const auto& c : braco.getCordas()) {
+      std::string texto = "-";
+      for (const MarcadorBraco* m : {&c.dedo, &c.nota, &c.intervalo}) {
+        if (m->visivel) texto = m->texto;
+      }
+      textos.push_back(texto);
+    }
+    return textos;
+  }
+  void mostrarC() {
+    ASSERT_TRUE(fachada.setAcordePorNome("C"));
+    braco.exibirAcordeAtual();
+  }
+
+  teste::NucleoTeste ambiente;
+  Fachada& fachada = ambiente.nucleo.fachada();
+  Braco braco{fachada, 0};
+};
+
+TEST_F(BracoTest, AcordeDaBaseComDedosRaizVermelhaECadaModoDeRotulo) {
+  mostrarC();
+  EXPECT_EQ(braco.getPosicao().getCasas(), (Casas{-1, 3, 2, 0, 1, 0}));
+  EXPECT_FALSE(corda(0).ponto.visivel);
+  for (int i = 1; i < 6; ++i) {
+    const int casa = braco.getPosicao().getCasas()[static_cast<size_t>(i)];
+    EXPECT_TRUE(corda(i).ponto.visivel);
+    EXPECT_EQ(corda(i).ponto.x, x(casa));
+    EXPECT_EQ(corda(i).ponto.y, y(i));
+    EXPECT_EQ(corda(i).ponto.tonica, i == 1) << i;  // the C on the A string
+  }
+  EXPECT_EQ(rotulos(), (Nomes{"-", "3", "2", "0", "1", "0"}));
+  braco.setModoVisualizacao(Braco::MODO_NOTAS);
+  braco.posicionarMarcadores();
+  EXPECT_EQ(rotulos(), (Nomes{"-", "C", "E", "G", "C", "E"}));
+  braco.setModoVisualizacao(Braco::MODO_INTERVALOS);
+  braco.posicionarMarcadores();
+  EXPECT_EQ(rotulos(), (Nomes{"-", "T", "3M", "5", "T", "3M"}));
+}
+
+TEST_F(BracoTest, NotasComBemoisQuandoOAcordeSeEscreveAssim) {
+  ASSERT_TRUE(fachada.setAcordePorNome("Bb"));
+  braco.setModoVisualizacao(Braco::MODO_NOTAS);
+  braco.exibirAcordeAtual();
+  const Nomes textos = rotulos();
+  EXPECT_NE(std::find(textos.begin(), textos.end(), "Bb"), textos.end());
+  EXPECT_EQ(std::find(textos.begin(), textos.end(), "A#"), textos.end());
+}
+
+TEST_F(BracoTest, CliquesEditamRenomeiamEMovemARaiz) {
+  mostrarC();
+  EXPECT_FALSE(braco.alternarNota(x(3) + 17, y(0)));  // between fret windows
+  EXPECT_FALSE(braco.alternarNota(x(3), y(0) + 12));  // between strings
+  EXPECT_TRUE(braco.alternarNota(x(3), y(1)));        // already there: nothing changes
+  EXPECT_EQ(braco.getPosicao().getCasas(), (Casas{-1, 3, 2, 0, 1, 0}));
+
+  // A G in the bass: the root goes to the lowest sounding string, the name follows the notes,
+  // and the new note gets a finger.
+  ASSERT_TRUE(braco.alternarNota(x(3), y(0)));
+  EXPECT_EQ(braco.getPosicao().getCasas(), (Casas{3, 3, 2, 0, 1, 0}));
+  EXPECT_EQ(braco.getPosicao().getCordaTonica(), 0);
+  EXPECT_EQ(braco.getPosicao().getNome(), fachada.nomearAcorde(braco.getNotas(), 43));
+  EXPECT_TRUE(corda(0).ponto.tonica && corda(0).ponto.visivel);
+  EXPECT_NE(braco.getPosicao().getDedos()[0], 0);
+
+  // The C chosen as root stays for the next edit on its string, not for the one after.
+  ASSERT_TRUE(braco.definirTonicaEm(x(3), y(1)));
+  EXPECT_EQ(braco.notaTonica(), 48);
+  EXPECT_FALSE(braco.definirTonicaEm(x(5), y(1)));  // no note there
+
+  // Deleting the root's string moves the root to the lowest string still fretted.
+  ASSERT_TRUE(braco.apagarNotaEm(x(3), y(1)));
+  EXPECT_EQ(braco.getPosicao().getCasas(), (Casas{3, -1, 2, 0, 1, 0}));
+  EXPECT_EQ(braco.getPosicao().getDedos()[1], PosicaoHarmonicaInstrumentoCordas::DEDO_ABAFADO);
+  EXPECT_EQ(braco.getPosicao().getCordaTonica(), 0);
+  EXPECT_FALSE(corda(1).ponto.visivel);
+  EXPECT_FALSE(braco.apagarNotaEm(x(3), y(1)));
+}
+
+TEST_F(BracoTest, ApagarAUltimaNotaDeixaSemRaiz) {
+  braco.esvaziar();
+  ASSERT_TRUE(braco.alternarNota(x(2), y(3)));
+  EXPECT_EQ(braco.getPosicao().getCordaTonica(), 3);
+  ASSERT_TRUE(braco.apagarNotaEm(x(2), y(3)));
+  EXPECT_EQ(braco.getPosicao().getCordaTonica(), -1);
+  EXPECT_EQ(braco.notaTonica(), -1);
+  EXPECT_FALSE(braco.temNota());
+}
+
+TEST_F(BracoTest, LimparERestaurarTrazemNomeERaizSemCordasSoando) {
+  mostrarC();
+  braco.esconderMarcadores();
+  braco.limpar();
+  EXPECT_FALSE(braco.temNota());
+  braco.restaurarPosicao();
+  EXPECT_EQ(braco.getPosicao().getNome(), "C");
+  EXPECT_EQ(braco.getPosicao().getCordaTonica(), 1);
+  EXPECT_FALSE(braco.temNota());
+  for (const auto& c : braco.getCordas()) EXPECT_FALSE(c.ponto.visivel);
+}
+
+TEST_F(BracoTest, OrientacaoMudaSoOLugarEMantemODedilhadoMostrado) {
+  mostrarC();
+  fachada.proximaPosicao();
+  braco.exibirAcordeAtual();
+  const Casas segunda = braco.getPosicao().getCasas();
+  braco.aplicarPosicaoBraco(2);
+  EXPECT_EQ(braco.getPosicao().getCasas(), segunda);  // not the chord's first fingering again
+  EXPECT_EQ(x(0), 5);
+  EXPECT_EQ(y(0), 221);
+  EXPECT_EQ(corda(0).maoPonto.x, GeometriaBraco::X_MAO_JOGADOR);
+  EXPECT_EQ(corda(5).ponto.y, 101);
+  braco.aplicarPosicaoBraco(9);  // no such orientation
+  EXPECT_EQ(braco.getPosicaoBraco(), 0);
+}
+
+TEST_F(BracoTest, TrocaDeInstrumentoNuncaLeAlemDoDedilhadoOuDaTabela) {
+  mostrarC();
+  fachada.setInstrumento(2);  // the ukulele
+  braco.atualizarInstrumento();
+  EXPECT_EQ(braco.getPosicao().getCasas().size(), 4u);
+  EXPECT_EQ(braco.getPosicao().getNome(), "C");  // fingered anew for four strings
+  EXPECT_EQ(static_cast<int>(braco.getGeometria().getXCasas().size()), 13);
+  EXPECT_EQ(braco.cordaEm(y(4)), -1);
+
+  fachada.setInstrumento(3);  // 20 frets: positions past the picture's table are not there
+  braco.atualizarInstrumento();
+  braco.esvaziar();
+  EXPECT_EQ(braco.casaEm(x(14)), 14);
+  EXPECT_FALSE(braco.alternarNota(x(14) - 40, y(0)));
+  EXPECT_TRUE(braco.alternarNota(x(14), y(0)));
+}
+
+TEST_F(BracoTest, SemDedilhadoAvisaNoIdiomaENadaMuda) {
+  mostrarC();
+  braco.exibirPosicao(nullptr, 0, false);
+  ASSERT_EQ(ambiente.interacao.mensagens.size(), 1u);
+  EXPECT_EQ(ambiente.interacao.mensagens[0].texto,
+            fachada.getTexto("fmPrincipal", "erroGerarAcorde"));
+  EXPECT_EQ(braco.getPosicao().getCasas(), (Casas{-1, 3, 2, 0, 1, 0}));
+}
+
+TEST_F(BracoTest, AcordeTocadoDaCordaMaisGraveNoRelogio) {
+  mostrarC();
+  ambiente.nucleo.saida();
+  ambiente.midi.clear();
+  braco.tocarAcorde();
+  Nomes agenda;
+  for (const auto& r : ambiente.midi) {
+    agenda.push_back(std::to_string(r.tempo.count() / 1000) + ": " + r.texto);
+  }
+  EXPECT_EQ(agenda, (Nomes{"0: 91 30 7F", "160: 91 34 7F", "320: 91 37 7F", "480: 91 3C 7F",
+                           "640: 91 40 7F", "800: reiniciar"}));
+}
+
+// A display of three notes on the guitar: G on string 0 fret 3, a note without a fret, B on
+// string 1 fret 2; right-hand fingers P, I, M.
+EscalaExibicao exibicaoCurta() {
+  return EscalaExibicao({3, -1, 2}, {0, 0, 1}, {2, 1, 1}, {0, 1, 2});
+}
+
+TEST_F(BracoTest, EscalaComMarcadoresDoModoEDestaqueDaMaoDireita) {
+  mostrarC();
+  braco.exibirEscala(exibicaoCurta());
+  EXPECT_FALSE(braco.temNota());  // the chord put aside
+  ASSERT_EQ(braco.getNumeroMarcadoresEscala(), 3);
+  const auto& m = braco.getMarcadoresEscala();
+  EXPECT_TRUE(m[0].ponto.visivel && m[0].dedo.visivel && !m[0].nota.visivel);
+  EXPECT_EQ(m[0].ponto.x, x(3));
+  EXPECT_EQ(m[0].dedo.texto, "2");
+  EXPECT_FALSE(m[1].ponto.visivel);
+  EXPECT_EQ(m[2].nota.texto, "B");
+  EXPECT_EQ(m[2].ponto.y, y(1));
+
+  braco.setModoVisualizacao(Braco::MODO_INTERVALOS);
+  braco.posicionarMarcadoresEscala();
+  EXPECT_TRUE(m[0].ponto.visivel);
+  EXPECT_FALSE(m[0].dedo.visivel || m[0].nota.visivel);
+
+  braco.destacarNotaEscala(2);
+  EXPECT_TRUE(corda(1).maoRotulo.visivel && corda(1).maoPonto.visivel);
+  EXPECT_EQ(corda(1).maoRotulo.texto, "M");
+  EXPECT_TRUE(m[2].dedo.destaque);
+  braco.apagarDestaqueNotaEscala(2);
+  EXPECT_FALSE(corda(1).maoRotulo.visivel || m[2].dedo.destaque);
+
+  // Played from the display on show: two notes, the one without a fret skipped.
+  const auto eventos = braco.planoEscala().getEventos();
+  ASSERT_EQ(eventos.size(), 8u);
+  EXPECT_EQ(eventos[1].valor, 43);
+  EXPECT_EQ(eventos[4].valor, 2);  // the third note is highlighted as note 2
+  EXPECT_EQ(eventos[5].valor, 47);
+}
+
+TEST_F(BracoTest, EscalaMudaDeLugarComAOrientacao) {
+  braco.exibirEscala(exibicaoCurta());
+  braco.aplicarPosicaoBraco(2);
+  braco.posicionarMarcadoresEscala();
+  const auto& m = braco.getMarcadoresEscala();
+  EXPECT_EQ(m[0].ponto.x, x(3));
+  EXPECT_EQ(m[0].ponto.y, y(0));
+  EXPECT_EQ(m[0].dedo.x, x(3));
+}
+
+TEST_F(BracoTest, EscalaImpossivelAvisaEMostraUmaExibicaoVazia) {
+  fachada.setEscala("Major (Ionian)");
+  braco.exibirEscalaAtual();  // no root chosen: it cannot be laid out
+  ASSERT_EQ(ambiente.interacao.mensagens.size(), 1u);
+  EXPECT_EQ(ambiente.interacao.mensagens[0].texto,
+            fachada.getTexto("exception", "escalaImpossivel"));
+  ASSERT_TRUE(braco.temEscala());
+  EXPECT_EQ(braco.getEscala()->getNumeroNotas(), 0);
+}
+
+}  // namespace
+}  // namespace tessara
