@@ -58,13 +58,13 @@ std::vector<int> Braco::afinacao() const {
 
 bool Braco::notaValida(int corda, int casa) const {
   const int cordas =
-      std::min({numeroCordas(), GeometriaBraco::SLOTS, static_cast<int>(afinacao().size()),
-                static_cast<int>(posicao_.getCasas().size())});
+      std::min({numeroCordas(), GeometriaBraco::SLOTS, static_cast<int>(afinacao().size())});
   const int posicoes = std::min(numeroPosicoes(), static_cast<int>(geometria_.getXCasas().size()));
   return corda >= 0 && corda < cordas && casa >= 0 && casa < posicoes;
 }
 
 bool Braco::soaNota(int corda) const {
+  // A string the fingering has no entry for reads as not played.
   const int casa = valorEm(posicao_.getCasas(), corda, -1);
   return valorEm(posicao_.getDedos(), corda, DEDO_ABAFADO) != DEDO_ABAFADO &&
          notaValida(corda, casa);
