@@ -3,7 +3,14 @@
 //
 //   tessara-artwork [--png DIR] IN.idm OUT.idm OUT.dat
 //
-// Runs at build time; the same input always gives the same bytes.
+// Runs at build time; the same input always gives the same bytes. --png also writes every
+// picture as DIR/<name>.png.
+//
+//   tessara-artwork --contact-sheet OUT.png IN.idm [SCALE]
+//
+// Draws instead one sheet of all the fretboard backgrounds IN.idm names, each labelled with
+// its key and carrying chords of the dots where the program puts them; SCALE (0.5 unless
+// given) is the size of a background on the sheet. docs/fretboards.png is made with it.
 
 #include <QDir>
 #include <QFile>
@@ -18,6 +25,7 @@
 #include "CatalogoArte.h"
 #include "CodificadorJpeg.h"
 #include "EmpacotadorImagens.h"
+#include "FolhaContato.h"
 #include "ReferenciasImagem.h"
 
 namespace {
@@ -25,6 +33,8 @@ namespace {
 using namespace tessara::arte;
 
 struct Argumentos {
+  QString folhaContato;  // the sheet to write, instead of the language files
+  qreal escalaFolha = 0.5;
   QString entrada;
   QString saidaIdm;
   QString saidaDat;
@@ -34,6 +44,17 @@ struct Argumentos {
 std::optional<Argumentos> lerArgumentos(QStringList lista) {
   Argumentos a;
   lista.removeFirst();
+  if (!lista.isEmpty() && lista.front() == QLatin1String("--contact-sheet")) {
+    if (lista.size() != 3 && lista.size() != 4) return std::nullopt;
+    a.folhaContato = lista.at(1);
+    a.entrada = lista.at(2);
+    if (lista.size() == 4) {
+      bool ok = false;
+      a.escalaFolha = lista.at(3).toDouble(&ok);
+      if (!ok || a.escalaFolha <= 0.0 || a.escalaFolha > 4.0) return std::nullopt;
+    }
+    return a;
+  }
   if (lista.size() >= 2 && lista.front() == QLatin1String("--png")) {
     a.pastaPng = lista.at(1);
     lista.remove(0, 2);
@@ -84,11 +105,20 @@ int main(int argc, char** argv) {
 
   const auto argumentos = lerArgumentos(QGuiApplication::arguments());
   if (!argumentos) {
-    std::cerr << "usage: tessara-artwork [--png DIR] IN.idm OUT.idm OUT.dat\n";
+    std::cerr << "usage: tessara-artwork [--png DIR] IN.idm OUT.idm OUT.dat\n"
+                 "       tessara-artwork --contact-sheet OUT.png IN.idm [SCALE]\n";
     return 2;
   }
   try {
     const CatalogoArte catalogo;
+    if (!argumentos->folhaContato.isEmpty()) {
+      const QImage folha =
+          FolhaContato(catalogo).desenhar(lerBytes(argumentos->entrada), argumentos->escalaFolha);
+      if (!folha.save(argumentos->folhaContato, "PNG")) {
+        throw std::runtime_error(argumentos->folhaContato.toStdString() + ": cannot write");
+      }
+      return 0;
+    }
     const CodificadorJpeg codificador(90);
     EmpacotadorImagens empacotador(catalogo, codificador);
     const std::string idm = ReferenciasImagem::resolver(
