@@ -1,9 +1,9 @@
 #include "FrenteImpressaoCli.h"
 
 #include <QPrinter>
-#include <iostream>
 #include <system_error>
 
+#include "AplicacaoQtCli.h"
 #include "app/Fachada.h"
 #include "app/Nucleo.h"
 #include "qt/ImpressoraQt.h"
@@ -11,31 +11,9 @@
 
 namespace tessara {
 
-namespace {
-
-// Qt's notices (a missing runtime folder and the like) are not the user's business here;
-// its errors are.
-void mensagemQt(QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
-  if (tipo == QtCriticalMsg || tipo == QtFatalMsg) {
-    std::cerr << "tessara-cli: " << texto.toStdString() << '\n';
-  }
-}
-
-}  // namespace
-
-std::unique_ptr<QGuiApplication> FrenteImpressaoCli::iniciarQt() {
-  if (QGuiApplication::instance() != nullptr) return nullptr;
-  qInstallMessageHandler(mensagemQt);
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char nome[] = "tessara-cli";
-  static char* argv[] = {nome, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 FrenteImpressaoCli::FrenteImpressaoCli(Nucleo& nucleo, Posicoes posicoes)
     : FachadaGUI(interacao_),
-      aplicacao_(iniciarQt()),
+      aplicacao_(iniciarQtCli()),
       nucleo_(nucleo),
       posicoes_(std::move(posicoes)) {
   anterior_ = nucleo_.definirFachadaGUI(this);

@@ -20,8 +20,8 @@ class Nucleo;
 // window while it exists: its print list is the chords given.
 class FrenteImpressaoCli : public FachadaGUI {
  public:
-  // Starts Qt on the offscreen platform unless QT_QPA_PLATFORM names another, and registers
-  // itself with the root until it is destroyed.
+  // Starts Qt without a display (see iniciarQtCli) and registers itself with the root until
+  // it is destroyed.
   FrenteImpressaoCli(Nucleo& nucleo, Posicoes posicoes);
   ~FrenteImpressaoCli() override;
 
@@ -44,8 +44,6 @@ class FrenteImpressaoCli : public FachadaGUI {
   void mostrarVisualizacao() override {}
 
  private:
-  static std::unique_ptr<QGuiApplication> iniciarQt();
-
   std::unique_ptr<QGuiApplication> aplicacao_;
   Nucleo& nucleo_;
   Posicoes posicoes_;
