@@ -1,0 +1,134 @@
+#include "qt/PintorBraco.h"
+
+#include <QImage>
+#include <algorithm>
+#include <optional>
+
+#include "app/Fachada.h"
+#include "fretboard/Braco.h"
+#include "fretboard/GeometriaBraco.h"
+#include "fretboard/MarcadorBraco.h"
+#include "qt/ImagemQt.h"
+#include "qt/TextoQt.h"
+
+namespace tessara {
+
+namespace {
+
+using G = GeometriaBraco;
+
+// Drawn when the language has no picture, so that a missing one shows instead of failing.
+const QColor kMadeira(72, 42, 22);
+const QColor kVermelho(205, 35, 35);
+const QColor kAzul(35, 75, 205);
+
+const char* const kOrientacoes[] = {"FrenteNormal", "FrenteInvertida", "CimaNormal",
+                                    "CimaInvertida"};
+
+QPixmap carregar(Fachada& fachada, const std::string& chave) {
+  const std::optional<Imagem> imagem = fachada.getImagem("fmPrincipal", chave);
+  return imagem && imagem->largura > 0 && imagem->altura > 0 ? pixmapDe(*imagem) : QPixmap();
+}
+
+QFont fonteRotulos() {
+  QFont fonte(QStringLiteral("Sans Serif"));
+  fonte.setStyleHint(QFont::SansSerif);
+  fonte.setPixelSize(12);
+  fonte.setBold(true);
+  return fonte;
+}
+
+// The pictures are stored larger than they show: scaled into their box, they stay sharp on a
+// screen of more device pixels per logical one.
+void pintarPonto(QPainter& pintor, const MarcadorBraco& m, const ImagensBraco& imagens) {
+  if (!m.visivel) return;
+  const QRectF caixa(m.x - G::LADO_PONTO / 2, m.y - G::LADO_PONTO / 2, G::LADO_PONTO,
+                     G::LADO_PONTO);
+  const QPixmap& figura = m.tonica ? imagens.pontoTonica : imagens.ponto;
+  QBrush pincel(m.tonica ? kVermelho : kAzul);
+  if (!figura.isNull()) {
+    // The picture is square: painted as a texture through a circle, its corners stay out.
+    pincel = QBrush(figura);
+    QTransform ajuste;
+    ajuste.translate(caixa.x(), caixa.y());
+    ajuste.scale(caixa.width() / figura.width(), caixa.height() / figura.height());
+    pincel.setTransform(ajuste);
+  }
+  pintor.setPen(Qt::NoPen);
+  pintor.setBrush(pincel);
+  pintor.drawEllipse(caixa);
+}
+
+void pintarRotulo(QPainter& pintor, const MarcadorBraco& m) {
+  if (!m.visivel || m.texto.empty()) return;
+  pintor.setPen(m.destaque ? Qt::white : Qt::black);
+  pintor.drawText(QRect(m.x - G::LARGURA_MARCADOR / 2, m.y - G::ALTURA_MARCADOR / 2,
+                        G::LARGURA_MARCADOR, G::ALTURA_MARCADOR),
+                  Qt::AlignCenter, qt(m.texto));
+}
+
+}  // namespace
+
+std::string ImagensBraco::chaveFundo(int grupo, int orientacao, bool brasileiro) {
+  grupo = std::clamp(grupo, 0, 2);
+  orientacao = orientacao >= 0 && orientacao < G::NUMERO_ORIENTACOES ? orientacao : 0;
+  return std::string(brasileiro && grupo == 0 ? "imgBRBraco" : "imgBraco") +
+         std::to_string(6 - grupo) + "Cordas" + kOrientacoes[orientacao];
+}
+
+bool ImagensBraco::atualizar(Fachada& fachada, const Braco& braco) {
+  const G& geometria = braco.getGeometria();
+  std::string chave =
+      chaveFundo(geometria.getGrupo(), geometria.getOrientacao(), braco.conjuntoBrasileiro());
+  std::string idioma = fachada.getNomeIdiomaAtual();
+  if (!chave_.empty() && chave == chave_ && idioma == idioma_) return false;
+  fundo = carregar(fachada, chave);
+  pontoTonica = carregar(fachada, "imgDedoVermelho");
+  ponto = carregar(fachada, "imgDedoAzul");
+  chave_ = std::move(chave);
+  idioma_ = std::move(idioma);
+  return true;
+}
+
+void PintorBraco::pintar(QPainter& pintor, const Braco& braco, const ImagensBraco& imagens) {
+  pintor.save();
+  pintor.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
+                        QPainter::TextAntialiasing);
+  // The background is a pixel larger than the area, centred: half a pixel falls outside.
+  pintor.setClipRect(QRect(0, 0, G::LARGURA, G::ALTURA));
+  if (imagens.fundo.isNull()) {
+    pintor.fillRect(QRect(0, 0, G::LARGURA, G::ALTURA), kMadeira);
+  } else {
+    pintor.drawPixmap(QRectF(0, 0, G::LARGURA_FUNDO, G::ALTURA_FUNDO), imagens.fundo,
+                      QRectF(imagens.fundo.rect()));
+  }
+  pintor.setFont(fonteRotulos());
+
+  // Labels go over dots: every dot of a kind before any label of it.
+  const auto& cordas = braco.getCordas();
+  for (const auto& c : cordas) pintarPonto(pintor, c.ponto, imagens);
+  for (const auto& c : cordas) {
+    for (const MarcadorBraco* m : {&c.dedo, &c.nota, &c.intervalo}) pintarRotulo(pintor, *m);
+  }
+  const auto& escala = braco.getMarcadoresEscala();
+  const size_t usados =
+      std::min(escala.size(), static_cast<size_t>(std::max(0, braco.getNumeroMarcadoresEscala())));
+  for (size_t k = 0; k < usados; ++k) pintarPonto(pintor, escala[k].ponto, imagens);
+  for (size_t k = 0; k < usados; ++k) {
+    pintarRotulo(pintor, escala[k].dedo);
+    pintarRotulo(pintor, escala[k].nota);
+  }
+  for (const auto& c : cordas) pintarPonto(pintor, c.maoPonto, imagens);
+  for (const auto& c : cordas) pintarRotulo(pintor, c.maoRotulo);
+  pintor.restore();
+}
+
+QImage PintorBraco::imagem(const Braco& braco, const ImagensBraco& imagens) {
+  QImage imagem(G::LARGURA, G::ALTURA, QImage::Format_RGB32);
+  imagem.fill(kMadeira);
+  QPainter pintor(&imagem);
+  pintar(pintor, braco, imagens);
+  return imagem;
+}
+
+}  // namespace tessara
