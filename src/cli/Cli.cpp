@@ -1,6 +1,7 @@
 #include "Cli.h"
 
 #include "ComandoAcordesCifra.h"
+#include "ComandoBraco.h"
 #include "ComandoDispositivos.h"
 #include "ComandoExibicoesEscala.h"
 #include "ComandoIdiomas.h"
@@ -29,6 +30,7 @@ Cli::Cli(std::ostream& saida, std::ostream& erros) : saida_(saida), erros_(erros
   comandos_.push_back(std::make_unique<ComandoNomesEscalas>());
   comandos_.push_back(std::make_unique<ComandoExibicoesEscala>());
   comandos_.push_back(std::make_unique<ComandoImprimir>());
+  comandos_.push_back(std::make_unique<ComandoBraco>());
 }
 
 int Cli::executar(int argc, char** argv) {

@@ -22,6 +22,13 @@ class ComandoExibicoesEscala : public ComandoCli {
   }
   int executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) override;
 
+  // The scale base's name of that scale (exact, else ignoring letter case), or nothing after
+  // telling the user the names there are.
+  static std::optional<std::string> nomeEscala(ContextoCli& contexto, const std::string& nome);
+  // The root label of the language for a label or a note name such as "C#" or "Db", or nothing
+  // after telling the user the labels there are.
+  static std::optional<std::string> rotuloTonica(ContextoCli& contexto, const std::string& tonica);
+
  private:
   struct Pedido {
     std::string escala;
@@ -31,12 +38,6 @@ class ComandoExibicoesEscala : public ComandoCli {
   };
 
   static std::optional<Pedido> lerArgumentos(const std::vector<std::string>& argumentos);
-  // The scale base's name of that scale (exact, else ignoring letter case), or nothing after
-  // telling the user the names there are.
-  static std::optional<std::string> nomeEscala(ContextoCli& contexto, const std::string& nome);
-  // The root label of the language for a label or a note name such as "C#" or "Db", or nothing
-  // after telling the user the labels there are.
-  static std::optional<std::string> rotuloTonica(ContextoCli& contexto, const std::string& tonica);
   static void escrever(std::ostream& saida, int indice, const EscalaExibicao& exibicao, bool tsv);
 };
 
