@@ -10,6 +10,7 @@
 
 #include "chords/BaseAcordesViolao.h"
 #include "foundations/InteracaoMuda.h"
+#include "foundations/Textos.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
 namespace {
@@ -17,7 +18,14 @@ namespace {
 using tessara::BaseAcordesViolao;
 using tessara::PosicaoHarmonicaInstrumentoCordas;
 
-std::string semTexto(std::string_view, std::string_view) { return {}; }
+// The reader's messages are not the fuzzer's business.
+class SemTextos : public tessara::Textos {
+ public:
+  std::string getTexto(std::string_view, std::string_view) const override { return {}; }
+  std::string getNomeIdiomaAtual() const override { return {}; }
+};
+
+const SemTextos semTexto;
 
 const PosicaoHarmonicaInstrumentoCordas& posicao(const BaseAcordesViolao& base, int acorde,
                                                  int indice) {
