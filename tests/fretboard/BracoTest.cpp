@@ -176,7 +176,8 @@ TEST_F(BracoTest, SemDedilhadoAvisaNoIdiomaENadaMuda) {
   braco.exibirPosicao(nullptr, 0, false);
   ASSERT_EQ(ambiente.interacao.mensagens.size(), 1u);
   EXPECT_EQ(ambiente.interacao.mensagens[0].texto,
-            fachada.getTexto("fmPrincipal", "erroGerarAcorde"));
+            "The selected chord could not be made on this instrument.");
+  EXPECT_EQ(ambiente.interacao.mensagens[0].titulo, "Tessara");
   EXPECT_EQ(braco.getPosicao().getCasas(), (Casas{-1, 3, 2, 0, 1, 0}));
 }
 
