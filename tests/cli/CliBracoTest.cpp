@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "CoresBraco.h"
 #include "ExecucaoCli.h"
 #include "PastaTemporaria.h"
 #include "Processo.h"
@@ -17,30 +18,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-enum class Cor { Vermelho, Azul, Outra };
-
-const char* nomeCor(Cor cor) {
-  return cor == Cor::Vermelho ? "red" : cor == Cor::Azul ? "blue" : "neither";
-}
-
-// The colour most of a dot's disc shows (a label covers its middle), or neither.
-Cor corEm(const QImage& imagem, int cx, int cy) {
-  int vermelhos = 0;
-  int azuis = 0;
-  int total = 0;
-  for (int y = cy - 9; y <= cy + 9; ++y) {
-    for (int x = cx - 9; x <= cx + 9; ++x) {
-      if ((x - cx) * (x - cx) + (y - cy) * (y - cy) > 81 || !imagem.valid(x, y)) continue;
-      const QColor c = imagem.pixelColor(x, y);
-      ++total;
-      vermelhos += c.red() > 120 && c.red() > c.green() + 60 && c.red() > c.blue() + 60;
-      azuis += c.blue() > 120 && c.blue() > c.red() + 60 && c.blue() > c.green() + 30;
-    }
-  }
-  if (2 * vermelhos > total) return Cor::Vermelho;
-  if (2 * azuis > total) return Cor::Azul;
-  return Cor::Outra;
-}
+using Cor = teste::CorPonto;
+using teste::corEm;
+using teste::nomeCor;
 
 struct Ponto {
   int corda;
@@ -155,7 +135,7 @@ TEST_F(CliBracoTest, PontosNasCasasDasCordasRaizVermelhaEmCadaVariante) {
     }
     // An empty place on the lowest string.
     const auto [x, y] = centro(0, 3);
-    EXPECT_STREQ(nomeCor(corEm(imagem, x, y)), nomeCor(Cor::Outra));
+    EXPECT_STREQ(nomeCor(corEm(imagem, x, y)), nomeCor(Cor::Nenhuma));
   }
 }
 
