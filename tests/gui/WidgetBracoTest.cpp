@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "AmbienteBraco.h"
-#include "qt/TextoQt.h"
 
 namespace tessara {
 namespace {
@@ -90,8 +89,8 @@ TEST_F(WidgetBracoTest, MenuDaNotaTornaARaizOuApaga) {
   EXPECT_TRUE(aberto->isVisible());
   const auto itens = aberto->actions();
   ASSERT_EQ(itens.size(), 2);
-  EXPECT_EQ(itens[0]->text(), qt(fachada.getTexto("fmPrincipal", "mnuBolinhaTonica")));
-  EXPECT_EQ(itens[1]->text(), qt(fachada.getTexto("fmPrincipal", "mnuBolinhaDeletar")));
+  EXPECT_EQ(itens[0]->text(), QStringLiteral("Make this note the root"));
+  EXPECT_EQ(itens[1]->text(), QStringLiteral("Remove this note"));
   escolher("acaoTonica");
   EXPECT_EQ(edicoes, antes + 1);
   EXPECT_EQ(braco.getPosicao().getCordaTonica(), 4);
