@@ -106,11 +106,14 @@ bool Fachada::saidaAberta() const { return saida().portaAberta(); }
 
 bool Fachada::sintetizadorDisponivel() { return !PortaFluidSynth::procurarSoundFont().empty(); }
 
-void Fachada::tocarAcorde(const std::vector<int>& notas) {
-  auto& saida = this->saida();
+void Fachada::aplicarSomInstrumento() {
   const InstrumentoCordas* instrumento = getInstrumentoAtual();
-  if (instrumento != nullptr) saida.setInstrumento(ReprodutorMIDI::CANAL, instrumento->getSom());
-  ReprodutorMIDI(saida).tocarAcorde(notas);
+  if (instrumento != nullptr) saida().setInstrumento(ReprodutorMIDI::CANAL, instrumento->getSom());
+}
+
+void Fachada::tocarAcorde(const std::vector<int>& notas) {
+  aplicarSomInstrumento();
+  ReprodutorMIDI(saida()).tocarAcorde(notas);
 }
 
 const InstrumentoCordas* Fachada::getInstrumentoAtual() const {

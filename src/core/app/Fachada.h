@@ -83,6 +83,8 @@ class Fachada {
   // Strums the notes (one per string from the lowest, -1 silent) with the current instrument's
   // sound, 160 ms apart, then resets the output; returns when it is done.
   void tocarAcorde(const std::vector<int>& notas);
+  // The current instrument's General MIDI sound on the playback channel.
+  void aplicarSomInstrumento();
   // Sends the MIDI message of one event of a playback plan (windows run plans on a timer).
   void enviarEvento(const EventoReproducao& evento);
   // Runs a plan to its end on the output's clock, returning when it is done; the highlighting
