@@ -79,7 +79,9 @@ TEST_F(GerenciadorIdiomasTest, NenhumIdioma) {
   GerenciadorIdiomas g(pasta.caminho(), interacao);
   EXPECT_TRUE(g.getNomesIdiomas().empty());
   ASSERT_EQ(interacao.mensagens.size(), 1u);
-  EXPECT_EQ(interacao.mensagens[0].texto, NENHUM_ARQUIVO);
+  // The folder looked in follows the message.
+  EXPECT_EQ(interacao.mensagens[0].texto,
+            NENHUM_ARQUIVO + "\nLooked in: " + pasta.caminho().string());
   EXPECT_EQ(interacao.mensagens[0].titulo, TITULO);
   EXPECT_TRUE(interacao.encerramento);
 }
@@ -87,7 +89,8 @@ TEST_F(GerenciadorIdiomasTest, NenhumIdioma) {
 TEST_F(GerenciadorIdiomasTest, PastaInexistente) {
   GerenciadorIdiomas g(pasta / "nao-existe", interacao);
   EXPECT_TRUE(g.getNomesIdiomas().empty());
-  EXPECT_EQ(textos(), std::vector<std::string>{NENHUM_ARQUIVO});
+  EXPECT_EQ(textos(), std::vector<std::string>{NENHUM_ARQUIVO +
+                                               "\nLooked in: " + (pasta / "nao-existe").string()});
   EXPECT_TRUE(interacao.encerramento);
 }
 
@@ -178,7 +181,9 @@ TEST_F(GerenciadorIdiomasTest, SemIdiomasSelecionarSoEncerra) {
   GerenciadorIdiomas g(pasta.caminho(), interacao);
   EXPECT_EQ(g.selecionarIdioma("English"), nullptr);
   // After "no language files", the chooser has nothing to offer and no third message comes.
-  EXPECT_EQ(textos(), (std::vector<std::string>{NENHUM_ARQUIVO, NAO_ENCONTRADO}));
+  EXPECT_EQ(textos(),
+            (std::vector<std::string>{NENHUM_ARQUIVO + "\nLooked in: " + pasta.caminho().string(),
+                                      NAO_ENCONTRADO}));
   EXPECT_EQ(interacao.escolhasOferecidas, std::vector<std::vector<std::string>>{{}});
   EXPECT_TRUE(interacao.encerramento);
 }

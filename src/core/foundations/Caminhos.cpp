@@ -15,13 +15,35 @@ std::filesystem::path variavel(const char* nome) {
                                               : std::filesystem::path();
 }
 
-}  // namespace
-
-std::filesystem::path Caminhos::diretorioPrograma() {
+std::filesystem::path pastaExecutavel() {
   std::error_code erro;
   const auto executavel = std::filesystem::read_symlink("/proc/self/exe", erro);
   if (erro) return std::filesystem::current_path(erro);
   return executavel.parent_path();
+}
+
+bool temIdioma(const std::filesystem::path& pasta) {
+  std::error_code erro;
+  for (std::filesystem::directory_iterator it(pasta, erro), fim; !erro && it != fim;
+       it.increment(erro)) {
+    if (it->path().extension() == ".idm") return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::vector<std::filesystem::path> Caminhos::pastasDados() {
+  const auto executavel = pastaExecutavel();
+  return {executavel, (executavel.parent_path() / "share" / "tessara").lexically_normal()};
+}
+
+std::filesystem::path Caminhos::diretorioPrograma() {
+  const auto pastas = pastasDados();
+  for (const auto& pasta : pastas) {
+    if (temIdioma(pasta)) return pasta;
+  }
+  return pastas.front();
 }
 
 std::filesystem::path Caminhos::pastaUsuario() {

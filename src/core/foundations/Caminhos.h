@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <vector>
 
 namespace tessara {
 
@@ -8,7 +9,10 @@ namespace tessara {
 // the per-user configuration folder.
 class Caminhos {
  public:
-  // The folder of the running executable; language files, picture packs and bases live there.
+  // Where the program's data (language files, picture packs, bases) may lie: beside the
+  // executable (a build tree), then ../share/tessara relative to it (an installed copy).
+  static std::vector<std::filesystem::path> pastasDados();
+  // The first of those that holds a language file; the first when none does.
   static std::filesystem::path diretorioPrograma();
 
   // TESSARA_CONFIG_DIR when set, else $XDG_CONFIG_HOME/tessara, else ~/.config/tessara.

@@ -4,6 +4,8 @@
 #include <system_error>
 #include <utility>
 
+#include "foundations/Caminhos.h"
+#include "foundations/Cp1252.h"
 #include "foundations/LeitorIni.h"
 #include "foundations/Texto.h"
 
@@ -18,6 +20,15 @@ constexpr std::string_view EXTENSAO_IDIOMA = ".idm";
 GerenciadorIdiomas::GerenciadorIdiomas(std::filesystem::path diretorio, Interacao& interacao)
     : diretorio_(std::move(diretorio)), interacao_(interacao) {
   procurarIdiomas();
+}
+
+// The data folders the program looks in, when this is one of them; else this one alone.
+std::string GerenciadorIdiomas::lugaresProcurados() const {
+  auto pastas = Caminhos::pastasDados();
+  if (std::find(pastas.begin(), pastas.end(), diretorio_) == pastas.end()) pastas = {diretorio_};
+  std::string lugares;
+  for (const auto& pasta : pastas) lugares += (lugares.empty() ? "" : ", ") + pasta.string();
+  return cp1252::deUtf8(lugares);
 }
 
 void GerenciadorIdiomas::procurarIdiomas() {
@@ -45,8 +56,10 @@ void GerenciadorIdiomas::procurarIdiomas() {
   }
 
   if (nomesIdiomas_.empty()) {
-    interacao_.mostrarMensagem("No language files were found. Please, reinstall your software.",
-                               Idioma::TITULO_MENSAGENS);
+    interacao_.mostrarMensagem(
+        "No language files were found. Please, reinstall your software.\nLooked in: " +
+            lugaresProcurados(),
+        Idioma::TITULO_MENSAGENS);
     interacao_.pedirEncerramento();
   }
 }

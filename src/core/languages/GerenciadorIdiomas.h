@@ -54,6 +54,7 @@ class GerenciadorIdiomas : public Textos {
 
  private:
   void procurarIdiomas();
+  std::string lugaresProcurados() const;
 
   std::filesystem::path diretorio_;
   Interacao& interacao_;
