@@ -102,6 +102,21 @@ TEST_P(ArquivoIdiomaEntregue, NaoSobraReferenciaDeImagemSemResolver) {
   }
 }
 
+// The help pages a language points to are shipped, with the places the windows open them at.
+TEST_P(ArquivoIdiomaEntregue, PaginasDeAjudaQueOIdiomaApontaExistem) {
+  const auto leitor = LeitorIni::deArquivo(idm());
+  const fs::path ajuda = PASTA_DADOS / leitor.ler("parametros", "caminhoAjuda", "");
+  const fs::path sintaxe =
+      PASTA_DADOS / leitor.ler("parametros", "diretorioAjuda", "") / "cifrasframe.html";
+  for (const auto& pagina : {ajuda, sintaxe}) {
+    ASSERT_TRUE(fs::is_regular_file(pagina)) << pagina;
+  }
+  const std::string texto = texto::lerArquivo(ajuda);
+  for (const char* ancora : {"id=\"telaCifras\"", "href=\"cifrasframe.html\""}) {
+    EXPECT_NE(texto.find(ancora), std::string::npos) << ancora;
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Idiomas, ArquivoIdiomaEntregue,
                          ::testing::Values(IdiomaEntregue{"en", "English"},
                                            IdiomaEntregue{"pt-BR", TXT("Português (Brasil)")}),
