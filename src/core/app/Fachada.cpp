@@ -6,6 +6,7 @@
 #include "chords/Especialista.h"
 #include "chords/FolhaCifra.h"
 #include "chords/IdiomaAcordes.h"
+#include "foundations/Cp1252.h"
 #include "foundations/GerenciadorConfiguracao.h"
 #include "foundations/Texto.h"
 #include "generation/GeradorInstrumentoCordas.h"
@@ -42,6 +43,17 @@ std::string Fachada::getNomeIdiomaAtual() const { return idiomas().getNomeIdioma
 
 void Fachada::mostrarMensagem(const std::string& texto, const std::string& titulo) {
   nucleo_.interacao().mostrarMensagem(texto, titulo);
+}
+
+std::filesystem::path Fachada::getCaminhoAjuda() const {
+  // Language texts are CP1252; file names on this system are UTF-8.
+  return nucleo_.entradas().diretorioPrograma /
+         cp1252::paraUtf8(getTexto("parametros", "caminhoAjuda"));
+}
+
+std::filesystem::path Fachada::getCaminhoAjudaAcordes() const {
+  return nucleo_.entradas().diretorioPrograma /
+         cp1252::paraUtf8(getTexto("parametros", "diretorioAjuda")) / "cifrasframe.html";
 }
 
 std::optional<Imagem> Fachada::getImagem(std::string_view secao, std::string_view chave) {

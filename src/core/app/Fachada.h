@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <span>
@@ -48,6 +49,9 @@ class Fachada {
   std::string getNomeIdiomaAtual() const;
   // A message box of the front end with an OK button.
   void mostrarMensagem(const std::string& texto, const std::string& titulo);
+  // The help page the language points to, and its page on writing chord names.
+  std::filesystem::path getCaminhoAjuda() const;
+  std::filesystem::path getCaminhoAjudaAcordes() const;
   std::optional<Imagem> getImagem(std::string_view secao, std::string_view chave);
   // The languages found, by name, in file-name order.
   std::vector<std::string> getNomesIdiomas() const;
