@@ -50,7 +50,10 @@ void Inicializacao::iniciarEExecutar(AplicacaoTessara& aplicacao) {
   QApplication::setApplicationDisplayName(QString());
 
   // The first window created is the main window; closing it ends the loop.
-  auto* principal = new TformPrincipal();
+  auto* principal = new TformPrincipal(fachada, interacao);
+  nucleo.definirFachadaGUI(principal);
+  QObject::connect(principal, &QObject::destroyed,
+                   [&nucleo] { nucleo.definirFachadaGUI(nullptr); });
   principal->setAttribute(Qt::WA_DeleteOnClose);
   QApplication::restoreOverrideCursor();
   delete splash;

@@ -1,67 +1,508 @@
 #include "TformPrincipal.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QVBoxLayout>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QToolButton>
+#include <QWindow>
 #include <algorithm>
 
+#include "AbridorAjuda.h"
+#include "ReprodutorPlano.h"
+#include "TformAviso.h"
+#include "WidgetBraco.h"
 #include "app/Fachada.h"
-#include "app/Nucleo.h"
 #include "foundations/FileNotFoundException.h"
 #include "foundations/Interacao.h"
+#include "foundations/NotFoundException.h"
+#include "fretboard/Braco.h"
+#include "qt/SuperficieImagensQt.h"
 #include "qt/TextoQt.h"
 
 namespace tessara {
 
 namespace {
 
-std::string texto(std::string_view secao, std::string_view chave) {
-  return Fachada::instancia().getTexto(secao, chave);
-}
+constexpr int Y_BARRA_INFERIOR = 405;
+
+const char* const ESTILO = R"(
+  QWidget { color: #f4e9d8; font-size: 12px; }
+  QPushButton { background: #5a3320; border: 1px solid #2a140a; border-radius: 5px;
+                padding: 2px 6px; }
+  QPushButton:hover { background: #6e412a; }
+  QPushButton:pressed { background: #3b1d10; }
+  QPushButton:disabled { color: #9c8a78; background: #4a2c1c; }
+  QPushButton[ativo="true"] { color: #ffd94a; font-weight: bold; border-color: #ffd94a; }
+  QLineEdit, QComboBox, QListWidget { background: #fdfaf4; color: #2b1a10; border: 1px solid #2a140a;
+                                     border-radius: 4px; padding: 1px 4px; }
+  QListWidget::item:selected { background: #c8322d; color: white; }
+  QToolButton { color: #f4e9d8; font-weight: bold; border-radius: 12px; }
+  QToolButton:hover { background: rgba(255, 255, 255, 40); }
+)";
 
 }  // namespace
 
-TformPrincipal::TformPrincipal(QWidget* pai) : QMainWindow(pai) {
+TformPrincipal::TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* pai)
+    : QWidget(pai, Qt::Window | Qt::FramelessWindowHint),
+      FachadaGUI(interacao),
+      fachada_(fachada),
+      abridor_(std::make_unique<AbridorAjuda>(fachada)) {
   setObjectName(QStringLiteral("TformPrincipal"));
-  setWindowTitle(qt(texto("geral", "nomeAplicacao")));
+  setWindowTitle(texto("geral", "nomeAplicacao"));
+  setFixedSize(LARGURA, ALTURA);
+  setStyleSheet(QString::fromLatin1(ESTILO));
 
-  auto* central = new QWidget(this);
-  auto* nome = new QLabel(QStringLiteral("Tessara"), central);
-  QFont fonte = nome->font();
-  fonte.setPointSizeF(fonte.pointSizeF() * 3);
-  fonte.setBold(true);
-  nome->setFont(fonte);
-  nome->setAlignment(Qt::AlignCenter);
-  auto* layout = new QVBoxLayout(central);
-  layout->addWidget(nome);
-  setCentralWidget(central);
-  resize(720, 480);
   selecionarInstrumentoConfigurado();
+  aplicarConfiguracaoMidi();
+  braco_ = std::make_unique<Braco>(fachada_, fachada_.getPosicaoBraco());
+  widgetBraco_ = new WidgetBraco(fachada_, *braco_, this);
+  widgetBraco_->move(0, ALTURA_BARRA_SUPERIOR);
+  widgetBraco_->setToolTip(texto("fmPrincipal", "hintBraco"));
+  connect(widgetBraco_, &WidgetBraco::editado, this, [this] { descobrirAcorde(); });
+  reprodutor_ = new ReprodutorPlano(fachada_, *braco_, widgetBraco_, nullptr, this);
+  aviso_ = new TformAviso(fachada_, this);
+
+  montarBarraSuperior();
+  montarBarraInferior();
+  montarListaImpressao();
+  connect(reprodutor_, &ReprodutorPlano::iniciado, this,
+          [this] { btnOuvir_->setText(texto("fmPrincipal", "btnParar")); });
+  connect(reprodutor_, &ReprodutorPlano::terminado, this,
+          [this] { btnOuvir_->setText(texto("fmPrincipal", "btnOuvir")); });
+
+  if (fachada_.getExibicaoEscalasConfigurada()) {
+    ativarModoEscalas();
+  } else {
+    ativarModoAcordes();
+  }
 }
 
+TformPrincipal::~TformPrincipal() = default;
+
+QString TformPrincipal::texto(const char* secao, const char* chave) const {
+  return qt(fachada_.getTexto(secao, chave)).remove(QLatin1Char('\r'));
+}
+
+QPushButton* TformPrincipal::botao(const char* chave, const QRect& lugar, const char* dica) {
+  auto* b = new QPushButton(texto("fmPrincipal", chave), this);
+  b->setObjectName(QString::fromLatin1(chave));
+  b->setGeometry(lugar);
+  if (dica != nullptr) b->setToolTip(texto("fmPrincipal", dica));
+  return b;
+}
+
+// ----- construction ---------------------------------------------------------------------------
+
 void TformPrincipal::selecionarInstrumentoConfigurado() {
-  auto& fachada = Fachada::instancia();
   try {
-    const std::string configurado = fachada.getNomeInstrumentoConfigurado();
-    const auto nomes = fachada.getNomesInstrumentos();
+    const std::string configurado = fachada_.getNomeInstrumentoConfigurado();
+    const auto nomes = fachada_.getNomesInstrumentos();
     const auto achado = std::find(nomes.begin(), nomes.end(), configurado);
-    fachada.setInstrumento(achado == nomes.end() ? 0 : static_cast<int>(achado - nomes.begin()));
+    fachada_.setInstrumento(achado == nomes.end() ? 0 : static_cast<int>(achado - nomes.begin()));
   } catch (const FileNotFoundException&) {
-    Nucleo::processo().interacao().mostrarMensagem(
-        texto("exception", "baseInstrumentosNaoEncontrada"), "");
-    Nucleo::processo().interacao().pedirEncerramento();
+    perguntarOkCancelar("", fachada_.getTexto("exception", "baseInstrumentosNaoEncontrada"));
+    fachada_.pedirEncerramento();
   }
+}
+
+void TformPrincipal::aplicarConfiguracaoMidi() {
+  // The output opens now, not at the first note: loading the sounds takes a moment.
+  try {
+    fachada_.setDriver(std::max(0, fachada_.getDriver()));
+    fachada_.aplicarSomInstrumento();
+  } catch (const std::exception&) {
+    // Without a sound device the program still shows everything; it is simply silent.
+  }
+}
+
+void TformPrincipal::montarBarraSuperior() {
+  struct Botao {
+    const char* nome;
+    QString rotulo;
+    int x;
+    QString dica;
+  };
+  const Botao botoes[] = {
+      {"btnAjuda", QStringLiteral("?"), 692, texto("geral", "hintBtnAjuda")},
+      {"btnMinimizar", QStringLiteral("\u2013"), 724, texto("geral", "hintBtnMinimizar")},
+      {"btnSair", QStringLiteral("\u00D7"), 757, texto("fmPrincipal", "hintBtnSair")},
+  };
+  for (const auto& b : botoes) {
+    auto* botao = new QToolButton(this);
+    botao->setObjectName(QString::fromLatin1(b.nome));
+    botao->setText(b.rotulo);
+    botao->setToolTip(b.dica);
+    botao->setGeometry(b.x, 19, 24, 24);
+    botao->setAutoRaise(true);
+    connect(botao, &QToolButton::clicked, this, [this, nome = std::string(b.nome)] {
+      if (nome == "btnAjuda") abridor_->abrirPagina(fachada_.getCaminhoAjuda());
+      if (nome == "btnMinimizar") showMinimized();
+      if (nome == "btnSair") close();
+    });
+  }
+}
+
+void TformPrincipal::montarBarraInferior() {
+  const int y = Y_BARRA_INFERIOR + 8;
+  btnBaseAcordes_ = botao("btnBaseAcordes", {8, y, 92, 28});
+  btnExibicaoEscalas_ = botao("btnExibicaoEscalas", {8, y + 33, 92, 28});
+  connect(btnBaseAcordes_, &QPushButton::clicked, this, [this] { ativarModoAcordes(); });
+  connect(btnExibicaoEscalas_, &QPushButton::clicked, this, [this] { ativarModoEscalas(); });
+
+  lblModoVisualizacao_ = new QLabel(texto("fmPrincipal", "lblModoVisualizacao"), this);
+  lblModoVisualizacao_->setGeometry(8, y + 68, 60, 24);
+  comboModoVisualizacao_ = new QComboBox(this);
+  comboModoVisualizacao_->setObjectName(QStringLiteral("comboModoVisualizacao"));
+  comboModoVisualizacao_->setGeometry(58, y + 68, 100, 26);
+  comboModoVisualizacao_->setToolTip(texto("fmPrincipal", "hintComboModoVisualizacao"));
+  connect(comboModoVisualizacao_, &QComboBox::activated, this,
+          [this](int modo) { mudarModoVisualizacao(modo); });
+
+  editNomeAcorde_ = new QLineEdit(this);
+  editNomeAcorde_->setObjectName(QStringLiteral("editNomeAcorde"));
+  editNomeAcorde_->setGeometry(170, y, 190, 28);
+  editNomeAcorde_->setPlaceholderText(texto("fmPrincipal", "editNomeAcorde"));
+  editNomeAcorde_->setToolTip(texto("fmPrincipal", "hintEditNomeAcorde1"));
+  connect(editNomeAcorde_, &QLineEdit::returnPressed, this, [this] { acordeDigitado(); });
+
+  comboBaseAcordes_ = new QComboBox(this);
+  comboBaseAcordes_->setObjectName(QStringLiteral("comboBaseAcordes"));
+  comboBaseAcordes_->setGeometry(170, y + 33, 190, 28);
+  comboBaseAcordes_->setMaxVisibleItems(20);
+  comboBaseAcordes_->setToolTip(texto("fmPrincipal", "hintComboBaseAcordes"));
+  for (const auto& nome : fachada_.getNomesAcordes()) comboBaseAcordes_->addItem(qt(nome));
+  connect(comboBaseAcordes_, &QComboBox::activated, this,
+          [this](int indice) { acordeEscolhido(indice); });
+
+  comboNomeEscalas_ = new QComboBox(this);
+  comboNomeEscalas_->setObjectName(QStringLiteral("comboNomeEscalas"));
+  comboNomeEscalas_->setGeometry(170, y, 190, 28);
+  comboNomeEscalas_->setPlaceholderText(texto("fmPrincipal", "comboNomeEscalas"));
+  comboNomeEscalas_->setToolTip(texto("fmPrincipal", "hintComboNomeEscalas"));
+  for (const auto& nome : fachada_.getNomesEscalas()) comboNomeEscalas_->addItem(qt(nome));
+  comboTomEscalas_ = new QComboBox(this);
+  comboTomEscalas_->setObjectName(QStringLiteral("comboTomEscalas"));
+  comboTomEscalas_->setGeometry(170, y + 33, 190, 28);
+  comboTomEscalas_->setPlaceholderText(texto("fmPrincipal", "comboTomEscalas"));
+  comboTomEscalas_->setToolTip(texto("fmPrincipal", "hintComboTomEscalas"));
+  for (const auto& nome : fachada_.getNomesTonicas()) comboTomEscalas_->addItem(qt(nome));
+  for (QComboBox* lista : {comboNomeEscalas_, comboTomEscalas_}) {
+    lista->setCurrentIndex(-1);
+    connect(lista, &QComboBox::activated, this, [this] { escalaEscolhida(); });
+  }
+
+  btnAnterior_ = botao("btnAnterior", {370, y, 44, 28}, "hintBtnSetas");
+  btnAnterior_->setText(QStringLiteral("\u25C0"));
+  btnProximo_ = botao("btnProximo", {418, y, 44, 28}, "hintBtnSetas");
+  btnProximo_->setText(QStringLiteral("\u25B6"));
+  connect(btnAnterior_, &QPushButton::clicked, this, [this] { seta(false); });
+  connect(btnProximo_, &QPushButton::clicked, this, [this] { seta(true); });
+  btnOuvir_ = botao("btnOuvir", {370, y + 33, 92, 28});
+  connect(btnOuvir_, &QPushButton::clicked, this, [this] { ouvir(); });
+  btnLimparBraco_ = botao("btnLimparBraco", {370, y + 66, 92, 28});
+  connect(btnLimparBraco_, &QPushButton::clicked, this, [this] { limparBraco(); });
+}
+
+void TformPrincipal::montarListaImpressao() {
+  const int y = Y_BARRA_INFERIOR + 8;
+  listaImpressao_ = new QListWidget(this);
+  listaImpressao_->setObjectName(QStringLiteral("listaImpressao"));
+  listaImpressao_->setGeometry(476, y, 200, 94);
+  listaImpressao_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  connect(listaImpressao_, &QListWidget::itemClicked, this, [this] { mostrarLinhaImpressao(); });
+  auto* apagar = new QShortcut(QKeySequence::Delete, listaImpressao_);
+  apagar->setContext(Qt::WidgetShortcut);
+  connect(apagar, &QShortcut::activated, this, [this] { removerImpressao(); });
+
+  btnAdicionar_ = botao("btnAdicionar", {684, y, 105, 22}, "hintBtnAdicionar");
+  btnSubstituir_ = botao("btnSubstituir", {684, y + 24, 105, 22}, "hintBtnSubstituir");
+  btnRemover_ = botao("btnRemover", {684, y + 48, 105, 22}, "hintBtnRemover");
+  btnImprimir_ = botao("btnImprimir", {684, y + 72, 105, 22}, "hintBtnImprimir");
+  btnImprimir_->setEnabled(false);  // the print window comes with the print dialog
+  btnSubstituir_->setEnabled(false);
+  connect(btnAdicionar_, &QPushButton::clicked, this, [this] { adicionarImpressao(); });
+  connect(btnRemover_, &QPushButton::clicked, this, [this] { removerImpressao(); });
+}
+
+// ----- modes ----------------------------------------------------------------------------------
+
+void TformPrincipal::mostrarControlesDoModo() {
+  for (QWidget* w : std::initializer_list<QWidget*>{editNomeAcorde_, comboBaseAcordes_,
+                                                    listaImpressao_, btnAdicionar_, btnSubstituir_,
+                                                    btnRemover_, btnImprimir_, btnLimparBraco_}) {
+    w->setVisible(!modoEscalas_);
+  }
+  comboNomeEscalas_->setVisible(modoEscalas_);
+  comboTomEscalas_->setVisible(modoEscalas_);
+  btnBaseAcordes_->setProperty("ativo", !modoEscalas_);
+  btnExibicaoEscalas_->setProperty("ativo", modoEscalas_);
+  for (QPushButton* b : {btnBaseAcordes_, btnExibicaoEscalas_}) b->setStyle(b->style());
+  const char* dicaOuvir = modoEscalas_ ? "hintBtnOuvirEscala" : "hintBtnOuvirAcorde";
+  btnOuvir_->setToolTip(texto("fmPrincipal", dicaOuvir));
+  const char* dicaSetas = modoEscalas_ ? "hintBtnSetasEscalas" : "hintBtnSetas";
+  btnAnterior_->setToolTip(texto("fmPrincipal", dicaSetas));
+  btnProximo_->setToolTip(texto("fmPrincipal", dicaSetas));
+  widgetBraco_->setAttribute(Qt::WA_TransparentForMouseEvents, modoEscalas_);
+  widgetBraco_->setCursor(modoEscalas_ ? Qt::ArrowCursor : Qt::PointingHandCursor);
+}
+
+void TformPrincipal::preencherModosVisualizacao() {
+  const int atual = std::max(0, comboModoVisualizacao_->currentIndex());
+  comboModoVisualizacao_->clear();
+  const char* itens[] = {"comboVisualizacaoItem1", "comboVisualizacaoItem2",
+                         "comboVisualizacaoItem3"};
+  // Scale mode shows fingers or notes only.
+  for (int i = 0; i < (modoEscalas_ ? 2 : 3); ++i) {
+    comboModoVisualizacao_->addItem(texto("fmPrincipal", itens[i]));
+  }
+  // Intervals have no place among the scales' labels: back to the fingers.
+  const int modo = atual < comboModoVisualizacao_->count() ? atual : 0;
+  comboModoVisualizacao_->setCurrentIndex(modo);
+  braco_->setModoVisualizacao(modo);
+}
+
+void TformPrincipal::ativarModoEscalas() {
+  if (modoEscalas_ && comboModoVisualizacao_->count() > 0) return;
+  reprodutor_->parar();
+  modoEscalas_ = true;
+  mostrarControlesDoModo();
+  preencherModosVisualizacao();
+  braco_->esconderMarcadores();
+  braco_->esvaziar();
+  braco_->restaurarEscala();
+  if (braco_->temEscala()) {
+    braco_->posicionarMarcadoresEscala();
+  }
+  widgetBraco_->update();
+}
+
+void TformPrincipal::ativarModoAcordes() {
+  if (!modoEscalas_ && comboModoVisualizacao_->count() > 0) return;
+  reprodutor_->parar();
+  modoEscalas_ = false;
+  mostrarControlesDoModo();
+  preencherModosVisualizacao();
+  braco_->esconderMarcadores();
+  braco_->limpar();
+  fachada_.limparEscala();
+  braco_->restaurarPosicao();
+  braco_->posicionarMarcadores();
+  // Back from the scales, the chord left on show comes back with its fingering.
+  if (fachada_.getIndiceAcordeAtual() != -1) mostrarAcordeAtual();
+  widgetBraco_->update();
+}
+
+void TformPrincipal::mudarModoVisualizacao(int modo) {
+  braco_->setModoVisualizacao(modo);
+  if (modoEscalas_) {
+    braco_->posicionarMarcadoresEscala();
+  } else {
+    braco_->posicionarMarcadores();
+  }
+  widgetBraco_->update();
+}
+
+// ----- chords ---------------------------------------------------------------------------------
+
+void TformPrincipal::acordeDigitado() {
+  QString nome = editNomeAcorde_->text().trimmed();
+  if (nome.isEmpty()) return;
+  // The root may be typed in lower case.
+  if (nome[0] >= QLatin1Char('a') && nome[0] <= QLatin1Char('z')) nome[0] = nome[0].toUpper();
+  reprodutor_->parar();
+  if (!fachada_.setAcordePorNome(core(nome))) {
+    aviso_->mostrarMensagem(texto("fmPrincipal", "msgErroSintaxe"),
+                            fachada_.getCaminhoAjudaAcordes());
+    return;
+  }
+  mostrarAcordeAtual();
+  descobrirAcorde();
+}
+
+void TformPrincipal::acordeEscolhido(int indice) {
+  if (indice < 0) return;
+  reprodutor_->parar();
+  fachada_.setAcorde(indice);
+  if (fachada_.setAcordePorNome(fachada_.getNomeAcordeAtual())) {
+    mostrarAcordeAtual();
+    descobrirAcorde();
+  }
+}
+
+void TformPrincipal::mostrarAcordeAtual() {
+  const auto* posicao = fachada_.getPosicaoAcordeAtual();
+  const auto casas = posicao != nullptr ? posicao->getCasas() : std::vector<int>();
+  if (std::none_of(casas.begin(), casas.end(), [](int c) { return c >= 0; })) {
+    perguntarOkCancelar("", fachada_.getTexto("fmPrincipal", "erroGeracao"));
+    return;
+  }
+  braco_->exibirAcordeAtual();
+  widgetBraco_->update();
+}
+
+// The chord on the fretboard, by its name, becomes the chord manager's and the lists' one.
+void TformPrincipal::descobrirAcorde() {
+  const std::string nome = braco_->getPosicao().getNome();
+  if (nome.empty() || !fachada_.setAcordePorNome(nome)) return;
+  const auto nomes = fachada_.getNomesAcordes();
+  if (comboBaseAcordes_->count() != static_cast<int>(nomes.size())) {
+    comboBaseAcordes_->clear();
+    for (const auto& n : nomes) comboBaseAcordes_->addItem(qt(n));
+  }
+  comboBaseAcordes_->setCurrentIndex(fachada_.getIndiceAcordeAtual());
+  editNomeAcorde_->setText(qt(fachada_.getNomeAcordeAtual()));
+}
+
+void TformPrincipal::seta(bool proxima) {
+  reprodutor_->parar();
+  if (modoEscalas_) {
+    const int indice = proxima ? fachada_.proximaExibicao() : fachada_.exibicaoAnterior();
+    if (indice != -1) braco_->exibirEscalaAtual();
+  } else if (fachada_.getIndiceAcordeAtual() != -1) {
+    if (proxima) {
+      fachada_.proximaPosicao();
+    } else {
+      fachada_.posicaoAnterior();
+    }
+    mostrarAcordeAtual();
+  }
+  widgetBraco_->update();
+}
+
+void TformPrincipal::ouvir() {
+  if (reprodutor_->tocando()) {
+    reprodutor_->parar();
+    return;
+  }
+  reprodutor_->tocar(modoEscalas_ ? braco_->planoEscala() : braco_->planoAcorde());
+}
+
+void TformPrincipal::limparBraco() {
+  reprodutor_->parar();
+  braco_->limpar();
+  braco_->esconderMarcadores();
+  widgetBraco_->update();
+}
+
+// ----- scales ---------------------------------------------------------------------------------
+
+void TformPrincipal::escalaEscolhida() {
+  if (comboNomeEscalas_->currentIndex() < 0 || comboTomEscalas_->currentIndex() < 0) return;
+  reprodutor_->parar();
+  setCursor(Qt::WaitCursor);
+  try {
+    fachada_.setEscala(core(comboNomeEscalas_->currentText()));
+    fachada_.setIndiceExibicao(0);
+    braco_->exibirEscalaAtual();
+  } catch (const NotFoundException&) {
+    braco_->esconderMarcadores();
+    perguntarOkCancelar("", fachada_.getTexto("exception", "escalaImpossivel"));
+  }
+  unsetCursor();
+  widgetBraco_->update();
+}
+
+std::string TformPrincipal::getTonicaEscolhida() const {
+  const int indice = comboTomEscalas_ != nullptr ? comboTomEscalas_->currentIndex() : -1;
+  const auto nomes = fachada_.getNomesTonicas();
+  return indice >= 0 && indice < static_cast<int>(nomes.size()) ? nomes[static_cast<size_t>(indice)]
+                                                                : std::string();
+}
+
+// ----- the print list -------------------------------------------------------------------------
+
+void TformPrincipal::adicionarImpressao() {
+  if (!braco_->temNota() || !braco_->temDedilhado()) return;
+  const auto& posicao = braco_->getPosicao();
+  posicoesImpressao_.push_back(posicao);
+  const bool comTonica = braco_->notaTonica() != -1 && fachada_.getIndiceAcordeAtual() != -1;
+  listaImpressao_->addItem(qt(comTonica ? fachada_.getNomeAcordeAtual() : posicao.getNome()));
+  if (fachada_.getIndiceAcordeAtual() != -1) {
+    if (!fachada_.existePosicao(&posicao)) fachada_.adicionarPosicao(&posicao);
+    fachada_.encontrarPosicao(&posicao);
+  }
+}
+
+void TformPrincipal::removerImpressao() {
+  for (int i = listaImpressao_->count() - 1; i >= 0; --i) {
+    if (!listaImpressao_->item(i)->isSelected()) continue;
+    delete listaImpressao_->takeItem(i);
+    posicoesImpressao_.erase(posicoesImpressao_.begin() + i);
+  }
+}
+
+void TformPrincipal::mostrarLinhaImpressao() {
+  const int linha = listaImpressao_->currentRow();
+  if (linha < 0 || linha >= static_cast<int>(posicoesImpressao_.size())) return;
+  reprodutor_->parar();
+  const auto* posicao = &posicoesImpressao_[static_cast<size_t>(linha)];
+  if (!fachada_.setAcordePorNome(posicao->getNome())) return;
+  if (!fachada_.existePosicao(posicao)) fachada_.adicionarPosicao(posicao);
+  fachada_.encontrarPosicao(posicao);
+  braco_->exibirPosicao(posicao, fachada_.getRaizAcordeAtual(), false);
+  descobrirAcorde();
+  widgetBraco_->update();
+}
+
+FachadaGUI::Posicoes TformPrincipal::getListaImpressao() const {
+  Posicoes copias;
+  for (const auto& posicao : posicoesImpressao_) copias.addElement(posicao);
+  return copias;
+}
+
+std::unique_ptr<SuperficieImagens> TformPrincipal::criarImagens(int largura, int altura) {
+  return std::make_unique<SuperficieImagensQt>(largura, altura);
+}
+
+// ----- the window -----------------------------------------------------------------------------
+
+void TformPrincipal::paintEvent(QPaintEvent*) {
+  QPainter pintor(this);
+  QLinearGradient topo(0, 0, 0, ALTURA_BARRA_SUPERIOR);
+  topo.setColorAt(0, QColor(0x6b, 0x3a, 0x22));
+  topo.setColorAt(1, QColor(0x3b, 0x1d, 0x10));
+  pintor.fillRect(0, 0, LARGURA, ALTURA_BARRA_SUPERIOR, topo);
+  QLinearGradient base(0, Y_BARRA_INFERIOR, 0, ALTURA);
+  base.setColorAt(0, QColor(0x4a, 0x28, 0x17));
+  base.setColorAt(1, QColor(0x2a, 0x14, 0x0a));
+  pintor.fillRect(0, Y_BARRA_INFERIOR, LARGURA, ALTURA - Y_BARRA_INFERIOR, base);
+  QFont titulo = font();
+  titulo.setBold(true);
+  titulo.setPixelSize(30);
+  pintor.setFont(titulo);
+  pintor.setPen(QColor(0xf4, 0xe9, 0xd8));
+  pintor.drawText(QRect(20, 10, 400, 44), Qt::AlignLeft | Qt::AlignVCenter,
+                  texto("geral", "nomeAplicacao"));
+  QFont subtitulo = font();
+  subtitulo.setPixelSize(13);
+  pintor.setFont(subtitulo);
+  pintor.setPen(QColor(0xd9, 0xc9, 0xb4));
+  pintor.drawText(QRect(22, 50, 500, 22), Qt::AlignLeft | Qt::AlignVCenter,
+                  qt(fachada_.getNomeInstrumentoAtual()));
+}
+
+void TformPrincipal::mousePressEvent(QMouseEvent* evento) {
+  if (evento->button() == Qt::LeftButton && windowHandle() != nullptr) {
+    windowHandle()->startSystemMove();
+    return;
+  }
+  QWidget::mousePressEvent(evento);
 }
 
 void TformPrincipal::closeEvent(QCloseEvent* evento) {
-  const bool sair = Nucleo::processo().interacao().mostrarMensagem(
-      texto("fmPrincipal", "msgConfirmacaoSaida"), texto("geral", "nomeAplicacao"),
-      Interacao::Botoes::SimNao);
-  if (!sair) {
+  if (!perguntarSimNao("", fachada_.getTexto("fmPrincipal", "msgConfirmacaoSaida"))) {
     evento->ignore();
     return;
   }
-  Fachada::instancia().salvarConfiguracao();  // the current instrument and scale mode too
+  reprodutor_->parar();
+  fachada_.salvarConfiguracao();  // the current instrument and scale mode too
   evento->accept();
 }
 

@@ -25,12 +25,17 @@ Nucleo::Entradas entradas(const PastaTemporaria& pasta, RelogioVirtual& relogio,
 
 }  // namespace
 
-NucleoTeste::NucleoTeste(const std::vector<std::string>& arquivos, const std::string& idioma)
+NucleoTeste::NucleoTeste(const std::vector<std::string>& arquivos, const std::string& idioma,
+                         const std::vector<std::string>& construidos)
     : nucleo(entradas(pasta, relogio, midi)) {
   std::filesystem::create_directories(programa());
   std::filesystem::create_directories(usuario());
   for (const auto& arquivo : arquivos) {
     std::filesystem::copy_file(std::filesystem::path(TESSARA_SOURCE_DATA) / arquivo,
+                               programa() / arquivo);
+  }
+  for (const auto& arquivo : construidos) {
+    std::filesystem::copy_file(std::filesystem::path(TESSARA_BIN_DIR) / arquivo,
                                programa() / arquivo);
   }
   nucleo.definirInteracao(&interacao);

@@ -18,9 +18,11 @@ namespace tessara::teste {
 // is a recording one.
 class NucleoTeste {
  public:
-  // Copies those files of the source data folder and loads the language of that code.
+  // Copies those files of the source data folder, and those of the build's data folder (built
+  // language files with their pictures, chord bases), then loads the language of that code.
   explicit NucleoTeste(const std::vector<std::string>& arquivos = {"en.idm", "scales.xml"},
-                       const std::string& idioma = "en");
+                       const std::string& idioma = "en",
+                       const std::vector<std::string>& construidos = {});
   ~NucleoTeste();
 
   std::filesystem::path programa() const { return pasta / "programa"; }

@@ -100,6 +100,12 @@ std::string Fachada::getNomeInstrumentoConfigurado() const {
   return configuracao().getNomeInstrumento();
 }
 
+bool Fachada::getExibicaoEscalasConfigurada() const {
+  return configuracao().getExibicaoEscalas() != 0;
+}
+
+void Fachada::pedirEncerramento() { nucleo_.interacao().pedirEncerramento(); }
+
 void Fachada::tocarNota(int canal, int velocidade, int nota) {
   saida().ligarNota(canal, velocidade, nota);
 }

@@ -71,6 +71,10 @@ class Fachada {
   // Uses that MIDI device and stores it; a device the output refuses gives device 0.
   void setDriver(int dispositivo);
   std::string getNomeInstrumentoConfigurado() const;
+  // Whether the program last ended showing a scale.
+  bool getExibicaoEscalasConfigurada() const;
+  // Asks the front end to end the program (after telling the user why).
+  void pedirEncerramento();
 
   // MIDI output; channels from 0.
   void tocarNota(int canal, int velocidade, int nota);
