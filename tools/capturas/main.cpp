@@ -1,0 +1,89 @@
+// tessara-capturas: pictures of the main window for the README, without a display.
+//
+//   tessara-capturas DIR
+//
+// Writes DIR/janela-acorde.png (Am7 in chord mode, with a print list) and
+// DIR/janela-escala.png (G major in scale mode), in English, on settings of their own.
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+
+#include "InteracaoQt.h"
+#include "TformPrincipal.h"
+#include "app/Fachada.h"
+#include "app/Nucleo.h"
+
+namespace {
+
+using namespace tessara;
+
+template <typename T>
+T* filho(QWidget& janela, const char* nome) {
+  return janela.findChild<T*>(QString::fromLatin1(nome));
+}
+
+bool salvar(QWidget& janela, const QDir& pasta, const char* nome) {
+  const QString arquivo = pasta.filePath(QString::fromLatin1(nome));
+  if (!janela.grab().save(arquivo)) {
+    std::cerr << "tessara-capturas: cannot write " << arquivo.toStdString() << '\n';
+    return false;
+  }
+  std::cout << arquivo.toStdString() << '\n';
+  return true;
+}
+
+void digitar(QWidget& janela, const QString& acorde) {
+  auto* caixa = filho<QLineEdit>(janela, "editNomeAcorde");
+  caixa->setText(acorde);
+  QTest::keyClick(caixa, Qt::Key_Return);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::cerr << "usage: tessara-capturas DIR\n";
+    return 2;
+  }
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  const QDir pasta(QString::fromLocal8Bit(argv[1]));
+  const auto configuracao = std::filesystem::temp_directory_path() / "tessara-capturas";
+  std::filesystem::remove_all(configuracao);
+  setenv("TESSARA_CONFIG_DIR", configuracao.c_str(), 1);
+  QApplication aplicacao(argc, argv);
+
+  InteracaoQt interacao;
+  Nucleo& nucleo = Nucleo::processo();
+  nucleo.definirInteracao(&interacao);
+  Fachada& fachada = nucleo.fachada();
+  fachada.carregarIdiomaDoCodigo("en");
+  TformPrincipal janela(fachada, interacao);
+  nucleo.definirFachadaGUI(&janela);
+  janela.show();
+  if (!QTest::qWaitForWindowExposed(&janela)) return 1;
+
+  for (const char* acorde : {"C", "G", "Em"}) {
+    digitar(janela, QString::fromLatin1(acorde));
+    filho<QPushButton>(janela, "btnAdicionar")->click();
+  }
+  digitar(janela, QStringLiteral("Am7"));
+  bool certo = salvar(janela, pasta, "janela-acorde.png");
+
+  filho<QPushButton>(janela, "btnExibicaoEscalas")->click();
+  auto* escala = filho<QComboBox>(janela, "comboNomeEscalas");
+  auto* tom = filho<QComboBox>(janela, "comboTomEscalas");
+  escala->setCurrentIndex(escala->findText(QStringLiteral("Major (Ionian)")));
+  tom->setCurrentIndex(7);  // G
+  emit tom->activated(7);
+  certo = salvar(janela, pasta, "janela-escala.png") && certo;
+
+  nucleo.definirFachadaGUI(nullptr);
+  std::filesystem::remove_all(configuracao);
+  return certo ? 0 : 1;
+}
