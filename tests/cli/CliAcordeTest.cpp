@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "PastaTemporaria.h"
-#include "sound/PortaFluidSynth.h"
 #include "ExecucaoCli.h"
+#include "PastaTemporaria.h"
 #include "Processo.h"
 #include "foundations/Texto.h"
+#include "sound/PortaFluidSynth.h"
 
 namespace tessara {
 namespace {
@@ -66,6 +66,17 @@ TEST_F(CliAcorde, PrimeiroAsFormasAbertasEAsPestanas) {
   }
 }
 
+TEST_F(CliAcorde, ANomeDaBaseSoIgnoraACaixaDaRaiz) {
+  // "M" after the root is the major seventh, "m" the minor third.
+  const std::pair<const char*, const char*> casos[] = {
+      {"CM7", "C7M"}, {"Cm7", "Cm7"}, {"cm7", "Cm7"}, {"c7", "C7"}, {"c7M", "C7M"}};
+  for (const auto& [nome, guardado] : casos) {
+    const auto c = campos(primeira("pt", nome));
+    ASSERT_EQ(c.size(), 4u) << nome;
+    EXPECT_EQ(c[1], guardado) << nome;
+  }
+}
+
 TEST_F(CliAcorde, DiagramaComOsDedos) {
   const auto r = cli({"--lang", "pt", "chord", "c"});
   ASSERT_EQ(r.status, 0) << r.erros;
@@ -88,8 +99,10 @@ TEST_F(CliAcorde, DiagramaComOsDedos) {
 }
 
 TEST_F(CliAcorde, TodasAcrescentaAsGeradasSemRepetir) {
-  const auto guardadas = texto::linhas(cli({"--lang", "en", "chord", "G", "--format", "tsv"}).saida);
-  const auto todas = texto::linhas(cli({"--lang", "en", "chord", "G", "--all", "--format", "tsv"}).saida);
+  const auto guardadas =
+      texto::linhas(cli({"--lang", "en", "chord", "G", "--format", "tsv"}).saida);
+  const auto todas =
+      texto::linhas(cli({"--lang", "en", "chord", "G", "--all", "--format", "tsv"}).saida);
   ASSERT_EQ(guardadas.size(), 5u);
   ASSERT_GT(todas.size(), guardadas.size());
   std::set<std::string> vistas;
