@@ -148,10 +148,71 @@ TEST(Interpretar, GramaticaInglesa) {
           {"C7sus4", C, {4, 6, 9}, -1},
           {"Cm7b5", C, {2, 5, 9}, -1},
           {"Cdim", C, {2, 5, 8}, -1},
-          {"C7#9", C, {3, 6, 9, 10, 12}, -1},  // "7#" is the major seventh here
+          {"C7#9", C, {3, 6, 9, 13}, -1},
           {"Cmaj7/G", C, {3, 6, 10}, G},
       },
       ingles());
+}
+
+// Spellings whose reading players agree on, read alike or each in its own way by the two
+// grammars.
+TEST(Interpretar, GrafiasDosMusicosNasDuasGramaticas) {
+  struct Caso {
+    const char* nome;
+    std::vector<int> portugues;
+    std::vector<int> ingles;
+  };
+  const Caso casos[] = {
+      // "7#" and "7+" before 5, 9 or 11: the minor seventh and the raised tension.
+      {"C7#9", {3, 6, 9, 13}, {3, 6, 9, 13}},
+      {"C7+9", {3, 6, 9, 13}, {3, 6, 9, 13}},
+      {"C7(#9)", {3, 6, 9, 13}, {3, 6, 9, 13}},
+      {"C7#5", {3, 7, 9}, {3, 7, 9}},
+      {"C7+5", {3, 7, 9}, {3, 7, 9}},
+      {"C7#11", {3, 6, 9, 16}, {3, 6, 9, 16}},
+      {"C7+11", {3, 6, 9, 16}, {3, 6, 9, 16}},
+      {"C7+", {3, 6, 10}, {3, 6, 10}},
+      {"C7#", {3, 6, 10}, {3, 6, 10}},
+      {"C7+(9)", {3, 6, 10, 12}, {3, 6, 10, 12}},
+      // A "7" after the diminished sign is the diminished seventh already there.
+      {"C°7", {2, 5, 8}, {2, 5, 8}},
+      {"Cº7", {2, 5, 8}, {2, 5, 8}},
+      {"Co7", {2, 5, 8}, {2, 5, 8}},
+      {"Cdim7", {2, 5, 8}, {2, 5, 8}},
+      {"Cº(7)", {2, 5, 8, 9}, {2, 5, 8, 9}},
+      {"Cº7M", {2, 5, 8, 10}, {2, 5, 8, 10}},
+      // The English "9" brings the minor seventh only to a chord without one, without a sixth
+      // or thirteenth and not diminished.
+      {"C9", {3, 6, 12}, {3, 6, 9, 12}},
+      {"C6/9", {3, 6, 8, 12}, {3, 6, 12, 19}},
+      {"C69", {3, 6, 8, 12}, {3, 6, 12, 19}},
+      {"Cmaj7(9)", {3, 6, 10, 12}, {3, 6, 10, 12}},
+      {"C7M(9)", {3, 6, 10, 12}, {3, 6, 10, 12}},
+      {"C7(9)", {3, 6, 9, 12}, {3, 6, 9, 12}},
+      {"Cm9", {2, 6, 12}, {2, 6, 9, 12}},
+      {"Cº9", {2, 5, 8, 12}, {2, 5, 8, 12}},
+      {"C13", {3, 6, 19}, {3, 6, 19}},
+      // New spellings.
+      {"C+", {3, 7}, {3, 7}},
+      {"Cm+", {2, 7}, {2, 7}},
+      {"Cmaj9", {3, 6, 10, 12}, {3, 6, 10, 12}},
+      {"C7(9+)", {3, 6, 9, 13}, {3, 6, 9, 13}},
+      {"Comit5", {3}, {3}},
+      {"C7(omit5)", {3, 9}, {3, 9}},
+  };
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.nome);
+    EXPECT_EQ(graus(E::interpretar(TXT(caso.nome), portugues())), caso.portugues);
+    EXPECT_EQ(graus(E::interpretar(TXT(caso.nome), ingles())), caso.ingles);
+  }
+  // The "+" of the augmented chord ends the name or comes before a separator.
+  for (const auto* idioma : {&portugues(), &ingles()}) {
+    const int32_t c = E::interpretar("C+/E", *idioma);
+    EXPECT_EQ(graus(c), (std::vector<int>{3, 7}));
+    EXPECT_EQ(E::getBaixo(c), MI);
+    EXPECT_EQ(E::getRaiz(E::interpretar("E7(9+)", *idioma)), MI);
+    EXPECT_THROW(E::interpretar("C+x", *idioma), DataFormatException);
+  }
 }
 
 TEST(Interpretar, Recusas) {
@@ -202,6 +263,9 @@ TEST(Nomear, ExemplosDasDuasGramaticas) {
       {{3, 6, 10}, -1, "C7M", "C7M"},
       {{3, 4, 6, 9}, -1, "C4/7", "C4/7"},
       {{2, 5, 8}, -1, "Cº(b5/6)", "Cº(b5)"},
+      // A seventh over the diminished chord goes into the list: "º7" is the chord itself.
+      {{2, 5, 8, 9}, -1, "Cº(7/b5/6)", "Cº(7/b5)"},
+      {{2, 5, 8, 10}, -1, "Cº(7M/b5/6)", "Cº(7M/b5)"},
       {{2, 5, 9}, -1, "Cm7(b5)", "Cm7(b5)"},
       {{3, 6, 9, 12}, -1, "C7(9)", "C7(9)"},
       {{3, 6, 12, 15}, -1, "C(9/11)", "Cadd9(11)"},

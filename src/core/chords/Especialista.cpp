@@ -73,7 +73,7 @@ Analise analisar(std::string_view nome, const IdiomaAcordes& idioma) {
     const TabelaTokens::Token* token = tabela.procurar(nome, p);
     if (token == nullptr) throw DataFormatException(std::string(nome));
     p += token->texto.size();
-    codigo = (codigo & ~token->desligar) | token->ligar;
+    codigo = token->aplicar(codigo);
     if (token->separador) {
       const int baixo = procurarRaiz(nome.substr(p));
       if (baixo >= 0) {
@@ -116,14 +116,14 @@ class Nomeador {
   std::string nome() {
     nome_ = Especialista::nomeGrafia(Especialista::getRaiz(codigo_));
     const bool terca = tem(2) || tem(3);
-    const bool diminuto = tem(2) && tem(5) && tem(8);
-    if (tem(2)) nome_ += diminuto ? "\xBA" : "m";  // "º"
+    diminuto_ = tem(2) && tem(5) && tem(8);
+    if (tem(2)) nome_ += diminuto_ ? "\xBA" : "m";  // "º"
     const Antes antes = ingles_ ? antesDaSetimaIngles(terca) : antesDaSetimaPortugues(terca);
     // Without any third the name says so with "5" after the root; the grammar reads a bare
     // "4" or "7" as keeping the third, so those move into the list.
     if (antes.semTerca) {
       nome_ += "5";
-    } else {
+    } else if (!diminuto_) {
       setimas(antes.algoAntes);
     }
     listar(antes);
@@ -183,6 +183,9 @@ class Nomeador {
   }
 
   void listar(const Antes& antes) {
+    // A "7" right after "º" would read as the diminished seventh itself.
+    if (diminuto_ && tem(9)) item("7");
+    if (diminuto_ && tem(10)) item("7M");
     if (antes.semTerca) {
       if (tem(4) && !ingles_) item("4");
       if (tem(9)) item("7");
@@ -212,6 +215,7 @@ class Nomeador {
   int32_t codigo_;
   bool ingles_;
   bool aberto_ = false;
+  bool diminuto_ = false;
   std::string nome_;
 };
 
