@@ -316,15 +316,46 @@ TEST(CodigoDasNotas, FormaDeMiMaiorNoViolao) {
 TEST(CodigoDasNotas, NonaAumentadaEDecimaPrimeiraDependemDoQueVeioAntes) {
   // Fifteen semitones above C: an augmented ninth above the major third, else a minor third.
   EXPECT_EQ(graus(E::codigoDasNotas(std::vector<int>{48, 52, 63}, 48, ingles())),
-            (std::vector<int>{3, 13}));
+            (std::vector<int>{3, 6, 13}));
   // Below the major third it would be a second third, which no name holds: still the #9.
   EXPECT_EQ(graus(E::codigoDasNotas(std::vector<int>{48, 63, 64}, 48, ingles())),
-            (std::vector<int>{3, 13}));
+            (std::vector<int>{3, 6, 13}));
   // Eighteen semitones: an augmented eleventh above a fifth, else a diminished fifth.
   EXPECT_EQ(graus(E::codigoDasNotas(std::vector<int>{48, 55, 66}, 48, ingles())),
             (std::vector<int>{6, 16}));
   EXPECT_EQ(graus(E::codigoDasNotas(std::vector<int>{48, 66}, 48, ingles())),
             (std::vector<int>{5}));
+}
+
+// A voicing without its perfect fifth names the chord as if the fifth were there, unless an
+// altered fifth stands in its place. Frets on the guitar, the root on the lowest string.
+TEST(CodigoDasNotas, QuintaJustaOmitidaNaoEntraNoNome) {
+  struct Caso {
+    std::vector<int> casas;
+    const char* portugues;
+    const char* ingles;
+  };
+  const Caso casos[] = {
+      {{-1, 3, 2, 3, 1, 0}, "C7", "C7"},
+      {{-1, 3, 3, 3, 1, 1}, "C5(4/7/11)", "Csus4/7(11)"},
+      {{-1, 3, 2, 2, 1, 0}, "C(6)", "C(13)"},
+      {{-1, 3, 2, 0, 1, 0}, "C", "C"},
+      {{-1, 3, 1, 3, 4, -1}, "Cm7", "Cm7"},
+      {{-1, 3, 4, 3, 5, -1}, "C7(b5)", "C7(b5)"},  // the b5 stays alone
+      {{-1, 3, 2, 1, 1, 0}, "C(#5)", "C(#5)"},
+  };
+  const std::vector<int> afinacao = {40, 45, 50, 55, 59, 64};
+  for (const auto& caso : casos) {
+    std::vector<int> notas;
+    for (size_t s = 0; s < afinacao.size(); ++s) {
+      notas.push_back(caso.casas[s] < 0 ? -1 : afinacao[s] + caso.casas[s]);
+    }
+    SCOPED_TRACE(caso.ingles);
+    EXPECT_EQ(E::nomear(E::codigoDasNotas(notas, notas[1], portugues()), Gramatica::Portugues),
+              TXT(caso.portugues));
+    EXPECT_EQ(E::nomear(E::codigoDasNotas(notas, notas[1], ingles()), Gramatica::Ingles),
+              TXT(caso.ingles));
+  }
 }
 
 // Close voicings whose degree pairs no name holds are read as players name them.

@@ -177,6 +177,10 @@ TEST_F(CliAcorde, NomeDasCasas) {
       // seventh in the bass.
       {{"--lang", "en", "name", "200232", "--root", "2"}, "D/F#\n"},
       {{"--lang", "en", "name", "x30232", "--root", "2"}, "D7/C\n"},
+      // Without its fifth a chord keeps its plain name.
+      {{"--lang", "pt", "name", "x32310"}, "C7\n"},
+      {{"--lang", "en", "name", "x32310"}, "C7\n"},
+      {{"--lang", "en", "name", "x32210"}, "C6\n"},
   };
   for (const auto& [argumentos, nome] : casos) {
     SCOPED_TRACE(::testing::PrintToString(argumentos));

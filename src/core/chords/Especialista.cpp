@@ -298,6 +298,11 @@ int32_t Especialista::codigoDasNotas(std::span<const int> notas, int raiz,
     if (k == 16 && !temGrau(codigo, 6) && !temGrau(codigo, 5) && !temGrau(codigo, 7)) k = 5;
     codigo = setGrau(codigo, static_cast<int>(k), true);
   }
+  // Players leave the perfect fifth out freely; a chord without an altered one is named as if
+  // it were there. A lone root stays as it is.
+  if (codigo != 0 && !temGrau(codigo, 5) && !temGrau(codigo, 6) && !temGrau(codigo, 7)) {
+    codigo = setGrau(codigo, 6, true);
+  }
   codigo = comoOsMusicosNomeiam(codigo, idioma.gramatica);
   const int raizEscrita = grafiaDaClasse(static_cast<int>(r % NUMERO_NOTAS));
   codigo = setRaiz(codigo, raizEscrita);
