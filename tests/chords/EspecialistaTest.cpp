@@ -358,6 +358,69 @@ TEST(CodigoDasNotas, QuintaJustaOmitidaNaoEntraNoNome) {
   }
 }
 
+TEST(Leituras, CustoDeCadaLeitura) {
+  struct Caso {
+    std::vector<int> graus;
+    int baixo;
+    int custo;
+  };
+  const Caso casos[] = {
+      // The plain triads and seventh chords.
+      {{3, 6}, -1, 0},
+      {{2, 6}, -1, 0},
+      {{2, 5}, -1, 0},
+      {{3, 7}, -1, 0},
+      {{2, 5, 8}, -1, 0},
+      {{2, 5, 9}, -1, 0},
+      {{3, 6, 9}, -1, 0},
+      {{3, 6, 10}, -1, 0},
+      {{2, 6, 10}, -1, 0},
+      // Tensions, odd fifths, no third, a slash bass.
+      {{3, 6, 9, 12}, -1, 2},
+      {{3, 6, 19}, -1, 2},
+      {{2, 7}, -1, 2},
+      {{3, 5}, -1, 2},
+      {{3, 6, 9, 10}, -1, 2},
+      {{6}, -1, 4},
+      {{4, 6}, -1, 6},
+      {{3, 6}, MI, 1},
+      {{3, 6, 9}, G, 1},
+  };
+  for (const auto& caso : casos) {
+    EXPECT_EQ(E::custoLeitura(teste::codigo(C, caso.graus, caso.baixo)), caso.custo)
+        << ::testing::PrintToString(caso.graus) << ' ' << caso.baixo;
+  }
+}
+
+// The name of a shape with every sounding note as the root, the simplest first: the plain
+// chord over a slash bass before an odd fifth with the root below.
+TEST(Leituras, AMaisSimplesPrimeiro) {
+  struct Caso {
+    std::vector<int> casas;
+    std::vector<const char*> ingles;
+  };
+  const Caso casos[] = {
+      {{0, 3, 2, 0, 1, 0}, {"C/E", "Em(#5/b13)", "Gsus4(11/13)/E"}},
+      {{2, -1, 0, 2, 3, 2}, {"D/F#", "F#m(#5/b13)", "Asus4(11/13)/F#"}},
+      {{-1, 3, 2, 0, 1, 0}, {"C", "Em(#5)/C", "Gsus4(13)/C"}},
+      {{-1, 0, 2, 0, 1, 0}, {"Am7", "C(13)/A", "Emadd4(#5)/A", "Gsus4(add9/13)/A"}},
+      {{-1, -1, -1, -1, -1, -1}, {}},
+  };
+  const std::vector<int> afinacao = {40, 45, 50, 55, 59, 64};
+  for (const auto& caso : casos) {
+    std::vector<int> notas;
+    for (size_t s = 0; s < afinacao.size(); ++s) {
+      notas.push_back(caso.casas[s] < 0 ? -1 : afinacao[s] + caso.casas[s]);
+    }
+    std::vector<std::string> nomes;
+    for (const int32_t c : E::leituras(notas, ingles())) {
+      nomes.push_back(E::nomear(c, Gramatica::Ingles));
+    }
+    EXPECT_EQ(nomes, std::vector<std::string>(caso.ingles.begin(), caso.ingles.end()))
+        << ::testing::PrintToString(caso.casas);
+  }
+}
+
 // Close voicings whose degree pairs no name holds are read as players name them.
 TEST(CodigoDasNotas, VozesFechadasViramOsGrausQueOsNomesTem) {
   struct Caso {

@@ -3,6 +3,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ExecucaoCli.h"
@@ -188,6 +189,24 @@ TEST_F(CliAcorde, NomeDasCasas) {
     EXPECT_EQ(r.status, 0) << r.erros;
     EXPECT_EQ(r.saida, nome);
   }
+}
+
+TEST_F(CliAcorde, NomeComCadaLeitura) {
+  // One line per different note sounding.
+  const std::tuple<Argumentos, const char*, size_t> casos[] = {
+      {{"--lang", "en", "name", "032010", "--readings"}, "C/E", 3},
+      {{"--lang", "en", "name", "2x0232", "--readings"}, "D/F#", 3},
+      {{"--lang", "pt", "name", "x02010", "--readings"}, "Am7", 4},
+  };
+  for (const auto& [argumentos, primeira, quantas] : casos) {
+    SCOPED_TRACE(::testing::PrintToString(argumentos));
+    const auto r = cli(argumentos);
+    EXPECT_EQ(r.status, 0) << r.erros;
+    const auto linhas = texto::linhas(r.saida);
+    ASSERT_EQ(linhas.size(), quantas) << r.saida;
+    EXPECT_EQ(linhas.front(), primeira);
+  }
+  EXPECT_EQ(cli({"name", "x32010", "--readings", "--root", "1"}).status, 2);
 }
 
 TEST_F(CliAcorde, NomeRecusaCasasQueNaoServem) {

@@ -1,5 +1,6 @@
 #include "chords/Especialista.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
@@ -311,6 +312,51 @@ int32_t Especialista::codigoDasNotas(std::span<const int> notas, int raiz,
     if (baixo != raizEscrita) codigo = setBaixo(codigo, baixo);
   }
   return codigo;
+}
+
+int Especialista::custoLeitura(int32_t codigo) {
+  const auto tem = [codigo](int grau) { return temGrau(codigo, grau); };
+  int extras = 0;
+  for (int grau = 0; grau < NUMERO_GRAUS; ++grau) extras += tem(grau);
+  const bool menor = tem(2) && !tem(3);
+  const bool maior = tem(3) && !tem(2);
+  if (tem(2) || tem(3)) --extras;
+  const bool quintaSimples = (tem(6) && !tem(5) && !tem(7)) ||
+                             (menor && tem(5) && !tem(6) && !tem(7)) ||
+                             (maior && tem(7) && !tem(5) && !tem(6));
+  if (quintaSimples) --extras;
+  if (tem(9) || tem(10)) {
+    --extras;
+  } else if (menor && tem(5) && tem(8)) {
+    --extras;  // the diminished seventh
+  }
+  int custo = 2 * extras;
+  if (!tem(2) && !tem(3)) custo += 4;
+  if (getBaixo(codigo) >= 0) custo += 1;
+  return custo;
+}
+
+std::vector<int32_t> Especialista::leituras(std::span<const int> notas,
+                                            const IdiomaAcordes& idioma) {
+  std::vector<int32_t> codigos;
+  std::vector<int> classesVistas;
+  for (const int nota : notas) {
+    if (nota < 0) continue;
+    const int classe = nota % NUMERO_NOTAS;
+    if (std::find(classesVistas.begin(), classesVistas.end(), classe) != classesVistas.end()) {
+      continue;
+    }
+    classesVistas.push_back(classe);
+    // The lowest note of that class is the root.
+    int raiz = nota;
+    for (const int outra : notas) {
+      if (outra >= 0 && outra % NUMERO_NOTAS == classe) raiz = std::min(raiz, outra);
+    }
+    codigos.push_back(codigoDasNotas(notas, raiz, idioma));
+  }
+  std::stable_sort(codigos.begin(), codigos.end(),
+                   [](int32_t a, int32_t b) { return custoLeitura(a) < custoLeitura(b); });
+  return codigos;
 }
 
 std::string Especialista::transpor(std::string_view nome, int passos, int direcao,

@@ -336,17 +336,30 @@ void GerenciadorAcordes::adicionarPosicao(const PosicaoHarmonica* posicao) {
   }
 }
 
+std::string GerenciadorAcordes::nomeDoCodigo(int32_t codigo) const {
+  const auto achado = std::find(codigos_.begin(), codigos_.end(), codigo);
+  if (achado != codigos_.end()) {
+    return base_->getNomes()[static_cast<size_t>(achado - codigos_.begin())];
+  }
+  return colaboradores_.especialista.nomear(codigo);
+}
+
 std::string GerenciadorAcordes::nomearAcorde(std::span<const int> notas, int raiz) const {
   try {
-    const int32_t codigo = colaboradores_.especialista.codigoDasNotas(notas, raiz);
-    const auto achado = std::find(codigos_.begin(), codigos_.end(), codigo);
-    if (achado != codigos_.end()) {
-      return base_->getNomes()[static_cast<size_t>(achado - codigos_.begin())];
-    }
-    return colaboradores_.especialista.nomear(codigo);
+    return nomeDoCodigo(colaboradores_.especialista.codigoDasNotas(notas, raiz));
   } catch (const std::exception&) {
     return "";
   }
+}
+
+std::vector<std::string> GerenciadorAcordes::leiturasCasas(const std::vector<int>& casas) const {
+  std::vector<std::string> nomes;
+  const InstrumentoCordas* atual = instrumento();
+  if (atual == nullptr) return nomes;
+  for (const int32_t codigo : colaboradores_.especialista.leituras(atual->getNotas(casas))) {
+    nomes.push_back(nomeDoCodigo(codigo));
+  }
+  return nomes;
 }
 
 std::string GerenciadorAcordes::nomearCasas(const std::vector<int>& casas, int cordaRaiz) const {
