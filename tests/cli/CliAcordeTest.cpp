@@ -209,6 +209,16 @@ TEST_F(CliAcorde, NomeComCadaLeitura) {
   EXPECT_EQ(cli({"name", "x32010", "--readings", "--root", "1"}).status, 2);
 }
 
+TEST_F(CliAcorde, UkuleleComOSolAgudo) {
+  const char* const ukulele = "Ukulele (G C E A)";
+  const auto c = cli({"--instrument", ukulele, "chord", "C", "--format", "tsv"});
+  EXPECT_EQ(c.status, 0) << c.erros;
+  EXPECT_EQ(c.saida.substr(0, c.saida.find('\n')), "1\tC\t0 0 0 3\t0 0 0 1");
+  const auto f = cli({"--instrument", ukulele, "name", "2010"});
+  EXPECT_EQ(f.status, 0) << f.erros;
+  EXPECT_EQ(f.saida, "F\n");
+}
+
 TEST_F(CliAcorde, NomeRecusaCasasQueNaoServem) {
   const std::pair<Argumentos, int> casos[] = {
       {{"name", "x3201"}, 1},
