@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "AcordesTeste.h"
@@ -143,6 +145,25 @@ TEST_P(BaseAcordesEntregue, PrimeiraPosicaoSoaATercaASetimaEAQuintaAlterada) {
       EXPECT_TRUE(soam.count((Especialista::getClasseRaiz(codigo) + semitons) % 12))
           << nome << " has no " << papel << " in " << ::testing::PrintToString(casas);
     }
+  }
+}
+
+TEST_P(BaseAcordesEntregue, AcordesDiferentesComecamPorDiagramasDiferentes) {
+  // C# and Db are one chord; chords that sound differently never share the first diagram.
+  std::map<Vetor, std::pair<std::tuple<int, int, int32_t>, std::string>> primeiras;
+  for (int i = 0; i < base.getNumeroAcordes(); ++i) {
+    const std::string nome = base.getNomes()[static_cast<size_t>(i)];
+    const int32_t codigo = Especialista::interpretar(nome, teste::idiomaDa(GetParam().gramatica));
+    const int baixo = Especialista::getBaixo(codigo);
+    const std::tuple<int, int, int32_t> som{Especialista::getClasseRaiz(codigo),
+                                            baixo < 0 ? -1 : Especialista::classeGrafia(baixo),
+                                            codigo & 0x07FFFFE0};  // the degrees
+    const auto casas = dynamic_cast<const PosicaoHarmonicaInstrumentoCordas&>(
+                           *base.getAcorde(i)->getPosicoes().getElement(0))
+                           .getCasas();
+    const auto [lugar, novo] = primeiras.try_emplace(casas, som, nome);
+    EXPECT_TRUE(novo || lugar->second.first == som)
+        << nome << " starts like " << lugar->second.second;
   }
 }
 
