@@ -31,11 +31,13 @@ SUFIXOS_PT = [
     "m(b13)", "m(11)", "m(9/11)", "11", "m11", "13", "7(9/11/13)", "m7(9/13)", "º(b13)",
     "º7M", "7M(b5)", "(9/11)", "6(11)", "m6(11)", "7(4/13)", "m(add9)", "(add9)",
     "7(b9/#9)", "7(#9/#11)", "7(b9/#11)", "7(#11/13)", "7M(11)",
+    "7#9", "7+9", "7#5", "7+5", "7#11", "7(9+)", "+", "m+", "maj9", "\u00ba7", "\u00b07",
+    "omit5", "7(omit5)",
 ]
 
 # Suffixes as English and jazz charts write them, where the grammar reads them as meant:
-# it takes "7#" and "7+" for the major seventh and "9#", "9b" for altered ninths, so the
-# altered dominants are written with parentheses.
+# "7#" and "7+" alone are the major seventh, before 5, 9 or 11 the raised tension over the
+# minor seventh; "9#", "9b" are altered ninths.
 SUFIXOS_EN = [
     "", "m", "7", "m7", "maj7", "M7", "7M", "m(maj7)", "mM7", "mmaj7", "6", "m6", "9", "m9",
     "add9", "madd9", "m(add9)", "2", "7(9)", "m7(9)", "maj7(add9)", "9sus4", "7sus4",
@@ -48,6 +50,8 @@ SUFIXOS_EN = [
     "7(b9,b13)", "7(#9,#11)", "7(b5,b9)", "(b5)", "(#5)", "(b13)", "m(b13)", "m7(b13)",
     "m(9)", "(9)", "m7(9,11)", "dom7", "7(omitt5)", "m7(omitt5)", "9(omitt5)", "sus4(b9)",
     "dim(maj7)", "o(maj7)", "m(b5)", "m9(b5)", "m7(b9)", "7(9,13)", "7(#9,b13)",
+    "7#9", "7+9", "7#5", "7#11", "+", "maj9", "6/9", "69", "m6/9", "maj7(9)", "7M(9)",
+    "\u00ba7", "\u00b07", "omit5", "7(omit5)",
 ]
 
 # Basses over some chords: intervals above the root, in semitones.

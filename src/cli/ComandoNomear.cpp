@@ -40,13 +40,15 @@ std::optional<ComandoNomear::Pedido> ComandoNomear::lerArgumentos(
       if (i + 1 >= argumentos.size()) return std::nullopt;
       pedido.corda = texto::inteiro(argumentos[++i]);
       if (!pedido.corda) return std::nullopt;
+    } else if (a == "--readings") {
+      pedido.leituras = true;
     } else if (pedido.casas.empty() && !a.empty() && (a.front() != '-' || a.size() > 1)) {
       pedido.casas = a;  // "-1,3,2,0,1,0" starts with a minus sign
     } else {
       return std::nullopt;
     }
   }
-  if (pedido.casas.empty()) return std::nullopt;
+  if (pedido.casas.empty() || (pedido.leituras && pedido.corda)) return std::nullopt;
   return pedido;
 }
 
@@ -74,6 +76,12 @@ int ComandoNomear::executar(ContextoCli& contexto, const std::vector<std::string
     return 1;
   }
   if (!contexto.prepararAcordes()) return contexto.statusErro();
+  if (pedido->leituras) {
+    for (const auto& leitura : fachada.leiturasCasas(*casas)) {
+      contexto.saida() << cp1252::paraUtf8(leitura) << '\n';
+    }
+    return 0;
+  }
   const std::string nome = fachada.nomearCasas(*casas, corda);
   if (nome.empty()) {
     contexto.erros() << "error: these notes cannot be named\n";

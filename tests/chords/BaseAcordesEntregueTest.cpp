@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "AcordesTeste.h"
@@ -106,6 +109,81 @@ TEST_P(BaseAcordesEntregue, PrimeiroAFormaQueOProfessorMostra) {
   // A silent string is stored with finger 6; the others keep their fingers.
   EXPECT_EQ(primeira("C").getDedos(), (Vetor{6, 3, 2, 0, 1, 0}));
   EXPECT_EQ(primeira("F").getDedos(), (Vetor{1, 3, 4, 2, 1, 1}));
+}
+
+// The semitones above the root of what gives a chord its name: the third, the seventh (the
+// diminished one too) and an altered fifth. The open guitar tuning turns frets into notes.
+std::vector<std::pair<const char*, int>> notasQueDaoONome(int32_t codigo) {
+  using E = Especialista;
+  std::vector<std::pair<const char*, int>> notas;
+  const std::pair<int, std::pair<const char*, int>> graus[] = {
+      {2, {"minor third", 3}}, {3, {"major third", 4}},    {5, {"flat fifth", 6}},
+      {7, {"sharp fifth", 8}}, {9, {"minor seventh", 10}}, {10, {"major seventh", 11}},
+  };
+  for (const auto& [grau, nota] : graus) {
+    if (E::temGrau(codigo, grau)) notas.push_back(nota);
+  }
+  if (E::temGrau(codigo, 2) && E::temGrau(codigo, 5) && E::temGrau(codigo, 8)) {
+    notas.emplace_back("diminished seventh", 9);
+  }
+  return notas;
+}
+
+TEST_P(BaseAcordesEntregue, PrimeiraPosicaoSoaATercaASetimaEAQuintaAlterada) {
+  const Vetor afinacao = {40, 45, 50, 55, 59, 64};
+  for (int i = 0; i < base.getNumeroAcordes(); ++i) {
+    const std::string nome = base.getNomes()[static_cast<size_t>(i)];
+    const int32_t codigo = Especialista::interpretar(nome, teste::idiomaDa(GetParam().gramatica));
+    const auto& p = dynamic_cast<const PosicaoHarmonicaInstrumentoCordas&>(
+        *base.getAcorde(i)->getPosicoes().getElement(0));
+    std::set<int> soam;
+    const Vetor casas = p.getCasas();
+    for (size_t s = 0; s < casas.size(); ++s) {
+      if (casas[s] >= 0) soam.insert((afinacao[s] + casas[s]) % 12);
+    }
+    for (const auto& [papel, semitons] : notasQueDaoONome(codigo)) {
+      EXPECT_TRUE(soam.count((Especialista::getClasseRaiz(codigo) + semitons) % 12))
+          << nome << " has no " << papel << " in " << ::testing::PrintToString(casas);
+    }
+  }
+}
+
+TEST_P(BaseAcordesEntregue, AcordesDiferentesComecamPorDiagramasDiferentes) {
+  // C# and Db are one chord; chords that sound differently never share the first diagram.
+  std::map<Vetor, std::pair<std::tuple<int, int, int32_t>, std::string>> primeiras;
+  for (int i = 0; i < base.getNumeroAcordes(); ++i) {
+    const std::string nome = base.getNomes()[static_cast<size_t>(i)];
+    const int32_t codigo = Especialista::interpretar(nome, teste::idiomaDa(GetParam().gramatica));
+    const int baixo = Especialista::getBaixo(codigo);
+    const std::tuple<int, int, int32_t> som{Especialista::getClasseRaiz(codigo),
+                                            baixo < 0 ? -1 : Especialista::classeGrafia(baixo),
+                                            codigo & 0x07FFFFE0};  // the degrees
+    const auto casas = dynamic_cast<const PosicaoHarmonicaInstrumentoCordas&>(
+                           *base.getAcorde(i)->getPosicoes().getElement(0))
+                           .getCasas();
+    const auto [lugar, novo] = primeiras.try_emplace(casas, som, nome);
+    EXPECT_TRUE(novo || lugar->second.first == som)
+        << nome << " starts like " << lugar->second.second;
+  }
+}
+
+TEST_P(BaseAcordesEntregue, NenhumaPestanaSobreCordaMuda) {
+  for (int i = 0; i < base.getNumeroAcordes(); ++i) {
+    const auto& posicoes = base.getAcorde(i)->getPosicoes();
+    for (int k = 0; k < posicoes.size(); ++k) {
+      const auto& p =
+          dynamic_cast<const PosicaoHarmonicaInstrumentoCordas&>(*posicoes.getElement(k));
+      const Vetor casas = p.getCasas();
+      const Vetor dedos = p.getDedos();
+      const auto primeira = std::find(dedos.begin(), dedos.end(), 1);
+      const auto ultima = std::find(dedos.rbegin(), dedos.rend(), 1).base();
+      for (auto d = primeira; d < ultima; ++d) {
+        EXPECT_GE(casas[static_cast<size_t>(d - dedos.begin())], 0)
+            << base.getNomes()[static_cast<size_t>(i)] << ' ' << ::testing::PrintToString(casas)
+            << ' ' << ::testing::PrintToString(dedos);
+      }
+    }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -79,9 +79,19 @@ TEST_F(BaseAcordesTest, NomesQueSoDiferemNaCaixaSaoUmAcorde) {
                         registro(acentoMaiusculo, "\0\0\0"s, "\0\0\0"s));
   EXPECT_EQ(base.getNomes(), (std::vector<std::string>{"Am", acentoMinusculo}));
   EXPECT_EQ(base.getAcorde(0)->getPosicoes().size(), 2);
-  EXPECT_EQ(base.indiceDoNome("aM"), 0);
-  EXPECT_EQ(base.indiceDoNome(acentoMaiusculo), 1);
-  EXPECT_EQ(base.indiceDoNome("A"), -1);
+}
+
+TEST_F(BaseAcordesTest, ProcuraDoNomeSoIgnoraACaixaDaRaiz) {
+  // After the root "M" is not "m": CM7 is not Cm7.
+  base.carregarConteudo(registro("Am", "\0\0\0"s, "\0\0\0"s) +
+                        registro("Cm7", "\0\0\0"s, "\0\0\0"s) +
+                        registro(TXT("Dó"), "\0\0\0"s, "\0\0\0"s));
+  const std::pair<std::string, int> casos[] = {
+      {"Am", 0},      {"am", 0},      {"aM", -1},      {"AM", -1}, {"A", -1},
+      {"Cm7", 1},     {"cm7", 1},     {"CM7", -1},     {"Cm", -1}, {"", -1},
+      {TXT("Dó"), 2}, {TXT("dó"), 2}, {TXT("DÓ"), -1},
+  };
+  for (const auto& [nome, indice] : casos) EXPECT_EQ(base.indiceDoNome(nome), indice) << nome;
 }
 
 TEST_F(BaseAcordesTest, CamposEmpacotados) {

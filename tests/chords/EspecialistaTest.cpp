@@ -148,10 +148,71 @@ TEST(Interpretar, GramaticaInglesa) {
           {"C7sus4", C, {4, 6, 9}, -1},
           {"Cm7b5", C, {2, 5, 9}, -1},
           {"Cdim", C, {2, 5, 8}, -1},
-          {"C7#9", C, {3, 6, 9, 10, 12}, -1},  // "7#" is the major seventh here
+          {"C7#9", C, {3, 6, 9, 13}, -1},
           {"Cmaj7/G", C, {3, 6, 10}, G},
       },
       ingles());
+}
+
+// Spellings whose reading players agree on, read alike or each in its own way by the two
+// grammars.
+TEST(Interpretar, GrafiasDosMusicosNasDuasGramaticas) {
+  struct Caso {
+    const char* nome;
+    std::vector<int> portugues;
+    std::vector<int> ingles;
+  };
+  const Caso casos[] = {
+      // "7#" and "7+" before 5, 9 or 11: the minor seventh and the raised tension.
+      {"C7#9", {3, 6, 9, 13}, {3, 6, 9, 13}},
+      {"C7+9", {3, 6, 9, 13}, {3, 6, 9, 13}},
+      {"C7(#9)", {3, 6, 9, 13}, {3, 6, 9, 13}},
+      {"C7#5", {3, 7, 9}, {3, 7, 9}},
+      {"C7+5", {3, 7, 9}, {3, 7, 9}},
+      {"C7#11", {3, 6, 9, 16}, {3, 6, 9, 16}},
+      {"C7+11", {3, 6, 9, 16}, {3, 6, 9, 16}},
+      {"C7+", {3, 6, 10}, {3, 6, 10}},
+      {"C7#", {3, 6, 10}, {3, 6, 10}},
+      {"C7+(9)", {3, 6, 10, 12}, {3, 6, 10, 12}},
+      // A "7" after the diminished sign is the diminished seventh already there.
+      {"C°7", {2, 5, 8}, {2, 5, 8}},
+      {"Cº7", {2, 5, 8}, {2, 5, 8}},
+      {"Co7", {2, 5, 8}, {2, 5, 8}},
+      {"Cdim7", {2, 5, 8}, {2, 5, 8}},
+      {"Cº(7)", {2, 5, 8, 9}, {2, 5, 8, 9}},
+      {"Cº7M", {2, 5, 8, 10}, {2, 5, 8, 10}},
+      // The English "9" brings the minor seventh only to a chord without one, without a sixth
+      // or thirteenth and not diminished.
+      {"C9", {3, 6, 12}, {3, 6, 9, 12}},
+      {"C6/9", {3, 6, 8, 12}, {3, 6, 12, 19}},
+      {"C69", {3, 6, 8, 12}, {3, 6, 12, 19}},
+      {"Cmaj7(9)", {3, 6, 10, 12}, {3, 6, 10, 12}},
+      {"C7M(9)", {3, 6, 10, 12}, {3, 6, 10, 12}},
+      {"C7(9)", {3, 6, 9, 12}, {3, 6, 9, 12}},
+      {"Cm9", {2, 6, 12}, {2, 6, 9, 12}},
+      {"Cº9", {2, 5, 8, 12}, {2, 5, 8, 12}},
+      {"C13", {3, 6, 19}, {3, 6, 19}},
+      // New spellings.
+      {"C+", {3, 7}, {3, 7}},
+      {"Cm+", {2, 7}, {2, 7}},
+      {"Cmaj9", {3, 6, 10, 12}, {3, 6, 10, 12}},
+      {"C7(9+)", {3, 6, 9, 13}, {3, 6, 9, 13}},
+      {"Comit5", {3}, {3}},
+      {"C7(omit5)", {3, 9}, {3, 9}},
+  };
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.nome);
+    EXPECT_EQ(graus(E::interpretar(TXT(caso.nome), portugues())), caso.portugues);
+    EXPECT_EQ(graus(E::interpretar(TXT(caso.nome), ingles())), caso.ingles);
+  }
+  // The "+" of the augmented chord ends the name or comes before a separator.
+  for (const auto* idioma : {&portugues(), &ingles()}) {
+    const int32_t c = E::interpretar("C+/E", *idioma);
+    EXPECT_EQ(graus(c), (std::vector<int>{3, 7}));
+    EXPECT_EQ(E::getBaixo(c), MI);
+    EXPECT_EQ(E::getRaiz(E::interpretar("E7(9+)", *idioma)), MI);
+    EXPECT_THROW(E::interpretar("C+x", *idioma), DataFormatException);
+  }
 }
 
 TEST(Interpretar, Recusas) {
@@ -202,6 +263,9 @@ TEST(Nomear, ExemplosDasDuasGramaticas) {
       {{3, 6, 10}, -1, "C7M", "C7M"},
       {{3, 4, 6, 9}, -1, "C4/7", "C4/7"},
       {{2, 5, 8}, -1, "Cº(b5/6)", "Cº(b5)"},
+      // A seventh over the diminished chord goes into the list: "º7" is the chord itself.
+      {{2, 5, 8, 9}, -1, "Cº(7/b5/6)", "Cº(7/b5)"},
+      {{2, 5, 8, 10}, -1, "Cº(7M/b5/6)", "Cº(7M/b5)"},
       {{2, 5, 9}, -1, "Cm7(b5)", "Cm7(b5)"},
       {{3, 6, 9, 12}, -1, "C7(9)", "C7(9)"},
       {{3, 6, 12, 15}, -1, "C(9/11)", "Cadd9(11)"},
@@ -252,15 +316,109 @@ TEST(CodigoDasNotas, FormaDeMiMaiorNoViolao) {
 TEST(CodigoDasNotas, NonaAumentadaEDecimaPrimeiraDependemDoQueVeioAntes) {
   // Fifteen semitones above C: an augmented ninth above the major third, else a minor third.
   EXPECT_EQ(graus(E::codigoDasNotas(std::vector<int>{48, 52, 63}, 48, ingles())),
-            (std::vector<int>{3, 13}));
+            (std::vector<int>{3, 6, 13}));
   // Below the major third it would be a second third, which no name holds: still the #9.
   EXPECT_EQ(graus(E::codigoDasNotas(std::vector<int>{48, 63, 64}, 48, ingles())),
-            (std::vector<int>{3, 13}));
+            (std::vector<int>{3, 6, 13}));
   // Eighteen semitones: an augmented eleventh above a fifth, else a diminished fifth.
   EXPECT_EQ(graus(E::codigoDasNotas(std::vector<int>{48, 55, 66}, 48, ingles())),
             (std::vector<int>{6, 16}));
   EXPECT_EQ(graus(E::codigoDasNotas(std::vector<int>{48, 66}, 48, ingles())),
             (std::vector<int>{5}));
+}
+
+// A voicing without its perfect fifth names the chord as if the fifth were there, unless an
+// altered fifth stands in its place. Frets on the guitar, the root on the lowest string.
+TEST(CodigoDasNotas, QuintaJustaOmitidaNaoEntraNoNome) {
+  struct Caso {
+    std::vector<int> casas;
+    const char* portugues;
+    const char* ingles;
+  };
+  const Caso casos[] = {
+      {{-1, 3, 2, 3, 1, 0}, "C7", "C7"},
+      {{-1, 3, 3, 3, 1, 1}, "C5(4/7/11)", "Csus4/7(11)"},
+      {{-1, 3, 2, 2, 1, 0}, "C(6)", "C(13)"},
+      {{-1, 3, 2, 0, 1, 0}, "C", "C"},
+      {{-1, 3, 1, 3, 4, -1}, "Cm7", "Cm7"},
+      {{-1, 3, 4, 3, 5, -1}, "C7(b5)", "C7(b5)"},  // the b5 stays alone
+      {{-1, 3, 2, 1, 1, 0}, "C(#5)", "C(#5)"},
+  };
+  const std::vector<int> afinacao = {40, 45, 50, 55, 59, 64};
+  for (const auto& caso : casos) {
+    std::vector<int> notas;
+    for (size_t s = 0; s < afinacao.size(); ++s) {
+      notas.push_back(caso.casas[s] < 0 ? -1 : afinacao[s] + caso.casas[s]);
+    }
+    SCOPED_TRACE(caso.ingles);
+    EXPECT_EQ(E::nomear(E::codigoDasNotas(notas, notas[1], portugues()), Gramatica::Portugues),
+              TXT(caso.portugues));
+    EXPECT_EQ(E::nomear(E::codigoDasNotas(notas, notas[1], ingles()), Gramatica::Ingles),
+              TXT(caso.ingles));
+  }
+}
+
+TEST(Leituras, CustoDeCadaLeitura) {
+  struct Caso {
+    std::vector<int> graus;
+    int baixo;
+    int custo;
+  };
+  const Caso casos[] = {
+      // The plain triads and seventh chords.
+      {{3, 6}, -1, 0},
+      {{2, 6}, -1, 0},
+      {{2, 5}, -1, 0},
+      {{3, 7}, -1, 0},
+      {{2, 5, 8}, -1, 0},
+      {{2, 5, 9}, -1, 0},
+      {{3, 6, 9}, -1, 0},
+      {{3, 6, 10}, -1, 0},
+      {{2, 6, 10}, -1, 0},
+      // Tensions, odd fifths, no third, a slash bass.
+      {{3, 6, 9, 12}, -1, 2},
+      {{3, 6, 19}, -1, 2},
+      {{2, 7}, -1, 2},
+      {{3, 5}, -1, 2},
+      {{3, 6, 9, 10}, -1, 2},
+      {{6}, -1, 4},
+      {{4, 6}, -1, 6},
+      {{3, 6}, MI, 1},
+      {{3, 6, 9}, G, 1},
+  };
+  for (const auto& caso : casos) {
+    EXPECT_EQ(E::custoLeitura(teste::codigo(C, caso.graus, caso.baixo)), caso.custo)
+        << ::testing::PrintToString(caso.graus) << ' ' << caso.baixo;
+  }
+}
+
+// The name of a shape with every sounding note as the root, the simplest first: the plain
+// chord over a slash bass before an odd fifth with the root below.
+TEST(Leituras, AMaisSimplesPrimeiro) {
+  struct Caso {
+    std::vector<int> casas;
+    std::vector<const char*> ingles;
+  };
+  const Caso casos[] = {
+      {{0, 3, 2, 0, 1, 0}, {"C/E", "Em(#5/b13)", "Gsus4(11/13)/E"}},
+      {{2, -1, 0, 2, 3, 2}, {"D/F#", "F#m(#5/b13)", "Asus4(11/13)/F#"}},
+      {{-1, 3, 2, 0, 1, 0}, {"C", "Em(#5)/C", "Gsus4(13)/C"}},
+      {{-1, 0, 2, 0, 1, 0}, {"Am7", "C(13)/A", "Emadd4(#5)/A", "Gsus4(add9/13)/A"}},
+      {{-1, -1, -1, -1, -1, -1}, {}},
+  };
+  const std::vector<int> afinacao = {40, 45, 50, 55, 59, 64};
+  for (const auto& caso : casos) {
+    std::vector<int> notas;
+    for (size_t s = 0; s < afinacao.size(); ++s) {
+      notas.push_back(caso.casas[s] < 0 ? -1 : afinacao[s] + caso.casas[s]);
+    }
+    std::vector<std::string> nomes;
+    for (const int32_t c : E::leituras(notas, ingles())) {
+      nomes.push_back(E::nomear(c, Gramatica::Ingles));
+    }
+    EXPECT_EQ(nomes, std::vector<std::string>(caso.ingles.begin(), caso.ingles.end()))
+        << ::testing::PrintToString(caso.casas);
+  }
 }
 
 // Close voicings whose degree pairs no name holds are read as players name them.

@@ -77,6 +77,24 @@ TEST(FolhaCifra, TransposicaoLinhaALinha) {
       {"| G  D/F# |", "| G#  D#/G |", "| Gb  Db/F |"},
       {"[G]Quando eu [D]canto", "[G#]Quando eu [D#]canto", "[Gb]Quando eu [Db]canto"},
       {"Fonte: http://cifras", "Fonte: http://cifras", "Fonte: http://cifras"},
+      // Repeat marks and a closing comment leave a chord line a chord line.
+      {"G D Em C  (bis)", "G# D# Fm C#  (bis)", "Gb Db Ebm B  (bis)"},
+      {"G D bis", "G# D# bis", "Gb Db bis"},
+      {"G D 2x", "G# D# 2x", "Gb Db 2x"},
+      {"G D 3X", "G# D# 3X", "Gb Db 3X"},
+      {"G D (repete)", "G# D# (repete)", "Gb Db (repete)"},
+      {"G D (3 vezes)", "G# D# (3 vezes)", "Gb Db (3 vezes)"},
+      {"G D (repeat)", "G# D# (repeat)", "Gb Db (repeat)"},
+      {"G D (fim)", "G# D# (fim)", "Gb Db (fim)"},
+      {"G (D)", "G# (D#)", "Gb (Db)"},
+      {"Eu te amo (bis)", "Eu te amo (bis)", "Eu te amo (bis)"},
+      {"G D (3 vezes) Em", "G D (3 vezes) Em", "G D (3 vezes) Em"},
+      // The notes of a tuning or capo line are not chords.
+      {"Afinação: D A D G B E", "Afinação: D A D G B E", "Afinação: D A D G B E"},
+      {"AFINAÇÃO: Eb Ab Db Gb Bb Eb", "AFINAÇÃO: Eb Ab Db Gb Bb Eb", "AFINAÇÃO: Eb Ab Db Gb Bb Eb"},
+      {"Tuning: D A D G B E", "Tuning: D A D G B E", "Tuning: D A D G B E"},
+      {"Capo: 2", "Capo: 2", "Capo: 2"},
+      {"Capotraste: C", "Capotraste: C", "Capotraste: C"},
   };
   for (const auto& caso : casos) {
     EXPECT_EQ(acima(TXT(caso.antes)), TXT(caso.acima));

@@ -51,7 +51,7 @@ std::vector<int32_t> codigosAlcancaveis(Gramatica gramatica) {
     const int32_t atual = pendentes.back();
     pendentes.pop_back();
     for (const auto& token : TabelaTokens::de(gramatica).tokens()) {
-      const int32_t proximo = (atual & ~token.desligar) | token.ligar;
+      const int32_t proximo = token.aplicar(atual);
       if (vistos.insert(proximo).second) pendentes.push_back(proximo);
     }
   }

@@ -3,13 +3,14 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "PastaTemporaria.h"
-#include "sound/PortaFluidSynth.h"
 #include "ExecucaoCli.h"
+#include "PastaTemporaria.h"
 #include "Processo.h"
 #include "foundations/Texto.h"
+#include "sound/PortaFluidSynth.h"
 
 namespace tessara {
 namespace {
@@ -66,6 +67,17 @@ TEST_F(CliAcorde, PrimeiroAsFormasAbertasEAsPestanas) {
   }
 }
 
+TEST_F(CliAcorde, ANomeDaBaseSoIgnoraACaixaDaRaiz) {
+  // "M" after the root is the major seventh, "m" the minor third.
+  const std::pair<const char*, const char*> casos[] = {
+      {"CM7", "C7M"}, {"Cm7", "Cm7"}, {"cm7", "Cm7"}, {"c7", "C7"}, {"c7M", "C7M"}};
+  for (const auto& [nome, guardado] : casos) {
+    const auto c = campos(primeira("pt", nome));
+    ASSERT_EQ(c.size(), 4u) << nome;
+    EXPECT_EQ(c[1], guardado) << nome;
+  }
+}
+
 TEST_F(CliAcorde, DiagramaComOsDedos) {
   const auto r = cli({"--lang", "pt", "chord", "c"});
   ASSERT_EQ(r.status, 0) << r.erros;
@@ -88,8 +100,10 @@ TEST_F(CliAcorde, DiagramaComOsDedos) {
 }
 
 TEST_F(CliAcorde, TodasAcrescentaAsGeradasSemRepetir) {
-  const auto guardadas = texto::linhas(cli({"--lang", "en", "chord", "G", "--format", "tsv"}).saida);
-  const auto todas = texto::linhas(cli({"--lang", "en", "chord", "G", "--all", "--format", "tsv"}).saida);
+  const auto guardadas =
+      texto::linhas(cli({"--lang", "en", "chord", "G", "--format", "tsv"}).saida);
+  const auto todas =
+      texto::linhas(cli({"--lang", "en", "chord", "G", "--all", "--format", "tsv"}).saida);
   ASSERT_EQ(guardadas.size(), 5u);
   ASSERT_GT(todas.size(), guardadas.size());
   std::set<std::string> vistas;
@@ -164,6 +178,10 @@ TEST_F(CliAcorde, NomeDasCasas) {
       // seventh in the bass.
       {{"--lang", "en", "name", "200232", "--root", "2"}, "D/F#\n"},
       {{"--lang", "en", "name", "x30232", "--root", "2"}, "D7/C\n"},
+      // Without its fifth a chord keeps its plain name.
+      {{"--lang", "pt", "name", "x32310"}, "C7\n"},
+      {{"--lang", "en", "name", "x32310"}, "C7\n"},
+      {{"--lang", "en", "name", "x32210"}, "C6\n"},
   };
   for (const auto& [argumentos, nome] : casos) {
     SCOPED_TRACE(::testing::PrintToString(argumentos));
@@ -171,6 +189,34 @@ TEST_F(CliAcorde, NomeDasCasas) {
     EXPECT_EQ(r.status, 0) << r.erros;
     EXPECT_EQ(r.saida, nome);
   }
+}
+
+TEST_F(CliAcorde, NomeComCadaLeitura) {
+  // One line per different note sounding.
+  const std::tuple<Argumentos, const char*, size_t> casos[] = {
+      {{"--lang", "en", "name", "032010", "--readings"}, "C/E", 3},
+      {{"--lang", "en", "name", "2x0232", "--readings"}, "D/F#", 3},
+      {{"--lang", "pt", "name", "x02010", "--readings"}, "Am7", 4},
+  };
+  for (const auto& [argumentos, primeira, quantas] : casos) {
+    SCOPED_TRACE(::testing::PrintToString(argumentos));
+    const auto r = cli(argumentos);
+    EXPECT_EQ(r.status, 0) << r.erros;
+    const auto linhas = texto::linhas(r.saida);
+    ASSERT_EQ(linhas.size(), quantas) << r.saida;
+    EXPECT_EQ(linhas.front(), primeira);
+  }
+  EXPECT_EQ(cli({"name", "x32010", "--readings", "--root", "1"}).status, 2);
+}
+
+TEST_F(CliAcorde, UkuleleComOSolAgudo) {
+  const char* const ukulele = "Ukulele (G C E A)";
+  const auto c = cli({"--instrument", ukulele, "chord", "C", "--format", "tsv"});
+  EXPECT_EQ(c.status, 0) << c.erros;
+  EXPECT_EQ(c.saida.substr(0, c.saida.find('\n')), "1\tC\t0 0 0 3\t0 0 0 1");
+  const auto f = cli({"--instrument", ukulele, "name", "2010"});
+  EXPECT_EQ(f.status, 0) << f.erros;
+  EXPECT_EQ(f.saida, "F\n");
 }
 
 TEST_F(CliAcorde, NomeRecusaCasasQueNaoServem) {

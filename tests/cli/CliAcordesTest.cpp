@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "PastaTemporaria.h"
 #include "ExecucaoCli.h"
+#include "PastaTemporaria.h"
 #include "Processo.h"
 
 namespace tessara {
@@ -78,6 +78,13 @@ TEST_F(CliAcordes, TransposeParaCimaEParaBaixo) {
   EXPECT_EQ(cli({"--lang", "pt", "transpose", "13"}, folha).saida,
             cli({"--lang", "pt", "transpose", "1"}, folha).saida);
   EXPECT_EQ(cli({"--lang", "pt", "transpose", "0"}, folha).saida, folha);
+}
+
+TEST_F(CliAcordes, TransposeDeixaMarcasDeRepeticaoEAfinacao) {
+  const std::string folha = "G D Em C  (bis)\nAfina\xC3\xA7\xC3\xA3o: D A D G B E\nCapo: 2\n";
+  const auto r = cli({"--lang", "pt", "transpose", "2"}, folha);
+  EXPECT_EQ(r.status, 0) << r.erros;
+  EXPECT_EQ(r.saida, "A E F#m D  (bis)\nAfina\xC3\xA7\xC3\xA3o: D A D G B E\nCapo: 2\n");
 }
 
 TEST_F(CliAcordes, TransposeGuardaFinsDeLinhaEAcentos) {

@@ -32,6 +32,11 @@ const Caso kCasos[] = {
     {"NenhumaPressionada", {0, -1, 0, 0, -1, 0}, {0, 0, 0, 0, 0, 0}},
     // Fret 1 and fret 5 are only in reach of the index and the little finger.
     {"SoOMindinhoAlcanca", {-1, 1, -1, 5, -1, -1}, {0, 1, 0, 4, 0, 0}},
+    // A barre never lies across a silent string: one finger per string instead, or nothing.
+    {"FaSemPestanaSobreCordaMuda", {1, -1, 3, 2, 1, -1}, {1, 0, 4, 3, 2, 0}},
+    {"SiBemolSemPestanaSobreCordaMuda", {-1, 1, -1, 3, 3, 1}, {0, 1, 0, 3, 4, 2}},
+    {"CincoNaMesmaCasaComCordaMuda", {1, -1, 1, 1, 1, 1}, {}},
+    {"PestanaAcimaDaCordaMuda", {-1, 1, 1, 3, 3, 1}, {0, 1, 1, 3, 4, 1}},
 };
 
 class PrimeiroArranjo : public ::testing::TestWithParam<Caso> {};

@@ -26,6 +26,7 @@ using Vetor = std::vector<int>;
 const InstrumentoCordas kViolao("Violao", "", 6, 12, 3, 24, {40, 45, 50, 55, 59, 64}, true);
 const InstrumentoCordas kCavaquinho("Cavaquinho", "", 4, 12, 4, 24, {50, 55, 59, 64}, false);
 const InstrumentoCordas kBandolim("Bandolim", "", 4, 12, 4, 24, {55, 62, 69, 76}, false);
+const InstrumentoCordas kUkulele("Ukulele", "", 4, 12, 4, 24, {67, 60, 64, 69}, false);
 
 AcordeComposto acorde(const std::string& nome, const std::vector<Posicao>& posicoes) {
   AcordeComposto a(nome, {});
@@ -181,6 +182,25 @@ TEST_F(GerenciadorAcordesTest, OutroInstrumentoGeraOrdenadoPelaSomaDasCasas) {
   EXPECT_EQ(g.getPosicaoAcordeAtual()->getCasas().size(), 4u);
   EXPECT_EQ(geracoes, depoisDoNome + 1);
   EXPECT_EQ(g.getIndicePosicaoAtual(), 0);
+}
+
+// The high G has no bass string under it: the shapes every player learns start on any chord
+// tone, and a shape is named by its simplest reading, without a bass.
+TEST_F(GerenciadorAcordesTest, AfinacaoReentranteSemCordaDeBaixo) {
+  atual = &kUkulele;
+  auto& g = gerenciador();
+  const std::pair<const char*, Vetor> formas[] = {
+      {"C", {0, 0, 0, 3}},  {"F", {2, 0, 1, 0}},  {"G", {0, 2, 3, 2}},
+      {"Am", {2, 0, 0, 0}}, {"A7", {0, 1, 0, 0}},
+  };
+  for (const auto& [nome, casasForma] : formas) {
+    ASSERT_TRUE(g.setAcordePorNome(nome)) << nome;
+    const auto vistas = folhear();
+    const auto primeiras = std::vector<Vetor>(
+        vistas.begin(), vistas.begin() + std::min<std::ptrdiff_t>(5, std::ssize(vistas)));
+    EXPECT_NE(std::find(primeiras.begin(), primeiras.end(), casasForma), primeiras.end()) << nome;
+    EXPECT_EQ(g.nomearCasas(casasForma), nome);
+  }
 }
 
 TEST_F(GerenciadorAcordesTest, NomeRecusadoNaoMudaNada) {

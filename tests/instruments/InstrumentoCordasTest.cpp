@@ -54,5 +54,24 @@ TEST(InstrumentoCordas, NotaDeCadaCasa) {
   EXPECT_EQ(InstrumentoCordas("x", "", 1, 12, 3, 0, {2147483647}, false).getNota(0, 1), -1);
 }
 
+TEST(InstrumentoCordas, AfinacaoReentrante) {
+  struct Caso {
+    std::vector<int> afinacao;
+    int cordas;
+    bool reentrante;
+  };
+  const Caso casos[] = {
+      {{40, 45, 50, 55, 59, 64}, 6, false}, {{38, 45, 50, 55, 59, 64}, 6, false},  // drop D
+      {{50, 55, 50, 55, 59, 62}, 6, true},   // a string lower than the one before it
+      {{67, 60, 64, 69}, 4, true},           // the ukulele's high G
+      {{55, 55, 62, 69}, 4, false},          // a unison does not fall
+      {{40, 45, 50, 55, 59, 30}, 5, false},  // a tuning entry past the strings does not count
+  };
+  for (const auto& caso : casos) {
+    const InstrumentoCordas i("i", "", caso.cordas, 12, 3, 0, caso.afinacao, false);
+    EXPECT_EQ(i.reentrante(), caso.reentrante) << ::testing::PrintToString(caso.afinacao);
+  }
+}
+
 }  // namespace
 }  // namespace tessara

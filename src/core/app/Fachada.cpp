@@ -232,6 +232,10 @@ std::string Fachada::nomearCasas(const std::vector<int>& casas, int cordaRaiz) c
   return acordes().nomearCasas(casas, cordaRaiz);
 }
 
+std::vector<std::string> Fachada::leiturasCasas(const std::vector<int>& casas) const {
+  return acordes().leiturasCasas(casas);
+}
+
 PosicaoHarmonicaInstrumentoCordas Fachada::posicaoDasCasas(const std::vector<int>& casas) const {
   return nucleo_.gerador().posicaoDasCasas(casas);
 }

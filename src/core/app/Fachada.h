@@ -139,6 +139,8 @@ class Fachada {
   // The same for frets on the current instrument (below 0: not played), around the note of
   // string `cordaRaiz` or, when it is negative, of the lowest string that sounds.
   std::string nomearCasas(const std::vector<int>& casas, int cordaRaiz = -1) const;
+  // Every name the frets can take, one per sounding note as the root, the simplest first.
+  std::vector<std::string> leiturasCasas(const std::vector<int>& casas) const;
   // Frets chosen by hand as a fingering: cheapest fingers, canonical name from its notes.
   PosicaoHarmonicaInstrumentoCordas posicaoDasCasas(const std::vector<int>& casas) const;
   // The cheapest finger arrangement for frets on the current instrument; nothing when the hand

@@ -107,9 +107,12 @@ AcordeComposto* BaseAcordes::getAcorde(int indice) const {
 }
 
 int BaseAcordes::indiceDoNome(std::string_view nome) const {
+  // Only the root's letter may differ in case: after it "M" and "m" name different chords.
   const auto igual = [nome](const std::string& outro) {
-    return std::equal(nome.begin(), nome.end(), outro.begin(), outro.end(),
-                      [](char a, char b) { return minuscula(a) == minuscula(b); });
+    return nome.size() == outro.size() &&
+           (nome.empty() || minuscula(nome.front()) == minuscula(outro.front())) &&
+           nome.substr(std::min<size_t>(1, nome.size())) ==
+               std::string_view(outro).substr(std::min<size_t>(1, outro.size()));
   };
   const auto achado = std::find_if(nomes_.begin(), nomes_.end(), igual);
   return achado == nomes_.end() ? -1 : static_cast<int>(achado - nomes_.begin());

@@ -40,7 +40,7 @@ class BaseAcordes {
   int getNumeroAcordes() const { return static_cast<int>(acordes_.size()); }
   // The number of different names the last load read.
   int getQuantidade() const { return quantidade_; }
-  // The index of the name, ignoring letter case; -1 when there is none.
+  // The index of the name, ignoring the case of its first letter only; -1 when there is none.
   int indiceDoNome(std::string_view nome) const;
 
   // Appends a copy of the chord and its name (unsorted).

@@ -1,5 +1,6 @@
 #include "chords/Especialista.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
@@ -73,7 +74,7 @@ Analise analisar(std::string_view nome, const IdiomaAcordes& idioma) {
     const TabelaTokens::Token* token = tabela.procurar(nome, p);
     if (token == nullptr) throw DataFormatException(std::string(nome));
     p += token->texto.size();
-    codigo = (codigo & ~token->desligar) | token->ligar;
+    codigo = token->aplicar(codigo);
     if (token->separador) {
       const int baixo = procurarRaiz(nome.substr(p));
       if (baixo >= 0) {
@@ -116,14 +117,14 @@ class Nomeador {
   std::string nome() {
     nome_ = Especialista::nomeGrafia(Especialista::getRaiz(codigo_));
     const bool terca = tem(2) || tem(3);
-    const bool diminuto = tem(2) && tem(5) && tem(8);
-    if (tem(2)) nome_ += diminuto ? "\xBA" : "m";  // "º"
+    diminuto_ = tem(2) && tem(5) && tem(8);
+    if (tem(2)) nome_ += diminuto_ ? "\xBA" : "m";  // "º"
     const Antes antes = ingles_ ? antesDaSetimaIngles(terca) : antesDaSetimaPortugues(terca);
     // Without any third the name says so with "5" after the root; the grammar reads a bare
     // "4" or "7" as keeping the third, so those move into the list.
     if (antes.semTerca) {
       nome_ += "5";
-    } else {
+    } else if (!diminuto_) {
       setimas(antes.algoAntes);
     }
     listar(antes);
@@ -183,6 +184,9 @@ class Nomeador {
   }
 
   void listar(const Antes& antes) {
+    // A "7" right after "º" would read as the diminished seventh itself.
+    if (diminuto_ && tem(9)) item("7");
+    if (diminuto_ && tem(10)) item("7M");
     if (antes.semTerca) {
       if (tem(4) && !ingles_) item("4");
       if (tem(9)) item("7");
@@ -212,6 +216,7 @@ class Nomeador {
   int32_t codigo_;
   bool ingles_;
   bool aberto_ = false;
+  bool diminuto_ = false;
   std::string nome_;
 };
 
@@ -294,6 +299,11 @@ int32_t Especialista::codigoDasNotas(std::span<const int> notas, int raiz,
     if (k == 16 && !temGrau(codigo, 6) && !temGrau(codigo, 5) && !temGrau(codigo, 7)) k = 5;
     codigo = setGrau(codigo, static_cast<int>(k), true);
   }
+  // Players leave the perfect fifth out freely; a chord without an altered one is named as if
+  // it were there. A lone root stays as it is.
+  if (codigo != 0 && !temGrau(codigo, 5) && !temGrau(codigo, 6) && !temGrau(codigo, 7)) {
+    codigo = setGrau(codigo, 6, true);
+  }
   codigo = comoOsMusicosNomeiam(codigo, idioma.gramatica);
   const int raizEscrita = grafiaDaClasse(static_cast<int>(r % NUMERO_NOTAS));
   codigo = setRaiz(codigo, raizEscrita);
@@ -302,6 +312,51 @@ int32_t Especialista::codigoDasNotas(std::span<const int> notas, int raiz,
     if (baixo != raizEscrita) codigo = setBaixo(codigo, baixo);
   }
   return codigo;
+}
+
+int Especialista::custoLeitura(int32_t codigo) {
+  const auto tem = [codigo](int grau) { return temGrau(codigo, grau); };
+  int extras = 0;
+  for (int grau = 0; grau < NUMERO_GRAUS; ++grau) extras += tem(grau);
+  const bool menor = tem(2) && !tem(3);
+  const bool maior = tem(3) && !tem(2);
+  if (tem(2) || tem(3)) --extras;
+  const bool quintaSimples = (tem(6) && !tem(5) && !tem(7)) ||
+                             (menor && tem(5) && !tem(6) && !tem(7)) ||
+                             (maior && tem(7) && !tem(5) && !tem(6));
+  if (quintaSimples) --extras;
+  if (tem(9) || tem(10)) {
+    --extras;
+  } else if (menor && tem(5) && tem(8)) {
+    --extras;  // the diminished seventh
+  }
+  int custo = 2 * extras;
+  if (!tem(2) && !tem(3)) custo += 4;
+  if (getBaixo(codigo) >= 0) custo += 1;
+  return custo;
+}
+
+std::vector<int32_t> Especialista::leituras(std::span<const int> notas,
+                                            const IdiomaAcordes& idioma) {
+  std::vector<int32_t> codigos;
+  std::vector<int> classesVistas;
+  for (const int nota : notas) {
+    if (nota < 0) continue;
+    const int classe = nota % NUMERO_NOTAS;
+    if (std::find(classesVistas.begin(), classesVistas.end(), classe) != classesVistas.end()) {
+      continue;
+    }
+    classesVistas.push_back(classe);
+    // The lowest note of that class is the root.
+    int raiz = nota;
+    for (const int outra : notas) {
+      if (outra >= 0 && outra % NUMERO_NOTAS == classe) raiz = std::min(raiz, outra);
+    }
+    codigos.push_back(codigoDasNotas(notas, raiz, idioma));
+  }
+  std::stable_sort(codigos.begin(), codigos.end(),
+                   [](int32_t a, int32_t b) { return custoLeitura(a) < custoLeitura(b); });
+  return codigos;
 }
 
 std::string Especialista::transpor(std::string_view nome, int passos, int direcao,

@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chords/IdiomaAcordes.h"
 
@@ -65,6 +66,18 @@ class Especialista {
   // root (a negative one).
   static int32_t codigoDasNotas(std::span<const int> notas, int raiz, const IdiomaAcordes& idioma);
 
+  // Every reading of a fingering's notes: one code per sounding pitch class taken as the root
+  // (its lowest note), the simplest first by `custoLeitura`; equal costs keep the order of the
+  // strings, lowest first. Empty when no string sounds.
+  static std::vector<int32_t> leituras(std::span<const int> notas, const IdiomaAcordes& idioma);
+
+  // How far a reading is from what a player calls a plain chord; 0 for a major, minor,
+  // diminished or augmented triad, alone or with one seventh (the diminished seventh too),
+  // root in the bass. Added: 2 for each further degree (a tension, a sixth or fourth, a fifth
+  // that makes no plain triad with the third, a second third or seventh), 4 without a third,
+  // 1 for a bass that is not the root.
+  static int custoLeitura(int32_t codigo);
+
   // The name moved by semitone steps, up (ACIMA, with sharps) or down (ABAIXO, with flats):
   // the root and the bass are rewritten, everything else is kept as written. Raises what
   // `interpretar` raises.
@@ -81,6 +94,9 @@ class Especialista {
   std::string nomear(int32_t codigo) const { return nomear(codigo, idiomaAtual().gramatica); }
   int32_t codigoDasNotas(std::span<const int> notas, int raiz) const {
     return codigoDasNotas(notas, raiz, idiomaAtual());
+  }
+  std::vector<int32_t> leituras(std::span<const int> notas) const {
+    return leituras(notas, idiomaAtual());
   }
   std::string transpor(std::string_view nome, int passos, int direcao) const {
     return transpor(nome, passos, direcao, idiomaAtual());

@@ -31,10 +31,41 @@ bool ehLetra(char c) {
   return u == 0x8A || u == 0x8C || u == 0x8E || u == 0x9A || u == 0x9C || u == 0x9E || u == 0x9F;
 }
 
+bool ehDigito(char c) { return c >= '0' && c <= '9'; }
+
+// CP1252 small letters for comparing words: ASCII and the accented capitals.
+char minuscula(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7)) {
+    return static_cast<char>(u + 0x20);
+  }
+  return c;
+}
+
+bool ehUmaDas(std::string_view palavra, std::initializer_list<std::string_view> lista) {
+  return std::any_of(lista.begin(), lista.end(), [palavra](std::string_view outra) {
+    return std::equal(palavra.begin(), palavra.end(), outra.begin(), outra.end(),
+                      [](char a, char b) { return minuscula(a) == minuscula(b); });
+  });
+}
+
+// "x2", "2x", "bis", "repete": how sheets mark a repeat beside the chords.
 bool ehMarcaRepeticao(std::string_view palavra) {
-  return palavra.size() >= 2 && (palavra[0] == 'x' || palavra[0] == 'X') &&
-         std::all_of(palavra.begin() + 1, palavra.end(),
-                     [](char c) { return c >= '0' && c <= '9'; });
+  const auto vezes = [](char c) { return c == 'x' || c == 'X'; };
+  if (palavra.size() >= 2 && vezes(palavra.front()) &&
+      std::all_of(palavra.begin() + 1, palavra.end(), ehDigito)) {
+    return true;
+  }
+  if (palavra.size() >= 2 && vezes(palavra.back()) &&
+      std::all_of(palavra.begin(), palavra.end() - 1, ehDigito)) {
+    return true;
+  }
+  return ehUmaDas(palavra, {"bis", "repete", "repeat", "repetir"});
+}
+
+// Lines that name the strings or the capo: their notes are not chords to move.
+bool ehRotuloSemAcordes(std::string_view rotulo) {
+  return ehUmaDas(rotulo, {"Afina\xE7\xE3o", "Afinacao", "Tuning", "Capo", "Capotraste"});
 }
 
 // The word without the parentheses around it: all opening ones in front, and closing ones at
@@ -72,7 +103,9 @@ class AnaliseLinha {
  public:
   AnaliseLinha(std::string_view linha, const IdiomaAcordes& idioma)
       : linha_(linha), idioma_(idioma) {
-    percorrer(inicioDepoisDoRotulo());
+    const size_t inicio = inicioDepoisDoRotulo();
+    if (inicio == std::string_view::npos) return;
+    percorrer(inicio, inicioComentarioFinal(inicio));
   }
 
   bool linhaAcordes() const { return !temTexto_; }
@@ -106,9 +139,35 @@ class AnaliseLinha {
     return tipo(semParenteses(linha_.substr(inicio, fim - inicio)), idioma_);
   }
 
+  // Where a parenthesised group that ends the line starts, when none of its words is a chord
+  // ("(3 vezes)", "(fim)"): a comment beside the chords. The line's end otherwise.
+  size_t inicioComentarioFinal(size_t inicio) const {
+    size_t fim = linha_.size();
+    while (fim > inicio && ehBrancoLinha(linha_[fim - 1])) --fim;
+    if (fim == inicio || linha_[fim - 1] != ')') return linha_.size();
+    int profundidade = 0;
+    size_t abre = fim;
+    while (abre > inicio) {
+      --abre;
+      if (linha_[abre] == ')') ++profundidade;
+      if (linha_[abre] == '(' && --profundidade == 0) break;
+    }
+    if (profundidade != 0 || linha_[abre] != '(') return linha_.size();
+    for (size_t p = abre; p < fim;) {
+      if (ehDelimitador(linha_[p])) {
+        ++p;
+        continue;
+      }
+      const size_t fimP = std::min(fimPalavra(p), fim);
+      if (tipoEm(p, fimP) == TipoPalavra::Acorde) return linha_.size();
+      p = fimP;
+    }
+    return abre;
+  }
+
   // Where the words start once a label that opens the line is set aside: a first bracketed
   // group holding a word of text, or everything up to the first ":" when the first word is
-  // not a chord.
+  // not a chord. Nothing (npos) after a tuning or capo label.
   size_t inicioDepoisDoRotulo() const {
     const size_t inicio = pularBrancos(0);
     if (inicio < linha_.size() && linha_[inicio] == '[') {
@@ -126,12 +185,16 @@ class AnaliseLinha {
     }
     const size_t doisPontos = linha_.find(':', inicio);
     if (doisPontos == std::string_view::npos) return inicio;
-    return tipoEm(inicio, fimPalavra(inicio)) == TipoPalavra::Acorde ? inicio : doisPontos + 1;
+    if (tipoEm(inicio, fimPalavra(inicio)) == TipoPalavra::Acorde) return inicio;
+    if (ehRotuloSemAcordes(texto::aparar(linha_.substr(inicio, doisPontos - inicio)))) {
+      return std::string_view::npos;
+    }
+    return doisPontos + 1;
   }
 
-  void percorrer(size_t p) {
+  void percorrer(size_t p, size_t ate) {
     bool entreColchetes = false;
-    while (p < linha_.size()) {
+    while (p < ate) {
       const char c = linha_[p];
       if (ehDelimitador(c)) {
         if (c == '[') entreColchetes = true;
@@ -139,7 +202,7 @@ class AnaliseLinha {
         ++p;
         continue;
       }
-      const size_t fim = fimPalavra(p);
+      const size_t fim = std::min(fimPalavra(p), ate);
       const std::string_view palavra = linha_.substr(p, fim - p);
       const std::string_view nucleo = semParenteses(palavra);
       const TipoPalavra t = tipo(nucleo, idioma_);

@@ -12,7 +12,29 @@ struct TabelaTokens::Grupo {
   std::vector<std::string_view> tokens;
   std::vector<int> acoes;
   bool separador = false;
+  bool setimaSeFaltar = false;
+  bool soNoFim = false;
 };
+
+namespace {
+
+bool ehSeparador(char c) {
+  return c == '(' || c == ')' || c == '.' || c == ',' || c == '|' || c == '/' || c == '\\';
+}
+
+}  // namespace
+
+int32_t TabelaTokens::Token::aplicar(int32_t codigo) const {
+  codigo = (codigo & ~desligar) | ligar;
+  if (setimaSeFaltar) {
+    // The English "9" implies the dominant seventh only where nothing else names the chord's
+    // upper part: "6/9", "maj7(9)" and the diminished chord keep what they have.
+    bool outra = false;
+    for (const int grau : {8, 9, 10, 19}) outra = outra || Especialista::temGrau(codigo, grau);
+    if (!outra) codigo = Especialista::setGrau(codigo, 9, true);
+  }
+  return codigo;
+}
 
 const TabelaTokens& TabelaTokens::de(Gramatica gramatica) {
   // Token lists that both grammars share. "º" (0xBA), "°" (0xB0) and "ø" (0xF8) are the
@@ -21,24 +43,37 @@ const TabelaTokens& TabelaTokens::de(Gramatica gramatica) {
   static const std::vector<std::string_view> quintaDiminuta = {"b5", "5b", "-5", "5-"};
   static const std::vector<std::string_view> quintaAumentada = {"+5",   "5+",   "5#", "#5",
                                                                 "aug5", "5aug", "aug"};
+  // "7#" and "7+" before a fifth, ninth or eleventh raise that tension over a minor seventh.
+  static const std::vector<std::string_view> setimaQuintaAumentada = {"7#5", "7+5"};
+  static const std::vector<std::string_view> setimaNonaAumentada = {"7#9", "7+9"};
+  static const std::vector<std::string_view> setimaDecimaPrimeiraAumentada = {"7#11", "7+11"};
   static const std::vector<std::string_view> setimaMaior = {"7M", "M7", "7+",   "+7",
                                                             "7#", "#7", "7maj", "maj7"};
   static const std::vector<std::string_view> setima = {"7", "dom7"};
   static const std::vector<std::string_view> nonaMenor = {"b9", "9b", "-9", "9-"};
-  static const std::vector<std::string_view> nonaAumentada = {"#9", "9#", "M9", "9M"};
+  static const std::vector<std::string_view> nonaAumentada = {"#9", "9#", "M9", "9M", "9+"};
   static const std::vector<std::string_view> decimaPrimeiraAumentada = {"11#", "#11", "11+", "+11"};
   static const std::vector<std::string_view> decimaTerceiraMenor = {"13b", "b13", "13-", "-13"};
-  static const std::vector<std::string_view> diminuto = {"dim7", "dim", "o", "\xBA", "\xB0"};
+  // A "7" after the sign names the diminished seventh the sign already holds; "7M" after it
+  // is still the major seventh. ("\x37" is "7", written so to end the escape before it.)
+  static const std::vector<std::string_view> diminutoSetimaMaior = {"o7M", "\xBA\x37M",
+                                                                    "\xB0\x37M"};
+  static const std::vector<std::string_view> diminuto = {"dim7",     "dim",  "o7",       "o",
+                                                         "\xBA\x37", "\xBA", "\xB0\x37", "\xB0"};
   static const std::vector<std::string_view> meioDiminuto = {"half-dim", "\xF8"};
 
   static const TabelaTokens portugues({
       {{"sus9", "sus2"}, {+12, -3}},
       {{"4", "sus4", "add4", "sus"}, {+4}},
       {quintaDiminuta, {-6, +5}},
-      {{"omitt5"}, {-6}},
+      {{"omitt5", "omit5"}, {-6}},
       {quintaAumentada, {-6, +7}},
       {{"5"}, {-3}},
       {{"6"}, {+8}},
+      {setimaQuintaAumentada, {+9, -6, +7}},
+      {setimaNonaAumentada, {+9, +13}},
+      {setimaDecimaPrimeiraAumentada, {+9, +16}},
+      {{"maj9"}, {+10, +12}},
       {setimaMaior, {+10}},
       {setima, {+9}},
       {nonaMenor, {+11}},
@@ -48,8 +83,10 @@ const TabelaTokens& TabelaTokens::de(Gramatica gramatica) {
       {{"11"}, {+15}},
       {decimaTerceiraMenor, {+18}},
       {{"13"}, {+19}},
+      {diminutoSetimaMaior, {+8, -3, +2, -6, +5, +10}},
       {diminuto, {+8, -3, +2, -6, +5}},
       {meioDiminuto, {-3, +2, -6, +5, +9}},
+      {{"+"}, {-6, +7}, false, false, true},
       {separadores, {}, true},
   });
   static const TabelaTokens ingles({
@@ -58,22 +95,28 @@ const TabelaTokens& TabelaTokens::de(Gramatica gramatica) {
       {{"sus9", "sus2"}, {+12, -3}},
       {{"sus4", "sus"}, {+4, -3}},
       {quintaDiminuta, {-6, +5}},
-      {{"omitt5"}, {-6}},
+      {{"omitt5", "omit5"}, {-6}},
       {quintaAumentada, {-6, +7}},
       {{"5"}, {-3}},
       {{"6"}, {+19}},
+      {setimaQuintaAumentada, {+9, -6, +7}},
+      {setimaNonaAumentada, {+9, +13}},
+      {setimaDecimaPrimeiraAumentada, {+9, +16}},
+      {{"maj9"}, {+10, +12}},
       {setimaMaior, {+10}},
       {setima, {+9}},
       {nonaMenor, {+11}},
       {nonaAumentada, {+13}},
-      {{"9"}, {+12, +9}},
+      {{"9"}, {+12}, false, true},
       {{"add9", "2"}, {+12}},
       {decimaPrimeiraAumentada, {+16}},
       {{"11"}, {+15}},
       {decimaTerceiraMenor, {-6, +18}},
       {{"13"}, {+19}},
+      {diminutoSetimaMaior, {+8, -3, +2, -6, +5, +10}},
       {diminuto, {+8, -3, +2, -6, +5}},
       {meioDiminuto, {-3, +2, -6, +5, +9}},
+      {{"+"}, {-6, +7}, false, false, true},
       {separadores, {}, true},
   });
   return gramatica == Gramatica::Portugues ? portugues : ingles;
@@ -97,7 +140,8 @@ TabelaTokens::TabelaTokens(const std::vector<Grupo>& grupos) {
     for (const auto texto : grupo.tokens) {
       porInicial_[static_cast<unsigned char>(texto.front())].push_back(
           static_cast<uint16_t>(tokens_.size()));
-      tokens_.push_back({texto, desligar, ligar, grupo.separador});
+      tokens_.push_back(
+          {texto, desligar, ligar, grupo.separador, grupo.setimaSeFaltar, grupo.soNoFim});
     }
   }
 }
@@ -106,7 +150,11 @@ const TabelaTokens::Token* TabelaTokens::procurar(std::string_view nome, size_t 
   if (posicao >= nome.size()) return nullptr;
   const std::string_view resto = nome.substr(posicao);
   for (const uint16_t i : porInicial_[static_cast<unsigned char>(resto.front())]) {
-    if (resto.starts_with(tokens_[i].texto)) return &tokens_[i];
+    const Token& token = tokens_[i];
+    if (!resto.starts_with(token.texto)) continue;
+    const size_t fim = token.texto.size();
+    if (token.soNoFim && fim < resto.size() && !ehSeparador(resto[fim])) continue;
+    return &token;
   }
   return nullptr;
 }

@@ -15,9 +15,14 @@ class TabelaTokens {
  public:
   struct Token {
     std::string_view texto;
-    int32_t desligar;  // degree bits cleared, then
-    int32_t ligar;     // degree bits set
-    bool separador;    // one of ( ) . , | / and the backslash: a bass may follow
+    int32_t desligar;             // degree bits cleared, then
+    int32_t ligar;                // degree bits set
+    bool separador;               // one of ( ) . , | / and the backslash: a bass may follow
+    bool setimaSeFaltar = false;  // also the minor seventh, when no seventh or sixth is there
+    bool soNoFim = false;         // only at the end of the name or before a separator
+
+    // The code after this token.
+    int32_t aplicar(int32_t codigo) const;
   };
 
   static const TabelaTokens& de(Gramatica gramatica);

@@ -56,6 +56,7 @@ void BuscaPosicoes::preparar(const InstrumentoCordas& instrumento, const TonsAco
   distancia_ = instrumento.getDistancia();
   temSetima_ = tons.setima != 0;
   baixo_ = classeNota(tons.baixo);
+  semCordaGrave_ = instrumento.reentrante();
   numeroPapeis_ = PRIMEIRA_TENSAO + static_cast<int>(tons.tensoes.size());
 
   uint64_t papelClasse[NUMERO_NOTAS + 1] = {};
@@ -88,12 +89,13 @@ void BuscaPosicoes::preparar(const InstrumentoCordas& instrumento, const TonsAco
 }
 
 // Every fret of the string that sounds the bass, ascending, with the lower strings silent.
+// A re-entrant tuning has no bass string: the first string sounding may play any chord tone.
 void BuscaPosicoes::colocarBaixo(int corda) {
   if (!utilizavel_[static_cast<size_t>(corda)]) return;
   std::fill(candidato_.begin(), candidato_.end(), -1);
   for (int casa = 0; casa <= numeroCasas_; ++casa) {
     const int classe = classeNota(static_cast<int>(notas_[lugar(corda, casa)] % NUMERO_NOTAS));
-    if (classe != baixo_) continue;
+    if (semCordaGrave_ ? !tomDoAcorde(corda, casa) : classe != baixo_) continue;
     candidato_[static_cast<size_t>(corda)] = casa;
     const bool pressionada = casa >= 1;
     expandir(corda + 1, pressionada ? casa : -1, pressionada ? casa : numeroCasas_ + 1);

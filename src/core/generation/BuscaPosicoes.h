@@ -68,6 +68,7 @@ class BuscaPosicoes {
   int numeroPapeis_ = 0;
   bool temSetima_ = false;
   int baixo_ = 0;
+  bool semCordaGrave_ = false;              // re-entrant tuning: any chord tone may sound first
   std::vector<uint64_t> papeis_;            // by lugar(string, fret)
   std::vector<int64_t> notas_;              // MIDI note by lugar(string, fret)
   std::vector<char> utilizavel_;            // by string

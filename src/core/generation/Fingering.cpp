@@ -25,7 +25,10 @@ Fingering::Fingering(std::span<const int> casas, int numeroCasas)
   std::vector<std::vector<int>> aceitos;
   for (auto& candidato : arranjos_) {
     const Posicoes p = posicoes(candidato);
-    if ((pestana_ && pestanaImpedida(candidato, p)) || foraDeAlcance(p)) continue;
+    if ((pestana_ && (pestanaImpedida(candidato, p) || pestanaSobreCordaMuda(candidato))) ||
+        foraDeAlcance(p)) {
+      continue;
+    }
     custos_.push_back(custo(p));
     aceitos.push_back(std::move(candidato));
   }
@@ -110,6 +113,17 @@ bool Fingering::pestanaImpedida(const std::vector<int>& arranjo, const Posicoes&
   if (std::count(arranjo.begin(), arranjo.end(), 1) < 2) return false;
   for (int dedo = 2; dedo <= NUMERO_DEDOS; ++dedo) {
     if (p[static_cast<size_t>(dedo)] == p[1]) return true;
+  }
+  return false;
+}
+
+// The index finger lying across a string that must stay silent would sound it.
+bool Fingering::pestanaSobreCordaMuda(const std::vector<int>& arranjo) const {
+  const auto primeira = std::find(arranjo.begin(), arranjo.end(), 1);
+  if (primeira == arranjo.end()) return false;
+  const auto ultima = std::find(arranjo.rbegin(), arranjo.rend(), 1).base() - 1;
+  for (auto d = primeira; d < ultima; ++d) {
+    if (casas_[static_cast<size_t>(d - arranjo.begin())] < 0) return true;
   }
   return false;
 }

@@ -7,7 +7,8 @@ namespace tessara {
 
 // Which finger of the fretting hand (1 index .. 4 little finger) presses each string of one
 // fingering. Lists every arrangement the hand can make, a barre with the index finger
-// included where one is possible, drops those it cannot reach and orders the rest by a cost
+// included where one is possible (never across a silent string), drops those it cannot reach
+// and orders the rest by a cost
 // that prefers one finger per fret; equal costs keep the order in which they were found.
 class Fingering {
  public:
@@ -38,6 +39,7 @@ class Fingering {
     return pressionada(p[static_cast<size_t>(dedo)]);
   }
   bool pestanaImpedida(const std::vector<int>& arranjo, const Posicoes& p) const;
+  bool pestanaSobreCordaMuda(const std::vector<int>& arranjo) const;
   bool foraDeAlcance(const Posicoes& p) const;
   int custo(const Posicoes& p) const;
 

@@ -336,22 +336,53 @@ void GerenciadorAcordes::adicionarPosicao(const PosicaoHarmonica* posicao) {
   }
 }
 
+std::string GerenciadorAcordes::nomeDoCodigo(int32_t codigo) const {
+  const auto achado = std::find(codigos_.begin(), codigos_.end(), codigo);
+  if (achado != codigos_.end()) {
+    return base_->getNomes()[static_cast<size_t>(achado - codigos_.begin())];
+  }
+  return colaboradores_.especialista.nomear(codigo);
+}
+
 std::string GerenciadorAcordes::nomearAcorde(std::span<const int> notas, int raiz) const {
   try {
-    const int32_t codigo = colaboradores_.especialista.codigoDasNotas(notas, raiz);
-    const auto achado = std::find(codigos_.begin(), codigos_.end(), codigo);
-    if (achado != codigos_.end()) {
-      return base_->getNomes()[static_cast<size_t>(achado - codigos_.begin())];
-    }
-    return colaboradores_.especialista.nomear(codigo);
+    return nomeDoCodigo(colaboradores_.especialista.codigoDasNotas(notas, raiz));
   } catch (const std::exception&) {
     return "";
   }
 }
 
+std::vector<int32_t> GerenciadorAcordes::leituras(const InstrumentoCordas& instrumento,
+                                                  const std::vector<int>& casas) const {
+  std::vector<int> notas = instrumento.getNotas(casas);
+  if (!instrumento.reentrante()) return colaboradores_.especialista.leituras(notas);
+  // No string is the bass: the notes are taken by pitch, lowest first, and no reading keeps a
+  // bass.
+  std::erase_if(notas, [](int nota) { return nota < 0; });
+  std::sort(notas.begin(), notas.end());
+  std::vector<int32_t> codigos = colaboradores_.especialista.leituras(notas);
+  for (int32_t& codigo : codigos) codigo &= ~int32_t{31};
+  std::stable_sort(codigos.begin(), codigos.end(), [](int32_t a, int32_t b) {
+    return Especialista::custoLeitura(a) < Especialista::custoLeitura(b);
+  });
+  return codigos;
+}
+
+std::vector<std::string> GerenciadorAcordes::leiturasCasas(const std::vector<int>& casas) const {
+  std::vector<std::string> nomes;
+  const InstrumentoCordas* atual = instrumento();
+  if (atual == nullptr) return nomes;
+  for (const int32_t codigo : leituras(*atual, casas)) nomes.push_back(nomeDoCodigo(codigo));
+  return nomes;
+}
+
 std::string GerenciadorAcordes::nomearCasas(const std::vector<int>& casas, int cordaRaiz) const {
   const InstrumentoCordas* atual = instrumento();
   if (atual == nullptr) return "";
+  if (cordaRaiz < 0 && atual->reentrante()) {
+    const std::vector<int32_t> codigos = leituras(*atual, casas);
+    return codigos.empty() ? "" : nomeDoCodigo(codigos.front());
+  }
   const std::vector<int> notas = atual->getNotas(casas);
   if (cordaRaiz < 0) {
     const auto grave = std::find_if(notas.begin(), notas.end(), [](int n) { return n >= 0; });

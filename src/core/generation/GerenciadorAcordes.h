@@ -78,14 +78,22 @@ class GerenciadorAcordes {
   // base's own name when the base holds that chord, else the canonical name; "" on failure.
   std::string nomearAcorde(std::span<const int> notas, int raiz) const;
   // The same for frets on the current instrument (below 0: not played), around the note of
-  // string `cordaRaiz`, or of the lowest string that sounds when it is negative; "" also when
-  // no string sounds or the root's string does not.
+  // string `cordaRaiz`, or of the lowest string that sounds when it is negative (on a
+  // re-entrant tuning, the simplest reading without a bass); "" also when no string sounds or
+  // the root's string does not.
   std::string nomearCasas(const std::vector<int>& casas, int cordaRaiz = -1) const;
+  // Every reading of frets on the current instrument, one per sounding pitch class as the
+  // root, the simplest first (Especialista::leituras), named as `nomearAcorde` names them.
+  std::vector<std::string> leiturasCasas(const std::vector<int>& casas) const;
 
  private:
   const InstrumentoCordas* instrumento() const { return colaboradores_.instrumento(); }
   bool usaBase() const;
   std::string nomeInstrumento() const;
+  // The base's name of a code when the base holds it, else its canonical name.
+  std::string nomeDoCodigo(int32_t codigo) const;
+  std::vector<int32_t> leituras(const InstrumentoCordas& instrumento,
+                                const std::vector<int>& casas) const;
   ColecaoPtr<PosicaoHarmonica>& listaAtual();
   void verificarAcorde(int indice, const char* metodo) const;
   [[noreturn]] void recusarIndice(int indice, const char* metodo) const;

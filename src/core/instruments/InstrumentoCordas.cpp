@@ -1,5 +1,6 @@
 #include "instruments/InstrumentoCordas.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -7,6 +8,14 @@ namespace tessara {
 
 bool InstrumentoCordas::cordaUtilizavel(int corda) const {
   return corda >= 0 && corda < numeroCordas_ && static_cast<size_t>(corda) < afinacao_.size();
+}
+
+bool InstrumentoCordas::reentrante() const {
+  const size_t cordas = std::min(afinacao_.size(), static_cast<size_t>(std::max(numeroCordas_, 0)));
+  for (size_t corda = 1; corda < cordas; ++corda) {
+    if (afinacao_[corda] < afinacao_[corda - 1]) return true;
+  }
+  return false;
 }
 
 int InstrumentoCordas::getNota(int corda, int casa) const {

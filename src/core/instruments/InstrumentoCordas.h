@@ -45,6 +45,10 @@ class InstrumentoCordas final {
   // Whether string `corda` exists and has a tuning entry.
   bool cordaUtilizavel(int corda) const;
 
+  // Whether the open strings do not rise from string 0 (the ukulele's high G): then no string
+  // is the bass string.
+  bool reentrante() const;
+
  private:
   std::string nome_;
   std::string descricao_;
