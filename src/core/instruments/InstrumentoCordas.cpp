@@ -1,5 +1,6 @@
 #include "instruments/InstrumentoCordas.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -7,6 +8,11 @@ namespace tessara {
 
 bool InstrumentoCordas::cordaUtilizavel(int corda) const {
   return corda >= 0 && corda < numeroCordas_ && static_cast<size_t>(corda) < afinacao_.size();
+}
+
+bool InstrumentoCordas::dentroDosLimites() const {
+  return cordasValidas(numeroCordas_) && casasValidas(numeroCasas_) &&
+         distanciaValida(distancia_) && std::all_of(afinacao_.begin(), afinacao_.end(), notaValida);
 }
 
 int InstrumentoCordas::getNota(int corda, int casa) const {
