@@ -104,6 +104,8 @@ void Fachada::selecionarDispositivo(int dispositivo) { saida().selecionarDisposi
 
 bool Fachada::saidaAberta() const { return saida().portaAberta(); }
 
+std::string Fachada::encerrarSaida() { return saida().encerrar(); }
+
 bool Fachada::sintetizadorDisponivel() { return !PortaFluidSynth::procurarSoundFont().empty(); }
 
 void Fachada::aplicarSomInstrumento() {
