@@ -204,15 +204,16 @@ XMLInstrumentoParser::XMLInstrumentoParser(const Textos& idioma, std::filesystem
       pastaPadrao_(std::move(pastaPadrao)) {}
 
 std::filesystem::path XMLInstrumentoParser::prepararArquivo(
-    const std::filesystem::path& nomeArquivo) const {
+    const std::filesystem::path& nomeArquivo, std::string* erro) const {
   const auto usuario = pastaUsuario_ / nomeArquivo;
-  std::error_code erro;
-  if (std::filesystem::exists(usuario, erro) || erro) return usuario;
+  std::error_code ec;
+  if (std::filesystem::exists(usuario, ec)) return usuario;
   const auto padrao = pastaPadrao_ / nomeArquivo;
-  if (std::filesystem::is_regular_file(padrao, erro)) {
-    ArquivoAtomico::escrever(usuario, texto::lerArquivo(padrao));
-  }
-  return usuario;
+  if (!std::filesystem::is_regular_file(padrao, ec)) return usuario;
+  std::string motivo;
+  if (ArquivoAtomico::escrever(usuario, texto::lerArquivo(padrao), &motivo)) return usuario;
+  if (erro != nullptr) *erro = motivo;
+  return padrao;
 }
 
 std::string XMLInstrumentoParser::texto(const char* chave) const {
