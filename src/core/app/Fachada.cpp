@@ -6,6 +6,7 @@
 #include "chords/Especialista.h"
 #include "chords/FolhaCifra.h"
 #include "chords/IdiomaAcordes.h"
+#include "foundations/Cp1252.h"
 #include "foundations/GerenciadorConfiguracao.h"
 #include "foundations/Texto.h"
 #include "generation/GeradorInstrumentoCordas.h"
@@ -68,7 +69,13 @@ void Fachada::salvarConfiguracao() {
   auto& configuracao = this->configuracao();
   configuracao.setNomeInstrumento(instrumentos().getNomeInstrumentoAtual());
   configuracao.setExibicaoEscalas(gui().exibindoEscalas() ? 1 : 0);
-  configuracao.salvar();
+  std::string erro;
+  if (configuracao.salvar(&erro) || erroConfiguracaoRelatado_) return;
+  // Once: a folder that cannot be written fails the same way at every save.
+  erroConfiguracaoRelatado_ = true;
+  nucleo_.interacao().mostrarMensagem(
+      idiomas().getTexto("exception", "erroGravarConfiguracao") + " " + cp1252::deUtf8(erro),
+      idiomas().getTexto("geral", "nomeAplicacao"));
 }
 
 int Fachada::getPosicaoBraco() const { return configuracao().getPosicaoBraco(); }

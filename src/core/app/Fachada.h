@@ -204,6 +204,7 @@ class Fachada {
   FachadaGUI& gui() const;
 
   Nucleo& nucleo_;
+  bool erroConfiguracaoRelatado_ = false;
 };
 
 }  // namespace tessara
