@@ -14,6 +14,8 @@
 #include "ComandoTocar.h"
 #include "ComandoTranspor.h"
 #include "ContextoCli.h"
+#include "foundations/Cp1252.h"
+#include "foundations/DException.h"
 
 namespace tessara {
 
@@ -58,9 +60,19 @@ int Cli::executar(int argc, char** argv) {
     return uso(2);
   }
   ContextoCli contexto(opcoes, saida_, erros_);
-  const int status = comando->executar(
-      contexto,
-      std::vector<std::string>(argumentos.begin() + static_cast<long>(i) + 1, argumentos.end()));
+  int status = 1;
+  // What a command does not expect still ends it with its own words, not another error's.
+  try {
+    status = comando->executar(
+        contexto,
+        std::vector<std::string>(argumentos.begin() + static_cast<long>(i) + 1, argumentos.end()));
+  } catch (const DException& e) {
+    erros_ << "tessara-cli: " << cp1252::paraUtf8(e.getMensagem()) << '\n';
+  } catch (const std::bad_alloc&) {
+    erros_ << "tessara-cli: out of memory\n";
+  } catch (const std::exception& e) {
+    erros_ << "tessara-cli: " << e.what() << '\n';
+  }
   return status == 2 ? uso(2) : status;
 }
 

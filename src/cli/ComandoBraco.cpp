@@ -15,6 +15,7 @@
 #ifdef TESSARA_IMPRESSAO_QT
 #include "AplicacaoQtCli.h"
 #include "qt/PintorBraco.h"
+#include "qt/SuperficieImagensQt.h"
 #endif
 
 namespace tessara {
@@ -149,8 +150,9 @@ int ComandoBraco::executar(ContextoCli& contexto, const std::vector<std::string>
   const auto aplicacao = iniciarQtCli();
   ImagensBraco imagens;
   imagens.atualizar(fachada, braco);
-  if (!PintorBraco::imagem(braco, imagens).save(QString::fromStdString(pedido->png), "PNG")) {
-    contexto.erros() << "tessara-cli: cannot write " << pedido->png << '\n';
+  std::string motivo;
+  if (!SuperficieImagensQt::salvarPng(PintorBraco::imagem(braco, imagens), pedido->png, motivo)) {
+    contexto.erros() << "tessara-cli: cannot write " << motivo << '\n';
     return 1;
   }
   contexto.saida() << pedido->png << '\n';

@@ -98,6 +98,13 @@ int ComandoTocar::executar(ContextoCli& contexto, const std::vector<std::string>
   Fachada& fachada = contexto.fachada();
   const std::vector<int> tocadas = fachada.getNotasCasas(*casas);
   fachada.tocarAcorde(tocadas);
+  if (!pedido->wav.empty()) {
+    const std::string motivo = fachada.encerrarSaida();
+    if (!motivo.empty()) {
+      contexto.erros() << "tessara-cli: cannot write " << motivo << '\n';
+      return 1;
+    }
+  }
 
   std::string nomes;
   for (int nota : tocadas) {

@@ -15,8 +15,14 @@ int ComandoTranspor::executar(ContextoCli& contexto, const std::vector<std::stri
   if (argumentos.size() != 1) return 2;
   const auto passos = texto::inteiro(argumentos[0]);
   if (!passos) {
-    contexto.erros() << "tessara-cli: STEPS must be a whole number, not '" << argumentos[0]
-                     << "'\n";
+    const std::string& a = argumentos[0];
+    const size_t digitos = !a.empty() && (a[0] == '-' || a[0] == '+') ? 1 : 0;
+    const bool numero =
+        a.size() > digitos && a.find_first_not_of("0123456789", digitos) == std::string::npos;
+    contexto.erros() << "tessara-cli: "
+                     << (numero ? "STEPS is out of range: '"
+                                : "STEPS must be a whole number, not '")
+                     << a << "'\n";
     return 2;
   }
   if (!contexto.prepararIdioma()) return 1;

@@ -103,7 +103,9 @@ bool ContextoCli::prepararSaida() {
   try {
     const bool aberta = fachada().saidaAberta();
     if (wav_.empty() || aberta) return true;
-    erros_ << "tessara-cli: cannot render into '" << wav_.string() << "'\n";
+    const std::string motivo = fachada().encerrarSaida();
+    erros_ << "tessara-cli: cannot render into '" << wav_.string() << "'"
+           << (motivo.empty() ? "" : " (" + motivo + ")") << '\n';
   } catch (const FatalException& e) {
     const std::string mensagem = e.getMensagem();
     erros_ << "tessara-cli: "

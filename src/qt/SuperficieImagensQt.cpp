@@ -1,7 +1,11 @@
 #include "qt/SuperficieImagensQt.h"
 
+#include <QBuffer>
 #include <algorithm>
 #include <cstring>
+#include <string_view>
+
+#include "foundations/ArquivoAtomico.h"
 
 namespace tessara {
 
@@ -42,10 +46,25 @@ std::vector<Imagem> SuperficieImagensQt::terminar() {
   return std::move(paginas_);
 }
 
-bool SuperficieImagensQt::salvarPng(const Imagem& imagem, const std::filesystem::path& arquivo) {
+bool SuperficieImagensQt::salvarPng(const Imagem& imagem, const std::filesystem::path& arquivo,
+                                    std::string& erro) {
   const QImage vista(imagem.pixels.data(), imagem.largura, imagem.altura, imagem.largura * 3,
                      QImage::Format_RGB888);
-  return vista.save(QString::fromStdString(arquivo.string()), "PNG");
+  return salvarPng(vista, arquivo, erro);
+}
+
+// Encoded in memory first: Qt's file writing does not tell a full disk from success.
+bool SuperficieImagensQt::salvarPng(const QImage& imagem, const std::filesystem::path& arquivo,
+                                    std::string& erro) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!imagem.save(&buffer, "PNG")) {
+    erro = arquivo.string() + ": the picture could not be encoded";
+    return false;
+  }
+  return ArquivoAtomico::substituir(
+      arquivo, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), &erro);
 }
 
 }  // namespace tessara

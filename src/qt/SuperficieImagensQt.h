@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "foundations/Imagem.h"
@@ -19,8 +20,12 @@ class SuperficieImagensQt : public SuperficieImagens, public SuperficieQt {
   void novaPagina() override;
   std::vector<Imagem> terminar() override;
 
-  // Writes a picture as a PNG file; false when it cannot be written.
-  static bool salvarPng(const Imagem& imagem, const std::filesystem::path& arquivo);
+  // Writes a picture as a PNG file in place of the old one; false, with the file and the
+  // system's reason in `erro`, when it cannot be written, and the old file stays.
+  static bool salvarPng(const Imagem& imagem, const std::filesystem::path& arquivo,
+                        std::string& erro);
+  static bool salvarPng(const QImage& imagem, const std::filesystem::path& arquivo,
+                        std::string& erro);
 
  private:
   void comecarPagina();

@@ -98,6 +98,14 @@ TEST_F(CliAcordes, TransposeGuardaFinsDeLinhaEAcentos) {
     const auto recusado = cli({"transpose", ruim}, folha);
     EXPECT_EQ(recusado.status, 2) << ruim;
     EXPECT_TRUE(recusado.saida.empty());
+    EXPECT_NE(recusado.erros.find("must be a whole number"), std::string::npos) << ruim;
+  }
+  for (const char* grande : {"999999999999", "-2147483649", "+99999999999999999999999"}) {
+    const auto recusado = cli({"transpose", grande}, folha);
+    EXPECT_EQ(recusado.status, 2) << grande;
+    EXPECT_NE(recusado.erros.find("STEPS is out of range: '" + std::string(grande) + "'"),
+              std::string::npos)
+        << recusado.erros;
   }
   EXPECT_EQ(cli({"transpose"}, folha).status, 2);
 }

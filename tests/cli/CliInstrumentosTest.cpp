@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "PastaTemporaria.h"
 #include "ExecucaoCli.h"
+#include "PastaTemporaria.h"
 #include "Processo.h"
 #include "foundations/Texto.h"
 
@@ -17,6 +17,22 @@ teste::ResultadoProcesso cli(const std::vector<std::string>& argumentos,
 }
 
 const std::string kEnviado = std::string(TESSARA_BIN_DIR) + "/instrumentos.xml";
+
+// A settings folder that cannot be made is named as such, and the shipped instruments are
+// still read.
+TEST(CliInstrumentos, PastaDeConfiguracaoSemEscrita) {
+  teste::PastaTemporaria pasta;
+  const auto arquivo = pasta.escrever("arquivo", "");
+  const auto r = teste::executarProcesso(TESSARA_CLI, {"--lang", "en", "instruments"},
+                                         {{"TESSARA_CONFIG_DIR", (arquivo / "tessara").string()}});
+  EXPECT_EQ(r.status, 0) << r.erros;
+  EXPECT_NE(r.erros.find("cannot write to its settings folder"), std::string::npos) << r.erros;
+  EXPECT_NE(r.erros.find("Not a directory"), std::string::npos) << r.erros;
+  EXPECT_EQ(r.erros.find("reinstall"), std::string::npos) << r.erros;
+  const auto linhas = texto::linhas(r.saida);
+  ASSERT_GT(linhas.size(), 2u);
+  EXPECT_TRUE(linhas[2].starts_with("2\t"));
+}
 
 TEST(CliInstrumentos, EmbutidosPrimeiroDepoisOsDoArquivo) {
   teste::PastaTemporaria configuracao;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "PastaTemporaria.h"
@@ -65,6 +67,46 @@ TEST_F(ConfiguracaoTest, ValorInvalidoReiniciaTudo) {
     EXPECT_EQ(c.volume, 50) << ruim;
     EXPECT_EQ(c.getNomeInstrumento(), TXT("Violão Padrão")) << ruim;
     EXPECT_EQ(c.getExibicaoEscalas(), 0) << ruim;
+  }
+}
+
+// One typo must not lose the other values silently: the damaged file is kept beside, the
+// latest one replacing an older one, and a good file leaves nothing beside.
+TEST_F(ConfiguracaoTest, ArquivoDanificadoFicaGuardado) {
+  const auto danificado = pasta / "tessara.ini.damaged";
+  const std::string primeiro = "[geral]\nidioma=Deutsch\nvolume=5O\n";
+  const std::string segundo = "[geral]\ndriver=x\n";
+  EXPECT_TRUE(carregar(primeiro).arquivoDanificado());
+  EXPECT_EQ(lerArquivo(danificado), primeiro);
+  EXPECT_TRUE(carregar(segundo).arquivoDanificado());
+  EXPECT_EQ(lerArquivo(danificado), segundo);
+  EXPECT_FALSE(carregar("[geral]\nvolume=50\n").arquivoDanificado());
+  EXPECT_EQ(lerArquivo(danificado), segundo);
+}
+
+// Only a regular file of bounded size is read; anything else is a damaged file, read at once
+// and without filling memory.
+TEST_F(ConfiguracaoTest, SoUmArquivoComumDeTamanhoLimitado) {
+  namespace fs = std::filesystem;
+  const std::string bom = "[geral]\nvolume=7\n";
+  const std::string grande = bom + std::string(GerenciadorConfiguracao::TAMANHO_MAXIMO, '#');
+  const auto noLimite =
+      bom + std::string(GerenciadorConfiguracao::TAMANHO_MAXIMO - bom.size(), ' ');
+  EXPECT_EQ(carregar(noLimite).volume, 7);
+  const auto c = carregar(grande);
+  EXPECT_TRUE(c.arquivoDanificado());
+  EXPECT_EQ(c.volume, 50);
+
+  const auto fifo = pasta / "fifo.ini";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const auto zero = pasta / "zero.ini";
+  fs::create_symlink("/dev/zero", zero);
+  const auto pastaIni = pasta / "pasta.ini";
+  fs::create_directory(pastaIni);
+  for (const auto& arquivo : {fifo, zero, pastaIni}) {
+    const GerenciadorConfiguracao lido(arquivo);
+    EXPECT_TRUE(lido.arquivoDanificado()) << arquivo;
+    EXPECT_EQ(lido.getPosicaoBraco(), 2) << arquivo;  // the reset value
   }
 }
 

@@ -3,6 +3,7 @@
 #include <malloc.h>
 
 #include <algorithm>
+#include <limits>
 #include <set>
 #include <string>
 #include <vector>
@@ -246,6 +247,46 @@ TEST_F(GeradorTest, AfinacaoIncompletaNaoTocaACordaQueFalta) {
   const auto posicoes = gerar(instrumento(6, {40, 45, 50, 55, 59}), "Em");
   ASSERT_FALSE(posicoes.empty());
   for (const auto& p : posicoes) EXPECT_EQ(p.getCasas()[5], -1);
+}
+
+// Values no real instrument has: nothing is played, at once, without overflow or deep recursion.
+TEST_F(GeradorTest, InstrumentoForaDosLimitesNaoToca) {
+  constexpr int kMax = std::numeric_limits<int>::max();
+  constexpr int kMin = std::numeric_limits<int>::min();
+  const Vetor violao = kViolao.getAfinacao();
+  const InstrumentoCordas casos[] = {
+      instrumento(150000, {40}),
+      instrumento(13, Vetor(13, 40)),
+      instrumento(6, violao, 3, kMax),
+      instrumento(6, violao, 3, 1000000),
+      instrumento(6, violao, 3, 37),
+      instrumento(6, violao, kMax),
+      instrumento(6, violao, kMin),
+      instrumento(6, violao, 13),
+      instrumento(6, {40, 45, 50, 55, 59, 128}),
+      instrumento(6, {40, 45, 50, 55, 59, -1}),
+      instrumento(6, {40, 45, 50, 55, 59, kMax}),
+  };
+  for (const auto& i : casos) {
+    EXPECT_TRUE(gerar(i, "C").empty())
+        << i.getNumeroCordas() << " " << i.getNumeroCasas() << " " << i.getDistancia();
+  }
+}
+
+// The widest instruments allowed hold billions of candidates: the search stops after its steps
+// with what it found by then.
+TEST_F(GeradorTest, InstrumentosMaisLargosParamNosPassos) {
+  using I = InstrumentoCordas;
+  Vetor doze;
+  for (int s = 0; s < I::MAXIMO_CORDAS; ++s) doze.push_back(40 + 5 * (s % 6));
+  const auto dozeCordas = instrumento(I::MAXIMO_CORDAS, doze, I::MAXIMO_DISTANCIA, I::MAXIMO_CASAS);
+  const auto seisCordas =
+      instrumento(6, kViolao.getAfinacao(), I::MAXIMO_DISTANCIA, I::MAXIMO_CASAS);
+  ASSERT_TRUE(dozeCordas.dentroDosLimites());
+  for (const char* nome : {"C", "C7(9)", "Cdim"}) {
+    gerar(dozeCordas, nome);
+    EXPECT_FALSE(gerar(seisCordas, nome).empty()) << nome;
+  }
 }
 
 TEST_F(GeradorTest, AcordeSemPosicao) {

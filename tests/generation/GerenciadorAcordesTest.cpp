@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -87,9 +88,11 @@ class GerenciadorAcordesTest : public ::testing::Test {
   const InstrumentoCordas* atual = &kViolao;
   int geracoes = 0;
   bool falhar = false;
+  bool semMemoria = false;
   GeradorInstrumentoCordas gerador{[this]() -> const InstrumentoCordas* {
                                      ++geracoes;
                                      if (falhar) throw DException("sem instrumento");
+                                     if (semMemoria) throw std::bad_alloc();
                                      return atual;
                                    },
                                    especialista};
@@ -106,6 +109,30 @@ TEST_F(GerenciadorAcordesTest, Construcao) {
   EXPECT_EQ(g.getIndicePosicaoAtual(), -1);
   EXPECT_TRUE(interacao.mensagens.empty());
   EXPECT_EQ(geracoes, 0);
+}
+
+// A base mostly of names the language does not read: they all leave, and every chord left
+// keeps its own fingerings.
+TEST_F(GerenciadorAcordesTest, NomesIlegiveisSaemTodosDeUmaVez) {
+  std::vector<AcordeComposto> acordes;
+  const Posicao solta({0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0});
+  for (int i = 0; i < 20000; ++i) {
+    if (i == 7000)
+      acordes.push_back(acorde("C", {Posicao({-1, 3, 2, 0, 1, 0}, {0, 3, 2, 0, 1, 0})}));
+    if (i == 15000)
+      acordes.push_back(acorde("G7", {Posicao({3, 2, 0, 0, 0, 1}, {3, 2, 0, 0, 0, 1})}));
+    acordes.push_back(acorde("H" + std::to_string(i), {solta}));
+  }
+  std::vector<const AcordeComposto*> ponteiros;
+  for (const auto& a : acordes) ponteiros.push_back(&a);
+  BaseAcordesViolao::gravar(pasta / "acordes-pt.bin", ponteiros);
+
+  auto& g = gerenciador();
+  ASSERT_EQ(g.getNomesAcordes(), (std::vector<std::string>{"C", "G7"}));
+  g.setAcorde(1);
+  EXPECT_EQ(casas(g.getPosicaoAcordeAtual()), (Vetor{3, 2, 0, 0, 0, 1}));
+  g.setAcorde(0);
+  EXPECT_EQ(casas(g.getPosicaoAcordeAtual()), (Vetor{-1, 3, 2, 0, 1, 0}));
 }
 
 TEST_F(GerenciadorAcordesTest, BaseAusente) {
@@ -264,6 +291,20 @@ TEST_F(GerenciadorAcordesTest, FalhaDaGeracaoDesfazOAcordeNovo) {
   gerenciador_.reset();
   EXPECT_FALSE(gerenciador().setAcordePorNome("Bb7(9)"));
   EXPECT_EQ(gerenciador().getIndiceAcordeAtual(), -1);
+}
+
+// Only what the chord code expects is a refused name: any other failure goes up as itself, and
+// the chord list stays as it was.
+TEST_F(GerenciadorAcordesTest, FalhaInesperadaSobeComoEh) {
+  auto& g = gerenciador();
+  ASSERT_TRUE(g.setAcordePorNome("Am"));
+  semMemoria = true;
+  EXPECT_THROW(g.setAcordePorNome("Bb7(9)"), std::bad_alloc);
+  semMemoria = false;
+  EXPECT_EQ(g.getNomesAcordes(), (std::vector<std::string>{"Am", "C", "Cmaj7"}));
+  EXPECT_EQ(g.getNomeAcordeAtual(), "Am");
+  ASSERT_TRUE(g.setAcordePorNome("Bb7(9)"));
+  EXPECT_EQ(g.getNomesAcordes().back(), "Bb7(9)");
 }
 
 TEST_F(GerenciadorAcordesTest, AcordeSemPosicaoTemUmaVazia) {

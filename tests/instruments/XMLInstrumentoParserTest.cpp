@@ -299,6 +299,50 @@ TEST_F(XMLInstrumentoParserTest, NumerosInvalidos) {
   }
 }
 
+// Values outside what a real instrument has damage that instrument alone; the limits
+// themselves read.
+TEST_F(XMLInstrumentoParserTest, ValoresForaDeUmInstrumentoReal) {
+  struct Caso {
+    const char* elemento;
+    const char* valor;
+    bool aceito;
+  };
+  const Caso casos[] = {
+      {"numeroCordas", "12", true},       {"numeroCordas", "0", true},
+      {"numeroCordas", "13", false},      {"numeroCordas", "150000", false},
+      {"numeroCordas", "-1", false},      {"numeroCasas", "36", true},
+      {"numeroCasas", "0", true},         {"numeroCasas", "37", false},
+      {"numeroCasas", "1000000", false},  {"numeroCasas", "2147483647", false},
+      {"numeroCasas", "-1", false},       {"distancia", "12", true},
+      {"distancia", "-12", true},         {"distancia", "13", false},
+      {"distancia", "2147483647", false}, {"distancia", "-2147483648", false},
+      {"frequencia", "0", true},          {"frequencia", "127", true},
+      {"frequencia", "128", false},       {"frequencia", "-1", false},
+  };
+  const std::string bom = completo("Bom", 4, {50, 55, 59, 64});
+  for (const auto& c : casos) {
+    SCOPED_TRACE(std::string(c.elemento) + "=" + c.valor);
+    std::string ruim = completo("Ruim", 4, {50, 55, 59, 64});
+    const std::string abre = std::string("<") + c.elemento + ">";
+    const auto inicio = ruim.find(abre) + abre.size();
+    ruim.replace(inicio, ruim.find('<', inicio) - inicio, c.valor);
+    const auto arquivo = base(colecao(bom + ruim + bom));
+
+    EXPECT_EQ(parser.getInstrumento(arquivo, 2).getName(), "Bom");
+    if (c.aceito) {
+      EXPECT_TRUE(parser.getInstrumento(arquivo, 1).dentroDosLimites());
+      EXPECT_EQ(parser.getInstrumentos(arquivo).size(), 3u);
+      continue;
+    }
+    try {
+      parser.getInstrumento(arquivo, 1);
+      ADD_FAILURE();
+    } catch (const XMLParseException& e) {
+      EXPECT_EQ(e.getDetalhe(), c.elemento);
+    }
+  }
+}
+
 TEST_F(XMLInstrumentoParserTest, ArquivoInexistente) {
   const auto arquivo = pasta / "falta.xml";
   const std::string mensagem =

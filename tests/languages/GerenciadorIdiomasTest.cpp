@@ -277,8 +277,23 @@ TEST(GerenciadorIdiomasCodigo, CodigoEscolheOArquivoPeloNome) {
   EXPECT_EQ(g.indiceDoCodigo("PT"), 1);  // region suffix after "-", letter case ignored
   EXPECT_EQ(g.indiceDoCodigo("pt-br"), 1);
   EXPECT_EQ(g.indiceDoCodigo("ptx"), 2);
-  for (const char* ruim : {"", "p", "e", "de", "pt-"})
+  for (const char* ruim : {"", "p", "e", "de", "pt-", "ptx-BR-long", "english"})
     EXPECT_EQ(g.indiceDoCodigo(ruim), -1) << ruim;
+}
+
+// A language file without an exception text gives the built-in English one, never a blank.
+TEST(GerenciadorIdiomasCodigo, TextoDeExcecaoQueFaltaVemEmIngles) {
+  teste::PastaTemporaria pasta;
+  teste::InteracaoGravada interacao;
+  pasta.escrever("xx.idm", arquivoIdioma("Xx", "Tessara3.0",
+                                         "[exception]\r\nindiceInvalido=Indice ruim '\r\n"));
+  GerenciadorIdiomas g(pasta.caminho(), interacao);
+  ASSERT_NE(g.carregarIdioma(g.indiceDoCodigo("xx")), nullptr);
+  EXPECT_EQ(g.getTexto("exception", "indiceInvalido"), "Indice ruim '");
+  EXPECT_EQ(g.getTexto("exception", "parseError"), "The file holds an invalid value (element ");
+  EXPECT_EQ(g.getTexto("exception", "erroGravarConfiguracao"),
+            "Tessara could not save your settings. Reason:");
+  EXPECT_EQ(g.getTexto("geral", "parseError"), "");
 }
 
 }  // namespace

@@ -186,6 +186,9 @@ TEST(ArquivoWav, CabecalhoDescreveOQueFoiEscritoAteAgora) {
   for (size_t quadros : {1u, 2u}) {
     wav.acrescentar(amostras + 2 * (3 - quadros), quadros);
   }
+  // Nothing replaces the file until it is concluded.
+  EXPECT_FALSE(std::filesystem::exists(pasta / "a.wav"));
+  ASSERT_TRUE(wav.concluir());
   const std::string bytes = teste::lerArquivo(pasta / "a.wav");
   ASSERT_EQ(bytes.size(), 44u + 3 * 4);
   EXPECT_EQ(bytes.substr(0, 4), "RIFF");

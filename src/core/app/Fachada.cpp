@@ -80,7 +80,13 @@ void Fachada::salvarConfiguracao() {
   auto& configuracao = this->configuracao();
   configuracao.setNomeInstrumento(instrumentos().getNomeInstrumentoAtual());
   configuracao.setExibicaoEscalas(gui().exibindoEscalas() ? 1 : 0);
-  configuracao.salvar();
+  std::string erro;
+  if (configuracao.salvar(&erro) || erroConfiguracaoRelatado_) return;
+  // Once: a folder that cannot be written fails the same way at every save.
+  erroConfiguracaoRelatado_ = true;
+  nucleo_.interacao().mostrarMensagem(
+      idiomas().getTexto("exception", "erroGravarConfiguracao") + " " + cp1252::deUtf8(erro),
+      idiomas().getTexto("geral", "nomeAplicacao"));
 }
 
 int Fachada::getPosicaoBraco() const { return configuracao().getPosicaoBraco(); }
@@ -121,6 +127,8 @@ std::vector<std::string> Fachada::getNomesDispositivos() const {
 void Fachada::selecionarDispositivo(int dispositivo) { saida().selecionarDispositivo(dispositivo); }
 
 bool Fachada::saidaAberta() const { return saida().portaAberta(); }
+
+std::string Fachada::encerrarSaida() { return saida().encerrar(); }
 
 bool Fachada::sintetizadorDisponivel() { return !PortaFluidSynth::procurarSoundFont().empty(); }
 

@@ -86,6 +86,8 @@ class Fachada {
   // Uses that device without storing it; OutOfBoundsException when there is no such device.
   void selecionarDispositivo(int dispositivo);
   bool saidaAberta() const;
+  // Closes the sound output; the reason when the file it rendered into failed, else empty.
+  std::string encerrarSaida();
   // Whether a General MIDI SoundFont for the built-in synthesizer was found.
   static bool sintetizadorDisponivel();
   // Strums the notes (one per string from the lowest, -1 silent) with the current instrument's
@@ -212,6 +214,7 @@ class Fachada {
   FachadaGUI& gui() const;
 
   Nucleo& nucleo_;
+  bool erroConfiguracaoRelatado_ = false;
 };
 
 }  // namespace tessara

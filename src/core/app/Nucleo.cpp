@@ -198,9 +198,16 @@ GerenciadorInstrumentos& Nucleo::instrumentos() {
   return obter(objetos_->instrumentos, [this] {
     auto& parser = parserInstrumentos();
     // The language must be loaded by now: it names the instrument base.
+    std::string erro;
     const auto arquivo =
-        parser.prepararArquivo(idiomas().getTexto("parametros", "baseInstrumentos"));
-    return std::make_unique<GerenciadorInstrumentos>(idiomas(), parser, arquivo);
+        parser.prepararArquivo(idiomas().getTexto("parametros", "baseInstrumentos"), &erro);
+    if (!erro.empty()) {
+      // The program runs on with the shipped instruments, which the user cannot change.
+      interacao().mostrarMensagem(
+          idiomas().getTexto("exception", "pastaUsuarioSemEscrita") + " " + cp1252::deUtf8(erro),
+          "Tessara");
+    }
+    return std::make_unique<GerenciadorInstrumentos>(idiomas(), parser, arquivo, !erro.empty());
   });
 }
 

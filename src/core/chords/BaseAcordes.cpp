@@ -136,6 +136,20 @@ void BaseAcordes::removerAcorde(int indice) {
   if (indice < static_cast<int>(nomes_.size())) nomes_.erase(nomes_.begin() + i);
 }
 
+void BaseAcordes::removerAcordes(const std::vector<bool>& remover) {
+  const auto compactar = [&remover](auto& lista) {
+    size_t destino = 0;
+    for (size_t i = 0; i < lista.size(); ++i) {
+      if (i < remover.size() && remover[i]) continue;
+      if (destino != i) lista[destino] = std::move(lista[i]);  // never onto itself
+      ++destino;
+    }
+    lista.resize(destino);
+  };
+  compactar(acordes_);
+  compactar(nomes_);
+}
+
 void BaseAcordes::adicionarPosicaoAcorde(int indice, const PosicaoHarmonica& posicao) {
   verificarIndice(indice);
   acordes_[static_cast<size_t>(indice)]->getPosicoes().addElement(&posicao);

@@ -48,6 +48,8 @@ class BaseAcordes {
   // Takes the chord and its name out, so that names and chords stay index for index;
   // OutOfBoundsException outside the list.
   void removerAcorde(int indice);
+  // Removes, in one pass, each chord (and its name) whose entry in `remover` is true.
+  void removerAcordes(const std::vector<bool>& remover);
   // Appends a copy of the fingering to the chord's; OutOfBoundsException outside the list.
   void adicionarPosicaoAcorde(int indice, const PosicaoHarmonica& posicao);
   // Chord-name order, the same for chords and names.

@@ -1,5 +1,11 @@
 #include "foundations/GerenciadorConfiguracao.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <optional>
 #include <sstream>
 
 #include "foundations/ArquivoAtomico.h"
@@ -29,12 +35,68 @@ int numero(const LeitorIni& ini, std::string_view chave, std::string_view padrao
 
 int8_t oitoBits(int valor) { return static_cast<int8_t>(static_cast<uint8_t>(valor & 0xFF)); }
 
+struct Leitura {
+  bool existe = false;
+  std::optional<std::string> conteudo;  // nothing: not a settings file
+};
+
+// Opened without blocking, so that a pipe cannot hang the start; read up to one byte past the
+// limit, so that an endless device cannot exhaust memory.
+Leitura lerLimitado(const std::filesystem::path& arquivo, size_t maximo) {
+  Leitura leitura;
+  const int fd = ::open(arquivo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    leitura.existe = errno != ENOENT && errno != ENOTDIR;
+    return leitura;
+  }
+  leitura.existe = true;
+  struct stat estado {};
+  if (::fstat(fd, &estado) == 0 && S_ISREG(estado.st_mode) &&
+      static_cast<uint64_t>(estado.st_size) <= maximo) {
+    std::string conteudo(maximo + 1, '\0');
+    size_t lidos = 0;
+    for (;;) {
+      const ssize_t n = ::read(fd, conteudo.data() + lidos, conteudo.size() - lidos);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {
+        if (n == 0 && lidos <= maximo) {
+          conteudo.resize(lidos);
+          leitura.conteudo = std::move(conteudo);
+        }
+        break;
+      }
+      lidos += static_cast<size_t>(n);
+      if (lidos > maximo) break;
+    }
+  }
+  ::close(fd);
+  return leitura;
+}
+
 }  // namespace
 
 GerenciadorConfiguracao::GerenciadorConfiguracao(std::filesystem::path arquivo)
     : arquivo_(std::move(arquivo)) {
   exibicaoEscalas = 0;
-  carregarTexto(texto::lerArquivo(arquivo_));
+  const Leitura leitura = lerLimitado(arquivo_, TAMANHO_MAXIMO);
+  if (!leitura.existe) {
+    carregarTexto("");
+    return;
+  }
+  danificado_ = !leitura.conteudo || !carregarTexto(*leitura.conteudo);
+  if (!danificado_) return;
+  aplicarValoresReinicio();
+  // What can be kept of a damaged file is; the defaults written later replace it.
+  if (leitura.conteudo) {
+    ArquivoAtomico::escrever(arquivoDanificado(arquivo_), *leitura.conteudo);
+  }
+}
+
+std::filesystem::path GerenciadorConfiguracao::arquivoDanificado(
+    const std::filesystem::path& arquivo) {
+  auto danificado = arquivo;
+  danificado += ".damaged";
+  return danificado;
 }
 
 void GerenciadorConfiguracao::aplicarValoresReinicio() {
@@ -49,7 +111,7 @@ void GerenciadorConfiguracao::aplicarValoresReinicio() {
   visualAcordes = 0;
 }
 
-void GerenciadorConfiguracao::carregarTexto(std::string_view conteudo) {
+bool GerenciadorConfiguracao::carregarTexto(std::string_view conteudo) {
   aplicarValoresReinicio();
   const LeitorIni ini(conteudo);
   try {
@@ -66,7 +128,9 @@ void GerenciadorConfiguracao::carregarTexto(std::string_view conteudo) {
   } catch (const ValorInvalido&) {
     // Values read before the bad one are dropped too; exibicaoEscalas keeps what it had.
     aplicarValoresReinicio();
+    return false;
   }
+  return true;
 }
 
 void GerenciadorConfiguracao::setDriver(int indice,
@@ -96,8 +160,8 @@ std::string GerenciadorConfiguracao::conteudoArquivo() const {
   return s.str();
 }
 
-bool GerenciadorConfiguracao::salvar() const {
-  return ArquivoAtomico::escrever(arquivo_, conteudoArquivo());
+bool GerenciadorConfiguracao::salvar(std::string* erro) const {
+  return ArquivoAtomico::escrever(arquivo_, conteudoArquivo(), erro);
 }
 
 }  // namespace tessara

@@ -10,13 +10,23 @@
 namespace tessara {
 
 // Loads the user settings once and writes them back as the eleven lines of section "geral".
-// A missing file gives the key defaults; an unreadable or malformed one gives the reset values.
+// A missing file gives the key defaults; an unreadable or malformed one gives the reset values
+// and is kept beside as `<name>.damaged` (the latest one), so that the user's other values are
+// not lost when the defaults are written. Only a regular file of at most TAMANHO_MAXIMO bytes
+// is read; anything else (a device, a pipe, a folder) counts as damaged.
 class GerenciadorConfiguracao : public Configuracao {
  public:
+  static constexpr size_t TAMANHO_MAXIMO = 64 * 1024;
+
   explicit GerenciadorConfiguracao(std::filesystem::path arquivo);
 
-  // Applies the settings text the way loading a file does (used by loading and by the fuzzer).
-  void carregarTexto(std::string_view conteudo);
+  // Applies the settings text the way loading a file does (used by loading and by the fuzzer);
+  // false when it was damaged and the reset values were taken.
+  bool carregarTexto(std::string_view conteudo);
+
+  // Whether the file read at the start was damaged.
+  bool arquivoDanificado() const { return danificado_; }
+  static std::filesystem::path arquivoDanificado(const std::filesystem::path& arquivo);
 
   std::string getIdioma() const { return idioma; }
   int getDriver() const { return driver; }
@@ -33,8 +43,9 @@ class GerenciadorConfiguracao : public Configuracao {
   // The eleven lines the settings file holds.
   std::string conteudoArquivo() const;
 
-  // Writes the file atomically; a failure is not reported and leaves the old file intact.
-  bool salvar() const;
+  // Writes the file atomically; a failure leaves the old file intact and `erro` (when given)
+  // receives the reason.
+  bool salvar(std::string* erro = nullptr) const;
 
   const std::filesystem::path& getArquivo() const { return arquivo_; }
 
@@ -42,6 +53,7 @@ class GerenciadorConfiguracao : public Configuracao {
   void aplicarValoresReinicio();
 
   std::filesystem::path arquivo_;
+  bool danificado_ = false;
 };
 
 }  // namespace tessara

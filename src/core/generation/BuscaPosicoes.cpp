@@ -23,12 +23,13 @@ constexpr size_t MAXIMO_TENSOES = 59;
 void BuscaPosicoes::executar(const InstrumentoCordas& instrumento, const std::string& nome,
                              const TonsAcorde& tons, ColecaoPtr<PosicaoHarmonica>& resultado) {
   numeroCordas_ = instrumento.getNumeroCordas();
-  if (numeroCordas_ < restricoes_.getMinimoCordas()) return;
+  if (numeroCordas_ < restricoes_.getMinimoCordas() || !instrumento.dentroDosLimites()) return;
   // More tensions than there are bits cannot all sound on any instrument.
   if (tons.tensoes.size() > MAXIMO_TENSOES) return;
   preparar(instrumento, tons);
   nome_ = &nome;
   resultado_ = &resultado;
+  passos_ = 0;
   for (int corda = ultimaCorda_; corda >= 0; --corda) colocarBaixo(corda);
   nome_ = nullptr;
   resultado_ = nullptr;
@@ -106,6 +107,7 @@ void BuscaPosicoes::colocarBaixo(int corda) {
 // String `corda` silent, then open when the span leaves it out, then each chord tone within
 // the span; `maisAlta` and `maisBaixa` are the highest and lowest pressed frets so far.
 void BuscaPosicoes::expandir(int corda, int maisAlta, int maisBaixa) {
+  if (++passos_ > LIMITE_PASSOS) return;
   if (corda > ultimaCorda_) {
     avaliar();
     return;

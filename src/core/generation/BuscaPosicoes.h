@@ -24,7 +24,8 @@ class BuscaPosicoes {
   explicit BuscaPosicoes(const RestricaoAcordes& restricoes) : restricoes_(restricoes) {}
 
   // Appends the fingerings of the chord to `resultado`. A string without a tuning entry (a
-  // damaged instrument) is never played.
+  // damaged instrument) is never played; an instrument beyond the limits of a real one plays
+  // nothing. The search stops after LIMITE_PASSOS places tried and keeps what it found.
   void executar(const InstrumentoCordas& instrumento, const std::string& nome,
                 const TonsAcorde& tons, ColecaoPtr<PosicaoHarmonica>& resultado);
 
@@ -38,6 +39,12 @@ class BuscaPosicoes {
   static constexpr int PRIMEIRA_TENSAO = 4;
   static constexpr uint64_t TOM_ACORDE = uint64_t{1} << 63;
 
+ public:
+  // Twelve strings with a wide span can hold billions of candidates; a guitar needs a few
+  // thousand steps.
+  static constexpr int64_t LIMITE_PASSOS = 2000000;
+
+ private:
   void preparar(const InstrumentoCordas& instrumento, const TonsAcorde& tons);
   uint64_t papelDaClasse(int classe, const TonsAcorde& tons) const;
   size_t lugar(int corda, int casa) const {
@@ -69,6 +76,7 @@ class BuscaPosicoes {
   bool temSetima_ = false;
   int baixo_ = 0;
   bool semCordaGrave_ = false;              // re-entrant tuning: any chord tone may sound first
+  int64_t passos_ = 0;
   std::vector<uint64_t> papeis_;            // by lugar(string, fret)
   std::vector<int64_t> notas_;              // MIDI note by lugar(string, fret)
   std::vector<char> utilizavel_;            // by string

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <stdexcept>
 #include <unordered_set>
 
 #include "chords/BaseAcordesViolao.h"
@@ -68,15 +69,21 @@ void GerenciadorAcordes::carregarBase(const std::filesystem::path& diretorio) {
     colaboradores_.interacao.mostrarMensagem(texto("exception", "baseAcordesNaoEncontrada"), "");
     colaboradores_.interacao.pedirEncerramento();
   }
-  for (int i = 0; i < base_->getNumeroAcordes();) {
+  // Names the language does not read leave the base, all in one pass: one at a time would
+  // take a time that grows with the square of a damaged base's size.
+  const auto numero = static_cast<size_t>(base_->getNumeroAcordes());
+  std::vector<bool> remover(numero, false);
+  bool algum = false;
+  for (size_t i = 0; i < numero; ++i) {
     try {
       codigos_.push_back(colaboradores_.especialista.interpretar(base_->getNomes()[i]));
       geradas_.push_back(false);
-      ++i;
     } catch (const DException&) {
-      base_->removerAcorde(i);
+      remover[i] = true;
+      algum = true;
     }
   }
+  if (algum) base_->removerAcordes(remover);
 }
 
 bool GerenciadorAcordes::usaBase() const {
@@ -169,7 +176,9 @@ bool GerenciadorAcordes::gerarPosicoes() {
     const int32_t codigo = base ? codigos_.at(static_cast<size_t>(indiceAcorde_))
                                 : colaboradores_.especialista.interpretar(acordeAtual_->getNome());
     geradas = posicoesGeradas(codigo);
-  } catch (const std::exception&) {
+  } catch (const DException&) {
+    return false;  // a name the language does not read
+  } catch (const std::out_of_range&) {
     return false;
   }
   ColecaoPtr<PosicaoHarmonica>& lista = listaAtual();
@@ -230,18 +239,28 @@ bool GerenciadorAcordes::adicionarNovo(int32_t codigo, const std::string& nome) 
     acordeAtual_ = std::make_unique<AcordeComposto>(nome, ColecaoPtr<PosicaoHarmonica>());
   }
   base_->adicionarAcorde(AcordeComposto(nome, ColecaoPtr<PosicaoHarmonica>()));
-  if (gerarPosicoes()) {
+  // Everything added for the chord goes, its name with it, and the chord shown before
+  // comes back; also when an unexpected failure passes through.
+  const auto desfazer = [&] {
+    if (!base) acordeAtual_ = std::move(atualAnterior);
+    indiceAcorde_ = acordeAnterior;
+    indicePosicao_ = posicaoAnterior;
+    base_->removerAcorde(base_->getNumeroAcordes() - 1);
+    codigos_.pop_back();
+    geradas_.pop_back();
+  };
+  bool gerado = false;
+  try {
+    gerado = gerarPosicoes();
+  } catch (...) {
+    desfazer();
+    throw;
+  }
+  if (gerado) {
     if (!base) nomeInstrumento_ = nomeInstrumento();
     return true;
   }
-  // Everything added for the chord goes, its name with it, and the chord shown before
-  // comes back.
-  if (!base) acordeAtual_ = std::move(atualAnterior);
-  indiceAcorde_ = acordeAnterior;
-  indicePosicao_ = posicaoAnterior;
-  base_->removerAcorde(base_->getNumeroAcordes() - 1);
-  codigos_.pop_back();
-  geradas_.pop_back();
+  desfazer();
   return false;
 }
 
@@ -258,7 +277,8 @@ bool GerenciadorAcordes::setAcordePorNome(const std::string& nome) {
     if (achado == codigos_.end()) return adicionarNovo(codigo, canonico);
     setAcorde(static_cast<int>(achado - codigos_.begin()));
     return usaBase() || regenerarAtual(canonico);
-  } catch (const std::exception&) {
+  } catch (const DException&) {
+    // Only a name the language does not read; anything else (memory) is the caller's.
     return false;
   }
 }
@@ -347,7 +367,7 @@ std::string GerenciadorAcordes::nomeDoCodigo(int32_t codigo) const {
 std::string GerenciadorAcordes::nomearAcorde(std::span<const int> notas, int raiz) const {
   try {
     return nomeDoCodigo(colaboradores_.especialista.codigoDasNotas(notas, raiz));
-  } catch (const std::exception&) {
+  } catch (const DException&) {
     return "";
   }
 }

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "foundations/Cp1252.h"
+#include "foundations/DException.h"
 #include "foundations/FileNotFoundException.h"
 #include "foundations/IllegalArgumentException.h"
 #include "foundations/NomeIdioma.h"
@@ -24,8 +25,12 @@ constexpr int SOM_VIOLAO_ACO = 25;
 }  // namespace
 
 GerenciadorInstrumentos::GerenciadorInstrumentos(const Textos& idioma, XMLInstrumentoParser& parser,
-                                                 std::filesystem::path arquivoBase)
-    : idioma_(idioma), parser_(parser), arquivoBase_(std::move(arquivoBase)) {
+                                                 std::filesystem::path arquivoBase,
+                                                 bool somenteLeitura)
+    : idioma_(idioma),
+      parser_(parser),
+      somenteLeitura_(somenteLeitura),
+      arquivoBase_(std::move(arquivoBase)) {
   const int somViolao =
       ehIdiomaPortugues(idioma.getNomeIdiomaAtual()) ? SOM_VIOLAO_NYLON : SOM_VIOLAO_ACO;
   padroes_.push_back(std::make_shared<const InstrumentoCordas>(
@@ -90,6 +95,13 @@ InstrumentoCordas GerenciadorInstrumentos::getInstrumento(int indice) {
   return parser_.getInstrumento(arquivoBase_, posicaoNoArquivo(indice));
 }
 
+void GerenciadorInstrumentos::verificarEscrita(const char* metodo) const {
+  if (!somenteLeitura_) return;
+  throw DException(idioma_.getTexto("exception", "erroGravarBaseInstrumentos") +
+                       cp1252::deUtf8(arquivoBase_.string()) + "'",
+                   CLASSE, metodo);
+}
+
 bool GerenciadorInstrumentos::instrumentoExistente(const InstrumentoCordas& instrumento) {
   const auto nomes = getNomesInstrumentos();
   return std::find(nomes.begin(), nomes.end(), instrumento.getName()) != nomes.end();
@@ -101,16 +113,19 @@ void GerenciadorInstrumentos::addInstrumento(const InstrumentoCordas& instrument
                                    "instrumento->getName()", CLASSE,
                                    "addInstrumento(InstrumentoCordas*)");
   }
+  verificarEscrita("addInstrumento(InstrumentoCordas*)");
   parser_.addInstrumento(arquivoBase_, instrumento);
 }
 
 void GerenciadorInstrumentos::editInstrumento(int indice, const InstrumentoCordas& instrumento) {
   if (!ehDoArquivo(indice)) return;
+  verificarEscrita("editInstrumento");
   parser_.editInstrumento(arquivoBase_, posicaoNoArquivo(indice), instrumento);
 }
 
 void GerenciadorInstrumentos::removerInstrumento(int indice) {
   if (!ehDoArquivo(indice)) return;
+  verificarEscrita("removerInstrumento");
   parser_.delInstrumento(arquivoBase_, posicaoNoArquivo(indice));
 }
 

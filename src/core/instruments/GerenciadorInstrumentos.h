@@ -20,8 +20,10 @@ class GerenciadorInstrumentos {
   static constexpr int NUMERO_PADROES = 2;
 
   // Builds the built-in instruments with the texts of the current language; reads no file.
+  // A base that is `somenteLeitura` (the shipped one, when the user's folder cannot be
+  // written) refuses every change.
   GerenciadorInstrumentos(const Textos& idioma, XMLInstrumentoParser& parser,
-                          std::filesystem::path arquivoBase);
+                          std::filesystem::path arquivoBase, bool somenteLeitura = false);
 
   // Nothing before the first selection. Valid while current or previous.
   const InstrumentoCordas* getInstrumentoAtual() const { return atual_.get(); }
@@ -56,9 +58,11 @@ class GerenciadorInstrumentos {
   bool ehDoArquivo(int indice) const { return indice >= getNumeroPadroes(); }
   int posicaoNoArquivo(int indice) const;
   void verificarArquivo() const;
+  void verificarEscrita(const char* metodo) const;
 
   const Textos& idioma_;
   XMLInstrumentoParser& parser_;
+  bool somenteLeitura_ = false;
   std::filesystem::path arquivoBase_;
   std::vector<std::shared_ptr<const InstrumentoCordas>> padroes_;
   std::shared_ptr<const InstrumentoCordas> atual_;

@@ -18,6 +18,11 @@ bool InstrumentoCordas::reentrante() const {
   return false;
 }
 
+bool InstrumentoCordas::dentroDosLimites() const {
+  return cordasValidas(numeroCordas_) && casasValidas(numeroCasas_) &&
+         distanciaValida(distancia_) && std::all_of(afinacao_.begin(), afinacao_.end(), notaValida);
+}
+
 int InstrumentoCordas::getNota(int corda, int casa) const {
   if (!cordaUtilizavel(corda) || casa < 0 || casa > numeroCasas_) return -1;
   const int64_t nota = static_cast<int64_t>(afinacao_[static_cast<size_t>(corda)]) + casa;

@@ -11,6 +11,19 @@ namespace tessara {
 // note of each open string, lowest-pitched string first. Values are stored unchecked.
 class InstrumentoCordas final {
  public:
+  // The widest a real instrument goes, with room to spare. The base file refuses an instrument
+  // beyond them and the searches play nothing on one, so no file can make them run away or
+  // overflow. The low ends are what a missing element reads (0); fewer than four strings
+  // generate no chord, a negative span leaves only open strings.
+  static constexpr int MAXIMO_CORDAS = 12;
+  static constexpr int MAXIMO_CASAS = 36;
+  static constexpr int MAXIMO_DISTANCIA = 12;
+  static constexpr int MAXIMO_NOTA = 127;  // MIDI
+  static bool cordasValidas(int n) { return n >= 0 && n <= MAXIMO_CORDAS; }
+  static bool casasValidas(int n) { return n >= 0 && n <= MAXIMO_CASAS; }
+  static bool distanciaValida(int n) { return n >= -MAXIMO_DISTANCIA && n <= MAXIMO_DISTANCIA; }
+  static bool notaValida(int n) { return n >= 0 && n <= MAXIMO_NOTA; }
+
   InstrumentoCordas(std::string nome, std::string descricao, int numeroCordas, int numeroCasas,
                     int distancia, int som, std::vector<int> afinacao, bool usaBaseAcordes)
       : nome_(std::move(nome)),
@@ -48,6 +61,8 @@ class InstrumentoCordas final {
   // Whether the open strings do not rise from string 0 (the ukulele's high G): then no string
   // is the bass string.
   bool reentrante() const;
+  // Strings, frets, span and every tuning note within the limits above.
+  bool dentroDosLimites() const;
 
  private:
   std::string nome_;

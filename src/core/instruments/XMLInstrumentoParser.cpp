@@ -101,33 +101,39 @@ Estado aoFechar(Estado estado, const std::string& tag, const Lido& lido) {
   return estado;
 }
 
-std::optional<int> inteiro(const std::string& texto, Estado estado, Lido& lido) {
-  const auto valor = texto::inteiro(texto);
+// A value outside what a real instrument has damages the instrument as a non-number does.
+bool semLimite(int) { return true; }
+
+std::optional<int> inteiro(const std::string& texto, Estado estado, Lido& lido,
+                           bool (*valido)(int) = semLimite) {
+  auto valor = texto::inteiro(texto);
+  if (valor && !valido(*valor)) valor.reset();
   if (!valor && lido.elementoInvalido.empty()) lido.elementoInvalido = nomeElemento(estado);
   return valor;
 }
 
 void aoLerTexto(Estado estado, const std::string& texto, Lido& lido) {
+  using I = InstrumentoCordas;
   std::optional<int> valor;
   switch (estado) {
     case Estado::nome: lido.nome = texto; break;
     case Estado::descricao: lido.descricao = texto; break;
     case Estado::numeroCordas:
-      if ((valor = inteiro(texto, estado, lido))) lido.numeroCordas = *valor;
+      if ((valor = inteiro(texto, estado, lido, I::cordasValidas))) lido.numeroCordas = *valor;
       if (valor) lido.restantes = *valor;
       break;
     case Estado::numeroCasas:
-      if ((valor = inteiro(texto, estado, lido))) lido.numeroCasas = *valor;
+      if ((valor = inteiro(texto, estado, lido, I::casasValidas))) lido.numeroCasas = *valor;
       break;
     case Estado::distancia:
-      if ((valor = inteiro(texto, estado, lido))) lido.distancia = *valor;
+      if ((valor = inteiro(texto, estado, lido, I::distanciaValida))) lido.distancia = *valor;
       break;
     case Estado::som:
       if ((valor = inteiro(texto, estado, lido))) lido.som = *valor;
       break;
     case Estado::frequencia:
       --lido.restantes;
-      if ((valor = inteiro(texto, estado, lido))) lido.afinacao.push_back(*valor);
+      if ((valor = inteiro(texto, estado, lido, I::notaValida))) lido.afinacao.push_back(*valor);
       break;
     default: break;
   }
@@ -198,15 +204,16 @@ XMLInstrumentoParser::XMLInstrumentoParser(const Textos& idioma, std::filesystem
       pastaPadrao_(std::move(pastaPadrao)) {}
 
 std::filesystem::path XMLInstrumentoParser::prepararArquivo(
-    const std::filesystem::path& nomeArquivo) const {
+    const std::filesystem::path& nomeArquivo, std::string* erro) const {
   const auto usuario = pastaUsuario_ / nomeArquivo;
-  std::error_code erro;
-  if (std::filesystem::exists(usuario, erro) || erro) return usuario;
+  std::error_code ec;
+  if (std::filesystem::exists(usuario, ec)) return usuario;
   const auto padrao = pastaPadrao_ / nomeArquivo;
-  if (std::filesystem::is_regular_file(padrao, erro)) {
-    ArquivoAtomico::escrever(usuario, texto::lerArquivo(padrao));
-  }
-  return usuario;
+  if (!std::filesystem::is_regular_file(padrao, ec)) return usuario;
+  std::string motivo;
+  if (ArquivoAtomico::escrever(usuario, texto::lerArquivo(padrao), &motivo)) return usuario;
+  if (erro != nullptr) *erro = motivo;
+  return padrao;
 }
 
 std::string XMLInstrumentoParser::texto(const char* chave) const {

@@ -24,8 +24,10 @@ class XMLInstrumentoParser {
                        std::filesystem::path pastaPadrao);
 
   // Where the user's file of that name lives. When the user has none yet, the shipped one of
-  // the same name is copied there first (when it cannot be, reading reports the missing file).
-  std::filesystem::path prepararArquivo(const std::filesystem::path& nomeArquivo) const;
+  // the same name is copied there first. When it cannot be (a settings folder that cannot be
+  // written), the shipped file is returned, to be read only, and `erro` says why.
+  std::filesystem::path prepararArquivo(const std::filesystem::path& nomeArquivo,
+                                        std::string* erro = nullptr) const;
 
   // A missing file raises FileNotFoundException; a file that cannot be read reads as empty.
   // There is one name per instrument, so names and positions always agree.

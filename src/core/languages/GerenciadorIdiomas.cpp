@@ -1,6 +1,7 @@
 #include "languages/GerenciadorIdiomas.h"
 
 #include <algorithm>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -12,6 +13,34 @@
 namespace tessara {
 
 namespace {
+
+// Section "exception" of the English language file, built in.
+constexpr std::pair<std::string_view, std::string_view> kExcecoesIngles[] = {
+    {"baseAcordesNaoEncontrada", "The chord base file could not be found:"},
+    {"raizAcorde", "invalid root note "},
+    {"indiceInvalido", "Invalid index '"},
+    {"instrumentoExistente",
+     "An instrument with this name already exists. Please choose another name."},
+    {"baseInstrumentosNaoEncontrada",
+     "Tessara could not find its instrument base file. Please reinstall the program. File: '"},
+    {"erroGravarBaseInstrumentos",
+     "Tessara could not save the instrument base file, so your change was not stored. File: '"},
+    {"pastaUsuarioSemEscrita",
+     "Tessara cannot write to its settings folder, so your settings and instruments cannot be "
+     "saved; the program's own instruments are used. Reason:"},
+    {"erroGravarConfiguracao", "Tessara could not save your settings. Reason:"},
+    {"parseError", "The file holds an invalid value (element "},
+    {"componentesMIDI",
+     "Tessara could not load its MIDI components, so it cannot play chords and scales.#Please "
+     "reinstall the program. If the problem persists, please contact us at "
+     "support@tessara.app.##Error information:#\" MIDI components"},
+    {"canalInvalido", "Invalid MIDI channel '"},
+    {"baseEscalasNaoEncontrada",
+     "Tessara could not find its scale base file. Please reinstall the program. File: '"},
+    {"escalaImpossivel",
+     "This scale cannot be laid out on the current instrument in this key. Try another key, or "
+     "an instrument with more frets."},
+};
 
 constexpr std::string_view EXTENSAO_IDIOMA = ".idm";
 
@@ -103,9 +132,11 @@ Idioma* GerenciadorIdiomas::carregarIdioma(int indice) {
 int GerenciadorIdiomas::indiceDoCodigo(std::string_view codigo) const {
   for (size_t i = 0; i < arquivosIdiomas_.size(); ++i) {
     const std::string_view arquivo = arquivosIdiomas_[i];
+    // A file name shorter than the code cannot be its file (nor be read past its end).
+    if (codigo.empty() || arquivo.size() < codigo.size()) continue;
     const std::string_view prefixo = arquivo.substr(0, codigo.size());
     const bool fimOuRegiao = arquivo.size() == codigo.size() || arquivo[codigo.size()] == '-';
-    if (!codigo.empty() && texto::iguaisSemCaixa(prefixo, codigo) && fimOuRegiao) {
+    if (texto::iguaisSemCaixa(prefixo, codigo) && fimOuRegiao) {
       return static_cast<int>(i);
     }
   }
@@ -113,7 +144,13 @@ int GerenciadorIdiomas::indiceDoCodigo(std::string_view codigo) const {
 }
 
 std::string GerenciadorIdiomas::getTexto(std::string_view secao, std::string_view chave) const {
-  return idioma_ ? idioma_->getTexto(secao, chave) : std::string();
+  std::string texto = idioma_ ? idioma_->getTexto(secao, chave) : std::string();
+  if (!texto.empty() || secao != "exception") return texto;
+  // A language file without the message: the English one, never a blank.
+  for (const auto& [k, ingles] : kExcecoesIngles) {
+    if (k == chave) return std::string(ingles);
+  }
+  return texto;
 }
 
 std::optional<Imagem> GerenciadorIdiomas::getImagem(std::string_view secao,

@@ -15,12 +15,21 @@ void escreverLE(std::string& destino, uint32_t valor, int bytes) {
 }  // namespace
 
 ArquivoWav::ArquivoWav(const std::filesystem::path& caminho)
-    : arquivo_(caminho, std::ios::binary | std::ios::trunc) {
-  aberto_ = arquivo_.is_open();
-  if (aberto_) escreverCabecalho();
+    : arquivo_(std::make_unique<ArquivoAtomico>(caminho)) {
+  aberto_ = arquivo_->aberto();
+  if (aberto_) arquivo_->acrescentar(cabecalho());
 }
 
-void ArquivoWav::escreverCabecalho() {
+ArquivoWav::~ArquivoWav() { concluir(); }
+
+bool ArquivoWav::concluir() {
+  if (!aberto_ || concluido_) return concluido_;
+  concluido_ = arquivo_->confirmar();
+  aberto_ = false;
+  return concluido_;
+}
+
+std::string ArquivoWav::cabecalho() const {
   const auto dados = static_cast<uint32_t>(quadros_ * kBytesPorQuadro);
   std::string cabecalho = "RIFF";
   escreverLE(cabecalho, 36 + dados, 4);
@@ -34,9 +43,7 @@ void ArquivoWav::escreverCabecalho() {
   escreverLE(cabecalho, 16, 2);  // bits per sample
   cabecalho += "data";
   escreverLE(cabecalho, dados, 4);
-  arquivo_.seekp(0);
-  arquivo_.write(cabecalho.data(), static_cast<std::streamsize>(cabecalho.size()));
-  arquivo_.seekp(0, std::ios::end);
+  return cabecalho;
 }
 
 void ArquivoWav::acrescentar(const int16_t* amostras, size_t quadros) {
@@ -46,10 +53,9 @@ void ArquivoWav::acrescentar(const int16_t* amostras, size_t quadros) {
   for (size_t i = 0; i < quadros * CANAIS; ++i) {
     escreverLE(bytes, static_cast<uint16_t>(amostras[i]), 2);
   }
-  arquivo_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  arquivo_->acrescentar(bytes);
   quadros_ += quadros;
-  escreverCabecalho();
-  arquivo_.flush();
+  arquivo_->escreverEm(0, cabecalho());
 }
 
 }  // namespace tessara

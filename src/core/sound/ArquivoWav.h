@@ -3,19 +3,25 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
+#include <memory>
+#include <string>
+
+#include "foundations/ArquivoAtomico.h"
 
 namespace tessara {
 
-// A WAV file of 44.1 kHz 16-bit stereo samples, written as they come. The header always
-// describes what was written so far, so the file is complete after every append.
+// A WAV file of 44.1 kHz 16-bit stereo samples, written as they come into a temporary file
+// whose header always describes what was written so far. concluir() puts it in place of the
+// file named, which a failure leaves as it was.
 class ArquivoWav {
  public:
   static constexpr int TAXA = 44100;
   static constexpr int CANAIS = 2;
 
-  // Creates or truncates the file; `aberto` tells whether that worked.
+  // `aberto` tells whether the temporary file could be made (the folder must exist).
   explicit ArquivoWav(const std::filesystem::path& caminho);
+  // Concludes the file when nobody has.
+  ~ArquivoWav();
 
   bool aberto() const { return aberto_; }
 
@@ -24,11 +30,17 @@ class ArquivoWav {
 
   size_t quadros() const { return quadros_; }
 
- private:
-  void escreverCabecalho();
+  // Replaces the file named with what was written; false, with erro(), when any write failed.
+  bool concluir();
+  // Why the file could not be written; empty while nothing failed.
+  const std::string& erro() const { return arquivo_->erro(); }
 
-  std::ofstream arquivo_;
+ private:
+  std::string cabecalho() const;
+
+  std::unique_ptr<ArquivoAtomico> arquivo_;
   bool aberto_ = false;
+  bool concluido_ = false;
   size_t quadros_ = 0;
 };
 

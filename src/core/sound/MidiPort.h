@@ -29,6 +29,9 @@ class MidiPort {
 
   // Stops every sounding note, then closes; nothing when closed.
   virtual void fechar() = 0;
+
+  // Why the file a port renders into could not be written at its close; empty otherwise.
+  virtual std::string erroArquivo() const { return {}; }
 };
 
 }  // namespace tessara

@@ -81,7 +81,10 @@ bool PortaFluidSynth::iniciar() {
     if (!iniciarSaidaAudio()) return false;
   } else {
     wav_ = std::make_unique<ArquivoWav>(arquivoWav_);
-    if (!wav_->aberto()) return false;
+    if (!wav_->aberto()) {
+      erroArquivo_ = wav_->erro();
+      return false;
+    }
   }
   if (fluid_synth_sfload(sintetizador_.get(), soundFont_.c_str(), 1) == FLUID_FAILED) return false;
   inicio_ = relogio_.agora();
@@ -143,7 +146,10 @@ void PortaFluidSynth::reiniciar() {
 void PortaFluidSynth::fechar() {
   if (!aberta()) return;
   reiniciar();
-  if (wav_) renderizar(static_cast<size_t>(CAUDA.count()) * ArquivoWav::TAXA / 1000);
+  if (wav_) {
+    renderizar(static_cast<size_t>(CAUDA.count()) * ArquivoWav::TAXA / 1000);
+    if (!wav_->concluir()) erroArquivo_ = wav_->erro();
+  }
   liberar();
 }
 

@@ -42,6 +42,7 @@ class PortaFluidSynth : public MidiPort {
   void enviar(uint8_t status, uint8_t dado1, uint8_t dado2) override;
   void reiniciar() override;
   void fechar() override;
+  std::string erroArquivo() const override { return erroArquivo_; }
 
  private:
   struct Liberar {
@@ -64,6 +65,7 @@ class PortaFluidSynth : public MidiPort {
   std::unique_ptr<fluid_audio_driver_t, Liberar> saidaAudio_;
   std::unique_ptr<ArquivoWav> wav_;
   std::chrono::microseconds inicio_{0};
+  std::string erroArquivo_;
 };
 
 }  // namespace tessara

@@ -95,6 +95,12 @@ void SaidaMIDI::abrir(int indice) {
   }
 }
 
+std::string SaidaMIDI::encerrar() {
+  MidiPort* porta = porta_;
+  fechar();
+  return porta != nullptr ? porta->erroArquivo() : std::string();
+}
+
 void SaidaMIDI::fechar() {
   if (portaAberta()) porta_->fechar();
   porta_ = nullptr;

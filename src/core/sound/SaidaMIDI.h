@@ -53,6 +53,9 @@ class SaidaMIDI {
 
   int getDispositivo() const { return dispositivo_; }
   bool portaAberta() const { return porta_ != nullptr && porta_->aberta(); }
+  // Closes the open device; returns why the file it rendered into could not be written, or
+  // empty.
+  std::string encerrar();
   int getVolumeGeral() const { return volumeGeral_; }
   const std::vector<int>& getInstrumentosCanal() const { return instrumentosCanal_; }
   const std::vector<int>& getVolumesCanal() const { return volumesCanal_; }

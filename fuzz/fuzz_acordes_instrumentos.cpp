@@ -1,0 +1,70 @@
+// An instrument base from a user's disk, then chords generated on the instruments it holds:
+// whatever the reader accepts lies within the limits of a real instrument, and generating a
+// chord on it finishes without overflow.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/Nucleo.h"
+#include "chords/Especialista.h"
+#include "foundations/InteracaoMuda.h"
+#include "foundations/XMLParseException.h"
+#include "generation/GeradorInstrumentoCordas.h"
+#include "instruments/InstrumentoCordas.h"
+#include "instruments/XMLInstrumentoParser.h"
+
+namespace {
+
+// A triad, a seventh chord with a tension, and one with a separate bass.
+const char* const kAcordes[] = {"C", "G7(9)", "Am/E"};
+// Enough instruments to reach the interesting ones, few enough to keep each run short.
+constexpr size_t MAXIMO_INSTRUMENTOS = 2;
+// Chords are generated on instruments up to a guitar's size: the widest ones spend the whole
+// step limit on every chord, which the unit tests check, and would hold the fuzzer to a few
+// runs a second.
+constexpr int MAXIMO_CORDAS_GERADAS = 6;
+constexpr int MAXIMO_CASAS_GERADAS = 12;
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
+  static tessara::InteracaoMuda interacao;
+  static tessara::Nucleo& nucleo = []() -> tessara::Nucleo& {
+    static tessara::Nucleo n(tessara::Nucleo::Entradas::nasPastas("/nonexistent/tessara-fuzz",
+                                                                  "/nonexistent/tessara-fuzz"));
+    n.definirInteracao(&interacao);
+    return n;
+  }();
+  static const tessara::InstrumentoCordas* atual = nullptr;
+  static tessara::GeradorInstrumentoCordas gerador([] { return atual; }, nucleo.especialista());
+  static const std::vector<int32_t> codigos = [] {
+    std::vector<int32_t> c;
+    for (const char* nome : kAcordes) c.push_back(nucleo.especialista().interpretar(nome));
+    return c;
+  }();
+
+  std::vector<tessara::InstrumentoCordas> instrumentos;
+  try {
+    instrumentos = nucleo.parserInstrumentos().instrumentosDoTexto(
+        std::string(reinterpret_cast<const char*>(dados), tamanho));
+  } catch (const tessara::XMLParseException&) {
+    return 0;
+  }
+  for (size_t i = 0; i < instrumentos.size(); ++i) {
+    const auto& instrumento = instrumentos[i];
+    if (!instrumento.dentroDosLimites()) __builtin_trap();
+    if (i >= MAXIMO_INSTRUMENTOS || instrumento.getNumeroCordas() > MAXIMO_CORDAS_GERADAS ||
+        instrumento.getNumeroCasas() > MAXIMO_CASAS_GERADAS) {
+      continue;
+    }
+    atual = &instrumento;
+    // One chord per run, picked by the input, so that each run stays short.
+    const auto posicoes = gerador.gerar(codigos[(tamanho + i) % codigos.size()]);
+    for (int k = 0; k < posicoes.size(); ++k) {
+      if (posicoes.getElement(k) == nullptr) __builtin_trap();
+    }
+  }
+  atual = nullptr;
+  return 0;
+}
