@@ -6,6 +6,7 @@
 #include <QTest>
 #include <filesystem>
 
+#include "AplicacaoTeste.h"
 #include "CoresBraco.h"
 #include "NucleoTeste.h"
 #include "WidgetBraco.h"
@@ -42,20 +43,8 @@ class AmbienteBraco : public ::testing::Test {
     return nomeCor(corEm(widget.grab().toImage(), p.x(), p.y()));
   }
 
- private:
-  static int& argc() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int n = 1;
-    return n;
-  }
-  static char** argv() {
-    static char nome[] = "tests_gui";
-    static char* valores[] = {nome, nullptr};
-    return valores;
-  }
-
  protected:
-  QApplication aplicacao{argc(), argv()};
+  teste::AplicacaoTeste aplicacao;
   NucleoTeste ambiente;
   Fachada& fachada = ambiente.nucleo.fachada();
   Braco braco{fachada, 0};

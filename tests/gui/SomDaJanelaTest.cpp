@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "AnaliseWav.h"
+#include "AplicacaoTeste.h"
 #include "InteracaoGravada.h"
 #include "PastaTemporaria.h"
 #include "ReprodutorPlano.h"
@@ -29,11 +30,7 @@ using namespace std::chrono_literals;
 TEST(SomDaJanela, AcordeTocadoPeloTimerSoaNoSintetizadorComOLacoRodando) {
   const auto soundFont = PortaFluidSynth::procurarSoundFont();
   if (soundFont.empty()) GTEST_SKIP() << "no General MIDI SoundFont installed";
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  int argc = 1;
-  char nome[] = "tests_gui";
-  char* argv[] = {nome, nullptr};
-  QApplication aplicacao(argc, argv);
+  teste::AplicacaoTeste aplicacao;
 
   teste::PastaTemporaria pasta;
   const auto wav = pasta / "janela.wav";

@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <functional>
 
+#include "AplicacaoTeste.h"
 #include "NucleoTeste.h"
 #include "PastaTemporaria.h"
 #include "TformAviso.h"
@@ -19,17 +20,6 @@ namespace {
 // to open.
 class TformAvisoTest : public ::testing::Test {
  protected:
-  static int& argc() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int n = 1;
-    return n;
-  }
-  static char** argv() {
-    static char nome[] = "tests_gui";
-    static char* valores[] = {nome, nullptr};
-    return valores;
-  }
-
   // Runs `passo` once the notice is up, then shows it with that text (and help page).
   int mostrar(const std::function<void()>& passo, const std::filesystem::path& ajuda = {}) {
     QTimer::singleShot(0, &aviso, [&] {
@@ -44,7 +34,7 @@ class TformAvisoTest : public ::testing::Test {
     return aviso.findChild<T*>(QString::fromLatin1(nome));
   }
 
-  QApplication aplicacao{argc(), argv()};
+  teste::AplicacaoTeste aplicacao;
   teste::NucleoTeste ambiente;
   Fachada& fachada = ambiente.nucleo.fachada();
   QList<QUrl> abertos;

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <filesystem>
 
+#include "AplicacaoTeste.h"
 #include "InteracaoGravada.h"
 #include "NucleoTeste.h"
 #include "TformAviso.h"
@@ -45,18 +46,7 @@ class TformPrincipalTest : public ::testing::Test {
     QTest::keyClick(caixa, Qt::Key_Return);
   }
 
-  static int& argc() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int n = 1;
-    return n;
-  }
-  static char** argv() {
-    static char nome[] = "tests_gui";
-    static char* valores[] = {nome, nullptr};
-    return valores;
-  }
-
-  QApplication aplicacao{argc(), argv()};
+  teste::AplicacaoTeste aplicacao;
   teste::NucleoTeste ambiente{
       {"scales.xml", "instrumentos.xml"}, "en", {"en.idm", "en.dat", "chords-en.bin"}};
   Fachada& fachada = ambiente.nucleo.fachada();
