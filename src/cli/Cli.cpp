@@ -1,5 +1,7 @@
 #include "Cli.h"
 
+#include <algorithm>
+
 #include "ComandoAcordesCifra.h"
 #include "ComandoBraco.h"
 #include "ComandoDispositivos.h"
@@ -59,13 +61,20 @@ int Cli::executar(int argc, char** argv) {
     erros_ << "tessara-cli: unknown command '" << argumentos[i] << "'\n";
     return uso(2);
   }
+  const std::vector<std::string> resto(argumentos.begin() + static_cast<long>(i) + 1,
+                                       argumentos.end());
+  // "COMMAND --help" tells how to use that command, and does nothing else.
+  if (std::find_if(resto.begin(), resto.end(), [](const std::string& a) {
+        return a == "--help" || a == "-h";
+      }) != resto.end()) {
+    saida_ << "usage: tessara-cli [--lang pt|en] [--instrument NAME] " << comando->resumo() << '\n';
+    return 0;
+  }
   ContextoCli contexto(opcoes, saida_, erros_);
   int status = 1;
   // What a command does not expect still ends it with its own words, not another error's.
   try {
-    status = comando->executar(
-        contexto,
-        std::vector<std::string>(argumentos.begin() + static_cast<long>(i) + 1, argumentos.end()));
+    status = comando->executar(contexto, resto);
   } catch (const DException& e) {
     erros_ << "tessara-cli: " << cp1252::paraUtf8(e.getMensagem()) << '\n';
   } catch (const std::bad_alloc&) {

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+#include <vector>
+
 #include "foundations/Cp1252.h"
 #include "PastaTemporaria.h"
 #include "ExecucaoCli.h"
@@ -38,6 +42,27 @@ TEST(CliIdiomas, VersaoEUso) {
     EXPECT_TRUE(r.saida.empty());
     EXPECT_NE(r.erros.find("usage: tessara-cli"), std::string::npos);
   }
+}
+
+TEST(CliIdiomas, AjudaDeUmComandoSoMostraOUsoDele) {
+  teste::PastaTemporaria configuracao;
+  const struct {
+    std::vector<std::string> argumentos;
+    std::string uso;
+  } casos[] = {
+      {{"chord", "--help"}, "chord NAME"},
+      {{"--lang", "en", "print", "--pdf", "x.pdf", "C", "-h"}, "print --pdf FILE"},
+      {{"fretboard", "--help"}, "fretboard NAME|FRETS"},
+  };
+  for (const auto& c : casos) {
+    const auto r = cli(c.argumentos, configuracao);
+    EXPECT_EQ(r.status, 0) << c.uso;
+    EXPECT_EQ(r.saida.rfind("usage: tessara-cli", 0), 0u) << r.saida;
+    EXPECT_NE(r.saida.find(c.uso), std::string::npos) << r.saida;
+    EXPECT_EQ(r.erros, "");
+  }
+  EXPECT_FALSE(std::filesystem::exists(configuracao / "x.pdf"));
+  EXPECT_FALSE(std::filesystem::exists("x.pdf"));
 }
 
 }  // namespace
