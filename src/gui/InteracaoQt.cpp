@@ -8,17 +8,11 @@
 
 namespace tessara {
 
-namespace {
-
-QString semRetornoDeCarro(const std::string& texto) { return qt(texto).remove(QLatin1Char('\r')); }
-
-}  // namespace
-
 bool InteracaoQt::mostrarMensagem(const std::string& texto, const std::string& titulo,
                                   Botoes botoes) {
   QMessageBox caixa(QApplication::activeWindow());
   caixa.setWindowTitle(qt(titulo));
-  caixa.setText(semRetornoDeCarro(texto));
+  caixa.setText(qtLinhas(texto));
   switch (botoes) {
     case Botoes::Ok:
       caixa.setIcon(QMessageBox::Information);

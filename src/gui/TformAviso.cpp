@@ -17,7 +17,7 @@ namespace tessara {
 namespace {
 
 QString texto(const Fachada& fachada, const char* secao, const char* chave) {
-  return qt(fachada.getTexto(secao, chave)).remove(QLatin1Char('\r'));
+  return qtLinhas(fachada.getTexto(secao, chave));
 }
 
 QToolButton* botaoDoTopo(QWidget* pai, const QString& rotulo, int x, const QString& dica) {

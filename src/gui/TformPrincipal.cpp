@@ -87,7 +87,7 @@ TformPrincipal::TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* 
 TformPrincipal::~TformPrincipal() = default;
 
 QString TformPrincipal::texto(const char* secao, const char* chave) const {
-  return qt(fachada_.getTexto(secao, chave)).remove(QLatin1Char('\r'));
+  return qtLinhas(fachada_.getTexto(secao, chave));
 }
 
 QPushButton* TformPrincipal::botao(const char* chave, const QRect& lugar, const char* dica) {

@@ -24,7 +24,7 @@ void TratadorErros::definirTextos(const Textos* textos) { textosAtuais = textos;
 
 void TratadorErros::relatar(const std::exception_ptr& erro) {
   const auto caixa = RelatorioErro::para(erro, textosDoIdioma(), TESSARA_VERSAO);
-  QMessageBox::critical(nullptr, qt(caixa.titulo), qt(caixa.texto).remove(QLatin1Char('\r')));
+  QMessageBox::critical(nullptr, qt(caixa.titulo), qtLinhas(caixa.texto));
 }
 
 }  // namespace tessara
