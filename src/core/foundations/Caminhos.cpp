@@ -55,6 +55,4 @@ std::filesystem::path Caminhos::pastaUsuario() {
   return std::filesystem::current_path() / ".tessara";
 }
 
-std::filesystem::path Caminhos::arquivoConfiguracao() { return pastaUsuario() / NOME_CONFIGURACAO; }
-
 }  // namespace tessara

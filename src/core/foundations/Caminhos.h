@@ -20,7 +20,6 @@ class Caminhos {
   static std::filesystem::path pastaUsuario();
 
   static constexpr const char* NOME_CONFIGURACAO = "tessara.ini";
-  static std::filesystem::path arquivoConfiguracao();
 };
 
 }  // namespace tessara
