@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QDialog>
 #include <filesystem>
 
 #include "AbridorAjuda.h"
+#include "DialogoSemBorda.h"
 
 class QLabel;
 class QPushButton;
@@ -11,11 +11,9 @@ class QToolButton;
 
 namespace tessara {
 
-class Fachada;
-
 // A message shown modally, with a button that opens a help page: the main window shows a
 // refused chord name with the page on writing chord names.
-class TformAviso : public QDialog {
+class TformAviso : public DialogoSemBorda {
   Q_OBJECT
 
  public:
@@ -35,12 +33,10 @@ class TformAviso : public QDialog {
 
  protected:
   void paintEvent(QPaintEvent* evento) override;
-  void mousePressEvent(QMouseEvent* evento) override;
   void keyPressEvent(QKeyEvent* evento) override;
   void done(int resultado) override;
 
  private:
-  Fachada& fachada_;
   AbridorAjuda abridor_;
   std::filesystem::path ajuda_;
   QLabel* mensagem_;

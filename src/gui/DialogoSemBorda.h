@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+
+class QToolButton;
+
+namespace tessara {
+
+class Fachada;
+
+// A borderless dialog in the program's look: a wooden frame with rounded corners and the
+// window's title on its top edge, dragged by any free spot, and round buttons on the top bar.
+class DialogoSemBorda : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int ALTURA_TOPO = 32;
+
+  DialogoSemBorda(Fachada& fachada, const QString& titulo, int largura, int altura,
+                  QWidget* pai = nullptr);
+
+  // Centres the dialog on its parent's window, if it has one.
+  void centralizar();
+
+ protected:
+  QString texto(const char* secao, const char* chave) const;
+  // A round button on the top bar, `x` pixels from the left edge.
+  QToolButton* botaoDoTopo(const char* nome, const QString& rotulo, int x, const QString& dica);
+  // The close button in the top right corner: it rejects the dialog.
+  QToolButton* botaoFechar();
+
+  void paintEvent(QPaintEvent* evento) override;
+  void mousePressEvent(QMouseEvent* evento) override;
+
+  Fachada& fachada_;
+};
+
+}  // namespace tessara

@@ -1,0 +1,27 @@
+#include "EstiloJanelas.h"
+
+namespace tessara {
+
+namespace {
+
+const char* const ESTILO = R"(
+  QWidget { color: #f4e9d8; font-size: 12px; }
+  QPushButton { background: #5a3320; border: 1px solid #2a140a; border-radius: 5px;
+                padding: 2px 6px; }
+  QPushButton:hover { background: #6e412a; }
+  QPushButton:pressed { background: #3b1d10; }
+  QPushButton:disabled { color: #9c8a78; background: #4a2c1c; }
+  QPushButton[ativo="true"] { color: #ffd94a; font-weight: bold; border-color: #ffd94a; }
+  QLineEdit, QComboBox, QListWidget, QSpinBox { background: #fdfaf4; color: #2b1a10; border: 1px solid #2a140a;
+                                     border-radius: 4px; padding: 1px 4px; }
+  QLabel:disabled, QComboBox:disabled { color: #9c8a78; }
+  QListWidget::item:selected { background: #c8322d; color: white; }
+  QToolButton { color: #f4e9d8; font-weight: bold; border-radius: 12px; }
+  QToolButton:hover { background: rgba(255, 255, 255, 40); }
+)";
+
+}  // namespace
+
+QString estiloJanelas() { return QString::fromLatin1(ESTILO); }
+
+}  // namespace tessara
