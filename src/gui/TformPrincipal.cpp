@@ -8,6 +8,8 @@
 #include <QLinearGradient>
 #include <QListWidget>
 #include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QShortcut>
 #include <QToolButton>
@@ -15,14 +17,18 @@
 #include <algorithm>
 
 #include "AbridorAjuda.h"
+#include "EstiloJanelas.h"
 #include "ReprodutorPlano.h"
 #include "TformAviso.h"
+#include "TformImpressao.h"
+#include "TformVisualizarImpressao.h"
 #include "WidgetBraco.h"
 #include "app/Fachada.h"
 #include "foundations/FileNotFoundException.h"
 #include "foundations/Interacao.h"
 #include "foundations/NotFoundException.h"
 #include "fretboard/Braco.h"
+#include "qt/ImpressoraQt.h"
 #include "qt/SuperficieImagensQt.h"
 #include "qt/TextoQt.h"
 
@@ -31,21 +37,6 @@ namespace tessara {
 namespace {
 
 constexpr int Y_BARRA_INFERIOR = 405;
-
-const char* const ESTILO = R"(
-  QWidget { color: #f4e9d8; font-size: 12px; }
-  QPushButton { background: #5a3320; border: 1px solid #2a140a; border-radius: 5px;
-                padding: 2px 6px; }
-  QPushButton:hover { background: #6e412a; }
-  QPushButton:pressed { background: #3b1d10; }
-  QPushButton:disabled { color: #9c8a78; background: #4a2c1c; }
-  QPushButton[ativo="true"] { color: #ffd94a; font-weight: bold; border-color: #ffd94a; }
-  QLineEdit, QComboBox, QListWidget { background: #fdfaf4; color: #2b1a10; border: 1px solid #2a140a;
-                                     border-radius: 4px; padding: 1px 4px; }
-  QListWidget::item:selected { background: #c8322d; color: white; }
-  QToolButton { color: #f4e9d8; font-weight: bold; border-radius: 12px; }
-  QToolButton:hover { background: rgba(255, 255, 255, 40); }
-)";
 
 }  // namespace
 
@@ -57,7 +48,7 @@ TformPrincipal::TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* 
   setObjectName(QStringLiteral("TformPrincipal"));
   setWindowTitle(texto("geral", "nomeAplicacao"));
   setFixedSize(LARGURA, ALTURA);
-  setStyleSheet(QString::fromLatin1(ESTILO));
+  setStyleSheet(estiloJanelas());
 
   selecionarInstrumentoConfigurado();
   aplicarConfiguracaoMidi();
@@ -68,6 +59,9 @@ TformPrincipal::TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* 
   connect(widgetBraco_, &WidgetBraco::editado, this, [this] { descobrirAcorde(); });
   reprodutor_ = new ReprodutorPlano(fachada_, *braco_, widgetBraco_, nullptr, this);
   aviso_ = new TformAviso(fachada_, this);
+  impressao_ = new TformImpressao(fachada_, this);
+  visualizacao_ = new TformVisualizarImpressao(fachada_, this);
+  visualizacao_->definirImpressao([this] { impressao_->imprimir(); });
 
   montarBarraSuperior();
   montarBarraInferior();
@@ -225,9 +219,10 @@ void TformPrincipal::montarListaImpressao() {
   btnSubstituir_ = botao("btnSubstituir", {684, y + 24, 105, 22}, "hintBtnSubstituir");
   btnRemover_ = botao("btnRemover", {684, y + 48, 105, 22}, "hintBtnRemover");
   btnImprimir_ = botao("btnImprimir", {684, y + 72, 105, 22}, "hintBtnImprimir");
-  btnImprimir_->setEnabled(false);  // the print window comes with the print dialog
-  btnSubstituir_->setEnabled(false);
   connect(btnAdicionar_, &QPushButton::clicked, this, [this] { adicionarImpressao(); });
+  connect(btnSubstituir_, &QPushButton::clicked, this, [this] { substituirImpressao(); });
+  connect(btnImprimir_, &QPushButton::clicked, this,
+          [this] { abrirImpressao(TformImpressao::MODO_LISTA); });
   connect(btnRemover_, &QPushButton::clicked, this, [this] { removerImpressao(); });
 }
 
@@ -418,16 +413,37 @@ std::string TformPrincipal::getTonicaEscolhida() const {
 
 // ----- the print list -------------------------------------------------------------------------
 
+QString TformPrincipal::nomearParaImpressao(const PosicaoHarmonicaInstrumentoCordas& posicao) {
+  // The chord manager keeps the fingering only under a name it has just accepted: a failed
+  // name would file it under whatever chord was current before.
+  if (!fachada_.setAcordePorNome(posicao.getNome())) return qt(posicao.getNome());
+  if (!fachada_.existePosicao(&posicao)) fachada_.adicionarPosicao(&posicao);
+  fachada_.encontrarPosicao(&posicao);
+  return qt(fachada_.getNomeAcordeAtual());
+}
+
 void TformPrincipal::adicionarImpressao() {
   if (!braco_->temNota() || !braco_->temDedilhado()) return;
   const auto& posicao = braco_->getPosicao();
+  const bool comTonica = braco_->notaTonica() != -1;
+  const QString nome = nomearParaImpressao(posicao);
   posicoesImpressao_.push_back(posicao);
-  const bool comTonica = braco_->notaTonica() != -1 && fachada_.getIndiceAcordeAtual() != -1;
-  listaImpressao_->addItem(qt(comTonica ? fachada_.getNomeAcordeAtual() : posicao.getNome()));
-  if (fachada_.getIndiceAcordeAtual() != -1) {
-    if (!fachada_.existePosicao(&posicao)) fachada_.adicionarPosicao(&posicao);
-    fachada_.encontrarPosicao(&posicao);
+  listaImpressao_->addItem(comTonica ? nome : qt(posicao.getNome()));
+}
+
+void TformPrincipal::substituirImpressao() {
+  const int linha = listaImpressao_->currentRow();
+  if (linha < 0 || !listaImpressao_->item(linha)->isSelected() || !braco_->temNota()) return;
+  if (!braco_->temDedilhado()) {
+    fachada_.mostrarMensagem(fachada_.getTexto("fmPrincipalAbaAcordes", "msgAcordeInexequivel"),
+                             fachada_.getTexto("geral", "tituloAtencao"));
+    descobrirAcorde();
+    return;
   }
+  const auto& posicao = braco_->getPosicao();
+  const QString nome = nomearParaImpressao(posicao);
+  posicoesImpressao_[static_cast<size_t>(linha)] = posicao;
+  listaImpressao_->item(linha)->setText(nome);
 }
 
 void TformPrincipal::removerImpressao() {
@@ -459,6 +475,29 @@ FachadaGUI::Posicoes TformPrincipal::getListaImpressao() const {
 
 std::unique_ptr<SuperficieImagens> TformPrincipal::criarImagens(int largura, int altura) {
   return std::make_unique<SuperficieImagensQt>(largura, altura);
+}
+
+std::optional<TamanhoPagina> TformPrincipal::tamanhoPaginaImpressora() const {
+  // Without a printer the job becomes an A4 PDF file: the preview shows that page.
+  const QPrinterInfo padrao = QPrinterInfo::defaultPrinter();
+  if (padrao.isNull()) return ImpressoraQt::paginaPdf();
+  const QPrinter impressora(padrao, QPrinter::HighResolution);
+  if (impressora.width() <= 0 || impressora.height() <= 0) return ImpressoraQt::paginaPdf();
+  return TamanhoPagina{impressora.width(), impressora.height()};
+}
+
+void TformPrincipal::desenharVisualizacao(const Imagem& pagina, int numeroPaginas, int largura,
+                                          int altura) {
+  visualizacao_->desenhar(pagina, numeroPaginas, largura, altura);
+}
+
+void TformPrincipal::mostrarVisualizacao() { visualizacao_->mostrar(); }
+
+void TformPrincipal::abrirImpressao(int modo) {
+  reprodutor_->parar();
+  impressao_->definirModo(modo);
+  impressao_->centralizar();
+  impressao_->exec();
 }
 
 // ----- the window -----------------------------------------------------------------------------

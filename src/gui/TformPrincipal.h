@@ -23,6 +23,8 @@ class Fachada;
 class Interacao;
 class ReprodutorPlano;
 class TformAviso;
+class TformImpressao;
+class TformVisualizarImpressao;
 class WidgetBraco;
 
 // The main window: the fretboard between a top bar and a bottom bar, in chord mode (type or
@@ -42,16 +44,22 @@ class TformPrincipal : public QWidget, public FachadaGUI {
 
   bool modoEscalas() const { return modoEscalas_; }
   Braco& getBraco() { return *braco_; }
+  TformImpressao& getImpressao() { return *impressao_; }
+  TformVisualizarImpressao& getVisualizacao() { return *visualizacao_; }
+
+  // Shows the print dialog modally, prepared for the chord sheet or for the print list.
+  void abrirImpressao(int modo);
 
   // What the logic asks of the window.
   Posicoes getListaImpressao() const override;
-  std::optional<TamanhoPagina> tamanhoPaginaImpressora() const override { return std::nullopt; }
+  std::optional<TamanhoPagina> tamanhoPaginaImpressora() const override;
   std::unique_ptr<SuperficieImagens> criarImagens(int largura, int altura) override;
-  void desenharVisualizacao(const Imagem&, int, int, int) override {}
+  void desenharVisualizacao(const Imagem& pagina, int numeroPaginas, int largura,
+                            int altura) override;
   std::string getTonicaEscolhida() const override;
   bool configuracaoPeloInstrumento() const override { return false; }
   bool exibindoEscalas() const override { return modoEscalas_; }
-  void mostrarVisualizacao() override {}
+  void mostrarVisualizacao() override;
 
  protected:
   void paintEvent(QPaintEvent* evento) override;
@@ -83,6 +91,9 @@ class TformPrincipal : public QWidget, public FachadaGUI {
   void limparBraco();
 
   void adicionarImpressao();
+  void substituirImpressao();
+  // The fretboard's fingering, named as the chord manager names it when it takes its name.
+  QString nomearParaImpressao(const PosicaoHarmonicaInstrumentoCordas& posicao);
   void removerImpressao();
   void mostrarLinhaImpressao();
 
@@ -92,6 +103,8 @@ class TformPrincipal : public QWidget, public FachadaGUI {
   WidgetBraco* widgetBraco_ = nullptr;
   ReprodutorPlano* reprodutor_ = nullptr;
   TformAviso* aviso_ = nullptr;
+  TformImpressao* impressao_ = nullptr;
+  TformVisualizarImpressao* visualizacao_ = nullptr;
   // One per line of the print list, in its order.
   std::vector<PosicaoHarmonicaInstrumentoCordas> posicoesImpressao_;
   bool modoEscalas_ = false;

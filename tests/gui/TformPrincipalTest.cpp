@@ -9,49 +9,22 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "AplicacaoTeste.h"
 #include "InteracaoGravada.h"
+#include "JanelaPrincipal.h"
 #include "NucleoTeste.h"
 #include "TformAviso.h"
 #include "TformPrincipal.h"
+#include "WidgetBraco.h"
 #include "app/Fachada.h"
 #include "fretboard/Braco.h"
+#include "qt/TextoQt.h"
 
 namespace tessara {
 namespace {
 
 using Casas = std::vector<int>;
 
-// The main window over the root's objects: English with its pictures, the scale base and the
-// shipped chord base, the recording MIDI port, a settings folder of the test's own.
-class TformPrincipalTest : public ::testing::Test {
- protected:
-  TformPrincipalTest() {
-    janela = std::make_unique<TformPrincipal>(fachada, ambiente.interacao);
-    ambiente.nucleo.definirFachadaGUI(janela.get());
-    janela->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(janela.get()));
-  }
-  ~TformPrincipalTest() override { ambiente.nucleo.definirFachadaGUI(nullptr); }
-
-  template <typename T>
-  T* filho(const char* nome) {
-    auto* w = janela->findChild<T*>(QString::fromLatin1(nome));
-    EXPECT_NE(w, nullptr) << nome;
-    return w;
-  }
-  void digitar(const QString& nome) {
-    auto* caixa = filho<QLineEdit>("editNomeAcorde");
-    caixa->setText(nome);
-    QTest::keyClick(caixa, Qt::Key_Return);
-  }
-
-  teste::AplicacaoTeste aplicacao;
-  teste::NucleoTeste ambiente{
-      {"scales.xml", "instrumentos.xml"}, "en", {"en.idm", "en.dat", "chords-en.bin"}};
-  Fachada& fachada = ambiente.nucleo.fachada();
-  std::unique_ptr<TformPrincipal> janela;
-};
+using TformPrincipalTest = teste::JanelaPrincipal;
 
 TEST_F(TformPrincipalTest, AcordeDigitadoEmMinusculaApareceNoBracoENasListas) {
   EXPECT_TRUE(ambiente.interacao.mensagens.empty());
@@ -127,6 +100,76 @@ TEST_F(TformPrincipalTest, ListaDeImpressaoAdicionaRemoveEDevolveCopias) {
   ASSERT_EQ(lista->count(), 1);
   EXPECT_EQ(lista->item(0)->text(), QStringLiteral("G"));
   EXPECT_EQ(janela->getListaImpressao().getElement(0)->getNome(), "G");
+}
+
+// Clicks the fretboard at a string's fret, as the user would.
+void clicar(TformPrincipal& janela, int corda, int casa) {
+  const auto& g = janela.getBraco().getGeometria();
+  auto* widget = janela.findChild<WidgetBraco*>();
+  QTest::mouseClick(
+      widget, Qt::LeftButton, {},
+      QPoint(g.getXCasas()[static_cast<size_t>(casa)], g.getYCordas()[static_cast<size_t>(corda)]));
+}
+
+TEST_F(TformPrincipalTest, AdicionarUmDedilhadoDeNomeRecusadoNaoOGuardaSobOAcordeAnterior) {
+  digitar(QStringLiteral("C"));
+  auto estranha = janela->getBraco().getPosicao();
+  estranha.setNome("C?");
+  digitar(QStringLiteral("G"));
+  // A fingering on show whose name the chord manager refuses, while G is current.
+  janela->getBraco().exibirPosicao(&estranha, 0, false);
+  ASSERT_EQ(fachada.getNomeAcordeAtual(), "G");
+
+  filho<QPushButton>("btnAdicionar")->click();
+  auto* lista = filho<QListWidget>("listaImpressao");
+  ASSERT_EQ(lista->count(), 1);
+  EXPECT_EQ(lista->item(0)->text(), QStringLiteral("C?"));
+  EXPECT_EQ(janela->getListaImpressao().getElement(0)->getCasas(), estranha.getCasas());
+  EXPECT_EQ(fachada.getNomeAcordeAtual(), "G");
+  EXPECT_FALSE(fachada.existePosicao(&estranha)) << "filed under G";
+}
+
+TEST_F(TformPrincipalTest, SubstituirTrocaALinhaSelecionadaESoEla) {
+  for (const char* nome : {"C", "G"}) {
+    digitar(QString::fromLatin1(nome));
+    filho<QPushButton>("btnAdicionar")->click();
+  }
+  auto* lista = filho<QListWidget>("listaImpressao");
+  auto* substituir = filho<QPushButton>("btnSubstituir");
+  digitar(QStringLiteral("Am"));
+  substituir->click();  // no line selected: nothing changes
+  EXPECT_EQ(lista->item(0)->text(), QStringLiteral("C"));
+  EXPECT_EQ(lista->item(1)->text(), QStringLiteral("G"));
+
+  lista->setCurrentRow(0);
+  digitar(QStringLiteral("Am"));
+  substituir->click();
+  EXPECT_EQ(lista->item(0)->text(), QStringLiteral("Am"));
+  EXPECT_EQ(lista->item(1)->text(), QStringLiteral("G"));
+  EXPECT_EQ(janela->getListaImpressao().getElement(0)->getCasas(),
+            janela->getBraco().getPosicao().getCasas());
+  EXPECT_TRUE(ambiente.interacao.mensagens.empty());
+}
+
+TEST_F(TformPrincipalTest, SubstituirPorAcordeSemDedosAvisaENaoMudaALista) {
+  digitar(QStringLiteral("C"));
+  filho<QPushButton>("btnAdicionar")->click();
+  const Casas antes = janela->getListaImpressao().getElement(0)->getCasas();
+  filho<QPushButton>("btnLimparBraco")->click();
+  // Frets 1 and 9 at once: no hand reaches both.
+  clicar(*janela, 0, 1);
+  clicar(*janela, 5, 9);
+  ASSERT_TRUE(janela->getBraco().temNota());
+  ASSERT_FALSE(janela->getBraco().temDedilhado());
+  auto* lista = filho<QListWidget>("listaImpressao");
+  lista->setCurrentRow(0);
+  filho<QPushButton>("btnSubstituir")->click();
+  ASSERT_EQ(ambiente.interacao.mensagens.size(), 1u);
+  EXPECT_EQ(ambiente.interacao.mensagens[0].texto,
+            fachada.getTexto("fmPrincipalAbaAcordes", "msgAcordeInexequivel"));
+  EXPECT_EQ(ambiente.interacao.mensagens[0].titulo, "Attention");
+  EXPECT_EQ(lista->item(0)->text(), QStringLiteral("C"));
+  EXPECT_EQ(janela->getListaImpressao().getElement(0)->getCasas(), antes);
 }
 
 }  // namespace

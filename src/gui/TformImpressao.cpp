@@ -1,0 +1,124 @@
+#include "TformImpressao.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QStandardPaths>
+
+#include "app/Fachada.h"
+#include "qt/ImpressoraQt.h"
+#include "qt/PdfEmMemoria.h"
+#include "qt/TextoQt.h"
+
+namespace tessara {
+
+namespace {
+
+QLabel* explicacao(QWidget* pai, const QString& texto, int y) {
+  auto* rotulo = new QLabel(texto, pai);
+  rotulo->setGeometry(16, y, TformImpressao::LARGURA - 32, 34);
+  rotulo->setWordWrap(true);
+  rotulo->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+  return rotulo;
+}
+
+QComboBox* lista(QWidget* pai, const char* nome, int y, const QStringList& itens) {
+  auto* combo = new QComboBox(pai);
+  combo->setObjectName(QString::fromLatin1(nome));
+  combo->setGeometry(16, y, TformImpressao::LARGURA - 32, 26);
+  combo->addItems(itens);
+  combo->setCurrentIndex(0);
+  return combo;
+}
+
+}  // namespace
+
+TformImpressao::TformImpressao(Fachada& fachada, QWidget* pai)
+    : DialogoSemBorda(fachada, qtLinhas(fachada.getTexto("fmImpressao", "titulo")), LARGURA, ALTURA,
+                      pai) {
+  setObjectName(QStringLiteral("TformImpressao"));
+  dialogo_ = [this](QPrinter& impressora) {
+    QPrintDialog dialogo(&impressora, this);
+    return dialogo.exec() == QDialog::Accepted;
+  };
+  botaoFechar();
+
+  lblExplicacaoConteudo_ = explicacao(this, texto("fmImpressao", "lblExplicacaoConteudo"), 38);
+  lblExplicacaoConteudo_->setObjectName(QStringLiteral("lblExplicacaoConteudo"));
+  comboOpcoesImpressao_ = lista(this, "comboOpcoesImpressao", 76,
+                                {texto("fmImpressao", "comboOpcoesImpressaoItem1"),
+                                 texto("fmImpressao", "comboOpcoesImpressaoItem2"),
+                                 texto("fmImpressao", "comboOpcoesImpressaoItem3")});
+  explicacao(this, texto("fmImpressao", "lblExplicacaoRotulo"), 110)
+      ->setObjectName(QStringLiteral("lblExplicacaoRotulo"));
+  comboRotulo_ =
+      lista(this, "comboRotulo", 148,
+            {texto("fmImpressao", "comboRotuloItem1"), texto("fmImpressao", "comboRotuloItem2"),
+             texto("fmImpressao", "comboRotuloItem3")});
+
+  btnImprimir_ = new QPushButton(texto("fmImpressao", "btnImprimir"), this);
+  btnImprimir_->setObjectName(QStringLiteral("btnImprimir"));
+  btnImprimir_->setGeometry(16, 204, 112, 30);
+  btnImprimir_->setDefault(true);
+  connect(btnImprimir_, &QPushButton::clicked, this, [this] { imprimir(); });
+  btnVisualizarImpressao_ = new QPushButton(texto("fmImpressao", "btnVisualizarImpressao"), this);
+  btnVisualizarImpressao_->setObjectName(QStringLiteral("btnVisualizarImpressao"));
+  btnVisualizarImpressao_->setGeometry(LARGURA - 128, 204, 112, 30);
+  connect(btnVisualizarImpressao_, &QPushButton::clicked, this, [this] { visualizar(); });
+}
+
+void TformImpressao::definirModo(int modo) {
+  if (modo != MODO_CIFRA && modo != MODO_LISTA) return;
+  comboOpcoesImpressao_->setCurrentIndex(modo == MODO_CIFRA ? 0 : 1);
+  // The main window always prints diagrams only.
+  comboOpcoesImpressao_->setEnabled(modo == MODO_CIFRA);
+  lblExplicacaoConteudo_->setEnabled(modo == MODO_CIFRA);
+}
+
+int TformImpressao::conteudo() const { return comboOpcoesImpressao_->currentIndex(); }
+
+int TformImpressao::rotulo() const { return comboRotulo_->currentIndex(); }
+
+std::filesystem::path TformImpressao::pdfPadrao(const QString& nome) {
+  QString pasta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (pasta.isEmpty() || !QDir(pasta).exists()) pasta = QDir::homePath();
+  return core(QDir(pasta).filePath(nome + QStringLiteral(".pdf")));
+}
+
+void TformImpressao::imprimir() {
+  QPrinter impressora(QPrinter::HighResolution);
+  // Without a printer the dialog offers a PDF file, named after the program.
+  if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+    ImpressoraQt::configurarPdf(impressora, pdfPadrao(texto("geral", "nomeAplicacao")));
+  }
+  const PdfEmMemoria memoria;
+  std::filesystem::path destino;
+  ImpressoraQt saida(impressora, [&](QPrinter& escolhida) {
+    if (!dialogo_(escolhida)) return false;
+    if (escolhida.outputFormat() == QPrinter::PdfFormat && !escolhida.outputFileName().isEmpty() &&
+        memoria.aberto()) {
+      destino = core(escolhida.outputFileName());
+      escolhida.setOutputFileName(qt(memoria.caminho().string()));
+    }
+    return true;
+  });
+  fachada_.imprimir(saida, conteudo(), rotulo());
+  std::string motivo;
+  if (!destino.empty() && !memoria.gravar(destino, motivo)) {
+    fachada_.mostrarMensagem(fachada_.getTexto("fmImpressao", "erroGravarPdf") + "#" + motivo, "");
+  }
+}
+
+void TformImpressao::visualizar() {
+  // Busy while the pages are laid out; the preview window ends it when it shows.
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  // The preview opens at 100 %; the pages are laid out at that zoom only.
+  fachada_.visualizarImpressao(conteudo(), rotulo(), 1, 100);
+  if (QGuiApplication::overrideCursor() != nullptr) QGuiApplication::restoreOverrideCursor();
+}
+
+}  // namespace tessara

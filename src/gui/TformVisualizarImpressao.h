@@ -1,0 +1,56 @@
+#pragma once
+
+#include <functional>
+
+#include "DialogoSemBorda.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QSpinBox;
+
+namespace tessara {
+
+struct Imagem;
+
+// The print preview: the laid-out pages one at a time at 100, 200 or 300 %, and a print
+// button. The pages come from the print manager through the main window.
+class TformVisualizarImpressao : public DialogoSemBorda {
+  Q_OBJECT
+
+ public:
+  static constexpr int LARGURA = 365;
+  static constexpr int ALTURA = 509;
+
+  explicit TformVisualizarImpressao(Fachada& fachada, QWidget* pai = nullptr);
+
+  // What the print button does: print with the print dialog's choices.
+  void definirImpressao(std::function<void()> imprimir) { imprimir_ = std::move(imprimir); }
+
+  // Shows a page (`largura` x `altura` pixels) of a job of `numeroPaginas` pages.
+  void desenhar(const Imagem& pagina, int numeroPaginas, int largura, int altura);
+  // Shows the window modally, at 100 %.
+  int mostrar();
+
+  int pagina() const;
+  int zoom() const;
+
+ protected:
+  void done(int resultado) override;
+  bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+ private:
+  void exibirPagina();
+
+  std::function<void()> imprimir_;
+  QPushButton* btnImprimir_;
+  QSpinBox* spinPagina_;
+  QLabel* lblDe_;
+  QComboBox* comboZoom_;
+  QScrollArea* scrollVisualiza_;
+  QLabel* imageVisualizar_;
+  const QString palavraPaginas_;
+};
+
+}  // namespace tessara

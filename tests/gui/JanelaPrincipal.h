@@ -1,0 +1,47 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+
+#include "AplicacaoTeste.h"
+#include "NucleoTeste.h"
+#include "TformPrincipal.h"
+#include "app/Fachada.h"
+
+namespace tessara::teste {
+
+// The main window over the root's objects: English with its pictures, the scale base and the
+// shipped chord base, the recording MIDI port, a settings folder of the test's own.
+class JanelaPrincipal : public ::testing::Test {
+ protected:
+  JanelaPrincipal() {
+    janela = std::make_unique<TformPrincipal>(fachada, ambiente.interacao);
+    ambiente.nucleo.definirFachadaGUI(janela.get());
+    janela->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(janela.get()));
+  }
+  ~JanelaPrincipal() override { ambiente.nucleo.definirFachadaGUI(nullptr); }
+
+  template <typename T>
+  T* filho(const char* nome) {
+    auto* w = janela->findChild<T*>(QString::fromLatin1(nome));
+    EXPECT_NE(w, nullptr) << nome;
+    return w;
+  }
+  void digitar(const QString& nome) {
+    auto* caixa = filho<QLineEdit>("editNomeAcorde");
+    caixa->setText(nome);
+    QTest::keyClick(caixa, Qt::Key_Return);
+  }
+
+  AplicacaoTeste aplicacao;
+  NucleoTeste ambiente{
+      {"scales.xml", "instrumentos.xml"}, "en", {"en.idm", "en.dat", "chords-en.bin"}};
+  Fachada& fachada = ambiente.nucleo.fachada();
+  std::unique_ptr<TformPrincipal> janela;
+};
+
+}  // namespace tessara::teste
