@@ -28,6 +28,7 @@
 #include "foundations/Interacao.h"
 #include "foundations/NotFoundException.h"
 #include "fretboard/Braco.h"
+#include "qt/ImagemQt.h"
 #include "qt/ImpressoraQt.h"
 #include "qt/SuperficieImagensQt.h"
 #include "qt/TextoQt.h"
@@ -63,6 +64,7 @@ TformPrincipal::TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* 
   visualizacao_ = new TformVisualizarImpressao(fachada_, this);
   visualizacao_->definirImpressao([this] { impressao_->imprimir(); });
 
+  carregarBarras();
   montarBarraSuperior();
   montarBarraInferior();
   montarListaImpressao();
@@ -244,6 +246,7 @@ void TformPrincipal::mostrarControlesDoModo() {
   const char* dicaSetas = modoEscalas_ ? "hintBtnSetasEscalas" : "hintBtnSetas";
   btnAnterior_->setToolTip(texto("fmPrincipal", dicaSetas));
   btnProximo_->setToolTip(texto("fmPrincipal", dicaSetas));
+  update();  // the bottom bar's panels follow the mode
   widgetBraco_->setAttribute(Qt::WA_TransparentForMouseEvents, modoEscalas_);
   widgetBraco_->setCursor(modoEscalas_ ? Qt::ArrowCursor : Qt::PointingHandCursor);
 }
@@ -502,16 +505,46 @@ void TformPrincipal::abrirImpressao(int modo) {
 
 // ----- the window -----------------------------------------------------------------------------
 
+void TformPrincipal::carregarBarras() {
+  const auto imagem = [this](const char* chave) {
+    const auto lida = fachada_.getImagem("fmPrincipal", chave);
+    return lida ? pixmapDe(*lida) : QPixmap();
+  };
+  barraSuperior_ = imagem("imgBarraSuperior");
+  barraInferior_ = imagem("imgBarraInferior");
+  painelOpcoes_ = imagem("imgBarraInferiorOpcoes");
+  painelAcordes_ = imagem("imgBarraInferiorAcordes");
+  painelEscalas_ = imagem("imgBarraInferiorEscalas");
+  painelLista_ = imagem("imgBarraInferiorListaImpressao");
+}
+
+void TformPrincipal::pintarBarras(QPainter& pintor) {
+  if (barraSuperior_.isNull()) {
+    QLinearGradient topo(0, 0, 0, ALTURA_BARRA_SUPERIOR);
+    topo.setColorAt(0, QColor(0x6b, 0x3a, 0x22));
+    topo.setColorAt(1, QColor(0x3b, 0x1d, 0x10));
+    pintor.fillRect(0, 0, LARGURA, ALTURA_BARRA_SUPERIOR, topo);
+  } else {
+    pintor.drawPixmap(0, 0, barraSuperior_);
+  }
+  if (barraInferior_.isNull()) {
+    QLinearGradient base(0, Y_BARRA_INFERIOR, 0, ALTURA);
+    base.setColorAt(0, QColor(0x4a, 0x28, 0x17));
+    base.setColorAt(1, QColor(0x2a, 0x14, 0x0a));
+    pintor.fillRect(0, Y_BARRA_INFERIOR, LARGURA, ALTURA - Y_BARRA_INFERIOR, base);
+  } else {
+    pintor.drawPixmap(0, Y_BARRA_INFERIOR, barraInferior_);
+  }
+  // The panels group the controls: options, then chords or scales, then the print list.
+  const int y = Y_BARRA_INFERIOR + 4;
+  pintor.drawPixmap(4, y, painelOpcoes_);
+  pintor.drawPixmap(164, y, modoEscalas_ ? painelEscalas_ : painelAcordes_);
+  if (!modoEscalas_) pintor.drawPixmap(472, y, painelLista_);
+}
+
 void TformPrincipal::paintEvent(QPaintEvent*) {
   QPainter pintor(this);
-  QLinearGradient topo(0, 0, 0, ALTURA_BARRA_SUPERIOR);
-  topo.setColorAt(0, QColor(0x6b, 0x3a, 0x22));
-  topo.setColorAt(1, QColor(0x3b, 0x1d, 0x10));
-  pintor.fillRect(0, 0, LARGURA, ALTURA_BARRA_SUPERIOR, topo);
-  QLinearGradient base(0, Y_BARRA_INFERIOR, 0, ALTURA);
-  base.setColorAt(0, QColor(0x4a, 0x28, 0x17));
-  base.setColorAt(1, QColor(0x2a, 0x14, 0x0a));
-  pintor.fillRect(0, Y_BARRA_INFERIOR, LARGURA, ALTURA - Y_BARRA_INFERIOR, base);
+  pintarBarras(pintor);
   QFont titulo = font();
   titulo.setBold(true);
   titulo.setPixelSize(30);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -69,6 +70,8 @@ class TformPrincipal : public QWidget, public FachadaGUI {
  private:
   QString texto(const char* secao, const char* chave) const;
   QPushButton* botao(const char* chave, const QRect& lugar, const char* dica = nullptr);
+  void carregarBarras();
+  void pintarBarras(QPainter& pintor);
   void montarBarraSuperior();
   void montarBarraInferior();
   void montarListaImpressao();
@@ -108,6 +111,13 @@ class TformPrincipal : public QWidget, public FachadaGUI {
   // One per line of the print list, in its order.
   std::vector<PosicaoHarmonicaInstrumentoCordas> posicoesImpressao_;
   bool modoEscalas_ = false;
+  // The bars' pictures; empty where the language has none, and then drawn in code.
+  QPixmap barraSuperior_;
+  QPixmap barraInferior_;
+  QPixmap painelOpcoes_;
+  QPixmap painelAcordes_;
+  QPixmap painelEscalas_;
+  QPixmap painelLista_;
 
   QPushButton* btnBaseAcordes_ = nullptr;
   QPushButton* btnExibicaoEscalas_ = nullptr;

@@ -38,6 +38,8 @@ TformVisualizarImpressao::TformVisualizarImpressao(Fachada& fachada, QWidget* pa
   spinPagina_->setObjectName(QStringLiteral("spinPagina"));
   spinPagina_->setGeometry(150, y, 50, 26);
   spinPagina_->setRange(1, 1);
+  // Only the text's colour: the arrows keep the platform's look.
+  spinPagina_->setStyleSheet(QStringLiteral("QSpinBox { color: #2b1a10; }"));
   spinPagina_->installEventFilter(this);
   connect(spinPagina_, &QSpinBox::valueChanged, this, [this] { exibirPagina(); });
   lblDe_ = new QLabel(this);

@@ -2,20 +2,24 @@
 //
 //   tessara-capturas DIR
 //
-// Writes DIR/janela-acorde.png (Am7 in chord mode, with a print list) and
-// DIR/janela-escala.png (G major in scale mode), in English, on settings of their own.
+// Writes DIR/janela-acorde.png (Am7 in chord mode, with a print list),
+// DIR/janela-impressao.png and DIR/janela-previa.png (the print dialog and the preview of that
+// list) and DIR/janela-escala.png (G major in scale mode), in English, on settings of their own.
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
 
 #include "InteracaoQt.h"
+#include "TformImpressao.h"
 #include "TformPrincipal.h"
+#include "TformVisualizarImpressao.h"
 #include "app/Fachada.h"
 #include "app/Nucleo.h"
 
@@ -74,6 +78,15 @@ int main(int argc, char** argv) {
   }
   digitar(janela, QStringLiteral("Am7"));
   bool certo = salvar(janela, pasta, "janela-acorde.png");
+
+  janela.getImpressao().definirModo(TformImpressao::MODO_LISTA);
+  certo = salvar(janela.getImpressao(), pasta, "janela-impressao.png") && certo;
+  auto& previa = janela.getVisualizacao();
+  QTimer::singleShot(0, &previa, [&] {
+    certo = salvar(previa, pasta, "janela-previa.png") && certo;
+    previa.reject();
+  });
+  fachada.visualizarImpressao(1, 0, 1, 100);
 
   filho<QPushButton>(janela, "btnExibicaoEscalas")->click();
   auto* escala = filho<QComboBox>(janela, "comboNomeEscalas");
