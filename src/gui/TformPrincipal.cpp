@@ -41,7 +41,8 @@ constexpr int Y_BARRA_INFERIOR = 405;
 
 }  // namespace
 
-TformPrincipal::TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* pai)
+TformPrincipal::TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* pai,
+                               std::unique_ptr<AgendaReproducao> agenda)
     : QWidget(pai, Qt::Window | Qt::FramelessWindowHint),
       FachadaGUI(interacao),
       fachada_(fachada),
@@ -58,7 +59,7 @@ TformPrincipal::TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* 
   widgetBraco_->move(0, ALTURA_BARRA_SUPERIOR);
   widgetBraco_->setToolTip(texto("fmPrincipal", "hintBraco"));
   connect(widgetBraco_, &WidgetBraco::editado, this, [this] { descobrirAcorde(); });
-  reprodutor_ = new ReprodutorPlano(fachada_, *braco_, widgetBraco_, nullptr, this);
+  reprodutor_ = new ReprodutorPlano(fachada_, *braco_, widgetBraco_, std::move(agenda), this);
   aviso_ = new TformAviso(fachada_, this);
   impressao_ = new TformImpressao(fachada_, this);
   visualizacao_ = new TformVisualizarImpressao(fachada_, this);

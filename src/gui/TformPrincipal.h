@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "ReprodutorPlano.h"
 #include "app/FachadaGUI.h"
 #include "foundations/ColecaoPtr.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
@@ -22,7 +23,6 @@ class AbridorAjuda;
 class Braco;
 class Fachada;
 class Interacao;
-class ReprodutorPlano;
 class TformAviso;
 class TformImpressao;
 class TformVisualizarImpressao;
@@ -40,7 +40,9 @@ class TformPrincipal : public QWidget, public FachadaGUI {
   static constexpr int ALTURA = 519;
   static constexpr int ALTURA_BARRA_SUPERIOR = 80;
 
-  TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* pai = nullptr);
+  // Playback runs on the window's timer unless another agenda is given.
+  TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* pai = nullptr,
+                 std::unique_ptr<AgendaReproducao> agenda = nullptr);
   ~TformPrincipal() override;
 
   bool modoEscalas() const { return modoEscalas_; }

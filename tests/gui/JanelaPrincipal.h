@@ -6,6 +6,7 @@
 #include <QTest>
 #include <memory>
 
+#include "AgendaManual.h"
 #include "AplicacaoTeste.h"
 #include "NucleoTeste.h"
 #include "TformPrincipal.h"
@@ -14,11 +15,15 @@
 namespace tessara::teste {
 
 // The main window over the root's objects: English with its pictures, the scale base and the
-// shipped chord base, the recording MIDI port, a settings folder of the test's own.
+// shipped chord base, the recording MIDI port, a settings folder of the test's own, and
+// playback on an agenda the test drives.
 class JanelaPrincipal : public ::testing::Test {
  protected:
   JanelaPrincipal() {
-    janela = std::make_unique<TformPrincipal>(fachada, ambiente.interacao);
+    auto manual = std::make_unique<AgendaManual>(ambiente.relogio);
+    agenda = manual.get();
+    janela =
+        std::make_unique<TformPrincipal>(fachada, ambiente.interacao, nullptr, std::move(manual));
     ambiente.nucleo.definirFachadaGUI(janela.get());
     janela->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(janela.get()));
@@ -41,6 +46,7 @@ class JanelaPrincipal : public ::testing::Test {
   NucleoTeste ambiente{
       {"scales.xml", "instrumentos.xml"}, "en", {"en.idm", "en.dat", "chords-en.bin"}};
   Fachada& fachada = ambiente.nucleo.fachada();
+  AgendaManual* agenda = nullptr;  // the window's
   std::unique_ptr<TformPrincipal> janela;
 };
 
