@@ -289,6 +289,18 @@ TEST_F(GeradorTest, InstrumentosMaisLargosParamNosPassos) {
   }
 }
 
+// A lower step limit stops sooner and keeps the start of the same search.
+TEST_F(GeradorTest, LimiteMenorGuardaOComecoDaMesmaBusca) {
+  const auto todas = gerar(kViolao, "C");
+  gerador.definirLimitePassos(200);
+  const auto algumas = gerar(kViolao, "C");
+  ASSERT_FALSE(algumas.empty());
+  ASSERT_LT(algumas.size(), todas.size());
+  for (size_t i = 0; i < algumas.size(); ++i) {
+    EXPECT_EQ(algumas[i].getCasas(), todas[i].getCasas()) << i;
+  }
+}
+
 TEST_F(GeradorTest, AcordeSemPosicao) {
   // Seven different tones cannot sound on four strings.
   EXPECT_TRUE(gerar(kCavaquinho, "C7(b9/#11/13)").empty());

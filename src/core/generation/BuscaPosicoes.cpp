@@ -107,7 +107,7 @@ void BuscaPosicoes::colocarBaixo(int corda) {
 // String `corda` silent, then open when the span leaves it out, then each chord tone within
 // the span; `maisAlta` and `maisBaixa` are the highest and lowest pressed frets so far.
 void BuscaPosicoes::expandir(int corda, int maisAlta, int maisBaixa) {
-  if (++passos_ > LIMITE_PASSOS) return;
+  if (++passos_ > limitePassos_) return;
   if (corda > ultimaCorda_) {
     avaliar();
     return;

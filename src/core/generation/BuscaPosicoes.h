@@ -25,7 +25,8 @@ class BuscaPosicoes {
 
   // Appends the fingerings of the chord to `resultado`. A string without a tuning entry (a
   // damaged instrument) is never played; an instrument beyond the limits of a real one plays
-  // nothing. The search stops after LIMITE_PASSOS places tried and keeps what it found.
+  // nothing. The search stops after the step limit (LIMITE_PASSOS unless set) and keeps what
+  // it found.
   void executar(const InstrumentoCordas& instrumento, const std::string& nome,
                 const TonsAcorde& tons, ColecaoPtr<PosicaoHarmonica>& resultado);
 
@@ -43,6 +44,9 @@ class BuscaPosicoes {
   // Twelve strings with a wide span can hold billions of candidates; a guitar needs a few
   // thousand steps.
   static constexpr int64_t LIMITE_PASSOS = 2000000;
+
+  // A lower limit keeps each chord short where many are searched for their own sake (fuzzing).
+  void definirLimitePassos(int64_t limite) { limitePassos_ = limite; }
 
  private:
   void preparar(const InstrumentoCordas& instrumento, const TonsAcorde& tons);
@@ -75,8 +79,9 @@ class BuscaPosicoes {
   int numeroPapeis_ = 0;
   bool temSetima_ = false;
   int baixo_ = 0;
-  bool semCordaGrave_ = false;              // re-entrant tuning: any chord tone may sound first
+  bool semCordaGrave_ = false;  // re-entrant tuning: any chord tone may sound first
   int64_t passos_ = 0;
+  int64_t limitePassos_ = LIMITE_PASSOS;
   std::vector<uint64_t> papeis_;            // by lugar(string, fret)
   std::vector<int64_t> notas_;              // MIDI note by lugar(string, fret)
   std::vector<char> utilizavel_;            // by string

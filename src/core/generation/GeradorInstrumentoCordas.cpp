@@ -114,4 +114,8 @@ ColecaoPtr<PosicaoHarmonica> GeradorInstrumentoCordas::montar(const std::string&
   return resultado;
 }
 
+void GeradorInstrumentoCordas::definirLimitePassos(int64_t limite) {
+  busca_->definirLimitePassos(limite);
+}
+
 }  // namespace tessara

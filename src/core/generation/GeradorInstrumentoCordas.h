@@ -53,6 +53,8 @@ class GeradorInstrumentoCordas : public Gerador {
   static TonsAcorde decodificar(int32_t codigo);
 
   const RestricaoAcordes& getRestricoes() const { return *restricoes_; }
+  // Places the search may try per chord (BuscaPosicoes::LIMITE_PASSOS unless set).
+  void definirLimitePassos(int64_t limite);
 
  private:
   FonteInstrumento instrumento_;

@@ -29,9 +29,12 @@ int64_t classe(int64_t nota) { return ((nota % NUMERO_NOTAS) + NUMERO_NOTAS) % N
 // first note), lowest fret first.
 class GeradorEscalas::Busca {
  public:
-  Busca(const Escala& escala, int raiz, const InstrumentoCordas& instrumento,
+  Busca(const Escala& escala, int raiz, const InstrumentoCordas& instrumento, Limites limites,
         std::vector<std::vector<CasaCordaEscala>>& resultados)
-      : raiz_(raiz), numeroCasas_(instrumento.getNumeroCasas()), resultados_(resultados) {
+      : raiz_(raiz),
+        numeroCasas_(instrumento.getNumeroCasas()),
+        limites_(limites),
+        resultados_(resultados) {
     for (int nota : escala.getNotas()) notas_.push_back(nota);
     const auto afinacao = instrumento.getAfinacao();
     for (int corda = 0; instrumento.cordaUtilizavel(corda); ++corda) {
@@ -47,7 +50,7 @@ class GeradorEscalas::Busca {
   int numeroCordas() const { return static_cast<int>(afinacao_.size()); }
 
   bool esgotada() const {
-    return resultados_.size() >= LIMITE_EXIBICOES || passos_ >= LIMITE_PASSOS;
+    return resultados_.size() >= limites_.exibicoes || passos_ >= limites_.passos;
   }
 
   void posicionar(size_t i, int inicio, int64_t anterior) {
@@ -93,6 +96,7 @@ class GeradorEscalas::Busca {
   std::vector<int64_t> afinacao_;
   int64_t raiz_;
   int64_t numeroCasas_;
+  Limites limites_;
   std::vector<std::vector<CasaCordaEscala>>& resultados_;
   std::vector<CasaCordaEscala> caminho_;
   int64_t passos_ = 0;
@@ -121,7 +125,7 @@ ColecaoPtr<EscalaExibicao> GeradorEscalas::obterPosicoesEscala(
     const InstrumentoCordas& instrumento) {
   resultados_.clear();
   if (escala.getNotas().size() > static_cast<size_t>(MAXIMO_NOTAS)) recusar(escala, tonica);
-  Busca(escala, raiz, instrumento, resultados_).executar();
+  Busca(escala, raiz, instrumento, limites_, resultados_).executar();
   if (resultados_.empty()) recusar(escala, tonica);
 
   std::vector<EscalaExibicao> exibicoes;

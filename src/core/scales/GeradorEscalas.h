@@ -43,6 +43,10 @@ class GeradorEscalas {
   // 24-fret guitar a two-octave one has up to 19 290.
   static constexpr size_t LIMITE_EXIBICOES = 50000;
   static constexpr int64_t LIMITE_PASSOS = 5000000;
+  struct Limites {
+    size_t exibicoes = LIMITE_EXIBICOES;
+    int64_t passos = LIMITE_PASSOS;
+  };
 
   // Fingers 1 (index) to 4 (little finger); while fingering, 5 stands for an open string.
   static constexpr int DEDO_SOLTO = 5;
@@ -60,6 +64,11 @@ class GeradorEscalas {
   ColecaoPtr<EscalaExibicao> obterPosicoesEscala(const Escala& escala, int raiz,
                                                  const std::string& tonica,
                                                  const InstrumentoCordas& instrumento);
+
+  // Lower limits keep each search short where many scales are laid out for their own sake
+  // (fuzzing).
+  void definirLimites(Limites limites) { limites_ = limites; }
+  const Limites& getLimites() const { return limites_; }
 
   // The paths of the last search, in the order the search completed them.
   const std::vector<std::vector<CasaCordaEscala>>& getResultados() const { return resultados_; }
@@ -80,6 +89,7 @@ class GeradorEscalas {
   const Textos& idioma_;
   const GerenciadorInstrumentos& instrumentos_;
   std::vector<std::vector<CasaCordaEscala>> resultados_;
+  Limites limites_;
 };
 
 }  // namespace tessara
