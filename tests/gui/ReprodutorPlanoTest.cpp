@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "AgendaManual.h"
 #include "AmbienteBraco.h"
 #include "ReprodutorPlano.h"
 #include "sound/RelogioVirtual.h"
@@ -18,43 +19,7 @@ namespace {
 using namespace std::chrono_literals;
 using std::chrono::milliseconds;
 using Lista = std::vector<std::string>;
-
-// An agenda the test drives: a step runs when the test fires it, after moving the output's
-// virtual clock to the step's time, so the recording port logs the times the plan meant.
-class AgendaManual : public AgendaReproducao {
- public:
-  explicit AgendaManual(RelogioVirtual& relogio) : relogio_(relogio) {}
-
-  milliseconds agora() const override {
-    return std::chrono::duration_cast<milliseconds>(relogio_.agora());
-  }
-  void agendar(milliseconds espera, std::function<void()> acao) override {
-    esperas.push_back(espera);
-    pendente_ = Pendente{agora() + espera, std::move(acao)};
-  }
-  void cancelar() override { pendente_.reset(); }
-
-  bool pendente() const { return pendente_.has_value(); }
-  // Runs the step waiting, at its time; false when none is.
-  bool disparar() {
-    if (!pendente_) return false;
-    Pendente passo = std::move(*pendente_);
-    pendente_.reset();
-    relogio_.esperar(passo.quando - agora());
-    passo.acao();
-    return true;
-  }
-
-  std::vector<milliseconds> esperas;
-
- private:
-  struct Pendente {
-    milliseconds quando;
-    std::function<void()> acao;
-  };
-  RelogioVirtual& relogio_;
-  std::optional<Pendente> pendente_;
-};
+using teste::AgendaManual;
 
 // The MIDI log line of a plan's event, as the recording port writes it (channel 1).
 std::optional<std::string> linhaMidi(const EventoReproducao& e) {
