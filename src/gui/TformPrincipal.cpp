@@ -17,6 +17,7 @@
 #include "AbridorAjuda.h"
 #include "ReprodutorPlano.h"
 #include "TformAviso.h"
+#include "TformImportarCifra.h"
 #include "WidgetBraco.h"
 #include "app/Fachada.h"
 #include "foundations/FileNotFoundException.h"
@@ -68,6 +69,7 @@ TformPrincipal::TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* 
   connect(widgetBraco_, &WidgetBraco::editado, this, [this] { descobrirAcorde(); });
   reprodutor_ = new ReprodutorPlano(fachada_, *braco_, widgetBraco_, nullptr, this);
   aviso_ = new TformAviso(fachada_, this);
+  importarCifra_ = new TformImportarCifra(fachada_, *this);
 
   montarBarraSuperior();
   montarBarraInferior();
@@ -147,6 +149,12 @@ void TformPrincipal::montarBarraSuperior() {
       if (nome == "btnSair") close();
     });
   }
+  auto* cifra = botao("btnImportarCifra", {566, 17, 112, 28}, "hintBtnImportarCifra");
+  connect(cifra, &QPushButton::clicked, this, [this] {
+    importarCifra_->show();
+    importarCifra_->raise();
+    importarCifra_->activateWindow();
+  });
 }
 
 void TformPrincipal::montarBarraInferior() {
@@ -449,6 +457,27 @@ void TformPrincipal::mostrarLinhaImpressao() {
   braco_->exibirPosicao(posicao, fachada_.getRaizAcordeAtual(), false);
   descobrirAcorde();
   widgetBraco_->update();
+}
+
+void TformPrincipal::adicionarAcordeListaImpressao(const std::string& nome, bool sempre) {
+  if (!fachada_.setAcordePorNome(nome)) return;
+  comboBaseAcordes_->clear();
+  for (const auto& n : fachada_.getNomesAcordes()) comboBaseAcordes_->addItem(qt(n));
+  const QString guardado = qt(fachada_.getNomeAcordeAtual());
+  const auto* posicao = fachada_.getPosicaoAcordeAtual();
+  if (posicao != nullptr &&
+      (sempre || listaImpressao_->findItems(guardado, Qt::MatchExactly).isEmpty())) {
+    posicoesImpressao_.push_back(*posicao);
+    listaImpressao_->addItem(guardado);
+  }
+  fachada_.limparAcorde();
+  editNomeAcorde_->clear();
+  comboBaseAcordes_->setCurrentIndex(-1);
+}
+
+void TformPrincipal::limparListaImpressao() {
+  listaImpressao_->clear();
+  posicoesImpressao_.clear();
 }
 
 FachadaGUI::Posicoes TformPrincipal::getListaImpressao() const {

@@ -23,6 +23,7 @@ class Fachada;
 class Interacao;
 class ReprodutorPlano;
 class TformAviso;
+class TformImportarCifra;
 class WidgetBraco;
 
 // The main window: the fretboard between a top bar and a bottom bar, in chord mode (type or
@@ -42,6 +43,13 @@ class TformPrincipal : public QWidget, public FachadaGUI {
 
   bool modoEscalas() const { return modoEscalas_; }
   Braco& getBraco() { return *braco_; }
+  TformImportarCifra& getImportarCifra() { return *importarCifra_; }
+
+  // A chord by its name at the end of the print list; unless `sempre`, only when no line holds
+  // that name yet. A name the chord manager refuses adds nothing. The chord manager is left
+  // with no chord current.
+  void adicionarAcordeListaImpressao(const std::string& nome, bool sempre);
+  void limparListaImpressao();
 
   // What the logic asks of the window.
   Posicoes getListaImpressao() const override;
@@ -92,6 +100,7 @@ class TformPrincipal : public QWidget, public FachadaGUI {
   WidgetBraco* widgetBraco_ = nullptr;
   ReprodutorPlano* reprodutor_ = nullptr;
   TformAviso* aviso_ = nullptr;
+  TformImportarCifra* importarCifra_ = nullptr;
   // One per line of the print list, in its order.
   std::vector<PosicaoHarmonicaInstrumentoCordas> posicoesImpressao_;
   bool modoEscalas_ = false;
