@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "ReprodutorPlano.h"
+
 class QLabel;
 class QPushButton;
 
 namespace tessara {
 
-class AgendaReproducao;
 class Fachada;
-class ReprodutorPlano;
 
 // Finds a MIDI output the user can hear: tries the devices one after the other, playing a
 // short run of notes on each and asking whether it was heard. The result is the device heard,
