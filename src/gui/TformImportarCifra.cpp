@@ -63,10 +63,13 @@ TformImportarCifra::TformImportarCifra(Fachada& fachada, TformPrincipal& princip
   setStyleSheet(QString::fromLatin1(ESTILO));
   setWindowTitle(texto(SECAO, "titulo"));
 
-  botaoDoTopo("btnAjuda", QStringLiteral("?"), LARGURA - 88, texto("geral", "hintBtnAjuda"));
+  botaoDoTopo(
+      "btnAjuda", QStringLiteral("?"), LARGURA - 88, texto("geral", "hintBtnAjuda"),
+      [this] { abridor_.abrirPagina(fachada_.getCaminhoAjuda(), QStringLiteral("telaCifras")); });
   botaoDoTopo("btnMinimizar", QStringLiteral("\u2013"), LARGURA - 60,
-              texto("geral", "hintBtnMinimizar"));
-  botaoDoTopo("btnFechar", QStringLiteral("\u00D7"), LARGURA - 32, texto("geral", "hintBtnFechar"));
+              texto("geral", "hintBtnMinimizar"), [this] { showMinimized(); });
+  botaoDoTopo("btnFechar", QStringLiteral("\u00D7"), LARGURA - 32, texto("geral", "hintBtnFechar"),
+              [this] { close(); });
 
   const int yBarra = ALTURA_TITULO + 12;
   auto* colar = botao("btnColar", texto(SECAO, "btnColar"), {MARGEM, yBarra, 100, 28},
@@ -102,7 +105,8 @@ QString TformImportarCifra::texto(const char* secao, const char* chave) const {
 }
 
 QToolButton* TformImportarCifra::botaoDoTopo(const char* nome, const QString& rotulo, int x,
-                                             const QString& dica) {
+                                             const QString& dica,
+                                             const std::function<void()>& acao) {
   auto* b = new QToolButton(this);
   b->setObjectName(QString::fromLatin1(nome));
   b->setText(rotulo);
@@ -110,15 +114,7 @@ QToolButton* TformImportarCifra::botaoDoTopo(const char* nome, const QString& ro
   b->setGeometry(x, 6, 24, 24);
   b->setAutoRaise(true);
   b->setFocusPolicy(Qt::NoFocus);
-  connect(b, &QToolButton::clicked, this, [this, nome = QString::fromLatin1(nome)] {
-    if (nome == QLatin1String("btnAjuda")) {
-      abridor_.abrirPagina(fachada_.getCaminhoAjuda(), QStringLiteral("telaCifras"));
-    } else if (nome == QLatin1String("btnMinimizar")) {
-      showMinimized();
-    } else {
-      close();
-    }
-  });
+  connect(b, &QToolButton::clicked, this, acao);
   return b;
 }
 

@@ -53,7 +53,8 @@ class TformImportarCifra : public QDialog {
 
  private:
   QString texto(const char* secao, const char* chave) const;
-  QToolButton* botaoDoTopo(const char* nome, const QString& rotulo, int x, const QString& dica);
+  QToolButton* botaoDoTopo(const char* nome, const QString& rotulo, int x, const QString& dica,
+                           const std::function<void()>& acao);
   QPushButton* botao(const char* nome, const QString& rotulo, const QRect& lugar,
                      const QString& dica);
   void montarTransposicao(int y);
