@@ -18,13 +18,15 @@ void AbridorAjuda::avisar(const char* chave) {
                            fachada_.getTexto("geral", "nomeAplicacao"));
 }
 
-bool AbridorAjuda::abrirPagina(const std::filesystem::path& pagina) {
+bool AbridorAjuda::abrirPagina(const std::filesystem::path& pagina, const QString& ancora) {
   std::error_code erro;
   if (!std::filesystem::is_regular_file(pagina, erro)) {
     avisar("erroEncontrarAjuda");
     return false;
   }
-  return abrirEndereco(QUrl::fromLocalFile(QString::fromStdString(pagina.string())));
+  QUrl endereco = QUrl::fromLocalFile(QString::fromStdString(pagina.string()));
+  if (!ancora.isEmpty()) endereco.setFragment(ancora);
+  return abrirEndereco(endereco);
 }
 
 bool AbridorAjuda::abrirEndereco(const QUrl& endereco) {

@@ -17,8 +17,9 @@ class AbridorAjuda {
 
   explicit AbridorAjuda(Fachada& fachada, Navegador navegador = {});
 
-  // A local page; false, after the message, when it does not exist or cannot be opened.
-  bool abrirPagina(const std::filesystem::path& pagina);
+  // A local page, at an anchor when one is given; false, after the message, when it does not
+  // exist or cannot be opened.
+  bool abrirPagina(const std::filesystem::path& pagina, const QString& ancora = {});
   // An address of the web.
   bool abrirEndereco(const QUrl& endereco);
 

@@ -38,8 +38,15 @@ ReprodutorPlano::ReprodutorPlano(Fachada& fachada, Braco& braco, QWidget* vista,
                                  std::unique_ptr<AgendaReproducao> agenda, QObject* pai)
     : QObject(pai),
       fachada_(fachada),
-      braco_(braco),
+      braco_(&braco),
       vista_(vista),
+      agenda_(agenda ? std::move(agenda) : std::make_unique<AgendaTimer>()) {}
+
+ReprodutorPlano::ReprodutorPlano(Fachada& fachada, std::unique_ptr<AgendaReproducao> agenda,
+                                 QObject* pai)
+    : QObject(pai),
+      fachada_(fachada),
+      braco_(nullptr),
       agenda_(agenda ? std::move(agenda) : std::make_unique<AgendaTimer>()) {}
 
 ReprodutorPlano::~ReprodutorPlano() { agenda_->cancelar(); }
@@ -62,7 +69,7 @@ void ReprodutorPlano::parar() {
   eventos_.clear();
   proximo_ = 0;
   fachada_.resetarMIDI();
-  braco_.apagarDestaques();
+  if (braco_ != nullptr) braco_->apagarDestaques();
   if (vista_) vista_->update();
   if (tocava) emit terminado();
 }
@@ -80,7 +87,7 @@ void ReprodutorPlano::passo() {
   for (; proximo_ < eventos_.size() && eventos_[proximo_].instante <= instante; ++proximo_) {
     const EventoReproducao& evento = eventos_[proximo_];
     if (evento.tipo == Tipo::Destacar || evento.tipo == Tipo::ApagarDestaque) {
-      braco_.aplicarDestaque(evento);
+      if (braco_ != nullptr) braco_->aplicarDestaque(evento);
       destacou = true;
     } else {
       fachada_.enviarEvento(evento);

@@ -44,9 +44,9 @@ class AgendaTimer : public AgendaReproducao {
   std::function<void()> acao_;
 };
 
-// Plays a plan (a chord, a scale) from the window without blocking it: each step waits on the
-// agenda, then sends its notes through the façade and its highlights to the fretboard, which
-// is repainted. One plan at a time.
+// Plays a plan (a chord, a scale, a test run) from the window without blocking it: each step
+// waits on the agenda, then sends its notes through the façade and its highlights to the
+// fretboard, if there is one, which is repainted. One plan at a time.
 class ReprodutorPlano : public QObject {
   Q_OBJECT
 
@@ -54,6 +54,9 @@ class ReprodutorPlano : public QObject {
   // `vista` is repainted when a highlight changes; without an agenda, a timer is used.
   ReprodutorPlano(Fachada& fachada, Braco& braco, QWidget* vista,
                   std::unique_ptr<AgendaReproducao> agenda = nullptr, QObject* pai = nullptr);
+  // A player of plans without highlights, where no fretboard is on show.
+  ReprodutorPlano(Fachada& fachada, std::unique_ptr<AgendaReproducao> agenda,
+                  QObject* pai = nullptr);
   ~ReprodutorPlano() override;
 
   // Stops any plan playing, then starts this one; an empty plan starts nothing.
@@ -72,7 +75,7 @@ class ReprodutorPlano : public QObject {
   void passo();
 
   Fachada& fachada_;
-  Braco& braco_;
+  Braco* braco_;
   QPointer<QWidget> vista_;
   std::unique_ptr<AgendaReproducao> agenda_;
   std::vector<EventoReproducao> eventos_;

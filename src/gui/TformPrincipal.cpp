@@ -20,6 +20,7 @@
 #include "EstiloJanelas.h"
 #include "ReprodutorPlano.h"
 #include "TformAviso.h"
+#include "TformImportarCifra.h"
 #include "TformImpressao.h"
 #include "TformVisualizarImpressao.h"
 #include "WidgetBraco.h"
@@ -61,9 +62,11 @@ TformPrincipal::TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* 
   connect(widgetBraco_, &WidgetBraco::editado, this, [this] { descobrirAcorde(); });
   reprodutor_ = new ReprodutorPlano(fachada_, *braco_, widgetBraco_, std::move(agenda), this);
   aviso_ = new TformAviso(fachada_, this);
+  importarCifra_ = new TformImportarCifra(fachada_, *this);
   impressao_ = new TformImpressao(fachada_, this);
   visualizacao_ = new TformVisualizarImpressao(fachada_, this);
   visualizacao_->definirImpressao([this] { impressao_->imprimir(); });
+  importarCifra_->definirAbrirImpressao([this](int modo) { abrirImpressao(modo); });
 
   carregarBarras();
   montarBarraSuperior();
@@ -144,6 +147,12 @@ void TformPrincipal::montarBarraSuperior() {
       if (nome == "btnSair") close();
     });
   }
+  auto* cifra = botao("btnImportarCifra", {566, 17, 112, 28}, "hintBtnImportarCifra");
+  connect(cifra, &QPushButton::clicked, this, [this] {
+    importarCifra_->show();
+    importarCifra_->raise();
+    importarCifra_->activateWindow();
+  });
 }
 
 void TformPrincipal::montarBarraInferior() {
@@ -469,6 +478,27 @@ void TformPrincipal::mostrarLinhaImpressao() {
   braco_->exibirPosicao(posicao, fachada_.getRaizAcordeAtual(), false);
   descobrirAcorde();
   widgetBraco_->update();
+}
+
+void TformPrincipal::adicionarAcordeListaImpressao(const std::string& nome, bool sempre) {
+  if (!fachada_.setAcordePorNome(nome)) return;
+  comboBaseAcordes_->clear();
+  for (const auto& n : fachada_.getNomesAcordes()) comboBaseAcordes_->addItem(qt(n));
+  const QString guardado = qt(fachada_.getNomeAcordeAtual());
+  const auto* posicao = fachada_.getPosicaoAcordeAtual();
+  if (posicao != nullptr &&
+      (sempre || listaImpressao_->findItems(guardado, Qt::MatchExactly).isEmpty())) {
+    posicoesImpressao_.push_back(*posicao);
+    listaImpressao_->addItem(guardado);
+  }
+  fachada_.limparAcorde();
+  editNomeAcorde_->clear();
+  comboBaseAcordes_->setCurrentIndex(-1);
+}
+
+void TformPrincipal::limparListaImpressao() {
+  listaImpressao_->clear();
+  posicoesImpressao_.clear();
 }
 
 FachadaGUI::Posicoes TformPrincipal::getListaImpressao() const {

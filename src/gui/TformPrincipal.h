@@ -26,6 +26,7 @@ class Interacao;
 class TformAviso;
 class TformImpressao;
 class TformVisualizarImpressao;
+class TformImportarCifra;
 class WidgetBraco;
 
 // The main window: the fretboard between a top bar and a bottom bar, in chord mode (type or
@@ -52,6 +53,13 @@ class TformPrincipal : public QWidget, public FachadaGUI {
 
   // Shows the print dialog modally, prepared for the chord sheet or for the print list.
   void abrirImpressao(int modo);
+  TformImportarCifra& getImportarCifra() { return *importarCifra_; }
+
+  // A chord by its name at the end of the print list; unless `sempre`, only when no line holds
+  // that name yet. A name the chord manager refuses adds nothing. The chord manager is left
+  // with no chord current.
+  void adicionarAcordeListaImpressao(const std::string& nome, bool sempre);
+  void limparListaImpressao();
 
   // What the logic asks of the window.
   Posicoes getListaImpressao() const override;
@@ -110,6 +118,7 @@ class TformPrincipal : public QWidget, public FachadaGUI {
   TformAviso* aviso_ = nullptr;
   TformImpressao* impressao_ = nullptr;
   TformVisualizarImpressao* visualizacao_ = nullptr;
+  TformImportarCifra* importarCifra_ = nullptr;
   // One per line of the print list, in its order.
   std::vector<PosicaoHarmonicaInstrumentoCordas> posicoesImpressao_;
   bool modoEscalas_ = false;

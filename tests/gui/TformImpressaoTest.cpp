@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
@@ -12,6 +13,7 @@
 
 #include "JanelaPrincipal.h"
 #include "PastaTemporaria.h"
+#include "TformImportarCifra.h"
 #include "TformImpressao.h"
 #include "TformVisualizarImpressao.h"
 #include "qt/ImpressoraQt.h"
@@ -85,6 +87,23 @@ TEST_F(TformImpressaoTest, BotaoImprimirDaJanelaAbreODialogoSoComDiagramas) {
   });
   filho<QPushButton>("btnImprimir")->click();
   EXPECT_TRUE(visto);
+}
+
+TEST_F(TformImpressaoTest, CifraImprimeComODialogoEscolhendoOConteudo) {
+  auto& cifra = janela->getImportarCifra();
+  cifra.findChild<QPlainTextEdit*>(QStringLiteral("memoCifra"))
+      ->setPlainText(QStringLiteral("Am C\nletra"));
+  dialogo().definirModo(TformImpressao::MODO_LISTA);
+  bool visto = false;
+  QTimer::singleShot(0, &dialogo(), [&] {
+    visto = dialogo().isVisible();
+    EXPECT_EQ(dialogo().conteudo(), 0);
+    EXPECT_TRUE(em<QComboBox>(dialogo(), "comboOpcoesImpressao")->isEnabled());
+    dialogo().reject();
+  });
+  em<QPushButton>(cifra, "btnImprimir")->click();
+  EXPECT_TRUE(visto);
+  EXPECT_EQ(fachada.getTextoImpressao(), "Am C\nletra\n");
 }
 
 TEST_F(TformImpressaoTest, PreviaDeUmaPaginaNaoDeixaEscolherPagina) {

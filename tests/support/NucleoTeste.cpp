@@ -9,15 +9,17 @@ namespace tessara::teste {
 namespace {
 
 Nucleo::Entradas entradas(const PastaTemporaria& pasta, RelogioVirtual& relogio,
-                          std::vector<RegistroMidi>& midi) {
+                          std::vector<RegistroMidi>& midi,
+                          const std::vector<std::string>& dispositivos) {
   Nucleo::Entradas resultado;
   resultado.diretorioPrograma = pasta / "programa";
   resultado.pastaUsuario = pasta / "usuario";
   resultado.relogio = &relogio;
-  resultado.portas = [&midi](Relogio& r) {
+  std::set<int> queAbrem{-1};
+  for (int i = 0; i < static_cast<int>(dispositivos.size()); ++i) queAbrem.insert(i);
+  resultado.portas = [&midi, dispositivos, queAbrem](Relogio& r) {
     std::vector<std::unique_ptr<MidiPort>> portas;
-    portas.push_back(std::make_unique<PortaGravacao>(std::vector<std::string>{"d0", "d1"},
-                                                     std::set<int>{-1, 0, 1}, r, midi));
+    portas.push_back(std::make_unique<PortaGravacao>(dispositivos, queAbrem, r, midi));
     return portas;
   };
   return resultado;
@@ -26,8 +28,9 @@ Nucleo::Entradas entradas(const PastaTemporaria& pasta, RelogioVirtual& relogio,
 }  // namespace
 
 NucleoTeste::NucleoTeste(const std::vector<std::string>& arquivos, const std::string& idioma,
-                         const std::vector<std::string>& construidos)
-    : nucleo(entradas(pasta, relogio, midi)) {
+                         const std::vector<std::string>& construidos,
+                         const std::vector<std::string>& dispositivos)
+    : nucleo(entradas(pasta, relogio, midi, dispositivos)) {
   std::filesystem::create_directories(programa());
   std::filesystem::create_directories(usuario());
   for (const auto& arquivo : arquivos) {

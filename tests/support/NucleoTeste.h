@@ -20,9 +20,11 @@ class NucleoTeste {
  public:
   // Copies those files of the source data folder, and those of the build's data folder (built
   // language files with their pictures, chord bases), then loads the language of that code.
+  // The recording port offers the devices named, all of which open.
   explicit NucleoTeste(const std::vector<std::string>& arquivos = {"en.idm", "scales.xml"},
                        const std::string& idioma = "en",
-                       const std::vector<std::string>& construidos = {});
+                       const std::vector<std::string>& construidos = {},
+                       const std::vector<std::string>& dispositivos = {"d0", "d1"});
   ~NucleoTeste();
 
   std::filesystem::path programa() const { return pasta / "programa"; }

@@ -1,14 +1,18 @@
-// tessara-capturas: pictures of the main window for the README, without a display.
+// tessara-capturas: pictures of the windows for the README, without a display.
 //
 //   tessara-capturas DIR
 //
 // Writes DIR/janela-acorde.png (Am7 in chord mode, with a print list),
 // DIR/janela-impressao.png and DIR/janela-previa.png (the print dialog and the preview of that
-// list) and DIR/janela-escala.png (G major in scale mode), in English, on settings of their own.
+// list) and DIR/janela-escala.png (G major in scale mode), in English; then, in English and in
+// Portuguese, the chord sheet with a song moved up a tone (DIR/cifra-en.png, cifra-pt.png)
+// and the MIDI set-up wizard's first page (DIR/assistente-midi-en.png, assistente-midi-pt.png);
+// all on settings of their own.
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -17,6 +21,8 @@
 #include <iostream>
 
 #include "InteracaoQt.h"
+#include "TformAssistenteMIDI.h"
+#include "TformImportarCifra.h"
 #include "TformImpressao.h"
 #include "TformPrincipal.h"
 #include "TformVisualizarImpressao.h"
@@ -33,6 +39,7 @@ T* filho(QWidget& janela, const char* nome) {
 }
 
 bool salvar(QWidget& janela, const QDir& pasta, const char* nome) {
+  QTest::qWait(50);  // scroll bars and layouts settle first
   const QString arquivo = pasta.filePath(QString::fromLatin1(nome));
   if (!janela.grab().save(arquivo)) {
     std::cerr << "tessara-capturas: cannot write " << arquivo.toStdString() << '\n';
@@ -46,6 +53,54 @@ void digitar(QWidget& janela, const QString& acorde) {
   auto* caixa = filho<QLineEdit>(janela, "editNomeAcorde");
   caixa->setText(acorde);
   QTest::keyClick(caixa, Qt::Key_Return);
+}
+
+// A song of the public domain in each language, as people paste it.
+const char* const CIFRA_EN =
+    "Amazing Grace\n"
+    "\n"
+    "G              G7        C       G\n"
+    "Amazing grace, how sweet the sound\n"
+    "G                        D\n"
+    "That saved a wretch like me\n"
+    "G              G7        C      G\n"
+    "I once was lost, but now am found\n"
+    "Em      D        G\n"
+    "Was blind, but now I see\n";
+
+const char* const CIFRA_PT =
+    "Ciranda, cirandinha\n"
+    "\n"
+    "C                  G7\n"
+    "Ciranda, cirandinha, vamos todos cirandar\n"
+    "G7                            C\n"
+    "Vamos dar a meia volta, volta e meia vamos dar\n"
+    "C                        G7\n"
+    "O anel que tu me destes era vidro e se quebrou\n"
+    "G7                                   C\n"
+    "O amor que tu me tinhas era pouco e se acabou\n";
+
+// The chord sheet and the wizard in the language loaded now.
+bool capturarDialogos(Fachada& fachada, InteracaoQt& interacao, const QDir& pasta,
+                      const char* cifra, const char* sufixo) {
+  TformPrincipal janela(fachada, interacao);
+  TformImportarCifra& folha = janela.getImportarCifra();
+  folha.definirAbrirImpressao([](int) {});
+  folha.show();
+  if (!QTest::qWaitForWindowExposed(&folha)) return false;
+  filho<QPlainTextEdit>(folha, "memoCifra")->setPlainText(QString::fromUtf8(cifra));
+  for (int i = 0; i < 2; ++i) filho<QPushButton>(folha, "btnTransporAcima")->click();
+  const std::string nomeFolha = std::string("cifra-") + sufixo + ".png";
+  bool certo = salvar(folha, pasta, nomeFolha.c_str());
+  folha.hide();
+
+  TformAssistenteMIDI assistente(fachada);
+  assistente.show();
+  if (!QTest::qWaitForWindowExposed(&assistente)) return false;
+  const std::string nomeAssistente = std::string("assistente-midi-") + sufixo + ".png";
+  certo = salvar(assistente, pasta, nomeAssistente.c_str()) && certo;
+  assistente.reject();
+  return certo;
 }
 
 }  // namespace
@@ -95,6 +150,11 @@ int main(int argc, char** argv) {
   tom->setCurrentIndex(7);  // G
   emit tom->activated(7);
   certo = salvar(janela, pasta, "janela-escala.png") && certo;
+  janela.hide();
+
+  certo = capturarDialogos(fachada, interacao, pasta, CIFRA_EN, "en") && certo;
+  fachada.carregarIdiomaDoCodigo("pt");
+  certo = capturarDialogos(fachada, interacao, pasta, CIFRA_PT, "pt") && certo;
 
   nucleo.definirFachadaGUI(nullptr);
   std::filesystem::remove_all(configuracao);

@@ -120,6 +120,8 @@ void Fachada::pararNota(int canal, int nota) { saida().desligarNota(canal, nota)
 
 void Fachada::resetarMIDI() { saida().reiniciar(); }
 
+void Fachada::setProgramaMIDI(int canal, int programa) { saida().setInstrumento(canal, programa); }
+
 std::vector<std::string> Fachada::getNomesDispositivos() const {
   return saida().listarDispositivos();
 }
@@ -272,6 +274,10 @@ std::string Fachada::transporCifra(const std::string& folha, int passos) const {
   const int efetivos = tamanho == 0 ? 0 : static_cast<int>(1 + (tamanho - 1) % 12);
   const int direcao = passos < 0 ? Especialista::ABAIXO : Especialista::ACIMA;
   return FolhaCifra::transporCifra(folha, efetivos, direcao, IdiomaAcordes::de(idiomas()));
+}
+
+std::string Fachada::colarCifra(const std::string& texto) const {
+  return FolhaCifra::textoColado(texto);
 }
 
 std::vector<std::string> Fachada::getAcordesCifra(const std::string& folha) const {

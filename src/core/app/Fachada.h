@@ -81,6 +81,8 @@ class Fachada {
   // A note-on of velocity 0.
   void pararNota(int canal, int nota);
   void resetarMIDI();
+  // The General MIDI program of a channel (the set-up wizard's test plays on program 0).
+  void setProgramaMIDI(int canal, int programa);
   // The devices: the built-in synthesizer first, then the system's MIDI ports.
   std::vector<std::string> getNomesDispositivos() const;
   // Uses that device without storing it; OutOfBoundsException when there is no such device.
@@ -154,6 +156,8 @@ class Fachada {
   // A chord sheet with its chords moved by semitone steps (up when positive, with sharps;
   // down when negative, with flats); any count comes back to one of twelve.
   std::string transporCifra(const std::string& folha, int passos) const;
+  // Pasted text as the sheet takes it: every tab becomes two blanks.
+  std::string colarCifra(const std::string& texto) const;
   // The chords of a chord sheet, in order, as written.
   std::vector<std::string> getAcordesCifra(const std::string& folha) const;
   bool encontrarPosicao(const PosicaoHarmonica* posicao);

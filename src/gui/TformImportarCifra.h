@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "AbridorAjuda.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QToolButton;
+
+namespace tessara {
+
+class Fachada;
+class TformPrincipal;
+
+// The chord sheet: a pasted text of chord lines above lyrics, whose chords can be moved up or
+// down a semitone in place, taken into the main window's print list, or printed with the
+// sheet. The text stays between showings; nothing is saved.
+class TformImportarCifra : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int LARGURA = 600;
+  static constexpr int ALTURA = 480;
+  // The print dialog's chord-sheet mode.
+  static constexpr int MODO_IMPRESSAO_CIFRA = 0;
+
+  using AbrirImpressao = std::function<void(int modo)>;
+
+  TformImportarCifra(Fachada& fachada, TformPrincipal& principal,
+                     AbridorAjuda::Navegador navegador = {});
+
+  // Opens the print dialog in a mode; without it the sheet cannot be printed.
+  void definirAbrirImpressao(AbrirImpressao abrir);
+
+  // Empties the sheet, then takes the clipboard's text.
+  void colar();
+  // Moves every chord of the sheet by semitones: up with sharps when positive, down with
+  // flats when negative.
+  void transporCifra(int passos);
+  // Adds every chord of the sheet to the print list, repeats and all, then closes.
+  void importar();
+  // The print list becomes the sheet's chords, once each, and the sheet the job's text.
+  void imprimir();
+
+ protected:
+  void paintEvent(QPaintEvent* evento) override;
+  void mousePressEvent(QMouseEvent* evento) override;
+
+ private:
+  QString texto(const char* secao, const char* chave) const;
+  QToolButton* botaoDoTopo(const char* nome, const QString& rotulo, int x, const QString& dica,
+                           const std::function<void()>& acao);
+  QPushButton* botao(const char* nome, const QString& rotulo, const QRect& lugar,
+                     const QString& dica);
+  void montarTransposicao(int y);
+  std::vector<std::string> acordes() const;
+  std::string textoImpressao() const;
+
+  Fachada& fachada_;
+  TformPrincipal& principal_;
+  AbridorAjuda abridor_;
+  AbrirImpressao abrirImpressao_;
+  // How far one press moves the chords.
+  int passos_ = 1;
+
+  QPlainTextEdit* memoCifra_;
+  QPushButton* btnImprimir_ = nullptr;
+};
+
+}  // namespace tessara

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <QUrl>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <vector>
+
+#include "AplicacaoTeste.h"
+#include "NucleoTeste.h"
+#include "TformImportarCifra.h"
+#include "TformPrincipal.h"
+#include "app/Fachada.h"
+
+namespace tessara {
+namespace {
+
+// The chord sheet of the main window, in English, with the shipped chord base, the recording
+// MIDI port and a settings folder of the test's own.
+class TformImportarCifraTest : public ::testing::Test {
+ protected:
+  TformImportarCifraTest() {
+    principal = std::make_unique<TformPrincipal>(fachada, ambiente.interacao);
+    ambiente.nucleo.definirFachadaGUI(principal.get());
+    principal->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(principal.get()));
+    principal->findChild<QPushButton*>(QStringLiteral("btnImportarCifra"))->click();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&cifra()));
+  }
+  ~TformImportarCifraTest() override { ambiente.nucleo.definirFachadaGUI(nullptr); }
+
+  TformImportarCifra& cifra() { return principal->getImportarCifra(); }
+  template <typename T>
+  T* filho(const char* nome) {
+    auto* w = cifra().findChild<T*>(QString::fromLatin1(nome));
+    EXPECT_NE(w, nullptr) << nome;
+    return w;
+  }
+  QPlainTextEdit* memo() { return filho<QPlainTextEdit>("memoCifra"); }
+  void clicar(const char* botao) { filho<QPushButton>(botao)->click(); }
+  QStringList listaImpressao() {
+    QStringList linhas;
+    auto* lista = principal->findChild<QListWidget*>(QStringLiteral("listaImpressao"));
+    for (int i = 0; i < lista->count(); ++i) linhas << lista->item(i)->text();
+    return linhas;
+  }
+
+  teste::AplicacaoTeste aplicacao;
+  teste::NucleoTeste ambiente{
+      {"scales.xml", "instrumentos.xml"}, "en", {"en.idm", "en.dat", "chords-en.bin"}};
+  Fachada& fachada = ambiente.nucleo.fachada();
+  std::unique_ptr<TformPrincipal> principal;
+};
+
+TEST_F(TformImportarCifraTest, ColarTrocaTabulacaoPorDoisBrancosELinhasDeOutroSistema) {
+  memo()->setPlainText(QStringLiteral("old text"));
+  QApplication::clipboard()->setText(QStringLiteral("C\tG\r\nletra\tAm\rfim"));
+  clicar("btnColar");
+  EXPECT_EQ(memo()->toPlainText(), QStringLiteral("C  G\nletra  Am\nfim"));
+}
+
+TEST_F(TformImportarCifraTest, TransporUmSemitomAcimaEAbaixoPelosBotoes) {
+  struct Caso {
+    const char* botao;
+    QString antes;
+    QString depois;
+  };
+  const Caso casos[] = {
+      {"btnTransporAcima", QStringLiteral("Am   C/G"), QStringLiteral("A#m   C#/G#")},
+      {"btnTransporAbaixo", QStringLiteral("Am   C/G"), QStringLiteral("Abm   B/Gb")},
+      {"btnTransporAcima", QStringLiteral("[Am] letra\nEm casa"),
+       QStringLiteral("[A#m] letra\nEm casa")},
+      // Characters the chord names' code page lacks stay as they were.
+      {"btnTransporAcima", QStringLiteral("Am  \u266A\nletra \u4F60\u597D [C] \U0001F3B8"),
+       QStringLiteral("A#m  \u266A\nletra \u4F60\u597D [C#] \U0001F3B8")},
+  };
+  for (const auto& caso : casos) {
+    memo()->setPlainText(caso.antes);
+    clicar(caso.botao);
+    EXPECT_EQ(memo()->toPlainText(), caso.depois) << caso.botao << " " << caso.antes.toStdString();
+  }
+}
+
+TEST_F(TformImportarCifraTest, ImportarLevaOsAcordesDasLinhasDeAcordesComRepeticoesEFecha) {
+  memo()->setPlainText(QStringLiteral("Am C Am\nletra Am"));
+  clicar("btnImportarCifra");
+  EXPECT_EQ(listaImpressao(),
+            (QStringList{QStringLiteral("Am"), QStringLiteral("C"), QStringLiteral("Am")}));
+  EXPECT_FALSE(cifra().isVisible());
+  EXPECT_EQ(fachada.getIndiceAcordeAtual(), -1);
+  // The list's lines keep their fingerings: the print job gets one per line.
+  EXPECT_EQ(principal->getListaImpressao().size(), 3);
+}
+
+TEST_F(TformImportarCifraTest, ImprimirTrocaAListaSemRepetirEPassaOTextoAoTrabalho) {
+  // Printing needs the print dialog: the main window's sheet has it, a sheet alone has not.
+  EXPECT_TRUE(filho<QPushButton>("btnImprimir")->isEnabled());
+  TformImportarCifra semImpressao(fachada, *principal);
+  EXPECT_FALSE(semImpressao.findChild<QPushButton*>(QStringLiteral("btnImprimir"))->isEnabled());
+  std::vector<int> modos;
+  cifra().definirAbrirImpressao([&](int modo) { modos.push_back(modo); });
+  ASSERT_TRUE(filho<QPushButton>("btnImprimir")->isEnabled());
+  principal->adicionarAcordeListaImpressao("G", true);
+  memo()->setPlainText(QStringLiteral("Am C Am\nletra Am\n"));
+  clicar("btnImprimir");
+  EXPECT_EQ(listaImpressao(), (QStringList{QStringLiteral("Am"), QStringLiteral("C")}));
+  EXPECT_EQ(fachada.getTextoImpressao(), "Am C Am\nletra Am\n");
+  EXPECT_EQ(modos, std::vector<int>{TformImportarCifra::MODO_IMPRESSAO_CIFRA});
+  EXPECT_TRUE(cifra().isVisible());
+}
+
+TEST_F(TformImportarCifraTest, EscFechaEOTextoFicaParaAProximaVez) {
+  memo()->setPlainText(QStringLiteral("Em C\nletra"));
+  QTest::keyClick(memo(), Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(memo()->textCursor().selectedText(), QStringLiteral("Em C\u2029letra"));
+  QTest::keyClick(memo(), Qt::Key_Escape);
+  EXPECT_FALSE(cifra().isVisible());
+  principal->findChild<QPushButton*>(QStringLiteral("btnImportarCifra"))->click();
+  EXPECT_TRUE(cifra().isVisible());
+  EXPECT_EQ(memo()->toPlainText(), QStringLiteral("Em C\nletra"));
+}
+
+TEST_F(TformImportarCifraTest, AjudaAbreAPaginaDasCifras) {
+  std::vector<QUrl> abertas;
+  TformImportarCifra propria(fachada, *principal, [&](const QUrl& url) {
+    abertas.push_back(url);
+    return true;
+  });
+  const auto pagina = fachada.getCaminhoAjuda();
+  std::filesystem::create_directories(pagina.parent_path());
+  std::ofstream(pagina) << "<html></html>";
+  propria.findChild<QToolButton*>(QStringLiteral("btnAjuda"))->click();
+  ASSERT_EQ(abertas.size(), 1u);
+  EXPECT_EQ(abertas[0].fragment(), QStringLiteral("telaCifras"));
+  EXPECT_EQ(abertas[0].toLocalFile().toStdString(), pagina.string());
+  EXPECT_TRUE(ambiente.interacao.mensagens.empty());
+}
+
+}  // namespace
+}  // namespace tessara
