@@ -17,8 +17,10 @@
 #include "AbridorAjuda.h"
 #include "ReprodutorPlano.h"
 #include "TformAviso.h"
+#include "TformConfiguracoes.h"
 #include "WidgetBraco.h"
 #include "app/Fachada.h"
+#include "foundations/DException.h"
 #include "foundations/FileNotFoundException.h"
 #include "foundations/Interacao.h"
 #include "foundations/NotFoundException.h"
@@ -68,6 +70,7 @@ TformPrincipal::TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* 
   connect(widgetBraco_, &WidgetBraco::editado, this, [this] { descobrirAcorde(); });
   reprodutor_ = new ReprodutorPlano(fachada_, *braco_, widgetBraco_, nullptr, this);
   aviso_ = new TformAviso(fachada_, this);
+  configuracoes_ = new TformConfiguracoes(fachada_, *this, estadoConfiguracoes_, this);
 
   montarBarraSuperior();
   montarBarraInferior();
@@ -101,25 +104,31 @@ QPushButton* TformPrincipal::botao(const char* chave, const QRect& lugar, const 
 // ----- construction ---------------------------------------------------------------------------
 
 void TformPrincipal::selecionarInstrumentoConfigurado() {
+  std::vector<std::string> nomes;
   try {
-    const std::string configurado = fachada_.getNomeInstrumentoConfigurado();
-    const auto nomes = fachada_.getNomesInstrumentos();
-    const auto achado = std::find(nomes.begin(), nomes.end(), configurado);
-    fachada_.setInstrumento(achado == nomes.end() ? 0 : static_cast<int>(achado - nomes.begin()));
+    nomes = fachada_.getNomesInstrumentos();
   } catch (const FileNotFoundException&) {
     perguntarOkCancelar("", fachada_.getTexto("exception", "baseInstrumentosNaoEncontrada"));
     fachada_.pedirEncerramento();
+    return;
+  }
+  const auto achado =
+      std::find(nomes.begin(), nomes.end(), fachada_.getNomeInstrumentoConfigurado());
+  try {
+    fachada_.setInstrumento(achado == nomes.end() ? 0 : static_cast<int>(achado - nomes.begin()));
+  } catch (const DException& e) {
+    // A damaged instrument in the user's file: the built-in guitar instead, and why.
+    fachada_.mostrarMensagem(
+        fachada_.getTexto("fmPrincipal", "msgErroInstrumento") + " " + e.getMensagem(),
+        fachada_.getTexto("geral", "nomeAplicacao"));
+    fachada_.setInstrumento(0);
   }
 }
 
 void TformPrincipal::aplicarConfiguracaoMidi() {
   // The output opens now, not at the first note: loading the sounds takes a moment.
-  try {
-    fachada_.setDriver(std::max(0, fachada_.getDriver()));
-    fachada_.aplicarSomInstrumento();
-  } catch (const std::exception&) {
-    // Without a sound device the program still shows everything; it is simply silent.
-  }
+  estadoConfiguracoes_.iniciar(fachada_.getDriver(), 0, fachada_.getPosicaoBraco());
+  estadoConfiguracoes_.aplicar(fachada_);
 }
 
 void TformPrincipal::montarBarraSuperior() {
@@ -147,6 +156,8 @@ void TformPrincipal::montarBarraSuperior() {
       if (nome == "btnSair") close();
     });
   }
+  auto* configuracoes = botao("btnConfiguracoes", {572, 19, 108, 24}, "hintBtnConfiguracoes");
+  connect(configuracoes, &QPushButton::clicked, this, [this] { abrirConfiguracoes(false); });
 }
 
 void TformPrincipal::montarBarraInferior() {
@@ -208,6 +219,8 @@ void TformPrincipal::montarBarraInferior() {
   connect(btnOuvir_, &QPushButton::clicked, this, [this] { ouvir(); });
   btnLimparBraco_ = botao("btnLimparBraco", {370, y + 66, 92, 28});
   connect(btnLimparBraco_, &QPushButton::clicked, this, [this] { limparBraco(); });
+  btnInstrumento_ = botao("btnInstrumento", {170, y + 66, 190, 28}, "hintBtnInstrumento");
+  connect(btnInstrumento_, &QPushButton::clicked, this, [this] { abrirConfiguracoes(true); });
 }
 
 void TformPrincipal::montarListaImpressao() {
@@ -389,6 +402,49 @@ void TformPrincipal::limparBraco() {
   braco_->limpar();
   braco_->esconderMarcadores();
   widgetBraco_->update();
+}
+
+// ----- settings -------------------------------------------------------------------------------
+
+void TformPrincipal::abrirConfiguracoes(bool peloInstrumento) {
+  reprodutor_->parar();
+  // The instrument as it is now: choices and edits inside the dialog may replace it more than
+  // once, and the print list was made for this one.
+  std::optional<InstrumentoCordas> antes;
+  if (const InstrumentoCordas* atual = fachada_.getInstrumentoAtual()) antes = *atual;
+  abertoPeloInstrumento_ = peloInstrumento;
+  const int resultado = configuracoes_->executar();
+  abertoPeloInstrumento_ = false;
+  if (resultado != QDialog::Accepted) return;
+
+  braco_->atualizarInstrumento();
+  braco_->aplicarPosicaoBraco(estadoConfiguracoes_.posicaoBraco);
+  regenerarListaImpressao(antes);
+  if (modoEscalas_) {
+    if (braco_->temEscala()) {
+      fachada_.limparEscala();
+      escalaEscolhida();
+    }
+  } else if (braco_->temNota()) {
+    acordeEscolhido(comboBaseAcordes_->currentIndex());
+  }
+  widgetBraco_->update();
+  update();  // the instrument's name in the top bar
+}
+
+// Fingerings made for another tuning, or for fewer strings or frets, are found again by name.
+void TformPrincipal::regenerarListaImpressao(const std::optional<InstrumentoCordas>& antes) {
+  const InstrumentoCordas* atual = fachada_.getInstrumentoAtual();
+  if (posicoesImpressao_.empty() || atual == nullptr) return;
+  if (antes && antes->getAfinacao() == atual->getAfinacao() &&
+      antes->getNumeroCordas() == atual->getNumeroCordas() &&
+      atual->getNumeroCasas() <= antes->getNumeroCasas()) {
+    return;
+  }
+  for (auto& posicao : posicoesImpressao_) {
+    if (!fachada_.setAcordePorNome(posicao.getNome())) continue;
+    if (const auto* nova = fachada_.getPosicaoAcordeAtual()) posicao = *nova;
+  }
 }
 
 // ----- scales ---------------------------------------------------------------------------------

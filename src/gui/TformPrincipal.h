@@ -2,10 +2,13 @@
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "app/EstadoConfiguracoes.h"
 #include "app/FachadaGUI.h"
 #include "foundations/ColecaoPtr.h"
+#include "instruments/InstrumentoCordas.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
 class QComboBox;
@@ -23,6 +26,7 @@ class Fachada;
 class Interacao;
 class ReprodutorPlano;
 class TformAviso;
+class TformConfiguracoes;
 class WidgetBraco;
 
 // The main window: the fretboard between a top bar and a bottom bar, in chord mode (type or
@@ -42,6 +46,7 @@ class TformPrincipal : public QWidget, public FachadaGUI {
 
   bool modoEscalas() const { return modoEscalas_; }
   Braco& getBraco() { return *braco_; }
+  TformConfiguracoes& getConfiguracoes() { return *configuracoes_; }
 
   // What the logic asks of the window.
   Posicoes getListaImpressao() const override;
@@ -49,7 +54,7 @@ class TformPrincipal : public QWidget, public FachadaGUI {
   std::unique_ptr<SuperficieImagens> criarImagens(int largura, int altura) override;
   void desenharVisualizacao(const Imagem&, int, int, int) override {}
   std::string getTonicaEscolhida() const override;
-  bool configuracaoPeloInstrumento() const override { return false; }
+  bool configuracaoPeloInstrumento() const override { return abertoPeloInstrumento_; }
   bool exibindoEscalas() const override { return modoEscalas_; }
   void mostrarVisualizacao() override {}
 
@@ -66,6 +71,8 @@ class TformPrincipal : public QWidget, public FachadaGUI {
   void montarListaImpressao();
   void selecionarInstrumentoConfigurado();
   void aplicarConfiguracaoMidi();
+  void abrirConfiguracoes(bool peloInstrumento);
+  void regenerarListaImpressao(const std::optional<InstrumentoCordas>& antes);
 
   void ativarModoAcordes();
   void ativarModoEscalas();
@@ -92,6 +99,9 @@ class TformPrincipal : public QWidget, public FachadaGUI {
   WidgetBraco* widgetBraco_ = nullptr;
   ReprodutorPlano* reprodutor_ = nullptr;
   TformAviso* aviso_ = nullptr;
+  EstadoConfiguracoes estadoConfiguracoes_;
+  TformConfiguracoes* configuracoes_ = nullptr;
+  bool abertoPeloInstrumento_ = false;
   // One per line of the print list, in its order.
   std::vector<PosicaoHarmonicaInstrumentoCordas> posicoesImpressao_;
   bool modoEscalas_ = false;
@@ -108,6 +118,7 @@ class TformPrincipal : public QWidget, public FachadaGUI {
   QPushButton* btnProximo_ = nullptr;
   QPushButton* btnOuvir_ = nullptr;
   QPushButton* btnLimparBraco_ = nullptr;
+  QPushButton* btnInstrumento_ = nullptr;
   QListWidget* listaImpressao_ = nullptr;
   QPushButton* btnAdicionar_ = nullptr;
   QPushButton* btnSubstituir_ = nullptr;

@@ -1,4 +1,4 @@
-#include "sound/ProgramasMidi.h"
+#include "app/ProgramasMidi.h"
 
 namespace tessara {
 
