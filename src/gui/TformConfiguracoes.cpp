@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "EstiloDialogo.h"
 #include "TformInstrumento.h"
 #include "app/EstadoConfiguracoes.h"
 #include "app/Fachada.h"
@@ -52,6 +53,7 @@ TformConfiguracoes::TformConfiguracoes(Fachada& fachada, const FachadaGUI& gui,
                                        EstadoConfiguracoes& estado, QWidget* pai)
     : QDialog(pai), fachada_(fachada), gui_(gui), estado_(estado) {
   setObjectName(QStringLiteral("TformConfiguracoes"));
+  setStyleSheet(EstiloDialogo::folha());
   setWindowTitle(texto("titulo"));
   setModal(true);
   editor_ = new TformInstrumento(fachada_, this);

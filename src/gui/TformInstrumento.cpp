@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "EstiloDialogo.h"
 #include "app/Fachada.h"
 #include "app/MenuNotas.h"
 #include "app/ProgramasMidi.h"
@@ -47,7 +48,9 @@ QString estiloCorda(int linha) {
 TformInstrumento::TformInstrumento(Fachada& fachada, QWidget* pai)
     : QDialog(pai), fachada_(fachada), editor_(fachada) {
   setObjectName(QStringLiteral("TformInstrumento"));
+  setStyleSheet(EstiloDialogo::folha());
   setModal(true);
+  setMinimumWidth(460);
   auto* layout = new QVBoxLayout(this);
   montarCampos(layout);
   montarLinhas(layout);
@@ -153,6 +156,7 @@ void TformInstrumento::montarLinhas(QVBoxLayout* layout) {
 void TformInstrumento::mostrarCampos() {
   editNome_->setText(qt(campos_.nome));
   editDescricao_->setText(qt(campos_.descricao));
+  editDescricao_->setCursorPosition(0);
   comboCordas_->setCurrentIndex(comboCordas_->findData(campos_.cordas));
   spinCasas_->setRange(EditorInstrumento::MINIMO_CASAS,
                        EditorInstrumento::maximoCasas(campos_.cordas));
