@@ -82,7 +82,6 @@ TformConfiguracoes::TformConfiguracoes(Fachada& fachada, const FachadaGUI& gui,
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pasta_);
   layout->addLayout(botoes);
-  preencherInstrumentos(-1);
 }
 
 QString TformConfiguracoes::texto(const char* chave) const {

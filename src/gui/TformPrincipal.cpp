@@ -111,18 +111,24 @@ void TformPrincipal::selecionarInstrumentoConfigurado() {
     perguntarOkCancelar("", fachada_.getTexto("exception", "baseInstrumentosNaoEncontrada"));
     fachada_.pedirEncerramento();
     return;
+  } catch (const DException& e) {
+    avisarInstrumentoPerdido(e);
   }
   const auto achado =
       std::find(nomes.begin(), nomes.end(), fachada_.getNomeInstrumentoConfigurado());
   try {
     fachada_.setInstrumento(achado == nomes.end() ? 0 : static_cast<int>(achado - nomes.begin()));
   } catch (const DException& e) {
-    // A damaged instrument in the user's file: the built-in guitar instead, and why.
-    fachada_.mostrarMensagem(
-        fachada_.getTexto("fmPrincipal", "msgErroInstrumento") + " " + e.getMensagem(),
-        fachada_.getTexto("geral", "nomeAplicacao"));
+    avisarInstrumentoPerdido(e);
     fachada_.setInstrumento(0);
   }
+}
+
+// A damaged instrument in the user's file: the built-in guitar instead, and why.
+void TformPrincipal::avisarInstrumentoPerdido(const DException& erro) {
+  fachada_.mostrarMensagem(
+      fachada_.getTexto("fmPrincipal", "msgErroInstrumento") + " " + erro.getMensagem(),
+      fachada_.getTexto("geral", "nomeAplicacao"));
 }
 
 void TformPrincipal::aplicarConfiguracaoMidi() {

@@ -21,6 +21,7 @@ class QToolButton;
 namespace tessara {
 
 class AbridorAjuda;
+class DException;
 class Braco;
 class Fachada;
 class Interacao;
@@ -70,6 +71,7 @@ class TformPrincipal : public QWidget, public FachadaGUI {
   void montarBarraInferior();
   void montarListaImpressao();
   void selecionarInstrumentoConfigurado();
+  void avisarInstrumentoPerdido(const DException& erro);
   void aplicarConfiguracaoMidi();
   void abrirConfiguracoes(bool peloInstrumento);
   void regenerarListaImpressao(const std::optional<InstrumentoCordas>& antes);
