@@ -290,7 +290,11 @@ void TformConfiguracoes::removerInstrumento() {
   // The current instrument gone, the one above it takes its place.
   const bool eraAtual = nome == fachada_.getNomeInstrumentoAtual();
   preencherInstrumentos(eraAtual ? linha - 1 : -1);
-  if (eraAtual) tornarAtual(linha - 1);
+  if (eraAtual) {
+    tornarAtual(linha - 1);
+  } else {
+    estado_.instrumentoSelecionado = listaInstrumentos_->currentRow();  // it may have moved up
+  }
 }
 
 // ----- MIDI output ----------------------------------------------------------------------------

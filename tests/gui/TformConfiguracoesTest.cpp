@@ -175,18 +175,32 @@ TEST_F(TformConfiguracoesTest, CriaEditaERemoveUmInstrumentoPelosDialogos) {
   EXPECT_EQ(janela->getBraco().getGeometria().getGrupo(), 2);  // laid out for four strings
 }
 
-TEST_F(TformConfiguracoesTest, RemoverPerguntaAntesEONaoMantemTudo) {
+TEST_F(TformConfiguracoesTest, RemoverPerguntaAntesEMantemOAtualEscolhido) {
   abrirJanela();
   const std::string antes = conteudo();
   comDialogo("btnInstrumento", [&] {
+    lista()->setCurrentRow(3);
+    clicar(dialogo(), "btnSelecionarInst");
     lista()->setCurrentRow(2);
     ambiente.interacao.resposta = false;
     clicar(dialogo(), "btnRemoverInst");
     EXPECT_EQ(conteudo(), antes);
     EXPECT_EQ(lista()->count(), 4);
+    ASSERT_FALSE(ambiente.interacao.mensagens.empty());
+    EXPECT_NE(ambiente.interacao.mensagens.back().texto.find("Ukulele"), std::string::npos);
+
+    // Removed above the current instrument, whose line moves up and stays chosen: OK has
+    // nothing to ask.
+    ambiente.interacao.resposta = true;
+    clicar(dialogo(), "btnRemoverInst");
+    EXPECT_EQ(lista()->currentItem()->text(), QStringLiteral("Mandolin"));
+    ambiente.interacao.mensagens.clear();
+    clicar(dialogo(), "btnOk");
+    EXPECT_FALSE(dialogo().isVisible());
+    EXPECT_TRUE(ambiente.interacao.mensagens.empty());
   });
-  ASSERT_FALSE(ambiente.interacao.mensagens.empty());
-  EXPECT_NE(ambiente.interacao.mensagens.back().texto.find("Ukulele"), std::string::npos);
+  EXPECT_EQ(fachada.getNomesInstrumentos(), (Nomes{"Standard Guitar", "Cavaquinho", "Mandolin"}));
+  EXPECT_EQ(fachada.getNomeInstrumentoAtual(), "Mandolin");
 }
 
 // Names are refused as they will read back from the file; a file that cannot be written is
