@@ -321,6 +321,24 @@ TEST_F(TformConfiguracoesTest, OrientacaoEDispositivoSoValemComOk) {
   EXPECT_NE(std::find(log.begin(), log.end(), "abrir 1"), log.end());
 }
 
+// The wizard stores the device it finds; the page then shows it chosen.
+TEST_F(TformConfiguracoesTest, BotaoDoAssistenteChamaOGanchoEMostraODispositivoDele) {
+  abrirJanela();
+  int chamadas = 0;
+  dialogo().definirAbrirAssistente([&] {
+    ++chamadas;
+    fachada.setDriver(1);
+  });
+  comDialogo("btnConfiguracoes", [&] {
+    em<QTabWidget>(dialogo(), "Pasta")->setCurrentIndex(TformConfiguracoes::PAGINA_DRIVERS);
+    auto* assistente = em<QPushButton>(dialogo(), "btnAssistenteDriver");
+    ASSERT_TRUE(assistente->isEnabled());
+    assistente->click();
+    EXPECT_EQ(em<QListWidget>(dialogo(), "listaDrivers")->currentRow(), 1);
+  });
+  EXPECT_EQ(chamadas, 1);
+}
+
 // The print list is compared with the instrument it was made for, however many selections
 // the dialog saw.
 TEST_F(TformConfiguracoesTest, ListaDeImpressaoRefeitaParaOInstrumentoEscolhido) {
