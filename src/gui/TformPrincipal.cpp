@@ -12,6 +12,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolButton>
 #include <QWindow>
 #include <algorithm>
@@ -19,12 +20,15 @@
 #include "AbridorAjuda.h"
 #include "EstiloJanelas.h"
 #include "ReprodutorPlano.h"
+#include "TformAssistenteMIDI.h"
 #include "TformAviso.h"
+#include "TformConfiguracoes.h"
 #include "TformImportarCifra.h"
 #include "TformImpressao.h"
 #include "TformVisualizarImpressao.h"
 #include "WidgetBraco.h"
 #include "app/Fachada.h"
+#include "foundations/DException.h"
 #include "foundations/FileNotFoundException.h"
 #include "foundations/Interacao.h"
 #include "foundations/NotFoundException.h"
@@ -67,6 +71,9 @@ TformPrincipal::TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* 
   visualizacao_ = new TformVisualizarImpressao(fachada_, this);
   visualizacao_->definirImpressao([this] { impressao_->imprimir(); });
   importarCifra_->definirAbrirImpressao([this](int modo) { abrirImpressao(modo); });
+  configuracoes_ = new TformConfiguracoes(fachada_, *this, estadoConfiguracoes_, this);
+  assistente_ = new TformAssistenteMIDI(fachada_, this);
+  configuracoes_->definirAbrirAssistente([this] { return assistente_->executar(); });
 
   carregarBarras();
   montarBarraSuperior();
@@ -101,25 +108,39 @@ QPushButton* TformPrincipal::botao(const char* chave, const QRect& lugar, const 
 // ----- construction ---------------------------------------------------------------------------
 
 void TformPrincipal::selecionarInstrumentoConfigurado() {
+  std::vector<std::string> nomes;
   try {
-    const std::string configurado = fachada_.getNomeInstrumentoConfigurado();
-    const auto nomes = fachada_.getNomesInstrumentos();
-    const auto achado = std::find(nomes.begin(), nomes.end(), configurado);
-    fachada_.setInstrumento(achado == nomes.end() ? 0 : static_cast<int>(achado - nomes.begin()));
+    nomes = fachada_.getNomesInstrumentos();
   } catch (const FileNotFoundException&) {
     perguntarOkCancelar("", fachada_.getTexto("exception", "baseInstrumentosNaoEncontrada"));
     fachada_.pedirEncerramento();
+    return;
+  } catch (const DException& e) {
+    avisarInstrumentoPerdido(e);
+  }
+  const auto achado =
+      std::find(nomes.begin(), nomes.end(), fachada_.getNomeInstrumentoConfigurado());
+  try {
+    fachada_.setInstrumento(achado == nomes.end() ? 0 : static_cast<int>(achado - nomes.begin()));
+  } catch (const DException& e) {
+    avisarInstrumentoPerdido(e);
+    fachada_.setInstrumento(0);
   }
 }
 
+// A damaged instrument in the user's file: the built-in guitar instead, and why.
+void TformPrincipal::avisarInstrumentoPerdido(const DException& erro) {
+  fachada_.mostrarMensagem(
+      fachada_.getTexto("fmPrincipal", "msgErroInstrumento") + " " + erro.getMensagem(),
+      fachada_.getTexto("geral", "nomeAplicacao"));
+}
+
 void TformPrincipal::aplicarConfiguracaoMidi() {
+  // No device chosen yet: the first device for now, and the wizard once the window shows.
+  assistentePendente_ = fachada_.getDriver() == -1;
   // The output opens now, not at the first note: loading the sounds takes a moment.
-  try {
-    fachada_.setDriver(std::max(0, fachada_.getDriver()));
-    fachada_.aplicarSomInstrumento();
-  } catch (const std::exception&) {
-    // Without a sound device the program still shows everything; it is simply silent.
-  }
+  estadoConfiguracoes_.iniciar(fachada_.getDriver(), 0, fachada_.getPosicaoBraco());
+  estadoConfiguracoes_.aplicar(fachada_);
 }
 
 void TformPrincipal::montarBarraSuperior() {
@@ -147,12 +168,14 @@ void TformPrincipal::montarBarraSuperior() {
       if (nome == "btnSair") close();
     });
   }
-  auto* cifra = botao("btnImportarCifra", {566, 17, 112, 28}, "hintBtnImportarCifra");
+  auto* cifra = botao("btnImportarCifra", {456, 19, 108, 24}, "hintBtnImportarCifra");
   connect(cifra, &QPushButton::clicked, this, [this] {
     importarCifra_->show();
     importarCifra_->raise();
     importarCifra_->activateWindow();
   });
+  auto* configuracoes = botao("btnConfiguracoes", {572, 19, 108, 24}, "hintBtnConfiguracoes");
+  connect(configuracoes, &QPushButton::clicked, this, [this] { abrirConfiguracoes(false); });
 }
 
 void TformPrincipal::montarBarraInferior() {
@@ -214,6 +237,8 @@ void TformPrincipal::montarBarraInferior() {
   connect(btnOuvir_, &QPushButton::clicked, this, [this] { ouvir(); });
   btnLimparBraco_ = botao("btnLimparBraco", {370, y + 66, 92, 28});
   connect(btnLimparBraco_, &QPushButton::clicked, this, [this] { limparBraco(); });
+  btnInstrumento_ = botao("btnInstrumento", {170, y + 66, 190, 28}, "hintBtnInstrumento");
+  connect(btnInstrumento_, &QPushButton::clicked, this, [this] { abrirConfiguracoes(true); });
 }
 
 void TformPrincipal::montarListaImpressao() {
@@ -397,6 +422,49 @@ void TformPrincipal::limparBraco() {
   braco_->limpar();
   braco_->esconderMarcadores();
   widgetBraco_->update();
+}
+
+// ----- settings -------------------------------------------------------------------------------
+
+void TformPrincipal::abrirConfiguracoes(bool peloInstrumento) {
+  reprodutor_->parar();
+  // The instrument as it is now: choices and edits inside the dialog may replace it more than
+  // once, and the print list was made for this one.
+  std::optional<InstrumentoCordas> antes;
+  if (const InstrumentoCordas* atual = fachada_.getInstrumentoAtual()) antes = *atual;
+  abertoPeloInstrumento_ = peloInstrumento;
+  const int resultado = configuracoes_->executar();
+  abertoPeloInstrumento_ = false;
+  if (resultado != QDialog::Accepted) return;
+
+  braco_->atualizarInstrumento();
+  braco_->aplicarPosicaoBraco(estadoConfiguracoes_.posicaoBraco);
+  regenerarListaImpressao(antes);
+  if (modoEscalas_) {
+    if (braco_->temEscala()) {
+      fachada_.limparEscala();
+      escalaEscolhida();
+    }
+  } else if (braco_->temNota()) {
+    acordeEscolhido(comboBaseAcordes_->currentIndex());
+  }
+  widgetBraco_->update();
+  update();  // the instrument's name in the top bar
+}
+
+// Fingerings made for another tuning, or for fewer strings or frets, are found again by name.
+void TformPrincipal::regenerarListaImpressao(const std::optional<InstrumentoCordas>& antes) {
+  const InstrumentoCordas* atual = fachada_.getInstrumentoAtual();
+  if (posicoesImpressao_.empty() || atual == nullptr) return;
+  if (antes && antes->getAfinacao() == atual->getAfinacao() &&
+      antes->getNumeroCordas() == atual->getNumeroCordas() &&
+      atual->getNumeroCasas() <= antes->getNumeroCasas()) {
+    return;
+  }
+  for (auto& posicao : posicoesImpressao_) {
+    if (!fachada_.setAcordePorNome(posicao.getNome())) continue;
+    if (const auto* nova = fachada_.getPosicaoAcordeAtual()) posicao = *nova;
+  }
 }
 
 // ----- scales ---------------------------------------------------------------------------------
@@ -589,6 +657,19 @@ void TformPrincipal::paintEvent(QPaintEvent*) {
   pintor.setPen(QColor(0xd9, 0xc9, 0xb4));
   pintor.drawText(QRect(22, 50, 500, 22), Qt::AlignLeft | Qt::AlignVCenter,
                   qt(fachada_.getNomeInstrumentoAtual()));
+}
+
+void TformPrincipal::showEvent(QShowEvent* evento) {
+  QWidget::showEvent(evento);
+  if (!assistentePendente_) return;
+  assistentePendente_ = false;
+  // After the window is up, so that the wizard opens over it.
+  QTimer::singleShot(0, this, [this] { executarAssistenteInicial(); });
+}
+
+void TformPrincipal::executarAssistenteInicial() {
+  estadoConfiguracoes_.driverSelecionado = std::max(0, assistente_->executar());
+  estadoConfiguracoes_.aplicar(fachada_);
 }
 
 void TformPrincipal::mousePressEvent(QMouseEvent* evento) {

@@ -3,11 +3,14 @@
 #include <QPixmap>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "ReprodutorPlano.h"
+#include "app/EstadoConfiguracoes.h"
 #include "app/FachadaGUI.h"
 #include "foundations/ColecaoPtr.h"
+#include "instruments/InstrumentoCordas.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
 class QComboBox;
@@ -20,6 +23,7 @@ class QToolButton;
 namespace tessara {
 
 class AbridorAjuda;
+class DException;
 class Braco;
 class Fachada;
 class Interacao;
@@ -27,6 +31,8 @@ class TformAviso;
 class TformImpressao;
 class TformVisualizarImpressao;
 class TformImportarCifra;
+class TformAssistenteMIDI;
+class TformConfiguracoes;
 class WidgetBraco;
 
 // The main window: the fretboard between a top bar and a bottom bar, in chord mode (type or
@@ -60,6 +66,8 @@ class TformPrincipal : public QWidget, public FachadaGUI {
   // with no chord current.
   void adicionarAcordeListaImpressao(const std::string& nome, bool sempre);
   void limparListaImpressao();
+  TformConfiguracoes& getConfiguracoes() { return *configuracoes_; }
+  TformAssistenteMIDI& getAssistente() { return *assistente_; }
 
   // What the logic asks of the window.
   Posicoes getListaImpressao() const override;
@@ -68,12 +76,13 @@ class TformPrincipal : public QWidget, public FachadaGUI {
   void desenharVisualizacao(const Imagem& pagina, int numeroPaginas, int largura,
                             int altura) override;
   std::string getTonicaEscolhida() const override;
-  bool configuracaoPeloInstrumento() const override { return false; }
+  bool configuracaoPeloInstrumento() const override { return abertoPeloInstrumento_; }
   bool exibindoEscalas() const override { return modoEscalas_; }
   void mostrarVisualizacao() override;
 
  protected:
   void paintEvent(QPaintEvent* evento) override;
+  void showEvent(QShowEvent* evento) override;
   void mousePressEvent(QMouseEvent* evento) override;
   void closeEvent(QCloseEvent* evento) override;
 
@@ -86,7 +95,12 @@ class TformPrincipal : public QWidget, public FachadaGUI {
   void montarBarraInferior();
   void montarListaImpressao();
   void selecionarInstrumentoConfigurado();
+  void avisarInstrumentoPerdido(const DException& erro);
   void aplicarConfiguracaoMidi();
+  void abrirConfiguracoes(bool peloInstrumento);
+  // With no device chosen yet, the first showing runs the MIDI set-up wizard.
+  void executarAssistenteInicial();
+  void regenerarListaImpressao(const std::optional<InstrumentoCordas>& antes);
 
   void ativarModoAcordes();
   void ativarModoEscalas();
@@ -119,6 +133,11 @@ class TformPrincipal : public QWidget, public FachadaGUI {
   TformImpressao* impressao_ = nullptr;
   TformVisualizarImpressao* visualizacao_ = nullptr;
   TformImportarCifra* importarCifra_ = nullptr;
+  EstadoConfiguracoes estadoConfiguracoes_;
+  TformConfiguracoes* configuracoes_ = nullptr;
+  TformAssistenteMIDI* assistente_ = nullptr;
+  bool assistentePendente_ = false;
+  bool abertoPeloInstrumento_ = false;
   // One per line of the print list, in its order.
   std::vector<PosicaoHarmonicaInstrumentoCordas> posicoesImpressao_;
   bool modoEscalas_ = false;
@@ -142,6 +161,7 @@ class TformPrincipal : public QWidget, public FachadaGUI {
   QPushButton* btnProximo_ = nullptr;
   QPushButton* btnOuvir_ = nullptr;
   QPushButton* btnLimparBraco_ = nullptr;
+  QPushButton* btnInstrumento_ = nullptr;
   QListWidget* listaImpressao_ = nullptr;
   QPushButton* btnAdicionar_ = nullptr;
   QPushButton* btnSubstituir_ = nullptr;

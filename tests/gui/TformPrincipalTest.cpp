@@ -12,6 +12,7 @@
 #include "InteracaoGravada.h"
 #include "JanelaPrincipal.h"
 #include "NucleoTeste.h"
+#include "TformAssistenteMIDI.h"
 #include "TformAviso.h"
 #include "TformPrincipal.h"
 #include "WidgetBraco.h"
@@ -170,6 +171,38 @@ TEST_F(TformPrincipalTest, SubstituirPorAcordeSemDedosAvisaENaoMudaALista) {
   EXPECT_EQ(ambiente.interacao.mensagens[0].titulo, "Attention");
   EXPECT_EQ(lista->item(0)->text(), QStringLiteral("C"));
   EXPECT_EQ(janela->getListaImpressao().getElement(0)->getCasas(), antes);
+}
+
+// No device chosen yet (a settings file from before any was): the wizard runs once the window
+// shows, and what it finds is stored; a cancelled one leaves the first device.
+TEST(TformPrincipalPrimeiraPartida, SemDispositivoEscolhidoOAssistenteAbreUmaVez) {
+  teste::AplicacaoTeste aplicacao;
+  teste::NucleoTeste ambiente{
+      {"scales.xml", "instrumentos.xml"}, "en", {"en.idm", "en.dat", "chords-en.bin"}};
+  Fachada& fachada = ambiente.nucleo.fachada();
+  try {
+    fachada.setDriver(-1);
+  } catch (const std::exception&) {
+  }
+  ASSERT_EQ(fachada.getDriver(), -1);
+  TformPrincipal janela(fachada, ambiente.interacao);
+  ambiente.nucleo.definirFachadaGUI(&janela);
+  int vezes = 0;
+  QTimer vigia;
+  QObject::connect(&vigia, &QTimer::timeout, [&] {
+    if (!janela.getAssistente().isVisible()) return;
+    ++vezes;
+    janela.getAssistente().reject();
+  });
+  vigia.start(5);
+  janela.show();
+  QTest::qWait(200);
+  janela.hide();
+  janela.show();
+  QTest::qWait(100);
+  EXPECT_EQ(vezes, 1);
+  EXPECT_EQ(fachada.getDriver(), 0);
+  ambiente.nucleo.definirFachadaGUI(nullptr);
 }
 
 }  // namespace

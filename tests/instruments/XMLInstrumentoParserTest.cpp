@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "IdiomaTeste.h"
+#include "LimiteDeTamanho.h"
 #include "PastaTemporaria.h"
 #include "foundations/Cp1252.h"
 #include "foundations/DException.h"
@@ -299,6 +298,20 @@ TEST_F(XMLInstrumentoParserTest, NumerosInvalidos) {
   }
 }
 
+// The damaged instrument itself can be removed; the others are written back as they were.
+TEST_F(XMLInstrumentoParserTest, RemoverOInstrumentoDanificadoMantemOsOutros) {
+  const std::string bom = completo("Bom", 4, {50, 55, 59, 64});
+  const std::string outro = completo("Outro", 5, {40, 45, 50, 55, 59});
+  std::string ruim = completo("Ruim", 4, {50, 55, 59, 64});
+  ruim.insert(ruim.find("<som>") + 5, "x");
+  const auto arquivo = base(colecao(bom + ruim + outro));
+  const auto antes = parser.instrumentosDoTexto(colecao(bom + outro));
+
+  parser.delInstrumento(arquivo, 1);
+  EXPECT_EQ(teste::lerArquivo(arquivo), XMLInstrumentoParser::gerarTexto(antes));
+  esperarIguais(parser.getInstrumentos(arquivo), antes);
+}
+
 // Values outside what a real instrument has damage that instrument alone; the limits
 // themselves read.
 TEST_F(XMLInstrumentoParserTest, ValoresForaDeUmInstrumentoReal) {
@@ -374,31 +387,11 @@ TEST_F(XMLInstrumentoParserTest, ArquivoInexistente) {
   EXPECT_FALSE(fs::exists(arquivo));
 }
 
-// Lowers the largest file this process may write, as a full disk would.
-class LimiteDeTamanho {
- public:
-  explicit LimiteDeTamanho(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &antes_);
-    sinal_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit novo = antes_;
-    novo.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &novo);
-  }
-  ~LimiteDeTamanho() {
-    setrlimit(RLIMIT_FSIZE, &antes_);
-    std::signal(SIGXFSZ, sinal_);
-  }
-
- private:
-  rlimit antes_{};
-  void (*sinal_)(int) = nullptr;
-};
-
 TEST_F(XMLInstrumentoParserTest, FalhaAoGravarMantemOArquivo) {
   const std::string conteudo = colecao(completo("A", 4, {1, 2, 3, 4}));
   const auto arquivo = base(conteudo);
   try {
-    LimiteDeTamanho limite(conteudo.size());
+    teste::LimiteDeTamanho limite(conteudo.size());
     parser.addInstrumento(arquivo, kViola);
     ADD_FAILURE() << "the write did not fail";
   } catch (const DException& e) {

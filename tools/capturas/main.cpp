@@ -1,19 +1,21 @@
 // tessara-capturas: pictures of the windows for the README, without a display.
 //
-//   tessara-capturas DIR
+//   tessara-capturas DIR [LANGUAGE]
 //
-// Writes DIR/janela-acorde.png (Am7 in chord mode, with a print list),
-// DIR/janela-impressao.png and DIR/janela-previa.png (the print dialog and the preview of that
-// list) and DIR/janela-escala.png (G major in scale mode), in English; then, in English and in
-// Portuguese, the chord sheet with a song moved up a tone (DIR/cifra-en.png, cifra-pt.png)
-// and the MIDI set-up wizard's first page (DIR/assistente-midi-en.png, assistente-midi-pt.png);
-// all on settings of their own.
+// In English (the default), writes DIR/janela-acorde.png (Am7 in chord mode, with a print
+// list), DIR/janela-impressao.png and DIR/janela-previa.png (the print dialog and the preview
+// of that list) and DIR/janela-escala.png (G major in scale mode). In every language (en, pt),
+// writes the settings dialog's pages, DIR/configuracoes-{braco,instrumentos,midi}-LANGUAGE.png,
+// the instrument editor on the guitar, DIR/instrumento-LANGUAGE.png, the chord sheet with a
+// song moved up a tone, DIR/cifra-LANGUAGE.png, and the MIDI set-up wizard's first page,
+// DIR/assistente-midi-LANGUAGE.png. Settings of their own.
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
@@ -22,8 +24,10 @@
 
 #include "InteracaoQt.h"
 #include "TformAssistenteMIDI.h"
+#include "TformConfiguracoes.h"
 #include "TformImportarCifra.h"
 #include "TformImpressao.h"
+#include "TformInstrumento.h"
 #include "TformPrincipal.h"
 #include "TformVisualizarImpressao.h"
 #include "app/Fachada.h"
@@ -39,7 +43,6 @@ T* filho(QWidget& janela, const char* nome) {
 }
 
 bool salvar(QWidget& janela, const QDir& pasta, const char* nome) {
-  QTest::qWait(50);  // scroll bars and layouts settle first
   const QString arquivo = pasta.filePath(QString::fromLatin1(nome));
   if (!janela.grab().save(arquivo)) {
     std::cerr << "tessara-capturas: cannot write " << arquivo.toStdString() << '\n';
@@ -53,6 +56,57 @@ void digitar(QWidget& janela, const QString& acorde) {
   auto* caixa = filho<QLineEdit>(janela, "editNomeAcorde");
   caixa->setText(acorde);
   QTest::keyClick(caixa, Qt::Key_Return);
+}
+
+bool capturarJanelaPrincipal(Fachada& fachada, TformPrincipal& janela, const QDir& pasta) {
+  for (const char* acorde : {"C", "G", "Em"}) {
+    digitar(janela, QString::fromLatin1(acorde));
+    filho<QPushButton>(janela, "btnAdicionar")->click();
+  }
+  digitar(janela, QStringLiteral("Am7"));
+  bool certo = salvar(janela, pasta, "janela-acorde.png");
+
+  janela.getImpressao().definirModo(TformImpressao::MODO_LISTA);
+  certo = salvar(janela.getImpressao(), pasta, "janela-impressao.png") && certo;
+  auto& previa = janela.getVisualizacao();
+  QTimer::singleShot(0, &previa, [&] {
+    certo = salvar(previa, pasta, "janela-previa.png") && certo;
+    previa.reject();
+  });
+  fachada.visualizarImpressao(1, 0, 1, 100);
+
+  filho<QPushButton>(janela, "btnExibicaoEscalas")->click();
+  auto* escala = filho<QComboBox>(janela, "comboNomeEscalas");
+  auto* tom = filho<QComboBox>(janela, "comboTomEscalas");
+  escala->setCurrentIndex(escala->findText(QStringLiteral("Major (Ionian)")));
+  tom->setCurrentIndex(7);  // G
+  emit tom->activated(7);
+  return salvar(janela, pasta, "janela-escala.png") && certo;
+}
+
+// Each page of the settings dialog, then the instrument editor on the built-in guitar.
+bool capturarDialogos(TformPrincipal& janela, const QDir& pasta, const std::string& idioma) {
+  TformConfiguracoes& dialogo = janela.getConfiguracoes();
+  bool certo = true;
+  const char* paginas[] = {"braco", "instrumentos", "midi"};
+  for (int pagina = 0; pagina < 3; ++pagina) {
+    filho<QTabWidget>(dialogo, "Pasta")->setCurrentIndex(pagina);
+    dialogo.show();
+    if (!QTest::qWaitForWindowExposed(&dialogo)) return false;
+    const std::string nome =
+        std::string("configuracoes-") + paginas[pagina] + "-" + idioma + ".png";
+    certo = salvar(dialogo, pasta, nome.c_str()) && certo;
+    dialogo.hide();
+  }
+  TformInstrumento& editor = dialogo.getEditor();
+  const std::string nome = "instrumento-" + idioma + ".png";
+  QTimer::singleShot(0, [&] {
+    certo = QTest::qWaitForWindowExposed(&editor) && certo;
+    certo = salvar(editor, pasta, nome.c_str()) && certo;
+    editor.reject();
+  });
+  editor.editar(0);
+  return certo;
 }
 
 // A song of the public domain in each language, as people paste it.
@@ -81,23 +135,22 @@ const char* const CIFRA_PT =
     "O amor que tu me tinhas era pouco e se acabou\n";
 
 // The chord sheet and the wizard in the language loaded now.
-bool capturarDialogos(Fachada& fachada, InteracaoQt& interacao, const QDir& pasta,
-                      const char* cifra, const char* sufixo) {
-  TformPrincipal janela(fachada, interacao);
+bool capturarCifraEAssistente(Fachada& fachada, TformPrincipal& janela, const QDir& pasta,
+                              const std::string& idioma) {
   TformImportarCifra& folha = janela.getImportarCifra();
-  folha.definirAbrirImpressao([](int) {});
   folha.show();
   if (!QTest::qWaitForWindowExposed(&folha)) return false;
-  filho<QPlainTextEdit>(folha, "memoCifra")->setPlainText(QString::fromUtf8(cifra));
+  filho<QPlainTextEdit>(folha, "memoCifra")
+      ->setPlainText(QString::fromUtf8(idioma == "pt" ? CIFRA_PT : CIFRA_EN));
   for (int i = 0; i < 2; ++i) filho<QPushButton>(folha, "btnTransporAcima")->click();
-  const std::string nomeFolha = std::string("cifra-") + sufixo + ".png";
+  const std::string nomeFolha = "cifra-" + idioma + ".png";
   bool certo = salvar(folha, pasta, nomeFolha.c_str());
   folha.hide();
 
   TformAssistenteMIDI assistente(fachada);
   assistente.show();
   if (!QTest::qWaitForWindowExposed(&assistente)) return false;
-  const std::string nomeAssistente = std::string("assistente-midi-") + sufixo + ".png";
+  const std::string nomeAssistente = "assistente-midi-" + idioma + ".png";
   certo = salvar(assistente, pasta, nomeAssistente.c_str()) && certo;
   assistente.reject();
   return certo;
@@ -106,10 +159,11 @@ bool capturarDialogos(Fachada& fachada, InteracaoQt& interacao, const QDir& past
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: tessara-capturas DIR\n";
+  if (argc != 2 && argc != 3) {
+    std::cerr << "usage: tessara-capturas DIR [en|pt]\n";
     return 2;
   }
+  const std::string idioma = argc == 3 ? argv[2] : "en";
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   const QDir pasta(QString::fromLocal8Bit(argv[1]));
   const auto configuracao = std::filesystem::temp_directory_path() / "tessara-capturas";
@@ -121,40 +175,18 @@ int main(int argc, char** argv) {
   Nucleo& nucleo = Nucleo::processo();
   nucleo.definirInteracao(&interacao);
   Fachada& fachada = nucleo.fachada();
-  fachada.carregarIdiomaDoCodigo("en");
+  if (!fachada.carregarIdiomaDoCodigo(idioma)) {
+    std::cerr << "tessara-capturas: no language " << idioma << '\n';
+    return 2;
+  }
   TformPrincipal janela(fachada, interacao);
   nucleo.definirFachadaGUI(&janela);
   janela.show();
   if (!QTest::qWaitForWindowExposed(&janela)) return 1;
 
-  for (const char* acorde : {"C", "G", "Em"}) {
-    digitar(janela, QString::fromLatin1(acorde));
-    filho<QPushButton>(janela, "btnAdicionar")->click();
-  }
-  digitar(janela, QStringLiteral("Am7"));
-  bool certo = salvar(janela, pasta, "janela-acorde.png");
-
-  janela.getImpressao().definirModo(TformImpressao::MODO_LISTA);
-  certo = salvar(janela.getImpressao(), pasta, "janela-impressao.png") && certo;
-  auto& previa = janela.getVisualizacao();
-  QTimer::singleShot(0, &previa, [&] {
-    certo = salvar(previa, pasta, "janela-previa.png") && certo;
-    previa.reject();
-  });
-  fachada.visualizarImpressao(1, 0, 1, 100);
-
-  filho<QPushButton>(janela, "btnExibicaoEscalas")->click();
-  auto* escala = filho<QComboBox>(janela, "comboNomeEscalas");
-  auto* tom = filho<QComboBox>(janela, "comboTomEscalas");
-  escala->setCurrentIndex(escala->findText(QStringLiteral("Major (Ionian)")));
-  tom->setCurrentIndex(7);  // G
-  emit tom->activated(7);
-  certo = salvar(janela, pasta, "janela-escala.png") && certo;
-  janela.hide();
-
-  certo = capturarDialogos(fachada, interacao, pasta, CIFRA_EN, "en") && certo;
-  fachada.carregarIdiomaDoCodigo("pt");
-  certo = capturarDialogos(fachada, interacao, pasta, CIFRA_PT, "pt") && certo;
+  bool certo = capturarDialogos(janela, pasta, idioma);
+  certo = capturarCifraEAssistente(fachada, janela, pasta, idioma) && certo;
+  if (idioma == "en") certo = capturarJanelaPrincipal(fachada, janela, pasta) && certo;
 
   nucleo.definirFachadaGUI(nullptr);
   std::filesystem::remove_all(configuracao);

@@ -156,7 +156,17 @@ void Fachada::addInstrumento(const InstrumentoCordas& instrumento) {
   instrumentos().addInstrumento(instrumento);
 }
 
+void Fachada::editInstrumento(int indice, const InstrumentoCordas& instrumento) {
+  instrumentos().editInstrumento(indice, instrumento);
+}
+
 void Fachada::removerInstrumento(int indice) { instrumentos().removerInstrumento(indice); }
+
+InstrumentoCordas Fachada::getInstrumento(int indice) {
+  return instrumentos().getInstrumento(indice);
+}
+
+int Fachada::getNumeroPadroes() const { return instrumentos().getNumeroPadroes(); }
 
 std::vector<std::string> Fachada::getNomesInstrumentos() {
   return instrumentos().getNomesInstrumentos();

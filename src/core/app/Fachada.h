@@ -108,7 +108,13 @@ class Fachada {
   const InstrumentoCordas* getInstrumentoAtual() const;
   const InstrumentoCordas* getInstrumentoAnterior() const;
   void addInstrumento(const InstrumentoCordas& instrumento);
+  // Replaces a user instrument; built-in ones are left as they are.
+  void editInstrumento(int indice, const InstrumentoCordas& instrumento);
   void removerInstrumento(int indice);
+  // A copy of the instrument of that index; OutOfBoundsException past the end of the list.
+  InstrumentoCordas getInstrumento(int indice);
+  // How many instruments, at the head of the list, are built in.
+  int getNumeroPadroes() const;
   std::vector<std::string> getNomesInstrumentos();
   // Remembers the current instrument as the previous one first.
   void setInstrumento(int indice);

@@ -236,18 +236,28 @@ std::vector<std::string> XMLInstrumentoParser::lerNomes() {
   return nomes;
 }
 
-std::vector<InstrumentoCordas> XMLInstrumentoParser::lerTodos() {
-  std::vector<InstrumentoCordas> instrumentos;
-  std::string invalido;
+XMLInstrumentoParser::Lidos XMLInstrumentoParser::lerComDanos() {
+  Lidos lidos;
   percorrer(xml_, [&](const Lido& lido) {
-    if (invalido.empty()) invalido = lido.elementoInvalido;
-    instrumentos.push_back(lido.instrumento());
+    lidos.instrumentos.push_back(lido.instrumento());
+    lidos.invalidos.push_back(lido.elementoInvalido);
   });
-  if (!invalido.empty()) {
+  return lidos;
+}
+
+void XMLInstrumentoParser::recusarDanos(const Lidos& lidos, int exceto) const {
+  for (size_t i = 0; i < lidos.invalidos.size(); ++i) {
+    const std::string& invalido = lidos.invalidos[i];
+    if (invalido.empty() || static_cast<int>(i) == exceto) continue;
     throw XMLParseException(texto("parseError") + invalido + ")", invalido, CLASSE,
                             "getInstrumento");
   }
-  return instrumentos;
+}
+
+std::vector<InstrumentoCordas> XMLInstrumentoParser::lerTodos() {
+  auto lidos = lerComDanos();
+  recusarDanos(lidos);
+  return std::move(lidos.instrumentos);
 }
 
 std::vector<std::string> XMLInstrumentoParser::getNomesInstrumentos(
@@ -293,13 +303,13 @@ std::vector<InstrumentoCordas> XMLInstrumentoParser::instrumentosDoTexto(std::st
 }
 
 // Rewriting a file that could not be read would replace the user's instruments with nothing.
-std::vector<InstrumentoCordas> XMLInstrumentoParser::lerParaAlterar(
+XMLInstrumentoParser::Lidos XMLInstrumentoParser::lerParaAlterar(
     const std::filesystem::path& arquivo) {
   if (!carregar(arquivo, "getNomesInstrumentos")) {
     throw DException(texto("erroGravarBaseInstrumentos") + textoDoCaminho(arquivo) + "'", CLASSE,
                      "getInstrumentos");
   }
-  return lerTodos();
+  return lerComDanos();
 }
 
 void XMLInstrumentoParser::verificarPosicao(int posicao, size_t quantidade,
@@ -312,22 +322,29 @@ void XMLInstrumentoParser::verificarPosicao(int posicao, size_t quantidade,
 
 void XMLInstrumentoParser::addInstrumento(const std::filesystem::path& arquivo,
                                           const InstrumentoCordas& instrumento) {
-  auto instrumentos = lerParaAlterar(arquivo);
+  auto lidos = lerParaAlterar(arquivo);
+  recusarDanos(lidos);
+  auto& instrumentos = lidos.instrumentos;
   instrumentos.push_back(instrumento);
   salvar(arquivo, instrumentos);
 }
 
 void XMLInstrumentoParser::editInstrumento(const std::filesystem::path& arquivo, int posicao,
                                            const InstrumentoCordas& instrumento) {
-  auto instrumentos = lerParaAlterar(arquivo);
+  auto lidos = lerParaAlterar(arquivo);
+  recusarDanos(lidos);
+  auto& instrumentos = lidos.instrumentos;
   verificarPosicao(posicao, instrumentos.size(), "editInstrumento");
   instrumentos[static_cast<size_t>(posicao)] = instrumento;
   salvar(arquivo, instrumentos);
 }
 
 void XMLInstrumentoParser::delInstrumento(const std::filesystem::path& arquivo, int posicao) {
-  auto instrumentos = lerParaAlterar(arquivo);
+  auto lidos = lerParaAlterar(arquivo);
+  auto& instrumentos = lidos.instrumentos;
   verificarPosicao(posicao, instrumentos.size(), "delInstrumento");
+  // A damaged instrument can still be removed; the others must be sound to be written again.
+  recusarDanos(lidos, posicao);
   instrumentos.erase(instrumentos.begin() + posicao);
   salvar(arquivo, instrumentos);
 }
@@ -340,6 +357,14 @@ void XMLInstrumentoParser::salvar(const std::filesystem::path& arquivo,
                          cp1252::deUtf8(motivo) + ")",
                      CLASSE, "salvar");
   }
+}
+
+std::string XMLInstrumentoParser::nomeRelido(const std::string& nome) {
+  TXMLParser xml;
+  xml.LoadFromBuffer(gerarTexto({InstrumentoCordas(nome, "", 0, 0, 0, 0, {}, false)}));
+  std::string relido;
+  percorrer(xml, [&](const Lido& lido) { relido = lido.nome; });
+  return relido;
 }
 
 std::string XMLInstrumentoParser::gerarTexto(const std::vector<InstrumentoCordas>& instrumentos) {

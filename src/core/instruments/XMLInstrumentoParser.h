@@ -38,7 +38,8 @@ class XMLInstrumentoParser {
   // Every instrument, in one reading; XMLParseException when any holds a bad number.
   std::vector<InstrumentoCordas> getInstrumentos(const std::filesystem::path& arquivo);
 
-  // The changes refuse a file they could not read whole, and raise DException when the new
+  // The changes refuse a file they could not read whole (removing may take out the one
+  // damaged instrument), and raise DException when the new
   // file cannot be written; either way the file stays as it was.
   void addInstrumento(const std::filesystem::path& arquivo, const InstrumentoCordas& instrumento);
   void editInstrumento(const std::filesystem::path& arquivo, int posicao,
@@ -51,13 +52,25 @@ class XMLInstrumentoParser {
   std::vector<std::string> nomesDoTexto(std::string documento);
   std::vector<InstrumentoCordas> instrumentosDoTexto(std::string documento);
 
+  // A name as the file gives it back once written: the scanner drops surrounding blanks and
+  // packs inner ones.
+  static std::string nomeRelido(const std::string& nome);
+
   // The whole file text for a list of instruments.
   static std::string gerarTexto(const std::vector<InstrumentoCordas>& instrumentos);
 
  private:
   // Raises FileNotFoundException without a file; false when the file could not be read.
   bool carregar(const std::filesystem::path& arquivo, const char* metodo);
-  std::vector<InstrumentoCordas> lerParaAlterar(const std::filesystem::path& arquivo);
+  // Every instrument as read, with the first element of each that did not read (or empty).
+  struct Lidos {
+    std::vector<InstrumentoCordas> instrumentos;
+    std::vector<std::string> invalidos;
+  };
+  Lidos lerParaAlterar(const std::filesystem::path& arquivo);
+  Lidos lerComDanos();
+  // XMLParseException for the first damaged instrument other than the one at `exceto`.
+  void recusarDanos(const Lidos& lidos, int exceto = -1) const;
   std::vector<std::string> lerNomes();
   std::vector<InstrumentoCordas> lerTodos();
   void verificarPosicao(int posicao, size_t quantidade, const char* metodo) const;

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <functional>
+
+class QButtonGroup;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QToolButton;
+
+namespace tessara {
+
+class EstadoConfiguracoes;
+class Fachada;
+class FachadaGUI;
+class TformInstrumento;
+
+// The settings dialog: the fretboard's orientation, the instruments (choose the current one,
+// create, edit or remove one) and the MIDI output device. Its choices are kept in the
+// EstadoConfiguracoes the main window owns, and applied on OK.
+class TformConfiguracoes : public QDialog {
+  Q_OBJECT
+
+ public:
+  enum Pagina { PAGINA_BRACO, PAGINA_INSTRUMENTOS, PAGINA_DRIVERS };
+
+  TformConfiguracoes(Fachada& fachada, const FachadaGUI& gui, EstadoConfiguracoes& estado,
+                     QWidget* pai = nullptr);
+
+  // The MIDI set-up wizard, run by the driver page's button; without it the button is off.
+  void definirAbrirAssistente(std::function<int()> abrir);
+
+  // Opens on the page the main window asks for (the instrument page when it was opened from
+  // the instrument button); QDialog::Accepted or Rejected.
+  int executar();
+
+  TformInstrumento& getEditor() { return *editor_; }
+
+ protected:
+  void showEvent(QShowEvent* evento) override;
+
+ private:
+  QString texto(const char* chave) const;
+  QWidget* montarPaginaBraco();
+  QWidget* montarPaginaInstrumentos();
+  QWidget* montarPaginaDrivers();
+  void desenharOrientacoes();
+  void marcarOrientacao(int orientacao);
+  int orientacaoMarcada() const;
+
+  void preencherInstrumentos(int selecionar);
+  void mostrarInstrumentoAtual();
+  void atualizarBotoes();
+  int linhaEscolhida();
+  bool tornarAtual(int indice);
+  void selecionarInstrumento();
+  void novoInstrumento();
+  void editarInstrumento();
+  void removerInstrumento();
+
+  void preencherDrivers();
+  void abrirAssistente();
+  void confirmar();
+  void avisar(const std::string& mensagem) const;
+
+  Fachada& fachada_;
+  const FachadaGUI& gui_;
+  EstadoConfiguracoes& estado_;
+  TformInstrumento* editor_ = nullptr;
+  std::function<int()> abrirAssistente_;
+
+  QTabWidget* pasta_ = nullptr;
+  QButtonGroup* orientacoes_ = nullptr;
+  std::array<QToolButton*, 4> figuras_{};
+  QLabel* lblNomeInstrumento_ = nullptr;
+  QLabel* lblTipoAfinacao_ = nullptr;
+  QListWidget* listaInstrumentos_ = nullptr;
+  QPushButton* btnRemoverInst_ = nullptr;
+  QListWidget* listaDrivers_ = nullptr;
+  QPushButton* btnAssistenteDriver_ = nullptr;
+};
+
+}  // namespace tessara
