@@ -76,6 +76,10 @@ bool Fachada::carregarIdiomaDoCodigo(const std::string& codigo) {
   return indice >= 0 && idiomas.carregarIdioma(indice) != nullptr;
 }
 
+std::vector<std::string> Fachada::getCodigosIdiomas() const {
+  return idiomas().getArquivosIdiomas();
+}
+
 void Fachada::salvarConfiguracao() {
   auto& configuracao = this->configuracao();
   configuracao.setNomeInstrumento(instrumentos().getNomeInstrumentoAtual());
