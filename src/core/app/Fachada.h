@@ -58,7 +58,7 @@ class Fachada {
   std::string getIdiomaConfigurado() const;
   bool idiomaCarregado() const;
   // Loads the configured language, or, when there is none of that name, the one the user
-  // chooses; false when none is loaded.
+  // chooses, which the settings then keep; false when none is loaded.
   bool selecionarIdiomaConfigurado();
   // Loads the language whose file a code such as "pt" or "en" names; false when none does.
   bool carregarIdiomaDoCodigo(const std::string& codigo);
