@@ -99,7 +99,9 @@ std::optional<std::string> ComandoImprimir::lerFolha(ContextoCli& contexto,
                                                      const std::string& arquivo) {
   std::error_code erro;
   if (!std::filesystem::is_regular_file(arquivo, erro)) {
-    contexto.erros() << "tessara-cli: cannot read the chord sheet " << arquivo << '\n';
+    // The system's reason when it has one; a folder or a device is simply not a file.
+    contexto.erros() << "tessara-cli: cannot read the chord sheet " << arquivo << ": "
+                     << (erro ? erro.message() : std::string("not a regular file")) << '\n';
     return std::nullopt;
   }
   return cp1252::deUtf8(texto::lerArquivo(arquivo));
