@@ -134,9 +134,15 @@ bool ComandoBraco::mostrarEscala(ContextoCli& contexto, Braco& braco, const Pedi
     const auto nome = ComandoExibicoesEscala::nomeEscala(contexto, cp1252::deUtf8(pedido.escala));
     auto exibicoes = contexto.fachada().getExibicoesEscala(nome, tonica);
     const size_t indice = static_cast<size_t>(pedido.exibicao.value_or(0));
-    if (indice >= exibicoes.size()) {
-      contexto.erros() << "tessara-cli: there are " << exibicoes.size() << " displays of '"
-                       << pedido.escala << "' for " << pedido.tonica << "; the first is 0\n";
+    if (indice >= exibicoes.size() && !exibicoes.empty()) {
+      throw ErroArgumento::valorRecusado("--display", std::to_string(indice),
+                                         "0 to " + std::to_string(exibicoes.size() - 1) +
+                                             " (the displays of '" + pedido.escala + "' for " +
+                                             pedido.tonica + ")");
+    }
+    if (exibicoes.empty()) {
+      contexto.erros() << "tessara-cli: '" << pedido.escala << "' has no display for "
+                       << pedido.tonica << '\n';
       return false;
     }
     braco.exibirEscala(std::move(exibicoes[indice]));
