@@ -60,7 +60,7 @@ _tessara_cli() {
   case $comando in
     play) opcoes="--wav --device" ;;
     chord) opcoes="--all --format" ;;
-    name) opcoes="--root" ;;
+    name) opcoes="--root --readings" ;;
     scale)
       opcoes="--limit --format"
       if [[ $cur != -* && $((cword - i)) -eq 1 ]]; then
@@ -70,8 +70,9 @@ _tessara_cli() {
     print) opcoes="--pdf --png --zoom --labels --content --text" ;;
     fretboard) opcoes="--scale --display --orientation --labels --png" ;;
   esac
+  # The global options are taken after the command too.
   if [[ $cur == -* ]]; then
-    COMPREPLY=($(compgen -W "$opcoes" -- "$cur"))
+    COMPREPLY=($(compgen -W "$opcoes --lang --instrument --help" -- "$cur"))
   fi
 } &&
   complete -F _tessara_cli tessara-cli

@@ -16,6 +16,7 @@
 #include "ComandoTocar.h"
 #include "ComandoTranspor.h"
 #include "ContextoCli.h"
+#include "ErroArgumento.h"
 #include "foundations/Cp1252.h"
 #include "foundations/DException.h"
 
@@ -37,44 +38,83 @@ Cli::Cli(std::ostream& saida, std::ostream& erros) : saida_(saida), erros_(erros
   comandos_.push_back(std::make_unique<ComandoBraco>());
 }
 
-int Cli::executar(int argc, char** argv) {
-  std::vector<std::string> argumentos(argv + 1, argv + argc);
-  ContextoCli::Opcoes opcoes;
-  size_t i = 0;
-  for (; i < argumentos.size(); ++i) {
+namespace {
+
+constexpr const char* OPCOES_GLOBAIS = "[--lang pt|en] [--instrument NAME|NUMBER]";
+
+bool opcaoGlobal(const std::string& argumento) {
+  return argumento == "--lang" || argumento == "--instrument";
+}
+
+bool pedeAjuda(const std::vector<std::string>& argumentos) {
+  return std::any_of(argumentos.begin(), argumentos.end(),
+                     [](const std::string& a) { return a == "--help" || a == "-h"; });
+}
+
+// Takes "--lang X" and "--instrument X" out of the arguments, wherever they stand.
+std::vector<std::string> lerOpcoesGlobais(const std::vector<std::string>& argumentos,
+                                          ContextoCli::Opcoes& opcoes) {
+  std::vector<std::string> resto;
+  for (size_t i = 0; i < argumentos.size(); ++i) {
     const std::string& a = argumentos[i];
-    if (a == "--version") {
-      saida_ << "tessara-cli " << TESSARA_VERSAO << '\n';
-      return 0;
+    if (!opcaoGlobal(a)) {
+      resto.push_back(a);
+      continue;
     }
-    if (a == "--help" || a == "-h") return uso(0);
-    if (a != "--lang" && a != "--instrument") break;
     if (i + 1 >= argumentos.size()) {
-      erros_ << "tessara-cli: " << a << " needs a value\n";
-      return uso(2);
+      throw ErroArgumento::semValor(
+          a, a == "--lang" ? "a language code such as pt or en" : "an instrument's name or number");
     }
     (a == "--lang" ? opcoes.idioma : opcoes.instrumento) = argumentos[++i];
   }
-  if (i >= argumentos.size()) return uso(2);
-  ComandoCli* comando = procurar(argumentos[i]);
-  if (comando == nullptr) {
-    erros_ << "tessara-cli: unknown command '" << argumentos[i] << "'\n";
+  return resto;
+}
+
+}  // namespace
+
+int Cli::executar(int argc, char** argv) {
+  const std::vector<std::string> argumentos(argv + 1, argv + argc);
+  ContextoCli::Opcoes opcoes;
+  std::vector<std::string> resto;
+  try {
+    resto = lerOpcoesGlobais(argumentos, opcoes);
+  } catch (const ErroArgumento& e) {
+    erros_ << "tessara-cli: " << e.what() << '\n';
     return uso(2);
   }
-  const std::vector<std::string> resto(argumentos.begin() + static_cast<long>(i) + 1,
-                                       argumentos.end());
-  // "COMMAND --help" tells how to use that command, and does nothing else.
-  if (std::find_if(resto.begin(), resto.end(), [](const std::string& a) {
-        return a == "--help" || a == "-h";
-      }) != resto.end()) {
-    saida_ << "usage: tessara-cli [--lang pt|en] [--instrument NAME] " << comando->resumo() << '\n';
+  if (resto.empty()) return uso(2);
+  if (resto.front() == "--version") {
+    saida_ << "tessara-cli " << TESSARA_VERSAO << '\n';
     return 0;
   }
+  if (resto.front() == "--help" || resto.front() == "-h") return uso(0);
+  ComandoCli* comando = procurar(resto.front());
+  if (comando == nullptr) {
+    erros_ << "tessara-cli: unknown command '" << resto.front() << "'\n";
+    return uso(2);
+  }
+  resto.erase(resto.begin());
+  // "COMMAND --help" tells how to use that command, and does nothing else.
+  if (pedeAjuda(resto)) {
+    usoComando(*comando, saida_);
+    return 0;
+  }
+  return executarComando(*comando, opcoes, resto);
+}
+
+int Cli::executarComando(ComandoCli& comando, const ContextoCli::Opcoes& opcoes,
+                         const std::vector<std::string>& argumentos) {
   ContextoCli contexto(opcoes, saida_, erros_);
   int status = 1;
   // What a command does not expect still ends it with its own words, not another error's.
   try {
-    status = comando->executar(contexto, resto);
+    status = comando.executar(contexto, argumentos);
+  } catch (const ErroArgumento& e) {
+    erros_ << "tessara-cli: " << comando.nome() << ": " << e.what() << '\n';
+    status = 2;
+  } catch (const ContextoCli::OpcaoRecusada& e) {
+    // A language or an instrument that does not exist is refused whatever the command.
+    status = e.status;
   } catch (const DException& e) {
     erros_ << "tessara-cli: " << cp1252::paraUtf8(e.getMensagem()) << '\n';
   } catch (const std::bad_alloc&) {
@@ -82,7 +122,12 @@ int Cli::executar(int argc, char** argv) {
   } catch (const std::exception& e) {
     erros_ << "tessara-cli: " << e.what() << '\n';
   }
-  return status == 2 ? uso(2) : status;
+  if (status == 2) usoComando(comando, erros_);
+  return status;
+}
+
+void Cli::usoComando(const ComandoCli& comando, std::ostream& destino) const {
+  destino << "usage: tessara-cli " << OPCOES_GLOBAIS << ' ' << comando.resumo() << '\n';
 }
 
 ComandoCli* Cli::procurar(const std::string& nome) const {
@@ -94,7 +139,9 @@ ComandoCli* Cli::procurar(const std::string& nome) const {
 
 int Cli::uso(int status) {
   auto& destino = status == 0 ? saida_ : erros_;
-  destino << "usage: tessara-cli [--version] [--lang pt|en] [--instrument NAME] COMMAND [ARGS]\n"
+  destino << "usage: tessara-cli [--version] " << OPCOES_GLOBAIS
+          << " COMMAND [ARGS]\n"
+             "global options may also follow the command\n"
              "commands:\n";
   for (const auto& c : comandos_) destino << "  " << c->resumo() << '\n';
   return status;

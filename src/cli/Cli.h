@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "ComandoCli.h"
+#include "ContextoCli.h"
 
 namespace tessara {
 
-// The command line: global options, then a subcommand and its arguments. Output is UTF-8;
+// The command line: a subcommand and its arguments, with the global options before or after
+// the subcommand. Output is UTF-8;
 // errors go to the error stream with a non-zero status.
 class Cli {
  public:
@@ -20,6 +22,9 @@ class Cli {
  private:
   ComandoCli* procurar(const std::string& nome) const;
   int uso(int status);
+  int executarComando(ComandoCli& comando, const ContextoCli::Opcoes& opcoes,
+                      const std::vector<std::string>& argumentos);
+  void usoComando(const ComandoCli& comando, std::ostream& destino) const;
 
   std::ostream& saida_;
   std::ostream& erros_;

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "ContextoCli.h"
+#include "ErroArgumento.h"
 #include "app/Fachada.h"
 #include "foundations/Cp1252.h"
 
@@ -11,7 +12,7 @@ namespace tessara {
 
 int ComandoAcordesCifra::executar(ContextoCli& contexto,
                                   const std::vector<std::string>& argumentos) {
-  if (!argumentos.empty()) return 2;
+  if (!argumentos.empty()) throw ErroArgumento::inesperado(argumentos.front());
   if (!contexto.prepararIdioma()) return 1;
   const std::string folha(std::istreambuf_iterator<char>(std::cin), {});
   for (const auto& acorde : contexto.fachada().getAcordesCifra(cp1252::deUtf8(folha))) {

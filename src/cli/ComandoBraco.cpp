@@ -5,6 +5,7 @@
 
 #include "ComandoExibicoesEscala.h"
 #include "ContextoCli.h"
+#include "ErroArgumento.h"
 #include "LeitorCasas.h"
 #include "app/Fachada.h"
 #include "foundations/Cp1252.h"
@@ -26,47 +27,65 @@ const std::map<std::string, int> ROTULOS = {{"fingers", Braco::MODO_DEDOS},
                                             {"notes", Braco::MODO_NOTAS},
                                             {"intervals", Braco::MODO_INTERVALOS}};
 
+const std::string ORIENTACOES = "0, 1, 2, 3";
+
+// The number after an option, at least 0 and below `limite` when there is one.
+int numero(const std::string& opcao, const std::string& valor, std::optional<int> limite) {
+  const auto n = texto::inteiro(valor);
+  if (!n || *n < 0 || (limite && *n >= *limite)) {
+    throw ErroArgumento::valorRecusado(opcao, valor,
+                                       limite ? ORIENTACOES : "a whole number from 0");
+  }
+  return *n;
+}
+
 }  // namespace
 
-std::optional<ComandoBraco::Pedido> ComandoBraco::lerArgumentos(
-    const std::vector<std::string>& argumentos) {
+ComandoBraco::Pedido ComandoBraco::lerArgumentos(const std::vector<std::string>& argumentos) {
   Pedido pedido;
   bool comEscala = false;
   for (size_t i = 0; i < argumentos.size(); ++i) {
     const std::string& a = argumentos[i];
     const size_t restantes = argumentos.size() - i - 1;
     if (a == "--scale") {
-      if (comEscala || restantes < 2) return std::nullopt;
+      if (comEscala) throw ErroArgumento("--scale: give one scale");
+      if (restantes < 2) throw ErroArgumento::semValor(a, "a scale's NAME and ROOT");
       comEscala = true;
       pedido.escala = argumentos[++i];
       pedido.tonica = argumentos[++i];
     } else if (a == "--display" || a == "--orientation") {
-      if (restantes < 1) return std::nullopt;
-      const auto numero = texto::inteiro(argumentos[++i]);
-      if (!numero || *numero < 0) return std::nullopt;
-      if (a == "--orientation" && *numero >= GeometriaBraco::NUMERO_ORIENTACOES) {
-        return std::nullopt;
+      if (restantes < 1) {
+        throw ErroArgumento::semValor(a, a == "--display" ? "a number from 0" : ORIENTACOES);
       }
-      (a == "--display" ? pedido.exibicao : pedido.orientacao) = *numero;
+      const bool orientacao = a == "--orientation";
+      const int n = numero(
+          a, argumentos[++i],
+          orientacao ? std::optional<int>(GeometriaBraco::NUMERO_ORIENTACOES) : std::nullopt);
+      (orientacao ? pedido.orientacao : pedido.exibicao) = n;
     } else if (a == "--labels") {
-      if (restantes < 1) return std::nullopt;
+      if (restantes < 1) throw ErroArgumento::semValor(a, ErroArgumento::chaves(ROTULOS));
       const auto achado = ROTULOS.find(argumentos[++i]);
-      if (achado == ROTULOS.end()) return std::nullopt;
+      if (achado == ROTULOS.end()) {
+        throw ErroArgumento::valorRecusado(a, argumentos[i], ErroArgumento::chaves(ROTULOS));
+      }
       pedido.rotulo = achado->second;
     } else if (a == "--png") {
-      if (restantes < 1 || argumentos[i + 1].empty()) return std::nullopt;
+      if (restantes < 1 || argumentos[i + 1].empty()) throw ErroArgumento::semValor(a, "a file");
       pedido.png = argumentos[++i];
-    } else if (pedido.acorde.empty() && !a.empty() && a.front() != '-') {
+    } else if (pedido.acorde.empty() && !a.empty() &&
+               (a.front() != '-' || LeitorCasas::pareceCasas(a))) {
       pedido.acorde = a;
     } else {
-      return std::nullopt;
+      throw ErroArgumento::inesperado(a);
     }
   }
   // One thing to show, and a display number only for a scale.
-  if (pedido.png.empty() || pedido.acorde.empty() == !comEscala ||
-      (pedido.exibicao && !comEscala)) {
-    return std::nullopt;
+  if (pedido.png.empty()) throw ErroArgumento::faltando("--png FILE");
+  if (pedido.acorde.empty() && !comEscala) throw ErroArgumento::faltando("NAME|FRETS or --scale");
+  if (!pedido.acorde.empty() && comEscala) {
+    throw ErroArgumento("NAME|FRETS and --scale: give one of them, not both");
   }
+  if (pedido.exibicao && !comEscala) throw ErroArgumento("--display: only a scale has displays");
   return pedido;
 }
 
@@ -111,15 +130,19 @@ bool ComandoBraco::mostrarCasas(ContextoCli& contexto, Braco& braco, const std::
 
 bool ComandoBraco::mostrarEscala(ContextoCli& contexto, Braco& braco, const Pedido& pedido) {
   const auto tonica = ComandoExibicoesEscala::rotuloTonica(contexto, cp1252::deUtf8(pedido.tonica));
-  if (!tonica) return false;
   try {
     const auto nome = ComandoExibicoesEscala::nomeEscala(contexto, cp1252::deUtf8(pedido.escala));
-    if (!nome) return false;
-    auto exibicoes = contexto.fachada().getExibicoesEscala(*nome, *tonica);
+    auto exibicoes = contexto.fachada().getExibicoesEscala(nome, tonica);
     const size_t indice = static_cast<size_t>(pedido.exibicao.value_or(0));
-    if (indice >= exibicoes.size()) {
-      contexto.erros() << "tessara-cli: there are " << exibicoes.size() << " displays of '"
-                       << pedido.escala << "' for " << pedido.tonica << "; the first is 0\n";
+    if (indice >= exibicoes.size() && !exibicoes.empty()) {
+      throw ErroArgumento::valorRecusado("--display", std::to_string(indice),
+                                         "0 to " + std::to_string(exibicoes.size() - 1) +
+                                             " (the displays of '" + pedido.escala + "' for " +
+                                             pedido.tonica + ")");
+    }
+    if (exibicoes.empty()) {
+      contexto.erros() << "tessara-cli: '" << pedido.escala << "' has no display for "
+                       << pedido.tonica << '\n';
       return false;
     }
     braco.exibirEscala(std::move(exibicoes[indice]));
@@ -132,18 +155,17 @@ bool ComandoBraco::mostrarEscala(ContextoCli& contexto, Braco& braco, const Pedi
 
 int ComandoBraco::executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) {
   const auto pedido = lerArgumentos(argumentos);
-  if (!pedido) return 2;
   // Chord names and fret lists are named through the chord base; a scale needs none.
   const bool preparado =
-      pedido->escala.empty() ? contexto.prepararAcordes() : contexto.prepararInstrumento();
+      pedido.escala.empty() ? contexto.prepararAcordes() : contexto.prepararInstrumento();
   if (!preparado) return contexto.statusErro();
   Fachada& fachada = contexto.fachada();
-  Braco braco(fachada, pedido->orientacao.value_or(fachada.getPosicaoBraco()));
-  braco.setModoVisualizacao(pedido->rotulo);
-  const bool mostrado = !pedido->escala.empty() ? mostrarEscala(contexto, braco, *pedido)
-                        : LeitorCasas::pareceCasas(pedido->acorde)
-                            ? mostrarCasas(contexto, braco, pedido->acorde)
-                            : mostrarAcorde(contexto, braco, pedido->acorde);
+  Braco braco(fachada, pedido.orientacao.value_or(fachada.getPosicaoBraco()));
+  braco.setModoVisualizacao(pedido.rotulo);
+  const bool mostrado = !pedido.escala.empty() ? mostrarEscala(contexto, braco, pedido)
+                        : LeitorCasas::pareceCasas(pedido.acorde)
+                            ? mostrarCasas(contexto, braco, pedido.acorde)
+                            : mostrarAcorde(contexto, braco, pedido.acorde);
   if (!mostrado) return 1;
 
 #ifdef TESSARA_IMPRESSAO_QT
@@ -151,11 +173,11 @@ int ComandoBraco::executar(ContextoCli& contexto, const std::vector<std::string>
   ImagensBraco imagens;
   imagens.atualizar(fachada, braco);
   std::string motivo;
-  if (!SuperficieImagensQt::salvarPng(PintorBraco::imagem(braco, imagens), pedido->png, motivo)) {
+  if (!SuperficieImagensQt::salvarPng(PintorBraco::imagem(braco, imagens), pedido.png, motivo)) {
     contexto.erros() << "tessara-cli: cannot write " << motivo << '\n';
     return 1;
   }
-  contexto.saida() << pedido->png << '\n';
+  contexto.saida() << pedido.png << '\n';
   return 0;
 #else
   contexto.erros() << "tessara-cli: this build cannot draw: it was made without Qt\n";

@@ -33,7 +33,8 @@ class ComandoBraco : public ComandoCli {
     std::string png;
   };
 
-  static std::optional<Pedido> lerArgumentos(const std::vector<std::string>& argumentos);
+  // Throws ErroArgumento for an argument that is missing or not accepted.
+  static Pedido lerArgumentos(const std::vector<std::string>& argumentos);
   // Each shows what was asked on the fretboard, or tells why not and returns false.
   static bool mostrarAcorde(ContextoCli& contexto, Braco& braco, const std::string& nome);
   static bool mostrarCasas(ContextoCli& contexto, Braco& braco, const std::string& casas);

@@ -1,6 +1,7 @@
 #include "ComandoDispositivos.h"
 
 #include "ContextoCli.h"
+#include "ErroArgumento.h"
 #include "app/Fachada.h"
 #include "foundations/Cp1252.h"
 
@@ -8,7 +9,7 @@ namespace tessara {
 
 int ComandoDispositivos::executar(ContextoCli& contexto,
                                   const std::vector<std::string>& argumentos) {
-  if (!argumentos.empty()) return 2;
+  if (!argumentos.empty()) throw ErroArgumento::inesperado(argumentos.front());
   if (!contexto.prepararSaida()) return 1;
   Fachada& fachada = contexto.fachada();
   const auto nomes = fachada.getNomesDispositivos();

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "ContextoCli.h"
+#include "ErroArgumento.h"
 #include "app/Fachada.h"
 #include "foundations/Cp1252.h"
 #include "foundations/DException.h"
@@ -31,58 +32,58 @@ char letraMaoDireita(int indice) { return indice >= 0 && indice < 4 ? PIMA[indic
 
 }  // namespace
 
-std::optional<ComandoExibicoesEscala::Pedido> ComandoExibicoesEscala::lerArgumentos(
+ComandoExibicoesEscala::Pedido ComandoExibicoesEscala::lerArgumentos(
     const std::vector<std::string>& argumentos) {
+  static const char* const LIMITES = "a whole number from 1";
+  static const char* const FORMATOS = "text, tsv";
   Pedido pedido;
   int posicionais = 0;
   for (size_t i = 0; i < argumentos.size(); ++i) {
     const std::string& a = argumentos[i];
     if (a == "--limit" || a == "--format") {
-      if (i + 1 >= argumentos.size()) return std::nullopt;
+      const bool limite = a == "--limit";
+      if (i + 1 >= argumentos.size()) throw ErroArgumento::semValor(a, limite ? LIMITES : FORMATOS);
       const std::string& valor = argumentos[++i];
-      if (a == "--limit") {
+      if (limite) {
         pedido.limite = texto::inteiro(valor);
-        if (!pedido.limite || *pedido.limite < 1) return std::nullopt;
+        if (!pedido.limite || *pedido.limite < 1) {
+          throw ErroArgumento::valorRecusado(a, valor, LIMITES);
+        }
       } else if (valor == "tsv" || valor == "text") {
         pedido.tsv = valor == "tsv";
       } else {
-        return std::nullopt;
+        throw ErroArgumento::valorRecusado(a, valor, FORMATOS);
       }
     } else if (posicionais < 2 && !a.empty() && !a.starts_with("--")) {
       (posicionais++ == 0 ? pedido.escala : pedido.tonica) = cp1252::deUtf8(a);
     } else {
-      return std::nullopt;
+      throw ErroArgumento::inesperado(a);
     }
   }
-  if (posicionais != 2) return std::nullopt;
+  if (posicionais != 2) throw ErroArgumento::faltando(posicionais == 0 ? "NAME and ROOT" : "ROOT");
   return pedido;
 }
 
-std::optional<std::string> ComandoExibicoesEscala::nomeEscala(ContextoCli& contexto,
-                                                              const std::string& nome) {
+std::string ComandoExibicoesEscala::nomeEscala(ContextoCli& contexto, const std::string& nome) {
   const auto nomes = contexto.fachada().lerNomesEscalas();
   for (bool exato : {true, false}) {
     for (const auto& n : nomes) {
       if (exato ? n == nome : texto::iguaisSemCaixa(n, nome)) return n;
     }
   }
-  contexto.erros() << "tessara-cli: no scale named '" << cp1252::paraUtf8(nome)
-                   << "'; the scales are:\n";
-  for (const auto& n : nomes) contexto.erros() << "  " << cp1252::paraUtf8(n) << '\n';
-  return std::nullopt;
+  // Too many to list here; the command that lists them is named instead.
+  throw ErroArgumento("NAME: no scale named '" + cp1252::paraUtf8(nome) +
+                      "'; 'tessara-cli scales' lists the scale names");
 }
 
-std::optional<std::string> ComandoExibicoesEscala::rotuloTonica(ContextoCli& contexto,
-                                                                const std::string& tonica) {
+std::string ComandoExibicoesEscala::rotuloTonica(ContextoCli& contexto, const std::string& tonica) {
   Fachada& fachada = contexto.fachada();
   std::string rotulo = fachada.rotuloTonica(tonica);
   if (!rotulo.empty()) return rotulo;
-  contexto.erros() << "tessara-cli: '" << cp1252::paraUtf8(tonica)
-                   << "' is no root; give a note name such as C, F# or Gb, or one of:\n";
-  for (const auto& r : fachada.getNomesTonicas()) {
-    contexto.erros() << "  " << cp1252::paraUtf8(r) << '\n';
-  }
-  return std::nullopt;
+  std::string mensagem = "ROOT: '" + cp1252::paraUtf8(tonica) +
+                         "' is no root; give a note name such as C, F# or Gb, or one of:";
+  for (const auto& r : fachada.getNomesTonicas()) mensagem += "\n  " + cp1252::paraUtf8(r);
+  throw ErroArgumento(mensagem);
 }
 
 void ComandoExibicoesEscala::escrever(std::ostream& saida, int indice,
@@ -105,17 +106,14 @@ void ComandoExibicoesEscala::escrever(std::ostream& saida, int indice,
 int ComandoExibicoesEscala::executar(ContextoCli& contexto,
                                      const std::vector<std::string>& argumentos) {
   const auto pedido = lerArgumentos(argumentos);
-  if (!pedido) return 2;
   if (!contexto.prepararInstrumento()) return contexto.statusErro();
-  const auto tonica = rotuloTonica(contexto, pedido->tonica);
-  if (!tonica) return 1;
+  const std::string tonica = rotuloTonica(contexto, pedido.tonica);
   Fachada& fachada = contexto.fachada();
   // Everything is laid out before anything is written: an error prints only the error.
   std::ostringstream texto;
   try {
-    const auto nome = nomeEscala(contexto, pedido->escala);
-    if (!nome) return 1;
-    const auto escala = fachada.getEscala(*nome);
+    const std::string nome = nomeEscala(contexto, pedido.escala);
+    const auto escala = fachada.getEscala(nome);
     const int maximo = Fachada::getMaximoNotasEscala();
     if (escala && escala->getNotas().size() > static_cast<size_t>(maximo)) {
       contexto.erros() << "tessara-cli: the scale '" << cp1252::paraUtf8(escala->getNome())
@@ -123,12 +121,12 @@ int ComandoExibicoesEscala::executar(ContextoCli& contexto,
                        << " notes; a display holds at most " << maximo << '\n';
       return 1;
     }
-    const auto exibicoes = fachada.getExibicoesEscala(*nome, *tonica);
-    const size_t quantas = pedido->limite
-                               ? std::min(static_cast<size_t>(*pedido->limite), exibicoes.size())
+    const auto exibicoes = fachada.getExibicoesEscala(nome, tonica);
+    const size_t quantas = pedido.limite
+                               ? std::min(static_cast<size_t>(*pedido.limite), exibicoes.size())
                                : exibicoes.size();
     for (size_t i = 0; i < quantas; ++i) {
-      escrever(texto, static_cast<int>(i), exibicoes[i], pedido->tsv);
+      escrever(texto, static_cast<int>(i), exibicoes[i], pedido.tsv);
     }
   } catch (const DException& e) {
     contexto.erros() << "tessara-cli: " << cp1252::paraUtf8(e.getMensagem()) << '\n';

@@ -22,12 +22,12 @@ class ComandoExibicoesEscala : public ComandoCli {
   }
   int executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) override;
 
-  // The scale base's name of that scale (exact, else ignoring letter case), or nothing after
-  // telling the user the names there are.
-  static std::optional<std::string> nomeEscala(ContextoCli& contexto, const std::string& nome);
-  // The root label of the language for a label or a note name such as "C#" or "Db", or nothing
-  // after telling the user the labels there are.
-  static std::optional<std::string> rotuloTonica(ContextoCli& contexto, const std::string& tonica);
+  // The scale base's name of that scale (exact, else ignoring letter case); ErroArgumento
+  // when there is none.
+  static std::string nomeEscala(ContextoCli& contexto, const std::string& nome);
+  // The root label of the language for a label or a note name such as "C#" or "Db";
+  // ErroArgumento, with the labels there are, when it is none.
+  static std::string rotuloTonica(ContextoCli& contexto, const std::string& tonica);
 
  private:
   struct Pedido {
@@ -37,7 +37,8 @@ class ComandoExibicoesEscala : public ComandoCli {
     bool tsv = false;
   };
 
-  static std::optional<Pedido> lerArgumentos(const std::vector<std::string>& argumentos);
+  // Throws ErroArgumento for an argument that is missing or not accepted.
+  static Pedido lerArgumentos(const std::vector<std::string>& argumentos);
   static void escrever(std::ostream& saida, int indice, const EscalaExibicao& exibicao, bool tsv);
 };
 

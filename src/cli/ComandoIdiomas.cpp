@@ -1,6 +1,7 @@
 #include "ComandoIdiomas.h"
 
 #include "ContextoCli.h"
+#include "ErroArgumento.h"
 #include "app/Fachada.h"
 #include "foundations/Cp1252.h"
 #include "foundations/Texto.h"
@@ -8,7 +9,7 @@
 namespace tessara {
 
 int ComandoIdiomas::executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) {
-  if (!argumentos.empty()) return 2;
+  if (!argumentos.empty()) throw ErroArgumento::inesperado(argumentos.front());
   Fachada& fachada = contexto.fachada();
   const auto nomes = fachada.getNomesIdiomas();
   if (contexto.encerramentoPedido()) return 1;

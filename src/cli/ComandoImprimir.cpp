@@ -4,6 +4,7 @@
 #include <set>
 
 #include "ContextoCli.h"
+#include "ErroArgumento.h"
 #include "LeitorCasas.h"
 #include "app/Fachada.h"
 #include "foundations/Cp1252.h"
@@ -25,15 +26,28 @@ const std::map<std::string, int> CONTEUDOS = {
     {"diagrams", TrabalhoImpressao::DIAGRAMAS},
     {"text", TrabalhoImpressao::TEXTO}};
 
-std::optional<int> procurar(const std::map<std::string, int>& tabela, const std::string& chave) {
+const char* const ZOOMS = "100, 200, 300";
+
+int procurar(const std::map<std::string, int>& tabela, const std::string& opcao,
+             const std::string& chave) {
   const auto achado = tabela.find(chave);
-  if (achado == tabela.end()) return std::nullopt;
+  if (achado == tabela.end()) {
+    throw ErroArgumento::valorRecusado(opcao, chave, ErroArgumento::chaves(tabela));
+  }
   return achado->second;
+}
+
+// The accepted values of an option that takes one, for the message when it is missing.
+std::string aceitos(const std::string& opcao) {
+  if (opcao == "--zoom") return ZOOMS;
+  if (opcao == "--labels") return ErroArgumento::chaves(ROTULOS);
+  if (opcao == "--content") return ErroArgumento::chaves(CONTEUDOS);
+  return opcao == "--png" ? "a folder" : "a file";
 }
 
 }  // namespace
 
-bool ComandoImprimir::lerOpcao(Pedido& pedido, const std::string& opcao, const std::string& valor) {
+void ComandoImprimir::lerOpcao(Pedido& pedido, const std::string& opcao, const std::string& valor) {
   if (opcao == "--pdf") {
     pedido.pdf = valor;
   } else if (opcao == "--png") {
@@ -42,39 +56,42 @@ bool ComandoImprimir::lerOpcao(Pedido& pedido, const std::string& opcao, const s
     pedido.folha = valor;
   } else if (opcao == "--zoom") {
     const auto zoom = texto::inteiro(valor);
-    if (!zoom || (*zoom != 100 && *zoom != 200 && *zoom != 300)) return false;
+    if (!zoom || (*zoom != 100 && *zoom != 200 && *zoom != 300)) {
+      throw ErroArgumento::valorRecusado(opcao, valor, ZOOMS);
+    }
     pedido.zoom = *zoom;
   } else if (opcao == "--labels") {
-    const auto rotulo = procurar(ROTULOS, valor);
-    if (!rotulo) return false;
-    pedido.rotulo = *rotulo;
-  } else if (opcao == "--content") {
-    pedido.conteudo = procurar(CONTEUDOS, valor);
-    if (!pedido.conteudo) return false;
+    pedido.rotulo = procurar(ROTULOS, opcao, valor);
   } else {
-    return false;
+    pedido.conteudo = procurar(CONTEUDOS, opcao, valor);
   }
-  return true;
 }
 
-std::optional<ComandoImprimir::Pedido> ComandoImprimir::lerArgumentos(
-    const std::vector<std::string>& argumentos) {
+ComandoImprimir::Pedido ComandoImprimir::lerArgumentos(const std::vector<std::string>& argumentos) {
+  static const std::set<std::string> OPCOES = {"--pdf",  "--png",    "--text",
+                                               "--zoom", "--labels", "--content"};
   Pedido pedido;
   bool comZoom = false;
   for (size_t i = 0; i < argumentos.size(); ++i) {
     const std::string& a = argumentos[i];
-    if (a.empty() || a.front() != '-') {
+    // "-1,3,2,0,1,0" is a fingering, not an option.
+    if (a.empty() || a.front() != '-' || LeitorCasas::pareceCasas(a)) {
       pedido.acordes.push_back(a);
       continue;
     }
-    if (i + 1 >= argumentos.size() || !lerOpcao(pedido, a, argumentos[i + 1])) return std::nullopt;
+    if (!OPCOES.contains(a)) throw ErroArgumento::inesperado(a);
+    if (i + 1 >= argumentos.size()) throw ErroArgumento::semValor(a, aceitos(a));
+    lerOpcao(pedido, a, argumentos[++i]);
     comZoom = comZoom || a == "--zoom";
-    ++i;
   }
   // One output: a PDF, or the preview's pictures at a zoom.
-  if (pedido.pdf.empty() == pedido.png.empty() || (comZoom && pedido.png.empty())) {
-    return std::nullopt;
+  if (pedido.pdf.empty() && pedido.png.empty())
+    throw ErroArgumento::faltando("--pdf FILE or --png DIR");
+  if (!pedido.pdf.empty() && !pedido.png.empty()) {
+    throw ErroArgumento("--pdf and --png: give one of them, not both");
   }
+  if (comZoom && pedido.png.empty())
+    throw ErroArgumento("--zoom: only pictures (--png) have a zoom");
   return pedido;
 }
 
@@ -82,7 +99,9 @@ std::optional<std::string> ComandoImprimir::lerFolha(ContextoCli& contexto,
                                                      const std::string& arquivo) {
   std::error_code erro;
   if (!std::filesystem::is_regular_file(arquivo, erro)) {
-    contexto.erros() << "tessara-cli: cannot read the chord sheet " << arquivo << '\n';
+    // The system's reason when it has one; a folder or a device is simply not a file.
+    contexto.erros() << "tessara-cli: cannot read the chord sheet " << arquivo << ": "
+                     << (erro ? erro.message() : std::string("not a regular file")) << '\n';
     return std::nullopt;
   }
   return cp1252::deUtf8(texto::lerArquivo(arquivo));
@@ -126,38 +145,37 @@ std::optional<ComandoImprimir::Posicoes> ComandoImprimir::montarLista(
 
 int ComandoImprimir::executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) {
   auto pedido = lerArgumentos(argumentos);
-  if (!pedido) return 2;
   if (!contexto.prepararInstrumento()) return contexto.statusErro();
   Fachada& fachada = contexto.fachada();
 
   std::string folha;
-  if (!pedido->folha.empty()) {
-    const auto lida = lerFolha(contexto, pedido->folha);
+  if (!pedido.folha.empty()) {
+    const auto lida = lerFolha(contexto, pedido.folha);
     if (!lida) return 1;
     folha = *lida;
   }
-  const int conteudo = pedido->conteudo.value_or(
-      pedido->folha.empty() ? TrabalhoImpressao::DIAGRAMAS : TrabalhoImpressao::TEXTO_E_DIAGRAMAS);
+  const int conteudo = pedido.conteudo.value_or(
+      pedido.folha.empty() ? TrabalhoImpressao::DIAGRAMAS : TrabalhoImpressao::TEXTO_E_DIAGRAMAS);
   // The sheet's chords make the list when none are given, as its print action does.
-  const bool daFolha = pedido->acordes.empty() && conteudo != TrabalhoImpressao::TEXTO;
+  const bool daFolha = pedido.acordes.empty() && conteudo != TrabalhoImpressao::TEXTO;
   if (daFolha) {
     for (const auto& acorde : fachada.getAcordesCifra(folha)) {
-      pedido->acordes.push_back(cp1252::paraUtf8(acorde));
+      pedido.acordes.push_back(cp1252::paraUtf8(acorde));
     }
   }
-  auto posicoes = montarLista(contexto, pedido->acordes, daFolha);
+  auto posicoes = montarLista(contexto, pedido.acordes, daFolha);
   if (!posicoes) return 1;
 
 #ifdef TESSARA_IMPRESSAO_QT
   fachada.setTextoImpressao(folha);
   FrenteImpressaoCli impressao(contexto.nucleo(), std::move(*posicoes));
-  if (!pedido->pdf.empty()) {
-    if (!impressao.gravarPdf(pedido->pdf, conteudo, pedido->rotulo, contexto.erros())) return 1;
-    contexto.saida() << pedido->pdf << '\n';
+  if (!pedido.pdf.empty()) {
+    if (!impressao.gravarPdf(pedido.pdf, conteudo, pedido.rotulo, contexto.erros())) return 1;
+    contexto.saida() << pedido.pdf << '\n';
     return 0;
   }
   const auto arquivos =
-      impressao.gravarPng(pedido->png, pedido->zoom, conteudo, pedido->rotulo, contexto.erros());
+      impressao.gravarPng(pedido.png, pedido.zoom, conteudo, pedido.rotulo, contexto.erros());
   if (!arquivos) return 1;
   for (const auto& arquivo : *arquivos) contexto.saida() << arquivo.string() << '\n';
   return 0;

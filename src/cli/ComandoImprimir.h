@@ -37,8 +37,9 @@ class ComandoImprimir : public ComandoCli {
     std::vector<std::string> acordes;
   };
 
-  static std::optional<Pedido> lerArgumentos(const std::vector<std::string>& argumentos);
-  static bool lerOpcao(Pedido& pedido, const std::string& opcao, const std::string& valor);
+  // Throws ErroArgumento for an argument that is missing or not accepted.
+  static Pedido lerArgumentos(const std::vector<std::string>& argumentos);
+  static void lerOpcao(Pedido& pedido, const std::string& opcao, const std::string& valor);
   // The sheet's text (CP1252), or nothing after telling why.
   static std::optional<std::string> lerFolha(ContextoCli& contexto, const std::string& arquivo);
   // A fingering of each chord (frets or a name), in order; nothing after telling which one is

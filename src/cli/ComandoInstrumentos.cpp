@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "ContextoCli.h"
+#include "ErroArgumento.h"
 #include "app/Fachada.h"
 #include "foundations/Cp1252.h"
 #include "foundations/DException.h"
@@ -25,7 +26,7 @@ std::string afinacao(const InstrumentoCordas& instrumento) {
 
 int ComandoInstrumentos::executar(ContextoCli& contexto,
                                   const std::vector<std::string>& argumentos) {
-  if (!argumentos.empty()) return 2;
+  if (!argumentos.empty()) throw ErroArgumento::inesperado(argumentos.front());
   if (!contexto.prepararInstrumento()) return contexto.statusErro();
   // Everything is read before anything is written: a damaged base prints only the error.
   std::ostringstream linhas;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "ContextoCli.h"
+#include "ErroArgumento.h"
 #include "app/Fachada.h"
 #include "foundations/Cp1252.h"
 #include "foundations/DataFormatException.h"
@@ -37,7 +38,7 @@ std::string descricao(const AnaliseAcorde& analise) {
 
 int ComandoInterpretar::executar(ContextoCli& contexto,
                                  const std::vector<std::string>& argumentos) {
-  if (argumentos.empty()) return 2;
+  if (argumentos.empty()) throw ErroArgumento::faltando("NAME");
   if (!contexto.prepararIdioma()) return 1;
   const Fachada& fachada = contexto.fachada();
   int status = 0;

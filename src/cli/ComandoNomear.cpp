@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ContextoCli.h"
+#include "ErroArgumento.h"
 #include "LeitorCasas.h"
 #include "app/Fachada.h"
 #include "foundations/Cp1252.h"
@@ -31,35 +32,38 @@ std::string comoLista(const std::string& casas) {
 
 }  // namespace
 
-std::optional<ComandoNomear::Pedido> ComandoNomear::lerArgumentos(
-    const std::vector<std::string>& argumentos) {
+ComandoNomear::Pedido ComandoNomear::lerArgumentos(const std::vector<std::string>& argumentos) {
   Pedido pedido;
   for (size_t i = 0; i < argumentos.size(); ++i) {
     const std::string& a = argumentos[i];
     if (a == "--root") {
-      if (i + 1 >= argumentos.size()) return std::nullopt;
+      if (i + 1 >= argumentos.size()) throw ErroArgumento::semValor(a, "a string number");
       pedido.corda = texto::inteiro(argumentos[++i]);
-      if (!pedido.corda) return std::nullopt;
+      if (!pedido.corda) {
+        throw ErroArgumento::valorRecusado(a, argumentos[i], "a string number (0 = the lowest)");
+      }
     } else if (a == "--readings") {
       pedido.leituras = true;
     } else if (pedido.casas.empty() && !a.empty() && (a.front() != '-' || a.size() > 1)) {
       pedido.casas = a;  // "-1,3,2,0,1,0" starts with a minus sign
     } else {
-      return std::nullopt;
+      throw ErroArgumento::inesperado(a);
     }
   }
-  if (pedido.casas.empty() || (pedido.leituras && pedido.corda)) return std::nullopt;
+  if (pedido.casas.empty()) throw ErroArgumento::faltando("FRETS");
+  if (pedido.leituras && pedido.corda) {
+    throw ErroArgumento("--root and --readings: give one of them, not both");
+  }
   return pedido;
 }
 
 int ComandoNomear::executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) {
   const auto pedido = lerArgumentos(argumentos);
-  if (!pedido) return 2;
   if (!contexto.prepararInstrumento()) return contexto.statusErro();
   Fachada& fachada = contexto.fachada();
   std::string erro;
   const auto casas =
-      LeitorCasas::ler(comoLista(pedido->casas), *fachada.getInstrumentoAtual(), erro);
+      LeitorCasas::ler(comoLista(pedido.casas), *fachada.getInstrumentoAtual(), erro);
   if (!casas) {
     contexto.erros() << "error: " << erro << '\n';
     return 1;
@@ -69,14 +73,14 @@ int ComandoNomear::executar(ContextoCli& contexto, const std::vector<std::string
     contexto.erros() << "error: no string sounds\n";
     return 1;
   }
-  const int corda = pedido->corda.value_or(-1);
-  if (pedido->corda && (corda < 0 || corda >= static_cast<int>(notas.size()) ||
-                        notas[static_cast<size_t>(corda)] < 0)) {
+  const int corda = pedido.corda.value_or(-1);
+  if (pedido.corda && (corda < 0 || corda >= static_cast<int>(notas.size()) ||
+                       notas[static_cast<size_t>(corda)] < 0)) {
     contexto.erros() << "error: string " << corda << " does not sound\n";
     return 1;
   }
   if (!contexto.prepararAcordes()) return contexto.statusErro();
-  if (pedido->leituras) {
+  if (pedido.leituras) {
     for (const auto& leitura : fachada.leiturasCasas(*casas)) {
       contexto.saida() << cp1252::paraUtf8(leitura) << '\n';
     }

@@ -30,7 +30,8 @@ class ComandoNomear : public ComandoCli {
     bool leituras = false;
   };
 
-  static std::optional<Pedido> lerArgumentos(const std::vector<std::string>& argumentos);
+  // Throws ErroArgumento for an argument that is missing or not accepted.
+  static Pedido lerArgumentos(const std::vector<std::string>& argumentos);
 };
 
 }  // namespace tessara

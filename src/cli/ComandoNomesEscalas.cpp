@@ -1,6 +1,7 @@
 #include "ComandoNomesEscalas.h"
 
 #include "ContextoCli.h"
+#include "ErroArgumento.h"
 #include "app/Fachada.h"
 #include "foundations/Cp1252.h"
 #include "foundations/DException.h"
@@ -9,7 +10,7 @@ namespace tessara {
 
 int ComandoNomesEscalas::executar(ContextoCli& contexto,
                                   const std::vector<std::string>& argumentos) {
-  if (!argumentos.empty()) return 2;
+  if (!argumentos.empty()) throw ErroArgumento::inesperado(argumentos.front());
   if (!contexto.prepararIdioma()) return 1;  // the language names the scale base
   try {
     for (const auto& nome : contexto.fachada().lerNomesEscalas()) {

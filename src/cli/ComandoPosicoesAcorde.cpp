@@ -1,9 +1,12 @@
 #include "ComandoPosicoesAcorde.h"
 
+#include <map>
+
 #include <algorithm>
 #include <cstdio>
 
 #include "ContextoCli.h"
+#include "ErroArgumento.h"
 #include "app/Fachada.h"
 #include "foundations/Cp1252.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
@@ -91,32 +94,32 @@ void textoJson(std::ostream& saida, const std::string& utf8) {
 
 }  // namespace
 
-std::optional<ComandoPosicoesAcorde::Pedido> ComandoPosicoesAcorde::lerArgumentos(
+ComandoPosicoesAcorde::Pedido ComandoPosicoesAcorde::lerArgumentos(
     const std::vector<std::string>& argumentos) {
+  static const std::map<std::string, int> FORMATOS = {{"text", static_cast<int>(Formato::Texto)},
+                                                      {"tsv", static_cast<int>(Formato::Tsv)},
+                                                      {"json", static_cast<int>(Formato::Json)}};
   Pedido pedido;
   for (size_t i = 0; i < argumentos.size(); ++i) {
     const std::string& a = argumentos[i];
     if (a == "--all") {
       pedido.todas = true;
     } else if (a == "--format") {
-      if (i + 1 >= argumentos.size()) return std::nullopt;
-      const std::string& f = argumentos[++i];
-      if (f == "text") {
-        pedido.formato = Formato::Texto;
-      } else if (f == "tsv") {
-        pedido.formato = Formato::Tsv;
-      } else if (f == "json") {
-        pedido.formato = Formato::Json;
-      } else {
-        return std::nullopt;
+      if (i + 1 >= argumentos.size()) {
+        throw ErroArgumento::semValor(a, ErroArgumento::chaves(FORMATOS));
       }
+      const auto achado = FORMATOS.find(argumentos[++i]);
+      if (achado == FORMATOS.end()) {
+        throw ErroArgumento::valorRecusado(a, argumentos[i], ErroArgumento::chaves(FORMATOS));
+      }
+      pedido.formato = static_cast<Formato>(achado->second);
     } else if (pedido.acorde.empty() && !a.empty() && a.front() != '-') {
       pedido.acorde = a;
     } else {
-      return std::nullopt;
+      throw ErroArgumento::inesperado(a);
     }
   }
-  if (pedido.acorde.empty()) return std::nullopt;
+  if (pedido.acorde.empty()) throw ErroArgumento::faltando("NAME");
   return pedido;
 }
 
@@ -154,11 +157,10 @@ void ComandoPosicoesAcorde::escreverJson(std::ostream& saida, const Posicoes& po
 int ComandoPosicoesAcorde::executar(ContextoCli& contexto,
                                     const std::vector<std::string>& argumentos) {
   const auto pedido = lerArgumentos(argumentos);
-  if (!pedido) return 2;
   if (!contexto.prepararAcordes()) return contexto.statusErro();
-  if (!contexto.selecionarAcorde(pedido->acorde)) return 1;
+  if (!contexto.selecionarAcorde(pedido.acorde)) return 1;
   Fachada& fachada = contexto.fachada();
-  if (pedido->todas) {
+  if (pedido.todas) {
     // As the next button does until it stops.
     for (int anterior = -1; anterior != fachada.getIndicePosicaoAtual();) {
       anterior = fachada.getIndicePosicaoAtual();
@@ -168,7 +170,7 @@ int ComandoPosicoesAcorde::executar(ContextoCli& contexto,
   const std::vector<Posicao> copias = fachada.getPosicoesAcordeAtual();
   Posicoes posicoes;
   for (const auto& p : copias) posicoes.push_back(&p);
-  switch (pedido->formato) {
+  switch (pedido.formato) {
     case Formato::Texto: escreverTexto(contexto.saida(), posicoes); break;
     case Formato::Tsv: escreverTsv(contexto.saida(), posicoes); break;
     case Formato::Json: escreverJson(contexto.saida(), posicoes); break;

@@ -35,7 +35,8 @@ class ComandoPosicoesAcorde : public ComandoCli {
   };
   using Posicoes = std::vector<const PosicaoHarmonicaInstrumentoCordas*>;
 
-  static std::optional<Pedido> lerArgumentos(const std::vector<std::string>& argumentos);
+  // Throws ErroArgumento for an argument that is missing or not accepted.
+  static Pedido lerArgumentos(const std::vector<std::string>& argumentos);
   static void escreverTexto(std::ostream& saida, const Posicoes& posicoes);
   static void escreverTsv(std::ostream& saida, const Posicoes& posicoes);
   static void escreverJson(std::ostream& saida, const Posicoes& posicoes);

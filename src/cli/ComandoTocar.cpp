@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ContextoCli.h"
+#include "ErroArgumento.h"
 #include "LeitorCasas.h"
 #include "app/Fachada.h"
 #include "foundations/Cp1252.h"
@@ -12,28 +13,33 @@
 
 namespace tessara {
 
-std::optional<ComandoTocar::Pedido> ComandoTocar::lerArgumentos(
-    const std::vector<std::string>& argumentos) {
+ComandoTocar::Pedido ComandoTocar::lerArgumentos(const std::vector<std::string>& argumentos) {
   Pedido pedido;
   for (size_t i = 0; i < argumentos.size(); ++i) {
     const std::string& a = argumentos[i];
     if (a == "--wav" || a == "--device") {
-      if (i + 1 >= argumentos.size()) return std::nullopt;
+      const std::string aceitos =
+          a == "--wav" ? "a file" : "a device number that 'tessara-cli devices' lists";
+      if (i + 1 >= argumentos.size()) throw ErroArgumento::semValor(a, aceitos);
       const std::string& valor = argumentos[++i];
       if (a == "--wav") {
         pedido.wav = valor;
       } else {
         pedido.dispositivo = texto::inteiro(valor);
-        if (!pedido.dispositivo) return std::nullopt;
+        if (!pedido.dispositivo) throw ErroArgumento::valorRecusado(a, valor, aceitos);
       }
-    } else if (pedido.acorde.empty() && !a.empty() && a.front() != '-') {
+    } else if (pedido.acorde.empty() && !a.empty() &&
+               (a.front() != '-' || LeitorCasas::pareceCasas(a))) {
       pedido.acorde = a;
     } else {
-      return std::nullopt;
+      throw ErroArgumento::inesperado(a);
     }
   }
+  if (pedido.acorde.empty()) throw ErroArgumento::faltando("NAME|FRETS");
   // A file is rendered by the built-in synthesizer only: no device to choose.
-  if (pedido.acorde.empty() || (!pedido.wav.empty() && pedido.dispositivo)) return std::nullopt;
+  if (!pedido.wav.empty() && pedido.dispositivo) {
+    throw ErroArgumento("--wav and --device: a file is rendered by the built-in synthesizer");
+  }
   return pedido;
 }
 
@@ -89,16 +95,15 @@ std::optional<std::vector<int>> ComandoTocar::casasPedidas(ContextoCli& contexto
 
 int ComandoTocar::executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) {
   const auto pedido = lerArgumentos(argumentos);
-  if (!pedido) return 2;
   // Decided before anything is built: the output then renders into the file.
-  if (!pedido->wav.empty()) contexto.renderizarEm(pedido->wav);
+  if (!pedido.wav.empty()) contexto.renderizarEm(pedido.wav);
   if (!contexto.prepararInstrumento()) return contexto.statusErro();
-  const auto casas = casasPedidas(contexto, pedido->acorde);
-  if (!casas || !prepararSaida(contexto, *pedido)) return 1;
+  const auto casas = casasPedidas(contexto, pedido.acorde);
+  if (!casas || !prepararSaida(contexto, pedido)) return 1;
   Fachada& fachada = contexto.fachada();
   const std::vector<int> tocadas = fachada.getNotasCasas(*casas);
   fachada.tocarAcorde(tocadas);
-  if (!pedido->wav.empty()) {
+  if (!pedido.wav.empty()) {
     const std::string motivo = fachada.encerrarSaida();
     if (!motivo.empty()) {
       contexto.erros() << "tessara-cli: cannot write " << motivo << '\n';

@@ -26,7 +26,8 @@ class ComandoTocar : public ComandoCli {
     std::optional<int> dispositivo;
   };
 
-  static std::optional<Pedido> lerArgumentos(const std::vector<std::string>& argumentos);
+  // Throws ErroArgumento for an argument that is missing or not accepted.
+  static Pedido lerArgumentos(const std::vector<std::string>& argumentos);
   // The device asked for, else the configured one (device 0 when that one is gone).
   static bool selecionarDispositivo(ContextoCli& contexto, std::optional<int> dispositivo);
   // Starts the output, selects the device and tells the user when nothing could be opened.

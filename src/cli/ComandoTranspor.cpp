@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "ContextoCli.h"
+#include "ErroArgumento.h"
 #include "app/Fachada.h"
 #include "foundations/Cp1252.h"
 #include "foundations/Texto.h"
@@ -12,7 +13,8 @@
 namespace tessara {
 
 int ComandoTranspor::executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) {
-  if (argumentos.size() != 1) return 2;
+  if (argumentos.empty()) throw ErroArgumento::faltando("STEPS");
+  if (argumentos.size() > 1) throw ErroArgumento::inesperado(argumentos[1]);
   const auto passos = texto::inteiro(argumentos[0]);
   if (!passos) {
     const std::string& a = argumentos[0];

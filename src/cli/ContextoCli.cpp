@@ -22,11 +22,17 @@ Nucleo& ContextoCli::nucleo() {
     entradas.arquivoWav = wav_;
     nucleo_ = std::make_unique<Nucleo>(std::move(entradas));
     nucleo_->definirInteracao(&interacao_);
+    if (!validarOpcoes()) throw OpcaoRecusada{statusErro_};
   }
   return *nucleo_;
 }
 
 Fachada& ContextoCli::fachada() { return nucleo().fachada(); }
+
+bool ContextoCli::validarOpcoes() {
+  if (!opcoes_.instrumento.empty()) return prepararInstrumento();
+  return opcoes_.idioma.empty() || prepararIdioma();
+}
 
 bool ContextoCli::prepararIdioma() {
   Fachada& fachada = this->fachada();
@@ -39,12 +45,17 @@ bool ContextoCli::carregarIdioma() {
   Fachada& fachada = this->fachada();
   if (opcoes_.idioma.empty()) return fachada.selecionarIdiomaConfigurado();
   if (fachada.carregarIdiomaDoCodigo(opcoes_.idioma)) return true;
-  erros_ << "tessara-cli: no language file for '" << opcoes_.idioma << "'\n";
+  std::string codigos;
+  for (const auto& c : fachada.getCodigosIdiomas()) {
+    codigos += (codigos.empty() ? "" : ", ") + cp1252::paraUtf8(c);
+  }
+  erros_ << "tessara-cli: --lang: no language file for '" << opcoes_.idioma
+         << "'; accepted values: " << codigos << '\n';
+  statusErro_ = 2;
   return false;
 }
 
 bool ContextoCli::prepararInstrumento() {
-  statusErro_ = 1;
   if (!prepararIdioma()) return false;  // the instruments take their texts from the language
   if (!instrumentoSelecionado_ && !selecionarInstrumento()) return false;
   instrumentoSelecionado_ = true;
@@ -59,26 +70,35 @@ bool ContextoCli::selecionarInstrumento() {
       fachada.setInstrumento(0);
       return true;
     }
-    const std::string nome = cp1252::deUtf8(opcoes_.instrumento);
     const auto nomes = fachada.getNomesInstrumentos();
-    auto achado = std::find(nomes.begin(), nomes.end(), nome);
-    if (achado == nomes.end()) {
-      achado = std::find_if(nomes.begin(), nomes.end(),
-                            [&](const std::string& n) { return texto::iguaisSemCaixa(n, nome); });
-    }
-    if (achado == nomes.end()) {
-      erros_ << "tessara-cli: no instrument named '" << opcoes_.instrumento
-             << "'; the instruments are:\n";
+    const int indice = indiceInstrumento(nomes);
+    if (indice < 0) {
+      erros_ << "tessara-cli: --instrument: no instrument named '" << opcoes_.instrumento
+             << "'; give a name or a number that 'tessara-cli instruments' lists:\n";
       for (const auto& n : nomes) erros_ << "  " << cp1252::paraUtf8(n) << '\n';
       statusErro_ = 2;
       return false;
     }
-    fachada.setInstrumento(static_cast<int>(achado - nomes.begin()));
+    fachada.setInstrumento(indice);
     return true;
   } catch (const DException& e) {
     erros_ << "tessara-cli: " << cp1252::paraUtf8(e.getMensagem()) << '\n';
     return false;
   }
+}
+
+int ContextoCli::indiceInstrumento(const std::vector<std::string>& nomes) const {
+  const std::string nome = cp1252::deUtf8(opcoes_.instrumento);
+  auto achado = std::find(nomes.begin(), nomes.end(), nome);
+  if (achado == nomes.end()) {
+    achado = std::find_if(nomes.begin(), nomes.end(),
+                          [&](const std::string& n) { return texto::iguaisSemCaixa(n, nome); });
+  }
+  if (achado != nomes.end()) return static_cast<int>(achado - nomes.begin());
+  // A name wins over a number: an instrument may well be called "12".
+  const auto numero = texto::inteiro(opcoes_.instrumento);
+  const bool cabe = numero && *numero >= 0 && *numero < static_cast<int>(nomes.size());
+  return cabe ? *numero : -1;
 }
 
 bool ContextoCli::prepararAcordes() {

@@ -18,7 +18,7 @@ class ContextoCli {
  public:
   struct Opcoes {
     std::string idioma;       // "--lang": a language file code such as "pt" or "en"
-    std::string instrumento;  // "--instrument"
+    std::string instrumento;  // "--instrument": a name or a number
   };
 
   ContextoCli(Opcoes opcoes, std::ostream& saida, std::ostream& erros);
@@ -31,17 +31,24 @@ class ContextoCli {
   // Before anything is used: the MIDI output renders into that WAV file instead of playing.
   void renderizarEm(const std::filesystem::path& wav) { wav_ = wav; }
 
+  // Built on first use; a "--lang" or "--instrument" that names nothing throws OpcaoRecusada.
   Nucleo& nucleo();
   Fachada& fachada();
   // Whether the program was asked to end (no language files, no chord base): the user has
   // been told why.
   bool encerramentoPedido() const { return interacao_.encerramentoPedido(); }
 
+  // Thrown when the program's objects are first built for a "--lang" or an "--instrument"
+  // that names nothing, whatever the command; the user has been told why.
+  struct OpcaoRecusada {
+    int status;
+  };
   // Loads the language of "--lang", else the configured one; false when it cannot be loaded
   // (the reason is on the error stream).
   bool prepararIdioma();
   // The language, then the instrument of "--instrument" made current (its exact name, else
-  // the first one equal ignoring letter case), else the built-in guitar. False when that
+  // the first one equal ignoring letter case, else the number "instruments" prints), else
+  // the built-in guitar. False when that
   // fails; the reason is on the error stream and statusErro() says what to return (2 for an
   // unknown name, after the list of names).
   bool prepararInstrumento();
@@ -57,8 +64,10 @@ class ContextoCli {
   int statusErro() const { return statusErro_; }
 
  private:
+  bool validarOpcoes();
   bool carregarIdioma();
   bool selecionarInstrumento();
+  int indiceInstrumento(const std::vector<std::string>& nomes) const;
 
   Opcoes opcoes_;
   std::ostream& saida_;

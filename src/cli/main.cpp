@@ -1,6 +1,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <iostream>
 #include <streambuf>
@@ -50,6 +51,9 @@ class SaidaPadrao : public std::streambuf {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A reader that went away (a pipe into head) is a failed write, told and ended with 1 like
+  // any other, not a silent death by signal.
+  std::signal(SIGPIPE, SIG_IGN);
   SaidaPadrao saidaPadrao;
   std::ostream saida(&saidaPadrao);
   tessara::Cli cli(saida, std::cerr);

@@ -6,6 +6,7 @@
 #include "InteracaoQt.h"
 #include "TformPrincipal.h"
 #include "TformSplash.h"
+#include "TraducoesQt.h"
 #include "TratadorErros.h"
 #include "app/Fachada.h"
 #include "app/Nucleo.h"
@@ -40,6 +41,7 @@ void Inicializacao::iniciarEExecutar(AplicacaoTessara& aplicacao) {
   // With no language files at all the manager has already said so; asking for one by name
   // would only add a second message and an empty chooser.
   if (!interacao.encerramentoPedido()) fachada.selecionarIdiomaConfigurado();
+  TraducoesQt::aplicar(fachada.getNomeIdiomaAtual());
 
   // Deleted by hand at the end of start-up: when creating the windows fails, the splash
   // stays up behind the error message and goes away with the process.

@@ -62,9 +62,11 @@ TEST_F(CliAcordes, ParseRecusaNomeASomeOsOutrosContinuam) {
   EXPECT_EQ(semNomes.status, 2);
   EXPECT_NE(semNomes.erros.find("usage: tessara-cli"), std::string::npos);
   const auto semIdioma = cli({"--lang", "xx", "parse", "C"});
-  EXPECT_EQ(semIdioma.status, 1);
+  EXPECT_EQ(semIdioma.status, 2);
   EXPECT_TRUE(semIdioma.saida.empty());
-  EXPECT_NE(semIdioma.erros.find("xx"), std::string::npos);
+  EXPECT_NE(semIdioma.erros.find("--lang: no language file for 'xx'; accepted values: en, pt-BR"),
+            std::string::npos)
+      << semIdioma.erros;
 }
 
 TEST_F(CliAcordes, TransposeParaCimaEParaBaixo) {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "PastaTemporaria.h"
 #include "ExecucaoCli.h"
+#include "PastaTemporaria.h"
 #include "Processo.h"
 #include "foundations/Texto.h"
 
@@ -63,8 +63,8 @@ TEST(CliEscalas, MaiorEmTsv) {
 
 TEST(CliEscalas, TextoComLimite) {
   teste::PastaTemporaria configuracao;
-  const auto r = cli({"--lang", "en", "scale", "Minor pentatonic", "A", "--limit", "1"},
-                     configuracao);
+  const auto r =
+      cli({"--lang", "en", "scale", "Minor pentatonic", "A", "--limit", "1"}, configuracao);
   ASSERT_EQ(r.status, 0) << r.erros;
   EXPECT_EQ(r.saida,
             "0: cost 305\n"
@@ -84,8 +84,8 @@ TEST(CliEscalas, TonicasENomesEquivalentes) {
       cli({"--lang", "en", "scale", kMaior, "C# or Db", "--format", "tsv"}, configuracao);
   ASSERT_EQ(esperada.status, 0) << esperada.erros;
   for (const char* tonica : {"C#", "Db", "c#", "db", "c# OR db"}) {
-    const auto r = cli({"--lang", "en", "scale", "major (ionian)", tonica, "--format", "tsv"},
-                       configuracao);
+    const auto r =
+        cli({"--lang", "en", "scale", "major (ionian)", tonica, "--format", "tsv"}, configuracao);
     EXPECT_EQ(r.status, 0) << tonica << ": " << r.erros;
     EXPECT_EQ(r.saida, esperada.saida) << tonica;
   }
@@ -103,12 +103,14 @@ TEST(CliEscalas, Erros) {
     const char* erro;
   };
   const Caso casos[] = {
-      {{"--lang", "en", "scale", "Ionian", "C"}, 1, "no scale named 'Ionian'; the scales are:\n"
-                                                   "  Major (Ionian)\n  Dorian\n"},
-      {{"--lang", "en", "scale", kMaior, "H"}, 1, "'H' is no root"},
-      {{"--lang", "pt", "scale", "Maior (jônio)", "C# or Db"}, 1, "  C# ou Db\n"},
+      {{"--lang", "en", "scale", "Ionian", "C"},
+       2,
+       "scale: NAME: no scale named 'Ionian'; 'tessara-cli scales' lists the scale names\n"},
+      {{"--lang", "en", "scale", kMaior, "H"}, 2, "scale: ROOT: 'H' is no root"},
+      {{"--lang", "pt", "scale", "Maior (jônio)", "C# or Db"}, 2, "  C# ou Db\n"},
       {{"--lang", "en", "--instrument", "Cavaquinho", "scale", "Major (Ionian), two octaves", "C"},
-       1, "This scale cannot be laid out on the current instrument in this key."},
+       1,
+       "This scale cannot be laid out on the current instrument in this key."},
       {{"--lang", "en", "scale", kMaior}, 2, "usage:"},
       {{"--lang", "en", "scale", kMaior, "C", "D"}, 2, "usage:"},
       {{"--lang", "en", "scale", kMaior, "C", "--limit", "0"}, 2, "usage:"},

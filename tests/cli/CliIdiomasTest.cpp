@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
-#include "foundations/Cp1252.h"
-#include "PastaTemporaria.h"
 #include "ExecucaoCli.h"
+#include "PastaTemporaria.h"
 #include "Processo.h"
+#include "foundations/Cp1252.h"
 
 namespace tessara {
 namespace {
@@ -28,15 +29,44 @@ TEST(CliIdiomas, ListaOsIdiomasEmUtf8MarcandoOConfigurado) {
   EXPECT_EQ(r.saida, "English\n*Português (Brasil)\n");
 }
 
+// With no settings yet, the language is the locale's: LC_ALL, then LC_MESSAGES, then LANG.
+TEST(CliIdiomas, PrimeiraPartidaSegueOLocale) {
+  const struct {
+    std::map<std::string, std::string> ambiente;
+    const char* lista;
+  } casos[] = {
+      {{{"LANG", "pt_BR.UTF-8"}}, "English\n*Português (Brasil)\n"},
+      {{{"LANG", "C"}}, "*English\nPortuguês (Brasil)\n"},
+      {{{"LANG", "en_US.UTF-8"}, {"LC_MESSAGES", "pt_PT"}}, "English\n*Português (Brasil)\n"},
+      {{{"LANG", "pt_BR.UTF-8"}, {"LC_ALL", "C"}}, "*English\nPortuguês (Brasil)\n"},
+  };
+  for (const auto& c : casos) {
+    teste::PastaTemporaria configuracao;
+    const auto r = teste::executarCli({"languages"}, configuracao, {}, TESSARA_CLI, c.ambiente);
+    EXPECT_EQ(r.status, 0) << r.erros;
+    EXPECT_EQ(r.saida, c.lista) << ::testing::PrintToString(c.ambiente);
+    EXPECT_TRUE(std::filesystem::is_empty(configuracao.caminho()));
+  }
+  // Settings that name a language win over the locale, in UTF-8 as an editor writes them too.
+  teste::PastaTemporaria configuracao;
+  configuracao.escrever("tessara.ini", "[geral]\nidioma=English\n");
+  auto r =
+      teste::executarCli({"languages"}, configuracao, {}, TESSARA_CLI, {{"LANG", "pt_BR.UTF-8"}});
+  EXPECT_EQ(r.saida, "*English\nPortuguês (Brasil)\n");
+  configuracao.escrever("tessara.ini", "[geral]\nidioma=Português (Brasil)\n");
+  r = cli({"languages"}, configuracao);
+  EXPECT_EQ(r.saida, "English\n*Português (Brasil)\n");
+}
+
 TEST(CliIdiomas, VersaoEUso) {
   teste::PastaTemporaria configuracao;
   const auto versao = cli({"--version"}, configuracao);
   EXPECT_EQ(versao.status, 0);
   EXPECT_EQ(versao.saida, std::string("tessara-cli ") + TESSARA_VERSAO + "\n");
 
-  for (const std::vector<std::string>& ruim : {std::vector<std::string>{},
-                                               std::vector<std::string>{"nonsense"},
-                                               std::vector<std::string>{"languages", "extra"}}) {
+  for (const std::vector<std::string>& ruim :
+       {std::vector<std::string>{}, std::vector<std::string>{"nonsense"},
+        std::vector<std::string>{"languages", "extra"}}) {
     const auto r = cli(ruim, configuracao);
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.saida.empty());

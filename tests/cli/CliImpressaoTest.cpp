@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "PastaTemporaria.h"
 #include "ExecucaoCli.h"
+#include "PastaTemporaria.h"
 #include "Processo.h"
 
 namespace tessara {
@@ -83,8 +83,8 @@ TEST_F(CliImpressao, DezDiagramasNumaPaginaPdf) {
 
 TEST_F(CliImpressao, AcordesPorNomeComAPrimeiraPosicaoNoInstrumento) {
   const auto pdf = arquivos / "nomes.pdf";
-  auto r = cli({"print", "--pdf", pdf.string(), "C", "G", "Am", "F", "Dm", "E7", "A7", "D7",
-                "B7", "C7"});
+  auto r = cli(
+      {"print", "--pdf", pdf.string(), "C", "G", "Am", "F", "Dm", "E7", "A7", "D7", "B7", "C7"});
   ASSERT_EQ(r.status, 0) << r.erros;
   EXPECT_EQ(paginasPdf(teste::lerArquivo(pdf)), 1);
 
@@ -137,8 +137,8 @@ TEST_F(CliImpressao, PaginasDaVisualizacaoComALarguraDoZoom) {
   for (const auto& caso : {Caso{"100", 360}, Caso{"200", 720}, Caso{"300", 1080}}) {
     SCOPED_TRACE(caso.zoom);
     const auto pasta = arquivos / ("zoom" + caso.zoom);
-    const auto r = cli(comAcordes({"print", "--png", pasta.string(), "--zoom", caso.zoom,
-                                   "--labels", "intervals"}));
+    const auto r = cli(comAcordes(
+        {"print", "--png", pasta.string(), "--zoom", caso.zoom, "--labels", "intervals"}));
     ASSERT_EQ(r.status, 0) << r.erros;
     EXPECT_EQ(r.saida, (pasta / "page-1.png").string() + "\n");
     const auto png = tamanhoPng(teste::lerArquivo(pasta / "page-1.png"));
@@ -182,7 +182,10 @@ TEST_F(CliImpressao, ErrosNaoEscrevemNada) {
       {{"print", "--pdf", pdf.string(), "x3201"}, "the instrument has 6"},
       {{"print", "--pdf", pdf.string(), "x32010", "x,3,2,0,1,13"}, "past the instrument's last"},
       {{"print", "--pdf", pdf.string(), "--text", (arquivos / "none.txt").string()},
-       "cannot read the chord sheet"},
+       "cannot read the chord sheet " + (arquivos / "none.txt").string() +
+           ": No such file or directory"},
+      {{"print", "--pdf", pdf.string(), "--text", arquivos.caminho().string()},
+       "cannot read the chord sheet " + arquivos.caminho().string() + ": not a regular file"},
   };
   for (const auto& caso : casos) {
     const auto r = cli(caso.argumentos);

@@ -34,6 +34,43 @@ TEST_F(ConfiguracaoTest, SemArquivoValemOsPadroesDasChaves) {
   EXPECT_FALSE(std::filesystem::exists(pasta / "tessara.ini"));
 }
 
+// A file edited in a UTF-8 editor and one written in CP1252 before both read right, each
+// value on its own; a CP1252 value that happens to be well-formed UTF-8 is not a case here.
+TEST_F(ConfiguracaoTest, TextosEmUtf8OuCp1252) {
+  const std::string pt = TXT("Português (Brasil)");
+  const std::string viola = TXT("Viola caipira (cebolão em Mi)");
+  const struct {
+    std::string idioma;
+    std::string instrumento;
+  } casos[] = {
+      {"Português (Brasil)", "Viola caipira (cebolão em Mi)"},  // UTF-8
+      {pt, viola},                                              // CP1252
+      {"Português (Brasil)", viola},
+      {pt, "Viola caipira (cebolão em Mi)"},
+  };
+  for (const auto& c : casos) {
+    const auto lida =
+        carregar("[geral]\nidioma=" + c.idioma + "\ninstrumento=" + c.instrumento + "\n");
+    EXPECT_FALSE(lida.arquivoDanificado());
+    EXPECT_EQ(lida.getIdioma(), pt) << c.idioma;
+    EXPECT_EQ(lida.getNomeInstrumento(), viola) << c.instrumento;
+  }
+  // A character CP1252 does not hold cannot name anything of ours; it does not damage the file.
+  EXPECT_EQ(carregar("[geral]\ninstrumento=Guitarra ★\n").getNomeInstrumento(), "Guitarra ?");
+}
+
+// The first start (no file, or a file that names no language) takes the language it is given,
+// the locale's; a file that names one keeps it.
+TEST_F(ConfiguracaoTest, IdiomaInicialSoSemIdiomaNoArquivo) {
+  const std::string pt = TXT("Português (Brasil)");
+  EXPECT_EQ(GerenciadorConfiguracao(pasta / "nenhum.ini", pt).getIdioma(), pt);
+  EXPECT_EQ(GerenciadorConfiguracao(pasta.escrever("a.ini", "[geral]\nvolume=3\n"), pt).getIdioma(),
+            pt);
+  EXPECT_EQ(
+      GerenciadorConfiguracao(pasta.escrever("b.ini", "[geral]\nidioma=English\n"), pt).getIdioma(),
+      "English");
+}
+
 TEST_F(ConfiguracaoTest, LeTodosOsCampos) {
   const auto c = carregar(
       "[Geral]\r\n"
@@ -126,10 +163,11 @@ TEST_F(ConfiguracaoTest, SalvarEscreveExatamenteAsOnzeLinhas) {
   c.setNomeInstrumento(TXT("Violão 7"));
   c.setExibicaoEscalas(1);
   ASSERT_TRUE(c.salvar());
+  // In UTF-8, as the user's editor shows it.
   EXPECT_EQ(lerArquivo(c.getArquivo()),
             "[geral]\ndriver=0\nidioma=English\nposicaoBraco=-56\npoliticaNovoInstrumento=0\n"
-            "politicaNovoPadrao=0\nvolume=50\ninstrumento=" +
-                TXT("Violão 7") + "\nvisualExecucao=0\nvisualAcordes=0\nexibicaoEscalas=1\n");
+            "politicaNovoPadrao=0\nvolume=50\ninstrumento=Violão 7\nvisualExecucao=0\n"
+            "visualAcordes=0\nexibicaoEscalas=1\n");
   // What was written reads back the same.
   const GerenciadorConfiguracao relida(c.getArquivo());
   EXPECT_EQ(relida.conteudoArquivo(), c.conteudoArquivo());

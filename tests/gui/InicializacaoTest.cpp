@@ -59,6 +59,10 @@ class Usuario : public QObject {
 TEST(Inicializacao, IniciaFechaComConfirmacaoEGravaAsConfiguracoes) {
   teste::PastaTemporaria pasta;
   ::setenv("TESSARA_CONFIG_DIR", pasta.caminho().c_str(), 1);
+  // The first start's language is the locale's: English here, whatever the machine's.
+  ::setenv("LANG", "C", 1);
+  ::unsetenv("LC_ALL");
+  ::unsetenv("LC_MESSAGES");
   int argc = 1;
   char nome[] = "tessara";
   char* argv[] = {nome, nullptr};

@@ -67,13 +67,22 @@ std::string Fachada::getIdiomaConfigurado() const { return configuracao().getIdi
 bool Fachada::idiomaCarregado() const { return idiomas().idiomaCarregado(); }
 
 bool Fachada::selecionarIdiomaConfigurado() {
-  return idiomas().selecionarIdioma(getIdiomaConfigurado()) != nullptr;
+  const Idioma* idioma = idiomas().selecionarIdioma(getIdiomaConfigurado());
+  if (idioma == nullptr) return false;
+  // One chosen in the chooser, because the configured one is gone, is the one to start in
+  // next time.
+  configuracao().setIdioma(idioma->getNome());
+  return true;
 }
 
 bool Fachada::carregarIdiomaDoCodigo(const std::string& codigo) {
   auto& idiomas = this->idiomas();
   const int indice = idiomas.indiceDoCodigo(codigo);
   return indice >= 0 && idiomas.carregarIdioma(indice) != nullptr;
+}
+
+std::vector<std::string> Fachada::getCodigosIdiomas() const {
+  return idiomas().getArquivosIdiomas();
 }
 
 void Fachada::salvarConfiguracao() {

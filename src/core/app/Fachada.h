@@ -58,10 +58,12 @@ class Fachada {
   std::string getIdiomaConfigurado() const;
   bool idiomaCarregado() const;
   // Loads the configured language, or, when there is none of that name, the one the user
-  // chooses; false when none is loaded.
+  // chooses, which the settings then keep; false when none is loaded.
   bool selecionarIdiomaConfigurado();
   // Loads the language whose file a code such as "pt" or "en" names; false when none does.
   bool carregarIdiomaDoCodigo(const std::string& codigo);
+  // The languages' file names without the extension ("en", "pt-BR"), in the names' order.
+  std::vector<std::string> getCodigosIdiomas() const;
   // Stores the current instrument's name and whether a scale is on show, then writes the
   // settings file.
   void salvarConfiguracao();

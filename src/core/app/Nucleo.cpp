@@ -122,7 +122,9 @@ Nucleo::Entradas Nucleo::Entradas::nasPastas(std::filesystem::path programa,
 }
 
 Nucleo::Entradas Nucleo::Entradas::doSistema() {
-  return nasPastas(Caminhos::diretorioPrograma(), Caminhos::pastaUsuario());
+  Entradas entradas = nasPastas(Caminhos::diretorioPrograma(), Caminhos::pastaUsuario());
+  entradas.ambiente = Ambiente::doSistema();
+  return entradas;
 }
 
 Nucleo::Nucleo(Entradas entradas)
@@ -163,8 +165,8 @@ Relogio& Nucleo::relogio() {
 
 GerenciadorConfiguracao& Nucleo::configuracao() {
   return obter(objetos_->configuracao, [this] {
-    return std::make_unique<GerenciadorConfiguracao>(entradas_.pastaUsuario /
-                                                     Caminhos::NOME_CONFIGURACAO);
+    return std::make_unique<GerenciadorConfiguracao>(
+        entradas_.pastaUsuario / Caminhos::NOME_CONFIGURACAO, entradas_.ambiente.idiomaDoLocale());
   });
 }
 

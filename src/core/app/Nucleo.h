@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "foundations/Ambiente.h"
 #include "sound/SaidaMIDI.h"
 
 namespace tessara {
@@ -46,10 +47,13 @@ class Nucleo {
     // When set, the MIDI output is the built-in synthesizer alone, rendering into this WAV
     // file on a clock of its own that never waits: nobody listens to a file live.
     std::filesystem::path arquivoWav;
+    // The environment: its locale picks the language of the first start. None (English)
+    // unless the system's is given.
+    Ambiente ambiente;
 
     // Those folders, with the system's MIDI ports on the real clock.
     static Entradas nasPastas(std::filesystem::path programa, std::filesystem::path usuario);
-    // The program's folder and the user's folder of this machine.
+    // The program's folder, the user's folder and the environment of this machine.
     static Entradas doSistema();
   };
 

@@ -91,6 +91,24 @@ std::string deUtf8(std::string_view utf8) {
   return saida;
 }
 
+bool utf8Valido(std::string_view texto) {
+  for (size_t i = 0; i < texto.size();) {
+    if (static_cast<unsigned char>(texto[i]) < 0x80) {
+      ++i;
+      continue;
+    }
+    char32_t cp = 0;
+    const size_t n = decodificar(texto, i, cp);
+    if (n == 0) return false;
+    i += n;
+  }
+  return true;
+}
+
+std::string deUtf8OuCp1252(std::string_view texto) {
+  return utf8Valido(texto) ? deUtf8(texto) : std::string(texto);
+}
+
 std::string paraUtf8(std::string_view texto) {
   std::string saida;
   saida.reserve(texto.size() + texto.size() / 4);

@@ -11,6 +11,13 @@ namespace tessara::cp1252 {
 // are taken as CP1252 bytes as they stand, so an 8-bit text passed by mistake survives.
 std::string deUtf8(std::string_view utf8);
 
+// Whether the text is well-formed UTF-8 throughout (plain ASCII is).
+bool utf8Valido(std::string_view texto);
+
+// A text of a file that may be either: UTF-8 when it is well-formed UTF-8, else CP1252 as it
+// stands. Accented CP1252 text is almost never well-formed UTF-8, so both read right.
+std::string deUtf8OuCp1252(std::string_view texto);
+
 // CP1252 to UTF-8. The five undefined bytes (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1
 // control characters of the same value, as the usual converters do.
 std::string paraUtf8(std::string_view cp1252);

@@ -33,6 +33,12 @@ int numero(const LeitorIni& ini, std::string_view chave, std::string_view padrao
   return *valor;
 }
 
+// A text value, UTF-8 or CP1252 as the file holds it, in the core's CP1252.
+std::string valorTexto(const LeitorIni& ini, std::string_view chave, const std::string& padrao) {
+  const auto valor = ini.valor(kSecao, chave);
+  return valor ? cp1252::deUtf8OuCp1252(*valor) : padrao;
+}
+
 int8_t oitoBits(int valor) { return static_cast<int8_t>(static_cast<uint8_t>(valor & 0xFF)); }
 
 struct Leitura {
@@ -75,8 +81,9 @@ Leitura lerLimitado(const std::filesystem::path& arquivo, size_t maximo) {
 
 }  // namespace
 
-GerenciadorConfiguracao::GerenciadorConfiguracao(std::filesystem::path arquivo)
-    : arquivo_(std::move(arquivo)) {
+GerenciadorConfiguracao::GerenciadorConfiguracao(std::filesystem::path arquivo,
+                                                 std::string idiomaInicial)
+    : arquivo_(std::move(arquivo)), idiomaInicial_(std::move(idiomaInicial)) {
   exibicaoEscalas = 0;
   const Leitura leitura = lerLimitado(arquivo_, TAMANHO_MAXIMO);
   if (!leitura.existe) {
@@ -101,7 +108,7 @@ std::filesystem::path GerenciadorConfiguracao::arquivoDanificado(
 
 void GerenciadorConfiguracao::aplicarValoresReinicio() {
   driver = 0;
-  idioma = "English";
+  idioma = idiomaInicial_;
   posicaoBraco = 2;
   politicaNovoInstrumento = 0;
   politicaNovoPadrao = 0;
@@ -116,12 +123,12 @@ bool GerenciadorConfiguracao::carregarTexto(std::string_view conteudo) {
   const LeitorIni ini(conteudo);
   try {
     driver = numero(ini, "driver", "0");
-    idioma = ini.ler(kSecao, "idioma", "English");
+    idioma = valorTexto(ini, "idioma", idiomaInicial_);
     posicaoBraco = oitoBits(numero(ini, "posicaoBraco", "0"));
     politicaNovoInstrumento = oitoBits(numero(ini, "politicaNovoInstrumento", "0"));
     politicaNovoPadrao = oitoBits(numero(ini, "politicaNovoPadrao", "0"));
     volume = numero(ini, "volume", "50");
-    instrumento = ini.ler(kSecao, "instrumento", instrumentoPadrao());
+    instrumento = valorTexto(ini, "instrumento", instrumentoPadrao());
     visualExecucao = numero(ini, "visualExecucao", "0");
     visualAcordes = numero(ini, "visualAcordes", "0");
     exibicaoEscalas = numero(ini, "exibicaoEscalas", "0");
@@ -148,12 +155,12 @@ std::string GerenciadorConfiguracao::conteudoArquivo() const {
   std::ostringstream s;
   s << "[geral]\n"
     << "driver=" << driver << '\n'
-    << "idioma=" << idioma << '\n'
+    << "idioma=" << cp1252::paraUtf8(idioma) << '\n'
     << "posicaoBraco=" << static_cast<int>(posicaoBraco) << '\n'
     << "politicaNovoInstrumento=" << static_cast<int>(politicaNovoInstrumento) << '\n'
     << "politicaNovoPadrao=" << static_cast<int>(politicaNovoPadrao) << '\n'
     << "volume=" << volume << '\n'
-    << "instrumento=" << instrumento << '\n'
+    << "instrumento=" << cp1252::paraUtf8(instrumento) << '\n'
     << "visualExecucao=" << visualExecucao << '\n'
     << "visualAcordes=" << visualAcordes << '\n'
     << "exibicaoEscalas=" << exibicaoEscalas << '\n';

@@ -9,7 +9,10 @@
 
 namespace tessara {
 
-// Loads the user settings once and writes them back as the eleven lines of section "geral".
+// Loads the user settings once and writes them back as the eleven lines of section "geral",
+// in UTF-8. Texts are read as UTF-8 when they are well-formed UTF-8, else as CP1252, so a file
+// edited in a UTF-8 editor and one written before both read right. The language of a file
+// that names none (the first start) is the one given, the locale's.
 // A missing file gives the key defaults; an unreadable or malformed one gives the reset values
 // and is kept beside as `<name>.damaged` (the latest one), so that the user's other values are
 // not lost when the defaults are written. Only a regular file of at most TAMANHO_MAXIMO bytes
@@ -18,7 +21,8 @@ class GerenciadorConfiguracao : public Configuracao {
  public:
   static constexpr size_t TAMANHO_MAXIMO = 64 * 1024;
 
-  explicit GerenciadorConfiguracao(std::filesystem::path arquivo);
+  explicit GerenciadorConfiguracao(std::filesystem::path arquivo,
+                                   std::string idiomaInicial = "English");
 
   // Applies the settings text the way loading a file does (used by loading and by the fuzzer);
   // false when it was damaged and the reset values were taken.
@@ -29,6 +33,8 @@ class GerenciadorConfiguracao : public Configuracao {
   static std::filesystem::path arquivoDanificado(const std::filesystem::path& arquivo);
 
   std::string getIdioma() const { return idioma; }
+  // The language to start in next time.
+  void setIdioma(const std::string& nome) { idioma = nome; }
   int getDriver() const { return driver; }
   // `usarDispositivo` opens the MIDI device; when it refuses the index with
   // OutOfBoundsException, device 0 is used and stored instead.
@@ -53,6 +59,7 @@ class GerenciadorConfiguracao : public Configuracao {
   void aplicarValoresReinicio();
 
   std::filesystem::path arquivo_;
+  std::string idiomaInicial_;
   bool danificado_ = false;
 };
 

@@ -48,6 +48,7 @@ class GerenciadorIdiomas : public Textos {
   bool idiomaCarregado() const { return idioma_ != nullptr; }
   Idioma* getIdiomaAtual() const { return idioma_.get(); }
   const std::vector<std::string>& getNomesIdiomas() const { return nomesIdiomas_; }
+  const std::vector<std::string>& getArquivosIdiomas() const { return arquivosIdiomas_; }
   int getIndiceAtual() const { return indiceAtual_; }
   // The loaded language's own name, or the empty text.
   std::string getNomeIdiomaAtual() const override;
