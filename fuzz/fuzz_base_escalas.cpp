@@ -45,7 +45,7 @@ void layout(tessara::GeradorEscalas& gerador, const tessara::Escala& escala) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   // No language and no files: the built-in guitar, and the scale base read from the input.
   static tessara::InteracaoMuda interacao;
-  static tessara::Nucleo& nucleo = [] -> tessara::Nucleo& {
+  static tessara::Nucleo& nucleo = []() -> tessara::Nucleo& {
     static tessara::Nucleo criado(tessara::Nucleo::Entradas::nasPastas(
         "/nonexistent/tessara-fuzz", "/nonexistent/tessara-fuzz"));
     criado.definirInteracao(&interacao);
