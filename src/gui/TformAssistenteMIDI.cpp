@@ -11,6 +11,7 @@
 #include <exception>
 #include <utility>
 
+#include "EstiloDialogo.h"
 #include "ReprodutorPlano.h"
 #include "app/Fachada.h"
 #include "qt/TextoQt.h"
@@ -28,18 +29,6 @@ constexpr int CANAL_TESTE = 1;
 constexpr int PROGRAMA_TESTE = 0;
 
 const char* const SECAO = "fmAssistenteMIDI";
-
-const char* const ESTILO = R"(
-  QDialog { background: #fdfaf4; }
-  QLabel { color: #2b1a10; font-size: 12px; }
-  QLabel#lblTitulo1, QLabel#lblTitulo2 { font-size: 14px; font-weight: bold; }
-  QPushButton { color: #f4e9d8; background: #5a3320; border: 1px solid #2a140a;
-                border-radius: 5px; padding: 3px 8px; font-size: 12px; }
-  QPushButton:hover { background: #6e412a; }
-  QPushButton:pressed { background: #3b1d10; }
-  QPushButton:default { border-color: #ffd94a; }
-  QPushButton:disabled { color: #9c8a78; background: #4a2c1c; }
-)";
 
 // The desktop's volume controls, the most common first; each is tried until one starts.
 struct ControleVolume {
@@ -69,7 +58,10 @@ TformAssistenteMIDI::TformAssistenteMIDI(Fachada& fachada, QWidget* pai,
   setObjectName(QStringLiteral("TformAssistenteMIDI"));
   setModal(true);
   setFixedSize(LARGURA, ALTURA);
-  setStyleSheet(QString::fromLatin1(ESTILO));
+  setStyleSheet(EstiloDialogo::folha() +
+                QStringLiteral("QLabel#lblTitulo1, QLabel#lblTitulo2 { font-size: 14px; "
+                               "font-weight: bold; }"
+                               "QPushButton:default { border-color: #ffd94a; }"));
   setWindowTitle(qtLinhas(fachada.getTexto("geral", "nomeAplicacao")) + QStringLiteral(" - ") +
                  texto("titulo"));
 

@@ -4,17 +4,14 @@
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QLabel>
-#include <QLinearGradient>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QToolButton>
-#include <QWindow>
 #include <algorithm>
 
+#include "EstiloJanelas.h"
 #include "TformPrincipal.h"
 #include "app/Fachada.h"
 #include "qt/TextoQt.h"
@@ -27,19 +24,6 @@ constexpr int ALTURA_TITULO = 36;
 constexpr int MARGEM = 18;
 
 const char* const SECAO = "fmImportarCifra";
-
-const char* const ESTILO = R"(
-  QLabel { color: #f4e9d8; font-size: 12px; }
-  QPushButton { color: #f4e9d8; background: #5a3320; border: 1px solid #2a140a;
-                border-radius: 5px; padding: 2px 8px; font-size: 12px; }
-  QPushButton:hover { background: #6e412a; }
-  QPushButton:pressed { background: #3b1d10; }
-  QPushButton:disabled { color: #9c8a78; background: #4a2c1c; }
-  QPlainTextEdit { background: #fdfaf4; color: #2b1a10; border: 1px solid #2a140a;
-                   border-radius: 4px; }
-  QToolButton { color: #f4e9d8; font-weight: bold; border-radius: 12px; }
-  QToolButton:hover { background: rgba(255, 255, 255, 40); }
-)";
 
 // The sheet's lines, each followed by a line feed, as the print job lays them out.
 std::string comFimDeLinha(const QString& folha) {
@@ -54,22 +38,21 @@ std::string comFimDeLinha(const QString& folha) {
 
 TformImportarCifra::TformImportarCifra(Fachada& fachada, TformPrincipal& principal,
                                        AbridorAjuda::Navegador navegador)
-    : QDialog(&principal, Qt::Dialog | Qt::FramelessWindowHint),
-      fachada_(fachada),
+    : DialogoSemBorda(fachada, qtLinhas(fachada.getTexto(SECAO, "titulo")), LARGURA, ALTURA,
+                      &principal),
       principal_(principal),
       abridor_(fachada, std::move(navegador)) {
   setObjectName(QStringLiteral("TformImportarCifra"));
-  setFixedSize(LARGURA, ALTURA);
-  setStyleSheet(QString::fromLatin1(ESTILO));
-  setWindowTitle(texto(SECAO, "titulo"));
+  setStyleSheet(estiloJanelas());
 
-  botaoDoTopo(
-      "btnAjuda", QStringLiteral("?"), LARGURA - 88, texto("geral", "hintBtnAjuda"),
+  connect(
+      botaoDoTopo("btnAjuda", QStringLiteral("?"), LARGURA - 87, texto("geral", "hintBtnAjuda")),
+      &QToolButton::clicked, this,
       [this] { abridor_.abrirPagina(fachada_.getCaminhoAjuda(), QStringLiteral("telaCifras")); });
-  botaoDoTopo("btnMinimizar", QStringLiteral("\u2013"), LARGURA - 60,
-              texto("geral", "hintBtnMinimizar"), [this] { showMinimized(); });
-  botaoDoTopo("btnFechar", QStringLiteral("\u00D7"), LARGURA - 32, texto("geral", "hintBtnFechar"),
-              [this] { close(); });
+  connect(botaoDoTopo("btnMinimizar", QStringLiteral("\u2013"), LARGURA - 58,
+                      texto("geral", "hintBtnMinimizar")),
+          &QToolButton::clicked, this, [this] { showMinimized(); });
+  botaoFechar();
 
   const int yBarra = ALTURA_TITULO + 12;
   auto* colar = botao("btnColar", texto(SECAO, "btnColar"), {MARGEM, yBarra, 100, 28},
@@ -98,24 +81,6 @@ TformImportarCifra::TformImportarCifra(Fachada& fachada, TformPrincipal& princip
                        {LARGURA - MARGEM - 110, yBaixo, 110, 30}, texto(SECAO, "hintBtnImprimir"));
   btnImprimir_->setEnabled(false);
   connect(btnImprimir_, &QPushButton::clicked, this, [this] { imprimir(); });
-}
-
-QString TformImportarCifra::texto(const char* secao, const char* chave) const {
-  return qtLinhas(fachada_.getTexto(secao, chave));
-}
-
-QToolButton* TformImportarCifra::botaoDoTopo(const char* nome, const QString& rotulo, int x,
-                                             const QString& dica,
-                                             const std::function<void()>& acao) {
-  auto* b = new QToolButton(this);
-  b->setObjectName(QString::fromLatin1(nome));
-  b->setText(rotulo);
-  b->setToolTip(dica);
-  b->setGeometry(x, 6, 24, 24);
-  b->setAutoRaise(true);
-  b->setFocusPolicy(Qt::NoFocus);
-  connect(b, &QToolButton::clicked, this, acao);
-  return b;
 }
 
 QPushButton* TformImportarCifra::botao(const char* nome, const QString& rotulo, const QRect& lugar,
@@ -203,30 +168,6 @@ void TformImportarCifra::imprimir() {
   fachada_.setTextoImpressao(comFimDeLinha(memoCifra_->toPlainText()));
   QApplication::restoreOverrideCursor();
   abrirImpressao_(MODO_IMPRESSAO_CIFRA);
-}
-
-void TformImportarCifra::paintEvent(QPaintEvent*) {
-  QPainter pintor(this);
-  QLinearGradient madeira(0, 0, 0, height());
-  madeira.setColorAt(0, QColor(0x6b, 0x3a, 0x22));
-  madeira.setColorAt(1, QColor(0x3b, 0x1d, 0x10));
-  pintor.fillRect(rect(), madeira);
-  pintor.fillRect(0, 0, width(), ALTURA_TITULO, QColor(0x2a, 0x14, 0x0a, 120));
-  QFont titulo = font();
-  titulo.setBold(true);
-  titulo.setPixelSize(16);
-  pintor.setFont(titulo);
-  pintor.setPen(QColor(0xf4, 0xe9, 0xd8));
-  pintor.drawText(QRect(MARGEM, 0, width() - 120, ALTURA_TITULO), Qt::AlignVCenter | Qt::AlignLeft,
-                  windowTitle());
-}
-
-void TformImportarCifra::mousePressEvent(QMouseEvent* evento) {
-  if (evento->button() == Qt::LeftButton && windowHandle() != nullptr) {
-    windowHandle()->startSystemMove();
-    return;
-  }
-  QDialog::mousePressEvent(evento);
 }
 
 }  // namespace tessara

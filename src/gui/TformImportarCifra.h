@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QDialog>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "AbridorAjuda.h"
+#include "DialogoSemBorda.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -14,13 +14,12 @@ class QToolButton;
 
 namespace tessara {
 
-class Fachada;
 class TformPrincipal;
 
 // The chord sheet: a pasted text of chord lines above lyrics, whose chords can be moved up or
 // down a semitone in place, taken into the main window's print list, or printed with the
 // sheet. The text stays between showings; nothing is saved.
-class TformImportarCifra : public QDialog {
+class TformImportarCifra : public DialogoSemBorda {
   Q_OBJECT
 
  public:
@@ -47,21 +46,13 @@ class TformImportarCifra : public QDialog {
   // The print list becomes the sheet's chords, once each, and the sheet the job's text.
   void imprimir();
 
- protected:
-  void paintEvent(QPaintEvent* evento) override;
-  void mousePressEvent(QMouseEvent* evento) override;
-
  private:
-  QString texto(const char* secao, const char* chave) const;
-  QToolButton* botaoDoTopo(const char* nome, const QString& rotulo, int x, const QString& dica,
-                           const std::function<void()>& acao);
   QPushButton* botao(const char* nome, const QString& rotulo, const QRect& lugar,
                      const QString& dica);
   void montarTransposicao(int y);
   std::vector<std::string> acordes() const;
   std::string textoImpressao() const;
 
-  Fachada& fachada_;
   TformPrincipal& principal_;
   AbridorAjuda abridor_;
   AbrirImpressao abrirImpressao_;
