@@ -95,6 +95,9 @@ TEST_F(TformPrincipalTest, ListaDeImpressaoAdicionaRemoveEDevolveCopias) {
   ASSERT_EQ(lista->count(), 3);
   EXPECT_EQ(janela->getListaImpressao().size(), 3);
   EXPECT_EQ(janela->getListaImpressao().getElement(1)->getNome(), "G");
+  QTest::keyClick(lista, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(lista->selectedItems().size(), 3);
+  lista->clearSelection();
   lista->item(0)->setSelected(true);
   lista->item(2)->setSelected(true);
   filho<QPushButton>("btnRemover")->click();
