@@ -1,6 +1,6 @@
 #include "Inicializacao.h"
 
-#include <QThread>
+#include <QTimer>
 
 #include "AplicacaoTessara.h"
 #include "InteracaoQt.h"
@@ -15,7 +15,7 @@ namespace tessara {
 
 namespace {
 
-constexpr unsigned long kPausaSplashMs = 1000;
+constexpr int kPausaSplashMs = 1000;
 
 }  // namespace
 
@@ -46,9 +46,10 @@ void Inicializacao::iniciarEExecutar(AplicacaoTessara& aplicacao) {
   // Deleted by hand at the end of start-up: when creating the windows fails, the splash
   // stays up behind the error message and goes away with the process.
   auto* splash = new TformSplash();
+  // Closing the splash early must not end the program before the main window shows.
+  splash->setAttribute(Qt::WA_QuitOnClose, false);
   splash->mostrarAgora();
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  QThread::msleep(kPausaSplashMs);
   QApplication::setApplicationDisplayName(QString());
 
   // The first window created is the main window; closing it ends the loop.
@@ -58,13 +59,18 @@ void Inicializacao::iniciarEExecutar(AplicacaoTessara& aplicacao) {
                    [&nucleo] { nucleo.definirFachadaGUI(nullptr); });
   principal->setAttribute(Qt::WA_DeleteOnClose);
   QApplication::restoreOverrideCursor();
-  delete splash;
 
   if (interacao.encerramentoPedido()) {
+    delete splash;
     delete principal;
     return;
   }
-  principal->show();
+  // The splash stays its pause after the windows are made, on a timer: the loop runs, so
+  // nothing looks frozen meanwhile.
+  QTimer::singleShot(kPausaSplashMs, principal, [splash, principal] {
+    delete splash;
+    principal->show();
+  });
   aplicacao.exec();
 }
 
