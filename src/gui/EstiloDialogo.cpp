@@ -15,7 +15,7 @@ QString EstiloDialogo::folha() {
     QTabBar::tab { background: #e2d5c0; border: 1px solid #b9a283; padding: 5px 14px;
                    margin-right: 2px; border-top-left-radius: 4px; border-top-right-radius: 4px; }
     QTabBar::tab:selected { background: #fdfaf4; border-bottom-color: #fdfaf4; font-weight: bold; }
-    QLineEdit, QComboBox, QListWidget, QSpinBox { background: white; color: #2b1a10;
+    QLineEdit, QComboBox, QListWidget { background: white; color: #2b1a10;
                   border: 1px solid #b9a283; border-radius: 4px; padding: 2px 4px; }
     QListWidget::item:selected { background: #c8322d; color: white; }
     QToolButton { color: #2b1a10; background: white; border: 1px solid #b9a283;
