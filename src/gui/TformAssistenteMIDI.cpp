@@ -53,8 +53,7 @@ TformAssistenteMIDI::TformAssistenteMIDI(Fachada& fachada, QWidget* pai,
                          : Lancador([](const QString& programa, const QStringList& argumentos) {
                              return QProcess::startDetached(programa, argumentos);
                            })),
-      reprodutor_(new ReprodutorPlano(fachada, std::move(agenda), this)),
-      dispositivos_(fachada.getNomesDispositivos()) {
+      reprodutor_(new ReprodutorPlano(fachada, std::move(agenda), this)) {
   setObjectName(QStringLiteral("TformAssistenteMIDI"));
   setModal(true);
   setFixedSize(LARGURA, ALTURA);
@@ -127,8 +126,10 @@ int TformAssistenteMIDI::executar() {
 }
 
 void TformAssistenteMIDI::showEvent(QShowEvent* evento) {
-  // Every run starts from the first device; a window restored by the desktop goes on.
+  // Every run starts from the first device, listed afresh (one may have been plugged in since);
+  // a window restored by the desktop goes on.
   if (!evento->spontaneous()) {
+    lerDispositivos();
     candidato_ = 0;
     passo_ = Passo::Apresentar;
     resultado_ = 0;
@@ -136,6 +137,14 @@ void TformAssistenteMIDI::showEvent(QShowEvent* evento) {
     montarPagina();
   }
   QDialog::showEvent(evento);
+}
+
+void TformAssistenteMIDI::lerDispositivos() {
+  try {
+    dispositivos_ = fachada_.getNomesDispositivos();
+  } catch (const std::exception&) {
+    dispositivos_.clear();  // no MIDI layer: nothing to try, the final page says so
+  }
 }
 
 void TformAssistenteMIDI::irPara(Passo passo) {

@@ -60,6 +60,7 @@ class TformAssistenteMIDI : public QDialog {
   void mostrarFinal(const char* titulo, const char* explicacao);
   void prosseguir();
   void testeTerminado();
+  void lerDispositivos();
   void irPara(Passo passo);
   void restaurarSaida();
 

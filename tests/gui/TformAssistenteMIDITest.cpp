@@ -249,5 +249,20 @@ TEST_F(TformAssistenteMIDISemDispositivos, PrimeiraPaginaJaEAFinalComZero) {
   EXPECT_TRUE(log().empty()) << ::testing::PrintToString(log());
 }
 
+TEST_F(TformAssistenteMIDISemDispositivos, UmDispositivoLigadoDepoisEOferecidoNaProximaExecucao) {
+  mostrar();
+  clicar("btnFinalizar");
+  ASSERT_NE(ambiente.porta, nullptr);
+  ambiente.porta->ligar("teclado");
+  mostrar();
+  EXPECT_EQ(titulo2(), QStringLiteral("Output 1:"));
+  tocarTeste();
+  EXPECT_EQ(logDesdeUltimaAbertura(), logDoTeste(0));
+  clicar("btnEscutando");
+  EXPECT_EQ(titulo2(), QStringLiteral("Done!"));
+  clicar("btnFinalizar");
+  EXPECT_EQ(assistente->getResultado(), 0);
+}
+
 }  // namespace
 }  // namespace tessara

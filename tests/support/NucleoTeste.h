@@ -34,6 +34,7 @@ class NucleoTeste {
   InteracaoGravada interacao;
   RelogioVirtual relogio;
   std::vector<RegistroMidi> midi;
+  PortaGravacao* porta = nullptr;  // the recording port, once the output has made it
   Nucleo nucleo;
 };
 

@@ -19,6 +19,11 @@ std::vector<std::string> PortaGravacao::listarDispositivos() {
   return dispositivos_;
 }
 
+void PortaGravacao::ligar(std::string dispositivo) {
+  dispositivos_.push_back(std::move(dispositivo));
+  queAbrem_.insert(static_cast<int>(dispositivos_.size()) - 1);
+}
+
 void PortaGravacao::anotar(const std::string& texto) {
   registro_.push_back({relogio_.agora(), nome_.empty() ? texto : nome_ + " " + texto});
 }

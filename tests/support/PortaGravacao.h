@@ -34,6 +34,8 @@ class PortaGravacao : public MidiPort {
 
   // Makes the next listing raise, as a MIDI layer that cannot start does.
   bool falharListagem = false;
+  // A device plugged in while the program runs: listed from now on, and it opens.
+  void ligar(std::string dispositivo);
 
  private:
   void anotar(const std::string& texto);
