@@ -1,6 +1,7 @@
 #include "TformInstrumento.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -117,11 +118,9 @@ void TformInstrumento::montarLinhas(QVBoxLayout* layout) {
     corda->setFixedSize(300, 26);
     corda->setStyleSheet(estiloCorda(linha));
     corda->setToolTip(texto("hintCorda"));
-    const auto nota = [this, linha] { return campos_.notas[static_cast<size_t>(linha)]; };
-    connect(corda, &QPushButton::pressed, this,
-            [this, nota] { fachada_.tocarNota(CANAL, VELOCIDADE, nota()); });
-    connect(corda, &QPushButton::released, this,
-            [this, nota] { fachada_.pararNota(CANAL, nota()); });
+    connect(corda, &QPushButton::pressed, this, [this, linha] { tocarCorda(linha); });
+    connect(corda, &QPushButton::released, this, &TformInstrumento::soltarCorda);
+    corda->installEventFilter(this);
 
     auto* botaoNota = new QToolButton(this);
     botaoNota->setObjectName(QStringLiteral("nota%1").arg(linha));
@@ -188,6 +187,39 @@ void TformInstrumento::mudarCordas(int cordas) {
 void TformInstrumento::escolherNota(int linha, int nota) {
   campos_.notas[static_cast<size_t>(linha)] = nota;
   notas_[static_cast<size_t>(linha)]->setText(qt(nomeNotaOitava(nota)));
+}
+
+void TformInstrumento::tocarCorda(int linha) {
+  soltarCorda();
+  notaSoando_ = campos_.notas[static_cast<size_t>(linha)];
+  fachada_.tocarNota(CANAL, VELOCIDADE, notaSoando_);
+}
+
+void TformInstrumento::soltarCorda() {
+  if (notaSoando_ < 0) return;
+  fachada_.pararNota(CANAL, notaSoando_);
+  notaSoando_ = -1;
+  for (auto* corda : cordas_) corda->setDown(false);
+}
+
+// A press can end without a release reaching the button: focus taken by another window, the
+// button or the dialog hidden. The note must not go on sounding.
+bool TformInstrumento::eventFilter(QObject* objeto, QEvent* evento) {
+  switch (evento->type()) {
+    case QEvent::FocusOut:
+    case QEvent::Leave:
+    case QEvent::Hide:
+      soltarCorda();
+      break;
+    default:
+      break;
+  }
+  return QDialog::eventFilter(objeto, evento);
+}
+
+void TformInstrumento::hideEvent(QHideEvent* evento) {
+  soltarCorda();
+  QDialog::hideEvent(evento);
 }
 
 bool TformInstrumento::criar() {

@@ -33,6 +33,10 @@ class TformInstrumento : public QDialog {
   int getIndiceSalvo() const { return indiceSalvo_; }
   const CamposInstrumento& getCampos() const { return campos_; }
 
+ protected:
+  bool eventFilter(QObject* objeto, QEvent* evento) override;
+  void hideEvent(QHideEvent* evento) override;
+
  private:
   QString texto(const char* chave) const;
   void montarCampos(QVBoxLayout* layout);
@@ -41,6 +45,8 @@ class TformInstrumento : public QDialog {
   void lerCampos();
   void mudarCordas(int cordas);
   void escolherNota(int linha, int nota);
+  void tocarCorda(int linha);
+  void soltarCorda();
   void salvar();
   bool executar();
 
@@ -50,6 +56,7 @@ class TformInstrumento : public QDialog {
   bool modoEdicao_ = false;
   int indiceEditado_ = -1;
   int indiceSalvo_ = -1;
+  int notaSoando_ = -1;  // the held string's note, stopped however the press ends
 
   QLineEdit* editNome_ = nullptr;
   QLineEdit* editDescricao_ = nullptr;

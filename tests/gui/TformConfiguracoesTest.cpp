@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -256,6 +258,30 @@ TEST_F(TformConfiguracoesTest, EditarOViolaoEmbutidoGravaUmNovoSelecionado) {
   ASSERT_EQ(daBase().size(), 3u);
   EXPECT_EQ(daBase()[2].getAfinacao(), (std::vector<int>{40, 45, 50, 55, 59, 64}));
   EXPECT_EQ(fachada.getInstrumento(0).getName(), "Standard Guitar");
+}
+
+// However a held string's press ends, its note stops: no release may be lost.
+TEST_F(TformConfiguracoesTest, CordaPressionadaSilenciaAoPerderOFocoOuAoFecharOEditor) {
+  abrirJanela();
+  comDialogo("btnInstrumento", [&] {
+    lista()->setCurrentRow(0);
+    comEditor("btnEditarInst", [&] {
+      auto* corda = em<QPushButton>(editor(), "corda0");  // high E
+      ambiente.midi.clear();
+      QTest::mousePress(corda, Qt::LeftButton);
+      QFocusEvent focoPerdido(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+      QApplication::sendEvent(corda, &focoPerdido);
+      EXPECT_EQ(teste::textos(ambiente.midi), (Nomes{"91 40 7F", "91 40 00"}));
+      EXPECT_FALSE(corda->isDown());
+      QTest::mouseRelease(corda, Qt::LeftButton);  // the late release sounds nothing more
+
+      ambiente.midi.clear();
+      QTest::mousePress(em<QPushButton>(editor(), "corda5"), Qt::LeftButton);  // low E
+      editor().reject();
+      EXPECT_EQ(teste::textos(ambiente.midi), (Nomes{"91 28 7F", "91 28 00"}));
+    });
+    clicar(dialogo(), "btnCancelar");
+  });
 }
 
 TEST_F(TformConfiguracoesTest, InstrumentoDanificadoPodeSerRemovidoSemPerderOsOutros) {
