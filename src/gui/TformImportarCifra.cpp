@@ -162,6 +162,12 @@ void TformImportarCifra::importar() {
 
 void TformImportarCifra::imprimir() {
   if (!abrirImpressao_) return;
+  // The sheet's chords take the print list's place: the user's own list goes only if they say so.
+  if (principal_.getListaImpressao().size() > 0 &&
+      !principal_.perguntarSimNao(fachada_.getTexto(SECAO, "titulo"),
+                                  fachada_.getTexto(SECAO, "msgSubstituirLista"))) {
+    return;
+  }
   QApplication::setOverrideCursor(Qt::WaitCursor);
   principal_.limparListaImpressao();
   for (const auto& acorde : acordes()) principal_.adicionarAcordeListaImpressao(acorde, false);

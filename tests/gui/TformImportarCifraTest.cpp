@@ -109,11 +109,30 @@ TEST_F(TformImportarCifraTest, ImprimirTrocaAListaSemRepetirEPassaOTextoAoTrabal
   ASSERT_TRUE(filho<QPushButton>("btnImprimir")->isEnabled());
   principal->adicionarAcordeListaImpressao("G", true);
   memo()->setPlainText(QStringLiteral("Am C Am\nletra Am\n"));
+
+  // A list the user made is replaced only when they agree.
+  ambiente.interacao.resposta = false;
+  clicar("btnImprimir");
+  ASSERT_EQ(ambiente.interacao.mensagens.size(), 1u);
+  EXPECT_EQ(ambiente.interacao.mensagens[0].botoes, Interacao::Botoes::SimNao);
+  EXPECT_EQ(ambiente.interacao.mensagens[0].texto,
+            fachada.getTexto("fmImportarCifra", "msgSubstituirLista"));
+  EXPECT_EQ(listaImpressao(), QStringList{QStringLiteral("G")});
+  EXPECT_TRUE(modos.empty());
+
+  ambiente.interacao.resposta = true;
   clicar("btnImprimir");
   EXPECT_EQ(listaImpressao(), (QStringList{QStringLiteral("Am"), QStringLiteral("C")}));
   EXPECT_EQ(fachada.getTextoImpressao(), "Am C Am\nletra Am\n");
   EXPECT_EQ(modos, std::vector<int>{TformImportarCifra::MODO_IMPRESSAO_CIFRA});
   EXPECT_TRUE(cifra().isVisible());
+
+  // An empty list has nothing to lose: no question.
+  principal->limparListaImpressao();
+  ambiente.interacao.mensagens.clear();
+  clicar("btnImprimir");
+  EXPECT_TRUE(ambiente.interacao.mensagens.empty());
+  EXPECT_EQ(modos.size(), 2u);
 }
 
 TEST_F(TformImportarCifraTest, EscFechaEOTextoFicaParaAProximaVez) {

@@ -106,6 +106,7 @@ TEST_P(ArquivoIdiomaEntregue, TemAsChavesQueOProgramaProcuraComTexto) {
       {"fmImportarCifra", "textoMemoCifra"},
       {"fmImportarCifra", "lblMudarTom"},
       {"fmImportarCifra", "btnColar"},
+      {"fmImportarCifra", "msgSubstituirLista"},
       {"fmImportarCifra", "btnImportarCifra"},
       {"fmImportarCifra", "hintBtnColar"},
       {"fmImportarCifra", "hintBtnImportarCifra"},
