@@ -7,7 +7,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QToolButton>
 #include <algorithm>
 
@@ -139,15 +141,29 @@ void TformImportarCifra::colar() {
   memoCifra_->setPlainText(guardado.restaurar(fachada_.colarCifra(guardado.cp1252())));
 }
 
+// Only the lines that changed are rewritten, in one edit: one Undo takes the transposition
+// back, and the user's cursor and scroll stay where they were in a long sheet.
 void TformImportarCifra::transporCifra(int passos) {
-  const TextoGuardado folha(memoCifra_->toPlainText());
+  QTextDocument* documento = memoCifra_->document();
+  const TextoGuardado folha(documento->toPlainText());
+  const QStringList linhas =
+      folha.restaurar(fachada_.transporCifra(folha.cp1252(), passos)).split(QLatin1Char('\n'));
   const int rolagem = memoCifra_->verticalScrollBar()->value();
-  const int cursor = memoCifra_->textCursor().position();
-  memoCifra_->setPlainText(folha.restaurar(fachada_.transporCifra(folha.cp1252(), passos)));
-  // The user keeps their place in a long sheet.
-  QTextCursor posicao = memoCifra_->textCursor();
-  posicao.setPosition(std::min(cursor, memoCifra_->document()->characterCount() - 1));
-  memoCifra_->setTextCursor(posicao);
+  QTextCursor edicao(documento);
+  edicao.beginEditBlock();
+  if (linhas.size() == documento->blockCount()) {
+    for (QTextBlock bloco = documento->firstBlock(); bloco.isValid(); bloco = bloco.next()) {
+      const QString& nova = linhas[bloco.blockNumber()];
+      if (bloco.text() == nova) continue;
+      edicao.setPosition(bloco.position());
+      edicao.setPosition(bloco.position() + bloco.length() - 1, QTextCursor::KeepAnchor);
+      edicao.insertText(nova);
+    }
+  } else {
+    edicao.select(QTextCursor::Document);
+    edicao.insertText(linhas.join(QLatin1Char('\n')));
+  }
+  edicao.endEditBlock();
   memoCifra_->verticalScrollBar()->setValue(rolagem);
 }
 

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextCursor>
 #include <QToolButton>
 #include <QUrl>
 #include <filesystem>
@@ -86,6 +87,24 @@ TEST_F(TformImportarCifraTest, TransporUmSemitomAcimaEAbaixoPelosBotoes) {
     clicar(caso.botao);
     EXPECT_EQ(memo()->toPlainText(), caso.depois) << caso.botao << " " << caso.antes.toStdString();
   }
+}
+
+// A transposition is one edit of the lines it changed: one Undo takes it back, and the cursor
+// stays on its character in a line that did not change.
+TEST_F(TformImportarCifraTest, TransporEUmaSoEdicaoQueODesfazerVolta) {
+  const QString original = QStringLiteral("Am   C\nletra da música\nG");
+  memo()->setPlainText(original);
+  QTextCursor cursor = memo()->textCursor();
+  cursor.setPosition(original.indexOf(QStringLiteral("música")));
+  memo()->setTextCursor(cursor);
+  clicar("btnTransporAcima");
+  const QString transposta = QStringLiteral("A#m   C#\nletra da música\nG#");
+  ASSERT_EQ(memo()->toPlainText(), transposta);
+  EXPECT_EQ(memo()->textCursor().position(), transposta.indexOf(QStringLiteral("música")));
+  memo()->undo();
+  EXPECT_EQ(memo()->toPlainText(), original);
+  memo()->redo();
+  EXPECT_EQ(memo()->toPlainText(), transposta);
 }
 
 TEST_F(TformImportarCifraTest, ImportarLevaOsAcordesDasLinhasDeAcordesComRepeticoesEFecha) {
