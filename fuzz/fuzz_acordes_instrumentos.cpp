@@ -22,7 +22,7 @@ const char* const kAcordes[] = {"C", "G7(9)", "Am/E"};
 constexpr size_t MAXIMO_INSTRUMENTOS = 2;
 // The search stops two hundred times sooner than in the program: it still reaches its limit,
 // and the widest instruments allowed cost no more than a guitar's chord.
-constexpr int64_t LIMITE_PASSOS = 10000;
+constexpr int64_t LIMITE_PASSOS = 2000;
 
 }  // namespace
 

@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   tessara::GeradorEscalas& gerador = nucleo.geradorEscalas();
   // Every limit is still reached, a hundred times sooner: the fuzzer keeps its pace on
   // scales that leap about.
-  gerador.definirLimites({.exibicoes = 500, .passos = 50000});
+  gerador.definirLimites({.exibicoes = 50, .passos = 5000});
   tessara::BaseEscalas& base = nucleo.baseEscalas();
   const std::string documento(reinterpret_cast<const char*>(dados), tamanho);
 

@@ -189,8 +189,14 @@ bool TXMLParser::comeca(std::string_view prefixo) const {
 }
 
 void TXMLParser::lerMarcacao() {
+  // Most markup is a plain tag: the second character tells it apart without comparing words.
   const size_t resto = documento_.size() - posicao_;
-  if (comeca("<?xml") && resto > 5 && branco(documento_[posicao_ + 5])) {
+  const char segundo = resto > 1 ? documento_[posicao_ + 1] : '\0';
+  if (segundo == '/') {
+    lerEtiquetaFinal();
+  } else if (segundo != '?' && segundo != '!') {
+    lerEtiqueta();
+  } else if (comeca("<?xml") && resto > 5 && branco(documento_[posicao_ + 5])) {
     lerDeclaracaoXml();
   } else if (comeca("<?")) {
     lerAte(ptPI, posicao_ + 2, "?>");
@@ -200,12 +206,8 @@ void TXMLParser::lerMarcacao() {
     lerCData();
   } else if (comeca("<!DOCTYPE")) {
     lerDtd();
-  } else if (comeca("<!")) {
-    lerAte(ptDtdc, posicao_ + 2, ">");
-  } else if (comeca("</")) {
-    lerEtiquetaFinal();
   } else {
-    lerEtiqueta();
+    lerAte(ptDtdc, posicao_ + 2, ">");
   }
 }
 
