@@ -230,6 +230,7 @@ TEST(Interpretar, Recusas) {
   };
   for (const auto& caso : casos) {
     SCOPED_TRACE(caso.nome);
+    EXPECT_FALSE(E::ehNomeDeAcorde(caso.nome, caso.idioma));
     if (caso.raiz) {
       EXPECT_THROW(E::interpretar(caso.nome, caso.idioma), RaizNaoEncontradaException);
       continue;
@@ -240,6 +241,10 @@ TEST(Interpretar, Recusas) {
     } catch (const DataFormatException& e) {
       EXPECT_EQ(e.getMensagem(), caso.nome);
     }
+  }
+  // The question without the exception answers the same for names that read.
+  for (const char* nome : {"C", "Am7(9)", "C/E", "F#m7(b5)", "Bb/D"}) {
+    EXPECT_TRUE(E::ehNomeDeAcorde(nome, portugues())) << nome;
   }
 }
 

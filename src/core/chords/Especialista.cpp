@@ -48,18 +48,25 @@ int procurarRaiz(std::string_view texto) {
 }
 
 struct Analise {
+  enum class Falha { Nenhuma, Raiz, Token };
+  Falha falha = Falha::Nenhuma;
   int32_t codigo = 0;
   size_t inicioBaixo = std::string_view::npos;  // where the bass's name starts, if there is one
   size_t fimRaiz = 0;
 };
 
 // Root, minor test, then tokens until the end; a separator followed by nothing but a note
-// name ends the name with that bass.
-Analise analisar(std::string_view nome, const IdiomaAcordes& idioma) {
+// name ends the name with that bass. A refusal is returned, not raised: a chord sheet asks
+// this of every word of its lyrics.
+Analise analisarSemExcecao(std::string_view nome, const IdiomaAcordes& idioma) {
   Analise analise;
   size_t p = nome.size() > 1 && acidente(nome[1]) ? 2 : 1;
   analise.fimRaiz = std::min(p, nome.size());
-  const int raiz = Especialista::lerRaiz(nome.substr(0, analise.fimRaiz), idioma);
+  const int raiz = procurarRaiz(nome.substr(0, analise.fimRaiz));
+  if (raiz < 0) {
+    analise.falha = Analise::Falha::Raiz;
+    return analise;
+  }
   int32_t codigo = Especialista::setRaiz(0, raiz) | bitGrau(6) | bitGrau(3);
 
   const std::string_view resto = nome.substr(analise.fimRaiz);
@@ -72,7 +79,10 @@ Analise analisar(std::string_view nome, const IdiomaAcordes& idioma) {
   const TabelaTokens& tabela = TabelaTokens::de(idioma.gramatica);
   while (p < nome.size()) {
     const TabelaTokens::Token* token = tabela.procurar(nome, p);
-    if (token == nullptr) throw DataFormatException(std::string(nome));
+    if (token == nullptr) {
+      analise.falha = Analise::Falha::Token;
+      return analise;
+    }
     p += token->texto.size();
     codigo = token->aplicar(codigo);
     if (token->separador) {
@@ -85,6 +95,20 @@ Analise analisar(std::string_view nome, const IdiomaAcordes& idioma) {
     }
   }
   analise.codigo = codigo;
+  return analise;
+}
+
+Analise analisar(std::string_view nome, const IdiomaAcordes& idioma) {
+  Analise analise = analisarSemExcecao(nome, idioma);
+  switch (analise.falha) {
+    case Analise::Falha::Raiz:
+      Especialista::lerRaiz(nome.substr(0, analise.fimRaiz), idioma);  // raises with the text
+      break;
+    case Analise::Falha::Token:
+      throw DataFormatException(std::string(nome));
+    case Analise::Falha::Nenhuma:
+      break;
+  }
   return analise;
 }
 
@@ -266,6 +290,10 @@ int Especialista::lerRaiz(std::string_view texto, const IdiomaAcordes& idioma) {
 
 int32_t Especialista::interpretar(std::string_view nome, const IdiomaAcordes& idioma) {
   return analisar(nome, idioma).codigo;
+}
+
+bool Especialista::ehNomeDeAcorde(std::string_view nome, const IdiomaAcordes& idioma) {
+  return analisarSemExcecao(nome, idioma).falha == Analise::Falha::Nenhuma;
 }
 
 std::string Especialista::nomear(int32_t codigo, Gramatica gramatica) {

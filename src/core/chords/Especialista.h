@@ -57,6 +57,8 @@ class Especialista {
   // The code of a chord name in the language's grammar. RaizNaoEncontradaException for an
   // unknown root, DataFormatException (carrying the whole name) for anything else refused.
   static int32_t interpretar(std::string_view nome, const IdiomaAcordes& idioma);
+  // True when `interpretar` would accept the name; never raises.
+  static bool ehNomeDeAcorde(std::string_view nome, const IdiomaAcordes& idioma);
 
   // The canonical name of a code, which the same grammar reads back as that code.
   static std::string nomear(int32_t codigo, Gramatica gramatica);

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "chords/Especialista.h"
-#include "foundations/DException.h"
 #include "foundations/Texto.h"
 
 namespace tessara {
@@ -81,21 +80,12 @@ std::string_view semParenteses(std::string_view palavra) {
   return palavra;
 }
 
-bool ehAcorde(std::string_view nome, const IdiomaAcordes& idioma) {
-  try {
-    Especialista::interpretar(nome, idioma);
-    return true;
-  } catch (const DException&) {
-    return false;
-  }
-}
-
 TipoPalavra tipo(std::string_view nucleo, const IdiomaAcordes& idioma) {
   if (nucleo.empty() || !ehLetra(nucleo.front()) || ehMarcaRepeticao(nucleo) ||
       texto::iguaisSemCaixa(nucleo, "N.C.")) {
     return TipoPalavra::DeLado;
   }
-  return ehAcorde(nucleo, idioma) ? TipoPalavra::Acorde : TipoPalavra::Texto;
+  return Especialista::ehNomeDeAcorde(nucleo, idioma) ? TipoPalavra::Acorde : TipoPalavra::Texto;
 }
 
 // The words of one line and what they are.
