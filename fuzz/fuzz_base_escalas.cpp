@@ -53,14 +53,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
     return criado;
   }();
   tessara::GeradorEscalas& gerador = nucleo.geradorEscalas();
-  // Every limit is still reached, a hundred times sooner: the fuzzer keeps its pace on
+  // Every limit is still reached, a thousand times sooner: the fuzzer keeps its pace on
   // scales that leap about.
   gerador.definirLimites({.exibicoes = 50, .passos = 5000});
   tessara::BaseEscalas& base = nucleo.baseEscalas();
   const std::string documento(reinterpret_cast<const char*>(dados), tamanho);
 
   base.nomesDoTexto(documento);
-  // Positions are numbered without gaps: once one is missing, all after it are.
+  // Positions are numbered without gaps: once one is missing, the next is missing too.
   bool faltou = false;
   for (int posicao = 0; posicao < POSICOES; ++posicao) {
     std::optional<tessara::Escala> escala;
@@ -71,6 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
     } catch (const tessara::XMLParseException&) {
     }
     if (existe && faltou) __builtin_trap();
+    if (faltou) break;
     if (!existe) faltou = true;
     if (escala && posicao == 0) layout(gerador, *escala);
   }

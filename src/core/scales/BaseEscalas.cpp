@@ -103,7 +103,8 @@ std::vector<std::string> BaseEscalas::lerNomes() {
 std::optional<Escala> BaseEscalas::lerEscala(int posicao) {
   Leitura leitura;
   xml_.StartScan();
-  while (xml_.Scan()) {
+  // What follows the scale asked for cannot change it: the reading ends there.
+  while (leitura.contador <= posicao && xml_.Scan()) {
     switch (xml_.PartKind()) {
       case ptStartTag: aoAbrir(leitura, xml_.TagName()); break;
       case ptEndTag: aoFechar(leitura, xml_.TagName(), posicao); break;
