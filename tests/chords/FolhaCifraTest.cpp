@@ -154,6 +154,9 @@ TEST(FolhaCifra, AcordesDaFolhaEmOrdem) {
   EXPECT_EQ(FolhaCifra::acordes(TXT(kFolha), portugues()), esperados);
   EXPECT_EQ(FolhaCifra::acordes("Am C\nletra Am\n", portugues()),
             (std::vector<std::string>{"Am", "C"}));
+  // A list in parentheses that ends the line belongs to its chord.
+  EXPECT_EQ(FolhaCifra::acordes("Am  C7(9)\nG  B(#7#5)\nD7(9) (fim)\n", portugues()),
+            (std::vector<std::string>{"Am", "C7(9)", "G", "B(#7#5)", "D7(9)"}));
 }
 
 TEST(FolhaCifra, FinsDeLinhaBrancosETabulacoesIntactos) {

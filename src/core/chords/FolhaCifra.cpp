@@ -130,7 +130,8 @@ class AnaliseLinha {
   }
 
   // Where a parenthesised group that ends the line starts, when none of its words is a chord
-  // ("(3 vezes)", "(fim)"): a comment beside the chords. The line's end otherwise.
+  // ("(3 vezes)", "(fim)"): a comment beside the chords. The line's end otherwise. A group
+  // joined to the word before it is that word's own ending ("C7(9)"), never a comment.
   size_t inicioComentarioFinal(size_t inicio) const {
     size_t fim = linha_.size();
     while (fim > inicio && ehBrancoLinha(linha_[fim - 1])) --fim;
@@ -143,6 +144,7 @@ class AnaliseLinha {
       if (linha_[abre] == '(' && --profundidade == 0) break;
     }
     if (profundidade != 0 || linha_[abre] != '(') return linha_.size();
+    if (abre > inicio && !ehDelimitador(linha_[abre - 1])) return linha_.size();
     for (size_t p = abre; p < fim;) {
       if (ehDelimitador(linha_[p])) {
         ++p;
