@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "EntradaLimitada.h"
 #include "app/Nucleo.h"
 #include "chords/Especialista.h"
 #include "foundations/InteracaoMuda.h"
@@ -25,6 +26,7 @@ constexpr int64_t LIMITE_PASSOS = 2000;
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
+  if (tamanho > tessara::fuzz::MAIOR_ENTRADA) return 0;
   static tessara::InteracaoMuda interacao;
   static tessara::Nucleo& nucleo = []() -> tessara::Nucleo& {
     static tessara::Nucleo n(tessara::Nucleo::Entradas::nasPastas("/nonexistent/tessara-fuzz",

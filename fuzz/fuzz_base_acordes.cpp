@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "EntradaLimitada.h"
 #include "chords/BaseAcordesViolao.h"
 #include "foundations/InteracaoMuda.h"
 #include "foundations/Textos.h"
@@ -51,6 +52,7 @@ bool iguais(const BaseAcordesViolao& a, const BaseAcordesViolao& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
+  if (tamanho > tessara::fuzz::MAIOR_ENTRADA) return 0;
   static tessara::InteracaoMuda interacao;
   BaseAcordesViolao base(semTexto, interacao);
   base.carregarConteudo(std::string_view(reinterpret_cast<const char*>(dados), tamanho));

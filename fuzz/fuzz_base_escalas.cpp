@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "EntradaLimitada.h"
 #include "app/Nucleo.h"
 #include "foundations/InteracaoMuda.h"
 #include "foundations/NotFoundException.h"
@@ -43,6 +44,7 @@ void layout(tessara::GeradorEscalas& gerador, const tessara::Escala& escala) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
+  if (tamanho > tessara::fuzz::MAIOR_ENTRADA) return 0;
   // No language and no files: the built-in guitar, and the scale base read from the input.
   static tessara::InteracaoMuda interacao;
   static tessara::Nucleo& nucleo = []() -> tessara::Nucleo& {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "EntradaLimitada.h"
 #include "app/Nucleo.h"
 #include "foundations/InteracaoMuda.h"
 #include "foundations/XMLParseException.h"
@@ -24,6 +25,7 @@ bool iguais(const tessara::InstrumentoCordas& a, const tessara::InstrumentoCorda
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
+  if (tamanho > tessara::fuzz::MAIOR_ENTRADA) return 0;
   static tessara::InteracaoMuda interacao;
   static tessara::XMLInstrumentoParser& parser = []() -> tessara::XMLInstrumentoParser& {
     static tessara::Nucleo nucleo(tessara::Nucleo::Entradas::nasPastas(

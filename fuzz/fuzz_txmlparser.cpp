@@ -4,11 +4,12 @@
 #include <cstdint>
 #include <string>
 
+#include "EntradaLimitada.h"
 #include "foundations/TXMLParser.h"
 #include "foundations/Texto.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
-  if (tamanho == 0) return 0;
+  if (tamanho == 0 || tamanho > tessara::fuzz::MAIOR_ENTRADA) return 0;
   tessara::TXMLParser xml;
   xml.LoadFromBuffer(std::string(reinterpret_cast<const char*>(dados) + 1, tamanho - 1));
   const bool compactar = (dados[0] & 1) != 0;
