@@ -19,9 +19,9 @@ namespace {
 
 // A triad, a seventh chord with a tension, and one with a separate bass.
 const char* const kAcordes[] = {"C", "G7(9)", "Am/E"};
-// The search stops a thousand times sooner than in the program: it still reaches its limit,
+// The search stops two thousand times sooner than in the program: it still reaches its limit,
 // and the widest instruments allowed cost no more than a guitar's chord.
-constexpr int64_t LIMITE_PASSOS = 2000;
+constexpr int64_t LIMITE_PASSOS = 1000;
 
 }  // namespace
 

@@ -100,7 +100,7 @@ void BaseAcordesViolao::lerRegistros(std::string_view conteudo) {
     if (tamanho > MAXIMO_NOME) continue;
 
     decodificar(campos, casas, dedos);
-    const Posicao posicao(std::string(nome), casas, dedos);
+    auto posicao = std::make_unique<Posicao>(std::string(nome), casas, dedos);
     const auto [lugar, novo] = indices.try_emplace(chaveNome(nome), 0);
     if (novo) {
       lugar->second = static_cast<size_t>(getNumeroAcordes());
@@ -108,10 +108,10 @@ void BaseAcordesViolao::lerRegistros(std::string_view conteudo) {
       adicionarNome(std::string(nome));
       auto acorde =
           std::make_unique<AcordeComposto>(std::string(nome), ColecaoPtr<PosicaoHarmonica>());
-      acorde->getPosicoes().addElement(&posicao);
+      acorde->getPosicoes().adicionar(std::move(posicao));
       adicionarNovo(std::move(acorde));
     } else {
-      acordeEm(lugar->second).getPosicoes().addElement(&posicao);
+      acordeEm(lugar->second).getPosicoes().adicionar(std::move(posicao));
     }
   }
 }

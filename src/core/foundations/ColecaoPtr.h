@@ -45,13 +45,15 @@ class ColecaoPtr {
   bool operator==(const ColecaoPtr& outra) const { return equals(outra); }
 
   virtual void addElement(const T* elemento) {
-    if (elemento == nullptr) {
-      throw IllegalArgumentException(TXT("Elemento é NULL"), "NULL", "ColecaoPtr<T>",
-                                     "addElement(T*)");
-    }
+    exigir(elemento, "addElement(T*)");
     elementos_.push_back(clonar(*elemento));
   }
   void addElement(const T& elemento) { addElement(&elemento); }
+  // Takes an element already made, without copying it.
+  void adicionar(std::unique_ptr<T> elemento) {
+    exigir(elemento.get(), "adicionar(unique_ptr)");
+    elementos_.push_back(std::move(elemento));
+  }
 
   // Takes the first element equal to the key out of the list and hands it to the caller.
   virtual std::unique_ptr<T> removeElement(const T* chave) {
@@ -81,6 +83,11 @@ class ColecaoPtr {
   int size() const { return static_cast<int>(elementos_.size()); }
 
  private:
+  static void exigir(const T* elemento, const char* metodo) {
+    if (elemento == nullptr) {
+      throw IllegalArgumentException(TXT("Elemento é NULL"), "NULL", "ColecaoPtr<T>", metodo);
+    }
+  }
   static std::unique_ptr<T> clonar(const T& e) {
     auto copia = e.clonar();
     return std::unique_ptr<T>(static_cast<T*>(copia.release()));

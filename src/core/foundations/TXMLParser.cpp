@@ -16,10 +16,10 @@ constexpr size_t FIM = std::string_view::npos;
 
 // Entity text is scanned again; these bounds keep self-references and nested expansions of
 // a hostile document finite. Past them a reference stays as its bare name. Our files use no
-// entities at all: a quarter of a megabyte of expansion is far beyond any real document and
-// keeps a hostile one to milliseconds.
+// entities at all: 16 KB of expansion is far beyond any real document and keeps a hostile
+// one to a fraction of a millisecond.
 constexpr int PROFUNDIDADE_MAXIMA = 8;
-constexpr size_t ORCAMENTO_ENTIDADES = size_t{256} << 10;
+constexpr size_t ORCAMENTO_ENTIDADES = size_t{16} << 10;
 
 constexpr char SEM_EQUIVALENTE = '\xBF';  // inverted question mark
 
