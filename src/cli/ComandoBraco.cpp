@@ -11,8 +11,8 @@
 #include "foundations/Cp1252.h"
 #include "foundations/DException.h"
 #include "foundations/Texto.h"
-#include "fretboard/Braco.h"
-#include "fretboard/GeometriaBraco.h"
+#include "telas/Braco.h"
+#include "telas/GeometriaBraco.h"
 #ifdef TESSARA_IMPRESSAO_QT
 #include "AplicacaoQtCli.h"
 #include "qt/PintorBraco.h"

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "app/Fachada.h"
-#include "fretboard/Braco.h"
+#include "telas/Braco.h"
 
 namespace tessara {
 

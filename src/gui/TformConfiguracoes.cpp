@@ -14,11 +14,11 @@
 
 #include "EstiloDialogo.h"
 #include "TformInstrumento.h"
-#include "app/EstadoConfiguracoes.h"
+#include "telas/EstadoConfiguracoes.h"
 #include "app/Fachada.h"
 #include "app/FachadaGUI.h"
 #include "foundations/DException.h"
-#include "fretboard/Braco.h"
+#include "telas/Braco.h"
 #include "qt/PintorBraco.h"
 #include "qt/TextoQt.h"
 

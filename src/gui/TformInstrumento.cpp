@@ -14,8 +14,8 @@
 
 #include "EstiloDialogo.h"
 #include "app/Fachada.h"
-#include "app/MenuNotas.h"
-#include "app/ProgramasMidi.h"
+#include "telas/MenuNotas.h"
+#include "telas/ProgramasMidi.h"
 #include "model/Notas.h"
 #include "qt/TextoQt.h"
 

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <array>
 
-#include "app/EditorInstrumento.h"
+#include "telas/EditorInstrumento.h"
 
 class QComboBox;
 class QLabel;

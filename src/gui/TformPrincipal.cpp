@@ -32,7 +32,7 @@
 #include "foundations/FileNotFoundException.h"
 #include "foundations/Interacao.h"
 #include "foundations/NotFoundException.h"
-#include "fretboard/Braco.h"
+#include "telas/Braco.h"
 #include "qt/ImagemQt.h"
 #include "qt/ImpressoraQt.h"
 #include "qt/SuperficieImagensQt.h"

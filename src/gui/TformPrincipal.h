@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "ReprodutorPlano.h"
-#include "app/EstadoConfiguracoes.h"
+#include "telas/EstadoConfiguracoes.h"
 #include "app/FachadaGUI.h"
 #include "foundations/ColecaoPtr.h"
 #include "instruments/InstrumentoCordas.h"

@@ -5,8 +5,8 @@
 #include <QPainter>
 
 #include "app/Fachada.h"
-#include "fretboard/Braco.h"
-#include "fretboard/GeometriaBraco.h"
+#include "telas/Braco.h"
+#include "telas/GeometriaBraco.h"
 #include "qt/TextoQt.h"
 
 namespace tessara {

@@ -5,9 +5,9 @@
 #include <optional>
 
 #include "app/Fachada.h"
-#include "fretboard/Braco.h"
-#include "fretboard/GeometriaBraco.h"
-#include "fretboard/MarcadorBraco.h"
+#include "telas/Braco.h"
+#include "telas/GeometriaBraco.h"
+#include "telas/MarcadorBraco.h"
 #include "qt/ImagemQt.h"
 #include "qt/TextoQt.h"
 

@@ -11,7 +11,7 @@
 #include "PastaTemporaria.h"
 #include "Processo.h"
 #include "foundations/Texto.h"
-#include "fretboard/GeometriaBraco.h"
+#include "telas/GeometriaBraco.h"
 
 namespace tessara {
 namespace {

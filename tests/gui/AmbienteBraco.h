@@ -11,7 +11,7 @@
 #include "NucleoTeste.h"
 #include "WidgetBraco.h"
 #include "app/Fachada.h"
-#include "fretboard/Braco.h"
+#include "telas/Braco.h"
 
 namespace tessara::teste {
 

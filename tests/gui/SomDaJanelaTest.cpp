@@ -16,7 +16,7 @@
 #include "WidgetBraco.h"
 #include "app/Fachada.h"
 #include "app/Nucleo.h"
-#include "fretboard/Braco.h"
+#include "telas/Braco.h"
 #include "languages/GerenciadorIdiomas.h"
 #include "sound/PortaFluidSynth.h"
 

@@ -24,7 +24,7 @@
 #include "TformInstrumento.h"
 #include "TformPrincipal.h"
 #include "app/Fachada.h"
-#include "fretboard/Braco.h"
+#include "telas/Braco.h"
 #include "instruments/XMLInstrumentoParser.h"
 #include "qt/TextoQt.h"
 

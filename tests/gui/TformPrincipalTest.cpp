@@ -17,7 +17,7 @@
 #include "TformPrincipal.h"
 #include "WidgetBraco.h"
 #include "app/Fachada.h"
-#include "fretboard/Braco.h"
+#include "telas/Braco.h"
 #include "qt/TextoQt.h"
 
 namespace tessara {

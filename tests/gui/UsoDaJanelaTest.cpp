@@ -20,7 +20,7 @@
 #include "TformVisualizarImpressao.h"
 #include "WidgetBraco.h"
 #include "foundations/Caminhos.h"
-#include "fretboard/Braco.h"
+#include "telas/Braco.h"
 #include "qt/ImpressoraQt.h"
 
 namespace tessara {

@@ -15,7 +15,7 @@
 
 #include "InteracaoGravada.h"
 #include "foundations/Imagem.h"
-#include "fretboard/GeometriaBraco.h"
+#include "telas/GeometriaBraco.h"
 #include "languages/GerenciadorIdiomas.h"
 
 namespace tessara {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "fretboard/GeometriaBraco.h"
+#include "telas/GeometriaBraco.h"
 
 namespace tessara::arte {
 

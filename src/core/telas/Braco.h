@@ -4,8 +4,8 @@
 #include <optional>
 #include <vector>
 
-#include "fretboard/GeometriaBraco.h"
-#include "fretboard/MarcadorBraco.h"
+#include "telas/GeometriaBraco.h"
+#include "telas/MarcadorBraco.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
 #include "scales/EscalaExibicao.h"
 #include "sound/PlanoReproducao.h"

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "fretboard/GeometriaBraco.h"
+#include "telas/GeometriaBraco.h"
 
 namespace tessara {
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "NucleoTeste.h"
-#include "app/EstadoConfiguracoes.h"
+#include "telas/EstadoConfiguracoes.h"
 #include "app/Fachada.h"
 
 namespace tessara {

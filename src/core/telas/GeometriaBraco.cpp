@@ -1,4 +1,4 @@
-#include "fretboard/GeometriaBraco.h"
+#include "telas/GeometriaBraco.h"
 
 #include <algorithm>
 

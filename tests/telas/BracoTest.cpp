@@ -6,7 +6,7 @@
 
 #include "NucleoTeste.h"
 #include "app/Fachada.h"
-#include "fretboard/Braco.h"
+#include "telas/Braco.h"
 #include "instruments/InstrumentoCordas.h"
 #include "instruments/XMLInstrumentoParser.h"
 

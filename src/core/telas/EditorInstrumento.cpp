@@ -1,4 +1,4 @@
-#include "app/EditorInstrumento.h"
+#include "telas/EditorInstrumento.h"
 
 #include <algorithm>
 #include <vector>

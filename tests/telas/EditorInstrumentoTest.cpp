@@ -5,9 +5,9 @@
 
 #include "LimiteDeTamanho.h"
 #include "NucleoTeste.h"
-#include "app/EditorInstrumento.h"
+#include "telas/EditorInstrumento.h"
 #include "app/Fachada.h"
-#include "app/MenuNotas.h"
+#include "telas/MenuNotas.h"
 #include "instruments/XMLInstrumentoParser.h"
 
 namespace tessara {

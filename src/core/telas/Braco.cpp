@@ -1,4 +1,4 @@
-#include "fretboard/Braco.h"
+#include "telas/Braco.h"
 
 #include <algorithm>
 

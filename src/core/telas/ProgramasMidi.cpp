@@ -1,4 +1,4 @@
-#include "app/ProgramasMidi.h"
+#include "telas/ProgramasMidi.h"
 
 namespace tessara {
 

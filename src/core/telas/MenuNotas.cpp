@@ -1,4 +1,4 @@
-#include "app/MenuNotas.h"
+#include "telas/MenuNotas.h"
 
 #include <cmath>
 #include <utility>

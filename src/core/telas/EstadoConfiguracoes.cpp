@@ -1,4 +1,4 @@
-#include "app/EstadoConfiguracoes.h"
+#include "telas/EstadoConfiguracoes.h"
 
 #include <algorithm>
 #include <exception>
