@@ -17,6 +17,7 @@
 #include "ComandoTranspor.h"
 #include "ContextoCli.h"
 #include "ErroArgumento.h"
+#include "LeitorOpcoes.h"
 #include "foundations/Cp1252.h"
 #include "foundations/DException.h"
 
@@ -96,7 +97,7 @@ int Cli::executar(int argc, char** argv) {
   resto.erase(resto.begin());
   // "COMMAND --help" tells how to use that command, and does nothing else.
   if (pedeAjuda(resto)) {
-    usoComando(*comando, saida_);
+    ajudaComando(*comando);
     return 0;
   }
   return executarComando(*comando, opcoes, resto);
@@ -128,6 +129,14 @@ int Cli::executarComando(ComandoCli& comando, const ContextoCli::Opcoes& opcoes,
 
 void Cli::usoComando(const ComandoCli& comando, std::ostream& destino) const {
   destino << "usage: tessara-cli " << OPCOES_GLOBAIS << ' ' << comando.resumo() << '\n';
+}
+
+void Cli::ajudaComando(const ComandoCli& comando) const {
+  usoComando(comando, saida_);
+  if (const LeitorOpcoes* opcoes = comando.opcoes()) {
+    saida_ << "options:\n";
+    opcoes->escreverAjuda(saida_);
+  }
 }
 
 ComandoCli* Cli::procurar(const std::string& nome) const {

@@ -25,6 +25,8 @@ class Cli {
   int executarComando(ComandoCli& comando, const ContextoCli::Opcoes& opcoes,
                       const std::vector<std::string>& argumentos);
   void usoComando(const ComandoCli& comando, std::ostream& destino) const;
+  // The usage line, then the command's options, on the standard output.
+  void ajudaComando(const ComandoCli& comando) const;
 
   std::ostream& saida_;
   std::ostream& erros_;

@@ -7,6 +7,8 @@
 #include "ContextoCli.h"
 #include "ErroArgumento.h"
 #include "LeitorCasas.h"
+#include "LeitorOpcoes.h"
+#include "NomesRotulo.h"
 #include "app/Fachada.h"
 #include "foundations/Cp1252.h"
 #include "foundations/DException.h"
@@ -23,10 +25,6 @@ namespace tessara {
 
 namespace {
 
-const std::map<std::string, int> ROTULOS = {{"fingers", Braco::MODO_DEDOS},
-                                            {"notes", Braco::MODO_NOTAS},
-                                            {"intervals", Braco::MODO_INTERVALOS}};
-
 const std::string ORIENTACOES = "0, 1, 2, 3";
 
 // The number after an option, at least 0 and below `limite` when there is one.
@@ -39,46 +37,40 @@ int numero(const std::string& opcao, const std::string& valor, std::optional<int
   return *n;
 }
 
+const LeitorOpcoes& leitor() {
+  static const LeitorOpcoes opcoes(
+      {OpcaoCli("--scale", 2, "a scale's NAME and ROOT").unica("--scale: give one scale"),
+       {"--display", 1, "a number from 0"},
+       {"--orientation", 1, ORIENTACOES},
+       {"--labels", 1, NomesRotulo::aceitos(), NomesRotulo::nomes()},
+       OpcaoCli("--png", 1, "a file").semVazio()},
+      1, [](const std::string& a) {
+        return !a.empty() && (a.front() != '-' || LeitorCasas::pareceCasas(a));
+      });
+  return opcoes;
+}
+
 }  // namespace
 
+const LeitorOpcoes* ComandoBraco::opcoes() const { return &leitor(); }
+
 ComandoBraco::Pedido ComandoBraco::lerArgumentos(const std::vector<std::string>& argumentos) {
+  const auto lidas = leitor().ler(argumentos);
   Pedido pedido;
-  bool comEscala = false;
-  for (size_t i = 0; i < argumentos.size(); ++i) {
-    const std::string& a = argumentos[i];
-    const size_t restantes = argumentos.size() - i - 1;
-    if (a == "--scale") {
-      if (comEscala) throw ErroArgumento("--scale: give one scale");
-      if (restantes < 2) throw ErroArgumento::semValor(a, "a scale's NAME and ROOT");
-      comEscala = true;
-      pedido.escala = argumentos[++i];
-      pedido.tonica = argumentos[++i];
-    } else if (a == "--display" || a == "--orientation") {
-      if (restantes < 1) {
-        throw ErroArgumento::semValor(a, a == "--display" ? "a number from 0" : ORIENTACOES);
-      }
-      const bool orientacao = a == "--orientation";
-      const int n = numero(
-          a, argumentos[++i],
-          orientacao ? std::optional<int>(GeometriaBraco::NUMERO_ORIENTACOES) : std::nullopt);
-      (orientacao ? pedido.orientacao : pedido.exibicao) = n;
-    } else if (a == "--labels") {
-      if (restantes < 1) throw ErroArgumento::semValor(a, ErroArgumento::chaves(ROTULOS));
-      const auto achado = ROTULOS.find(argumentos[++i]);
-      if (achado == ROTULOS.end()) {
-        throw ErroArgumento::valorRecusado(a, argumentos[i], ErroArgumento::chaves(ROTULOS));
-      }
-      pedido.rotulo = achado->second;
-    } else if (a == "--png") {
-      if (restantes < 1 || argumentos[i + 1].empty()) throw ErroArgumento::semValor(a, "a file");
-      pedido.png = argumentos[++i];
-    } else if (pedido.acorde.empty() && !a.empty() &&
-               (a.front() != '-' || LeitorCasas::pareceCasas(a))) {
-      pedido.acorde = a;
-    } else {
-      throw ErroArgumento::inesperado(a);
-    }
+  if (!lidas.posicionais.empty()) pedido.acorde = lidas.posicionais.front();
+  const bool comEscala = lidas.tem("--scale");
+  if (comEscala) {
+    pedido.escala = lidas.valores.at("--scale")[0];
+    pedido.tonica = lidas.valores.at("--scale")[1];
   }
+  if (const auto valor = lidas.valor("--display")) {
+    pedido.exibicao = numero("--display", *valor, std::nullopt);
+  }
+  if (const auto valor = lidas.valor("--orientation")) {
+    pedido.orientacao = numero("--orientation", *valor, GeometriaBraco::NUMERO_ORIENTACOES);
+  }
+  if (const auto valor = lidas.valor("--labels")) pedido.rotulo = NomesRotulo::tabela().at(*valor);
+  pedido.png = lidas.valor("--png").value_or("");
   // One thing to show, and a display number only for a scale.
   if (pedido.png.empty()) throw ErroArgumento::faltando("--png FILE");
   if (pedido.acorde.empty() && !comEscala) throw ErroArgumento::faltando("NAME|FRETS or --scale");

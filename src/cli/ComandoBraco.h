@@ -20,6 +20,7 @@ class ComandoBraco : public ComandoCli {
            "[--labels fingers|notes|intervals] --png FILE  draw the fretboard with a chord or a "
            "scale into a 797 x 325 picture";
   }
+  const LeitorOpcoes* opcoes() const override;
   int executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) override;
 
  private:

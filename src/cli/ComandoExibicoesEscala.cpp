@@ -7,6 +7,7 @@
 
 #include "ContextoCli.h"
 #include "ErroArgumento.h"
+#include "LeitorOpcoes.h"
 #include "app/Fachada.h"
 #include "foundations/Cp1252.h"
 #include "foundations/DException.h"
@@ -32,35 +33,38 @@ char letraMaoDireita(int indice) { return indice >= 0 && indice < 4 ? PIMA[indic
 
 }  // namespace
 
+namespace {
+
+const char* const LIMITES = "a whole number from 1";
+
+const LeitorOpcoes& leitor() {
+  static const LeitorOpcoes opcoes(
+      {{"--limit", 1, LIMITES}, {"--format", 1, "text, tsv", {"text", "tsv"}}}, 2,
+      [](const std::string& a) { return !a.empty() && !a.starts_with("--"); });
+  return opcoes;
+}
+
+}  // namespace
+
+const LeitorOpcoes* ComandoExibicoesEscala::opcoes() const { return &leitor(); }
+
 ComandoExibicoesEscala::Pedido ComandoExibicoesEscala::lerArgumentos(
     const std::vector<std::string>& argumentos) {
-  static const char* const LIMITES = "a whole number from 1";
-  static const char* const FORMATOS = "text, tsv";
+  const auto lidas = leitor().ler(argumentos);
   Pedido pedido;
-  int posicionais = 0;
-  for (size_t i = 0; i < argumentos.size(); ++i) {
-    const std::string& a = argumentos[i];
-    if (a == "--limit" || a == "--format") {
-      const bool limite = a == "--limit";
-      if (i + 1 >= argumentos.size()) throw ErroArgumento::semValor(a, limite ? LIMITES : FORMATOS);
-      const std::string& valor = argumentos[++i];
-      if (limite) {
-        pedido.limite = texto::inteiro(valor);
-        if (!pedido.limite || *pedido.limite < 1) {
-          throw ErroArgumento::valorRecusado(a, valor, LIMITES);
-        }
-      } else if (valor == "tsv" || valor == "text") {
-        pedido.tsv = valor == "tsv";
-      } else {
-        throw ErroArgumento::valorRecusado(a, valor, FORMATOS);
-      }
-    } else if (posicionais < 2 && !a.empty() && !a.starts_with("--")) {
-      (posicionais++ == 0 ? pedido.escala : pedido.tonica) = cp1252::deUtf8(a);
-    } else {
-      throw ErroArgumento::inesperado(a);
+  if (const auto valor = lidas.valor("--limit")) {
+    pedido.limite = texto::inteiro(*valor);
+    if (!pedido.limite || *pedido.limite < 1) {
+      throw ErroArgumento::valorRecusado("--limit", *valor, LIMITES);
     }
   }
-  if (posicionais != 2) throw ErroArgumento::faltando(posicionais == 0 ? "NAME and ROOT" : "ROOT");
+  pedido.tsv = lidas.valor("--format") == "tsv";
+  const auto& posicionais = lidas.posicionais;
+  if (posicionais.size() != 2) {
+    throw ErroArgumento::faltando(posicionais.empty() ? "NAME and ROOT" : "ROOT");
+  }
+  pedido.escala = cp1252::deUtf8(posicionais[0]);
+  pedido.tonica = cp1252::deUtf8(posicionais[1]);
   return pedido;
 }
 

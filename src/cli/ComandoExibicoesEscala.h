@@ -20,6 +20,7 @@ class ComandoExibicoesEscala : public ComandoCli {
            "such as C, F# or \"F# or Gb\", cheapest first; tsv: index, cost, frets, strings, "
            "fingers, right-hand fingers (0..3 = P, I, M, A)";
   }
+  const LeitorOpcoes* opcoes() const override;
   int executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) override;
 
   // The scale base's name of that scale (exact, else ignoring letter case); ErroArgumento

@@ -5,6 +5,7 @@
 #include "ContextoCli.h"
 #include "ErroArgumento.h"
 #include "LeitorCasas.h"
+#include "LeitorOpcoes.h"
 #include "app/Fachada.h"
 #include "foundations/Cp1252.h"
 #include "foundations/Texto.h"
@@ -32,25 +33,32 @@ std::string comoLista(const std::string& casas) {
 
 }  // namespace
 
+namespace {
+
+const LeitorOpcoes& leitor() {
+  // "-1,3,2,0,1,0" starts with a minus sign.
+  static const LeitorOpcoes opcoes(
+      {{"--root", 1, "a string number"}, {"--readings"}}, 1,
+      [](const std::string& a) { return !a.empty() && (a.front() != '-' || a.size() > 1); });
+  return opcoes;
+}
+
+}  // namespace
+
+const LeitorOpcoes* ComandoNomear::opcoes() const { return &leitor(); }
+
 ComandoNomear::Pedido ComandoNomear::lerArgumentos(const std::vector<std::string>& argumentos) {
+  const auto lidas = leitor().ler(argumentos);
   Pedido pedido;
-  for (size_t i = 0; i < argumentos.size(); ++i) {
-    const std::string& a = argumentos[i];
-    if (a == "--root") {
-      if (i + 1 >= argumentos.size()) throw ErroArgumento::semValor(a, "a string number");
-      pedido.corda = texto::inteiro(argumentos[++i]);
-      if (!pedido.corda) {
-        throw ErroArgumento::valorRecusado(a, argumentos[i], "a string number (0 = the lowest)");
-      }
-    } else if (a == "--readings") {
-      pedido.leituras = true;
-    } else if (pedido.casas.empty() && !a.empty() && (a.front() != '-' || a.size() > 1)) {
-      pedido.casas = a;  // "-1,3,2,0,1,0" starts with a minus sign
-    } else {
-      throw ErroArgumento::inesperado(a);
+  if (const auto valor = lidas.valor("--root")) {
+    pedido.corda = texto::inteiro(*valor);
+    if (!pedido.corda) {
+      throw ErroArgumento::valorRecusado("--root", *valor, "a string number (0 = the lowest)");
     }
   }
-  if (pedido.casas.empty()) throw ErroArgumento::faltando("FRETS");
+  pedido.leituras = lidas.tem("--readings");
+  if (lidas.posicionais.empty()) throw ErroArgumento::faltando("FRETS");
+  pedido.casas = lidas.posicionais.front();
   if (pedido.leituras && pedido.corda) {
     throw ErroArgumento("--root and --readings: give one of them, not both");
   }

@@ -21,6 +21,7 @@ class ComandoNomear : public ComandoCli {
            "as x32010 or -1,3,2,0,1,0 plays; --root takes the root from that string (0 = the "
            "lowest); --readings lists every reading, one per line, the simplest first";
   }
+  const LeitorOpcoes* opcoes() const override;
   int executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) override;
 
  private:

@@ -7,6 +7,7 @@
 
 #include "ContextoCli.h"
 #include "ErroArgumento.h"
+#include "LeitorOpcoes.h"
 #include "app/Fachada.h"
 #include "foundations/Cp1252.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
@@ -94,32 +95,28 @@ void textoJson(std::ostream& saida, const std::string& utf8) {
 
 }  // namespace
 
+namespace {
+
+const LeitorOpcoes& leitor() {
+  static const LeitorOpcoes opcoes(
+      {{"--all"}, {"--format", 1, "json, text, tsv", {"json", "text", "tsv"}}}, 1);
+  return opcoes;
+}
+
+}  // namespace
+
+const LeitorOpcoes* ComandoPosicoesAcorde::opcoes() const { return &leitor(); }
+
 ComandoPosicoesAcorde::Pedido ComandoPosicoesAcorde::lerArgumentos(
     const std::vector<std::string>& argumentos) {
-  static const std::map<std::string, int> FORMATOS = {{"text", static_cast<int>(Formato::Texto)},
-                                                      {"tsv", static_cast<int>(Formato::Tsv)},
-                                                      {"json", static_cast<int>(Formato::Json)}};
+  static const std::map<std::string, Formato> FORMATOS = {
+      {"text", Formato::Texto}, {"tsv", Formato::Tsv}, {"json", Formato::Json}};
+  const auto lidas = leitor().ler(argumentos);
+  if (lidas.posicionais.empty()) throw ErroArgumento::faltando("NAME");
   Pedido pedido;
-  for (size_t i = 0; i < argumentos.size(); ++i) {
-    const std::string& a = argumentos[i];
-    if (a == "--all") {
-      pedido.todas = true;
-    } else if (a == "--format") {
-      if (i + 1 >= argumentos.size()) {
-        throw ErroArgumento::semValor(a, ErroArgumento::chaves(FORMATOS));
-      }
-      const auto achado = FORMATOS.find(argumentos[++i]);
-      if (achado == FORMATOS.end()) {
-        throw ErroArgumento::valorRecusado(a, argumentos[i], ErroArgumento::chaves(FORMATOS));
-      }
-      pedido.formato = static_cast<Formato>(achado->second);
-    } else if (pedido.acorde.empty() && !a.empty() && a.front() != '-') {
-      pedido.acorde = a;
-    } else {
-      throw ErroArgumento::inesperado(a);
-    }
-  }
-  if (pedido.acorde.empty()) throw ErroArgumento::faltando("NAME");
+  pedido.acorde = lidas.posicionais.front();
+  pedido.todas = lidas.tem("--all");
+  if (const auto formato = lidas.valor("--format")) pedido.formato = FORMATOS.at(*formato);
   return pedido;
 }
 

@@ -24,6 +24,7 @@ class ComandoPosicoesAcorde : public ComandoCli {
     return "chord NAME [--all] [--format text|tsv|json]  the chord's fingerings on the current "
            "instrument, as diagrams with finger numbers or as one line each";
   }
+  const LeitorOpcoes* opcoes() const override;
   int executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) override;
 
  private:

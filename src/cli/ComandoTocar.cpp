@@ -5,6 +5,7 @@
 #include "ContextoCli.h"
 #include "ErroArgumento.h"
 #include "LeitorCasas.h"
+#include "LeitorOpcoes.h"
 #include "app/Fachada.h"
 #include "foundations/Cp1252.h"
 #include "foundations/OutOfBoundsException.h"
@@ -13,29 +14,32 @@
 
 namespace tessara {
 
+namespace {
+
+const char* const DISPOSITIVOS = "a device number that 'tessara-cli devices' lists";
+
+const LeitorOpcoes& leitor() {
+  static const LeitorOpcoes opcoes(
+      {{"--wav", 1, "a file"}, {"--device", 1, DISPOSITIVOS}}, 1, [](const std::string& a) {
+        return !a.empty() && (a.front() != '-' || LeitorCasas::pareceCasas(a));
+      });
+  return opcoes;
+}
+
+}  // namespace
+
+const LeitorOpcoes* ComandoTocar::opcoes() const { return &leitor(); }
+
 ComandoTocar::Pedido ComandoTocar::lerArgumentos(const std::vector<std::string>& argumentos) {
+  const auto lidas = leitor().ler(argumentos);
   Pedido pedido;
-  for (size_t i = 0; i < argumentos.size(); ++i) {
-    const std::string& a = argumentos[i];
-    if (a == "--wav" || a == "--device") {
-      const std::string aceitos =
-          a == "--wav" ? "a file" : "a device number that 'tessara-cli devices' lists";
-      if (i + 1 >= argumentos.size()) throw ErroArgumento::semValor(a, aceitos);
-      const std::string& valor = argumentos[++i];
-      if (a == "--wav") {
-        pedido.wav = valor;
-      } else {
-        pedido.dispositivo = texto::inteiro(valor);
-        if (!pedido.dispositivo) throw ErroArgumento::valorRecusado(a, valor, aceitos);
-      }
-    } else if (pedido.acorde.empty() && !a.empty() &&
-               (a.front() != '-' || LeitorCasas::pareceCasas(a))) {
-      pedido.acorde = a;
-    } else {
-      throw ErroArgumento::inesperado(a);
-    }
+  pedido.wav = lidas.valor("--wav").value_or("");
+  if (const auto valor = lidas.valor("--device")) {
+    pedido.dispositivo = texto::inteiro(*valor);
+    if (!pedido.dispositivo) throw ErroArgumento::valorRecusado("--device", *valor, DISPOSITIVOS);
   }
-  if (pedido.acorde.empty()) throw ErroArgumento::faltando("NAME|FRETS");
+  if (lidas.posicionais.empty()) throw ErroArgumento::faltando("NAME|FRETS");
+  pedido.acorde = lidas.posicionais.front();
   // A file is rendered by the built-in synthesizer only: no device to choose.
   if (!pedido.wav.empty() && pedido.dispositivo) {
     throw ErroArgumento("--wav and --device: a file is rendered by the built-in synthesizer");

@@ -17,6 +17,7 @@ class ComandoTocar : public ComandoCli {
            "fingering such as x32010 or x,3,2,0,1,0; --wav renders it into FILE through the "
            "built-in synthesizer";
   }
+  const LeitorOpcoes* opcoes() const override;
   int executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) override;
 
  private:

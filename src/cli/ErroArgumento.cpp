@@ -21,9 +21,13 @@ ErroArgumento ErroArgumento::faltando(const std::string& argumento) {
 }
 
 std::string ErroArgumento::chaves(const std::map<std::string, int>& tabela) {
+  return lista(nomes(tabela));
+}
+
+std::vector<std::string> ErroArgumento::nomes(const std::map<std::string, int>& tabela) {
   std::vector<std::string> valores;
   for (const auto& [chave, valor] : tabela) valores.push_back(chave);
-  return lista(valores);
+  return valores;
 }
 
 std::string ErroArgumento::lista(const std::vector<std::string>& valores) {

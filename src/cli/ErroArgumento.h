@@ -25,6 +25,8 @@ class ErroArgumento : public std::runtime_error {
 
   // The keys of a table, as the accepted values: "fingers, intervals, notes".
   static std::string chaves(const std::map<std::string, int>& tabela);
+  // The keys of a table, in its order.
+  static std::vector<std::string> nomes(const std::map<std::string, int>& tabela);
   static std::string lista(const std::vector<std::string>& valores);
 };
 

@@ -9,6 +9,7 @@
 #include "ExecucaoCli.h"
 #include "PastaTemporaria.h"
 #include "Processo.h"
+#include "TesteCli.h"
 #include "foundations/Texto.h"
 #include "sound/PortaFluidSynth.h"
 
@@ -30,20 +31,14 @@ std::vector<int> numeros(const std::string& texto) {
   return resultado;
 }
 
-class CliAcorde : public ::testing::Test {
+class CliAcorde : public teste::TesteCli {
  protected:
-  teste::ResultadoProcesso cli(const Argumentos& argumentos) const {
-    return teste::executarCli(argumentos, configuracao);
-  }
-
   // The first line of `chord NAME --format tsv`.
   std::string primeira(const char* idioma, const std::string& nome) const {
     const auto r = cli({"--lang", idioma, "chord", nome, "--format", "tsv"});
     EXPECT_EQ(r.status, 0) << nome << ": " << r.erros;
     return r.saida.substr(0, r.saida.find('\n'));
   }
-
-  teste::PastaTemporaria configuracao;
 };
 
 TEST_F(CliAcorde, PrimeiroAsFormasAbertasEAsPestanas) {

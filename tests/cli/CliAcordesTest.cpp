@@ -3,19 +3,12 @@
 #include "ExecucaoCli.h"
 #include "PastaTemporaria.h"
 #include "Processo.h"
+#include "TesteCli.h"
 
 namespace tessara {
 namespace {
 
-class CliAcordes : public ::testing::Test {
- protected:
-  teste::ResultadoProcesso cli(const std::vector<std::string>& argumentos,
-                               const std::string& entrada = {}) const {
-    return teste::executarCli(argumentos, configuracao, entrada);
-  }
-
-  teste::PastaTemporaria configuracao;
-};
+using CliAcordes = teste::TesteCli;
 
 TEST_F(CliAcordes, ParsePortugues) {
   const auto r = cli({"--lang", "pt", "parse", "C7(9)", "Cº", "Cm7(b5)", "C/E", "Db"});

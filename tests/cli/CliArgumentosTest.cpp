@@ -12,6 +12,7 @@
 #include "ExecucaoCli.h"
 #include "PastaTemporaria.h"
 #include "Processo.h"
+#include "TesteCli.h"
 
 namespace tessara {
 namespace {
@@ -23,13 +24,8 @@ bool contem(const std::string& texto, const std::string& parte) {
   return texto.find(parte) != std::string::npos;
 }
 
-class CliArgumentos : public ::testing::Test {
+class CliArgumentos : public teste::TesteCli {
  protected:
-  teste::ResultadoProcesso cli(const Argumentos& argumentos) {
-    return teste::executarCli(argumentos, configuracao);
-  }
-
-  teste::PastaTemporaria configuracao;
   teste::PastaTemporaria saidas;
 };
 

@@ -10,6 +10,7 @@
 #include "ExecucaoCli.h"
 #include "PastaTemporaria.h"
 #include "Processo.h"
+#include "TesteCli.h"
 #include "foundations/Texto.h"
 #include "telas/GeometriaBraco.h"
 
@@ -37,12 +38,8 @@ std::vector<int> numeros(const std::string& lista) {
   return valores;
 }
 
-class CliBracoTest : public ::testing::Test {
+class CliBracoTest : public teste::TesteCli {
  protected:
-  teste::ResultadoProcesso cli(const std::vector<std::string>& argumentos) {
-    return teste::executarCli(argumentos, configuracao);
-  }
-
   // The dots of a scale's cheapest display, as the scale command lists it: all blue.
   std::vector<Ponto> pontosDaEscala(const std::string& escala, const std::string& tonica) {
     const auto r =
@@ -61,7 +58,6 @@ class CliBracoTest : public ::testing::Test {
     return pontos;
   }
 
-  teste::PastaTemporaria configuracao;
   teste::PastaTemporaria arquivos;
 };
 

@@ -7,25 +7,21 @@
 #include "ExecucaoCli.h"
 #include "PastaTemporaria.h"
 #include "Processo.h"
+#include "TesteCli.h"
 #include "foundations/Texto.h"
 
 namespace tessara {
 namespace {
 
-namespace fs = std::filesystem;
+using CliEscalas = teste::TesteCli;
 
-teste::ResultadoProcesso cli(const std::vector<std::string>& argumentos,
-                             const teste::PastaTemporaria& configuracao,
-                             const std::string& programa = TESSARA_CLI) {
-  return teste::executarCli(argumentos, configuracao, {}, programa);
-}
+namespace fs = std::filesystem;
 
 const char* const kMaior = "Major (Ionian)";
 
-TEST(CliEscalas, NomesNosDoisIdiomasNaMesmaOrdem) {
-  teste::PastaTemporaria configuracao;
-  const auto en = cli({"--lang", "en", "scales"}, configuracao);
-  const auto pt = cli({"--lang", "pt", "scales"}, configuracao);
+TEST_F(CliEscalas, NomesNosDoisIdiomasNaMesmaOrdem) {
+  const auto en = cli({"--lang", "en", "scales"});
+  const auto pt = cli({"--lang", "pt", "scales"});
   ASSERT_EQ(en.status, 0) << en.erros;
   ASSERT_EQ(pt.status, 0) << pt.erros;
   const auto ingles = texto::linhas(en.saida);
@@ -38,12 +34,11 @@ TEST(CliEscalas, NomesNosDoisIdiomasNaMesmaOrdem) {
   EXPECT_EQ(ingles[5], "Natural minor (Aeolian)");
   EXPECT_EQ(ingles[15], "Chromatic");
   for (const auto& [i, nome] : pares) EXPECT_EQ(portugues[i], nome);
-  EXPECT_EQ(cli({"scales", "extra"}, configuracao).status, 2);
+  EXPECT_EQ(cli({"scales", "extra"}).status, 2);
 }
 
-TEST(CliEscalas, MaiorEmTsv) {
-  teste::PastaTemporaria configuracao;
-  auto r = cli({"--lang", "en", "scale", kMaior, "C", "--format", "tsv"}, configuracao);
+TEST_F(CliEscalas, MaiorEmTsv) {
+  auto r = cli({"--lang", "en", "scale", kMaior, "C", "--format", "tsv"});
   ASSERT_EQ(r.status, 0) << r.erros;
   auto l = texto::linhas(r.saida);
   ASSERT_EQ(l.size(), 288u);
@@ -51,20 +46,17 @@ TEST(CliEscalas, MaiorEmTsv) {
   EXPECT_EQ(l[1], "1\t306\t10,7,9,10,8,10,7,8\t2,3,3,3,4,4,5,5\t4,1,3,4,2,4,1,2\t1,2,1,2,1,2,1,2");
   EXPECT_TRUE(l[287].starts_with("287\t"));
 
-  r = cli({"--lang", "en", "scale", kMaior, "A", "--format", "tsv"}, configuracao);
+  r = cli({"--lang", "en", "scale", kMaior, "A", "--format", "tsv"});
   EXPECT_EQ(texto::linhas(r.saida).size(), 264u);
   EXPECT_TRUE(r.saida.starts_with("0\t306\t")) << r.saida.substr(0, 80);
 
-  r = cli({"--lang", "en", "--instrument", "Cavaquinho", "scale", kMaior, "C", "--format", "tsv"},
-          configuracao);
+  r = cli({"--lang", "en", "--instrument", "Cavaquinho", "scale", kMaior, "C", "--format", "tsv"});
   EXPECT_EQ(r.status, 0) << r.erros;
   EXPECT_EQ(texto::linhas(r.saida).size(), 72u);
 }
 
-TEST(CliEscalas, TextoComLimite) {
-  teste::PastaTemporaria configuracao;
-  const auto r =
-      cli({"--lang", "en", "scale", "Minor pentatonic", "A", "--limit", "1"}, configuracao);
+TEST_F(CliEscalas, TextoComLimite) {
+  const auto r = cli({"--lang", "en", "scale", "Minor pentatonic", "A", "--limit", "1"});
   ASSERT_EQ(r.status, 0) << r.erros;
   EXPECT_EQ(r.saida,
             "0: cost 305\n"
@@ -78,25 +70,20 @@ TEST(CliEscalas, TextoComLimite) {
 
 // A root is a label of the language, or a note name, in any letter case; a scale name may
 // differ from the base's in letter case too.
-TEST(CliEscalas, TonicasENomesEquivalentes) {
-  teste::PastaTemporaria configuracao;
-  const auto esperada =
-      cli({"--lang", "en", "scale", kMaior, "C# or Db", "--format", "tsv"}, configuracao);
+TEST_F(CliEscalas, TonicasENomesEquivalentes) {
+  const auto esperada = cli({"--lang", "en", "scale", kMaior, "C# or Db", "--format", "tsv"});
   ASSERT_EQ(esperada.status, 0) << esperada.erros;
   for (const char* tonica : {"C#", "Db", "c#", "db", "c# OR db"}) {
-    const auto r =
-        cli({"--lang", "en", "scale", "major (ionian)", tonica, "--format", "tsv"}, configuracao);
+    const auto r = cli({"--lang", "en", "scale", "major (ionian)", tonica, "--format", "tsv"});
     EXPECT_EQ(r.status, 0) << tonica << ": " << r.erros;
     EXPECT_EQ(r.saida, esperada.saida) << tonica;
   }
-  const auto pt =
-      cli({"--lang", "pt", "scale", "Maior (jônio)", "C# ou Db", "--format", "tsv"}, configuracao);
+  const auto pt = cli({"--lang", "pt", "scale", "Maior (jônio)", "C# ou Db", "--format", "tsv"});
   EXPECT_EQ(pt.status, 0) << pt.erros;
   EXPECT_EQ(pt.saida, esperada.saida);
 }
 
-TEST(CliEscalas, Erros) {
-  teste::PastaTemporaria configuracao;
+TEST_F(CliEscalas, Erros) {
   struct Caso {
     std::vector<std::string> argumentos;
     int status;
@@ -118,7 +105,7 @@ TEST(CliEscalas, Erros) {
       {{"--lang", "en", "scale", kMaior, "C", "--format", "json"}, 2, "usage:"},
   };
   for (const auto& c : casos) {
-    const auto r = cli(c.argumentos, configuracao);
+    const auto r = cli(c.argumentos);
     EXPECT_EQ(r.status, c.status) << c.argumentos.back();
     EXPECT_TRUE(r.saida.empty()) << c.argumentos.back();
     EXPECT_NE(r.erros.find(c.erro), std::string::npos) << r.erros;
@@ -135,13 +122,12 @@ fs::path instalar(const teste::PastaTemporaria& instalacao, const std::string& e
 }
 
 // A program installed without its scale base says which file it misses.
-TEST(CliEscalas, BaseAusente) {
-  teste::PastaTemporaria configuracao;
+TEST_F(CliEscalas, BaseAusente) {
   teste::PastaTemporaria instalacao;
   const auto programa = instalar(instalacao);
   for (const auto& argumentos : {std::vector<std::string>{"--lang", "en", "scales"},
                                  std::vector<std::string>{"--lang", "en", "scale", kMaior, "C"}}) {
-    const auto r = cli(argumentos, configuracao, programa.string());
+    const auto r = cli(argumentos, {}, programa.string());
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.saida.empty());
     EXPECT_NE(r.erros.find("could not find its scale base file"), std::string::npos) << r.erros;
@@ -151,21 +137,20 @@ TEST(CliEscalas, BaseAusente) {
 }
 
 // A scale base edited by hand: a scale longer than a display holds, a damaged offset.
-TEST(CliEscalas, BaseEditada) {
-  teste::PastaTemporaria configuracao;
+TEST_F(CliEscalas, BaseEditada) {
   teste::PastaTemporaria instalacao;
   std::string longa = "<c><escala><nome>Long</nome>";
   for (int i = 0; i <= 24; ++i) longa += "<frequencia>" + std::to_string(i) + "</frequencia>";
   longa += "</escala><escala><nome>Bad</nome><frequencia>x</frequencia></escala></c>";
   const auto programa = instalar(instalacao, longa);
 
-  auto r = cli({"--lang", "en", "scales"}, configuracao, programa.string());
+  auto r = cli({"--lang", "en", "scales"}, {}, programa.string());
   EXPECT_EQ(r.saida, "Long\nBad\n");
-  r = cli({"--lang", "en", "scale", "Long", "E"}, configuracao, programa.string());
+  r = cli({"--lang", "en", "scale", "Long", "E"}, {}, programa.string());
   EXPECT_EQ(r.status, 1);
   EXPECT_TRUE(r.saida.empty());
   EXPECT_EQ(r.erros, "tessara-cli: the scale 'Long' has 25 notes; a display holds at most 24\n");
-  r = cli({"--lang", "en", "scale", "Bad", "E"}, configuracao, programa.string());
+  r = cli({"--lang", "en", "scale", "Bad", "E"}, {}, programa.string());
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.erros, "tessara-cli: The file holds an invalid value (element frequencia)\n");
 }

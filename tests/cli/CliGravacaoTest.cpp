@@ -7,6 +7,7 @@
 #include "ExecucaoCli.h"
 #include "PastaTemporaria.h"
 #include "Processo.h"
+#include "TesteCli.h"
 #include "sound/PortaFluidSynth.h"
 
 namespace tessara {
@@ -17,8 +18,10 @@ using Argumentos = std::vector<std::string>;
 
 // Every file the command line writes, and its standard output, on a disk that fills up: the
 // command fails with the system's reason and an old file stays as it was.
-class CliGravacao : public ::testing::Test {
+class CliGravacao : public teste::TesteCli {
  protected:
+  CliGravacao() { idioma = "en"; }
+
   // The command with its files limited to `kilobytes`, as a full disk would cut them.
   teste::ResultadoProcesso cliLimitado(const Argumentos& argumentos, int kilobytes) {
     Argumentos comando = {
@@ -26,11 +29,6 @@ class CliGravacao : public ::testing::Test {
         TESSARA_CLI, "--lang", "en"};
     comando.insert(comando.end(), argumentos.begin(), argumentos.end());
     return teste::executarCli(comando, configuracao, {}, "/bin/sh");
-  }
-
-  teste::ResultadoProcesso cli(Argumentos argumentos) {
-    argumentos.insert(argumentos.begin(), {"--lang", "en"});
-    return teste::executarCli(argumentos, configuracao);
   }
 
   std::vector<std::string> sobras() const {
@@ -43,7 +41,6 @@ class CliGravacao : public ::testing::Test {
     return nomes;
   }
 
-  teste::PastaTemporaria configuracao;
   teste::PastaTemporaria arquivos;
 };
 

@@ -7,6 +7,7 @@
 #include "ExecucaoCli.h"
 #include "PastaTemporaria.h"
 #include "Processo.h"
+#include "TesteCli.h"
 
 namespace tessara {
 namespace {
@@ -49,16 +50,13 @@ std::string folha(int linhas) {
 const Argumentos kDezAcordes = {"x32010", "320003", "x02210", "133211", "xx0231",
                                 "020100", "x02020", "xx0212", "x21202", "x32310"};
 
-class CliImpressao : public ::testing::Test {
+class CliImpressao : public teste::TesteCli {
  protected:
+  CliImpressao() { idioma = "en"; }
+
   void SetUp() override {
     const auto r = cli({"print", "--pdf", (arquivos / "sonda.pdf").string(), "x32010"});
     if (r.erros.find("without Qt") != std::string::npos) GTEST_SKIP() << "built without Qt";
-  }
-
-  teste::ResultadoProcesso cli(Argumentos argumentos) {
-    argumentos.insert(argumentos.begin(), {"--lang", "en"});
-    return teste::executarCli(argumentos, configuracao);
   }
 
   Argumentos comAcordes(Argumentos argumentos, const Argumentos& acordes = kDezAcordes) {
@@ -66,7 +64,6 @@ class CliImpressao : public ::testing::Test {
     return argumentos;
   }
 
-  teste::PastaTemporaria configuracao;
   teste::PastaTemporaria arquivos;
 };
 

@@ -6,21 +6,19 @@
 #include "ExecucaoCli.h"
 #include "PastaTemporaria.h"
 #include "Processo.h"
+#include "TesteCli.h"
 #include "foundations/Texto.h"
 
 namespace tessara {
 namespace {
 
-teste::ResultadoProcesso cli(const std::vector<std::string>& argumentos,
-                             const teste::PastaTemporaria& configuracao) {
-  return teste::executarCli(argumentos, configuracao);
-}
+using CliInstrumentos = teste::TesteCli;
 
 const std::string kEnviado = std::string(TESSARA_BIN_DIR) + "/instrumentos.xml";
 
 // A settings folder that cannot be made is named as such, and the shipped instruments are
 // still read.
-TEST(CliInstrumentos, PastaDeConfiguracaoSemEscrita) {
+TEST_F(CliInstrumentos, PastaDeConfiguracaoSemEscrita) {
   teste::PastaTemporaria pasta;
   const auto arquivo = pasta.escrever("arquivo", "");
   const auto r = teste::executarProcesso(TESSARA_CLI, {"--lang", "en", "instruments"},
@@ -34,9 +32,8 @@ TEST(CliInstrumentos, PastaDeConfiguracaoSemEscrita) {
   EXPECT_TRUE(linhas[2].starts_with("2\t"));
 }
 
-TEST(CliInstrumentos, EmbutidosPrimeiroDepoisOsDoArquivo) {
-  teste::PastaTemporaria configuracao;
-  auto r = cli({"--lang", "pt", "instruments"}, configuracao);
+TEST_F(CliInstrumentos, EmbutidosPrimeiroDepoisOsDoArquivo) {
+  auto r = cli({"--lang", "pt", "instruments"});
   ASSERT_EQ(r.status, 0) << r.erros;
   auto l = texto::linhas(r.saida);
   ASSERT_GT(l.size(), 2u);
@@ -47,7 +44,7 @@ TEST(CliInstrumentos, EmbutidosPrimeiroDepoisOsDoArquivo) {
   // The first run copies the shipped base into the user's folder.
   EXPECT_EQ(teste::lerArquivo(configuracao / "instrumentos.xml"), teste::lerArquivo(kEnviado));
 
-  r = cli({"--lang", "en", "instruments"}, configuracao);
+  r = cli({"--lang", "en", "instruments"});
   ASSERT_EQ(r.status, 0) << r.erros;
   l = texto::linhas(r.saida);
   EXPECT_EQ(l[0], "0\tStandard Guitar\t6\t12\t3\t25\tE 3,A 3,D 4,G 4,B 4,E 5");
@@ -58,7 +55,7 @@ TEST(CliInstrumentos, EmbutidosPrimeiroDepoisOsDoArquivo) {
                         "<numeroCordas>6</numeroCordas><numeroCasas>14</numeroCasas>"
                         "<distancia>3</distancia><som>24</som><afinacao><frequencia>36</frequencia>"
                         "</afinacao></instrumento></colecaoInstrumento>");
-  r = cli({"--lang", "en", "instruments"}, configuracao);
+  r = cli({"--lang", "en", "instruments"});
   EXPECT_EQ(r.status, 0) << r.erros;
   EXPECT_EQ(texto::linhas(r.saida),
             (std::vector<std::string>{"0\tStandard Guitar\t6\t12\t3\t25\tE 3,A 3,D 4,G 4,B 4,E 5",
@@ -66,14 +63,13 @@ TEST(CliInstrumentos, EmbutidosPrimeiroDepoisOsDoArquivo) {
                                       "2\tViolão de 7\t6\t14\t3\t24\tC 3"}));
 }
 
-TEST(CliInstrumentos, OpcaoInstrumento) {
-  teste::PastaTemporaria configuracao;
+TEST_F(CliInstrumentos, OpcaoInstrumento) {
   for (const char* nome : {"Cavaquinho", "standard guitar", "Guitar in DADGAD"}) {
-    const auto r = cli({"--lang", "en", "--instrument", nome, "instruments"}, configuracao);
+    const auto r = cli({"--lang", "en", "--instrument", nome, "instruments"});
     EXPECT_EQ(r.status, 0) << nome << ": " << r.erros;
     EXPECT_TRUE(r.erros.empty()) << nome;
   }
-  const auto r = cli({"--lang", "pt", "--instrument", "Theremin", "instruments"}, configuracao);
+  const auto r = cli({"--lang", "pt", "--instrument", "Theremin", "instruments"});
   EXPECT_EQ(r.status, 2);
   EXPECT_TRUE(r.saida.empty());
   EXPECT_NE(r.erros.find("no instrument named 'Theremin'"), std::string::npos) << r.erros;
@@ -81,13 +77,12 @@ TEST(CliInstrumentos, OpcaoInstrumento) {
   EXPECT_NE(r.erros.find("Guitar in DADGAD"), std::string::npos) << r.erros;
 }
 
-TEST(CliInstrumentos, BaseDanificadaOuAusente) {
-  teste::PastaTemporaria configuracao;
+TEST_F(CliInstrumentos, BaseDanificadaOuAusente) {
   const std::string ruim =
       "<colecaoInstrumento><instrumento><nome>X</nome><numeroCordas>seis</numeroCordas>"
       "</instrumento>";
   configuracao.escrever("instrumentos.xml", ruim);
-  auto r = cli({"--lang", "en", "instruments"}, configuracao);
+  auto r = cli({"--lang", "en", "instruments"});
   EXPECT_EQ(r.status, 1);
   EXPECT_TRUE(r.saida.empty());
   EXPECT_EQ(r.erros, "tessara-cli: The file holds an invalid value (element numeroCordas)\n");
@@ -96,14 +91,14 @@ TEST(CliInstrumentos, BaseDanificadaOuAusente) {
   // A folder in place of the file: the built-in guitar still works, listing reports the file.
   std::filesystem::remove(configuracao / "instrumentos.xml");
   std::filesystem::create_directory(configuracao / "instrumentos.xml");
-  r = cli({"--lang", "en", "instruments"}, configuracao);
+  r = cli({"--lang", "en", "instruments"});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.erros.find("could not find its instrument base file"), std::string::npos) << r.erros;
-  r = cli({"--lang", "en", "--instrument", "Cavaquinho", "instruments"}, configuracao);
+  r = cli({"--lang", "en", "--instrument", "Cavaquinho", "instruments"});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.erros.find("could not find its instrument base file"), std::string::npos) << r.erros;
 
-  EXPECT_EQ(cli({"instruments", "extra"}, configuracao).status, 2);
+  EXPECT_EQ(cli({"instruments", "extra"}).status, 2);
 }
 
 }  // namespace

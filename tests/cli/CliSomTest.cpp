@@ -1,29 +1,25 @@
 #include <gtest/gtest.h>
 
 #include "AnaliseWav.h"
-#include "PastaTemporaria.h"
-#include "sound/PortaFluidSynth.h"
 #include "ExecucaoCli.h"
+#include "PastaTemporaria.h"
 #include "Processo.h"
+#include "TesteCli.h"
+#include "sound/PortaFluidSynth.h"
 
 namespace tessara {
 namespace {
 
 using Argumentos = std::vector<std::string>;
 
-class CliSom : public ::testing::Test {
+class CliSom : public teste::TesteCli {
  protected:
-  teste::ResultadoProcesso cli(const Argumentos& argumentos) {
-    return teste::executarCli(argumentos, configuracao);
-  }
-
   void exigirSoundFont() {
     if (PortaFluidSynth::procurarSoundFont().empty()) {
       GTEST_SKIP() << "no General MIDI SoundFont installed (package fluid-soundfont-gm)";
     }
   }
 
-  teste::PastaTemporaria configuracao;
   teste::PastaTemporaria arquivos;
 };
 
