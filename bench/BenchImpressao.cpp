@@ -46,8 +46,8 @@ void layout(benchmark::State& estado, int diagramas, int linhas) {
   const std::string texto = bench::folha(linhas);
   const auto medidas = MedidasPagina::paraImpressora({2480, 3508});
   // Intervals: each diagram without a root marker also reads its chord's name.
-  const TrabalhoImpressao trabalho{TrabalhoImpressao::TEXTO_E_DIAGRAMAS,
-                                   TrabalhoImpressao::INTERVALOS, posicoes, texto, instrumento};
+  const TrabalhoImpressao trabalho{TrabalhoImpressao::TEXTO_E_DIAGRAMAS, ModoRotulo::INTERVALOS,
+                                   posicoes, texto, instrumento};
   int64_t primitivas = 0;
   for (auto _ : estado) {
     SuperficieContagem superficie;

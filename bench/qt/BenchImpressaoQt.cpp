@@ -21,7 +21,6 @@ using namespace tessara;
 // Preview pictures of the PDF's page size; nothing is shown.
 class FrenteBench : public FrenteImpressao {
  public:
-  Posicoes getListaImpressao() const override { return {}; }
   std::optional<TamanhoPagina> tamanhoPaginaImpressora() const override {
     return ImpressoraQt::paginaPdf();
   }
@@ -56,9 +55,8 @@ void BM_PdfDuzentosDiagramasTrezentasLinhas(benchmark::State& estado) {
     QPrinter impressora(QPrinter::HighResolution);
     ImpressoraQt::configurarPdf(impressora, arquivo);
     ImpressoraQt pdf(impressora);
-    trabalho.gerenciador.imprimir(pdf, TrabalhoImpressao::TEXTO_E_DIAGRAMAS,
-                                  TrabalhoImpressao::INTERVALOS, trabalho.posicoes, trabalho.texto,
-                                  trabalho.instrumento);
+    trabalho.gerenciador.imprimir(pdf, TrabalhoImpressao::TEXTO_E_DIAGRAMAS, ModoRotulo::INTERVALOS,
+                                  trabalho.posicoes, trabalho.texto, trabalho.instrumento);
   }
   estado.counters["paginas"] = trabalho.gerenciador.getNumeroPaginas();
   std::filesystem::remove(arquivo);
@@ -72,9 +70,9 @@ void BM_VisualizacaoZoom300(benchmark::State& estado) {
     return;
   }
   for (auto _ : estado) {
-    trabalho.gerenciador.prepararVisualizacao(
-        TrabalhoImpressao::TEXTO_E_DIAGRAMAS, TrabalhoImpressao::INTERVALOS, 1, 300,
-        trabalho.posicoes, trabalho.texto, trabalho.instrumento);
+    trabalho.gerenciador.prepararVisualizacao(TrabalhoImpressao::TEXTO_E_DIAGRAMAS,
+                                              ModoRotulo::INTERVALOS, 1, 300, trabalho.posicoes,
+                                              trabalho.texto, trabalho.instrumento);
   }
   estado.counters["paginas"] = trabalho.gerenciador.getNumeroPaginas();
 }

@@ -1,15 +1,18 @@
 #include "ComandoImprimir.h"
 
+#include <cstdint>
 #include <map>
-#include <set>
 
 #include "ContextoCli.h"
 #include "ErroArgumento.h"
 #include "LeitorCasas.h"
+#include "LeitorOpcoes.h"
+#include "NomesRotulo.h"
 #include "app/Fachada.h"
 #include "foundations/Cp1252.h"
 #include "foundations/Texto.h"
 #include "printing/TrabalhoImpressao.h"
+#include "telas/ListaImpressao.h"
 #ifdef TESSARA_IMPRESSAO_QT
 #include "FrenteImpressaoCli.h"
 #endif
@@ -18,9 +21,6 @@ namespace tessara {
 
 namespace {
 
-const std::map<std::string, int> ROTULOS = {{"fingers", TrabalhoImpressao::DEDOS},
-                                            {"notes", TrabalhoImpressao::NOTAS},
-                                            {"intervals", TrabalhoImpressao::INTERVALOS}};
 const std::map<std::string, int> CONTEUDOS = {
     {"text+diagrams", TrabalhoImpressao::TEXTO_E_DIAGRAMAS},
     {"diagrams", TrabalhoImpressao::DIAGRAMAS},
@@ -28,69 +28,48 @@ const std::map<std::string, int> CONTEUDOS = {
 
 const char* const ZOOMS = "100, 200, 300";
 
-int procurar(const std::map<std::string, int>& tabela, const std::string& opcao,
-             const std::string& chave) {
-  const auto achado = tabela.find(chave);
-  if (achado == tabela.end()) {
-    throw ErroArgumento::valorRecusado(opcao, chave, ErroArgumento::chaves(tabela));
-  }
-  return achado->second;
-}
-
-// The accepted values of an option that takes one, for the message when it is missing.
-std::string aceitos(const std::string& opcao) {
-  if (opcao == "--zoom") return ZOOMS;
-  if (opcao == "--labels") return ErroArgumento::chaves(ROTULOS);
-  if (opcao == "--content") return ErroArgumento::chaves(CONTEUDOS);
-  return opcao == "--png" ? "a folder" : "a file";
+const LeitorOpcoes& leitor() {
+  // "-1,3,2,0,1,0" is a fingering, not an option; anything else is a chord's name.
+  static const LeitorOpcoes opcoes(
+      {{"--pdf", 1, "a file"},
+       {"--png", 1, "a folder"},
+       {"--text", 1, "a file"},
+       {"--zoom", 1, ZOOMS},
+       {"--labels", 1, NomesRotulo::aceitos(), NomesRotulo::nomes()},
+       {"--content", 1, ErroArgumento::chaves(CONTEUDOS), ErroArgumento::nomes(CONTEUDOS)}},
+      SIZE_MAX, [](const std::string& a) {
+        return a.empty() || a.front() != '-' || LeitorCasas::pareceCasas(a);
+      });
+  return opcoes;
 }
 
 }  // namespace
 
-void ComandoImprimir::lerOpcao(Pedido& pedido, const std::string& opcao, const std::string& valor) {
-  if (opcao == "--pdf") {
-    pedido.pdf = valor;
-  } else if (opcao == "--png") {
-    pedido.png = valor;
-  } else if (opcao == "--text") {
-    pedido.folha = valor;
-  } else if (opcao == "--zoom") {
-    const auto zoom = texto::inteiro(valor);
-    if (!zoom || (*zoom != 100 && *zoom != 200 && *zoom != 300)) {
-      throw ErroArgumento::valorRecusado(opcao, valor, ZOOMS);
-    }
-    pedido.zoom = *zoom;
-  } else if (opcao == "--labels") {
-    pedido.rotulo = procurar(ROTULOS, opcao, valor);
-  } else {
-    pedido.conteudo = procurar(CONTEUDOS, opcao, valor);
-  }
-}
+const LeitorOpcoes* ComandoImprimir::opcoes() const { return &leitor(); }
 
 ComandoImprimir::Pedido ComandoImprimir::lerArgumentos(const std::vector<std::string>& argumentos) {
-  static const std::set<std::string> OPCOES = {"--pdf",  "--png",    "--text",
-                                               "--zoom", "--labels", "--content"};
+  const auto lidas = leitor().ler(argumentos);
   Pedido pedido;
-  bool comZoom = false;
-  for (size_t i = 0; i < argumentos.size(); ++i) {
-    const std::string& a = argumentos[i];
-    // "-1,3,2,0,1,0" is a fingering, not an option.
-    if (a.empty() || a.front() != '-' || LeitorCasas::pareceCasas(a)) {
-      pedido.acordes.push_back(a);
-      continue;
+  pedido.acordes = lidas.posicionais;
+  pedido.pdf = lidas.valor("--pdf").value_or("");
+  pedido.png = lidas.valor("--png").value_or("");
+  pedido.folha = lidas.valor("--text").value_or("");
+  if (const auto valor = lidas.valor("--zoom")) {
+    const auto zoom = texto::inteiro(*valor);
+    if (!zoom || (*zoom != 100 && *zoom != 200 && *zoom != 300)) {
+      throw ErroArgumento::valorRecusado("--zoom", *valor, ZOOMS);
     }
-    if (!OPCOES.contains(a)) throw ErroArgumento::inesperado(a);
-    if (i + 1 >= argumentos.size()) throw ErroArgumento::semValor(a, aceitos(a));
-    lerOpcao(pedido, a, argumentos[++i]);
-    comZoom = comZoom || a == "--zoom";
+    pedido.zoom = *zoom;
   }
+  if (const auto valor = lidas.valor("--labels")) pedido.rotulo = NomesRotulo::tabela().at(*valor);
+  if (const auto valor = lidas.valor("--content")) pedido.conteudo = CONTEUDOS.at(*valor);
   // One output: a PDF, or the preview's pictures at a zoom.
   if (pedido.pdf.empty() && pedido.png.empty())
     throw ErroArgumento::faltando("--pdf FILE or --png DIR");
   if (!pedido.pdf.empty() && !pedido.png.empty()) {
     throw ErroArgumento("--pdf and --png: give one of them, not both");
   }
-  if (comZoom && pedido.png.empty())
+  if (lidas.tem("--zoom") && pedido.png.empty())
     throw ErroArgumento("--zoom: only pictures (--png) have a zoom");
   return pedido;
 }
@@ -107,40 +86,24 @@ std::optional<std::string> ComandoImprimir::lerFolha(ContextoCli& contexto,
   return cp1252::deUtf8(texto::lerArquivo(arquivo));
 }
 
-std::optional<PosicaoHarmonicaInstrumentoCordas> ComandoImprimir::posicaoDoNome(
-    Fachada& fachada, const std::string& nome, std::string& nomeGuardado) {
-  if (!fachada.setAcordePorNome(nome)) return std::nullopt;
-  nomeGuardado = fachada.getNomeAcordeAtual();
-  PosicaoHarmonicaInstrumentoCordas posicao = *fachada.getPosicaoAcordeAtual();
-  fachada.limparAcorde();
-  return posicao;
-}
-
-std::optional<ComandoImprimir::Posicoes> ComandoImprimir::montarLista(
-    ContextoCli& contexto, const std::vector<std::string>& acordes, bool semRepetir) {
+bool ComandoImprimir::montarLista(ContextoCli& contexto, const std::vector<std::string>& acordes,
+                                  bool semRepetir, ListaImpressao& lista) {
   Fachada& fachada = contexto.fachada();
-  Posicoes posicoes;
-  std::set<std::string> nomes;
   for (const auto& acorde : acordes) {
     if (LeitorCasas::pareceCasas(acorde)) {
       std::string erro;
       const auto casas = LeitorCasas::ler(acorde, *fachada.getInstrumentoAtual(), erro);
       if (!casas) {
         contexto.erros() << "tessara-cli: " << erro << '\n';
-        return std::nullopt;
+        return false;
       }
-      posicoes.addElement(fachada.posicaoDasCasas(*casas));
-      continue;
-    }
-    std::string nomeGuardado;
-    const auto posicao = posicaoDoNome(fachada, cp1252::deUtf8(acorde), nomeGuardado);
-    if (!posicao) {
+      lista.anexar(fachada.posicaoDasCasas(*casas));
+    } else if (!lista.adicionarPorNome(cp1252::deUtf8(acorde), !semRepetir)) {
       contexto.erros() << "tessara-cli: '" << acorde << "' is not a chord name\n";
-      return std::nullopt;
+      return false;
     }
-    if (!semRepetir || nomes.insert(nomeGuardado).second) posicoes.addElement(*posicao);
   }
-  return posicoes;
+  return true;
 }
 
 int ComandoImprimir::executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) {
@@ -163,19 +126,22 @@ int ComandoImprimir::executar(ContextoCli& contexto, const std::vector<std::stri
       pedido.acordes.push_back(cp1252::paraUtf8(acorde));
     }
   }
-  auto posicoes = montarLista(contexto, pedido.acordes, daFolha);
-  if (!posicoes) return 1;
+  ListaImpressao lista(fachada);
+  if (!montarLista(contexto, pedido.acordes, daFolha, lista)) return 1;
 
 #ifdef TESSARA_IMPRESSAO_QT
   fachada.setTextoImpressao(folha);
-  FrenteImpressaoCli impressao(contexto.nucleo(), std::move(*posicoes));
+  FrenteImpressaoCli impressao(contexto.nucleo());
+  const auto posicoes = lista.copias();
   if (!pedido.pdf.empty()) {
-    if (!impressao.gravarPdf(pedido.pdf, conteudo, pedido.rotulo, contexto.erros())) return 1;
+    if (!impressao.gravarPdf(pedido.pdf, conteudo, pedido.rotulo, posicoes, contexto.erros())) {
+      return 1;
+    }
     contexto.saida() << pedido.pdf << '\n';
     return 0;
   }
-  const auto arquivos =
-      impressao.gravarPng(pedido.png, pedido.zoom, conteudo, pedido.rotulo, contexto.erros());
+  const auto arquivos = impressao.gravarPng(pedido.png, pedido.zoom, conteudo, pedido.rotulo,
+                                            posicoes, contexto.erros());
   if (!arquivos) return 1;
   for (const auto& arquivo : *arquivos) contexto.saida() << arquivo.string() << '\n';
   return 0;

@@ -10,6 +10,8 @@
 
 namespace tessara {
 
+class ListaImpressao;
+
 class Fachada;
 
 // Lays chord diagrams and a chord sheet out as the print job does and writes the pages into a
@@ -22,11 +24,10 @@ class ComandoImprimir : public ComandoCli {
            "[--content text+diagrams|diagrams|text] [--text SHEET] [NAME|FRETS...]  print chord "
            "diagrams (and a chord sheet)";
   }
+  const LeitorOpcoes* opcoes() const override;
   int executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) override;
 
  private:
-  using Posicoes = ColecaoPtr<PosicaoHarmonicaInstrumentoCordas>;
-
   struct Pedido {
     std::string pdf;
     std::string png;
@@ -39,20 +40,13 @@ class ComandoImprimir : public ComandoCli {
 
   // Throws ErroArgumento for an argument that is missing or not accepted.
   static Pedido lerArgumentos(const std::vector<std::string>& argumentos);
-  static void lerOpcao(Pedido& pedido, const std::string& opcao, const std::string& valor);
   // The sheet's text (CP1252), or nothing after telling why.
   static std::optional<std::string> lerFolha(ContextoCli& contexto, const std::string& arquivo);
-  // A fingering of each chord (frets or a name), in order; nothing after telling which one is
-  // refused. `semRepetir` leaves out a name the list already holds (as the chord manager
-  // stores it), as printing a chord sheet does.
-  static std::optional<Posicoes> montarLista(ContextoCli& contexto,
-                                             const std::vector<std::string>& acordes,
-                                             bool semRepetir);
-  // The first fingering of a named chord on the current instrument, with the chord's name as
-  // the chord manager stores it; nothing when the name is not understood.
-  static std::optional<PosicaoHarmonicaInstrumentoCordas> posicaoDoNome(Fachada& fachada,
-                                                                        const std::string& nome,
-                                                                        std::string& nomeGuardado);
+  // A fingering of each chord (frets or a name), in order, into the print list; false after
+  // telling which one is refused. `semRepetir` leaves out a name the list already holds (as
+  // the chord manager stores it), as printing a chord sheet does.
+  static bool montarLista(ContextoCli& contexto, const std::vector<std::string>& acordes,
+                          bool semRepetir, ListaImpressao& lista);
 };
 
 }  // namespace tessara

@@ -14,11 +14,8 @@
 
 namespace tessara {
 
-FrenteImpressaoCli::FrenteImpressaoCli(Nucleo& nucleo, Posicoes posicoes)
-    : FachadaGUI(interacao_),
-      aplicacao_(iniciarQtCli()),
-      nucleo_(nucleo),
-      posicoes_(std::move(posicoes)) {
+FrenteImpressaoCli::FrenteImpressaoCli(Nucleo& nucleo)
+    : FachadaGUI(interacao_), aplicacao_(iniciarQtCli()), nucleo_(nucleo) {
   anterior_ = nucleo_.definirFachadaGUI(this);
 }
 
@@ -33,7 +30,7 @@ std::unique_ptr<SuperficieImagens> FrenteImpressaoCli::criarImagens(int largura,
 }
 
 bool FrenteImpressaoCli::gravarPdf(const std::filesystem::path& arquivo, int conteudo, int rotulo,
-                                   std::ostream& erros) {
+                                   const Posicoes& posicoes, std::ostream& erros) {
   const PdfEmMemoria memoria;
   if (!memoria.aberto()) {
     erros << "tessara-cli: cannot write " << arquivo.string() << ": " << std::strerror(errno)
@@ -46,7 +43,7 @@ bool FrenteImpressaoCli::gravarPdf(const std::filesystem::path& arquivo, int con
     ImpressoraQt saida(impressora);
     // The printer's failure comes as a message box; here it is the command's to report.
     Interacao* anterior = nucleo_.definirInteracao(&interacao_);
-    nucleo_.fachada().imprimir(saida, conteudo, rotulo);
+    nucleo_.fachada().imprimir(saida, conteudo, rotulo, posicoes);
     nucleo_.definirInteracao(anterior);
   }
   std::string motivo = arquivo.string() + ": the document could not be made";
@@ -58,11 +55,13 @@ bool FrenteImpressaoCli::gravarPdf(const std::filesystem::path& arquivo, int con
 }
 
 std::optional<std::vector<std::filesystem::path>> FrenteImpressaoCli::gravarPng(
-    const std::filesystem::path& pasta, int zoom, int conteudo, int rotulo, std::ostream& erros) {
+    const std::filesystem::path& pasta, int zoom, int conteudo, int rotulo,
+    const Posicoes& posicoes, std::ostream& erros) {
   std::error_code erro;
   std::filesystem::create_directories(pasta, erro);
   std::vector<std::filesystem::path> arquivos;
-  for (const auto& pagina : nucleo_.fachada().getPaginasVisualizacao(conteudo, rotulo, zoom)) {
+  for (const auto& pagina :
+       nucleo_.fachada().getPaginasVisualizacao(conteudo, rotulo, zoom, posicoes)) {
     arquivos.push_back(pasta / ("page-" + std::to_string(arquivos.size() + 1) + ".png"));
     std::string motivo;
     if (!SuperficieImagensQt::salvarPng(pagina, arquivos.back(), motivo)) {

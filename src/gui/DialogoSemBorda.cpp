@@ -20,10 +20,6 @@ DialogoSemBorda::DialogoSemBorda(Fachada& fachada, const QString& titulo, int la
   setWindowTitle(titulo);
 }
 
-QString DialogoSemBorda::texto(const char* secao, const char* chave) const {
-  return qtLinhas(fachada_.getTexto(secao, chave));
-}
-
 QToolButton* DialogoSemBorda::botaoDoTopo(const char* nome, const QString& rotulo, int x,
                                           const QString& dica) {
   auto* botao = new QToolButton(this);

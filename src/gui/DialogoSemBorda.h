@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include "TextosJanela.h"
 
 class QToolButton;
 
@@ -23,7 +24,6 @@ class DialogoSemBorda : public QDialog {
   void centralizar();
 
  protected:
-  QString texto(const char* secao, const char* chave) const;
   // A round button on the top bar, `x` pixels from the left edge.
   QToolButton* botaoDoTopo(const char* nome, const QString& rotulo, int x, const QString& dica);
   // The close button in the top right corner: it rejects the dialog.
@@ -33,6 +33,10 @@ class DialogoSemBorda : public QDialog {
   void mousePressEvent(QMouseEvent* evento) override;
 
   Fachada& fachada_;
+
+  // The window's texts; declared after the façade, which it reads.
+
+  const TextosJanela texto{fachada_, "geral"};
 };
 
 }  // namespace tessara

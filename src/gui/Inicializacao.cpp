@@ -54,7 +54,7 @@ void Inicializacao::iniciarEExecutar(AplicacaoTessara& aplicacao) {
 
   // The first window created is the main window; closing it ends the loop.
   auto* principal = new TformPrincipal(fachada, interacao);
-  nucleo.definirFachadaGUI(principal);
+  nucleo.definirFachadaGUI(&principal->getFrente());
   QObject::connect(principal, &QObject::destroyed,
                    [&nucleo] { nucleo.definirFachadaGUI(nullptr); });
   principal->setAttribute(Qt::WA_DeleteOnClose);

@@ -109,10 +109,6 @@ TformAssistenteMIDI::TformAssistenteMIDI(Fachada& fachada, QWidget* pai,
 
 TformAssistenteMIDI::~TformAssistenteMIDI() = default;
 
-QString TformAssistenteMIDI::texto(const char* chave) const {
-  return qtLinhas(fachada_.getTexto(SECAO, chave));
-}
-
 QPushButton* TformAssistenteMIDI::botao(const char* chave, int x) {
   auto* b = new QPushButton(texto(chave), this);
   b->setObjectName(QString::fromLatin1(chave));

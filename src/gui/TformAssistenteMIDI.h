@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ReprodutorPlano.h"
+#include "TextosJanela.h"
 
 class QLabel;
 class QPushButton;
@@ -54,7 +55,6 @@ class TformAssistenteMIDI : public QDialog {
  private:
   enum class Passo { Apresentar, Perguntar, Cancelado, Ouvido };
 
-  QString texto(const char* chave) const;
   QPushButton* botao(const char* chave, int x);
   void montarPagina();
   void mostrarFinal(const char* titulo, const char* explicacao);
@@ -65,6 +65,10 @@ class TformAssistenteMIDI : public QDialog {
   void restaurarSaida();
 
   Fachada& fachada_;
+
+  // The window's texts; declared after the façade, which it reads.
+
+  const TextosJanela texto{fachada_, "fmAssistenteMIDI"};
   Lancador lancador_;
   ReprodutorPlano* reprodutor_;
   std::vector<std::string> dispositivos_;

@@ -14,13 +14,13 @@
 
 #include "EstiloDialogo.h"
 #include "TformInstrumento.h"
-#include "telas/EstadoConfiguracoes.h"
 #include "app/Fachada.h"
 #include "app/FachadaGUI.h"
 #include "foundations/DException.h"
-#include "telas/Braco.h"
 #include "qt/PintorBraco.h"
 #include "qt/TextoQt.h"
+#include "telas/Braco.h"
+#include "telas/EstadoConfiguracoes.h"
 
 namespace tessara {
 
@@ -82,10 +82,6 @@ TformConfiguracoes::TformConfiguracoes(Fachada& fachada, const FachadaGUI& gui,
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pasta_);
   layout->addLayout(botoes);
-}
-
-QString TformConfiguracoes::texto(const char* chave) const {
-  return qtLinhas(fachada_.getTexto("fmConfiguracoes", chave));
 }
 
 void TformConfiguracoes::avisar(const std::string& mensagem) const {
@@ -347,8 +343,8 @@ void TformConfiguracoes::abrirAssistente() {
 
 // ----- showing and closing --------------------------------------------------------------------
 
-int TformConfiguracoes::executar() {
-  pasta_->setCurrentIndex(gui_.configuracaoPeloInstrumento() ? PAGINA_INSTRUMENTOS : PAGINA_BRACO);
+int TformConfiguracoes::executar(bool peloInstrumento) {
+  pasta_->setCurrentIndex(peloInstrumento ? PAGINA_INSTRUMENTOS : PAGINA_BRACO);
   return exec();
 }
 

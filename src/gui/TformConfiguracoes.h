@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <array>
 #include <functional>
+#include "TextosJanela.h"
 
 class QButtonGroup;
 class QLabel;
@@ -34,9 +35,9 @@ class TformConfiguracoes : public QDialog {
   // The MIDI set-up wizard, run by the driver page's button; without it the button is off.
   void definirAbrirAssistente(std::function<int()> abrir);
 
-  // Opens on the page the main window asks for (the instrument page when it was opened from
-  // the instrument button); QDialog::Accepted or Rejected.
-  int executar();
+  // Opens on the instrument page when opened from the main window's instrument button, else
+  // on the fretboard page; QDialog::Accepted or Rejected.
+  int executar(bool peloInstrumento = false);
 
   TformInstrumento& getEditor() { return *editor_; }
 
@@ -44,7 +45,6 @@ class TformConfiguracoes : public QDialog {
   void showEvent(QShowEvent* evento) override;
 
  private:
-  QString texto(const char* chave) const;
   QWidget* montarPaginaBraco();
   QWidget* montarPaginaInstrumentos();
   QWidget* montarPaginaDrivers();
@@ -68,6 +68,10 @@ class TformConfiguracoes : public QDialog {
   void avisar(const std::string& mensagem) const;
 
   Fachada& fachada_;
+
+  // The window's texts; declared after the façade, which it reads.
+
+  const TextosJanela texto{fachada_, "fmConfiguracoes"};
   const FachadaGUI& gui_;
   EstadoConfiguracoes& estado_;
   TformInstrumento* editor_ = nullptr;

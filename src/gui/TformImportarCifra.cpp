@@ -14,9 +14,10 @@
 #include <algorithm>
 
 #include "EstiloJanelas.h"
-#include "TformPrincipal.h"
 #include "app/Fachada.h"
+#include "app/FachadaGUI.h"
 #include "qt/TextoQt.h"
+#include "telas/ListaImpressao.h"
 
 namespace tessara {
 
@@ -38,11 +39,12 @@ std::string comFimDeLinha(const QString& folha) {
 
 }  // namespace
 
-TformImportarCifra::TformImportarCifra(Fachada& fachada, TformPrincipal& principal,
+TformImportarCifra::TformImportarCifra(Fachada& fachada, ListaImpressao& lista,
+                                       const FachadaGUI& gui, QWidget* pai,
                                        AbridorAjuda::Navegador navegador)
-    : DialogoSemBorda(fachada, qtLinhas(fachada.getTexto(SECAO, "titulo")), LARGURA, ALTURA,
-                      &principal),
-      principal_(principal),
+    : DialogoSemBorda(fachada, qtLinhas(fachada.getTexto(SECAO, "titulo")), LARGURA, ALTURA, pai),
+      lista_(lista),
+      gui_(gui),
       abridor_(fachada, std::move(navegador)) {
   setObjectName(QStringLiteral("TformImportarCifra"));
   setStyleSheet(estiloJanelas());
@@ -172,21 +174,22 @@ std::vector<std::string> TformImportarCifra::acordes() const {
 }
 
 void TformImportarCifra::importar() {
-  for (const auto& acorde : acordes()) principal_.adicionarAcordeListaImpressao(acorde, true);
+  for (const auto& acorde : acordes()) lista_.adicionarPorNome(acorde, true);
+  emit listaPreenchida();
   close();
 }
 
 void TformImportarCifra::imprimir() {
   if (!abrirImpressao_) return;
   // The sheet's chords take the print list's place: the user's own list goes only if they say so.
-  if (principal_.getListaImpressao().size() > 0 &&
-      !principal_.perguntarSimNao(fachada_.getTexto(SECAO, "titulo"),
-                                  fachada_.getTexto(SECAO, "msgSubstituirLista"))) {
+  if (!lista_.vazia() && !gui_.perguntarSimNao(fachada_.getTexto(SECAO, "titulo"),
+                                               fachada_.getTexto(SECAO, "msgSubstituirLista"))) {
     return;
   }
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  principal_.limparListaImpressao();
-  for (const auto& acorde : acordes()) principal_.adicionarAcordeListaImpressao(acorde, false);
+  lista_.limpar();
+  for (const auto& acorde : acordes()) lista_.adicionarPorNome(acorde, false);
+  emit listaPreenchida();
   fachada_.setTextoImpressao(comFimDeLinha(memoCifra_->toPlainText()));
   QApplication::restoreOverrideCursor();
   abrirImpressao_(MODO_IMPRESSAO_CIFRA);

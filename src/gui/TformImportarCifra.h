@@ -14,11 +14,12 @@ class QToolButton;
 
 namespace tessara {
 
-class TformPrincipal;
+class FachadaGUI;
+class ListaImpressao;
 
 // The chord sheet: a pasted text of chord lines above lyrics, whose chords can be moved up or
-// down a semitone in place, taken into the main window's print list, or printed with the
-// sheet. The text stays between showings; nothing is saved.
+// down a semitone in place, taken into the print list, or printed with the sheet. The text
+// stays between showings; nothing is saved.
 class TformImportarCifra : public DialogoSemBorda {
   Q_OBJECT
 
@@ -30,8 +31,9 @@ class TformImportarCifra : public DialogoSemBorda {
 
   using AbrirImpressao = std::function<void(int modo)>;
 
-  TformImportarCifra(Fachada& fachada, TformPrincipal& principal,
-                     AbridorAjuda::Navegador navegador = {});
+  // Fills `lista`; asks its questions through `gui`; shows over `pai`.
+  TformImportarCifra(Fachada& fachada, ListaImpressao& lista, const FachadaGUI& gui,
+                     QWidget* pai = nullptr, AbridorAjuda::Navegador navegador = {});
 
   // Opens the print dialog in a mode; without it the sheet cannot be printed.
   void definirAbrirImpressao(AbrirImpressao abrir);
@@ -46,6 +48,10 @@ class TformImportarCifra : public DialogoSemBorda {
   // The print list becomes the sheet's chords, once each, and the sheet the job's text.
   void imprimir();
 
+ signals:
+  // The sheet's chords went into the print list; the chord manager has no chord current.
+  void listaPreenchida();
+
  private:
   QPushButton* botao(const char* nome, const QString& rotulo, const QRect& lugar,
                      const QString& dica);
@@ -53,7 +59,8 @@ class TformImportarCifra : public DialogoSemBorda {
   std::vector<std::string> acordes() const;
   std::string textoImpressao() const;
 
-  TformPrincipal& principal_;
+  ListaImpressao& lista_;
+  const FachadaGUI& gui_;
   AbridorAjuda abridor_;
   AbrirImpressao abrirImpressao_;
   // How far one press moves the chords.

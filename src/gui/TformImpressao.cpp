@@ -13,6 +13,7 @@
 #include "qt/ImpressoraQt.h"
 #include "qt/PdfEmMemoria.h"
 #include "qt/TextoQt.h"
+#include "telas/ListaImpressao.h"
 
 namespace tessara {
 
@@ -37,9 +38,10 @@ QComboBox* lista(QWidget* pai, const char* nome, int y, const QStringList& itens
 
 }  // namespace
 
-TformImpressao::TformImpressao(Fachada& fachada, QWidget* pai)
+TformImpressao::TformImpressao(Fachada& fachada, const ListaImpressao& listaImpressao, QWidget* pai)
     : DialogoSemBorda(fachada, qtLinhas(fachada.getTexto("fmImpressao", "titulo")), LARGURA, ALTURA,
-                      pai) {
+                      pai),
+      lista_(listaImpressao) {
   setObjectName(QStringLiteral("TformImpressao"));
   dialogo_ = [this](QPrinter& impressora) {
     QPrintDialog dialogo(&impressora, this);
@@ -106,7 +108,7 @@ void TformImpressao::imprimir() {
     }
     return true;
   });
-  fachada_.imprimir(saida, conteudo(), rotulo());
+  fachada_.imprimir(saida, conteudo(), rotulo(), lista_.copias());
   std::string motivo;
   if (!destino.empty() && !memoria.gravar(destino, motivo)) {
     fachada_.mostrarMensagem(fachada_.getTexto("fmImpressao", "erroGravarPdf") + "#" + motivo, "");
@@ -117,7 +119,8 @@ void TformImpressao::visualizar() {
   // Busy while the pages are laid out; the preview window ends it when it shows.
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
   // The preview opens at 100 %; the pages are laid out at that zoom only.
-  fachada_.visualizarImpressao(conteudo(), rotulo(), 1, 100);
+  fachada_.visualizarImpressao(conteudo(), rotulo(), 1, 100, lista_.copias());
+  if (mostrarVisualizacao_) mostrarVisualizacao_();
   if (QGuiApplication::overrideCursor() != nullptr) QGuiApplication::restoreOverrideCursor();
 }
 

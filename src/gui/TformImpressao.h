@@ -12,6 +12,8 @@ class QPushButton;
 
 namespace tessara {
 
+class ListaImpressao;
+
 // The print dialog: what goes on the pages (the chord sheet and its diagrams, the diagrams,
 // or the sheet) and what the diagrams' circles show; then print or preview.
 class TformImpressao : public DialogoSemBorda {
@@ -28,11 +30,16 @@ class TformImpressao : public DialogoSemBorda {
   // Runs the platform's print dialog on the printer; true when the user confirms.
   using Dialogo = std::function<bool(QPrinter&)>;
 
-  explicit TformImpressao(Fachada& fachada, QWidget* pai = nullptr);
+  // Prints the list's fingerings.
+  TformImpressao(Fachada& fachada, const ListaImpressao& lista, QWidget* pai = nullptr);
 
   void definirModo(int modo);
   // Stands in for the platform's print dialog.
   void definirDialogo(Dialogo dialogo) { dialogo_ = std::move(dialogo); }
+  // Shows the preview window once its pages are laid out.
+  void definirMostrarVisualizacao(std::function<void()> mostrar) {
+    mostrarVisualizacao_ = std::move(mostrar);
+  }
 
   int conteudo() const;
   int rotulo() const;
@@ -47,7 +54,9 @@ class TformImpressao : public DialogoSemBorda {
   bool escolherImpressora(QPrinter& impressora);
   static std::filesystem::path pdfPadrao(const QString& nome);
 
+  const ListaImpressao& lista_;
   Dialogo dialogo_;
+  std::function<void()> mostrarVisualizacao_;
   QLabel* lblExplicacaoConteudo_;
   QComboBox* comboOpcoesImpressao_;
   QComboBox* comboRotulo_;

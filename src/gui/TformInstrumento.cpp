@@ -14,10 +14,10 @@
 
 #include "EstiloDialogo.h"
 #include "app/Fachada.h"
-#include "telas/MenuNotas.h"
-#include "telas/ProgramasMidi.h"
 #include "model/Notas.h"
 #include "qt/TextoQt.h"
+#include "telas/MenuNotas.h"
+#include "telas/ProgramasMidi.h"
 
 namespace tessara {
 
@@ -70,10 +70,6 @@ TformInstrumento::TformInstrumento(Fachada& fachada, QWidget* pai)
 
   layout->addSpacing(8);
   layout->addLayout(botoes);
-}
-
-QString TformInstrumento::texto(const char* chave) const {
-  return qtLinhas(fachada_.getTexto("fmCriarInstrumento", chave));
 }
 
 void TformInstrumento::montarCampos(QVBoxLayout* layout) {
@@ -208,11 +204,8 @@ bool TformInstrumento::eventFilter(QObject* objeto, QEvent* evento) {
   switch (evento->type()) {
     case QEvent::FocusOut:
     case QEvent::Leave:
-    case QEvent::Hide:
-      soltarCorda();
-      break;
-    default:
-      break;
+    case QEvent::Hide: soltarCorda(); break;
+    default: break;
   }
   return QDialog::eventFilter(objeto, evento);
 }

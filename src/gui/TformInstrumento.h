@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <array>
 
+#include "TextosJanela.h"
 #include "telas/EditorInstrumento.h"
 
 class QComboBox;
@@ -38,7 +39,6 @@ class TformInstrumento : public QDialog {
   void hideEvent(QHideEvent* evento) override;
 
  private:
-  QString texto(const char* chave) const;
   void montarCampos(QVBoxLayout* layout);
   void montarLinhas(QVBoxLayout* layout);
   void mostrarCampos();
@@ -51,6 +51,10 @@ class TformInstrumento : public QDialog {
   bool executar();
 
   Fachada& fachada_;
+
+  // The window's texts; declared after the façade, which it reads.
+
+  const TextosJanela texto{fachada_, "fmCriarInstrumento"};
   EditorInstrumento editor_;
   CamposInstrumento campos_;
   bool modoEdicao_ = false;

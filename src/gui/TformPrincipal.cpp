@@ -8,17 +8,17 @@
 #include <QLinearGradient>
 #include <QListWidget>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
 #include <algorithm>
+#include <set>
 
 #include "AbridorAjuda.h"
 #include "EstiloJanelas.h"
+#include "FrenteJanelas.h"
 #include "ReprodutorPlano.h"
 #include "TformAssistenteMIDI.h"
 #include "TformAviso.h"
@@ -32,11 +32,10 @@
 #include "foundations/FileNotFoundException.h"
 #include "foundations/Interacao.h"
 #include "foundations/NotFoundException.h"
-#include "telas/Braco.h"
 #include "qt/ImagemQt.h"
-#include "qt/ImpressoraQt.h"
-#include "qt/SuperficieImagensQt.h"
 #include "qt/TextoQt.h"
+#include "telas/Braco.h"
+#include "telas/ListaImpressao.h"
 
 namespace tessara {
 
@@ -49,8 +48,10 @@ constexpr int Y_BARRA_INFERIOR = 405;
 TformPrincipal::TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* pai,
                                std::unique_ptr<AgendaReproducao> agenda)
     : QWidget(pai, Qt::Window | Qt::FramelessWindowHint),
-      FachadaGUI(interacao),
       fachada_(fachada),
+      visualizacao_(new TformVisualizarImpressao(fachada, this)),
+      frente_(std::make_unique<FrenteJanelas>(interacao, *visualizacao_)),
+      lista_(std::make_unique<ListaImpressao>(fachada)),
       abridor_(std::make_unique<AbridorAjuda>(fachada)) {
   setObjectName(QStringLiteral("TformPrincipal"));
   setWindowTitle(texto("geral", "nomeAplicacao"));
@@ -66,12 +67,17 @@ TformPrincipal::TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* 
   connect(widgetBraco_, &WidgetBraco::editado, this, [this] { descobrirAcorde(); });
   reprodutor_ = new ReprodutorPlano(fachada_, *braco_, widgetBraco_, std::move(agenda), this);
   aviso_ = new TformAviso(fachada_, this);
-  importarCifra_ = new TformImportarCifra(fachada_, *this);
-  impressao_ = new TformImpressao(fachada_, this);
-  visualizacao_ = new TformVisualizarImpressao(fachada_, this);
+  importarCifra_ = new TformImportarCifra(fachada_, *lista_, *frente_, this);
+  connect(importarCifra_, &TformImportarCifra::listaPreenchida, this, [this] {
+    atualizarNomesAcordes(fachada_.getVistaAcorde().numeroAcordes);
+    editNomeAcorde_->clear();
+    comboBaseAcordes_->setCurrentIndex(-1);
+  });
+  impressao_ = new TformImpressao(fachada_, *lista_, this);
+  impressao_->definirMostrarVisualizacao([this] { visualizacao_->mostrar(); });
   visualizacao_->definirImpressao([this] { impressao_->imprimir(); });
   importarCifra_->definirAbrirImpressao([this](int modo) { abrirImpressao(modo); });
-  configuracoes_ = new TformConfiguracoes(fachada_, *this, estadoConfiguracoes_, this);
+  configuracoes_ = new TformConfiguracoes(fachada_, *frente_, estadoConfiguracoes_, this);
   assistente_ = new TformAssistenteMIDI(fachada_, this);
   configuracoes_->definirAbrirAssistente([this] { return assistente_->executar(); });
 
@@ -93,8 +99,16 @@ TformPrincipal::TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* 
 
 TformPrincipal::~TformPrincipal() = default;
 
-QString TformPrincipal::texto(const char* secao, const char* chave) const {
-  return qtLinhas(fachada_.getTexto(secao, chave));
+FachadaGUI& TformPrincipal::getFrente() { return *frente_; }
+
+QComboBox* TformPrincipal::combo(const char* nome, const QRect& lugar, const char* dica,
+                                 const std::vector<std::string>& itens) {
+  auto* c = new QComboBox(this);
+  c->setObjectName(QString::fromLatin1(nome));
+  c->setGeometry(lugar);
+  c->setToolTip(texto(dica));
+  for (const auto& item : itens) c->addItem(qt(item));
+  return c;
 }
 
 QPushButton* TformPrincipal::botao(const char* chave, const QRect& lugar, const char* dica) {
@@ -112,7 +126,8 @@ void TformPrincipal::selecionarInstrumentoConfigurado() {
   try {
     nomes = fachada_.getNomesInstrumentos();
   } catch (const FileNotFoundException&) {
-    perguntarOkCancelar("", fachada_.getTexto("exception", "baseInstrumentosNaoEncontrada"));
+    frente_->perguntarOkCancelar("",
+                                 fachada_.getTexto("exception", "baseInstrumentosNaoEncontrada"));
     fachada_.pedirEncerramento();
     return;
   } catch (const DException& e) {
@@ -187,10 +202,8 @@ void TformPrincipal::montarBarraInferior() {
 
   lblModoVisualizacao_ = new QLabel(texto("fmPrincipal", "lblModoVisualizacao"), this);
   lblModoVisualizacao_->setGeometry(8, y + 68, 60, 24);
-  comboModoVisualizacao_ = new QComboBox(this);
-  comboModoVisualizacao_->setObjectName(QStringLiteral("comboModoVisualizacao"));
-  comboModoVisualizacao_->setGeometry(58, y + 68, 100, 26);
-  comboModoVisualizacao_->setToolTip(texto("fmPrincipal", "hintComboModoVisualizacao"));
+  comboModoVisualizacao_ =
+      combo("comboModoVisualizacao", {58, y + 68, 100, 26}, "hintComboModoVisualizacao");
   connect(comboModoVisualizacao_, &QComboBox::activated, this,
           [this](int modo) { mudarModoVisualizacao(modo); });
 
@@ -201,28 +214,18 @@ void TformPrincipal::montarBarraInferior() {
   editNomeAcorde_->setToolTip(texto("fmPrincipal", "hintEditNomeAcorde1"));
   connect(editNomeAcorde_, &QLineEdit::returnPressed, this, [this] { acordeDigitado(); });
 
-  comboBaseAcordes_ = new QComboBox(this);
-  comboBaseAcordes_->setObjectName(QStringLiteral("comboBaseAcordes"));
-  comboBaseAcordes_->setGeometry(170, y + 33, 190, 28);
+  comboBaseAcordes_ = combo("comboBaseAcordes", {170, y + 33, 190, 28}, "hintComboBaseAcordes",
+                            fachada_.getNomesAcordes());
   comboBaseAcordes_->setMaxVisibleItems(20);
-  comboBaseAcordes_->setToolTip(texto("fmPrincipal", "hintComboBaseAcordes"));
-  for (const auto& nome : fachada_.getNomesAcordes()) comboBaseAcordes_->addItem(qt(nome));
   connect(comboBaseAcordes_, &QComboBox::activated, this,
           [this](int indice) { acordeEscolhido(indice); });
 
-  comboNomeEscalas_ = new QComboBox(this);
-  comboNomeEscalas_->setObjectName(QStringLiteral("comboNomeEscalas"));
-  comboNomeEscalas_->setGeometry(170, y, 190, 28);
-  comboNomeEscalas_->setPlaceholderText(texto("fmPrincipal", "comboNomeEscalas"));
-  comboNomeEscalas_->setToolTip(texto("fmPrincipal", "hintComboNomeEscalas"));
-  for (const auto& nome : fachada_.getNomesEscalas()) comboNomeEscalas_->addItem(qt(nome));
-  comboTomEscalas_ = new QComboBox(this);
-  comboTomEscalas_->setObjectName(QStringLiteral("comboTomEscalas"));
-  comboTomEscalas_->setGeometry(170, y + 33, 190, 28);
-  comboTomEscalas_->setPlaceholderText(texto("fmPrincipal", "comboTomEscalas"));
-  comboTomEscalas_->setToolTip(texto("fmPrincipal", "hintComboTomEscalas"));
-  for (const auto& nome : fachada_.getNomesTonicas()) comboTomEscalas_->addItem(qt(nome));
+  comboNomeEscalas_ = combo("comboNomeEscalas", {170, y, 190, 28}, "hintComboNomeEscalas",
+                            fachada_.getNomesEscalas());
+  comboTomEscalas_ = combo("comboTomEscalas", {170, y + 33, 190, 28}, "hintComboTomEscalas",
+                           fachada_.getNomesTonicas());
   for (QComboBox* lista : {comboNomeEscalas_, comboTomEscalas_}) {
+    lista->setPlaceholderText(texto(lista->objectName().toLatin1().constData()));
     lista->setCurrentIndex(-1);
     connect(lista, &QComboBox::activated, this, [this] { escalaEscolhida(); });
   }
@@ -248,6 +251,7 @@ void TformPrincipal::montarListaImpressao() {
   listaImpressao_->setGeometry(476, y, 200, 94);
   listaImpressao_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   connect(listaImpressao_, &QListWidget::itemClicked, this, [this] { mostrarLinhaImpressao(); });
+  lista_->definirAoMudar([this] { desenharListaImpressao(); });
   auto* apagar = new QShortcut(QKeySequence::Delete, listaImpressao_);
   apagar->setContext(Qt::WidgetShortcut);
   connect(apagar, &QShortcut::activated, this, [this] { removerImpressao(); });
@@ -328,7 +332,7 @@ void TformPrincipal::ativarModoAcordes() {
   braco_->restaurarPosicao();
   braco_->posicionarMarcadores();
   // Back from the scales, the chord left on show comes back with its fingering.
-  if (fachada_.getIndiceAcordeAtual() != -1) mostrarAcordeAtual();
+  if (const VistaAcorde vista = fachada_.getVistaAcorde(); vista.aceito) exibirPosicao(vista);
   widgetBraco_->update();
 }
 
@@ -350,47 +354,53 @@ void TformPrincipal::acordeDigitado() {
   // The root may be typed in lower case.
   if (nome[0] >= QLatin1Char('a') && nome[0] <= QLatin1Char('z')) nome[0] = nome[0].toUpper();
   reprodutor_->parar();
-  if (!fachada_.setAcordePorNome(core(nome))) {
+  const VistaAcorde vista = fachada_.abrirAcorde(core(nome));
+  if (!vista.aceito) {
     aviso_->mostrarMensagem(texto("fmPrincipal", "msgErroSintaxe"),
                             fachada_.getCaminhoAjudaAcordes());
     return;
   }
-  mostrarAcordeAtual();
-  descobrirAcorde();
+  mostrarAcorde(vista);
 }
 
 void TformPrincipal::acordeEscolhido(int indice) {
   if (indice < 0) return;
   reprodutor_->parar();
-  fachada_.setAcorde(indice);
-  if (fachada_.setAcordePorNome(fachada_.getNomeAcordeAtual())) {
-    mostrarAcordeAtual();
-    descobrirAcorde();
+  const VistaAcorde vista = fachada_.abrirAcorde(indice);
+  if (vista.aceito) mostrarAcorde(vista);
+}
+
+void TformPrincipal::mostrarAcorde(const VistaAcorde& vista) {
+  if (exibirPosicao(vista)) {
+    mostrarNomes(vista);
+  } else {
+    descobrirAcorde();  // the fretboard keeps its chord, and the lists name it again
   }
 }
 
-void TformPrincipal::mostrarAcordeAtual() {
-  const auto* posicao = fachada_.getPosicaoAcordeAtual();
-  const auto casas = posicao != nullptr ? posicao->getCasas() : std::vector<int>();
+bool TformPrincipal::exibirPosicao(const VistaAcorde& vista) {
+  const auto casas = vista.posicao != nullptr ? vista.posicao->getCasas() : std::vector<int>();
   if (std::none_of(casas.begin(), casas.end(), [](int c) { return c >= 0; })) {
-    perguntarOkCancelar("", fachada_.getTexto("fmPrincipal", "erroGeracao"));
-    return;
+    frente_->perguntarOkCancelar("", fachada_.getTexto("fmPrincipal", "erroGeracao"));
+    return false;
   }
-  braco_->exibirAcordeAtual();
+  braco_->exibirAcorde(vista.posicao, vista.raiz, vista.bemol);
   widgetBraco_->update();
+  return true;
+}
+
+void TformPrincipal::mostrarNomes(const VistaAcorde& vista) {
+  atualizarNomesAcordes(vista.numeroAcordes);
+  comboBaseAcordes_->setCurrentIndex(vista.indice);
+  editNomeAcorde_->setText(qt(vista.nome));
 }
 
 // The chord on the fretboard, by its name, becomes the chord manager's and the lists' one.
 void TformPrincipal::descobrirAcorde() {
   const std::string nome = braco_->getPosicao().getNome();
-  if (nome.empty() || !fachada_.setAcordePorNome(nome)) return;
-  const auto nomes = fachada_.getNomesAcordes();
-  if (comboBaseAcordes_->count() != static_cast<int>(nomes.size())) {
-    comboBaseAcordes_->clear();
-    for (const auto& n : nomes) comboBaseAcordes_->addItem(qt(n));
-  }
-  comboBaseAcordes_->setCurrentIndex(fachada_.getIndiceAcordeAtual());
-  editNomeAcorde_->setText(qt(fachada_.getNomeAcordeAtual()));
+  if (nome.empty()) return;
+  const VistaAcorde vista = fachada_.abrirAcorde(nome);
+  if (vista.aceito) mostrarNomes(vista);
 }
 
 void TformPrincipal::seta(bool proxima) {
@@ -398,13 +408,8 @@ void TformPrincipal::seta(bool proxima) {
   if (modoEscalas_) {
     const int indice = proxima ? fachada_.proximaExibicao() : fachada_.exibicaoAnterior();
     if (indice != -1) braco_->exibirEscalaAtual();
-  } else if (fachada_.getIndiceAcordeAtual() != -1) {
-    if (proxima) {
-      fachada_.proximaPosicao();
-    } else {
-      fachada_.posicaoAnterior();
-    }
-    mostrarAcordeAtual();
+  } else if (const VistaAcorde vista = fachada_.passarPosicao(proxima); vista.aceito) {
+    exibirPosicao(vista);
   }
   widgetBraco_->update();
 }
@@ -432,14 +437,11 @@ void TformPrincipal::abrirConfiguracoes(bool peloInstrumento) {
   // once, and the print list was made for this one.
   std::optional<InstrumentoCordas> antes;
   if (const InstrumentoCordas* atual = fachada_.getInstrumentoAtual()) antes = *atual;
-  abertoPeloInstrumento_ = peloInstrumento;
-  const int resultado = configuracoes_->executar();
-  abertoPeloInstrumento_ = false;
-  if (resultado != QDialog::Accepted) return;
+  if (configuracoes_->executar(peloInstrumento) != QDialog::Accepted) return;
 
   braco_->atualizarInstrumento();
   braco_->aplicarPosicaoBraco(estadoConfiguracoes_.posicaoBraco);
-  regenerarListaImpressao(antes);
+  lista_->regenerar(antes);
   if (modoEscalas_) {
     if (braco_->temEscala()) {
       fachada_.limparEscala();
@@ -452,21 +454,6 @@ void TformPrincipal::abrirConfiguracoes(bool peloInstrumento) {
   update();  // the instrument's name in the top bar
 }
 
-// Fingerings made for another tuning, or for fewer strings or frets, are found again by name.
-void TformPrincipal::regenerarListaImpressao(const std::optional<InstrumentoCordas>& antes) {
-  const InstrumentoCordas* atual = fachada_.getInstrumentoAtual();
-  if (posicoesImpressao_.empty() || atual == nullptr) return;
-  if (antes && antes->getAfinacao() == atual->getAfinacao() &&
-      antes->getNumeroCordas() == atual->getNumeroCordas() &&
-      atual->getNumeroCasas() <= antes->getNumeroCasas()) {
-    return;
-  }
-  for (auto& posicao : posicoesImpressao_) {
-    if (!fachada_.setAcordePorNome(posicao.getNome())) continue;
-    if (const auto* nova = fachada_.getPosicaoAcordeAtual()) posicao = *nova;
-  }
-}
-
 // ----- scales ---------------------------------------------------------------------------------
 
 void TformPrincipal::escalaEscolhida() {
@@ -474,18 +461,18 @@ void TformPrincipal::escalaEscolhida() {
   reprodutor_->parar();
   setCursor(Qt::WaitCursor);
   try {
-    fachada_.setEscala(core(comboNomeEscalas_->currentText()));
+    fachada_.setEscala(core(comboNomeEscalas_->currentText()), tonicaEscolhida());
     fachada_.setIndiceExibicao(0);
     braco_->exibirEscalaAtual();
   } catch (const NotFoundException&) {
     braco_->esconderMarcadores();
-    perguntarOkCancelar("", fachada_.getTexto("exception", "escalaImpossivel"));
+    frente_->perguntarOkCancelar("", fachada_.getTexto("exception", "escalaImpossivel"));
   }
   unsetCursor();
   widgetBraco_->update();
 }
 
-std::string TformPrincipal::getTonicaEscolhida() const {
+std::string TformPrincipal::tonicaEscolhida() const {
   const int indice = comboTomEscalas_ != nullptr ? comboTomEscalas_->currentIndex() : -1;
   const auto nomes = fachada_.getNomesTonicas();
   return indice >= 0 && indice < static_cast<int>(nomes.size()) ? nomes[static_cast<size_t>(indice)]
@@ -494,22 +481,9 @@ std::string TformPrincipal::getTonicaEscolhida() const {
 
 // ----- the print list -------------------------------------------------------------------------
 
-QString TformPrincipal::nomearParaImpressao(const PosicaoHarmonicaInstrumentoCordas& posicao) {
-  // The chord manager keeps the fingering only under a name it has just accepted: a failed
-  // name would file it under whatever chord was current before.
-  if (!fachada_.setAcordePorNome(posicao.getNome())) return qt(posicao.getNome());
-  if (!fachada_.existePosicao(&posicao)) fachada_.adicionarPosicao(&posicao);
-  fachada_.encontrarPosicao(&posicao);
-  return qt(fachada_.getNomeAcordeAtual());
-}
-
 void TformPrincipal::adicionarImpressao() {
   if (!braco_->temNota() || !braco_->temDedilhado()) return;
-  const auto& posicao = braco_->getPosicao();
-  const bool comTonica = braco_->notaTonica() != -1;
-  const QString nome = nomearParaImpressao(posicao);
-  posicoesImpressao_.push_back(posicao);
-  listaImpressao_->addItem(comTonica ? nome : qt(posicao.getNome()));
+  lista_->adicionar(braco_->getPosicao(), braco_->notaTonica() != -1);
 }
 
 void TformPrincipal::substituirImpressao() {
@@ -521,79 +495,49 @@ void TformPrincipal::substituirImpressao() {
     descobrirAcorde();
     return;
   }
-  const auto& posicao = braco_->getPosicao();
-  const QString nome = nomearParaImpressao(posicao);
-  posicoesImpressao_[static_cast<size_t>(linha)] = posicao;
-  listaImpressao_->item(linha)->setText(nome);
+  copiarSelecao();
+  lista_->substituir(linha, braco_->getPosicao());
 }
 
 void TformPrincipal::removerImpressao() {
-  for (int i = listaImpressao_->count() - 1; i >= 0; --i) {
-    if (!listaImpressao_->item(i)->isSelected()) continue;
-    delete listaImpressao_->takeItem(i);
-    posicoesImpressao_.erase(posicoesImpressao_.begin() + i);
+  copiarSelecao();
+  lista_->removerSelecionadas();
+}
+
+void TformPrincipal::copiarSelecao() {
+  std::set<int> linhas;
+  for (int i = 0; i < listaImpressao_->count(); ++i) {
+    if (listaImpressao_->item(i)->isSelected()) linhas.insert(i);
   }
+  lista_->selecionar(linhas);
+}
+
+void TformPrincipal::desenharListaImpressao() {
+  const int atual = listaImpressao_->currentRow();
+  const QSignalBlocker bloqueio(listaImpressao_);
+  listaImpressao_->clear();
+  for (const auto& linha : lista_->linhas()) listaImpressao_->addItem(qt(linha.nome));
+  if (atual >= 0 && atual < listaImpressao_->count()) {
+    listaImpressao_->setCurrentRow(atual, QItemSelectionModel::NoUpdate);
+  }
+  for (int linha : lista_->selecionadas()) listaImpressao_->item(linha)->setSelected(true);
 }
 
 void TformPrincipal::mostrarLinhaImpressao() {
   const int linha = listaImpressao_->currentRow();
-  if (linha < 0 || linha >= static_cast<int>(posicoesImpressao_.size())) return;
   reprodutor_->parar();
-  const auto* posicao = &posicoesImpressao_[static_cast<size_t>(linha)];
-  if (!fachada_.setAcordePorNome(posicao->getNome())) return;
-  if (!fachada_.existePosicao(posicao)) fachada_.adicionarPosicao(posicao);
-  fachada_.encontrarPosicao(posicao);
+  const auto* posicao = lista_->tornarAtual(linha);
+  if (posicao == nullptr) return;
   braco_->exibirPosicao(posicao, fachada_.getRaizAcordeAtual(), false);
   descobrirAcorde();
   widgetBraco_->update();
 }
 
-void TformPrincipal::adicionarAcordeListaImpressao(const std::string& nome, bool sempre) {
-  if (!fachada_.setAcordePorNome(nome)) return;
+void TformPrincipal::atualizarNomesAcordes(int numeroAcordes) {
+  if (comboBaseAcordes_->count() == numeroAcordes) return;
   comboBaseAcordes_->clear();
   for (const auto& n : fachada_.getNomesAcordes()) comboBaseAcordes_->addItem(qt(n));
-  const QString guardado = qt(fachada_.getNomeAcordeAtual());
-  const auto* posicao = fachada_.getPosicaoAcordeAtual();
-  if (posicao != nullptr &&
-      (sempre || listaImpressao_->findItems(guardado, Qt::MatchExactly).isEmpty())) {
-    posicoesImpressao_.push_back(*posicao);
-    listaImpressao_->addItem(guardado);
-  }
-  fachada_.limparAcorde();
-  editNomeAcorde_->clear();
-  comboBaseAcordes_->setCurrentIndex(-1);
 }
-
-void TformPrincipal::limparListaImpressao() {
-  listaImpressao_->clear();
-  posicoesImpressao_.clear();
-}
-
-FachadaGUI::Posicoes TformPrincipal::getListaImpressao() const {
-  Posicoes copias;
-  for (const auto& posicao : posicoesImpressao_) copias.addElement(posicao);
-  return copias;
-}
-
-std::unique_ptr<SuperficieImagens> TformPrincipal::criarImagens(int largura, int altura) {
-  return std::make_unique<SuperficieImagensQt>(largura, altura);
-}
-
-std::optional<TamanhoPagina> TformPrincipal::tamanhoPaginaImpressora() const {
-  // Without a printer the job becomes an A4 PDF file: the preview shows that page.
-  const QPrinterInfo padrao = QPrinterInfo::defaultPrinter();
-  if (padrao.isNull()) return ImpressoraQt::paginaPdf();
-  const QPrinter impressora(padrao, QPrinter::HighResolution);
-  if (impressora.width() <= 0 || impressora.height() <= 0) return ImpressoraQt::paginaPdf();
-  return TamanhoPagina{impressora.width(), impressora.height()};
-}
-
-void TformPrincipal::desenharVisualizacao(const Imagem& pagina, int numeroPaginas, int largura,
-                                          int altura) {
-  visualizacao_->desenhar(pagina, numeroPaginas, largura, altura);
-}
-
-void TformPrincipal::mostrarVisualizacao() { visualizacao_->mostrar(); }
 
 void TformPrincipal::abrirImpressao(int modo) {
   reprodutor_->parar();
@@ -681,12 +625,12 @@ void TformPrincipal::mousePressEvent(QMouseEvent* evento) {
 }
 
 void TformPrincipal::closeEvent(QCloseEvent* evento) {
-  if (!perguntarSimNao("", fachada_.getTexto("fmPrincipal", "msgConfirmacaoSaida"))) {
+  if (!frente_->perguntarSimNao("", fachada_.getTexto("fmPrincipal", "msgConfirmacaoSaida"))) {
     evento->ignore();
     return;
   }
   reprodutor_->parar();
-  fachada_.salvarConfiguracao();  // the current instrument and scale mode too
+  fachada_.salvarConfiguracao(modoEscalas_);
   evento->accept();
 }
 

@@ -4,14 +4,14 @@
 #include <QWidget>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "ReprodutorPlano.h"
-#include "telas/EstadoConfiguracoes.h"
-#include "app/FachadaGUI.h"
-#include "foundations/ColecaoPtr.h"
+#include "TextosJanela.h"
 #include "instruments/InstrumentoCordas.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
+#include "telas/EstadoConfiguracoes.h"
 
 class QComboBox;
 class QLabel;
@@ -26,7 +26,10 @@ class AbridorAjuda;
 class DException;
 class Braco;
 class Fachada;
+class FachadaGUI;
+class FrenteJanelas;
 class Interacao;
+class ListaImpressao;
 class TformAviso;
 class TformImpressao;
 class TformVisualizarImpressao;
@@ -34,12 +37,13 @@ class TformImportarCifra;
 class TformAssistenteMIDI;
 class TformConfiguracoes;
 class WidgetBraco;
+struct VistaAcorde;
 
 // The main window: the fretboard between a top bar and a bottom bar, in chord mode (type or
 // pick a chord, step through its fingerings, edit them by clicking, keep a print list) or in
-// scale mode (pick a scale and a key, step through its positions). It is also the logic's
-// view of the window: the print list, the key chosen, the mode.
-class TformPrincipal : public QWidget, public FachadaGUI {
+// scale mode (pick a scale and a key, step through its positions). It draws the window models
+// (the fretboard, the print list) and wires the user's actions to them and to the façade.
+class TformPrincipal : public QWidget {
   Q_OBJECT
 
  public:
@@ -54,6 +58,9 @@ class TformPrincipal : public QWidget, public FachadaGUI {
 
   bool modoEscalas() const { return modoEscalas_; }
   Braco& getBraco() { return *braco_; }
+  ListaImpressao& getListaImpressao() { return *lista_; }
+  // What the logic asks of the windows, for the root to register.
+  FachadaGUI& getFrente();
   TformImpressao& getImpressao() { return *impressao_; }
   TformVisualizarImpressao& getVisualizacao() { return *visualizacao_; }
 
@@ -61,24 +68,8 @@ class TformPrincipal : public QWidget, public FachadaGUI {
   void abrirImpressao(int modo);
   TformImportarCifra& getImportarCifra() { return *importarCifra_; }
 
-  // A chord by its name at the end of the print list; unless `sempre`, only when no line holds
-  // that name yet. A name the chord manager refuses adds nothing. The chord manager is left
-  // with no chord current.
-  void adicionarAcordeListaImpressao(const std::string& nome, bool sempre);
-  void limparListaImpressao();
   TformConfiguracoes& getConfiguracoes() { return *configuracoes_; }
   TformAssistenteMIDI& getAssistente() { return *assistente_; }
-
-  // What the logic asks of the window.
-  Posicoes getListaImpressao() const override;
-  std::optional<TamanhoPagina> tamanhoPaginaImpressora() const override;
-  std::unique_ptr<SuperficieImagens> criarImagens(int largura, int altura) override;
-  void desenharVisualizacao(const Imagem& pagina, int numeroPaginas, int largura,
-                            int altura) override;
-  std::string getTonicaEscolhida() const override;
-  bool configuracaoPeloInstrumento() const override { return abertoPeloInstrumento_; }
-  bool exibindoEscalas() const override { return modoEscalas_; }
-  void mostrarVisualizacao() override;
 
  protected:
   void paintEvent(QPaintEvent* evento) override;
@@ -87,8 +78,10 @@ class TformPrincipal : public QWidget, public FachadaGUI {
   void closeEvent(QCloseEvent* evento) override;
 
  private:
-  QString texto(const char* secao, const char* chave) const;
   QPushButton* botao(const char* chave, const QRect& lugar, const char* dica = nullptr);
+  // A list named `nome` with its tooltip and its items.
+  QComboBox* combo(const char* nome, const QRect& lugar, const char* dica,
+                   const std::vector<std::string>& itens = {});
   void carregarBarras();
   void pintarBarras(QPainter& pintor);
   void montarBarraSuperior();
@@ -100,7 +93,6 @@ class TformPrincipal : public QWidget, public FachadaGUI {
   void abrirConfiguracoes(bool peloInstrumento);
   // With no device chosen yet, the first showing runs the MIDI set-up wizard.
   void executarAssistenteInicial();
-  void regenerarListaImpressao(const std::optional<InstrumentoCordas>& antes);
 
   void ativarModoAcordes();
   void ativarModoEscalas();
@@ -110,36 +102,50 @@ class TformPrincipal : public QWidget, public FachadaGUI {
 
   void acordeDigitado();
   void acordeEscolhido(int indice);
-  void mostrarAcordeAtual();
+  // The chord's fingering on the fretboard and its name in the lists.
+  void mostrarAcorde(const VistaAcorde& vista);
+  // False, after telling the user, when the fingering sounds no string.
+  bool exibirPosicao(const VistaAcorde& vista);
+  void mostrarNomes(const VistaAcorde& vista);
   void descobrirAcorde();
   void escalaEscolhida();
+  // The root label chosen in the key list; empty when none is.
+  std::string tonicaEscolhida() const;
   void seta(bool proxima);
   void ouvir();
   void limparBraco();
 
   void adicionarImpressao();
   void substituirImpressao();
-  // The fretboard's fingering, named as the chord manager names it when it takes its name.
-  QString nomearParaImpressao(const PosicaoHarmonicaInstrumentoCordas& posicao);
   void removerImpressao();
   void mostrarLinhaImpressao();
+  // The list widget draws the print list again, keeping its selection.
+  void desenharListaImpressao();
+  // The list widget's selected lines become the model's.
+  void copiarSelecao();
+  // The chord list follows the chord base, which typing or the chord sheet may have grown to
+  // that many names.
+  void atualizarNomesAcordes(int numeroAcordes);
 
   Fachada& fachada_;
+
+  // The window's texts; declared after the façade, which it reads.
+
+  const TextosJanela texto{fachada_, "fmPrincipal"};
+  TformVisualizarImpressao* visualizacao_ = nullptr;
+  std::unique_ptr<FrenteJanelas> frente_;
+  std::unique_ptr<ListaImpressao> lista_;
   std::unique_ptr<Braco> braco_;
   std::unique_ptr<AbridorAjuda> abridor_;
   WidgetBraco* widgetBraco_ = nullptr;
   ReprodutorPlano* reprodutor_ = nullptr;
   TformAviso* aviso_ = nullptr;
   TformImpressao* impressao_ = nullptr;
-  TformVisualizarImpressao* visualizacao_ = nullptr;
   TformImportarCifra* importarCifra_ = nullptr;
   EstadoConfiguracoes estadoConfiguracoes_;
   TformConfiguracoes* configuracoes_ = nullptr;
   TformAssistenteMIDI* assistente_ = nullptr;
   bool assistentePendente_ = false;
-  bool abertoPeloInstrumento_ = false;
-  // One per line of the print list, in its order.
-  std::vector<PosicaoHarmonicaInstrumentoCordas> posicoesImpressao_;
   bool modoEscalas_ = false;
   // The bars' pictures; empty where the language has none, and then drawn in code.
   QPixmap barraSuperior_;

@@ -5,9 +5,9 @@
 #include <QPainter>
 
 #include "app/Fachada.h"
+#include "qt/TextoQt.h"
 #include "telas/Braco.h"
 #include "telas/GeometriaBraco.h"
-#include "qt/TextoQt.h"
 
 namespace tessara {
 

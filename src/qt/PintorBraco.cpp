@@ -5,11 +5,11 @@
 #include <optional>
 
 #include "app/Fachada.h"
+#include "qt/ImagemQt.h"
+#include "qt/TextoQt.h"
 #include "telas/Braco.h"
 #include "telas/GeometriaBraco.h"
 #include "telas/MarcadorBraco.h"
-#include "qt/ImagemQt.h"
-#include "qt/TextoQt.h"
 
 namespace tessara {
 

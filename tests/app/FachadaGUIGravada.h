@@ -2,7 +2,6 @@
 
 #include <memory>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "SuperficieGravada.h"
@@ -10,7 +9,8 @@
 
 namespace tessara::teste {
 
-// The main window for tests: answers from its fields and records what it is asked to show.
+// The windows' side for tests: a fixed printer page, recording pictures, and what it is asked
+// to show.
 class FachadaGUIGravada : public FachadaGUI {
  public:
   struct Exibicao {
@@ -19,7 +19,6 @@ class FachadaGUIGravada : public FachadaGUI {
 
   explicit FachadaGUIGravada(Interacao& interacao) : FachadaGUI(interacao) {}
 
-  Posicoes getListaImpressao() const override { return listaImpressao; }
   std::optional<TamanhoPagina> tamanhoPaginaImpressora() const override {
     return TamanhoPagina{2480, 3508};
   }
@@ -30,18 +29,8 @@ class FachadaGUIGravada : public FachadaGUI {
   void desenharVisualizacao(const Imagem&, int numeroPaginas, int largura, int altura) override {
     exibicoes.push_back({numeroPaginas, largura, altura});
   }
-  std::string getTonicaEscolhida() const override { return tonica; }
-  bool configuracaoPeloInstrumento() const override { return pelaTeclaInstrumento; }
-  bool exibindoEscalas() const override { return escalas; }
-  void mostrarVisualizacao() override { ++janelasVisualizacao; }
-
-  Posicoes listaImpressao;
-  std::string tonica = "C";
-  bool pelaTeclaInstrumento = false;
-  bool escalas = false;
   std::vector<TamanhoPagina> imagensCriadas;
   std::vector<Exibicao> exibicoes;
-  int janelasVisualizacao = 0;
 };
 
 }  // namespace tessara::teste

@@ -63,9 +63,8 @@ class FachadaTest : public ::testing::Test {
 TEST_F(FachadaTest, SalvarConfiguracaoGuardaInstrumentoEModoEGravaOArquivo) {
   fachada.setInstrumento(1);
   fachada.setPosicaoBraco(3);
-  gui.escalas = true;
   EXPECT_FALSE(std::filesystem::exists(ambiente.usuario() / "tessara.ini"));  // not before saving
-  fachada.salvarConfiguracao();
+  fachada.salvarConfiguracao(true);
   const std::string ini = arquivoConfiguracao();
   EXPECT_NE(ini.find("\ninstrumento=Cavaquinho\n"), std::string::npos) << ini;
   EXPECT_NE(ini.find("\nexibicaoEscalas=1\n"), std::string::npos) << ini;
@@ -73,8 +72,7 @@ TEST_F(FachadaTest, SalvarConfiguracaoGuardaInstrumentoEModoEGravaOArquivo) {
   EXPECT_EQ(fachada.getNomeInstrumentoConfigurado(), "Cavaquinho");
   EXPECT_EQ(fachada.getPosicaoBraco(), 3);
 
-  gui.escalas = false;
-  fachada.salvarConfiguracao();
+  fachada.salvarConfiguracao(false);
   EXPECT_NE(arquivoConfiguracao().find("\nexibicaoEscalas=0\n"), std::string::npos);
 }
 
@@ -140,6 +138,41 @@ TEST_F(FachadaTest, AcordesDoGerenciador) {
   EXPECT_THROW(fachada.encontrarPosicao(nullptr), IllegalArgumentException);
 }
 
+// The window's requests, one call each: what it shows comes back with the answer.
+TEST_F(FachadaTest, VistaDoAcordeNumaChamadaSo) {
+  EXPECT_FALSE(fachada.getVistaAcorde().aceito);
+  EXPECT_FALSE(fachada.passarPosicao(true).aceito);
+
+  VistaAcorde vista = fachada.abrirAcorde("db");
+  ASSERT_TRUE(vista.aceito);
+  EXPECT_EQ(vista.nome, "Db");
+  EXPECT_EQ(vista.indice, 1);
+  EXPECT_EQ(vista.numeroAcordes, 2);
+  EXPECT_EQ(vista.raiz, 1);
+  EXPECT_TRUE(vista.bemol);
+  EXPECT_EQ(vista.indicePosicao, 0);
+  ASSERT_NE(vista.posicao, nullptr);
+  EXPECT_EQ(vista.posicao->getCasas(), (std::vector<int>{-1, 4, 3, 1, 2, 1}));
+
+  // A name new to the chord base grows its list.
+  vista = fachada.abrirAcorde("C7");
+  ASSERT_TRUE(vista.aceito);
+  EXPECT_EQ(vista.numeroAcordes, 3);
+  EXPECT_EQ(vista.indice, 2);
+  EXPECT_FALSE(vista.bemol);
+
+  vista = fachada.abrirAcorde(0);
+  EXPECT_EQ(vista.nome, "C");
+  vista = fachada.passarPosicao(true);
+  EXPECT_EQ(vista.indicePosicao, 1);
+  EXPECT_EQ(vista.posicao, fachada.getPosicaoAcordeAtual());
+  EXPECT_EQ(fachada.passarPosicao(false).indicePosicao, 0);
+
+  // A name that is not understood leaves the chord on show.
+  EXPECT_FALSE(fachada.abrirAcorde("Hmaj").aceito);
+  EXPECT_EQ(fachada.getVistaAcorde().nome, "C");
+}
+
 TEST_F(FachadaTest, PerguntasPelasCaixasDeMensagem) {
   interacao.resposta = false;
   EXPECT_FALSE(gui.perguntarSimNao("Title", "Quit?"));
@@ -157,7 +190,7 @@ TEST_F(FachadaTest, PerguntasPelasCaixasDeMensagem) {
 TEST_F(FachadaTest, EscalasComAsExibicoesGeradasAntesDoIndice) {
   EXPECT_EQ(fachada.getNomesEscalas().front(), "Major (Ionian)");
   EXPECT_EQ(fachada.getNomesTonicas()[1], "C# or Db");
-  fachada.setEscala("Major (Ionian)");
+  fachada.setEscala("Major (Ionian)", "C");
   ASSERT_TRUE(fachada.getEscalaAtual());
   EXPECT_EQ(fachada.getEscalaAtual()->getNome(), "Major (Ionian)");
   // No display has been asked for yet: the index is taken once they are generated.
@@ -175,31 +208,39 @@ TEST_F(FachadaTest, EscalasComAsExibicoesGeradasAntesDoIndice) {
   EXPECT_THROW(fachada.setEscala("No such scale"), OutOfBoundsException);
 }
 
-TEST_F(FachadaTest, ImprimeAListaDaJanelaComOTextoGuardado) {
-  gui.listaImpressao.addElement(
+TEST_F(FachadaTest, ImprimeAsPosicoesDadasComOTextoGuardado) {
+  Fachada::Posicoes posicoes;
+  posicoes.addElement(
       PosicaoHarmonicaInstrumentoCordas("C", {-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0}));
-  gui.listaImpressao.addElement(
+  posicoes.addElement(
       PosicaoHarmonicaInstrumentoCordas("G", {3, 2, 0, 0, 0, 3}, {2, 1, 0, 0, 0, 3}));
   fachada.setTextoImpressao("C   G\nla la");
   EXPECT_EQ(fachada.getTextoImpressao(), "C   G\nla la");
   teste::ImpressoraGravada impressora;
-  fachada.imprimir(impressora, TrabalhoImpressao::TEXTO_E_DIAGRAMAS, TrabalhoImpressao::DEDOS);
+  fachada.imprimir(impressora, TrabalhoImpressao::TEXTO_E_DIAGRAMAS, ModoRotulo::DEDOS, posicoes);
   EXPECT_EQ(impressora.superficie.apenasTextos("Courier New"), (Nomes{"C   G", "la la"}));
   EXPECT_EQ(impressora.superficie.apenasTextos("Times New Roman"), (Nomes{"C", "G"}));
   EXPECT_EQ(impressora.documentosFinalizados, 1);
 }
 
-TEST_F(FachadaTest, VisualizarDesenhaNoZoomDadoEDepoisACemEMostraAJanela) {
-  fachada.visualizarImpressao(TrabalhoImpressao::DIAGRAMAS, TrabalhoImpressao::DEDOS, 1, 300);
+TEST_F(FachadaTest, VisualizarDesenhaNoZoomDadoEDepoisACem) {
+  Fachada::Posicoes posicoes;
+  for (int i = 0; i < 40; ++i) {
+    posicoes.addElement(
+        PosicaoHarmonicaInstrumentoCordas("C", {-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0}));
+  }
+  fachada.visualizarImpressao(TrabalhoImpressao::DIAGRAMAS, ModoRotulo::DEDOS, 1, 300, posicoes);
   ASSERT_EQ(gui.imagensCriadas.size(), 2u);
   EXPECT_EQ(gui.imagensCriadas[0].largura, 1080);
   EXPECT_EQ(gui.imagensCriadas[1].largura, 360);
   EXPECT_EQ(gui.exibicoes.back().largura, 360);
-  EXPECT_EQ(gui.janelasVisualizacao, 1);
+  const int paginas = gui.exibicoes.back().numeroPaginas;
+  EXPECT_GT(paginas, 1);
 
+  // Another zoom lays the same fingerings out again.
   fachada.exibirPaginaVisualizacao(1, 200);
   EXPECT_EQ(gui.exibicoes.back().largura, 720);
-  EXPECT_EQ(gui.janelasVisualizacao, 1);
+  EXPECT_EQ(gui.exibicoes.back().numeroPaginas, paginas);
 }
 
 TEST_F(FachadaTest, CasasViramNotasNomeEDedosNoInstrumentoAtual) {
@@ -259,21 +300,17 @@ TEST_F(FachadaTest, TextoDoIdiomaAtual) {
   EXPECT_EQ(fachada.getTexto("geral", "no such key"), "");
 }
 
-TEST(Nucleo, OLadoDaJanelaRegistradoServeAImpressaoEAsEscalas) {
+TEST(Nucleo, OLadoDaJanelaRegistradoServeAImpressao) {
   teste::NucleoTeste ambiente;
   teste::FachadaGUIGravada gui(ambiente.interacao);
-  gui.tonica = "E";
-  gui.escalas = true;
   ambiente.nucleo.definirFachadaGUI(&gui);
-  EXPECT_EQ(ambiente.nucleo.gui().getTonicaEscolhida(), "E");
-  EXPECT_TRUE(ambiente.nucleo.gui().exibindoEscalas());
+  EXPECT_TRUE(ambiente.nucleo.gui().tamanhoPaginaImpressora());
   // Managers built before the window registers reach it, and reach none once it is gone.
   ambiente.nucleo.definirFachadaGUI(nullptr);
-  EXPECT_EQ(ambiente.nucleo.gui().getTonicaEscolhida(), "");
-  EXPECT_FALSE(ambiente.nucleo.gui().exibindoEscalas());
-  EXPECT_EQ(ambiente.nucleo.gui().getListaImpressao().size(), 0);
+  EXPECT_FALSE(ambiente.nucleo.gui().tamanhoPaginaImpressora());
+  EXPECT_EQ(ambiente.nucleo.gui().criarImagens(10, 10), nullptr);
   ambiente.nucleo.definirFachadaGUI(&gui);
-  EXPECT_EQ(ambiente.nucleo.gui().getTonicaEscolhida(), "E");
+  EXPECT_TRUE(ambiente.nucleo.gui().tamanhoPaginaImpressora());
 }
 
 TEST(Nucleo, MensagensVaoAoLadoRegistradoQuandoPerguntadas) {

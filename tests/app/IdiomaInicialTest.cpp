@@ -80,7 +80,7 @@ TEST_F(IdiomaInicialTest, IdiomaEscolhidoFicaParaAProximaPartida) {
         std::find(nomes.begin(), nomes.end(), nomeIdiomaPortugues()) - nomes.begin());
     ASSERT_TRUE(fachada.selecionarIdiomaConfigurado());
     EXPECT_EQ(primeira.interacao.escolhasOferecidas.size(), 1u);
-    fachada.salvarConfiguracao();
+    fachada.salvarConfiguracao(false);
   }
   Partida segunda(pasta, {{"LANG", "C"}});
   Fachada& fachada = segunda.nucleo.fachada();

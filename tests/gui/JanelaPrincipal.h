@@ -24,7 +24,7 @@ class JanelaPrincipal : public ::testing::Test {
     agenda = manual.get();
     janela =
         std::make_unique<TformPrincipal>(fachada, ambiente.interacao, nullptr, std::move(manual));
-    ambiente.nucleo.definirFachadaGUI(janela.get());
+    ambiente.nucleo.definirFachadaGUI(&janela->getFrente());
     janela->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(janela.get()));
   }

@@ -16,9 +16,9 @@
 #include "WidgetBraco.h"
 #include "app/Fachada.h"
 #include "app/Nucleo.h"
-#include "telas/Braco.h"
 #include "languages/GerenciadorIdiomas.h"
 #include "sound/PortaFluidSynth.h"
+#include "telas/Braco.h"
 
 namespace tessara {
 namespace {

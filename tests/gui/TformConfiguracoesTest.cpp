@@ -24,9 +24,10 @@
 #include "TformInstrumento.h"
 #include "TformPrincipal.h"
 #include "app/Fachada.h"
-#include "telas/Braco.h"
 #include "instruments/XMLInstrumentoParser.h"
 #include "qt/TextoQt.h"
+#include "telas/Braco.h"
+#include "telas/ListaImpressao.h"
 
 namespace tessara {
 namespace {
@@ -48,7 +49,7 @@ class TformConfiguracoesTest : public ::testing::Test {
   }
   void abrirJanela() {
     janela = std::make_unique<TformPrincipal>(fachada, ambiente.interacao);
-    ambiente.nucleo.definirFachadaGUI(janela.get());
+    ambiente.nucleo.definirFachadaGUI(&janela->getFrente());
     janela->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(janela.get()));
   }
@@ -374,7 +375,7 @@ TEST_F(TformConfiguracoesTest, ListaDeImpressaoRefeitaParaOInstrumentoEscolhido)
   nome->setText(QStringLiteral("C"));
   QTest::keyClick(nome, Qt::Key_Return);
   clicar(*janela, "btnAdicionar");
-  ASSERT_EQ(janela->getListaImpressao().size(), 1);
+  ASSERT_EQ(janela->getListaImpressao().copias().size(), 1);
 
   comDialogo("btnInstrumento", [&] {
     lista()->setCurrentRow(1);  // the cavaquinho, chosen twice
@@ -383,7 +384,7 @@ TEST_F(TformConfiguracoesTest, ListaDeImpressaoRefeitaParaOInstrumentoEscolhido)
     clicar(dialogo(), "btnOk");
   });
   ASSERT_EQ(fachada.getNomeInstrumentoAtual(), "Cavaquinho");
-  const auto impressao = janela->getListaImpressao();
+  const auto impressao = janela->getListaImpressao().copias();
   ASSERT_EQ(impressao.size(), 1);
   EXPECT_EQ(impressao.getElement(0)->getCasas().size(), 4u);
   EXPECT_EQ(em<QListWidget>(*janela, "listaImpressao")->item(0)->text(), QStringLiteral("C"));

@@ -19,6 +19,7 @@
 #include "TformImportarCifra.h"
 #include "TformPrincipal.h"
 #include "app/Fachada.h"
+#include "telas/ListaImpressao.h"
 
 namespace tessara {
 namespace {
@@ -29,7 +30,7 @@ class TformImportarCifraTest : public ::testing::Test {
  protected:
   TformImportarCifraTest() {
     principal = std::make_unique<TformPrincipal>(fachada, ambiente.interacao);
-    ambiente.nucleo.definirFachadaGUI(principal.get());
+    ambiente.nucleo.definirFachadaGUI(&principal->getFrente());
     principal->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(principal.get()));
     principal->findChild<QPushButton*>(QStringLiteral("btnImportarCifra"))->click();
@@ -115,18 +116,19 @@ TEST_F(TformImportarCifraTest, ImportarLevaOsAcordesDasLinhasDeAcordesComRepetic
   EXPECT_FALSE(cifra().isVisible());
   EXPECT_EQ(fachada.getIndiceAcordeAtual(), -1);
   // The list's lines keep their fingerings: the print job gets one per line.
-  EXPECT_EQ(principal->getListaImpressao().size(), 3);
+  EXPECT_EQ(principal->getListaImpressao().copias().size(), 3);
 }
 
 TEST_F(TformImportarCifraTest, ImprimirTrocaAListaSemRepetirEPassaOTextoAoTrabalho) {
   // Printing needs the print dialog: the main window's sheet has it, a sheet alone has not.
   EXPECT_TRUE(filho<QPushButton>("btnImprimir")->isEnabled());
-  TformImportarCifra semImpressao(fachada, *principal);
+  TformImportarCifra semImpressao(fachada, principal->getListaImpressao(), principal->getFrente(),
+                                  principal.get());
   EXPECT_FALSE(semImpressao.findChild<QPushButton*>(QStringLiteral("btnImprimir"))->isEnabled());
   std::vector<int> modos;
   cifra().definirAbrirImpressao([&](int modo) { modos.push_back(modo); });
   ASSERT_TRUE(filho<QPushButton>("btnImprimir")->isEnabled());
-  principal->adicionarAcordeListaImpressao("G", true);
+  principal->getListaImpressao().adicionarPorNome("G", true);
   memo()->setPlainText(QStringLiteral("Am C Am\nletra Am\n"));
 
   // A list the user made is replaced only when they agree.
@@ -147,7 +149,7 @@ TEST_F(TformImportarCifraTest, ImprimirTrocaAListaSemRepetirEPassaOTextoAoTrabal
   EXPECT_TRUE(cifra().isVisible());
 
   // An empty list has nothing to lose: no question.
-  principal->limparListaImpressao();
+  principal->getListaImpressao().limpar();
   ambiente.interacao.mensagens.clear();
   clicar("btnImprimir");
   EXPECT_TRUE(ambiente.interacao.mensagens.empty());
@@ -167,10 +169,11 @@ TEST_F(TformImportarCifraTest, EscFechaEOTextoFicaParaAProximaVez) {
 
 TEST_F(TformImportarCifraTest, AjudaAbreAPaginaDasCifras) {
   std::vector<QUrl> abertas;
-  TformImportarCifra propria(fachada, *principal, [&](const QUrl& url) {
-    abertas.push_back(url);
-    return true;
-  });
+  TformImportarCifra propria(fachada, principal->getListaImpressao(), principal->getFrente(),
+                             principal.get(), [&](const QUrl& url) {
+                               abertas.push_back(url);
+                               return true;
+                             });
   const auto pagina = fachada.getCaminhoAjuda();
   std::filesystem::create_directories(pagina.parent_path());
   std::ofstream(pagina) << "<html></html>";

@@ -17,8 +17,9 @@
 #include "TformPrincipal.h"
 #include "WidgetBraco.h"
 #include "app/Fachada.h"
-#include "telas/Braco.h"
 #include "qt/TextoQt.h"
+#include "telas/Braco.h"
+#include "telas/ListaImpressao.h"
 
 namespace tessara {
 namespace {
@@ -69,7 +70,7 @@ TEST_F(TformPrincipalTest, ModoDeEscalasMostraAEscalaEscolhidaEVoltaAoAcorde) {
   ASSERT_TRUE(janela->modoEscalas());
   EXPECT_TRUE(fachada.getNomesEscalas().size() > 0);
   EXPECT_EQ(filho<QComboBox>("comboModoVisualizacao")->count(), 2);
-  EXPECT_EQ(janela->getBraco().getModoVisualizacao(), Braco::MODO_DEDOS);
+  EXPECT_EQ(janela->getBraco().getModoVisualizacao(), ModoRotulo::DEDOS);
   EXPECT_FALSE(filho<QLineEdit>("editNomeAcorde")->isVisible());
   auto* escala = filho<QComboBox>("comboNomeEscalas");
   auto* tom = filho<QComboBox>("comboTomEscalas");
@@ -77,7 +78,7 @@ TEST_F(TformPrincipalTest, ModoDeEscalasMostraAEscalaEscolhidaEVoltaAoAcorde) {
   tom->setCurrentIndex(0);
   emit tom->activated(0);
   ASSERT_TRUE(janela->getBraco().temEscala());
-  EXPECT_EQ(janela->getTonicaEscolhida(), "C");
+  EXPECT_EQ(fachada.getTonicaEscala(), "C");
   EXPECT_EQ(janela->getBraco().getEscala()->getNumeroNotas(), 8);
 
   filho<QPushButton>("btnBaseAcordes")->click();
@@ -93,8 +94,8 @@ TEST_F(TformPrincipalTest, ListaDeImpressaoAdicionaRemoveEDevolveCopias) {
   }
   auto* lista = filho<QListWidget>("listaImpressao");
   ASSERT_EQ(lista->count(), 3);
-  EXPECT_EQ(janela->getListaImpressao().size(), 3);
-  EXPECT_EQ(janela->getListaImpressao().getElement(1)->getNome(), "G");
+  EXPECT_EQ(janela->getListaImpressao().copias().size(), 3);
+  EXPECT_EQ(janela->getListaImpressao().copias().getElement(1)->getNome(), "G");
   QTest::keyClick(lista, Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(lista->selectedItems().size(), 3);
   lista->clearSelection();
@@ -103,7 +104,7 @@ TEST_F(TformPrincipalTest, ListaDeImpressaoAdicionaRemoveEDevolveCopias) {
   filho<QPushButton>("btnRemover")->click();
   ASSERT_EQ(lista->count(), 1);
   EXPECT_EQ(lista->item(0)->text(), QStringLiteral("G"));
-  EXPECT_EQ(janela->getListaImpressao().getElement(0)->getNome(), "G");
+  EXPECT_EQ(janela->getListaImpressao().copias().getElement(0)->getNome(), "G");
 }
 
 // Clicks the fretboard at a string's fret, as the user would.
@@ -128,7 +129,7 @@ TEST_F(TformPrincipalTest, AdicionarUmDedilhadoDeNomeRecusadoNaoOGuardaSobOAcord
   auto* lista = filho<QListWidget>("listaImpressao");
   ASSERT_EQ(lista->count(), 1);
   EXPECT_EQ(lista->item(0)->text(), QStringLiteral("C?"));
-  EXPECT_EQ(janela->getListaImpressao().getElement(0)->getCasas(), estranha.getCasas());
+  EXPECT_EQ(janela->getListaImpressao().copias().getElement(0)->getCasas(), estranha.getCasas());
   EXPECT_EQ(fachada.getNomeAcordeAtual(), "G");
   EXPECT_FALSE(fachada.existePosicao(&estranha)) << "filed under G";
 }
@@ -150,7 +151,7 @@ TEST_F(TformPrincipalTest, SubstituirTrocaALinhaSelecionadaESoEla) {
   substituir->click();
   EXPECT_EQ(lista->item(0)->text(), QStringLiteral("Am"));
   EXPECT_EQ(lista->item(1)->text(), QStringLiteral("G"));
-  EXPECT_EQ(janela->getListaImpressao().getElement(0)->getCasas(),
+  EXPECT_EQ(janela->getListaImpressao().copias().getElement(0)->getCasas(),
             janela->getBraco().getPosicao().getCasas());
   EXPECT_TRUE(ambiente.interacao.mensagens.empty());
 }
@@ -158,7 +159,7 @@ TEST_F(TformPrincipalTest, SubstituirTrocaALinhaSelecionadaESoEla) {
 TEST_F(TformPrincipalTest, SubstituirPorAcordeSemDedosAvisaENaoMudaALista) {
   digitar(QStringLiteral("C"));
   filho<QPushButton>("btnAdicionar")->click();
-  const Casas antes = janela->getListaImpressao().getElement(0)->getCasas();
+  const Casas antes = janela->getListaImpressao().copias().getElement(0)->getCasas();
   filho<QPushButton>("btnLimparBraco")->click();
   // Frets 1 and 9 at once: no hand reaches both.
   clicar(*janela, 0, 1);
@@ -173,7 +174,7 @@ TEST_F(TformPrincipalTest, SubstituirPorAcordeSemDedosAvisaENaoMudaALista) {
             fachada.getTexto("fmPrincipalAbaAcordes", "msgAcordeInexequivel"));
   EXPECT_EQ(ambiente.interacao.mensagens[0].titulo, "Attention");
   EXPECT_EQ(lista->item(0)->text(), QStringLiteral("C"));
-  EXPECT_EQ(janela->getListaImpressao().getElement(0)->getCasas(), antes);
+  EXPECT_EQ(janela->getListaImpressao().copias().getElement(0)->getCasas(), antes);
 }
 
 // No device chosen yet (a settings file from before any was): the wizard runs once the window
@@ -189,7 +190,7 @@ TEST(TformPrincipalPrimeiraPartida, SemDispositivoEscolhidoOAssistenteAbreUmaVez
   }
   ASSERT_EQ(fachada.getDriver(), -1);
   TformPrincipal janela(fachada, ambiente.interacao);
-  ambiente.nucleo.definirFachadaGUI(&janela);
+  ambiente.nucleo.definirFachadaGUI(&janela.getFrente());
   int vezes = 0;
   QTimer vigia;
   QObject::connect(&vigia, &QTimer::timeout, [&] {

@@ -20,8 +20,8 @@
 #include "TformVisualizarImpressao.h"
 #include "WidgetBraco.h"
 #include "foundations/Caminhos.h"
-#include "telas/Braco.h"
 #include "qt/ImpressoraQt.h"
+#include "telas/Braco.h"
 
 namespace tessara {
 namespace {

@@ -15,8 +15,8 @@
 
 #include "InteracaoGravada.h"
 #include "foundations/Imagem.h"
-#include "telas/GeometriaBraco.h"
 #include "languages/GerenciadorIdiomas.h"
+#include "telas/GeometriaBraco.h"
 
 namespace tessara {
 namespace {

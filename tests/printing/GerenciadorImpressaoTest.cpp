@@ -25,7 +25,7 @@ std::string linhas(int quantidade) {
 class GerenciadorImpressaoTest : public ::testing::Test {
  protected:
   void imprimir(int conteudo = TrabalhoImpressao::DIAGRAMAS) {
-    gerenciador.imprimir(impressora, conteudo, TrabalhoImpressao::DEDOS, teste::acordesDeDo(3), "",
+    gerenciador.imprimir(impressora, conteudo, ModoRotulo::DEDOS, teste::acordesDeDo(3), "",
                          instrumento);
   }
 
@@ -91,7 +91,7 @@ TEST_F(GerenciadorImpressaoTest, FalhaNoMeioDoTrabalhoFinalizaODocumentoSemMensa
 }
 
 TEST_F(GerenciadorImpressaoTest, VisualizacaoDesenhaNoTamanhoDoZoomEMostraAPagina) {
-  gerenciador.prepararVisualizacao(TrabalhoImpressao::TEXTO, TrabalhoImpressao::DEDOS, 2, 200, {},
+  gerenciador.prepararVisualizacao(TrabalhoImpressao::TEXTO, ModoRotulo::DEDOS, 2, 200, {},
                                    linhas(120), instrumento);
   ASSERT_EQ(frente.imagensCriadas.size(), 1u);
   EXPECT_EQ(frente.imagensCriadas[0].largura, 720);
@@ -108,8 +108,8 @@ TEST_F(GerenciadorImpressaoTest, VisualizacaoDesenhaNoTamanhoDoZoomEMostraAPagin
 
 TEST_F(GerenciadorImpressaoTest, SemImpressoraAVisualizacaoUsaAPaginaPadrao) {
   frente.tamanho.reset();
-  gerenciador.prepararVisualizacao(TrabalhoImpressao::DIAGRAMAS, TrabalhoImpressao::DEDOS, 1, 100,
-                                   {}, "", instrumento);
+  gerenciador.prepararVisualizacao(TrabalhoImpressao::DIAGRAMAS, ModoRotulo::DEDOS, 1, 100, {}, "",
+                                   instrumento);
   ASSERT_EQ(frente.exibicoes.size(), 1u);
   EXPECT_EQ(frente.exibicoes[0].largura, 360);
   EXPECT_EQ(frente.exibicoes[0].altura, 471);
@@ -118,27 +118,32 @@ TEST_F(GerenciadorImpressaoTest, SemImpressoraAVisualizacaoUsaAPaginaPadrao) {
 
 TEST_F(GerenciadorImpressaoTest, MesmoZoomSoMostraOutroZoomDesenhaDeNovo) {
   gerenciador.setTextoImpressao(linhas(120));
-  gerenciador.prepararVisualizacao(TrabalhoImpressao::TEXTO_E_DIAGRAMAS, TrabalhoImpressao::DEDOS,
-                                   1, 300, {}, gerenciador.getTextoImpressao(), instrumento);
+  gerenciador.prepararVisualizacao(TrabalhoImpressao::TEXTO_E_DIAGRAMAS, ModoRotulo::DEDOS, 1, 300,
+                                   teste::acordesDeDo(36), gerenciador.getTextoImpressao(),
+                                   instrumento);
   const int paginas = gerenciador.getNumeroPaginas();
 
   gerenciador.exibirPaginaVisualizacao(2, 300);
   EXPECT_EQ(frente.imagensCriadas.size(), 1u);  // a stored picture
   EXPECT_EQ(frente.exibicoes.back().largura, 1080);
 
-  // At another zoom: laid out again with the stored text and the front end's print list.
-  frente.listaImpressao = teste::acordesDeDo(36);
+  // At another zoom: laid out again with the stored text and the same fingerings.
   gerenciador.exibirPaginaVisualizacao(2, 100);
   ASSERT_EQ(frente.imagensCriadas.size(), 2u);
   EXPECT_EQ(frente.imagensCriadas[1].largura, 360);
-  EXPECT_GT(gerenciador.getNumeroPaginas(), paginas);
+  const int novas = gerenciador.getNumeroPaginas();
+  EXPECT_GT(paginas, 1);
+  gerenciador.prepararVisualizacao(TrabalhoImpressao::TEXTO_E_DIAGRAMAS, ModoRotulo::DEDOS, 2, 100,
+                                   teste::acordesDeDo(36), gerenciador.getTextoImpressao(),
+                                   instrumento);
+  EXPECT_EQ(gerenciador.getNumeroPaginas(), novas);
   EXPECT_EQ(frente.exibicoes.back().largura, 360);
   EXPECT_EQ(gerenciador.getZoom(), 100);
 }
 
 TEST_F(GerenciadorImpressaoTest, PaginaForaDosLimitesMostraAMaisProxima) {
-  gerenciador.prepararVisualizacao(TrabalhoImpressao::DIAGRAMAS, TrabalhoImpressao::DEDOS, 7, 100,
-                                   {}, "", instrumento);
+  gerenciador.prepararVisualizacao(TrabalhoImpressao::DIAGRAMAS, ModoRotulo::DEDOS, 7, 100, {}, "",
+                                   instrumento);
   gerenciador.exibirPaginaVisualizacao(0, 100);
   ASSERT_EQ(frente.exibicoes.size(), 2u);
   for (const auto& e : frente.exibicoes) EXPECT_EQ(e.numeroPaginas, 1);

@@ -54,7 +54,6 @@ class FrenteGravada : public FrenteImpressao {
     int numeroPaginas, largura, altura;
   };
 
-  Posicoes getListaImpressao() const override { return listaImpressao; }
   std::optional<TamanhoPagina> tamanhoPaginaImpressora() const override { return tamanho; }
   std::unique_ptr<SuperficieImagens> criarImagens(int largura, int altura) override {
     imagensCriadas.push_back({largura, altura});
@@ -64,7 +63,6 @@ class FrenteGravada : public FrenteImpressao {
     exibicoes.push_back({numeroPaginas, largura, altura});
   }
 
-  Posicoes listaImpressao;
   std::optional<TamanhoPagina> tamanho = TamanhoPagina{2480, 3508};  // A4 at 300 dpi
   std::vector<Exibicao> exibicoes;
   std::vector<TamanhoPagina> imagensCriadas;  // one per layout

@@ -80,7 +80,7 @@ class LayoutImpressaoTest : public ::testing::Test {
 };
 
 TEST_F(LayoutImpressaoTest, ListaVaziaDaUmaPaginaComAsDuasLinhasDoCabecalho) {
-  EXPECT_EQ(desenhar(TrabalhoImpressao::DIAGRAMAS, TrabalhoImpressao::DEDOS, {}), 1);
+  EXPECT_EQ(desenhar(TrabalhoImpressao::DIAGRAMAS, ModoRotulo::DEDOS, {}), 1);
   ASSERT_EQ(superficie.textos.size(), 2u);
   const auto& titulo = superficie.textos[0];
   const auto& url = superficie.textos[1];
@@ -108,7 +108,7 @@ TEST_F(LayoutImpressaoTest, LinhasDeDiagramasEquilibradas) {
   EXPECT_TRUE(LayoutImpressao::diagramasPorLinha(0, 4).empty());
 
   // On the page: the names of ten diagrams stand on three rows of 4, 3 and 3.
-  desenhar(TrabalhoImpressao::DIAGRAMAS, TrabalhoImpressao::DEDOS, teste::acordesDeDo(10));
+  desenhar(TrabalhoImpressao::DIAGRAMAS, ModoRotulo::DEDOS, teste::acordesDeDo(10));
   std::map<int, int> nomesPorY;
   for (const auto& t : superficie.textosEm("Times New Roman")) ++nomesPorY[t.y];
   std::vector<int> contagens;
@@ -119,7 +119,7 @@ TEST_F(LayoutImpressaoTest, LinhasDeDiagramasEquilibradas) {
 }
 
 TEST_F(LayoutImpressaoTest, UmaLinhaDeQuatroCentradaComPassoDeUmVirgulaNove) {
-  desenhar(TrabalhoImpressao::DIAGRAMAS, TrabalhoImpressao::DEDOS, teste::acordesDeDo(4));
+  desenhar(TrabalhoImpressao::DIAGRAMAS, ModoRotulo::DEDOS, teste::acordesDeDo(4));
   std::vector<int> esquerdas;
   for (const auto& l : superficie.linhas) {
     if (l.y1 == l.y2 && (esquerdas.empty() || esquerdas.back() != l.x1)) esquerdas.push_back(l.x1);
@@ -148,7 +148,7 @@ TEST_F(LayoutImpressaoTest, CasaInicialENumeroRomano) {
 }
 
 TEST_F(LayoutImpressaoTest, PestanaNaQuintaCasaLevaVEComecaNoPrimeiroEspaco) {
-  desenhar(TrabalhoImpressao::DEDOS, posicao("A", {5, 7, 7, 6, 5, 5}, {1, 3, 4, 2, 1, 1}));
+  desenhar(ModoRotulo::DEDOS, posicao("A", {5, 7, 7, 6, 5, 5}, {1, 3, 4, 2, 1, 1}));
   const auto ys = linhasCasas();
   ASSERT_EQ(ys.size(), 6u);
   const auto nome = superficie.textosEm("Times New Roman");
@@ -167,7 +167,7 @@ TEST_F(LayoutImpressaoTest, PestanaNaQuintaCasaLevaVEComecaNoPrimeiroEspaco) {
 }
 
 TEST_F(LayoutImpressaoTest, CasaMaisAltaQuatroNaoLevaRotuloEUsaOsEspacosUmAQuatro) {
-  desenhar(TrabalhoImpressao::DEDOS, posicao("B", {-1, 2, 4, 4, 4, 2}, {6, 1, 2, 3, 4, 1}));
+  desenhar(ModoRotulo::DEDOS, posicao("B", {-1, 2, 4, 4, 4, 2}, {6, 1, 2, 3, 4, 1}));
   EXPECT_EQ(superficie.apenasTextos("Times New Roman"), Textos{"B"});
   EXPECT_EQ(espaco(circuloEm(xCorda(1))), 2);
   EXPECT_EQ(espaco(circuloEm(xCorda(3))), 4);
@@ -175,10 +175,9 @@ TEST_F(LayoutImpressaoTest, CasaMaisAltaQuatroNaoLevaRotuloEUsaOsEspacosUmAQuatr
 
 TEST_F(LayoutImpressaoTest, CordaSoltaAcimaDaGradeEAbafadaSemMarca) {
   const auto c = posicao("C", {-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0});
-  const std::map<int, Textos> porTipo = {
-      {TrabalhoImpressao::DEDOS, {"1", "2", "3"}},
-      {TrabalhoImpressao::NOTAS, {"E", "C", "G", "E", "C"}},
-      {TrabalhoImpressao::INTERVALOS, {"3M", "T", "5", "3M", "T"}}};
+  const std::map<int, Textos> porTipo = {{ModoRotulo::DEDOS, {"1", "2", "3"}},
+                                         {ModoRotulo::NOTAS, {"E", "C", "G", "E", "C"}},
+                                         {ModoRotulo::INTERVALOS, {"3M", "T", "5", "3M", "T"}}};
   for (const auto& [rotulo, esperados] : porTipo) {
     SCOPED_TRACE(rotulo);
     superficie = teste::SuperficieGravada();
@@ -193,7 +192,7 @@ TEST_F(LayoutImpressaoTest, CordaSoltaAcimaDaGradeEAbafadaSemMarca) {
 
 TEST_F(LayoutImpressaoTest, CasaSemDedoAtribuidoFicaNoSeuEspaco) {
   // A fingering clicked on the fretboard has no fingers: its notes still sit on their frets.
-  desenhar(TrabalhoImpressao::DEDOS, posicao("C", {-1, 3, 2, 0, 1, 0}, {6, 0, 0, 0, 0, 0}));
+  desenhar(ModoRotulo::DEDOS, posicao("C", {-1, 3, 2, 0, 1, 0}, {6, 0, 0, 0, 0, 0}));
   EXPECT_EQ(espaco(circuloEm(xCorda(1))), 3);
   EXPECT_EQ(espaco(circuloEm(xCorda(2))), 2);
   EXPECT_EQ(espaco(circuloEm(xCorda(4))), 1);
@@ -227,7 +226,7 @@ TEST_F(LayoutImpressaoTest, IntervalosMedidosDaTonica) {
     superficie = teste::SuperficieGravada();
     auto p = caso.posicao;
     if (caso.tonica) p.setTonica(caso.tonica->first, caso.tonica->second);
-    desenhar(TrabalhoImpressao::INTERVALOS, p);
+    desenhar(ModoRotulo::INTERVALOS, p);
     EXPECT_EQ(rotulos(), caso.rotulos);
     EXPECT_EQ(superficie.elipses.size(), caso.rotulos.empty() ? 5u : caso.rotulos.size());
   }
@@ -236,7 +235,7 @@ TEST_F(LayoutImpressaoTest, IntervalosMedidosDaTonica) {
 TEST_F(LayoutImpressaoTest, NomeRecusadoNaoInterrompeOTrabalho) {
   const auto recusado = posicao("H7", {-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0});
   const auto c = posicao("C", {-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0});
-  desenhar(TrabalhoImpressao::DIAGRAMAS, TrabalhoImpressao::INTERVALOS,
+  desenhar(TrabalhoImpressao::DIAGRAMAS, ModoRotulo::INTERVALOS,
            teste::lista({recusado, c, recusado}));
   EXPECT_EQ(superficie.apenasTextos("Times New Roman"), (Textos{"H7", "C", "H7"}));
   EXPECT_EQ(superficie.elipses.size(), 15u);
@@ -259,7 +258,7 @@ TEST_F(LayoutImpressaoTest, LinhasDoTexto) {
 }
 
 TEST_F(LayoutImpressaoTest, TextoEmCourierComUmaLinhaEmBrancoMantida) {
-  desenhar(TrabalhoImpressao::TEXTO, TrabalhoImpressao::DEDOS, teste::acordesDeDo(2), "a\n\nb\tc");
+  desenhar(TrabalhoImpressao::TEXTO, ModoRotulo::DEDOS, teste::acordesDeDo(2), "a\n\nb\tc");
   const auto linhas = superficie.textosEm("Courier New");
   ASSERT_EQ(linhas.size(), 3u);
   const Textos esperadas = {"a", " ", "b  c"};
@@ -286,7 +285,7 @@ TEST_F(LayoutImpressaoTest, ConteudoEscolheTextoDiagramasOuAmbos) {
         Caso{TrabalhoImpressao::TEXTO, 2, 0}}) {
     SCOPED_TRACE(caso.conteudo);
     superficie = teste::SuperficieGravada();
-    desenhar(caso.conteudo, TrabalhoImpressao::DEDOS, teste::acordesDeDo(3), texto);
+    desenhar(caso.conteudo, ModoRotulo::DEDOS, teste::acordesDeDo(3), texto);
     const auto linhas = superficie.textosEm("Courier New");
     const auto nomes = superficie.textosEm("Times New Roman");
     EXPECT_EQ(linhas.size(), caso.linhasTexto);
@@ -302,7 +301,7 @@ TEST_F(LayoutImpressaoTest, TextoLongoContinuaNaPaginaSeguinteSemCabecalho) {
   std::string texto;
   for (int i = 0; i < 80; ++i) texto += "line " + std::to_string(i) + "\n";
   // 37 lines fit below the heading, 42 on a page of their own.
-  EXPECT_EQ(desenhar(TrabalhoImpressao::TEXTO, TrabalhoImpressao::DEDOS, {}, texto), 3);
+  EXPECT_EQ(desenhar(TrabalhoImpressao::TEXTO, ModoRotulo::DEDOS, {}, texto), 3);
   EXPECT_EQ(superficie.paginas, 3);
   const auto linhas = superficie.textosEm("Courier New");
   ASSERT_EQ(linhas.size(), 80u);
@@ -316,8 +315,7 @@ TEST_F(LayoutImpressaoTest, TextoLongoContinuaNaPaginaSeguinteSemCabecalho) {
 
 TEST_F(LayoutImpressaoTest, LinhasDeDiagramasContinuamNaPaginaSeguinte) {
   // Nine rows of four: four rows fit on a page.
-  EXPECT_EQ(
-      desenhar(TrabalhoImpressao::DIAGRAMAS, TrabalhoImpressao::DEDOS, teste::acordesDeDo(36)), 3);
+  EXPECT_EQ(desenhar(TrabalhoImpressao::DIAGRAMAS, ModoRotulo::DEDOS, teste::acordesDeDo(36)), 3);
   std::map<int, std::set<int>> linhasPorPagina;
   for (const auto& t : superficie.textosEm("Times New Roman")) {
     linhasPorPagina[t.pagina].insert(t.y);
@@ -331,7 +329,7 @@ TEST_F(LayoutImpressaoTest, LinhasDeDiagramasContinuamNaPaginaSeguinte) {
 }
 
 TEST_F(LayoutImpressaoTest, CanetasDaImpressao) {
-  desenhar(TrabalhoImpressao::DEDOS, posicao("C", {-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0}));
+  desenhar(ModoRotulo::DEDOS, posicao("C", {-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0}));
   std::vector<int> cordas;
   for (const auto& l : superficie.linhas) {
     if (l.y1 == l.y2) {

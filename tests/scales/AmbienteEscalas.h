@@ -20,7 +20,7 @@ struct AmbienteEscalas {
       : idiomas(carregar(TESSARA_SOURCE_DATA, interacao, codigo)),
         parser(idiomas, pasta.caminho(), pasta.caminho()),
         instrumentos(idiomas, parser, pasta / "instrumentos.xml"),
-        gerador(idiomas, instrumentos) {
+        gerador(idiomas, [this] { return instrumentos.getInstrumentoAtual(); }) {
     instrumentos.setInstrumento(0);
   }
 

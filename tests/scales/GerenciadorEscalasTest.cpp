@@ -7,19 +7,12 @@
 #include "foundations/Cp1252.h"
 #include "foundations/NotFoundException.h"
 #include "foundations/OutOfBoundsException.h"
-#include "scales/EscolhaTonica.h"
 #include "scales/GerenciadorEscalas.h"
 
 namespace tessara {
 namespace {
 
 using Nomes = std::vector<std::string>;
-
-// The root chosen in the front end's list.
-struct TonicaFixa : EscolhaTonica {
-  std::string getTonicaEscolhida() const override { return tonica; }
-  std::string tonica = "C";
-};
 
 const char* const kBase =
     "<colecaoEscala>"
@@ -36,10 +29,11 @@ class GerenciadorEscalasTest : public ::testing::Test {
  protected:
   explicit GerenciadorEscalasTest(const char* conteudo = kBase)
       : base(ambiente.idiomas, ambiente.pasta.escrever("scales.xml", conteudo)),
-        gerenciador(base, ambiente.gerador, ambiente.idiomas, tonica, ambiente.interacao) {}
+        gerenciador(base, ambiente.gerador, ambiente.idiomas, ambiente.interacao) {
+    gerenciador.setTonicaEscala("C");
+  }
 
   teste::AmbienteEscalas ambiente;
-  TonicaFixa tonica;
   BaseEscalas base;
   GerenciadorEscalas gerenciador;
 };
@@ -50,7 +44,7 @@ TEST_F(GerenciadorEscalasTest, NomesDasEscalasEDasTonicas) {
             (Nomes{"C", "C# or Db", "D", "D# or Eb", "E", "F", "F# or Gb", "G", "G# or Ab", "A",
                    "A# or Bb", "B"}));
   teste::AmbienteEscalas pt("pt");
-  GerenciadorEscalas emPortugues(base, pt.gerador, pt.idiomas, tonica, pt.interacao);
+  GerenciadorEscalas emPortugues(base, pt.gerador, pt.idiomas, pt.interacao);
   EXPECT_EQ(emPortugues.getNomesTonicas()[1], "C# ou Db");
   EXPECT_TRUE(ambiente.interacao.mensagens.empty());
 }
@@ -58,8 +52,7 @@ TEST_F(GerenciadorEscalasTest, NomesDasEscalasEDasTonicas) {
 // Without its scale base the program cannot go on.
 TEST_F(GerenciadorEscalasTest, BaseAusente) {
   BaseEscalas ausente(ambiente.idiomas, ambiente.pasta / "missing.xml");
-  GerenciadorEscalas semBase(ausente, ambiente.gerador, ambiente.idiomas, tonica,
-                             ambiente.interacao);
+  GerenciadorEscalas semBase(ausente, ambiente.gerador, ambiente.idiomas, ambiente.interacao);
   EXPECT_TRUE(semBase.getNomesEscalas().empty());
   ASSERT_EQ(ambiente.interacao.mensagens.size(), 1u);
   const auto& mensagem = ambiente.interacao.mensagens[0];
@@ -81,11 +74,12 @@ TEST_F(GerenciadorEscalasTest, ExibicoesGeradasQuandoPedidas) {
   EXPECT_EQ(primeira.getCusto(), 306);
   EXPECT_EQ(primeira, *gerenciador.getElement(0));
 
-  // Another root alone changes nothing until the scale is selected again.
-  tonica.tonica = "A";
-  EXPECT_EQ(gerenciador.getEscalaExibicao(), primeira);
-  gerenciador.setEscalas(0);
+  // The same root keeps the displays; another one drops them, and they are made again for it.
+  gerenciador.setTonicaEscala("C");
+  EXPECT_EQ(gerenciador.size(), 288);
+  gerenciador.setTonicaEscala("A");
   EXPECT_EQ(gerenciador.size(), 0);
+  EXPECT_EQ(gerenciador.getTonicaEscala(), "A");
   gerenciador.getEscalaExibicao();
   EXPECT_EQ(gerenciador.size(), 264);
 }
@@ -175,16 +169,10 @@ TEST_F(GerenciadorEscalasTest, SemExibicoes) {
   }
   EXPECT_EQ(gerenciador.size(), 0);
 
-  // No root chosen in the front end.
-  tonica.tonica.clear();
+  // No root chosen.
+  gerenciador.setTonicaEscala("");
   gerenciador.setEscala("Major");
   EXPECT_THROW(gerenciador.getEscalaExibicao(), NotFoundException);
-}
-
-TEST_F(GerenciadorEscalasTest, TonicaGuardadaParaAJanela) {
-  EXPECT_EQ(gerenciador.getTonicaEscala(), "");
-  gerenciador.setTonicaEscala("F# or Gb");
-  EXPECT_EQ(gerenciador.getTonicaEscala(), "F# or Gb");
 }
 
 }  // namespace

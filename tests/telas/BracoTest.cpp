@@ -6,9 +6,9 @@
 
 #include "NucleoTeste.h"
 #include "app/Fachada.h"
-#include "telas/Braco.h"
 #include "instruments/InstrumentoCordas.h"
 #include "instruments/XMLInstrumentoParser.h"
+#include "telas/Braco.h"
 
 namespace tessara {
 namespace {
@@ -70,17 +70,17 @@ TEST_F(BracoTest, AcordeDaBaseComDedosRaizVermelhaECadaModoDeRotulo) {
     EXPECT_EQ(corda(i).ponto.tonica, i == 1) << i;  // the C on the A string
   }
   EXPECT_EQ(rotulos(), (Nomes{"-", "3", "2", "0", "1", "0"}));
-  braco.setModoVisualizacao(Braco::MODO_NOTAS);
+  braco.setModoVisualizacao(ModoRotulo::NOTAS);
   braco.posicionarMarcadores();
   EXPECT_EQ(rotulos(), (Nomes{"-", "C", "E", "G", "C", "E"}));
-  braco.setModoVisualizacao(Braco::MODO_INTERVALOS);
+  braco.setModoVisualizacao(ModoRotulo::INTERVALOS);
   braco.posicionarMarcadores();
   EXPECT_EQ(rotulos(), (Nomes{"-", "T", "3M", "5", "T", "3M"}));
 }
 
 TEST_F(BracoTest, NotasComBemoisQuandoOAcordeSeEscreveAssim) {
   ASSERT_TRUE(fachada.setAcordePorNome("Bb"));
-  braco.setModoVisualizacao(Braco::MODO_NOTAS);
+  braco.setModoVisualizacao(ModoRotulo::NOTAS);
   braco.exibirAcordeAtual();
   const Nomes textos = rotulos();
   EXPECT_NE(std::find(textos.begin(), textos.end(), "Bb"), textos.end());
@@ -213,7 +213,7 @@ TEST_F(BracoTest, EscalaComMarcadoresDoModoEDestaqueDaMaoDireita) {
   EXPECT_EQ(m[2].nota.texto, "B");
   EXPECT_EQ(m[2].ponto.y, y(1));
 
-  braco.setModoVisualizacao(Braco::MODO_INTERVALOS);
+  braco.setModoVisualizacao(ModoRotulo::INTERVALOS);
   braco.posicionarMarcadoresEscala();
   EXPECT_TRUE(m[0].ponto.visivel);
   EXPECT_FALSE(m[0].dedo.visivel || m[0].nota.visivel);

@@ -5,10 +5,10 @@
 
 #include "LimiteDeTamanho.h"
 #include "NucleoTeste.h"
-#include "telas/EditorInstrumento.h"
 #include "app/Fachada.h"
-#include "telas/MenuNotas.h"
 #include "instruments/XMLInstrumentoParser.h"
+#include "telas/EditorInstrumento.h"
+#include "telas/MenuNotas.h"
 
 namespace tessara {
 namespace {

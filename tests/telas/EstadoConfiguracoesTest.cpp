@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "NucleoTeste.h"
-#include "telas/EstadoConfiguracoes.h"
 #include "app/Fachada.h"
+#include "telas/EstadoConfiguracoes.h"
 
 namespace tessara {
 namespace {

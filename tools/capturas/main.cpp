@@ -58,7 +58,7 @@ void digitar(QWidget& janela, const QString& acorde) {
   QTest::keyClick(caixa, Qt::Key_Return);
 }
 
-bool capturarJanelaPrincipal(Fachada& fachada, TformPrincipal& janela, const QDir& pasta) {
+bool capturarJanelaPrincipal(TformPrincipal& janela, const QDir& pasta) {
   for (const char* acorde : {"C", "G", "Em"}) {
     digitar(janela, QString::fromLatin1(acorde));
     filho<QPushButton>(janela, "btnAdicionar")->click();
@@ -73,7 +73,7 @@ bool capturarJanelaPrincipal(Fachada& fachada, TformPrincipal& janela, const QDi
     certo = salvar(previa, pasta, "janela-previa.png") && certo;
     previa.reject();
   });
-  fachada.visualizarImpressao(1, 0, 1, 100);
+  janela.getImpressao().visualizar();
 
   filho<QPushButton>(janela, "btnExibicaoEscalas")->click();
   auto* escala = filho<QComboBox>(janela, "comboNomeEscalas");
@@ -180,13 +180,13 @@ int main(int argc, char** argv) {
     return 2;
   }
   TformPrincipal janela(fachada, interacao);
-  nucleo.definirFachadaGUI(&janela);
+  nucleo.definirFachadaGUI(&janela.getFrente());
   janela.show();
   if (!QTest::qWaitForWindowExposed(&janela)) return 1;
 
   bool certo = capturarDialogos(janela, pasta, idioma);
   certo = capturarCifraEAssistente(fachada, janela, pasta, idioma) && certo;
-  if (idioma == "en") certo = capturarJanelaPrincipal(fachada, janela, pasta) && certo;
+  if (idioma == "en") certo = capturarJanelaPrincipal(janela, pasta) && certo;
 
   nucleo.definirFachadaGUI(nullptr);
   std::filesystem::remove_all(configuracao);

@@ -1,6 +1,5 @@
 #include "app/Fachada.h"
 
-#include "app/FachadaGUI.h"
 #include "app/Nucleo.h"
 #include "chords/AcordeComposto.h"
 #include "chords/Especialista.h"
@@ -33,7 +32,6 @@ GerenciadorInstrumentos& Fachada::instrumentos() const { return nucleo_.instrume
 GerenciadorAcordes& Fachada::acordes() const { return nucleo_.acordes(); }
 GerenciadorEscalas& Fachada::escalas() const { return nucleo_.escalas(); }
 GerenciadorImpressao& Fachada::impressao() const { return nucleo_.impressao(); }
-FachadaGUI& Fachada::gui() const { return nucleo_.gui(); }
 
 std::string Fachada::getTexto(std::string_view secao, std::string_view chave) const {
   return idiomas().getTexto(secao, chave);
@@ -85,10 +83,10 @@ std::vector<std::string> Fachada::getCodigosIdiomas() const {
   return idiomas().getArquivosIdiomas();
 }
 
-void Fachada::salvarConfiguracao() {
+void Fachada::salvarConfiguracao(bool exibindoEscalas) {
   auto& configuracao = this->configuracao();
   configuracao.setNomeInstrumento(instrumentos().getNomeInstrumentoAtual());
-  configuracao.setExibicaoEscalas(gui().exibindoEscalas() ? 1 : 0);
+  configuracao.setExibicaoEscalas(exibindoEscalas ? 1 : 0);
   std::string erro;
   if (configuracao.salvar(&erro) || erroConfiguracaoRelatado_) return;
   // Once: a folder that cannot be written fails the same way at every save.
@@ -220,6 +218,44 @@ void Fachada::setAcorde(int indice) { acordes().setAcorde(indice); }
 
 bool Fachada::setAcordePorNome(const std::string& nome) { return acordes().setAcordePorNome(nome); }
 
+VistaAcorde Fachada::abrirAcorde(const std::string& nome) {
+  if (!acordes().setAcordePorNome(nome)) return {};
+  return getVistaAcorde();
+}
+
+VistaAcorde Fachada::abrirAcorde(int indice) {
+  auto& acordes = this->acordes();
+  acordes.setAcorde(indice);
+  // By its name, as typing it would: a chord new to this instrument is generated.
+  return abrirAcorde(acordes.getNomeAcordeAtual());
+}
+
+VistaAcorde Fachada::passarPosicao(bool proxima) {
+  auto& acordes = this->acordes();
+  if (acordes.getIndiceAcordeAtual() == -1) return {};
+  if (proxima) {
+    acordes.proximaPosicao();
+  } else {
+    acordes.posicaoAnterior();
+  }
+  return getVistaAcorde();
+}
+
+VistaAcorde Fachada::getVistaAcorde() {
+  auto& acordes = this->acordes();
+  VistaAcorde vista;
+  vista.indice = acordes.getIndiceAcordeAtual();
+  vista.aceito = vista.indice != -1;
+  vista.numeroAcordes = static_cast<int>(acordes.getNomesAcordes().size());
+  if (!vista.aceito) return vista;
+  vista.nome = acordes.getNomeAcordeAtual();
+  vista.posicao = acordes.getPosicaoAcordeAtual();
+  vista.indicePosicao = acordes.getIndicePosicaoAtual();
+  vista.raiz = acordes.getRaizAcordeAtual();
+  vista.bemol = acordes.usaBemolAcordeAtual();
+  return vista;
+}
+
 const PosicaoHarmonicaInstrumentoCordas* Fachada::getPosicaoAcordeAtual() {
   return acordes().getPosicaoAcordeAtual();
 }
@@ -325,6 +361,12 @@ std::vector<std::string> Fachada::getNomesTonicas() const { return escalas().get
 
 void Fachada::setEscala(const std::string& nome) { escalas().setEscala(nome); }
 
+void Fachada::setEscala(const std::string& nome, const std::string& tonica) {
+  auto& escalas = this->escalas();
+  escalas.setTonicaEscala(tonica);
+  escalas.setEscala(nome);
+}
+
 std::optional<Escala> Fachada::getEscalaAtual() { return escalas().getEscalaAtual(); }
 
 EscalaExibicao Fachada::getEscalaExibicao() { return escalas().getEscalaExibicao(); }
@@ -346,8 +388,6 @@ int Fachada::exibicaoAnterior() { return escalas().exibicaoAnterior(); }
 void Fachada::setTonicaEscala(const std::string& tonica) { escalas().setTonicaEscala(tonica); }
 
 std::string Fachada::getTonicaEscala() const { return escalas().getTonicaEscala(); }
-
-std::string Fachada::getTonicaEscolhida() const { return gui().getTonicaEscolhida(); }
 
 std::string Fachada::rotuloTonica(const std::string& texto) const {
   const std::string idioma = idiomas().getNomeIdiomaAtual();
@@ -386,38 +426,38 @@ void Fachada::setTextoImpressao(const std::string& texto) { impressao().setTexto
 
 std::string Fachada::getTextoImpressao() const { return impressao().getTextoImpressao(); }
 
-void Fachada::imprimir(Impressora& impressora, int conteudo, int rotulo) {
+void Fachada::imprimir(Impressora& impressora, int conteudo, int rotulo, const Posicoes& posicoes) {
   const InstrumentoCordas* instrumento = getInstrumentoAtual();
   if (instrumento == nullptr) return;
   auto& impressao = this->impressao();
-  impressao.imprimir(impressora, conteudo, rotulo, gui().getListaImpressao(),
-                     impressao.getTextoImpressao(), *instrumento);
+  impressao.imprimir(impressora, conteudo, rotulo, posicoes, impressao.getTextoImpressao(),
+                     *instrumento);
 }
 
-void Fachada::visualizarImpressao(int conteudo, int rotulo, int pagina, int zoom) {
+void Fachada::visualizarImpressao(int conteudo, int rotulo, int pagina, int zoom,
+                                  const Posicoes& posicoes) {
   const InstrumentoCordas* instrumento = getInstrumentoAtual();
   if (instrumento == nullptr) return;
   auto& impressao = this->impressao();
-  const auto posicoes = gui().getListaImpressao();
   const std::string texto = impressao.getTextoImpressao();
   impressao.prepararVisualizacao(conteudo, rotulo, pagina, zoom, posicoes, texto, *instrumento);
   if (zoom != ZOOM_INICIAL) {
     impressao.prepararVisualizacao(conteudo, rotulo, pagina, ZOOM_INICIAL, posicoes, texto,
                                    *instrumento);
   }
-  gui().mostrarVisualizacao();
 }
 
 void Fachada::exibirPaginaVisualizacao(int pagina, int zoom) {
   impressao().exibirPaginaVisualizacao(pagina, zoom);
 }
 
-std::vector<Imagem> Fachada::getPaginasVisualizacao(int conteudo, int rotulo, int zoom) {
+std::vector<Imagem> Fachada::getPaginasVisualizacao(int conteudo, int rotulo, int zoom,
+                                                    const Posicoes& posicoes) {
   const InstrumentoCordas* instrumento = getInstrumentoAtual();
   if (instrumento == nullptr) return {};
   auto& impressao = this->impressao();
-  impressao.prepararVisualizacao(conteudo, rotulo, 1, zoom, gui().getListaImpressao(),
-                                 impressao.getTextoImpressao(), *instrumento);
+  impressao.prepararVisualizacao(conteudo, rotulo, 1, zoom, posicoes, impressao.getTextoImpressao(),
+                                 *instrumento);
   return impressao.getPaginas();
 }
 

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "app/AnaliseAcorde.h"
+#include "app/VistaAcorde.h"
+#include "foundations/ColecaoPtr.h"
 #include "foundations/Imagem.h"
 #include "instruments/InstrumentoCordas.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
@@ -20,7 +22,6 @@
 namespace tessara {
 
 class AcordeComposto;
-class FachadaGUI;
 class GerenciadorAcordes;
 class GerenciadorConfiguracao;
 class GerenciadorEscalas;
@@ -64,9 +65,9 @@ class Fachada {
   bool carregarIdiomaDoCodigo(const std::string& codigo);
   // The languages' file names without the extension ("en", "pt-BR"), in the names' order.
   std::vector<std::string> getCodigosIdiomas() const;
-  // Stores the current instrument's name and whether a scale is on show, then writes the
-  // settings file.
-  void salvarConfiguracao();
+  // Stores the current instrument's name and whether the main window shows a scale, then
+  // writes the settings file.
+  void salvarConfiguracao(bool exibindoEscalas);
   int getPosicaoBraco() const;
   void setPosicaoBraco(int posicao);
   int getDriver() const;
@@ -132,6 +133,12 @@ class Fachada {
   std::vector<std::string> getNomesAcordes() const;
   void setAcorde(int indice);
   bool setAcordePorNome(const std::string& nome);
+  // The window's requests, one call each, answering with what it shows: a typed name (read
+  // once), a chord of the base's list, the next or the previous fingering, or nothing new.
+  VistaAcorde abrirAcorde(const std::string& nome);
+  VistaAcorde abrirAcorde(int indice);
+  VistaAcorde passarPosicao(bool proxima);
+  VistaAcorde getVistaAcorde();
   const PosicaoHarmonicaInstrumentoCordas* getPosicaoAcordeAtual();
   void proximaPosicao();
   void posicaoAnterior();
@@ -178,6 +185,8 @@ class Fachada {
   std::vector<std::string> lerNomesEscalas();
   std::vector<std::string> getNomesTonicas() const;
   void setEscala(const std::string& nome);
+  // The scale of that name with its displays for that root label.
+  void setEscala(const std::string& nome, const std::string& tonica);
   std::optional<Escala> getEscalaAtual();
   EscalaExibicao getEscalaExibicao();
   void limparEscala();
@@ -189,8 +198,6 @@ class Fachada {
   int exibicaoAnterior();
   void setTonicaEscala(const std::string& tonica);
   std::string getTonicaEscala() const;
-  // The root label chosen in the main window's key list; empty when none is.
-  std::string getTonicaEscolhida() const;
   // The current language's root label for a label or a written note such as "C#" or "Db",
   // ignoring letter case; empty when it is neither.
   std::string rotuloTonica(const std::string& texto) const;
@@ -202,16 +209,19 @@ class Fachada {
   std::vector<EscalaExibicao> getExibicoesEscala(const std::string& nome,
                                                  const std::string& tonica);
 
-  // Printing: the main window's print list, on the current instrument.
+  // Printing: the fingerings given (a print list's copies), on the current instrument.
+  using Posicoes = ColecaoPtr<PosicaoHarmonicaInstrumentoCordas>;
   void setTextoImpressao(const std::string& texto);
   std::string getTextoImpressao() const;
-  void imprimir(Impressora& impressora, int conteudo, int rotulo);
-  // Lays the pages out at the zoom and again at 100, the zoom the preview window opens at,
-  // and shows the preview window.
-  void visualizarImpressao(int conteudo, int rotulo, int pagina, int zoom);
+  void imprimir(Impressora& impressora, int conteudo, int rotulo, const Posicoes& posicoes);
+  // Lays the pages out at the zoom and again at 100, the zoom the preview window opens at;
+  // the front end then shows its preview window.
+  void visualizarImpressao(int conteudo, int rotulo, int pagina, int zoom,
+                           const Posicoes& posicoes);
   void exibirPaginaVisualizacao(int pagina, int zoom);
-  // The print list's pages as pictures at the zoom (100, 200 or 300), without the window.
-  std::vector<Imagem> getPaginasVisualizacao(int conteudo, int rotulo, int zoom);
+  // The pages as pictures at the zoom (100, 200 or 300), without the window.
+  std::vector<Imagem> getPaginasVisualizacao(int conteudo, int rotulo, int zoom,
+                                             const Posicoes& posicoes);
 
  private:
   static constexpr int ZOOM_INICIAL = 100;
@@ -223,7 +233,6 @@ class Fachada {
   GerenciadorAcordes& acordes() const;
   GerenciadorEscalas& escalas() const;
   GerenciadorImpressao& impressao() const;
-  FachadaGUI& gui() const;
 
   Nucleo& nucleo_;
   bool erroConfiguracaoRelatado_ = false;

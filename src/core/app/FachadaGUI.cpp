@@ -10,14 +10,9 @@ class FachadaSemJanelas : public FachadaGUI {
  public:
   using FachadaGUI::FachadaGUI;
 
-  Posicoes getListaImpressao() const override { return {}; }
   std::optional<TamanhoPagina> tamanhoPaginaImpressora() const override { return std::nullopt; }
   std::unique_ptr<SuperficieImagens> criarImagens(int, int) override { return nullptr; }
   void desenharVisualizacao(const Imagem&, int, int, int) override {}
-  std::string getTonicaEscolhida() const override { return {}; }
-  bool configuracaoPeloInstrumento() const override { return false; }
-  bool exibindoEscalas() const override { return false; }
-  void mostrarVisualizacao() override {}
 };
 
 }  // namespace

@@ -50,7 +50,7 @@ class InteracaoEncaminhada : public Interacao {
   mutable InteracaoTerminal terminal_;
 };
 
-// Asks the registered main window at each question; without one, a side without windows.
+// Asks the registered front end at each question; without one, a side without windows.
 class FachadaGUIEncaminhada : public FachadaGUI {
  public:
   explicit FachadaGUIEncaminhada(Interacao& interacao)
@@ -58,7 +58,6 @@ class FachadaGUIEncaminhada : public FachadaGUI {
 
   FachadaGUI* definir(FachadaGUI* gui) { return std::exchange(registrada_, gui); }
 
-  Posicoes getListaImpressao() const override { return atual().getListaImpressao(); }
   std::optional<TamanhoPagina> tamanhoPaginaImpressora() const override {
     return atual().tamanhoPaginaImpressora();
   }
@@ -69,12 +68,6 @@ class FachadaGUIEncaminhada : public FachadaGUI {
                             int altura) override {
     atual().desenharVisualizacao(pagina, numeroPaginas, largura, altura);
   }
-  std::string getTonicaEscolhida() const override { return atual().getTonicaEscolhida(); }
-  bool configuracaoPeloInstrumento() const override {
-    return atual().configuracaoPeloInstrumento();
-  }
-  bool exibindoEscalas() const override { return atual().exibindoEscalas(); }
-  void mostrarVisualizacao() override { atual().mostrarVisualizacao(); }
 
  private:
   FachadaGUI& atual() const { return registrada_ != nullptr ? *registrada_ : *semJanelas_; }
@@ -213,10 +206,13 @@ GerenciadorInstrumentos& Nucleo::instrumentos() {
   });
 }
 
+FonteInstrumento Nucleo::fonteInstrumento() {
+  return [this] { return instrumentos().getInstrumentoAtual(); };
+}
+
 GeradorInstrumentoCordas& Nucleo::gerador() {
   return obter(objetos_->gerador, [this] {
-    return std::make_unique<GeradorInstrumentoCordas>(
-        [this] { return instrumentos().getInstrumentoAtual(); }, especialista());
+    return std::make_unique<GeradorInstrumentoCordas>(fonteInstrumento(), especialista());
   });
 }
 
@@ -224,8 +220,7 @@ GerenciadorAcordes& Nucleo::acordes() {
   return obter(objetos_->acordes, [this] {
     return std::make_unique<GerenciadorAcordes>(
         GerenciadorAcordes::Colaboradores{
-            idiomas(), especialista(), gerador(),
-            [this] { return instrumentos().getInstrumentoAtual(); }, interacao(),
+            idiomas(), especialista(), gerador(), fonteInstrumento(), interacao(),
             std::make_unique<BaseAcordesViolao>(idiomas(), interacao())},
         entradas_.diretorioPrograma);
   });
@@ -241,21 +236,20 @@ BaseEscalas& Nucleo::baseEscalas() {
 
 GeradorEscalas& Nucleo::geradorEscalas() {
   return obter(objetos_->geradorEscalas,
-               [this] { return std::make_unique<GeradorEscalas>(idiomas(), instrumentos()); });
+               [this] { return std::make_unique<GeradorEscalas>(idiomas(), fonteInstrumento()); });
 }
 
 GerenciadorEscalas& Nucleo::escalas() {
   return obter(objetos_->escalas, [this] {
-    return std::make_unique<GerenciadorEscalas>(baseEscalas(), geradorEscalas(), idiomas(), gui(),
+    return std::make_unique<GerenciadorEscalas>(baseEscalas(), geradorEscalas(), idiomas(),
                                                 interacao());
   });
 }
 
 GerenciadorImpressao& Nucleo::impressao() {
   return obter(objetos_->impressao, [this] {
-    return std::make_unique<GerenciadorImpressao>(
-        idiomas(), especialista(), interacao(), gui(),
-        [this] { return instrumentos().getInstrumentoAtual(); });
+    return std::make_unique<GerenciadorImpressao>(idiomas(), especialista(), interacao(), gui(),
+                                                  fonteInstrumento());
   });
 }
 

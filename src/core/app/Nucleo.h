@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "foundations/Ambiente.h"
+#include "instruments/FonteInstrumento.h"
 #include "sound/SaidaMIDI.h"
 
 namespace tessara {
@@ -85,6 +86,8 @@ class Nucleo {
   SaidaMIDI& saida();
   XMLInstrumentoParser& parserInstrumentos();
   GerenciadorInstrumentos& instrumentos();
+  // The instrument manager's current instrument, asked at each call.
+  FonteInstrumento fonteInstrumento();
   GeradorInstrumentoCordas& gerador();
   GerenciadorAcordes& acordes();
   BaseEscalas& baseEscalas();

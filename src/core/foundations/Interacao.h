@@ -24,8 +24,6 @@ class Interacao {
 
   virtual void pedirEncerramento() = 0;
   virtual bool encerramentoPedido() const = 0;
-
-  static void definirGlobal(Interacao* interacao);
 };
 
 }  // namespace tessara

@@ -11,6 +11,7 @@
 #include "generation/Gerador.h"
 #include "generation/RestricaoAcordes.h"
 #include "generation/TonsAcorde.h"
+#include "instruments/FonteInstrumento.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
 namespace tessara {
@@ -18,9 +19,6 @@ namespace tessara {
 class BuscaPosicoes;
 class Especialista;
 class InstrumentoCordas;
-
-// The instrument that is current when asked; nothing before the first selection.
-using FonteInstrumento = std::function<const InstrumentoCordas*()>;
 
 // Every playable fingering of a chord on the current string instrument: an exhaustive search
 // over the strings, the bass placed on each string from the highest down and the higher

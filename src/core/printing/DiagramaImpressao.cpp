@@ -118,8 +118,7 @@ void DiagramaImpressao::desenharCirculos(const PosicaoHarmonicaInstrumentoCordas
   const auto casas = posicao.getCasas();
   const auto dedos = posicao.getDedos();
   const auto afinacao = instrumento_.getAfinacao();
-  const auto raiz =
-      rotulo_ == TrabalhoImpressao::INTERVALOS ? classeRaiz(posicao) : std::optional<int>();
+  const auto raiz = rotulo_ == ModoRotulo::INTERVALOS ? classeRaiz(posicao) : std::optional<int>();
   const int base = casaInicial > 0 ? casaInicial - 1 : 0;
   const double esquerda = x - espacoCordas_ / 2;
   // Only the strings the grid shows.
@@ -152,9 +151,9 @@ void DiagramaImpressao::desenharCirculo(double esquerda, double topo, const std:
 std::string DiagramaImpressao::rotuloCorda(int nota, int dedo,
                                            std::optional<int> classeRaiz) const {
   switch (rotulo_) {
-    case TrabalhoImpressao::DEDOS: return dedo > 0 ? std::to_string(dedo) : "";
-    case TrabalhoImpressao::NOTAS: return nota >= 0 ? nomeNota(nota) : "";
-    case TrabalhoImpressao::INTERVALOS:
+    case ModoRotulo::DEDOS: return dedo > 0 ? std::to_string(dedo) : "";
+    case ModoRotulo::NOTAS: return nota >= 0 ? nomeNota(nota) : "";
+    case ModoRotulo::INTERVALOS:
       return nota >= 0 && classeRaiz ? nomeIntervalo(nota - *classeRaiz) : "";
     default: return "";
   }
@@ -181,8 +180,8 @@ std::optional<int> DiagramaImpressao::classeRaiz(
 
 int DiagramaImpressao::alturaRotulo() const {
   switch (rotulo_) {
-    case TrabalhoImpressao::NOTAS: return truncar(alturaFonte_ * 0.8);
-    case TrabalhoImpressao::INTERVALOS: return truncar(alturaFonte_ * 0.7);
+    case ModoRotulo::NOTAS: return truncar(alturaFonte_ * 0.8);
+    case ModoRotulo::INTERVALOS: return truncar(alturaFonte_ * 0.7);
     default: return truncar(alturaFonte_);
   }
 }

@@ -3,24 +3,18 @@
 #include <memory>
 #include <optional>
 
-#include "foundations/ColecaoPtr.h"
 #include "foundations/Imagem.h"
-#include "model/PosicaoHarmonicaInstrumentoCordas.h"
 #include "printing/SuperficieImagens.h"
 #include "printing/TamanhoPagina.h"
 
 namespace tessara {
 
-// What printing needs of the front end: the main window's print list, the default printer's
-// page size, the preview's pictures and showing one of them.
+// What printing needs of the front end: the default printer's page size, the preview's
+// pictures and showing one of them. The fingerings to print come with each request.
 class FrenteImpressao {
  public:
-  using Posicoes = ColecaoPtr<PosicaoHarmonicaInstrumentoCordas>;
-
   virtual ~FrenteImpressao() = default;
 
-  // Copies of the print list's fingerings, in list order.
-  virtual Posicoes getListaImpressao() const = 0;
   // Nothing when no printer is installed.
   virtual std::optional<TamanhoPagina> tamanhoPaginaImpressora() const = 0;
   // Pictures of that size, one per page; nothing when the front end cannot draw any.
@@ -28,8 +22,6 @@ class FrenteImpressao {
   // Shows a preview page (the picture is `largura` x `altura`) with the number of pages.
   virtual void desenharVisualizacao(const Imagem& pagina, int numeroPaginas, int largura,
                                     int altura) = 0;
-
-  static void definirGlobal(FrenteImpressao* frente);
 };
 
 }  // namespace tessara

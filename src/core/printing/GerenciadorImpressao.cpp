@@ -13,7 +13,7 @@ namespace tessara {
 
 GerenciadorImpressao::GerenciadorImpressao(const Textos& textos, const Especialista& especialista,
                                            Interacao& interacao, FrenteImpressao& frente,
-                                           InstrumentoAtual instrumentoAtual)
+                                           FonteInstrumento instrumentoAtual)
     : textos_(textos),
       especialista_(especialista),
       interacao_(interacao),
@@ -70,6 +70,7 @@ void GerenciadorImpressao::prepararVisualizacao(int conteudo, int rotulo, int pa
                                                 const Posicoes& posicoes, const std::string& texto,
                                                 const InstrumentoCordas& instrumento) {
   zoom_ = zoom;
+  if (&posicoes != &posicoes_) posicoes_ = posicoes;
   conteudo_ = conteudo;
   rotulo_ = rotulo;
   paraImpressora_ = false;
@@ -88,8 +89,8 @@ void GerenciadorImpressao::exibirPaginaVisualizacao(int pagina, int zoom) {
   if (zoom != zoom_) {
     const InstrumentoCordas* instrumento = instrumentoAtual_();
     if (instrumento == nullptr) return;
-    prepararVisualizacao(conteudo_, rotulo_, pagina, zoom, frente_.getListaImpressao(),
-                         textoImpressao_, *instrumento);
+    prepararVisualizacao(conteudo_, rotulo_, pagina, zoom, posicoes_, textoImpressao_,
+                         *instrumento);
     return;
   }
   exibir(pagina);

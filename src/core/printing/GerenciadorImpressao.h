@@ -5,9 +5,12 @@
 #include <string_view>
 #include <vector>
 
+#include "foundations/ColecaoPtr.h"
 #include "foundations/Imagem.h"
 #include "foundations/Textos.h"
+#include "instruments/FonteInstrumento.h"
 #include "instruments/InstrumentoCordas.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
 #include "printing/FrenteImpressao.h"
 #include "printing/Impressora.h"
 #include "printing/MedidasPagina.h"
@@ -22,13 +25,11 @@ class Interacao;
 // preview pictures kept per zoom so that turning pages only shows a stored picture.
 class GerenciadorImpressao {
  public:
-  using Posicoes = FrenteImpressao::Posicoes;
-  // The current instrument; nothing before one is selected.
-  using InstrumentoAtual = std::function<const InstrumentoCordas*()>;
+  using Posicoes = ColecaoPtr<PosicaoHarmonicaInstrumentoCordas>;
 
   // Reads the heading (the application's name and its web address) now.
   GerenciadorImpressao(const Textos& textos, const Especialista& especialista, Interacao& interacao,
-                       FrenteImpressao& frente, InstrumentoAtual instrumentoAtual);
+                       FrenteImpressao& frente, FonteInstrumento instrumentoAtual);
 
   void setTextoImpressao(std::string texto) { textoImpressao_ = std::move(texto); }
   std::string getTextoImpressao() const { return textoImpressao_; }
@@ -45,7 +46,7 @@ class GerenciadorImpressao {
                             const InstrumentoCordas& instrumento);
 
   // Shows a preview page; at another zoom the pages are laid out again first, with the last
-  // kinds, the stored text, the front end's print list and the current instrument. A page
+  // kinds, the stored text, the last fingerings laid out and the current instrument. A page
   // past either end shows the nearest one.
   void exibirPaginaVisualizacao(int pagina, int zoom);
 
@@ -65,10 +66,11 @@ class GerenciadorImpressao {
   const Especialista& especialista_;
   Interacao& interacao_;
   FrenteImpressao& frente_;
-  InstrumentoAtual instrumentoAtual_;
+  FonteInstrumento instrumentoAtual_;
   std::string titulo_;
   std::string url_;
   std::string textoImpressao_;
+  Posicoes posicoes_;  // of the last preview, laid out again at another zoom
   std::vector<Imagem> paginas_;
   int numeroPaginas_ = 0;
   bool paraImpressora_ = false;

@@ -4,6 +4,7 @@
 
 #include "foundations/ColecaoPtr.h"
 #include "instruments/InstrumentoCordas.h"
+#include "model/ModoRotulo.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
 namespace tessara {
@@ -15,13 +16,9 @@ struct TrabalhoImpressao {
   static constexpr int TEXTO_E_DIAGRAMAS = 0;
   static constexpr int DIAGRAMAS = 1;
   static constexpr int TEXTO = 2;
-  // Label kinds: what each circle of a diagram shows.
-  static constexpr int DEDOS = 0;
-  static constexpr int NOTAS = 1;
-  static constexpr int INTERVALOS = 2;
 
   int conteudo = DIAGRAMAS;
-  int rotulo = DEDOS;
+  int rotulo = ModoRotulo::DEDOS;  // what each circle of a diagram shows
   const ColecaoPtr<PosicaoHarmonicaInstrumentoCordas>& posicoes;
   const std::string& texto;
   const InstrumentoCordas& instrumento;

@@ -6,7 +6,6 @@
 
 #include "foundations/NotFoundException.h"
 #include "foundations/Textos.h"
-#include "instruments/GerenciadorInstrumentos.h"
 #include "instruments/InstrumentoCordas.h"
 #include "model/Notas.h"
 
@@ -102,8 +101,8 @@ class GeradorEscalas::Busca {
   int64_t passos_ = 0;
 };
 
-GeradorEscalas::GeradorEscalas(const Textos& idioma, const GerenciadorInstrumentos& instrumentos)
-    : idioma_(idioma), instrumentos_(instrumentos) {}
+GeradorEscalas::GeradorEscalas(const Textos& idioma, FonteInstrumento instrumento)
+    : idioma_(idioma), instrumento_(std::move(instrumento)) {}
 
 void GeradorEscalas::recusar(const Escala& escala, const std::string& tonica) const {
   throw NotFoundException(idioma_.getTexto("exception", "escalaImpossivel"),
@@ -115,7 +114,7 @@ ColecaoPtr<EscalaExibicao> GeradorEscalas::obterPosicoesEscala(Escala escala,
                                                                const std::string& tonica) {
   resultados_.clear();
   const int raiz = indiceNotaEnarmonica(tonica, idioma_.getNomeIdiomaAtual());
-  const InstrumentoCordas* instrumento = instrumentos_.getInstrumentoAtual();
+  const InstrumentoCordas* instrumento = instrumento_();
   if (raiz < 0 || instrumento == nullptr) recusar(escala, tonica);
   return obterPosicoesEscala(escala, raiz, tonica, *instrumento);
 }

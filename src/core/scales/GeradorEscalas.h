@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "foundations/ColecaoPtr.h"
+#include "instruments/FonteInstrumento.h"
 #include "scales/Escala.h"
 #include "scales/EscalaExibicao.h"
 
 namespace tessara {
 
 class Textos;
-class GerenciadorInstrumentos;
 class InstrumentoCordas;
 
 // Lays a scale out on the current instrument in every possible way: each way plays the scale's
@@ -52,7 +52,7 @@ class GeradorEscalas {
   static constexpr int DEDO_SOLTO = 5;
 
   // The root label is read in the current language; the instrument is the current one.
-  GeradorEscalas(const Textos& idioma, const GerenciadorInstrumentos& instrumentos);
+  GeradorEscalas(const Textos& idioma, FonteInstrumento instrumento);
 
   // Every display of the scale with that root label (one of the twelve of the current
   // language) on the current instrument, cheapest first; displays of equal cost keep the
@@ -87,7 +87,7 @@ class GeradorEscalas {
   [[noreturn]] void recusar(const Escala& escala, const std::string& tonica) const;
 
   const Textos& idioma_;
-  const GerenciadorInstrumentos& instrumentos_;
+  FonteInstrumento instrumento_;
   std::vector<std::vector<CasaCordaEscala>> resultados_;
   Limites limites_;
 };

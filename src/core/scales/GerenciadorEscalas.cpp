@@ -6,19 +6,13 @@
 #include "foundations/Textos.h"
 #include "model/Notas.h"
 #include "scales/BaseEscalas.h"
-#include "scales/EscolhaTonica.h"
 #include "scales/GeradorEscalas.h"
 
 namespace tessara {
 
 GerenciadorEscalas::GerenciadorEscalas(BaseEscalas& base, GeradorEscalas& gerador,
-                                       const Textos& idioma, const EscolhaTonica& escolhaTonica,
-                                       Interacao& interacao)
-    : base_(base),
-      gerador_(gerador),
-      idioma_(idioma),
-      escolhaTonica_(escolhaTonica),
-      interacao_(interacao) {}
+                                       const Textos& idioma, Interacao& interacao)
+    : base_(base), gerador_(gerador), idioma_(idioma), interacao_(interacao) {}
 
 std::vector<std::string> GerenciadorEscalas::getNomesEscalas() {
   try {
@@ -71,8 +65,14 @@ bool GerenciadorEscalas::gerarExibicoes() {
   removeAllElements();
   const auto escala = getEscalaAtual();
   if (!escala) return false;
-  assign(gerador_.obterPosicoesEscala(*escala, escolhaTonica_.getTonicaEscolhida()));
+  assign(gerador_.obterPosicoesEscala(*escala, tonica_));
   return size() > 0;
+}
+
+void GerenciadorEscalas::setTonicaEscala(std::string tonica) {
+  if (tonica == tonica_) return;
+  tonica_ = std::move(tonica);
+  removeAllElements();
 }
 
 void GerenciadorEscalas::setIndiceExibicao(int indice) {

@@ -12,17 +12,16 @@
 namespace tessara {
 
 class BaseEscalas;
-class EscolhaTonica;
 class GeradorEscalas;
 class Textos;
 class Interacao;
 
 // Holds the selected scale of the scale base, its displays (the collection itself, generated
-// when first asked for, for the root the front end has chosen) and the display on show.
+// when first asked for, for the root chosen with it) and the display on show.
 class GerenciadorEscalas : public ColecaoPtr<EscalaExibicao> {
  public:
   GerenciadorEscalas(BaseEscalas& base, GeradorEscalas& gerador, const Textos& idioma,
-                     const EscolhaTonica& escolhaTonica, Interacao& interacao);
+                     Interacao& interacao);
 
   // The scale base's names. Without a scale base the program cannot go on: the user is told,
   // the application is asked to end and the list is empty.
@@ -52,8 +51,9 @@ class GerenciadorEscalas : public ColecaoPtr<EscalaExibicao> {
   int proximaExibicao();
   int exibicaoAnterior();
 
-  // A root label kept for the front end; the displays do not depend on it.
-  void setTonicaEscala(std::string tonica) { tonica_ = std::move(tonica); }
+  // The root label of the displays ("C", "C# or Db"...; empty: none), dropping the displays
+  // made for another root.
+  void setTonicaEscala(std::string tonica);
   const std::string& getTonicaEscala() const { return tonica_; }
 
  private:
@@ -62,7 +62,6 @@ class GerenciadorEscalas : public ColecaoPtr<EscalaExibicao> {
   BaseEscalas& base_;
   GeradorEscalas& gerador_;
   const Textos& idioma_;
-  const EscolhaTonica& escolhaTonica_;
   Interacao& interacao_;
   int indiceEscala_ = -1;
   int indiceExibicao_ = 0;

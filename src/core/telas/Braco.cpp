@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "app/Fachada.h"
 #include "foundations/NomeIdioma.h"
 #include "foundations/NotFoundException.h"
 #include "instruments/InstrumentoCordas.h"
 #include "model/Notas.h"
+#include "telas/PortaBracoFachada.h"
 
 namespace tessara {
 
@@ -29,17 +29,26 @@ T valorEm(const std::vector<T>& valores, int indice, T padrao) {
 
 }  // namespace
 
+Braco::Braco(PortaBraco& porta, int orientacao)
+    : porta_(porta), geometria_(6, orientacao, false), marcadoresEscala_(NUMERO_MARCADORES_ESCALA) {
+  esvaziar();
+  aplicarPosicaoBraco(orientacao);
+}
+
 Braco::Braco(Fachada& fachada, int orientacao)
-    : fachada_(fachada),
+    : propria_(std::make_unique<PortaBracoFachada>(fachada)),
+      porta_(*propria_),
       geometria_(6, orientacao, false),
       marcadoresEscala_(NUMERO_MARCADORES_ESCALA) {
   esvaziar();
   aplicarPosicaoBraco(orientacao);
 }
 
+Braco::~Braco() = default;
+
 // ----- the instrument, asked of the façade every time ---------------------------------------
 
-const InstrumentoCordas* Braco::instrumento() const { return fachada_.getInstrumentoAtual(); }
+const InstrumentoCordas* Braco::instrumento() const { return porta_.getInstrumentoAtual(); }
 
 int Braco::numeroCordas() const {
   const InstrumentoCordas* atual = instrumento();
@@ -80,7 +89,7 @@ int Braco::primeiraCordaTocada() const {
   return -1;
 }
 
-bool Braco::conjuntoBrasileiro() const { return ehIdiomaPortugues(fachada_.getNomeIdiomaAtual()); }
+bool Braco::conjuntoBrasileiro() const { return ehIdiomaPortugues(porta_.getNomeIdiomaAtual()); }
 
 // ----- layout --------------------------------------------------------------------------------
 
@@ -94,8 +103,8 @@ void Braco::atualizarInstrumento() {
   novaGeometria(geometria_.getOrientacao());
   // The chord on show, fingered anew for this instrument when the chord manager knows it.
   const std::string nome = posicao_.getNome();
-  if (!nome.empty() && fachada_.setAcordePorNome(nome)) {
-    if (const Posicao* nova = fachada_.getPosicaoAcordeAtual()) posicao_ = *nova;
+  if (!nome.empty() && porta_.setAcordePorNome(nome)) {
+    if (const Posicao* nova = porta_.getPosicaoAcordeAtual()) posicao_ = *nova;
   }
   ajustarTamanho();
   posicionarMarcadores();
@@ -135,15 +144,16 @@ void Braco::posicionarLinhas() {
 }
 
 void Braco::setModoVisualizacao(int modo) {
-  modo_ = std::clamp(modo, static_cast<int>(MODO_DEDOS), static_cast<int>(MODO_INTERVALOS));
+  modo_ = std::clamp(modo, static_cast<int>(ModoRotulo::DEDOS),
+                     static_cast<int>(ModoRotulo::INTERVALOS));
 }
 
 // ----- showing a fingering -------------------------------------------------------------------
 
 void Braco::exibirPosicao(const Posicao* posicao, int raiz, bool bemol) {
   if (posicao == nullptr) {
-    fachada_.mostrarMensagem(fachada_.getTexto("fmPrincipal", "erroGerarAcorde"),
-                             fachada_.getTexto("geral", "nomeAplicacao"));
+    porta_.mostrarMensagem(porta_.getTexto("fmPrincipal", "erroGerarAcorde"),
+                           porta_.getTexto("geral", "nomeAplicacao"));
     return;
   }
   if (posicao != &posicao_) {
@@ -157,8 +167,12 @@ void Braco::exibirPosicao(const Posicao* posicao, int raiz, bool bemol) {
 }
 
 void Braco::exibirAcordeAtual() {
-  exibirPosicao(fachada_.getPosicaoAcordeAtual(), fachada_.getRaizAcordeAtual(),
-                fachada_.usaBemolAcordeAtual());
+  exibirAcorde(porta_.getPosicaoAcordeAtual(), porta_.getRaizAcordeAtual(),
+               porta_.usaBemolAcordeAtual());
+}
+
+void Braco::exibirAcorde(const PosicaoHarmonicaInstrumentoCordas* posicao, int raiz, bool bemol) {
+  exibirPosicao(posicao, raiz, bemol);
   tonicaEscolhida_ = false;
 }
 
@@ -195,8 +209,7 @@ void Braco::recalcularDedos() {
     faltaDedo = faltaDedo || (casa >= 1 && casa < numeroPosicoes() && (dedo < 1 || dedo > 4));
   }
   if (!faltaDedo) return;
-  std::vector<int> novos =
-      fachada_.dedosDasCasas(casas).value_or(std::vector<int>(casas.size(), -1));
+  std::vector<int> novos = porta_.dedosDasCasas(casas).value_or(std::vector<int>(casas.size(), -1));
   novos.resize(casas.size(), -1);
   // A string not played keeps the mark of one.
   for (size_t i = 0; i < casas.size(); ++i) {
@@ -302,7 +315,7 @@ bool Braco::apagarNotaEm(int x, int y) {
 }
 
 void Braco::renomear() {
-  posicao_.setNome(fachada_.nomearAcorde(getNotas(), notaTonica()));
+  posicao_.setNome(porta_.nomearAcorde(getNotas(), notaTonica()));
   exibirPosicao(&posicao_, notaTonica(), false);
 }
 
@@ -374,21 +387,21 @@ bool Braco::temDedilhado() const {
 // ----- scales --------------------------------------------------------------------------------
 
 void Braco::exibirEscalaAtual() {
-  if (!fachada_.getEscalaAtual()) return;
+  if (!porta_.getEscalaAtual()) return;
   EscalaExibicao exibicao({}, {}, {}, {});
   try {
-    exibicao = fachada_.getEscalaExibicao();
+    exibicao = porta_.getEscalaExibicao();
   } catch (const NotFoundException&) {
-    fachada_.mostrarMensagem(fachada_.getTexto("exception", "escalaImpossivel"), "");
+    porta_.mostrarMensagem(porta_.getTexto("exception", "escalaImpossivel"), "");
   }
   escala_ = exibicao;
   exibirEscala(exibicao);
 }
 
 void Braco::guardarEscala() {
-  if (!fachada_.getTonicaEscolhida().empty()) {
+  if (!porta_.getTonicaEscala().empty()) {
     try {
-      if (const auto atual = fachada_.getEscalaAtual()) nomeEscalaSalva_ = atual->getNome();
+      if (const auto atual = porta_.getEscalaAtual()) nomeEscalaSalva_ = atual->getNome();
     } catch (const std::exception&) {
       // The name stays what it was.
     }
@@ -436,15 +449,15 @@ void Braco::posicionarMarcadoresEscala() {
     const int x = geometria_.getXCasas()[static_cast<size_t>(casa)];
     m.ponto.x = m.dedo.x = m.nota.x = x;
     m.ponto.visivel = true;
-    m.dedo.visivel = modo_ == MODO_DEDOS;
-    m.nota.visivel = modo_ == MODO_NOTAS;
+    m.dedo.visivel = modo_ == ModoRotulo::DEDOS;
+    m.nota.visivel = modo_ == ModoRotulo::NOTAS;
   }
 }
 
 void Braco::restaurarEscala() {
   if (!escalaSalva_) return;
   escala_ = escalaSalva_;
-  if (!nomeEscalaSalva_.empty()) fachada_.setEscala(nomeEscalaSalva_);
+  if (!nomeEscalaSalva_.empty()) porta_.setEscala(nomeEscalaSalva_);
 }
 
 // ----- playback ------------------------------------------------------------------------------
@@ -505,10 +518,10 @@ void Braco::apagarDestaques() {
   for (auto& m : marcadoresEscala_) m.dedo.destaque = m.nota.destaque = false;
 }
 
-void Braco::tocarAcorde() { fachada_.tocarPlano(planoAcorde()); }
+void Braco::tocarAcorde() { porta_.tocarPlano(planoAcorde(), {}); }
 
 void Braco::tocarEscala() {
-  fachada_.tocarPlano(planoEscala(), [this](const EventoReproducao& e) { aplicarDestaque(e); });
+  porta_.tocarPlano(planoEscala(), [this](const EventoReproducao& e) { aplicarDestaque(e); });
 }
 
 }  // namespace tessara

@@ -1,18 +1,21 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
-#include "telas/GeometriaBraco.h"
-#include "telas/MarcadorBraco.h"
+#include "model/ModoRotulo.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
 #include "scales/EscalaExibicao.h"
 #include "sound/PlanoReproducao.h"
+#include "telas/GeometriaBraco.h"
+#include "telas/MarcadorBraco.h"
 
 namespace tessara {
 
 class Fachada;
+class PortaBraco;
 class InstrumentoCordas;
 
 // The model of the large fretboard: the fingering on show and under edit, or a scale display,
@@ -21,9 +24,6 @@ class InstrumentoCordas;
 // the façade at every step, never kept.
 class Braco {
  public:
-  static constexpr int MODO_DEDOS = 0;
-  static constexpr int MODO_NOTAS = 1;
-  static constexpr int MODO_INTERVALOS = 2;
   // Scale notes that can be shown at once.
   static constexpr int NUMERO_MARCADORES_ESCALA = 24;
   // The right-hand fingers, by index.
@@ -39,8 +39,12 @@ class Braco {
     MarcadorBraco ponto, dedo, nota;
   };
 
-  // Starts empty, in the configured orientation (any value outside 0..3 counts as 0).
+  // Starts empty, in the configured orientation (any value outside 0..3 counts as 0), asking
+  // `porta` for what it needs of the logic.
+  Braco(PortaBraco& porta, int orientacao);
+  // The same over the façade.
   Braco(Fachada& fachada, int orientacao);
+  ~Braco();
 
   // Lays the strings and frets out for that orientation and the current instrument, takes the
   // chord manager's fingering when it knows the one on show by name, and places the markers.
@@ -62,6 +66,8 @@ class Braco {
   void exibirPosicao(const PosicaoHarmonicaInstrumentoCordas* posicao, int raiz, bool bemol);
   // The chord manager's current fingering.
   void exibirAcordeAtual();
+  // The same for a chord manager's fingering already at hand.
+  void exibirAcorde(const PosicaoHarmonicaInstrumentoCordas* posicao, int raiz, bool bemol);
   void esconderMarcadores();
   void escreverRotulos(int raiz, bool bemol);
   void marcarTonica(int raiz);
@@ -137,14 +143,15 @@ class Braco {
   void colocarNaCorda(MarcadorBraco& marcador, int corda) const;
   int notaDaCorda(int corda, int casa) const;
 
-  Fachada& fachada_;
+  std::unique_ptr<PortaBraco> propria_;  // when made over the façade
+  PortaBraco& porta_;
   GeometriaBraco geometria_;
   PosicaoHarmonicaInstrumentoCordas posicao_;
   std::optional<PosicaoHarmonicaInstrumentoCordas> posicaoSalva_;
   std::optional<EscalaExibicao> escala_;
   std::optional<EscalaExibicao> escalaSalva_;
   std::string nomeEscalaSalva_;
-  int modo_ = MODO_DEDOS;
+  int modo_ = ModoRotulo::DEDOS;
   bool tonicaEscolhida_ = false;
   std::array<MarcadoresCorda, GeometriaBraco::SLOTS> cordas_{};
   std::vector<MarcadorEscala> marcadoresEscala_;
