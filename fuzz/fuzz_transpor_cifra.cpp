@@ -38,8 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
 
   const tessara::IdiomaAcordes idioma{gramatica, ""};
   const std::string movida = FolhaCifra::transporCifra(texto, passos, direcao, idioma);
-  if (contar(movida, '\n') != contar(texto, '\n') ||
-      contar(movida, '\r') != contar(texto, '\r') ||
+  if (contar(movida, '\n') != contar(texto, '\n') || contar(movida, '\r') != contar(texto, '\r') ||
       contar(movida, '\t') != contar(texto, '\t')) {
     __builtin_trap();
   }

@@ -104,10 +104,8 @@ Analise analisar(std::string_view nome, const IdiomaAcordes& idioma) {
     case Analise::Falha::Raiz:
       Especialista::lerRaiz(nome.substr(0, analise.fimRaiz), idioma);  // raises with the text
       break;
-    case Analise::Falha::Token:
-      throw DataFormatException(std::string(nome));
-    case Analise::Falha::Nenhuma:
-      break;
+    case Analise::Falha::Token: throw DataFormatException(std::string(nome));
+    case Analise::Falha::Nenhuma: break;
   }
   return analise;
 }
