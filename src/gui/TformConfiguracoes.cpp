@@ -349,6 +349,7 @@ int TformConfiguracoes::executar(bool peloInstrumento) {
 }
 
 void TformConfiguracoes::showEvent(QShowEvent* evento) {
+  instrumentoAoAbrir_ = fachada_.getNomeInstrumentoAtual();
   preencherInstrumentos(-1);
   estado_.instrumentoSelecionado = listaInstrumentos_->currentRow();
   listaDrivers_->setCurrentRow(-1);
@@ -359,6 +360,19 @@ void TformConfiguracoes::showEvent(QShowEvent* evento) {
   marcarOrientacao(estado_.posicaoBraco);
   desenharOrientacoes();
   QDialog::showEvent(evento);
+}
+
+void TformConfiguracoes::reject() {
+  const auto nomes = fachada_.getNomesInstrumentos();
+  const auto achado = std::find(nomes.begin(), nomes.end(), instrumentoAoAbrir_);
+  if (achado != nomes.end() && fachada_.getNomeInstrumentoAtual() != instrumentoAoAbrir_) {
+    try {
+      fachada_.setInstrumento(static_cast<int>(achado - nomes.begin()));
+    } catch (const DException&) {
+      // It was current a moment ago; should it fail now, the new one stays and is followed.
+    }
+  }
+  QDialog::reject();
 }
 
 void TformConfiguracoes::confirmar() {

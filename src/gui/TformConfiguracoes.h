@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <array>
 #include <functional>
+#include <string>
 #include "TextosJanela.h"
 
 class QButtonGroup;
@@ -41,6 +42,10 @@ class TformConfiguracoes : public QDialog {
 
   TformInstrumento& getEditor() { return *editor_; }
 
+  // Cancel: the instrument current when the dialog opened is current again, when it still
+  // exists.
+  void reject() override;
+
  protected:
   void showEvent(QShowEvent* evento) override;
 
@@ -74,6 +79,7 @@ class TformConfiguracoes : public QDialog {
   const TextosJanela texto{fachada_, "fmConfiguracoes"};
   const FachadaGUI& gui_;
   EstadoConfiguracoes& estado_;
+  std::string instrumentoAoAbrir_;
   TformInstrumento* editor_ = nullptr;
   std::function<int()> abrirAssistente_;
 

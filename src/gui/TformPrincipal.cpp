@@ -213,10 +213,14 @@ void TformPrincipal::montarBarraInferior() {
   editNomeAcorde_->setPlaceholderText(texto("fmPrincipal", "editNomeAcorde"));
   editNomeAcorde_->setToolTip(texto("fmPrincipal", "hintEditNomeAcorde1"));
   connect(editNomeAcorde_, &QLineEdit::returnPressed, this, [this] { acordeDigitado(); });
+  editNomeAcorde_->installEventFilter(this);
 
   comboBaseAcordes_ = combo("comboBaseAcordes", {170, y + 33, 190, 28}, "hintComboBaseAcordes",
                             fachada_.getNomesAcordes());
   comboBaseAcordes_->setMaxVisibleItems(20);
+  // No chord is on show yet: the list says so rather than naming its first one.
+  comboBaseAcordes_->setPlaceholderText(texto("comboBaseAcordes"));
+  comboBaseAcordes_->setCurrentIndex(-1);
   connect(comboBaseAcordes_, &QComboBox::activated, this,
           [this](int indice) { acordeEscolhido(indice); });
 
@@ -426,6 +430,10 @@ void TformPrincipal::limparBraco() {
   reprodutor_->parar();
   braco_->limpar();
   braco_->esconderMarcadores();
+  // Nothing on show, nothing named: typing or picking starts afresh.
+  fachada_.limparAcorde();
+  editNomeAcorde_->clear();
+  comboBaseAcordes_->setCurrentIndex(-1);
   widgetBraco_->update();
 }
 
@@ -437,10 +445,29 @@ void TformPrincipal::abrirConfiguracoes(bool peloInstrumento) {
   // once, and the print list was made for this one.
   std::optional<InstrumentoCordas> antes;
   if (const InstrumentoCordas* atual = fachada_.getInstrumentoAtual()) antes = *atual;
-  if (configuracoes_->executar(peloInstrumento) != QDialog::Accepted) return;
+  const bool aceito = configuracoes_->executar(peloInstrumento) == QDialog::Accepted;
+  // Cancel puts back the instrument chosen inside the dialog; one edited or removed there
+  // stays changed, and everything on show follows it, OK or not.
+  const bool outro = !mesmoInstrumento(antes, fachada_.getInstrumentoAtual());
+  if (outro) seguirInstrumento(antes);
+  if (aceito) braco_->aplicarPosicaoBraco(estadoConfiguracoes_.posicaoBraco);
+  widgetBraco_->update();
+  update();  // the instrument's name in the top bar
+}
 
+bool TformPrincipal::mesmoInstrumento(const std::optional<InstrumentoCordas>& antes,
+                                      const InstrumentoCordas* atual) {
+  return antes && atual != nullptr && antes->getName() == atual->getName() &&
+         antes->getAfinacao() == atual->getAfinacao() &&
+         antes->getNumeroCasas() == atual->getNumeroCasas() &&
+         antes->getDistancia() == atual->getDistancia() && antes->getSom() == atual->getSom();
+}
+
+// The fretboard, the print list and the sound made for the instrument `antes` follow the
+// current one; the chord or the scale on show is laid out on it again.
+void TformPrincipal::seguirInstrumento(const std::optional<InstrumentoCordas>& antes) {
+  fachada_.aplicarSomInstrumento();
   braco_->atualizarInstrumento();
-  braco_->aplicarPosicaoBraco(estadoConfiguracoes_.posicaoBraco);
   lista_->regenerar(antes);
   if (modoEscalas_) {
     if (braco_->temEscala()) {
@@ -450,8 +477,6 @@ void TformPrincipal::abrirConfiguracoes(bool peloInstrumento) {
   } else if (braco_->temNota()) {
     acordeEscolhido(comboBaseAcordes_->currentIndex());
   }
-  widgetBraco_->update();
-  update();  // the instrument's name in the top bar
 }
 
 // ----- scales ---------------------------------------------------------------------------------
@@ -526,11 +551,11 @@ void TformPrincipal::desenharListaImpressao() {
 void TformPrincipal::mostrarLinhaImpressao() {
   const int linha = listaImpressao_->currentRow();
   reprodutor_->parar();
-  const auto* posicao = lista_->tornarAtual(linha);
-  if (posicao == nullptr) return;
-  braco_->exibirPosicao(posicao, fachada_.getRaizAcordeAtual(), false);
-  descobrirAcorde();
-  widgetBraco_->update();
+  if (lista_->tornarAtual(linha) == nullptr) return;
+  // The chord manager stands at that line's fingering: the arrows go on from it, and its
+  // notes keep the spelling of its name.
+  const VistaAcorde vista = fachada_.getVistaAcorde();
+  if (exibirPosicao(vista)) mostrarNomes(vista);
 }
 
 void TformPrincipal::atualizarNomesAcordes(int numeroAcordes) {
@@ -614,6 +639,16 @@ void TformPrincipal::showEvent(QShowEvent* evento) {
 void TformPrincipal::executarAssistenteInicial() {
   estadoConfiguracoes_.driverSelecionado = std::max(0, assistente_->executar());
   estadoConfiguracoes_.aplicar(fachada_);
+}
+
+bool TformPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
+  // A click into the name box selects the name there, so that typing replaces it; after the
+  // click itself, which would place the cursor.
+  if (objeto == editNomeAcorde_ && evento->type() == QEvent::FocusIn &&
+      static_cast<QFocusEvent*>(evento)->reason() == Qt::MouseFocusReason) {
+    QTimer::singleShot(0, editNomeAcorde_, &QLineEdit::selectAll);
+  }
+  return QWidget::eventFilter(objeto, evento);
 }
 
 void TformPrincipal::mousePressEvent(QMouseEvent* evento) {

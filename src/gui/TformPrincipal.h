@@ -75,6 +75,7 @@ class TformPrincipal : public QWidget {
   void paintEvent(QPaintEvent* evento) override;
   void showEvent(QShowEvent* evento) override;
   void mousePressEvent(QMouseEvent* evento) override;
+  bool eventFilter(QObject* objeto, QEvent* evento) override;
   void closeEvent(QCloseEvent* evento) override;
 
  private:
@@ -91,6 +92,9 @@ class TformPrincipal : public QWidget {
   void avisarInstrumentoPerdido(const DException& erro);
   void aplicarConfiguracaoMidi();
   void abrirConfiguracoes(bool peloInstrumento);
+  static bool mesmoInstrumento(const std::optional<InstrumentoCordas>& antes,
+                               const InstrumentoCordas* atual);
+  void seguirInstrumento(const std::optional<InstrumentoCordas>& antes);
   // With no device chosen yet, the first showing runs the MIDI set-up wizard.
   void executarAssistenteInicial();
 

@@ -317,6 +317,66 @@ TEST_F(TformConfiguracoesTest, InstrumentoConfiguradoDanificadoCaiNoViolaoComUmA
   EXPECT_TRUE(mensagens()[0].starts_with(fachada.getTexto("fmPrincipal", "msgErroInstrumento")));
 }
 
+// An instrument chosen inside the dialog is in force only after OK: Cancel puts the one in
+// use back, and the fretboard and the print list stay made for it.
+TEST_F(TformConfiguracoesTest, CancelarDevolveOInstrumentoEmUso) {
+  abrirJanela();
+  auto* nome = em<QLineEdit>(*janela, "editNomeAcorde");
+  nome->setText(QStringLiteral("C"));
+  QTest::keyClick(nome, Qt::Key_Return);
+  clicar(*janela, "btnAdicionar");
+  comDialogo("btnInstrumento", [&] {
+    lista()->setCurrentRow(2);
+    clicar(dialogo(), "btnSelecionarInst");
+    EXPECT_EQ(fachada.getNomeInstrumentoAtual(), "Ukulele");
+    clicar(dialogo(), "btnCancelar");
+  });
+  EXPECT_EQ(fachada.getNomeInstrumentoAtual(), "Standard Guitar");
+  EXPECT_EQ(janela->getBraco().getPosicao().getCasas(), (std::vector<int>{-1, 3, 2, 0, 1, 0}));
+  EXPECT_EQ(janela->getListaImpressao().copias().getElement(0)->getCasas().size(), 6u);
+}
+
+// The current instrument removed inside the dialog cannot come back: Cancel or not, the
+// fretboard and the print list follow the one that took its place.
+TEST_F(TformConfiguracoesTest, InstrumentoAtualRemovidoSeguidoMesmoComCancelar) {
+  abrirJanela();
+  comDialogo("btnInstrumento", [&] {
+    lista()->setCurrentRow(2);
+    clicar(dialogo(), "btnOk");
+  });
+  ASSERT_EQ(fachada.getNomeInstrumentoAtual(), "Ukulele");
+  auto* nome = em<QLineEdit>(*janela, "editNomeAcorde");
+  nome->setText(QStringLiteral("C"));
+  QTest::keyClick(nome, Qt::Key_Return);
+  ASSERT_EQ(janela->getBraco().getPosicao().getCasas().size(), 4u);
+  comDialogo("btnInstrumento", [&] {
+    ambiente.interacao.resposta = true;
+    clicar(dialogo(), "btnRemoverInst");
+    clicar(dialogo(), "btnCancelar");
+  });
+  EXPECT_EQ(fachada.getNomeInstrumentoAtual(), "Cavaquinho");
+  EXPECT_EQ(janela->getBraco().getPosicao().getCasas().size(), 4u);
+  EXPECT_EQ(janela->getBraco().getPosicao().getNome(), "C");
+}
+
+// OK with only another orientation keeps the fingering the user browsed to.
+TEST_F(TformConfiguracoesTest, OutraOrientacaoMantemAPosicaoNavegada) {
+  abrirJanela();
+  auto* nome = em<QLineEdit>(*janela, "editNomeAcorde");
+  nome->setText(QStringLiteral("C"));
+  QTest::keyClick(nome, Qt::Key_Return);
+  clicar(*janela, "btnProximo");
+  const auto navegada = janela->getBraco().getPosicao().getCasas();
+  ASSERT_NE(navegada, (std::vector<int>{-1, 3, 2, 0, 1, 0}));
+  const int outra = janela->getBraco().getPosicaoBraco() == 2 ? 3 : 2;
+  comDialogo("btnConfiguracoes", [&] {
+    em<QToolButton>(dialogo(), outra == 2 ? "figura2" : "figura3")->click();
+    clicar(dialogo(), "btnOk");
+  });
+  EXPECT_EQ(janela->getBraco().getPosicaoBraco(), outra);
+  EXPECT_EQ(janela->getBraco().getPosicao().getCasas(), navegada);
+}
+
 TEST_F(TformConfiguracoesTest, OrientacaoEDispositivoSoValemComOk) {
   abrirJanela();
   const int antes = janela->getBraco().getPosicaoBraco();

@@ -41,6 +41,68 @@ TEST_F(TformPrincipalTest, AcordeDigitadoEmMinusculaApareceNoBracoENasListas) {
   EXPECT_EQ(janela->getBraco().getPosicao().getCasas(), (Casas{-1, 3, 2, 3, 1, 0}));
 }
 
+// At the first start nothing is on show, and the chord list names nothing either.
+TEST_F(TformPrincipalTest, PrimeiraPartidaNaoNomeiaAcordeNenhum) {
+  EXPECT_EQ(filho<QComboBox>("comboBaseAcordes")->currentIndex(), -1);
+  EXPECT_FALSE(janela->getBraco().temNota());
+  EXPECT_EQ(filho<QLineEdit>("editNomeAcorde")->text(), QString());
+}
+
+// Clear empties the fretboard and both names: the arrows have nothing left to browse.
+TEST_F(TformPrincipalTest, LimparApagaOsNomes) {
+  digitar(QStringLiteral("C"));
+  filho<QPushButton>("btnLimparBraco")->click();
+  EXPECT_EQ(filho<QLineEdit>("editNomeAcorde")->text(), QString());
+  EXPECT_EQ(filho<QComboBox>("comboBaseAcordes")->currentIndex(), -1);
+  EXPECT_EQ(fachada.getIndiceAcordeAtual(), -1);
+  filho<QPushButton>("btnProximo")->click();
+  EXPECT_FALSE(janela->getBraco().temNota());
+}
+
+// A click into the name box selects the name there: typing replaces it.
+TEST_F(TformPrincipalTest, CliqueNaCaixaDoNomeSelecionaOTexto) {
+  digitar(QStringLiteral("C"));
+  filho<QListWidget>("listaImpressao")->setFocus();
+  auto* caixa = filho<QLineEdit>("editNomeAcorde");
+  QTest::mouseClick(caixa, Qt::LeftButton);
+  QApplication::processEvents();
+  EXPECT_EQ(caixa->selectedText(), QStringLiteral("C"));
+}
+
+// A line taken back from the print list: the arrows go on from its fingering, and its notes
+// keep the flats of its name.
+TEST_F(TformPrincipalTest, LinhaDaListaContinuaDaSuaPosicaoComAGrafiaDoNome) {
+  digitar(QStringLiteral("C"));
+  filho<QPushButton>("btnProximo")->click();
+  filho<QPushButton>("btnProximo")->click();
+  const Casas terceira = janela->getBraco().getPosicao().getCasas();
+  filho<QPushButton>("btnProximo")->click();
+  const Casas quarta = janela->getBraco().getPosicao().getCasas();
+  filho<QPushButton>("btnAnterior")->click();
+  filho<QPushButton>("btnAdicionar")->click();
+  digitar(QStringLiteral("Bb"));
+  filho<QPushButton>("btnAdicionar")->click();
+
+  auto* lista = filho<QListWidget>("listaImpressao");
+  ASSERT_EQ(lista->count(), 2);
+  lista->setCurrentRow(0);
+  emit lista->itemClicked(lista->item(0));
+  EXPECT_EQ(janela->getBraco().getPosicao().getCasas(), terceira);
+  filho<QPushButton>("btnProximo")->click();
+  EXPECT_EQ(janela->getBraco().getPosicao().getCasas(), quarta);
+
+  janela->getBraco().setModoVisualizacao(ModoRotulo::NOTAS);
+  lista->setCurrentRow(1);
+  emit lista->itemClicked(lista->item(1));
+  EXPECT_EQ(filho<QLineEdit>("editNomeAcorde")->text(), QStringLiteral("Bb"));
+  std::string rotulos;
+  for (const auto& corda : janela->getBraco().getCordas()) {
+    if (corda.nota.visivel) rotulos += corda.nota.texto + " ";
+  }
+  EXPECT_NE(rotulos.find("Bb"), std::string::npos) << rotulos;
+  EXPECT_EQ(rotulos.find("A#"), std::string::npos) << rotulos;
+}
+
 TEST_F(TformPrincipalTest, NomeRecusadoMostraOAvisoComAPaginaDosNomes) {
   QString visto;
   std::filesystem::path ajuda;
