@@ -318,8 +318,9 @@ void TformPrincipal::ativarModoEscalas() {
   braco_->esconderMarcadores();
   braco_->esvaziar();
   braco_->restaurarEscala();
-  if (braco_->temEscala()) {
-    braco_->posicionarMarcadoresEscala();
+  // The arrows go on from the position left on show.
+  if (braco_->temEscala() && indiceEscalaSalvo_ >= 0) {
+    fachada_.setIndiceExibicao(indiceEscalaSalvo_);
   }
   widgetBraco_->update();
 }
@@ -332,6 +333,7 @@ void TformPrincipal::ativarModoAcordes() {
   preencherModosVisualizacao();
   braco_->esconderMarcadores();
   braco_->limpar();
+  indiceEscalaSalvo_ = fachada_.getIndiceExibicao();
   fachada_.limparEscala();
   braco_->restaurarPosicao();
   braco_->posicionarMarcadores();

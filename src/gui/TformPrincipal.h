@@ -151,6 +151,7 @@ class TformPrincipal : public QWidget {
   TformAssistenteMIDI* assistente_ = nullptr;
   bool assistentePendente_ = false;
   bool modoEscalas_ = false;
+  int indiceEscalaSalvo_ = -1;  // the scale's position when chord mode took over
   // The bars' pictures; empty where the language has none, and then drawn in code.
   QPixmap barraSuperior_;
   QPixmap barraInferior_;

@@ -41,6 +41,31 @@ TEST_F(TformPrincipalTest, AcordeDigitadoEmMinusculaApareceNoBracoENasListas) {
   EXPECT_EQ(janela->getBraco().getPosicao().getCasas(), (Casas{-1, 3, 2, 3, 1, 0}));
 }
 
+// Scales, then chords, then scales again: the scale, its key and its position come back.
+TEST_F(TformPrincipalTest, EscalaVoltaDepoisDosAcordes) {
+  filho<QPushButton>("btnExibicaoEscalas")->click();
+  auto* escala = filho<QComboBox>("comboNomeEscalas");
+  auto* tom = filho<QComboBox>("comboTomEscalas");
+  escala->setCurrentIndex(0);
+  tom->setCurrentIndex(7);
+  emit tom->activated(7);
+  filho<QPushButton>("btnProximo")->click();
+  ASSERT_TRUE(janela->getBraco().temEscala());
+  const auto casas = janela->getBraco().getEscala()->getCasas();
+
+  filho<QPushButton>("btnBaseAcordes")->click();
+  digitar(QStringLiteral("Am"));
+  filho<QPushButton>("btnExibicaoEscalas")->click();
+  ASSERT_TRUE(janela->getBraco().temEscala());
+  EXPECT_EQ(janela->getBraco().getEscala()->getCasas(), casas);
+  EXPECT_GT(janela->getBraco().getNumeroMarcadoresEscala(), 0);
+  EXPECT_EQ(tom->currentIndex(), 7);
+  EXPECT_EQ(fachada.getIndiceExibicao(), 1);
+  // The arrows go on from there.
+  filho<QPushButton>("btnProximo")->click();
+  EXPECT_EQ(fachada.getIndiceExibicao(), 2);
+}
+
 // At the first start nothing is on show, and the chord list names nothing either.
 TEST_F(TformPrincipalTest, PrimeiraPartidaNaoNomeiaAcordeNenhum) {
   EXPECT_EQ(filho<QComboBox>("comboBaseAcordes")->currentIndex(), -1);

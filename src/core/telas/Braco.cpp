@@ -456,8 +456,9 @@ void Braco::posicionarMarcadoresEscala() {
 
 void Braco::restaurarEscala() {
   if (!escalaSalva_) return;
-  escala_ = escalaSalva_;
   if (!nomeEscalaSalva_.empty()) porta_.setEscala(nomeEscalaSalva_);
+  // Its markers were cleared with the chords: they are laid out again.
+  exibirEscala(*escalaSalva_);
 }
 
 // ----- playback ------------------------------------------------------------------------------
