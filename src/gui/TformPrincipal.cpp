@@ -14,7 +14,9 @@
 #include <QToolButton>
 #include <QWindow>
 #include <algorithm>
+#include <functional>
 #include <set>
+#include <utility>
 
 #include "AbridorAjuda.h"
 #include "EstiloJanelas.h"
@@ -183,6 +185,13 @@ void TformPrincipal::montarBarraSuperior() {
       if (nome == "btnSair") close();
     });
   }
+  lblContagem_ = new QLabel(this);
+  lblContagem_->setObjectName(QStringLiteral("lblContagem"));
+  lblContagem_->setGeometry(540, 50, 240, 22);
+  lblContagem_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  lblContagem_->setStyleSheet(QStringLiteral("color: #d9c9b4; background: transparent;"));
+  montarAtalhos();
+
   auto* cifra = botao("btnImportarCifra", {456, 19, 108, 24}, "hintBtnImportarCifra");
   connect(cifra, &QPushButton::clicked, this, [this] {
     importarCifra_->show();
@@ -322,7 +331,7 @@ void TformPrincipal::ativarModoEscalas() {
   if (braco_->temEscala() && indiceEscalaSalvo_ >= 0) {
     fachada_.setIndiceExibicao(indiceEscalaSalvo_);
   }
-  widgetBraco_->update();
+  redesenharBraco();
 }
 
 void TformPrincipal::ativarModoAcordes() {
@@ -339,7 +348,7 @@ void TformPrincipal::ativarModoAcordes() {
   braco_->posicionarMarcadores();
   // Back from the scales, the chord left on show comes back with its fingering.
   if (const VistaAcorde vista = fachada_.getVistaAcorde(); vista.aceito) exibirPosicao(vista);
-  widgetBraco_->update();
+  redesenharBraco();
 }
 
 void TformPrincipal::mudarModoVisualizacao(int modo) {
@@ -349,7 +358,7 @@ void TformPrincipal::mudarModoVisualizacao(int modo) {
   } else {
     braco_->posicionarMarcadores();
   }
-  widgetBraco_->update();
+  redesenharBraco();
 }
 
 // ----- chords ---------------------------------------------------------------------------------
@@ -391,7 +400,7 @@ bool TformPrincipal::exibirPosicao(const VistaAcorde& vista) {
     return false;
   }
   braco_->exibirAcorde(vista.posicao, vista.raiz, vista.bemol);
-  widgetBraco_->update();
+  redesenharBraco();
   return true;
 }
 
@@ -417,7 +426,26 @@ void TformPrincipal::seta(bool proxima) {
   } else if (const VistaAcorde vista = fachada_.passarPosicao(proxima); vista.aceito) {
     exibirPosicao(vista);
   }
+  redesenharBraco();
+}
+
+void TformPrincipal::redesenharBraco() {
   widgetBraco_->update();
+  lblContagem_->setText(contagem());
+}
+
+// "Fingering 3 of 12" or "Position 2 of 288": where the arrows stand; empty with nothing to
+// browse.
+QString TformPrincipal::contagem() const {
+  if (modoEscalas_) {
+    const int indice = fachada_.getIndiceExibicao();
+    const int total = fachada_.getNumeroExibicoes();
+    if (!braco_->temEscala() || indice < 0 || total <= 0) return {};
+    return texto("lblExibicaoDe").arg(indice + 1).arg(total);
+  }
+  const VistaAcorde vista = fachada_.getVistaAcorde();
+  if (!vista.aceito || !braco_->temNota() || vista.numeroPosicoes <= 0) return {};
+  return texto("lblPosicaoDe").arg(vista.indicePosicao + 1).arg(vista.numeroPosicoes);
 }
 
 void TformPrincipal::ouvir() {
@@ -436,7 +464,7 @@ void TformPrincipal::limparBraco() {
   fachada_.limparAcorde();
   editNomeAcorde_->clear();
   comboBaseAcordes_->setCurrentIndex(-1);
-  widgetBraco_->update();
+  redesenharBraco();
 }
 
 // ----- settings -------------------------------------------------------------------------------
@@ -453,7 +481,7 @@ void TformPrincipal::abrirConfiguracoes(bool peloInstrumento) {
   const bool outro = !mesmoInstrumento(antes, fachada_.getInstrumentoAtual());
   if (outro) seguirInstrumento(antes);
   if (aceito) braco_->aplicarPosicaoBraco(estadoConfiguracoes_.posicaoBraco);
-  widgetBraco_->update();
+  redesenharBraco();
   update();  // the instrument's name in the top bar
 }
 
@@ -496,7 +524,7 @@ void TformPrincipal::escalaEscolhida() {
     frente_->perguntarOkCancelar("", fachada_.getTexto("exception", "escalaImpossivel"));
   }
   unsetCursor();
-  widgetBraco_->update();
+  redesenharBraco();
 }
 
 std::string TformPrincipal::tonicaEscolhida() const {
@@ -643,7 +671,27 @@ void TformPrincipal::executarAssistenteInicial() {
   estadoConfiguracoes_.aplicar(fachada_);
 }
 
+void TformPrincipal::montarAtalhos() {
+  const std::pair<QKeySequence, std::function<void()>> atalhos[] = {
+      {QKeySequence(Qt::Key_F1), [this] { abridor_->abrirPagina(fachada_.getCaminhoAjuda()); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_P), [this] { abrirImpressao(TformImpressao::MODO_LISTA); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); }},
+  };
+  for (const auto& [tecla, acao] : atalhos) {
+    connect(new QShortcut(tecla, this), &QShortcut::activated, this, acao);
+  }
+}
+
 bool TformPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
+  // Up and down in the name box step through the fingerings, as the arrows do.
+  if (objeto == editNomeAcorde_ && evento->type() == QEvent::KeyPress) {
+    const int tecla = static_cast<QKeyEvent*>(evento)->key();
+    if (tecla == Qt::Key_Up || tecla == Qt::Key_PageUp || tecla == Qt::Key_Down ||
+        tecla == Qt::Key_PageDown) {
+      seta(tecla == Qt::Key_Down || tecla == Qt::Key_PageDown);
+      return true;
+    }
+  }
   // A click into the name box selects the name there, so that typing replaces it; after the
   // click itself, which would place the cursor.
   if (objeto == editNomeAcorde_ && evento->type() == QEvent::FocusIn &&

@@ -116,6 +116,11 @@ class TformPrincipal : public QWidget {
   // The root label chosen in the key list; empty when none is.
   std::string tonicaEscolhida() const;
   void seta(bool proxima);
+  // The fretboard drawn again, and the count of what the arrows browse.
+  void redesenharBraco();
+  QString contagem() const;
+  // F1 help, Ctrl+P print, Ctrl+Q quit.
+  void montarAtalhos();
   void ouvir();
   void limparBraco();
 
@@ -168,6 +173,7 @@ class TformPrincipal : public QWidget {
   QComboBox* comboBaseAcordes_ = nullptr;
   QComboBox* comboNomeEscalas_ = nullptr;
   QComboBox* comboTomEscalas_ = nullptr;
+  QLabel* lblContagem_ = nullptr;
   QPushButton* btnAnterior_ = nullptr;
   QPushButton* btnProximo_ = nullptr;
   QPushButton* btnOuvir_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -64,6 +65,41 @@ TEST_F(TformPrincipalTest, EscalaVoltaDepoisDosAcordes) {
   // The arrows go on from there.
   filho<QPushButton>("btnProximo")->click();
   EXPECT_EQ(fachada.getIndiceExibicao(), 2);
+}
+
+// Where the arrows stand shows beside them, and the name box's up and down keys step too.
+TEST_F(TformPrincipalTest, ContagemEPassosPeloTeclado) {
+  auto* contagem = filho<QLabel>("lblContagem");
+  EXPECT_EQ(contagem->text(), QString());
+  digitar(QStringLiteral("C"));
+  ASSERT_TRUE(contagem->text().startsWith(QStringLiteral("Fingering 1 of ")))
+      << contagem->text().toStdString();
+  auto* caixa = filho<QLineEdit>("editNomeAcorde");
+  QTest::keyClick(caixa, Qt::Key_Down);
+  QTest::keyClick(caixa, Qt::Key_PageDown);
+  EXPECT_EQ(fachada.getVistaAcorde().indicePosicao, 2);
+  EXPECT_TRUE(contagem->text().startsWith(QStringLiteral("Fingering 3 of ")));
+  QTest::keyClick(caixa, Qt::Key_Up);
+  EXPECT_EQ(fachada.getVistaAcorde().indicePosicao, 1);
+  EXPECT_EQ(caixa->text(), QStringLiteral("C"));
+
+  filho<QPushButton>("btnExibicaoEscalas")->click();
+  EXPECT_EQ(contagem->text(), QString());
+  auto* tom = filho<QComboBox>("comboTomEscalas");
+  filho<QComboBox>("comboNomeEscalas")->setCurrentIndex(0);
+  tom->setCurrentIndex(0);
+  emit tom->activated(0);
+  EXPECT_EQ(contagem->text(), QStringLiteral("Position 1 of %1").arg(fachada.getNumeroExibicoes()));
+}
+
+// Ctrl+Q asks, as closing does.
+TEST_F(TformPrincipalTest, CtrlQPerguntaAntesDeSair) {
+  ambiente.interacao.resposta = false;
+  QTest::keyClick(janela.get(), Qt::Key_Q, Qt::ControlModifier);
+  ASSERT_EQ(ambiente.interacao.mensagens.size(), 1u);
+  EXPECT_EQ(ambiente.interacao.mensagens[0].texto,
+            fachada.getTexto("fmPrincipal", "msgConfirmacaoSaida"));
+  EXPECT_TRUE(janela->isVisible());
 }
 
 // At the first start nothing is on show, and the chord list names nothing either.

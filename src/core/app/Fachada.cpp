@@ -251,6 +251,9 @@ VistaAcorde Fachada::getVistaAcorde() {
   vista.nome = acordes.getNomeAcordeAtual();
   vista.posicao = acordes.getPosicaoAcordeAtual();
   vista.indicePosicao = acordes.getIndicePosicaoAtual();
+  if (const AcordeComposto* acorde = acordes.getAcordeAtual()) {
+    vista.numeroPosicoes = acorde->getPosicoes().size();
+  }
   vista.raiz = acordes.getRaizAcordeAtual();
   vista.bemol = acordes.usaBemolAcordeAtual();
   return vista;
@@ -374,6 +377,8 @@ EscalaExibicao Fachada::getEscalaExibicao() { return escalas().getEscalaExibicao
 void Fachada::limparEscala() { escalas().limparEscala(); }
 
 int Fachada::getIndiceExibicao() const { return escalas().getIndiceExibicao(); }
+
+int Fachada::getNumeroExibicoes() const { return escalas().size(); }
 
 void Fachada::setIndiceExibicao(int indice) {
   auto& escalas = this->escalas();

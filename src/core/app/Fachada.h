@@ -191,6 +191,8 @@ class Fachada {
   EscalaExibicao getEscalaExibicao();
   void limparEscala();
   int getIndiceExibicao() const;
+  // How many displays the selected scale has, once made; 0 before.
+  int getNumeroExibicoes() const;
   // With a scale selected, its displays are generated first, so that the index can be one
   // of theirs.
   void setIndiceExibicao(int indice);

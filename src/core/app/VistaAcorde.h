@@ -16,8 +16,9 @@ struct VistaAcorde {
   int numeroAcordes = 0;  // names in the chord base, which a new name grows
   const PosicaoHarmonicaInstrumentoCordas* posicao = nullptr;  // the chord manager's own
   int indicePosicao = -1;
-  int raiz = 0;        // pitch class of the root, C = 0
-  bool bemol = false;  // note names with flats
+  int numeroPosicoes = 0;  // as far as browsing has made them
+  int raiz = 0;            // pitch class of the root, C = 0
+  bool bemol = false;      // note names with flats
 };
 
 }  // namespace tessara
