@@ -206,7 +206,7 @@ TEST_F(FachadaTest, CasasViramNotasNomeEDedosNoInstrumentoAtual) {
   const std::vector<int> c = {-1, 3, 2, 0, 1, 0};
   EXPECT_EQ(fachada.getNotasCasas(c), (std::vector<int>{-1, 48, 52, 55, 60, 64}));
   EXPECT_EQ(fachada.nomearCasas(c), "C");  // the lowest string that sounds is the root
-  EXPECT_EQ(fachada.nomearCasas(c, 3), "Gsus4(13)/C");
+  EXPECT_EQ(fachada.nomearCasas(c, 3), "G6sus4/C");
   EXPECT_EQ(fachada.nomearCasas(c, 0), "");  // the root's string does not sound
   EXPECT_EQ(fachada.nomearCasas(c, 6), "");
   EXPECT_EQ(fachada.nomearCasas({-1, -1, -1, -1, -1, -1}), "");

@@ -343,7 +343,7 @@ const CasoTons kTons[] = {
     {"A7(#5/b9)", {9, 1, 5, 7, 9, {10}}},
     {"Bb7(b13)", {10, 2, 5, 8, 10, {6}}},
     // Seven tensions: none is dropped.
-    {"C7(4/6/b9/#9/#11/b13/13)", {12, 4, 7, 10, 12, {5, 9, 1, 3, 6, 8, 9}}},
+    {"C7(add4/6/b9/#9/#11/b13/13)", {12, 4, 7, 10, 12, {5, 9, 1, 3, 6, 8, 9}}},
 };
 
 TEST_F(GeradorTest, DecodificaOsTonsDoCodigo) {

@@ -323,6 +323,10 @@ TEST_F(GerenciadorAcordesTest, NomearAcordeUsaONomeGuardado) {
   EXPECT_EQ(g.nomearAcorde(Vetor{-1, 45, 52, 57, 60, 64}, 45), "Am");
   EXPECT_EQ(g.nomearAcorde(Vetor{43, 47, 50, 55, 59, 65}, 43), "G7");
   EXPECT_EQ(g.nomearAcorde(Vetor{-1, 45, 52, 57, 60, 64}, -1), "");
+  // Fewer than three pitch classes: the note, an interval, the power chord.
+  EXPECT_EQ(g.nomearAcorde(Vetor{-1, -1, 50, -1, -1, 62}, 50), "D");
+  EXPECT_EQ(g.nomearAcorde(Vetor{-1, 45, -1, -1, 60, -1}, 45), "A-C (3m)");  // Portuguese
+  EXPECT_EQ(g.nomearAcorde(Vetor{40, 47, 52, -1, -1, -1}, 40), "E5");
 }
 
 TEST_F(GerenciadorAcordesTest, PosicaoDaListaDeImpressaoEmQualquerInstrumento) {

@@ -68,6 +68,11 @@ class Especialista {
   // root (a negative one).
   static int32_t codigoDasNotas(std::span<const int> notas, int raiz, const IdiomaAcordes& idioma);
 
+  // The name of a sound of one or two pitch classes, which is no chord: a single note is named
+  // by the note, two by the interval above the root ("C-E (M3)"). Empty from three pitch
+  // classes on, and for a root with its fifth, which is the power chord ("C5").
+  static std::string nomePoucasNotas(std::span<const int> notas, int raiz, Gramatica gramatica);
+
   // Every reading of a fingering's notes: one code per sounding pitch class taken as the root
   // (its lowest note), the simplest first by `custoLeitura`; equal costs keep the order of the
   // strings, lowest first. Empty when no string sounds.

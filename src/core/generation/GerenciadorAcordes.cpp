@@ -365,6 +365,9 @@ std::string GerenciadorAcordes::nomeDoCodigo(int32_t codigo) const {
 }
 
 std::string GerenciadorAcordes::nomearAcorde(std::span<const int> notas, int raiz) const {
+  const std::string poucas = Especialista::nomePoucasNotas(
+      notas, raiz, colaboradores_.especialista.idiomaAtual().gramatica);
+  if (!poucas.empty()) return poucas;
   try {
     return nomeDoCodigo(colaboradores_.especialista.codigoDasNotas(notas, raiz));
   } catch (const DException&) {
