@@ -232,10 +232,10 @@ TEST_F(FachadaTest, NomesDeAcordesECifrasNaGramaticaDoIdioma) {
   EXPECT_EQ(fachada.analisarAcorde("C/E").baixo, "E");
   EXPECT_THROW(fachada.analisarAcorde("Hmaj"), RaizNaoEncontradaException);
 
-  // Any count of steps comes back to one of twelve; down is written with flats.
+  // Any count of steps comes back to one of twelve; each chord is spelled by the key it lands in.
   EXPECT_EQ(fachada.transporCifra("Am  C/G\nla\n", 2), "Bm  D/A\nla\n");
   EXPECT_EQ(fachada.transporCifra("Am\n", 14), "Bm\n");
-  EXPECT_EQ(fachada.transporCifra("Am\n", -1), "Abm\n");
+  EXPECT_EQ(fachada.transporCifra("Am\n", -1), "G#m\n");  // B major, not Cb
   EXPECT_EQ(fachada.transporCifra("Am\n", 0), "Am\n");
   EXPECT_EQ(fachada.getAcordesCifra("Am   C/G\nla la [D7]\n"), (Nomes{"Am", "C/G", "D7"}));
 

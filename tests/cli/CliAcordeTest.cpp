@@ -147,6 +147,22 @@ TEST_F(CliAcorde, AcordeNovoEJson) {
   EXPECT_EQ(r.saida.substr(r.saida.size() - 4), "}\n]\n");
 }
 
+// Notes spelled from the root, intervals in the language's labels, null on a silent string.
+TEST_F(CliAcorde, JsonComNotasEIntervalos) {
+  const auto ingles = cli({"--lang", "en", "chord", "C7", "--format", "json"});
+  ASSERT_EQ(ingles.status, 0) << ingles.erros;
+  EXPECT_NE(ingles.saida.find("\"frets\": [-1, 3, 2, 3, 1, 0], \"fingers\": [0, 3, 2, 4, 1, 0], "
+                              "\"notes\": [null, \"C\", \"E\", \"Bb\", \"C\", \"E\"], "
+                              "\"intervals\": [null, \"R\", \"3\", \"b7\", \"R\", \"3\"]}"),
+            std::string::npos)
+      << ingles.saida;
+  const auto portugues = cli({"--lang", "pt", "chord", "Gb", "--format", "json"});
+  ASSERT_EQ(portugues.status, 0) << portugues.erros;
+  EXPECT_NE(portugues.saida.find("\"Bb\""), std::string::npos) << portugues.saida;
+  EXPECT_EQ(portugues.saida.find("\"A#\""), std::string::npos) << portugues.saida;
+  EXPECT_NE(portugues.saida.find("\"3M\""), std::string::npos) << portugues.saida;
+}
+
 TEST_F(CliAcorde, NomeRecusado) {
   const std::pair<Argumentos, int> casos[] = {
       {{"--lang", "pt", "chord", "H7"}, 1},

@@ -81,10 +81,10 @@ TEST_F(CliAcordes, TransposeParaCimaEParaBaixo) {
   const std::string folha = "Am   C/G\n[Am] letra\nEm casa\nEm C\n";
   auto r = cli({"--lang", "pt", "transpose", "1"}, folha);
   EXPECT_EQ(r.status, 0) << r.erros;
-  EXPECT_EQ(r.saida, "A#m   C#/G#\n[A#m] letra\nEm casa\nFm C#\n");
+  EXPECT_EQ(r.saida, "Bbm   Db/Ab\n[Bbm] letra\nEm casa\nFm Db\n");
   r = cli({"--lang", "pt", "transpose", "-1"}, folha);
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.saida, "Abm   B/Gb\n[Abm] letra\nEm casa\nEbm B\n");
+  EXPECT_EQ(r.saida, "G#m   B/F#\n[G#m] letra\nEm casa\nD#m B\n");
   EXPECT_EQ(cli({"--lang", "pt", "transpose", "13"}, folha).saida,
             cli({"--lang", "pt", "transpose", "1"}, folha).saida);
   EXPECT_EQ(cli({"--lang", "pt", "transpose", "0"}, folha).saida, folha);

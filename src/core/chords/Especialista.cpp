@@ -463,10 +463,29 @@ std::string Especialista::transpor(std::string_view nome, int passos, int direca
       if (baixo >= 0) baixo = proximo[static_cast<size_t>(baixo)];
     }
   }
+  return reescrever(nome, analise.fimRaiz, analise.inicioBaixo, raiz, baixo);
+}
+
+std::string Especialista::transporNoTom(std::string_view nome, int semitons,
+                                        const std::array<int, NUMERO_NOTAS>& grafias,
+                                        const IdiomaAcordes& idioma) {
+  const Analise analise = analisar(nome, idioma);
+  const auto mover = [&](int grafia) {
+    const int classe = ((classeGrafia(grafia) + semitons) % NUMERO_NOTAS + NUMERO_NOTAS) %
+                       NUMERO_NOTAS;
+    return grafias[static_cast<size_t>(classe)];
+  };
+  const int baixo = getBaixo(analise.codigo);
+  return reescrever(nome, analise.fimRaiz, analise.inicioBaixo, mover(getRaiz(analise.codigo)),
+                    baixo >= 0 ? mover(baixo) : -1);
+}
+
+std::string Especialista::reescrever(std::string_view nome, size_t fimRaiz, size_t inicioBaixo,
+                                     int raiz, int baixo) {
   // Everything but the root and the bass stays exactly as written. The bass is rewritten
   // where the parser found it, after whichever separator.
-  const size_t fimSufixo = baixo >= 0 ? analise.inicioBaixo : nome.size();
-  std::string_view sufixo = nome.substr(analise.fimRaiz, fimSufixo - analise.fimRaiz);
+  const size_t fimSufixo = baixo >= 0 ? inicioBaixo : nome.size();
+  std::string_view sufixo = nome.substr(fimRaiz, fimSufixo - fimRaiz);
   std::string resultado = nomeGrafia(raiz);
   // A suffix led by "#" or "b" would join a one-letter root into another one ("Dbb5" up one
   // is not "Db5"): it goes in parentheses, with the bass's separator kept after them.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "chords/IdiomaAcordes.h"
+#include "model/Notas.h"
 
 namespace tessara {
 
@@ -91,6 +93,12 @@ class Especialista {
   static std::string transpor(std::string_view nome, int passos, int direcao,
                               const IdiomaAcordes& idioma);
 
+  // The name moved by semitones (any sign), its root and bass written as `grafias` (written
+  // name by pitch class, C = 0) spells them: a sheet moved into a key spells its chords so.
+  static std::string transporNoTom(std::string_view nome, int semitons,
+                                   const std::array<int, NUMERO_NOTAS>& grafias,
+                                   const IdiomaAcordes& idioma);
+
   // True when the name's second character is "b": its notes are labelled with flats.
   static bool usaBemol(std::string_view nome) { return nome.size() >= 2 && nome[1] == 'b'; }
 
@@ -110,6 +118,10 @@ class Especialista {
   }
 
  private:
+  // The name with its root and bass (-1: none) written anew, the rest as it was.
+  static std::string reescrever(std::string_view nome, size_t fimRaiz, size_t inicioBaixo,
+                                int raiz, int baixo);
+
   const Textos& idiomas_;
 };
 

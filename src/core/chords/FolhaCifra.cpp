@@ -1,9 +1,12 @@
 #include "chords/FolhaCifra.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "chords/Especialista.h"
+#include "chords/GrafiaNotas.h"
 #include "foundations/Texto.h"
+#include "model/Notas.h"
 
 namespace tessara {
 
@@ -257,11 +260,36 @@ std::vector<std::string> FolhaCifra::acordes(std::string_view texto, const Idiom
   return nomes;
 }
 
+int FolhaCifra::tomDaCifra(std::string_view texto, const IdiomaAcordes& idioma) {
+  std::vector<int32_t> codigos;
+  std::optional<int> tomEscrito;
+  paraCadaLinha(texto, [&](std::string_view linha, std::string_view) {
+    const std::string_view aparada = texto::aparar(linha);
+    const size_t doisPontos = aparada.find(':');
+    const bool linhaDoTom =
+        doisPontos != std::string_view::npos &&
+        ehUmaDas(texto::aparar(aparada.substr(0, doisPontos)), {"Tom", "Key", "Tonalidade"});
+    for (const Trecho& t : AnaliseLinha(linha, idioma).acordes()) {
+      const int32_t codigo = Especialista::interpretar(linha.substr(t.inicio, t.tamanho), idioma);
+      if (linhaDoTom && !tomEscrito) tomEscrito = GrafiaNotas::tomDosAcordes({codigo});
+      codigos.push_back(codigo);
+    }
+  });
+  return tomEscrito.value_or(GrafiaNotas::tomDosAcordes(codigos));
+}
+
 std::string FolhaCifra::transporCifra(std::string_view texto, int passos, int direcao,
                                       const IdiomaAcordes& idioma) {
   if (passos <= 0 || (direcao != Especialista::ACIMA && direcao != Especialista::ABAIXO)) {
     return std::string(texto);
   }
+  // Every chord is spelled as the key the song lands in spells it (C up five: F, Bb; down
+  // one: B, F#), on the key's own side when it could be written either way.
+  const int semitons = (direcao == Especialista::ACIMA ? 1 : -1) * (passos % NUMERO_NOTAS);
+  const int tom = tomDaCifra(texto, idioma);
+  const auto grafias = GrafiaNotas::grafiasDoTom(
+      ((tom + semitons) % NUMERO_NOTAS + NUMERO_NOTAS) % NUMERO_NOTAS,
+      direcao == Especialista::ABAIXO);
   std::string resultado;
   resultado.reserve(texto.size() + texto.size() / 8);
   paraCadaLinha(texto, [&](std::string_view linha, std::string_view fimLinha) {
@@ -269,7 +297,7 @@ std::string FolhaCifra::transporCifra(std::string_view texto, int passos, int di
     for (const Trecho& t : AnaliseLinha(linha, idioma).acordes()) {
       resultado.append(linha.substr(copiado, t.inicio - copiado));
       resultado +=
-          Especialista::transpor(linha.substr(t.inicio, t.tamanho), passos, direcao, idioma);
+          Especialista::transporNoTom(linha.substr(t.inicio, t.tamanho), semitons, grafias, idioma);
       copiado = t.inicio + t.tamanho;
     }
     resultado.append(linha.substr(copiado));

@@ -2,10 +2,12 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "fretboard/GeometriaBraco.h"
 #include "fretboard/MarcadorBraco.h"
+#include "model/Notas.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
 #include "scales/EscalaExibicao.h"
 #include "sound/PlanoReproducao.h"
@@ -133,6 +135,8 @@ class Braco {
   void posicionarLinhas();
   void recalcularDedos();
   void guardarEscala();
+  // The name of each pitch class in the current scale's key (sharps without one).
+  std::array<std::string, NUMERO_NOTAS> nomesNotasEscala();
   void prepararMarcadoresEscala(const EscalaExibicao& exibicao);
   void colocarNaCorda(MarcadorBraco& marcador, int corda) const;
   int notaDaCorda(int corda, int casa) const;

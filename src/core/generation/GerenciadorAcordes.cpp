@@ -375,6 +375,25 @@ std::string GerenciadorAcordes::nomearAcorde(std::span<const int> notas, int rai
   }
 }
 
+GrafiaNotas::Rotulos GerenciadorAcordes::rotulosPosicao(
+    const PosicaoHarmonicaInstrumentoCordas& posicao) const {
+  const InstrumentoCordas* atual = instrumento();
+  if (atual == nullptr) return {};
+  const std::vector<int> notas = atual->getNotas(posicao.getCasas());
+  const Especialista& especialista = colaboradores_.especialista;
+  int32_t codigo = 0;
+  try {
+    codigo = especialista.interpretar(posicao.getNome());
+  } catch (const DException&) {
+    // A name the grammar does not read: the chord its notes sound over the lowest one.
+    const auto grave = std::find_if(notas.begin(), notas.end(), [](int n) { return n >= 0; });
+    if (grave == notas.end()) return {std::vector<std::string>(notas.size()),
+                                      std::vector<std::string>(notas.size())};
+    codigo = especialista.codigoDasNotas(notas, *grave);
+  }
+  return GrafiaNotas::rotulosDasNotas(codigo, notas, especialista.idiomaAtual().gramatica);
+}
+
 std::vector<int32_t> GerenciadorAcordes::leituras(const InstrumentoCordas& instrumento,
                                                   const std::vector<int>& casas) const {
   std::vector<int> notas = instrumento.getNotas(casas);

@@ -9,6 +9,7 @@
 
 #include "chords/AcordeComposto.h"
 #include "chords/BaseAcordes.h"
+#include "chords/GrafiaNotas.h"
 #include "generation/GeradorInstrumentoCordas.h"
 
 namespace tessara {
@@ -82,6 +83,9 @@ class GerenciadorAcordes {
   // re-entrant tuning, the simplest reading without a bass); "" also when no string sounds or
   // the root's string does not.
   std::string nomearCasas(const std::vector<int>& casas, int cordaRaiz = -1) const;
+  // The note names and intervals of a fingering's strings on the current instrument, spelled
+  // by the chord its name reads as ("" for a silent string).
+  GrafiaNotas::Rotulos rotulosPosicao(const PosicaoHarmonicaInstrumentoCordas& posicao) const;
   // Every reading of frets on the current instrument, one per sounding pitch class as the
   // root, the simplest first (Especialista::leituras), named as `nomearAcorde` names them.
   std::vector<std::string> leiturasCasas(const std::vector<int>& casas) const;
