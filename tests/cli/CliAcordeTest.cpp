@@ -118,22 +118,16 @@ TEST_F(CliAcorde, TodasAcrescentaAsGeradasSemRepetir) {
   }
 }
 
-TEST_F(CliAcorde, CavaquinhoTocaAsQuatroCordasPelaSomaDasCasas) {
+// The order by playing cost is the chord manager's own test; here every string sounds.
+TEST_F(CliAcorde, CavaquinhoTocaAsQuatroCordas) {
   const auto r = cli({"--instrument", "Cavaquinho", "chord", "G", "--format", "tsv"});
   ASSERT_EQ(r.status, 0) << r.erros;
   const auto todas = texto::linhas(r.saida);
   ASSERT_GT(todas.size(), 3u);
-  int anterior = 0;
   for (const auto& linha : todas) {
     const auto casas = numeros(campos(linha)[2]);
     ASSERT_EQ(casas.size(), 4u) << linha;
-    int soma = 0;
-    for (int c : casas) {
-      EXPECT_GE(c, 0) << linha;
-      soma += c;
-    }
-    EXPECT_GE(soma, anterior) << linha;
-    anterior = soma;
+    for (int c : casas) EXPECT_GE(c, 0) << linha;
   }
 }
 
@@ -268,7 +262,7 @@ TEST_F(CliAcorde, PlayTocaAPrimeiraPosicaoDoNome) {
   EXPECT_EQ(r.saida, "C 4,E 4,G 4,C 5,E 5\n");
   r = cli({"--instrument", "cavaquinho", "play", "G", "--wav", wav});
   EXPECT_EQ(r.status, 0) << r.erros;
-  EXPECT_EQ(r.saida, "G 4,G 4,D 5,B 5\n");
+  EXPECT_EQ(r.saida, "G 4,B 4,D 5,G 5\n");
   r = cli({"play", "H7", "--wav", (arquivos / "nada.wav").string()});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.erros.find("error: 'H7'"), std::string::npos) << r.erros;

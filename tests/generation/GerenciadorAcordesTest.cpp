@@ -14,7 +14,9 @@
 #include "foundations/DException.h"
 #include "foundations/IllegalArgumentException.h"
 #include "foundations/OutOfBoundsException.h"
+#include "generation/Fingering.h"
 #include "generation/GerenciadorAcordes.h"
+#include "generation/Tocabilidade.h"
 #include "instruments/InstrumentoCordas.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
@@ -184,19 +186,20 @@ TEST_F(GerenciadorAcordesTest, ViolaoMostraAsGuardadasEDepoisAsGeradasUmaVez) {
   EXPECT_EQ(g.getIndicePosicaoAtual(), ultima - 1);
 }
 
-TEST_F(GerenciadorAcordesTest, OutroInstrumentoGeraOrdenadoPelaSomaDasCasas) {
+TEST_F(GerenciadorAcordesTest, OutroInstrumentoGeraOrdenadoPeloCustoDeTocar) {
   atual = &kCavaquinho;
   auto& g = gerenciador();
   ASSERT_TRUE(g.setAcordePorNome("Am"));
   const int depoisDoNome = geracoes;
   const auto vistas = folhear();
   ASSERT_GT(vistas.size(), 1u);
-  int anterior = 0;
+  const TonsAcorde am = GeradorInstrumentoCordas::decodificar(especialista.interpretar("Am"));
+  int anterior = -1000;
   for (const auto& v : vistas) {
-    int soma = 0;
-    for (int casa : v) soma += std::max(casa, 0);
-    EXPECT_GE(soma, anterior);
-    anterior = soma;
+    const Fingering dedos(v, kCavaquinho.getNumeroCasas());
+    const int custo = Tocabilidade::custo(v, dedos.getArranjos().front(), kCavaquinho, am);
+    EXPECT_GE(custo, anterior);
+    anterior = custo;
     EXPECT_EQ(v.size(), 4u);
   }
   // Browsing the same chord on the same instrument generates nothing more.

@@ -22,8 +22,9 @@ class PosicaoHarmonicaInstrumentoCordas;
 // The chord the user is looking at and which of its fingerings is shown. Chords are the
 // chord base's, by index; a typed name the base lacks is added to it. On an instrument that
 // uses the chord base (the built-in guitar) a chord's fingerings are the stored ones, and the
-// generated ones are appended once, when browsing goes past the last. On any other instrument
-// the current chord is generated afresh for it and its fingerings sorted by fret sum.
+// generated ones are appended once, when browsing goes past the last, the easiest to play
+// first (Tocabilidade). On any other instrument the current chord is generated afresh for it
+// and its fingerings sorted by the same playing cost.
 class GerenciadorAcordes {
  public:
   struct Colaboradores {
@@ -106,7 +107,7 @@ class GerenciadorAcordes {
   void carregarBase(const std::filesystem::path& diretorio);
   bool gerarPosicoes();
   ColecaoPtr<PosicaoHarmonica> posicoesGeradas(int32_t codigo);
-  void ordenarPorSomaDasCasas();
+  void ordenarPorCusto(ColecaoPtr<PosicaoHarmonica>& posicoes, int32_t codigo) const;
   bool atualizar();
   bool regenerarAtual(const std::string& nome);
   bool adicionarNovo(int32_t codigo, const std::string& nome);
