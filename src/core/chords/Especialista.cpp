@@ -215,12 +215,13 @@ class Nomeador {
   }
 
   void setimas(bool algoAntes) {
-    const std::string separador = algoAntes ? "/" : "";
+    if (!tem(9) && !tem(10)) return;
+    if (algoAntes) nome_ += '/';
     if (tem(9)) {
-      nome_ += separador + "7";
-      if (tem(10)) nome_ += std::string("/") + setimaMaior();
-    } else if (tem(10)) {
-      nome_ += separador + setimaMaior();
+      nome_ += '7';
+      if (tem(10)) nome_.append("/").append(setimaMaior());
+    } else {
+      nome_ += setimaMaior();
     }
     superior_ = superior_ || tem(9) || tem(10);
     // English charts write the half-diminished chord "m7b5".
