@@ -182,7 +182,7 @@ class Nomeador {
 
   bool tem(int grau) const { return Especialista::temGrau(codigo_, grau); }
   // A sixth, seventh or thirteenth: the English "9", "11" and "13" imply no seventh after it.
-  bool parteSuperior() const { return (codigo_ & TabelaTokens::Token::mascaraSuperior()) != 0; }
+  bool parteSuperior() const { return (codigo_ & TabelaTokens::Token::MASCARA_SUPERIOR) != 0; }
   // The English "6" is the thirteenth without a seventh; it implies nothing.
   bool sextaInglesa() const { return ingles_ && tem(19) && !tem(8) && !tem(9) && !tem(10); }
   const char* setimaMaior() const { return ingles_ ? "maj7" : "7M"; }

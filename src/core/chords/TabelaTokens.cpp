@@ -24,18 +24,10 @@ bool ehSeparador(char c) {
 
 }  // namespace
 
-int32_t TabelaTokens::Token::mascaraSuperior() {
-  static const int32_t mascara = Especialista::setGrau(
-      Especialista::setGrau(Especialista::setGrau(Especialista::setGrau(0, 8, true), 9, true), 10,
-                            true),
-      19, true);
-  return mascara;
-}
-
 int32_t TabelaTokens::Token::aplicar(int32_t codigo) const {
   // The implied degrees only where nothing before names the chord's upper part: "6/9",
   // "maj7(9)", "7(11)" and the diminished chord keep what they have.
-  if (implicitos != 0 && (codigo & mascaraSuperior()) == 0) codigo |= implicitos;
+  if (implicitos != 0 && (codigo & MASCARA_SUPERIOR) == 0) codigo |= implicitos;
   return (codigo & ~desligar) | ligar;
 }
 

@@ -23,9 +23,9 @@ class TabelaTokens {
     int32_t implicitos = 0;
     bool soNoFim = false;         // only at the end of the name or before a separator
 
-    // The degrees that name a chord's upper part (sixth, sevenths, thirteenth): with one of
-    // them present, implied degrees are not added.
-    static int32_t mascaraSuperior();
+    // The degrees that name a chord's upper part (sixth 8, sevenths 9 and 10, thirteenth
+    // 19; degree g is bit 26 - g): with one of them present, implied degrees are not added.
+    static constexpr int32_t MASCARA_SUPERIOR = (1 << 18) | (1 << 17) | (1 << 16) | (1 << 7);
 
     // The code after this token.
     int32_t aplicar(int32_t codigo) const;
