@@ -36,8 +36,9 @@ SUFIXOS_PT = [
 ]
 
 # Suffixes as English and jazz charts write them, where the grammar reads them as meant:
-# "7#" and "7+" alone are the major seventh, before 5, 9 or 11 the raised tension over the
-# minor seventh; "9#", "9b" are altered ninths.
+# "7+" alone is the augmented seventh, "7#" the major seventh, both before 5, 9 or 11 the
+# raised tension over the minor seventh; "9#", "9b" are altered ninths; "11" and "13" alone
+# are dominant chords.
 SUFIXOS_EN = [
     "", "m", "7", "m7", "maj7", "M7", "7M", "m(maj7)", "mM7", "mmaj7", "6", "m6", "9", "m9",
     "add9", "madd9", "m(add9)", "2", "7(9)", "m7(9)", "maj7(add9)", "9sus4", "7sus4",
@@ -48,10 +49,11 @@ SUFIXOS_EN = [
     "13", "m13", "maj7#11", "maj7#5", "maj7(#11)", "maj7(#5)", "7(13)",
     "9(13)", "m7(9)(11)", "maj7(13)", "7sus4(9)", "7sus4b9", "sus4(9)", "7(b9,#9)",
     "7(b9,b13)", "7(#9,#11)", "7(b5,b9)", "(b5)", "(#5)", "(b13)", "m(b13)", "m7(b13)",
-    "m(9)", "(9)", "m7(9,11)", "dom7", "7(omitt5)", "m7(omitt5)", "9(omitt5)", "sus4(b9)",
+    "m(9)", "(9)", "m7(9,11)", "dom7", "7(omit5)", "m7(omit5)", "9(omit5)", "sus4(b9)",
     "dim(maj7)", "o(maj7)", "m(b5)", "m9(b5)", "m7(b9)", "7(9,13)", "7(#9,b13)",
     "7#9", "7+9", "7#5", "7#11", "+", "maj9", "6/9", "69", "m6/9", "maj7(9)", "7M(9)",
-    "\u00ba7", "\u00b07", "omit5", "7(omit5)",
+    "\u00ba7", "\u00b07", "omit5", "7+", "-7", "mi7", "^7", "add11", "madd11", "maj13",
+    "13sus4", "m7b5(9)",
 ]
 
 # Basses over some chords: intervals above the root, in semitones.

@@ -93,6 +93,20 @@ void textoJson(std::ostream& saida, const std::string& utf8) {
   saida << '"';
 }
 
+// Per string; a silent string is null.
+void listaJson(std::ostream& saida, const std::vector<std::string>& textos) {
+  saida << '[';
+  for (size_t i = 0; i < textos.size(); ++i) {
+    if (i > 0) saida << ", ";
+    if (textos[i].empty()) {
+      saida << "null";
+    } else {
+      textoJson(saida, cp1252::paraUtf8(textos[i]));
+    }
+  }
+  saida << ']';
+}
+
 }  // namespace
 
 namespace {
@@ -139,14 +153,21 @@ void ComandoPosicoesAcorde::escreverTsv(std::ostream& saida, const Posicoes& pos
   }
 }
 
-void ComandoPosicoesAcorde::escreverJson(std::ostream& saida, const Posicoes& posicoes) {
+void ComandoPosicoesAcorde::escreverJson(std::ostream& saida, const Posicoes& posicoes,
+                                         const Fachada& fachada) {
   saida << "[";
   for (size_t i = 0; i < posicoes.size(); ++i) {
     const Posicao& p = *posicoes[i];
     saida << (i > 0 ? ",\n " : "\n ") << "{\"index\": " << i + 1 << ", \"name\": ";
     textoJson(saida, cp1252::paraUtf8(p.getNome()));
     saida << ", \"frets\": [" << lista(p.getCasas(), ", ") << "], \"fingers\": ["
-          << lista(dedosMostrados(p), ", ") << "]}";
+          << lista(dedosMostrados(p), ", ") << "]";
+    const GrafiaNotas::Rotulos rotulos = fachada.rotulosPosicao(p);
+    saida << ", \"notes\": ";
+    listaJson(saida, rotulos.notas);
+    saida << ", \"intervals\": ";
+    listaJson(saida, rotulos.intervalos);
+    saida << "}";
   }
   saida << "\n]\n";
 }
@@ -170,7 +191,7 @@ int ComandoPosicoesAcorde::executar(ContextoCli& contexto,
   switch (pedido.formato) {
     case Formato::Texto: escreverTexto(contexto.saida(), posicoes); break;
     case Formato::Tsv: escreverTsv(contexto.saida(), posicoes); break;
-    case Formato::Json: escreverJson(contexto.saida(), posicoes); break;
+    case Formato::Json: escreverJson(contexto.saida(), posicoes, fachada); break;
   }
   return 0;
 }

@@ -9,6 +9,7 @@
 
 namespace tessara {
 
+class Fachada;
 class PosicaoHarmonicaInstrumentoCordas;
 
 // The fingerings of a chord on the current instrument, as the main window browses them: on
@@ -40,7 +41,7 @@ class ComandoPosicoesAcorde : public ComandoCli {
   static Pedido lerArgumentos(const std::vector<std::string>& argumentos);
   static void escreverTexto(std::ostream& saida, const Posicoes& posicoes);
   static void escreverTsv(std::ostream& saida, const Posicoes& posicoes);
-  static void escreverJson(std::ostream& saida, const Posicoes& posicoes);
+  static void escreverJson(std::ostream& saida, const Posicoes& posicoes, const Fachada& fachada);
 };
 
 }  // namespace tessara

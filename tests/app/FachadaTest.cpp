@@ -247,7 +247,7 @@ TEST_F(FachadaTest, CasasViramNotasNomeEDedosNoInstrumentoAtual) {
   const std::vector<int> c = {-1, 3, 2, 0, 1, 0};
   EXPECT_EQ(fachada.getNotasCasas(c), (std::vector<int>{-1, 48, 52, 55, 60, 64}));
   EXPECT_EQ(fachada.nomearCasas(c), "C");  // the lowest string that sounds is the root
-  EXPECT_EQ(fachada.nomearCasas(c, 3), "Gsus4(13)/C");
+  EXPECT_EQ(fachada.nomearCasas(c, 3), "G6sus4/C");
   EXPECT_EQ(fachada.nomearCasas(c, 0), "");  // the root's string does not sound
   EXPECT_EQ(fachada.nomearCasas(c, 6), "");
   EXPECT_EQ(fachada.nomearCasas({-1, -1, -1, -1, -1, -1}), "");
@@ -273,10 +273,10 @@ TEST_F(FachadaTest, NomesDeAcordesECifrasNaGramaticaDoIdioma) {
   EXPECT_EQ(fachada.analisarAcorde("C/E").baixo, "E");
   EXPECT_THROW(fachada.analisarAcorde("Hmaj"), RaizNaoEncontradaException);
 
-  // Any count of steps comes back to one of twelve; down is written with flats.
+  // Any count of steps comes back to one of twelve; each chord is spelled by the key it lands in.
   EXPECT_EQ(fachada.transporCifra("Am  C/G\nla\n", 2), "Bm  D/A\nla\n");
   EXPECT_EQ(fachada.transporCifra("Am\n", 14), "Bm\n");
-  EXPECT_EQ(fachada.transporCifra("Am\n", -1), "Abm\n");
+  EXPECT_EQ(fachada.transporCifra("Am\n", -1), "G#m\n");  // B major, not Cb
   EXPECT_EQ(fachada.transporCifra("Am\n", 0), "Am\n");
   EXPECT_EQ(fachada.getAcordesCifra("Am   C/G\nla la [D7]\n"), (Nomes{"Am", "C/G", "D7"}));
 

@@ -46,10 +46,10 @@ TEST(Acorde, DoCodigoTemONomeCanonicoDaGramatica) {
   const Acorde portugues(diminuto, Especialista::nomear(diminuto, Gramatica::Portugues));
   const Acorde ingles(diminuto, Especialista::nomear(diminuto, Gramatica::Ingles));
   EXPECT_EQ(portugues.getNome(), TXT("Cº(b5/6)"));
-  EXPECT_EQ(ingles.getNome(), TXT("Cº(b5)"));
+  EXPECT_EQ(ingles.getNome(), "Cdim7");
   EXPECT_EQ(portugues.getCodigo(), diminuto);
   EXPECT_TRUE(portugues == ingles);
-  EXPECT_FALSE(Acorde(teste::codigo(0, {3, 6}), "C7(omitt5)") == portugues);
+  EXPECT_FALSE(Acorde(teste::codigo(0, {3, 6}), "C7(omit5)") == portugues);
 }
 
 }  // namespace

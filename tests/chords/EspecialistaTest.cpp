@@ -52,7 +52,7 @@ TEST(CodigoAcorde, GrafiasForaDaTabela) {
   EXPECT_EQ(E::getClasseRaiz(E::setRaiz(0, 31)), -1);
   EXPECT_EQ(E::grafiaDaClasse(-1), B);
   EXPECT_EQ(E::grafiaDaClasse(13), CS);
-  EXPECT_EQ(E::nomear(E::setRaiz(0, 31), Gramatica::Ingles), "5(omitt5)");  // no crash
+  EXPECT_EQ(E::nomear(E::setRaiz(0, 31), Gramatica::Ingles), "5(omit5)");  // no crash
 }
 
 TEST(LerRaiz, NomeInteiroSemCaixa) {
@@ -100,8 +100,19 @@ TEST(Interpretar, GramaticaPortuguesa) {
           {"Cmaj7", C, {3, 6, 10}, -1},
           {"CM7", C, {3, 6, 10}, -1},
           {"C7+", C, {3, 6, 10}, -1},
-          {"Csus4", C, {3, 4, 6}, -1},
-          {"C4", C, {3, 4, 6}, -1},
+          // "4", "sus4" and "sus" suspend the fourth: the third goes.
+          {"Csus4", C, {4, 6}, -1},
+          {"Csus", C, {4, 6}, -1},
+          {"C4", C, {4, 6}, -1},
+          {"C7/4", C, {4, 6, 9}, -1},
+          {"C7(4)", C, {4, 6, 9}, -1},
+          {"C4/7", C, {4, 6, 9}, -1},
+          // A fourth beside the third.
+          {"Cadd4", C, {3, 4, 6}, -1},
+          {"C(11)", C, {3, 6, 15}, -1},
+          {"Cadd11", C, {3, 6, 15}, -1},
+          {"C11", C, {3, 6, 15}, -1},
+          {"C13", C, {3, 6, 19}, -1},
           {"Csus2", C, {6, 12}, -1},
           {"C5", C, {6}, -1},
           {"Cº", C, {2, 5, 8}, -1},
@@ -118,7 +129,7 @@ TEST(Interpretar, GramaticaPortuguesa) {
           {"C(b13)", C, {3, 6, 18}, -1},
           {"C7(b5)", C, {3, 5, 9}, -1},
           {"Caug", C, {3, 7}, -1},
-          {"Comitt5", C, {3}, -1},
+          {"Comit5", C, {3}, -1},
           {"C7(11+/13)", C, {3, 6, 9, 16, 19}, -1},
           {"Cmin7", C, {2, 6, 9}, -1},
           {"C/E", C, {3, 6}, MI},
@@ -150,6 +161,27 @@ TEST(Interpretar, GramaticaInglesa) {
           {"Cdim", C, {2, 5, 8}, -1},
           {"C7#9", C, {3, 6, 9, 13}, -1},
           {"Cmaj7/G", C, {3, 6, 10}, G},
+          // "11" and "13" alone are dominant chords with the ninth.
+          {"C11", C, {3, 6, 9, 12, 15}, -1},
+          {"C13", C, {3, 6, 9, 12, 19}, -1},
+          {"Cm11", C, {2, 6, 9, 12, 15}, -1},
+          {"Cm13", C, {2, 6, 9, 12, 19}, -1},
+          {"C13sus4", C, {4, 6, 9, 12, 19}, -1},
+          {"Cmaj13", C, {3, 6, 10, 12, 19}, -1},
+          {"Cmaj11", C, {3, 6, 10, 12, 15}, -1},
+          {"C7(11)", C, {3, 6, 9, 15}, -1},
+          {"C7(13)", C, {3, 6, 9, 19}, -1},
+          {"Cadd11", C, {3, 6, 15}, -1},
+          {"C6/9", C, {3, 6, 12, 19}, -1},
+          // The augmented seventh, the other minor marks, the triangle.
+          {"C7+", C, {3, 7, 9}, -1},
+          {"C+7", C, {3, 7, 9}, -1},
+          {"C-7", C, {2, 6, 9}, -1},
+          {"C-", C, {2, 6}, -1},
+          {"Cmi7", C, {2, 6, 9}, -1},
+          {"C-5", C, {3, 5}, -1},  // the flat fifth, as before
+          {"C^7", C, {3, 6, 10}, -1},
+          {"Cdim7", C, {2, 5, 8}, -1},
       },
       ingles());
 }
@@ -171,9 +203,9 @@ TEST(Interpretar, GrafiasDosMusicosNasDuasGramaticas) {
       {"C7+5", {3, 7, 9}, {3, 7, 9}},
       {"C7#11", {3, 6, 9, 16}, {3, 6, 9, 16}},
       {"C7+11", {3, 6, 9, 16}, {3, 6, 9, 16}},
-      {"C7+", {3, 6, 10}, {3, 6, 10}},
+      {"C7+", {3, 6, 10}, {3, 7, 9}},
       {"C7#", {3, 6, 10}, {3, 6, 10}},
-      {"C7+(9)", {3, 6, 10, 12}, {3, 6, 10, 12}},
+      {"C7+(9)", {3, 6, 10, 12}, {3, 7, 9, 12}},
       // A "7" after the diminished sign is the diminished seventh already there.
       {"C°7", {2, 5, 8}, {2, 5, 8}},
       {"Cº7", {2, 5, 8}, {2, 5, 8}},
@@ -191,7 +223,7 @@ TEST(Interpretar, GrafiasDosMusicosNasDuasGramaticas) {
       {"C7(9)", {3, 6, 9, 12}, {3, 6, 9, 12}},
       {"Cm9", {2, 6, 12}, {2, 6, 9, 12}},
       {"Cº9", {2, 5, 8, 12}, {2, 5, 8, 12}},
-      {"C13", {3, 6, 19}, {3, 6, 19}},
+      {"C13", {3, 6, 19}, {3, 6, 9, 12, 19}},
       // New spellings.
       {"C+", {3, 7}, {3, 7}},
       {"Cm+", {2, 7}, {2, 7}},
@@ -265,35 +297,45 @@ TEST(Nomear, ExemplosDasDuasGramaticas) {
   const Caso casos[] = {
       {{3, 6}, -1, "C", "C"},
       {{2, 6, 9}, -1, "Cm7", "Cm7"},
-      {{3, 6, 10}, -1, "C7M", "C7M"},
-      {{3, 4, 6, 9}, -1, "C4/7", "C4/7"},
-      {{2, 5, 8}, -1, "Cº(b5/6)", "Cº(b5)"},
+      {{3, 6, 10}, -1, "C7M", "Cmaj7"},
+      // The suspended fourth; a fourth beside the third is "add4".
+      {{4, 6}, -1, "C4", "Csus4"},
+      {{4, 6, 9}, -1, "C4/7", "Csus4/7"},
+      {{3, 4, 6}, -1, "C(add4)", "Cadd4"},
+      {{3, 4, 6, 9}, -1, "C7(add4)", "C4/7"},
+      {{2, 4, 6}, -1, "Cm(add4)", "Cmadd4"},
+      {{4, 6, 12}, -1, "C4(9)", "Csus4(add9)"},
+      {{2, 5, 8}, -1, "Cº(b5/6)", "Cdim7"},
       // A seventh over the diminished chord goes into the list: "º7" is the chord itself.
-      {{2, 5, 8, 9}, -1, "Cº(7/b5/6)", "Cº(7/b5)"},
-      {{2, 5, 8, 10}, -1, "Cº(7M/b5/6)", "Cº(7M/b5)"},
-      {{2, 5, 9}, -1, "Cm7(b5)", "Cm7(b5)"},
+      {{2, 5, 8, 9}, -1, "Cº(7/b5/6)", "Cdim7(7)"},
+      {{2, 5, 8, 10}, -1, "Cº(7M/b5/6)", "Cdim7(maj7)"},
+      {{2, 5, 9}, -1, "Cm7(b5)", "Cm7b5"},
+      {{2, 5, 9, 12}, -1, "Cm7(b5/9)", "Cm7b5(9)"},
       {{3, 6, 9, 12}, -1, "C7(9)", "C7(9)"},
-      {{3, 6, 12, 15}, -1, "C(9/11)", "Cadd9(11)"},
+      {{3, 6, 12, 15}, -1, "C(9/11)", "Cadd9(add11)"},
       {{3, 6}, MI, "C/E", "C/E"},
       {{3, 6, 12}, -1, "C(9)", "Cadd9"},
-      {{4, 6}, -1, "C5(4)", "Csus4"},
-      {{3, 6, 19}, -1, "C(13)", "C(13)"},
-      {{3, 18}, -1, "C(b13/omitt5)", "C(b13)"},
+      // English "11" and "13" only after a seventh or sixth; alone they are "add11" and "6".
+      {{3, 6, 15}, -1, "C(11)", "C(add11)"},
+      {{3, 6, 19}, -1, "C(13)", "C6"},
+      {{2, 6, 19}, -1, "Cm(13)", "Cm6"},
+      {{3, 6, 12, 19}, -1, "C(9/13)", "C6(9)"},
+      {{3, 6, 9, 12, 19}, -1, "C7(9/13)", "C7(9/13)"},
+      {{3, 6, 10, 12, 19}, -1, "C7M(9/13)", "Cmaj7(9/13)"},
+      {{3, 18}, -1, "C(b13/omit5)", "C(b13)"},
       {{3, 6, 9, 11, 19}, GB, "C7(b9/13)/Gb", "C7(b9/13)/Gb"},
       // The power chord and the chords without a third: "5" after the root.
       {{6}, -1, "C5", "C5"},
       {{6, 12}, -1, "C5(9)", "Csus2"},
-      {{4, 6, 9}, -1, "C5(4/7)", "Csus4/7"},
       {{6, 9}, -1, "C5(7)", "C5(7)"},
       // "sus" only without a third.
       {{2, 6, 9, 12}, -1, "Cm7(9)", "Cm7(9)"},
       {{2, 6, 12}, -1, "Cm(9)", "Cmadd9"},
-      {{2, 4, 6}, -1, "Cm4", "Cmadd4"},
-      {{4, 6, 12}, -1, "C5(4/9)", "Csus4(add9)"},
       // Both sevenths, both altered fifths, no fifth at all.
-      {{3, 6, 9, 10}, -1, "C7/7M", "C7/7M"},
+      {{3, 6, 9, 10}, -1, "C7/7M", "C7/maj7"},
       {{3, 5, 7, 9}, -1, "C7(b5/#5)", "C7(b5/#5)"},
-      {{3, 9}, -1, "C7(omitt5)", "C7(omitt5)"},
+      {{3, 9}, -1, "C7(omit5)", "C7(omit5)"},
+      {{3, 7, 9}, -1, "C7(#5)", "C7(#5)"},
   };
   for (const auto& caso : casos) {
     const int32_t c = teste::codigo(C, caso.graus, caso.baixo);
@@ -342,8 +384,8 @@ TEST(CodigoDasNotas, QuintaJustaOmitidaNaoEntraNoNome) {
   };
   const Caso casos[] = {
       {{-1, 3, 2, 3, 1, 0}, "C7", "C7"},
-      {{-1, 3, 3, 3, 1, 1}, "C5(4/7/11)", "Csus4/7(11)"},
-      {{-1, 3, 2, 2, 1, 0}, "C(6)", "C(13)"},
+      {{-1, 3, 3, 3, 1, 1}, "C4/7(11)", "Csus4/7(11)"},
+      {{-1, 3, 2, 2, 1, 0}, "C(6)", "C6"},
       {{-1, 3, 2, 0, 1, 0}, "C", "C"},
       {{-1, 3, 1, 3, 4, -1}, "Cm7", "Cm7"},
       {{-1, 3, 4, 3, 5, -1}, "C7(b5)", "C7(b5)"},  // the b5 stays alone
@@ -360,6 +402,29 @@ TEST(CodigoDasNotas, QuintaJustaOmitidaNaoEntraNoNome) {
               TXT(caso.portugues));
     EXPECT_EQ(E::nomear(E::codigoDasNotas(notas, notas[1], ingles()), Gramatica::Ingles),
               TXT(caso.ingles));
+  }
+}
+
+// One or two pitch classes are no chord: the note, or the interval, except the power chord.
+TEST(NomePoucasNotas, NotaIntervaloOuNada) {
+  struct Caso {
+    std::vector<int> notas;
+    int raiz;
+    const char* ingles;
+    const char* portugues;
+  };
+  const Caso casos[] = {
+      {{50, -1, 62}, 50, "D", "D"},
+      {{48, 52, -1}, 48, "C-E (M3)", "C-E (3M)"},
+      {{52, 60}, 52, "E-C (m6)", "E-C (6m)"},
+      {{45, 48, 57}, 45, "A-C (m3)", "A-C (3m)"},
+      {{40, 47, 52}, 40, "", ""},  // E5: named as a chord
+      {{48, 52, 55}, 48, "", ""},  // three pitch classes
+      {{-1, -1}, -1, "", ""},
+  };
+  for (const auto& caso : casos) {
+    EXPECT_EQ(E::nomePoucasNotas(caso.notas, caso.raiz, Gramatica::Ingles), caso.ingles);
+    EXPECT_EQ(E::nomePoucasNotas(caso.notas, caso.raiz, Gramatica::Portugues), caso.portugues);
   }
 }
 
@@ -405,10 +470,10 @@ TEST(Leituras, AMaisSimplesPrimeiro) {
     std::vector<const char*> ingles;
   };
   const Caso casos[] = {
-      {{0, 3, 2, 0, 1, 0}, {"C/E", "Em(#5/b13)", "Gsus4(11/13)/E"}},
-      {{2, -1, 0, 2, 3, 2}, {"D/F#", "F#m(#5/b13)", "Asus4(11/13)/F#"}},
-      {{-1, 3, 2, 0, 1, 0}, {"C", "Em(#5)/C", "Gsus4(13)/C"}},
-      {{-1, 0, 2, 0, 1, 0}, {"Am7", "C(13)/A", "Emadd4(#5)/A", "Gsus4(add9/13)/A"}},
+      {{0, 3, 2, 0, 1, 0}, {"C/E", "Em(#5/b13)", "G6sus4(11)/E"}},
+      {{2, -1, 0, 2, 3, 2}, {"D/F#", "F#m(#5/b13)", "A6sus4(11)/F#"}},
+      {{-1, 3, 2, 0, 1, 0}, {"C", "Em(#5)/C", "G6sus4/C"}},
+      {{-1, 0, 2, 0, 1, 0}, {"Am7", "C6/A", "Emadd4(#5)/A", "G6sus4(9)/A"}},
       {{-1, -1, -1, -1, -1, -1}, {}},
   };
   const std::vector<int> afinacao = {40, 45, 50, 55, 59, 64};
@@ -532,7 +597,7 @@ TEST(Especialista, GramaticaETextoDoIdiomaCarregado) {
   EXPECT_EQ(especialista.idiomaAtual().gramatica, Gramatica::Ingles);  // nothing loaded yet
 
   ASSERT_NE(idiomas.carregarIdioma(idiomas.indiceDoCodigo("pt")), nullptr);
-  EXPECT_EQ(graus(especialista.interpretar("Csus4")), (std::vector<int>{3, 4, 6}));
+  EXPECT_EQ(graus(especialista.interpretar("Cadd4")), (std::vector<int>{3, 4, 6}));
   EXPECT_EQ(especialista.nomear(teste::codigo(C, {6})), "C5");
   ASSERT_NE(idiomas.carregarIdioma(idiomas.indiceDoCodigo("en")), nullptr);
   EXPECT_EQ(graus(especialista.interpretar("Csus4")), (std::vector<int>{4, 6}));

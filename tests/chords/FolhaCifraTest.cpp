@@ -62,31 +62,31 @@ TEST(FolhaCifra, TransposicaoLinhaALinha) {
     const char* abaixo;
   };
   const Caso casos[] = {
-      {"Am   C/G", "A#m   C#/G#", "Abm   B/Gb"},
-      {"[Am] letra", "[A#m] letra", "[Abm] letra"},
+      {"Am   C/G", "Bbm   Db/Ab", "G#m   B/F#"},
+      {"[Am] letra", "[Bbm] letra", "[G#m] letra"},
       {"Em casa", "Em casa", "Em casa"},
-      {"Em C", "Fm C#", "Ebm B"},
+      {"Em C", "Fm Db", "Ebm B"},
       {"Em", "Fm", "Ebm"},
       {"Eu te amo", "Eu te amo", "Eu te amo"},
       {"Sorriu e a lua", "Sorriu e a lua", "Sorriu e a lua"},
       {"(Bm7 E7)", "(Cm7 F7)", "(Bbm7 Eb7)"},
-      {"(Am)", "(A#m)", "(Abm)"},
-      {"Tom: A", "Tom: A#", "Tom: Ab"},
-      {"Intro: Am C", "Intro: A#m C#", "Intro: Abm B"},
-      {"[Refrão] G  (C7(9))  x2", "[Refrão] G#  (C#7(9))  x2", "[Refrão] Gb  (B7(9))  x2"},
-      {"| G  D/F# |", "| G#  D#/G |", "| Gb  Db/F |"},
-      {"[G]Quando eu [D]canto", "[G#]Quando eu [D#]canto", "[Gb]Quando eu [Db]canto"},
+      {"(Am)", "(Bbm)", "(G#m)"},
+      {"Tom: A", "Tom: Bb", "Tom: Ab"},
+      {"Intro: Am C", "Intro: Bbm Db", "Intro: G#m B"},
+      {"[Refrão] G  (C7(9))  x2", "[Refrão] Ab  (Db7(9))  x2", "[Refrão] Gb  (B7(9))  x2"},
+      {"| G  D/F# |", "| Ab  Eb/G |", "| Gb  Db/F |"},
+      {"[G]Quando eu [D]canto", "[Ab]Quando eu [Eb]canto", "[Gb]Quando eu [Db]canto"},
       {"Fonte: http://cifras", "Fonte: http://cifras", "Fonte: http://cifras"},
       // Repeat marks and a closing comment leave a chord line a chord line.
-      {"G D Em C  (bis)", "G# D# Fm C#  (bis)", "Gb Db Ebm B  (bis)"},
-      {"G D bis", "G# D# bis", "Gb Db bis"},
-      {"G D 2x", "G# D# 2x", "Gb Db 2x"},
-      {"G D 3X", "G# D# 3X", "Gb Db 3X"},
-      {"G D (repete)", "G# D# (repete)", "Gb Db (repete)"},
-      {"G D (3 vezes)", "G# D# (3 vezes)", "Gb Db (3 vezes)"},
-      {"G D (repeat)", "G# D# (repeat)", "Gb Db (repeat)"},
-      {"G D (fim)", "G# D# (fim)", "Gb Db (fim)"},
-      {"G (D)", "G# (D#)", "Gb (Db)"},
+      {"G D Em C  (bis)", "Ab Eb Fm Db  (bis)", "Gb Db Ebm B  (bis)"},
+      {"G D bis", "Ab Eb bis", "Gb Db bis"},
+      {"G D 2x", "Ab Eb 2x", "Gb Db 2x"},
+      {"G D 3X", "Ab Eb 3X", "Gb Db 3X"},
+      {"G D (repete)", "Ab Eb (repete)", "Gb Db (repete)"},
+      {"G D (3 vezes)", "Ab Eb (3 vezes)", "Gb Db (3 vezes)"},
+      {"G D (repeat)", "Ab Eb (repeat)", "Gb Db (repeat)"},
+      {"G D (fim)", "Ab Eb (fim)", "Gb Db (fim)"},
+      {"G (D)", "Ab (Eb)", "Gb (Db)"},
       {"Eu te amo (bis)", "Eu te amo (bis)", "Eu te amo (bis)"},
       {"G D (3 vezes) Em", "G D (3 vezes) Em", "G D (3 vezes) Em"},
       // The notes of a tuning or capo line are not chords.
@@ -124,24 +124,24 @@ const char* const kFolha =
 
 TEST(FolhaCifra, FolhaInteiraSoMudaOsAcordes) {
   const char* const esperado =
-      "Tom: G#\r\n"
-      "Intro: G#  D#/G  Fm7  C#7M(9)   (x2)\r\n"
+      "Tom: Ab\r\n"
+      "Intro: Ab  Eb/G  Fm7  Db7M(9)   (x2)\r\n"
       "\r\n"
       "[Primeira Parte]\r\n"
-      "G#          D#/G\r\n"
+      "Ab          Eb/G\r\n"
       "Eu te amo, e a lua\r\n"
-      "Fm7              C#\r\n"
+      "Fm7              Db\r\n"
       "Sorriu e a noite chegou\r\n"
-      "| G#  D# | Fm  C# |\r\n"
+      "| Ab  Eb | Fm  Db |\r\n"
       "[Refrão]\r\n"
-      "[G#]Quando eu [D#]canto, [Fm]você [C#]dança\r\n"
+      "[Ab]Quando eu [Eb]canto, [Fm]você [Db]dança\r\n"
       "(Cm7 F7)\r\n"
       "N.C.\r\n"
-      "Refrão (2x): C#  D#\r\n"
+      "Refrão (2x): Db  Eb\r\n"
       "E a vida é bela\r\n"
       "Fm";
   EXPECT_EQ(acima(TXT(kFolha)), TXT(esperado));
-  // Twelve steps up give the same sounds, spelled with sharps.
+  // Twelve steps up give the same sounds, spelled by the same key.
   EXPECT_EQ(FolhaCifra::transporCifra(TXT(kFolha), 12, ACIMA, portugues()),
             FolhaCifra::transporCifra(TXT(kFolha), 24, ACIMA, portugues()));
   EXPECT_EQ(FolhaCifra::transporCifra(TXT(kFolha), 0, ACIMA, portugues()), TXT(kFolha));
@@ -160,7 +160,7 @@ TEST(FolhaCifra, AcordesDaFolhaEmOrdem) {
 }
 
 TEST(FolhaCifra, FinsDeLinhaBrancosETabulacoesIntactos) {
-  EXPECT_EQ(acima("Am\tC \r\nletra\rEm\n\n  G7  "), "A#m\tC# \r\nletra\rFm\n\n  G#7  ");
+  EXPECT_EQ(acima("Am\tC \r\nletra\rEm\n\n  G7  "), "Bbm\tDb \r\nletra\rFm\n\n  Ab7  ");
   EXPECT_EQ(acima("\n\r\n\r"), "\n\r\n\r");
   EXPECT_EQ(acima(""), "");
   EXPECT_EQ(FolhaCifra::textoColado("C\tG\t\tAm\n\t"), "C  G    Am\n  ");
@@ -168,7 +168,7 @@ TEST(FolhaCifra, FinsDeLinhaBrancosETabulacoesIntactos) {
 
 TEST(FolhaCifra, LetraInglesa) {
   const std::string folha = "A        E/G#\nI will be there\nDo a dance\nAsus4  A\n";
-  EXPECT_EQ(acima(folha, ingles()), "A#        F/A\nI will be there\nDo a dance\nA#sus4  A#\n");
+  EXPECT_EQ(acima(folha, ingles()), "Bb        F/A\nI will be there\nDo a dance\nBbsus4  Bb\n");
 }
 
 }  // namespace

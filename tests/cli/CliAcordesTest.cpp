@@ -28,9 +28,17 @@ TEST_F(CliAcordes, ParseIngles) {
   EXPECT_EQ(r.saida,
             "C9\t0x00924000\tC\t3,6,9,12\t-\tC7(9)\n"
             "Csus4\t0x00500000\tC\t4,6\t-\tCsus4\n"
-            "C6\t0x00900080\tC\t3,6,19\t-\tC(13)\n"
+            "C6\t0x00900080\tC\t3,6,19\t-\tC6\n"
             "C(b13)\t0x00800100\tC\t3,18\t-\tC(b13)\n"
             "Cadd9\t0x00904000\tC\t3,6,12\t-\tCadd9\n");
+}
+
+TEST_F(CliAcordes, ParseTrianguloEhSetimaMaior) {
+  const auto r = cli({"--lang", "en", "parse", "C\u0394", "C\u03947"});
+  EXPECT_EQ(r.status, 0) << r.erros;
+  EXPECT_EQ(r.saida,
+            "C\u0394\t0x00910000\tC\t3,6,10\t-\tCmaj7\n"
+            "C\u03947\t0x00910000\tC\t3,6,10\t-\tCmaj7\n");
 }
 
 TEST_F(CliAcordes, ParseAcordeDeQuintaNasDuasGramaticas) {
@@ -66,10 +74,10 @@ TEST_F(CliAcordes, TransposeParaCimaEParaBaixo) {
   const std::string folha = "Am   C/G\n[Am] letra\nEm casa\nEm C\n";
   auto r = cli({"--lang", "pt", "transpose", "1"}, folha);
   EXPECT_EQ(r.status, 0) << r.erros;
-  EXPECT_EQ(r.saida, "A#m   C#/G#\n[A#m] letra\nEm casa\nFm C#\n");
+  EXPECT_EQ(r.saida, "Bbm   Db/Ab\n[Bbm] letra\nEm casa\nFm Db\n");
   r = cli({"--lang", "pt", "transpose", "-1"}, folha);
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.saida, "Abm   B/Gb\n[Abm] letra\nEm casa\nEbm B\n");
+  EXPECT_EQ(r.saida, "G#m   B/F#\n[G#m] letra\nEm casa\nD#m B\n");
   EXPECT_EQ(cli({"--lang", "pt", "transpose", "13"}, folha).saida,
             cli({"--lang", "pt", "transpose", "1"}, folha).saida);
   EXPECT_EQ(cli({"--lang", "pt", "transpose", "0"}, folha).saida, folha);

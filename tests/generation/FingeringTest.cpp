@@ -26,7 +26,9 @@ const Caso kCasos[] = {
     {"FaPestana", {1, 3, 3, 2, 1, 1}, {1, 3, 4, 2, 1, 1}},
     {"LaMaior", {-1, 0, 2, 2, 2, 0}, {0, 0, 1, 2, 3, 0}},
     {"SolMaior", {3, 2, 0, 0, 0, 3}, {2, 1, 0, 0, 0, 3}},
-    {"ReMaiorPestanaParcial", {-1, -1, 0, 2, 3, 2}, {0, 0, 0, 1, 2, 1}},
+    // A barre over a string pressed higher only when nothing else fits: D is 1 3 2.
+    {"ReMaiorSemPestanaPartida", {-1, -1, 0, 2, 3, 2}, {0, 0, 0, 1, 3, 2}},
+    {"FaPequenoComPestanaInteira", {-1, -1, 3, 2, 1, 1}, {0, 0, 3, 2, 1, 1}},
     {"SiMenorPestana", {-1, 2, 4, 4, 3, 2}, {0, 1, 3, 4, 2, 1}},
     {"CincoCasasDiferentes", {1, 2, 3, 4, 5, -1}, {}},
     {"NenhumaPressionada", {0, -1, 0, 0, -1, 0}, {0, 0, 0, 0, 0, 0}},
@@ -51,8 +53,14 @@ INSTANTIATE_TEST_SUITE_P(Casos, PrimeiroArranjo, ::testing::ValuesIn(kCasos),
 TEST(Fingering, PestanaEOrdemPorCusto) {
   const Fingering re(Vetor{-1, -1, 0, 2, 3, 2}, 12);
   EXPECT_TRUE(re.temPestana());
-  EXPECT_EQ(re.getCustos().front(), 0);
-  EXPECT_TRUE(std::is_sorted(re.getCustos().begin(), re.getCustos().end()));
+  // The barre (1 2 1, cost 0) comes after every arrangement without one, however cheap.
+  const auto& arranjos = re.getArranjos();
+  const auto pestana = std::find(arranjos.begin(), arranjos.end(), Vetor{0, 0, 0, 1, 2, 1});
+  ASSERT_NE(pestana, arranjos.end());
+  EXPECT_EQ(re.getCustos()[static_cast<size_t>(pestana - arranjos.begin())], 0);
+  EXPECT_EQ(re.getCustos().front(), 1);
+  EXPECT_TRUE(std::is_sorted(re.getCustos().begin(),
+                             re.getCustos().begin() + (pestana - arranjos.begin())));
   EXPECT_EQ(re.getArranjos().size(), re.getCustos().size());
 
   // F with a full barre has a single arrangement.

@@ -122,23 +122,27 @@ class Referencia {
       ++soando;
       const int k = classe(s, c[s]);
       r += k == tons_.raiz;
-      t += k == tons_.terca;
-      q += k == tons_.quinta;
+      // A missing third or fifth is the root: its strings count as the root's only.
+      t += k == tons_.terca && tons_.terca != tons_.raiz;
+      q += k == tons_.quinta && tons_.quinta != tons_.raiz;
       s7 += k == tons_.setima;
       for (size_t i = 0; i < tensoes.size(); ++i) tensoes[i] += k == tons_.tensoes[i];
     }
-    int distintas = (r > 0) + (t > 0) + (q > 0) + (s7 > 0);
+    int distintas = (r > 0) + (t > 0 || (tons_.terca == tons_.raiz && r > 0)) +
+                    (q > 0 || (tons_.quinta == tons_.raiz && r > 0)) + (s7 > 0);
     for (int n : tensoes) {
       if (n == 0 || n > 1) return false;
       ++distintas;
     }
-    return soando >= 4 && distintas >= 3 && r <= 3 && t <= 2 && q <= 2 && s7 <= 1 && r > 0 &&
+    return soando >= (tons_.soRaizEQuinta() ? 3 : 4) && distintas >= 3 && r <= 3 && t <= 2 && q <= 2 && s7 <= 1 && r > 0 &&
            (tons_.setima == 0 || s7 > 0);
   }
 
   bool padraoAceito(const Vetor& c) const {
-    for (std::string p :
-         {"xxoooo", "xoxooo", "oxxooo", "xoooox", "oxooox", "ooooxx", "oooooo", "xooooo"}) {
+    std::vector<std::string> padroes = {"xxoooo", "xoxooo", "oxxooo", "xoooox",
+                                        "oxooox", "ooooxx", "oooooo", "xooooo"};
+    if (tons_.soRaizEQuinta()) padroes.insert(padroes.end(), {"oooxxx", "xoooxx", "xxooox"});
+    for (std::string p : padroes) {
       bool igual = true;
       for (int k = 0; k < n_; ++k) igual = igual && ((c[k] < 0) == (p[k] == 'x'));
       if (igual) return true;
@@ -207,6 +211,23 @@ TEST_F(GeradorTest, DoMaiorNoViolao) {
     }
     EXPECT_TRUE(chaves.insert(p.getChave()).second) << "repeated fingering";
   }
+}
+
+// Root and fifth alone may sound on three strings, the others silent as a power chord is
+// played; a chord with a third never does. A suspended chord may double its root three times.
+TEST_F(GeradorTest, AcordeDeQuintaEmTresCordas) {
+  const auto tem = [](const std::vector<Posicao>& posicoes, const Vetor& casas) {
+    return std::any_of(posicoes.begin(), posicoes.end(),
+                       [&](const Posicao& p) { return p.getCasas() == casas; });
+  };
+  const auto quintas = gerar(kViolao, "E5");
+  EXPECT_TRUE(tem(quintas, {0, 2, 2, -1, -1, -1}));
+  EXPECT_TRUE(tem(gerar(kViolao, "A5"), {-1, 0, 2, 2, -1, -1}));
+  EXPECT_TRUE(tem(gerar(kViolao, "D5"), {-1, -1, 0, 2, 3, -1}));
+  for (const auto& p : quintas) EXPECT_GE(soando(p.getCasas()), 3);
+  for (const auto& p : gerar(kViolao, "E")) EXPECT_GE(soando(p.getCasas()), 4);
+  EXPECT_FALSE(tem(gerar(kViolao, "Em"), {0, 2, 2, -1, -1, -1}));
+  EXPECT_TRUE(tem(gerar(kViolao, "Esus4"), {0, 2, 2, 2, 0, 0}));
 }
 
 TEST_F(GeradorTest, OrdemDaBusca) {
@@ -343,7 +364,7 @@ const CasoTons kTons[] = {
     {"A7(#5/b9)", {9, 1, 5, 7, 9, {10}}},
     {"Bb7(b13)", {10, 2, 5, 8, 10, {6}}},
     // Seven tensions: none is dropped.
-    {"C7(4/6/b9/#9/#11/b13/13)", {12, 4, 7, 10, 12, {5, 9, 1, 3, 6, 8, 9}}},
+    {"C7(add4/6/b9/#9/#11/b13/13)", {12, 4, 7, 10, 12, {5, 9, 1, 3, 6, 8, 9}}},
 };
 
 TEST_F(GeradorTest, DecodificaOsTonsDoCodigo) {

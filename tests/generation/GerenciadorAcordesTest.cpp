@@ -14,7 +14,9 @@
 #include "foundations/DException.h"
 #include "foundations/IllegalArgumentException.h"
 #include "foundations/OutOfBoundsException.h"
+#include "generation/Fingering.h"
 #include "generation/GerenciadorAcordes.h"
+#include "generation/Tocabilidade.h"
 #include "instruments/InstrumentoCordas.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
@@ -184,19 +186,20 @@ TEST_F(GerenciadorAcordesTest, ViolaoMostraAsGuardadasEDepoisAsGeradasUmaVez) {
   EXPECT_EQ(g.getIndicePosicaoAtual(), ultima - 1);
 }
 
-TEST_F(GerenciadorAcordesTest, OutroInstrumentoGeraOrdenadoPelaSomaDasCasas) {
+TEST_F(GerenciadorAcordesTest, OutroInstrumentoGeraOrdenadoPeloCustoDeTocar) {
   atual = &kCavaquinho;
   auto& g = gerenciador();
   ASSERT_TRUE(g.setAcordePorNome("Am"));
   const int depoisDoNome = geracoes;
   const auto vistas = folhear();
   ASSERT_GT(vistas.size(), 1u);
-  int anterior = 0;
+  const TonsAcorde am = GeradorInstrumentoCordas::decodificar(especialista.interpretar("Am"));
+  int anterior = -1000;
   for (const auto& v : vistas) {
-    int soma = 0;
-    for (int casa : v) soma += std::max(casa, 0);
-    EXPECT_GE(soma, anterior);
-    anterior = soma;
+    const Fingering dedos(v, kCavaquinho.getNumeroCasas());
+    const int custo = Tocabilidade::custo(v, dedos.getArranjos().front(), kCavaquinho, am);
+    EXPECT_GE(custo, anterior);
+    anterior = custo;
     EXPECT_EQ(v.size(), 4u);
   }
   // Browsing the same chord on the same instrument generates nothing more.
@@ -323,6 +326,10 @@ TEST_F(GerenciadorAcordesTest, NomearAcordeUsaONomeGuardado) {
   EXPECT_EQ(g.nomearAcorde(Vetor{-1, 45, 52, 57, 60, 64}, 45), "Am");
   EXPECT_EQ(g.nomearAcorde(Vetor{43, 47, 50, 55, 59, 65}, 43), "G7");
   EXPECT_EQ(g.nomearAcorde(Vetor{-1, 45, 52, 57, 60, 64}, -1), "");
+  // Fewer than three pitch classes: the note, an interval, the power chord.
+  EXPECT_EQ(g.nomearAcorde(Vetor{-1, -1, 50, -1, -1, 62}, 50), "D");
+  EXPECT_EQ(g.nomearAcorde(Vetor{-1, 45, -1, -1, 60, -1}, 45), "A-C (3m)");  // Portuguese
+  EXPECT_EQ(g.nomearAcorde(Vetor{40, 47, 52, -1, -1, -1}, 40), "E5");
 }
 
 TEST_F(GerenciadorAcordesTest, PosicaoDaListaDeImpressaoEmQualquerInstrumento) {

@@ -75,13 +75,13 @@ TEST_F(TformImportarCifraTest, TransporUmSemitomAcimaEAbaixoPelosBotoes) {
     QString depois;
   };
   const Caso casos[] = {
-      {"btnTransporAcima", QStringLiteral("Am   C/G"), QStringLiteral("A#m   C#/G#")},
-      {"btnTransporAbaixo", QStringLiteral("Am   C/G"), QStringLiteral("Abm   B/Gb")},
+      {"btnTransporAcima", QStringLiteral("Am   C/G"), QStringLiteral("Bbm   Db/Ab")},
+      {"btnTransporAbaixo", QStringLiteral("Am   C/G"), QStringLiteral("G#m   B/F#")},
       {"btnTransporAcima", QStringLiteral("[Am] letra\nEm casa"),
-       QStringLiteral("[A#m] letra\nEm casa")},
+       QStringLiteral("[Bbm] letra\nEm casa")},
       // Characters the chord names' code page lacks stay as they were.
       {"btnTransporAcima", QStringLiteral("Am  \u266A\nletra \u4F60\u597D [C] \U0001F3B8"),
-       QStringLiteral("A#m  \u266A\nletra \u4F60\u597D [C#] \U0001F3B8")},
+       QStringLiteral("Bbm  \u266A\nletra \u4F60\u597D [Db] \U0001F3B8")},
   };
   for (const auto& caso : casos) {
     memo()->setPlainText(caso.antes);
@@ -99,7 +99,7 @@ TEST_F(TformImportarCifraTest, TransporEUmaSoEdicaoQueODesfazerVolta) {
   cursor.setPosition(original.indexOf(QStringLiteral("música")));
   memo()->setTextCursor(cursor);
   clicar("btnTransporAcima");
-  const QString transposta = QStringLiteral("A#m   C#\nletra da música\nG#");
+  const QString transposta = QStringLiteral("Bbm   Db\nletra da música\nAb");
   ASSERT_EQ(memo()->toPlainText(), transposta);
   EXPECT_EQ(memo()->textCursor().position(), transposta.indexOf(QStringLiteral("música")));
   memo()->undo();

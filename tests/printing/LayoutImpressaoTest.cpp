@@ -190,6 +190,12 @@ TEST_F(LayoutImpressaoTest, CordaSoltaAcimaDaGradeEAbafadaSemMarca) {
   }
 }
 
+TEST_F(LayoutImpressaoTest, NotasEscritasPeloAcorde) {
+  // Gb: its third is Bb, its fifth Db, never A# or C#.
+  desenhar(TrabalhoImpressao::NOTAS, posicao("Gb", {2, 4, 4, 3, 2, 2}, {1, 3, 4, 2, 1, 1}));
+  EXPECT_EQ(rotulos(), (Textos{"Gb", "Db", "Bb", "Gb", "Db", "Gb"}));  // highest string first
+}
+
 TEST_F(LayoutImpressaoTest, CasaSemDedoAtribuidoFicaNoSeuEspaco) {
   // A fingering clicked on the fretboard has no fingers: its notes still sit on their frets.
   desenhar(ModoRotulo::DEDOS, posicao("C", {-1, 3, 2, 0, 1, 0}, {6, 0, 0, 0, 0, 0}));

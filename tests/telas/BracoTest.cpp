@@ -87,6 +87,26 @@ TEST_F(BracoTest, NotasComBemoisQuandoOAcordeSeEscreveAssim) {
   EXPECT_EQ(std::find(textos.begin(), textos.end(), "A#"), textos.end());
 }
 
+// Each chord tone takes its letter from the root: C7 shows Bb, F# shows A# and C#.
+TEST_F(BracoTest, NotasEscritasPeloAcorde) {
+  const std::pair<const char*, std::vector<std::string>> casos[] = {
+      {"C7", {"Bb"}}, {"F#", {"A#", "C#"}}, {"Gb", {"Bb", "Db"}}};
+  braco.setModoVisualizacao(Braco::MODO_NOTAS);
+  for (const auto& [nome, esperadas] : casos) {
+    ASSERT_TRUE(fachada.setAcordePorNome(nome));
+    braco.exibirAcordeAtual();
+    const Nomes textos = rotulos();
+    for (const auto& nota : esperadas) {
+      EXPECT_NE(std::find(textos.begin(), textos.end(), nota), textos.end()) << nome << nota;
+    }
+    for (const char* errada : {"A#", "Gb", "Db"}) {
+      if (std::string(nome) != "Gb" && std::string(nome) != "F#") {
+        EXPECT_EQ(std::find(textos.begin(), textos.end(), errada), textos.end()) << nome;
+      }
+    }
+  }
+}
+
 TEST_F(BracoTest, CliquesEditamRenomeiamEMovemARaiz) {
   mostrarC();
   EXPECT_FALSE(braco.alternarNota(x(3) + 17, y(0)));  // between fret windows

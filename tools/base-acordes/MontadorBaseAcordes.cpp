@@ -5,11 +5,10 @@
 #include <set>
 #include <tuple>
 
-#include "Tocabilidade.h"
 #include "chords/Especialista.h"
 #include "foundations/Cp1252.h"
 #include "foundations/DException.h"
-#include "generation/Fingering.h"
+#include "generation/Tocabilidade.h"
 #include "generation/GeradorInstrumentoCordas.h"
 #include "instruments/InstrumentoCordas.h"
 #include "model/Notas.h"
@@ -40,13 +39,13 @@ std::vector<const PosicaoHarmonica*> MontadorBaseAcordes::ordenar(
     const ColecaoPtr<PosicaoHarmonica>& posicoes, int32_t codigo) const {
   // (incomplete, playing cost): a shape missing a named note only after every complete one.
   std::vector<std::pair<std::pair<bool, int>, const PosicaoHarmonica*>> avaliadas;
+  const TonsAcorde tons = GeradorInstrumentoCordas::decodificar(codigo);
   for (int i = 0; i < posicoes.size(); ++i) {
     const auto& p = dynamic_cast<const PosicaoHarmonicaInstrumentoCordas&>(*posicoes.getElement(i));
     const std::vector<int> casas = p.getCasas();
-    const Fingering dedos(casas, violao_.getNumeroCasas());
-    const int custoDedos = dedos.getCustos().empty() ? 0 : dedos.getCustos().front();
-    avaliadas.push_back(
-        {{!completa(casas, codigo), Tocabilidade::custo(casas, p.getDedos(), custoDedos)}, &p});
+    avaliadas.push_back({{!completa(casas, codigo),
+                          Tocabilidade::custo(casas, p.getDedos(), violao_, tons)},
+                         &p});
   }
   // Equal costs keep the generator's order, so the result does not depend on the sort.
   std::stable_sort(avaliadas.begin(), avaliadas.end(),

@@ -300,6 +300,10 @@ std::string Fachada::nomearCasas(const std::vector<int>& casas, int cordaRaiz) c
   return acordes().nomearCasas(casas, cordaRaiz);
 }
 
+GrafiaNotas::Rotulos Fachada::rotulosPosicao(const PosicaoHarmonicaInstrumentoCordas& posicao) const {
+  return acordes().rotulosPosicao(posicao);
+}
+
 std::vector<std::string> Fachada::leiturasCasas(const std::vector<int>& casas) const {
   return acordes().leiturasCasas(casas);
 }

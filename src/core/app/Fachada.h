@@ -11,6 +11,7 @@
 
 #include "app/AnaliseAcorde.h"
 #include "app/VistaAcorde.h"
+#include "chords/GrafiaNotas.h"
 #include "foundations/ColecaoPtr.h"
 #include "foundations/Imagem.h"
 #include "instruments/InstrumentoCordas.h"
@@ -158,6 +159,8 @@ class Fachada {
   // The same for frets on the current instrument (below 0: not played), around the note of
   // string `cordaRaiz` or, when it is negative, of the lowest string that sounds.
   std::string nomearCasas(const std::vector<int>& casas, int cordaRaiz = -1) const;
+  // The spelled note names and intervals of a fingering's strings on the current instrument.
+  GrafiaNotas::Rotulos rotulosPosicao(const PosicaoHarmonicaInstrumentoCordas& posicao) const;
   // Every name the frets can take, one per sounding note as the root, the simplest first.
   std::vector<std::string> leiturasCasas(const std::vector<int>& casas) const;
   // Frets chosen by hand as a fingering: cheapest fingers, canonical name from its notes.
@@ -168,8 +171,8 @@ class Fachada {
   // How the current language reads a chord name. RaizNaoEncontradaException for an unknown
   // root, DataFormatException for anything else it cannot read.
   AnaliseAcorde analisarAcorde(const std::string& nome) const;
-  // A chord sheet with its chords moved by semitone steps (up when positive, with sharps;
-  // down when negative, with flats); any count comes back to one of twelve.
+  // A chord sheet with its chords moved by semitone steps (up when positive, down when
+  // negative), spelled by the key it lands in; any count comes back to one of twelve.
   std::string transporCifra(const std::string& folha, int passos) const;
   // Pasted text as the sheet takes it: every tab becomes two blanks.
   std::string colarCifra(const std::string& texto) const;

@@ -47,6 +47,18 @@ int procurarRaiz(std::string_view texto) {
   return -1;
 }
 
+// The length of the minor mark that starts the text after the root, 0 when there is none.
+// English charts also write "mi" and "-" ("C-7"); "-5" stays the flat fifth.
+size_t marcaDeMenor(std::string_view resto, Gramatica gramatica) {
+  if (resto.starts_with("maj")) return 0;  // the letters belong to "maj7" and its kin
+  if (resto.starts_with("min")) return 3;
+  if (gramatica == Gramatica::Ingles) {
+    if (resto.starts_with("mi")) return 2;
+    if (resto.starts_with("-") && !resto.starts_with("-5")) return 1;
+  }
+  return resto.starts_with("m") ? 1 : 0;
+}
+
 struct Analise {
   enum class Falha { Nenhuma, Raiz, Token };
   Falha falha = Falha::Nenhuma;
@@ -69,12 +81,9 @@ Analise analisarSemExcecao(std::string_view nome, const IdiomaAcordes& idioma) {
   }
   int32_t codigo = Especialista::setRaiz(0, raiz) | bitGrau(6) | bitGrau(3);
 
-  const std::string_view resto = nome.substr(analise.fimRaiz);
-  if (!resto.starts_with("maj")) {
-    const size_t menor = resto.starts_with("min") ? 3 : resto.starts_with("m") ? 1 : 0;
-    if (menor > 0) codigo = (codigo & ~bitGrau(3)) | bitGrau(2);
-    p += menor;
-  }
+  const size_t menor = marcaDeMenor(nome.substr(analise.fimRaiz), idioma.gramatica);
+  if (menor > 0) codigo = (codigo & ~bitGrau(3)) | bitGrau(2);
+  p += menor;
 
   const TabelaTokens& tabela = TabelaTokens::de(idioma.gramatica);
   while (p < nome.size()) {
@@ -140,16 +149,22 @@ class Nomeador {
     nome_ = Especialista::nomeGrafia(Especialista::getRaiz(codigo_));
     const bool terca = tem(2) || tem(3);
     diminuto_ = tem(2) && tem(5) && tem(8);
-    if (tem(2)) nome_ += diminuto_ ? "\xBA" : "m";  // "º"
+    if (tem(2)) nome_ += diminuto_ ? (ingles_ ? "dim7" : "\xBA") : "m";  // "º"
+    superior_ = diminuto_;
+    // English charts put the sixth before "sus" and "add" ("G6sus4", "C6(9)").
+    if (sextaInglesa() && (terca || tem(4) || tem(12))) {
+      nome_ += "6";
+      sextaEscrita_ = superior_ = true;
+    }
     const Antes antes = ingles_ ? antesDaSetimaIngles(terca) : antesDaSetimaPortugues(terca);
-    // Without any third the name says so with "5" after the root; the grammar reads a bare
-    // "4" or "7" as keeping the third, so those move into the list.
+    // Without any third the name says so with "5" after the root; a "7" straight after it
+    // would read as "57", so the sevenths move into the list.
     if (antes.semTerca) {
       nome_ += "5";
     } else if (!diminuto_) {
       setimas(antes.algoAntes);
     }
-    listar(antes);
+    listar(antes, terca);
     if (aberto_) nome_ += ")";
     const int baixo = Especialista::getBaixo(codigo_);
     if (baixo >= 0) nome_ += "/" + Especialista::nomeGrafia(baixo);
@@ -164,14 +179,20 @@ class Nomeador {
   };
 
   bool tem(int grau) const { return Especialista::temGrau(codigo_, grau); }
+  // A sixth, seventh or thirteenth: the English "9", "11" and "13" imply no seventh after it.
+  bool parteSuperior() const { return (codigo_ & TabelaTokens::Token::MASCARA_SUPERIOR) != 0; }
+  // The English "6" is the thirteenth without a seventh; it implies nothing.
+  bool sextaInglesa() const { return ingles_ && tem(19) && !tem(8) && !tem(9) && !tem(10); }
+  const char* setimaMaior() const { return ingles_ ? "maj7" : "7M"; }
 
+  // Brazilian charts: "4" is the suspended fourth; beside a third it is "add4", in the list.
   Antes antesDaSetimaPortugues(bool terca) {
     Antes antes;
-    antes.semTerca = !terca;
-    if (tem(4) && terca) {
+    if (tem(4) && !terca) {
       nome_ += "4";
       antes.algoAntes = true;
     }
+    antes.semTerca = !terca && !tem(4);
     return antes;
   }
 
@@ -180,8 +201,9 @@ class Nomeador {
     Antes antes;
     if (tem(4)) {
       nome_ += !terca ? "sus4" : tem(9) ? "4" : "add4";
+      superior_ = superior_ || (terca && tem(9));
       antes.algoAntes = true;
-    } else if (tem(12) && (!terca || !tem(9))) {
+    } else if (tem(12) && (!terca || !parteSuperior())) {
       nome_ += !terca ? "sus2" : "add9";
       antes.algoAntes = true;
       antes.nonaNomeada = true;
@@ -191,11 +213,19 @@ class Nomeador {
   }
 
   void setimas(bool algoAntes) {
+    if (!tem(9) && !tem(10)) return;
+    if (algoAntes) nome_ += '/';
     if (tem(9)) {
-      nome_ += algoAntes ? "/7" : "7";
-      if (tem(10)) nome_ += "/7M";
-    } else if (tem(10)) {
-      nome_ += algoAntes ? "/7M" : "7M";
+      nome_ += '7';
+      if (tem(10)) nome_.append("/").append(setimaMaior());
+    } else {
+      nome_ += setimaMaior();
+    }
+    superior_ = superior_ || tem(9) || tem(10);
+    // English charts write the half-diminished chord "m7b5".
+    if (ingles_ && tem(5) && nome_.ends_with("m7")) {
+      nome_ += "b5";
+      quintaEscrita_ = true;
     }
   }
 
@@ -205,21 +235,26 @@ class Nomeador {
     nome_ += texto;
   }
 
-  void listar(const Antes& antes) {
-    // A "7" right after "º" would read as the diminished seventh itself.
-    if (diminuto_ && tem(9)) item("7");
-    if (diminuto_ && tem(10)) item("7M");
-    if (antes.semTerca) {
-      if (tem(4) && !ingles_) item("4");
-      if (tem(9)) item("7");
-      if (tem(10)) item("7M");
+  void setimasNaLista() {
+    if (tem(9)) item("7");
+    if (tem(10)) item(setimaMaior());
+    if (!diminuto_ && sextaInglesa()) {
+      item("6");
+      sextaEscrita_ = true;
     }
-    if (tem(5)) item("b5");
+    superior_ = superior_ || tem(9) || tem(10) || sextaEscrita_;
+  }
+
+  void listar(const Antes& antes, bool terca) {
+    // A "7" right after "º" would read as the diminished seventh itself.
+    if (diminuto_ || antes.semTerca) setimasNaLista();
+    if (!ingles_ && terca && tem(4)) item("add4");
+    if (tem(5) && !quintaEscrita_ && !(ingles_ && diminuto_)) item("b5");
     if (tem(7)) item("#5");
-    // The English "6" reads as the thirteenth; there "º" alone says the diminished seventh.
-    if (tem(8) && (!ingles_ || tem(19))) item("6");
+    // The English "6" reads as the thirteenth; there "dim7" alone says the diminished seventh.
+    if (tem(8) && !ingles_) item("6");
     if (tem(12)) {
-      if (!ingles_ || tem(9)) {
+      if (!ingles_ || superior_) {
         item("9");
       } else if (!antes.nonaNomeada) {
         item("add9");  // the English "9" would add the seventh
@@ -227,18 +262,21 @@ class Nomeador {
     }
     if (tem(13)) item("#9");
     if (tem(11)) item("b9");
-    if (tem(15)) item("11");
+    if (tem(15)) item(!ingles_ || superior_ ? "11" : "add11");
     if (tem(16)) item("#11");
-    if (tem(19)) item("13");
+    if (tem(19) && !sextaEscrita_) item(!ingles_ || superior_ ? "13" : "6");
     const bool decimaTerceiraMenorSemQuinta = ingles_ && tem(18);  // English "b13" drops the fifth
     if (tem(18) && (!ingles_ || !tem(6))) item("b13");
-    if (!tem(5) && !tem(6) && !tem(7) && !decimaTerceiraMenorSemQuinta) item("omitt5");
+    if (!tem(5) && !tem(6) && !tem(7) && !decimaTerceiraMenorSemQuinta) item("omit5");
   }
 
   int32_t codigo_;
   bool ingles_;
   bool aberto_ = false;
   bool diminuto_ = false;
+  bool superior_ = false;       // a degree that stops the English implied seventh is written
+  bool sextaEscrita_ = false;   // the English thirteenth already written as "6"
+  bool quintaEscrita_ = false;  // the flat fifth already written in "m7b5"
   std::string nome_;
 };
 
@@ -340,6 +378,31 @@ int32_t Especialista::codigoDasNotas(std::span<const int> notas, int raiz,
   return codigo;
 }
 
+std::string Especialista::nomePoucasNotas(std::span<const int> notas, int raiz,
+                                          Gramatica gramatica) {
+  // Interval names by semitones above the root.
+  static const std::array<const char*, NUMERO_NOTAS> ingles = {
+      "", "m2", "M2", "m3", "M3", "P4", "TT", "P5", "m6", "M6", "m7", "M7"};
+  static const std::array<const char*, NUMERO_NOTAS> portugues = {
+      "", "2m", "2M", "3m", "3M", "4J", "4aum", "5J", "6m", "6M", "7m", "7M"};
+  constexpr int QUINTA = 7;
+  if (raiz < 0) return "";
+  const int classeRaiz = raiz % NUMERO_NOTAS;
+  int outra = -1;
+  for (const int nota : notas) {
+    if (nota < 0 || nota % NUMERO_NOTAS == classeRaiz) continue;
+    if (outra >= 0 && nota % NUMERO_NOTAS != outra) return "";  // three pitch classes
+    outra = nota % NUMERO_NOTAS;
+  }
+  const std::string nomeRaiz = nomeGrafia(grafiaDaClasse(classeRaiz));
+  if (outra < 0) return nomeRaiz;
+  const int intervalo = (outra - classeRaiz + NUMERO_NOTAS) % NUMERO_NOTAS;
+  if (intervalo == QUINTA) return "";
+  const auto& nomes = gramatica == Gramatica::Portugues ? portugues : ingles;
+  return nomeRaiz + "-" + nomeGrafia(grafiaDaClasse(outra)) + " (" +
+         nomes[static_cast<size_t>(intervalo)] + ")";
+}
+
 int Especialista::custoLeitura(int32_t codigo) {
   const auto tem = [codigo](int grau) { return temGrau(codigo, grau); };
   int extras = 0;
@@ -399,10 +462,29 @@ std::string Especialista::transpor(std::string_view nome, int passos, int direca
       if (baixo >= 0) baixo = proximo[static_cast<size_t>(baixo)];
     }
   }
+  return reescrever(nome, analise.fimRaiz, analise.inicioBaixo, raiz, baixo);
+}
+
+std::string Especialista::transporNoTom(std::string_view nome, int semitons,
+                                        const std::array<int, NUMERO_NOTAS>& grafias,
+                                        const IdiomaAcordes& idioma) {
+  const Analise analise = analisar(nome, idioma);
+  const auto mover = [&](int grafia) {
+    const int classe = ((classeGrafia(grafia) + semitons) % NUMERO_NOTAS + NUMERO_NOTAS) %
+                       NUMERO_NOTAS;
+    return grafias[static_cast<size_t>(classe)];
+  };
+  const int baixo = getBaixo(analise.codigo);
+  return reescrever(nome, analise.fimRaiz, analise.inicioBaixo, mover(getRaiz(analise.codigo)),
+                    baixo >= 0 ? mover(baixo) : -1);
+}
+
+std::string Especialista::reescrever(std::string_view nome, size_t fimRaiz, size_t inicioBaixo,
+                                     int raiz, int baixo) {
   // Everything but the root and the bass stays exactly as written. The bass is rewritten
   // where the parser found it, after whichever separator.
-  const size_t fimSufixo = baixo >= 0 ? analise.inicioBaixo : nome.size();
-  std::string_view sufixo = nome.substr(analise.fimRaiz, fimSufixo - analise.fimRaiz);
+  const size_t fimSufixo = baixo >= 0 ? inicioBaixo : nome.size();
+  std::string_view sufixo = nome.substr(fimRaiz, fimSufixo - fimRaiz);
   std::string resultado = nomeGrafia(raiz);
   // A suffix led by "#" or "b" would join a one-letter root into another one ("Dbb5" up one
   // is not "Db5"): it goes in parentheses, with the bass's separator kept after them.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "chords/IdiomaAcordes.h"
+#include "model/Notas.h"
 
 namespace tessara {
 
@@ -68,6 +70,11 @@ class Especialista {
   // root (a negative one).
   static int32_t codigoDasNotas(std::span<const int> notas, int raiz, const IdiomaAcordes& idioma);
 
+  // The name of a sound of one or two pitch classes, which is no chord: a single note is named
+  // by the note, two by the interval above the root ("C-E (M3)"). Empty from three pitch
+  // classes on, and for a root with its fifth, which is the power chord ("C5").
+  static std::string nomePoucasNotas(std::span<const int> notas, int raiz, Gramatica gramatica);
+
   // Every reading of a fingering's notes: one code per sounding pitch class taken as the root
   // (its lowest note), the simplest first by `custoLeitura`; equal costs keep the order of the
   // strings, lowest first. Empty when no string sounds.
@@ -85,6 +92,12 @@ class Especialista {
   // `interpretar` raises.
   static std::string transpor(std::string_view nome, int passos, int direcao,
                               const IdiomaAcordes& idioma);
+
+  // The name moved by semitones (any sign), its root and bass written as `grafias` (written
+  // name by pitch class, C = 0) spells them: a sheet moved into a key spells its chords so.
+  static std::string transporNoTom(std::string_view nome, int semitons,
+                                   const std::array<int, NUMERO_NOTAS>& grafias,
+                                   const IdiomaAcordes& idioma);
 
   // True when the name's second character is "b": its notes are labelled with flats.
   static bool usaBemol(std::string_view nome) { return nome.size() >= 2 && nome[1] == 'b'; }
@@ -105,6 +118,10 @@ class Especialista {
   }
 
  private:
+  // The name with its root and bass (-1: none) written anew, the rest as it was.
+  static std::string reescrever(std::string_view nome, size_t fimRaiz, size_t inicioBaixo,
+                                int raiz, int baixo);
+
   const Textos& idiomas_;
 };
 

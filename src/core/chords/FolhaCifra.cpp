@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "chords/Especialista.h"
+#include "chords/GrafiaNotas.h"
 #include "foundations/Texto.h"
+#include "model/Notas.h"
 
 namespace tessara {
 
@@ -257,24 +259,73 @@ std::vector<std::string> FolhaCifra::acordes(std::string_view texto, const Idiom
   return nomes;
 }
 
+namespace {
+
+// One line of a sheet with its end and where its chords are.
+struct LinhaCifra {
+  std::string_view linha;
+  std::string_view fimLinha;
+  std::vector<Trecho> acordes;
+};
+
+std::vector<LinhaCifra> linhasDaCifra(std::string_view texto, const IdiomaAcordes& idioma) {
+  std::vector<LinhaCifra> linhas;
+  paraCadaLinha(texto, [&](std::string_view linha, std::string_view fimLinha) {
+    linhas.push_back({linha, fimLinha, AnaliseLinha(linha, idioma).acordes()});
+  });
+  return linhas;
+}
+
+// The key a key line ("Tom: G", "Key: Am") names, else the one the chords fit best.
+int tomDasLinhas(const std::vector<LinhaCifra>& linhas, const IdiomaAcordes& idioma) {
+  std::vector<int32_t> codigos;
+  for (const LinhaCifra& l : linhas) {
+    const std::string_view aparada = texto::aparar(l.linha);
+    const size_t doisPontos = aparada.find(':');
+    const bool linhaDoTom =
+        doisPontos != std::string_view::npos &&
+        ehUmaDas(texto::aparar(aparada.substr(0, doisPontos)), {"Tom", "Key", "Tonalidade"});
+    for (const Trecho& t : l.acordes) {
+      const int32_t codigo = Especialista::interpretar(l.linha.substr(t.inicio, t.tamanho), idioma);
+      if (linhaDoTom) return GrafiaNotas::tomDosAcordes({codigo});
+      codigos.push_back(codigo);
+    }
+  }
+  return GrafiaNotas::tomDosAcordes(codigos);
+}
+
+}  // namespace
+
+int FolhaCifra::tomDaCifra(std::string_view texto, const IdiomaAcordes& idioma) {
+  return tomDasLinhas(linhasDaCifra(texto, idioma), idioma);
+}
+
 std::string FolhaCifra::transporCifra(std::string_view texto, int passos, int direcao,
                                       const IdiomaAcordes& idioma) {
   if (passos <= 0 || (direcao != Especialista::ACIMA && direcao != Especialista::ABAIXO)) {
     return std::string(texto);
   }
+  // Every chord is spelled as the key the song lands in spells it (C up five: F, Bb; down
+  // one: B, F#), on the key's own side when it could be written either way.
+  const int semitons = (direcao == Especialista::ACIMA ? 1 : -1) * (passos % NUMERO_NOTAS);
+  const std::vector<LinhaCifra> linhas = linhasDaCifra(texto, idioma);
+  const int tom = tomDasLinhas(linhas, idioma);
+  const auto grafias = GrafiaNotas::grafiasDoTom(
+      ((tom + semitons) % NUMERO_NOTAS + NUMERO_NOTAS) % NUMERO_NOTAS,
+      direcao == Especialista::ABAIXO);
   std::string resultado;
   resultado.reserve(texto.size() + texto.size() / 8);
-  paraCadaLinha(texto, [&](std::string_view linha, std::string_view fimLinha) {
+  for (const LinhaCifra& l : linhas) {
     size_t copiado = 0;
-    for (const Trecho& t : AnaliseLinha(linha, idioma).acordes()) {
-      resultado.append(linha.substr(copiado, t.inicio - copiado));
-      resultado +=
-          Especialista::transpor(linha.substr(t.inicio, t.tamanho), passos, direcao, idioma);
+    for (const Trecho& t : l.acordes) {
+      resultado.append(l.linha.substr(copiado, t.inicio - copiado));
+      resultado += Especialista::transporNoTom(l.linha.substr(t.inicio, t.tamanho), semitons,
+                                               grafias, idioma);
       copiado = t.inicio + t.tamanho;
     }
-    resultado.append(linha.substr(copiado));
-    resultado.append(fimLinha);
-  });
+    resultado.append(l.linha.substr(copiado));
+    resultado.append(l.fimLinha);
+  }
   return resultado;
 }
 

@@ -31,8 +31,12 @@ class FolhaCifra {
   // chords of its chord lines and the bracketed chords of its text lines.
   static std::vector<std::string> acordes(std::string_view texto, const IdiomaAcordes& idioma);
 
-  // The sheet with those chords moved by semitone steps, up (Especialista::ACIMA, sharps) or
-  // down (ABAIXO, flats); everything else exactly as it was.
+  // The major key of the sheet (pitch class, C = 0): the one a key line ("Tom: G", "Key: Am")
+  // names, else the one its chords fit best.
+  static int tomDaCifra(std::string_view texto, const IdiomaAcordes& idioma);
+
+  // The sheet with those chords moved by semitone steps, up (Especialista::ACIMA) or down
+  // (ABAIXO), each spelled by the key the sheet lands in; everything else exactly as it was.
   static std::string transporCifra(std::string_view texto, int passos, int direcao,
                                    const IdiomaAcordes& idioma);
 };

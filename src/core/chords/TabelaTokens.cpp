@@ -12,7 +12,7 @@ struct TabelaTokens::Grupo {
   std::vector<std::string_view> tokens;
   std::vector<int> acoes;
   bool separador = false;
-  bool setimaSeFaltar = false;
+  std::vector<int> implicitos = {};
   bool soNoFim = false;
 };
 
@@ -25,15 +25,10 @@ bool ehSeparador(char c) {
 }  // namespace
 
 int32_t TabelaTokens::Token::aplicar(int32_t codigo) const {
-  codigo = (codigo & ~desligar) | ligar;
-  if (setimaSeFaltar) {
-    // The English "9" implies the dominant seventh only where nothing else names the chord's
-    // upper part: "6/9", "maj7(9)" and the diminished chord keep what they have.
-    bool outra = false;
-    for (const int grau : {8, 9, 10, 19}) outra = outra || Especialista::temGrau(codigo, grau);
-    if (!outra) codigo = Especialista::setGrau(codigo, 9, true);
-  }
-  return codigo;
+  // The implied degrees only where nothing before names the chord's upper part: "6/9",
+  // "maj7(9)", "7(11)" and the diminished chord keep what they have.
+  if (implicitos != 0 && (codigo & MASCARA_SUPERIOR) == 0) codigo |= implicitos;
+  return (codigo & ~desligar) | ligar;
 }
 
 const TabelaTokens& TabelaTokens::de(Gramatica gramatica) {
@@ -62,18 +57,33 @@ const TabelaTokens& TabelaTokens::de(Gramatica gramatica) {
                                                          "\xBA\x37", "\xBA", "\xB0\x37", "\xB0"};
   static const std::vector<std::string_view> meioDiminuto = {"half-dim", "\xF8"};
 
+  static const std::vector<std::string_view> setimaMaiorIngles = {"7M", "M7",   "7#", "#7",
+                                                                  "7maj", "maj7", "^7", "^"};
+  static const std::vector<std::string_view> setimaAumentada = {"7+", "+7"};
+  // A fourth beside the third; "(11)" is the other way to write it.
+  static const Grupo quartaAcrescentada = {{"add4"}, {+4}};
+  static const Grupo decimaPrimeiraAcrescentada = {{"add11"}, {+15}};
+  static const Grupo maiorNona = {{"maj9"}, {+10, +12}};
+  static const Grupo maiorDecimaPrimeira = {{"maj11"}, {+10, +12, +15}};
+  static const Grupo maiorDecimaTerceira = {{"maj13"}, {+10, +12, +19}};
+
+  // Brazilian charts write the suspended fourth "4" (C4, C7/4, C4/7).
   static const TabelaTokens portugues({
       {{"sus9", "sus2"}, {+12, -3}},
-      {{"4", "sus4", "add4", "sus"}, {+4}},
+      {{"4", "sus4", "sus"}, {+4, -3}},
+      quartaAcrescentada,
+      decimaPrimeiraAcrescentada,
       {quintaDiminuta, {-6, +5}},
-      {{"omitt5", "omit5"}, {-6}},
+      {{"omit5"}, {-6}},
       {quintaAumentada, {-6, +7}},
       {{"5"}, {-3}},
       {{"6"}, {+8}},
       {setimaQuintaAumentada, {+9, -6, +7}},
       {setimaNonaAumentada, {+9, +13}},
       {setimaDecimaPrimeiraAumentada, {+9, +16}},
-      {{"maj9"}, {+10, +12}},
+      maiorNona,
+      maiorDecimaPrimeira,
+      maiorDecimaTerceira,
       {setimaMaior, {+10}},
       {setima, {+9}},
       {nonaMenor, {+11}},
@@ -86,37 +96,43 @@ const TabelaTokens& TabelaTokens::de(Gramatica gramatica) {
       {diminutoSetimaMaior, {+8, -3, +2, -6, +5, +10}},
       {diminuto, {+8, -3, +2, -6, +5}},
       {meioDiminuto, {-3, +2, -6, +5, +9}},
-      {{"+"}, {-6, +7}, false, false, true},
+      {{"+"}, {-6, +7}, false, {}, true},
       {separadores, {}, true},
   });
+  // English charts: "9", "11" and "13" alone are dominant chords, "7+" the augmented seventh
+  // and the triangle (read as "^", which CP1252 holds) the major seventh.
   static const TabelaTokens ingles({
       {{"4"}, {+4, +9}},
-      {{"add4"}, {+4}},
+      quartaAcrescentada,
+      decimaPrimeiraAcrescentada,
       {{"sus9", "sus2"}, {+12, -3}},
       {{"sus4", "sus"}, {+4, -3}},
       {quintaDiminuta, {-6, +5}},
-      {{"omitt5", "omit5"}, {-6}},
+      {{"omit5"}, {-6}},
       {quintaAumentada, {-6, +7}},
       {{"5"}, {-3}},
       {{"6"}, {+19}},
       {setimaQuintaAumentada, {+9, -6, +7}},
       {setimaNonaAumentada, {+9, +13}},
       {setimaDecimaPrimeiraAumentada, {+9, +16}},
-      {{"maj9"}, {+10, +12}},
-      {setimaMaior, {+10}},
+      {setimaAumentada, {+9, -6, +7}},
+      maiorNona,
+      maiorDecimaPrimeira,
+      maiorDecimaTerceira,
+      {setimaMaiorIngles, {+10}},
       {setima, {+9}},
       {nonaMenor, {+11}},
       {nonaAumentada, {+13}},
-      {{"9"}, {+12}, false, true},
+      {{"9"}, {+12}, false, {9}},
       {{"add9", "2"}, {+12}},
       {decimaPrimeiraAumentada, {+16}},
-      {{"11"}, {+15}},
+      {{"11"}, {+15}, false, {9, 12}},
       {decimaTerceiraMenor, {-6, +18}},
-      {{"13"}, {+19}},
+      {{"13"}, {+19}, false, {9, 12}},
       {diminutoSetimaMaior, {+8, -3, +2, -6, +5, +10}},
       {diminuto, {+8, -3, +2, -6, +5}},
       {meioDiminuto, {-3, +2, -6, +5, +9}},
-      {{"+"}, {-6, +7}, false, false, true},
+      {{"+"}, {-6, +7}, false, {}, true},
       {separadores, {}, true},
   });
   return gramatica == Gramatica::Portugues ? portugues : ingles;
@@ -137,11 +153,14 @@ TabelaTokens::TabelaTokens(const std::vector<Grupo>& grupos) {
         ligar &= ~bit;
       }
     }
+    int32_t implicitos = 0;
+    for (const int grau : grupo.implicitos) {
+      implicitos = Especialista::setGrau(implicitos, grau, true);
+    }
     for (const auto texto : grupo.tokens) {
       porInicial_[static_cast<unsigned char>(texto.front())].push_back(
           static_cast<uint16_t>(tokens_.size()));
-      tokens_.push_back(
-          {texto, desligar, ligar, grupo.separador, grupo.setimaSeFaltar, grupo.soNoFim});
+      tokens_.push_back({texto, desligar, ligar, grupo.separador, implicitos, grupo.soNoFim});
     }
   }
 }

@@ -67,6 +67,14 @@ int codigoDe(char32_t cp) {
   return -1;
 }
 
+namespace {
+
+// What stands for a character CP1252 lacks: the triangle of chord charts (major seventh) is
+// "^", as charts typed in ASCII write it; anything else is '?'.
+char substituto(char32_t cp) { return cp == U'\u0394' || cp == U'\u25B3' ? '^' : '?'; }
+
+}  // namespace
+
 std::string deUtf8(std::string_view utf8) {
   std::string saida;
   saida.reserve(utf8.size());
@@ -85,7 +93,7 @@ std::string deUtf8(std::string_view utf8) {
       continue;
     }
     const int codigo = codigoDe(cp);
-    saida += codigo < 0 ? '?' : static_cast<char>(codigo);
+    saida += codigo >= 0 ? static_cast<char>(codigo) : substituto(cp);
     i += n;
   }
   return saida;

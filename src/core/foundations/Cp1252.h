@@ -7,7 +7,8 @@ namespace tessara::cp1252 {
 
 // Texts inside the core are Windows-1252; these convert at the edges (terminal, Qt, XML).
 
-// UTF-8 to CP1252. A character that CP1252 cannot hold becomes '?'; malformed UTF-8 bytes
+// UTF-8 to CP1252. A character that CP1252 cannot hold becomes '?' (the chord charts' triangle
+// for the major seventh, Δ or △, becomes '^'); malformed UTF-8 bytes
 // are taken as CP1252 bytes as they stand, so an 8-bit text passed by mistake survives.
 std::string deUtf8(std::string_view utf8);
 

@@ -41,8 +41,8 @@ uint64_t BuscaPosicoes::papelDaClasse(int classe, const TonsAcorde& tons) const 
     if (tom == classe) papel |= uint64_t{1} << bit;
   };
   marcar(tons.raiz, PAPEL_RAIZ);
-  marcar(tons.terca, PAPEL_TERCA);
-  marcar(tons.quinta, PAPEL_QUINTA);
+  if (!semTerca_) marcar(tons.terca, PAPEL_TERCA);
+  if (!semQuinta_) marcar(tons.quinta, PAPEL_QUINTA);
   if (temSetima_) marcar(tons.setima, PAPEL_SETIMA);
   for (size_t i = 0; i < tons.tensoes.size(); ++i) {
     marcar(classeNota(tons.tensoes[i]), PRIMEIRA_TENSAO + static_cast<int>(i));
@@ -56,6 +56,9 @@ void BuscaPosicoes::preparar(const InstrumentoCordas& instrumento, const TonsAco
   numeroCasas_ = std::max(instrumento.getNumeroCasas(), -1);
   distancia_ = instrumento.getDistancia();
   temSetima_ = tons.setima != 0;
+  semTerca_ = classeNota(tons.terca) == classeNota(tons.raiz);
+  semQuinta_ = classeNota(tons.quinta) == classeNota(tons.raiz);
+  quinta_ = tons.soRaizEQuinta();
   baixo_ = classeNota(tons.baixo);
   semCordaGrave_ = instrumento.reentrante();
   numeroPapeis_ = PRIMEIRA_TENSAO + static_cast<int>(tons.tensoes.size());
@@ -82,7 +85,12 @@ void BuscaPosicoes::preparar(const InstrumentoCordas& instrumento, const TonsAco
 
   // Patterns cover six strings; a string past a pattern's end has to sound.
   padroes_.clear();
-  for (const auto& padrao : restricoes_.padroes()) {
+  std::vector<std::string> padroes = restricoes_.padroes();
+  if (quinta_) {
+    padroes.insert(padroes.end(), restricoes_.padroesQuinta().begin(),
+                   restricoes_.padroesQuinta().end());
+  }
+  for (const auto& padrao : padroes) {
     std::vector<char> porCorda(static_cast<size_t>(numeroCordas_), 'o');
     for (size_t k = 0; k < porCorda.size() && k < padrao.size(); ++k) porCorda[k] = padrao[k];
     padroes_.push_back(std::move(porCorda));
@@ -181,7 +189,9 @@ bool BuscaPosicoes::filtrarNotas() const {
       ++contagem[std::countr_zero(papel)];
     }
   }
-  if (soando < restricoes_.getMinimoCordas()) return false;
+  if (soando < (quinta_ ? restricoes_.getMinimoCordasQuinta() : restricoes_.getMinimoCordas())) {
+    return false;
+  }
 
   const RestricaoAcordes& r = restricoes_;
   const int maximoTensao = r.getMaximoRepeticoes(RestricaoAcordes::SETIMA_E_TENSOES);
@@ -189,7 +199,9 @@ bool BuscaPosicoes::filtrarNotas() const {
   const int terca = contagem[PAPEL_TERCA];
   const int quinta = contagem[PAPEL_QUINTA];
   const int setima = contagem[PAPEL_SETIMA];
-  int distintas = (raiz > 0) + (terca > 0) + (quinta > 0) + (setima > 0);
+  // A missing third or fifth stands for the root, as it always has in this count.
+  int distintas = (raiz > 0) + (terca > 0 || (semTerca_ && raiz > 0)) +
+                  (quinta > 0 || (semQuinta_ && raiz > 0)) + (setima > 0);
   for (int papel = PRIMEIRA_TENSAO; papel < numeroPapeis_; ++papel) {
     if (contagem[papel] == 0 || contagem[papel] > maximoTensao) return false;
     ++distintas;

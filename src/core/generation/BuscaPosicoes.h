@@ -78,6 +78,9 @@ class BuscaPosicoes {
   int distancia_ = 0;
   int numeroPapeis_ = 0;
   bool temSetima_ = false;
+  bool semTerca_ = false;   // the chord's third is its root: counted once, as the root
+  bool semQuinta_ = false;
+  bool quinta_ = false;     // a power chord
   int baixo_ = 0;
   bool semCordaGrave_ = false;  // re-entrant tuning: any chord tone may sound first
   int64_t passos_ = 0;

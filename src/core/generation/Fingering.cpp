@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <numeric>
+#include <utility>
 
 namespace tessara {
 
@@ -10,6 +11,7 @@ namespace {
 
 // The widest fret gap between two fingers, by how many fingers apart they are (1, 2, 3).
 constexpr int kAlcance[] = {0, 2, 3, 4};
+
 
 }  // namespace
 
@@ -23,6 +25,7 @@ Fingering::Fingering(std::span<const int> casas, int numeroCasas)
   enumerar(ordemPressionadas(), 0, 1, arranjo);
 
   std::vector<std::vector<int>> aceitos;
+  std::vector<bool> partidas;
   for (auto& candidato : arranjos_) {
     const Posicoes p = posicoes(candidato);
     if ((pestana_ && (pestanaImpedida(candidato, p) || pestanaSobreCordaMuda(candidato))) ||
@@ -30,12 +33,14 @@ Fingering::Fingering(std::span<const int> casas, int numeroCasas)
       continue;
     }
     custos_.push_back(custo(p));
+    partidas.push_back(pestanaPartida(candidato));
     aceitos.push_back(std::move(candidato));
   }
   std::vector<size_t> ordem(aceitos.size());
   std::iota(ordem.begin(), ordem.end(), size_t{0});
-  std::stable_sort(ordem.begin(), ordem.end(),
-                   [this](size_t a, size_t b) { return custos_[a] < custos_[b]; });
+  std::stable_sort(ordem.begin(), ordem.end(), [&](size_t a, size_t b) {
+    return std::pair(partidas[a], custos_[a]) < std::pair(partidas[b], custos_[b]);
+  });
   arranjos_.clear();
   std::vector<int> custos;
   for (size_t i : ordem) {
@@ -124,6 +129,20 @@ bool Fingering::pestanaSobreCordaMuda(const std::vector<int>& arranjo) const {
   const auto ultima = std::find(arranjo.rbegin(), arranjo.rend(), 1).base() - 1;
   for (auto d = primeira; d < ultima; ++d) {
     if (casas_[static_cast<size_t>(d - arranjo.begin())] < 0) return true;
+  }
+  return false;
+}
+
+// The index finger lies across strings that are not all at its fret. A teacher shows such a
+// barre only when the hand has no other way (F, Bm): any arrangement without one comes
+// first (D: 1 3 2, not 1 2 1).
+bool Fingering::pestanaPartida(const std::vector<int>& arranjo) const {
+  const auto primeira = std::find(arranjo.begin(), arranjo.end(), 1);
+  if (primeira == arranjo.end()) return false;
+  const auto ultima = std::find(arranjo.rbegin(), arranjo.rend(), 1).base() - 1;
+  const int casa = casas_[static_cast<size_t>(primeira - arranjo.begin())];
+  for (auto d = primeira; d < ultima; ++d) {
+    if (casas_[static_cast<size_t>(d - arranjo.begin())] != casa) return true;
   }
   return false;
 }

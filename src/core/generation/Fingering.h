@@ -18,7 +18,7 @@ class Fingering {
   // first; `numeroCasas`: the instrument's frets. A string is pressed at 1..numeroCasas.
   Fingering(std::span<const int> casas, int numeroCasas);
 
-  // Cheapest first; each has one entry per string: 0 (no finger) or 1..4. Empty when the
+  // Cheapest first, those without a barre over a string pressed higher first of all; each has one entry per string: 0 (no finger) or 1..4. Empty when the
   // hand cannot play the frets.
   const std::vector<std::vector<int>>& getArranjos() const { return arranjos_; }
   // The cost of each arrangement, same index.
@@ -40,6 +40,7 @@ class Fingering {
   }
   bool pestanaImpedida(const std::vector<int>& arranjo, const Posicoes& p) const;
   bool pestanaSobreCordaMuda(const std::vector<int>& arranjo) const;
+  bool pestanaPartida(const std::vector<int>& arranjo) const;
   bool foraDeAlcance(const Posicoes& p) const;
   int custo(const Posicoes& p) const;
 

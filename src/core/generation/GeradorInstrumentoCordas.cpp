@@ -68,7 +68,8 @@ PosicaoHarmonicaInstrumentoCordas GeradorInstrumentoCordas::posicaoDasCasas(
   std::string nome;
   try {
     const int raiz = grave != notas.end() ? *grave : -1;
-    nome = especialista_.nomear(especialista_.codigoDasNotas(notas, raiz));
+    nome = Especialista::nomePoucasNotas(notas, raiz, especialista_.idiomaAtual().gramatica);
+    if (nome.empty()) nome = especialista_.nomear(especialista_.codigoDasNotas(notas, raiz));
   } catch (const DException&) {
     // Every string silent: a diagram without a name.
   }

@@ -1,7 +1,6 @@
 #include "generation/GerenciadorAcordes.h"
 
 #include <algorithm>
-#include <numeric>
 #include <stdexcept>
 #include <unordered_set>
 
@@ -13,6 +12,7 @@
 #include "foundations/Interacao.h"
 #include "foundations/OutOfBoundsException.h"
 #include "foundations/Textos.h"
+#include "generation/Tocabilidade.h"
 #include "instruments/GerenciadorInstrumentos.h"
 #include "instruments/InstrumentoCordas.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
@@ -37,15 +37,6 @@ int64_t chaveVisivel(const PosicaoHarmonica& p) {
   }
   return Posicao::calcularChave(casas, dedos);
 }
-
-int somaDasCasas(const PosicaoHarmonica& p) {
-  const auto* posicao = dynamic_cast<const Posicao*>(&p);
-  if (posicao == nullptr) return 0;
-  const std::vector<int> casas = posicao->getCasas();
-  return std::accumulate(casas.begin(), casas.end(), 0,
-                         [](int soma, int casa) { return casa > 0 ? soma + casa : soma; });
-}
-
 }  // namespace
 
 GerenciadorAcordes::GerenciadorAcordes(Colaboradores colaboradores,
@@ -172,10 +163,12 @@ ColecaoPtr<PosicaoHarmonica> GerenciadorAcordes::posicoesGeradas(int32_t codigo)
 bool GerenciadorAcordes::gerarPosicoes() {
   const bool base = usaBase();
   ColecaoPtr<PosicaoHarmonica> geradas;
+  int32_t codigo = 0;
   try {
-    const int32_t codigo = base ? codigos_.at(static_cast<size_t>(indiceAcorde_))
-                                : colaboradores_.especialista.interpretar(acordeAtual_->getNome());
+    codigo = base ? codigos_.at(static_cast<size_t>(indiceAcorde_))
+                  : colaboradores_.especialista.interpretar(acordeAtual_->getNome());
     geradas = posicoesGeradas(codigo);
+    ordenarPorCusto(geradas, codigo);
   } catch (const DException&) {
     return false;  // a name the language does not read
   } catch (const std::out_of_range&) {
@@ -196,21 +189,29 @@ bool GerenciadorAcordes::gerarPosicoes() {
   if (base) {
     geradas_[static_cast<size_t>(indiceAcorde_)] = true;
   } else {
-    ordenarPorSomaDasCasas();
+    // Fingerings found before (a print-list search) take their place by cost too.
+    ordenarPorCusto(acordeAtual_->getPosicoes(), codigo);
   }
   return true;
 }
 
-// Stable, so that equal sums keep the generator's order.
-void GerenciadorAcordes::ordenarPorSomaDasCasas() {
-  ColecaoPtr<PosicaoHarmonica>& posicoes = acordeAtual_->getPosicoes();
-  std::vector<const PosicaoHarmonica*> ordem;
-  for (int i = 0; i < posicoes.size(); ++i) ordem.push_back(posicoes.getElement(i));
-  std::stable_sort(ordem.begin(), ordem.end(), [](const auto* a, const auto* b) {
-    return somaDasCasas(*a) < somaDasCasas(*b);
-  });
+// By playing cost, the easiest first; stable, so that equal costs keep the generator's order.
+void GerenciadorAcordes::ordenarPorCusto(ColecaoPtr<PosicaoHarmonica>& posicoes,
+                                         int32_t codigo) const {
+  const InstrumentoCordas* atual = instrumento();
+  if (atual == nullptr) return;
+  const TonsAcorde tons = GeradorInstrumentoCordas::decodificar(codigo);
+  std::vector<std::pair<int, const PosicaoHarmonica*>> ordem;
+  for (int i = 0; i < posicoes.size(); ++i) {
+    const auto* p = dynamic_cast<const Posicao*>(posicoes.getElement(i));
+    const int custo = p == nullptr ? 0
+                                   : Tocabilidade::custo(p->getCasas(), p->getDedos(), *atual, tons);
+    ordem.emplace_back(custo, posicoes.getElement(i));
+  }
+  std::stable_sort(ordem.begin(), ordem.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
   ColecaoPtr<PosicaoHarmonica> ordenadas;
-  for (const auto* p : ordem) ordenadas.addElement(p);
+  for (const auto& [custo, p] : ordem) ordenadas.addElement(p);
   posicoes = std::move(ordenadas);
 }
 
@@ -365,11 +366,33 @@ std::string GerenciadorAcordes::nomeDoCodigo(int32_t codigo) const {
 }
 
 std::string GerenciadorAcordes::nomearAcorde(std::span<const int> notas, int raiz) const {
+  const std::string poucas = Especialista::nomePoucasNotas(
+      notas, raiz, colaboradores_.especialista.idiomaAtual().gramatica);
+  if (!poucas.empty()) return poucas;
   try {
     return nomeDoCodigo(colaboradores_.especialista.codigoDasNotas(notas, raiz));
   } catch (const DException&) {
     return "";
   }
+}
+
+GrafiaNotas::Rotulos GerenciadorAcordes::rotulosPosicao(
+    const PosicaoHarmonicaInstrumentoCordas& posicao) const {
+  const InstrumentoCordas* atual = instrumento();
+  if (atual == nullptr) return {};
+  const std::vector<int> notas = atual->getNotas(posicao.getCasas());
+  const Especialista& especialista = colaboradores_.especialista;
+  int32_t codigo = 0;
+  try {
+    codigo = especialista.interpretar(posicao.getNome());
+  } catch (const DException&) {
+    // A name the grammar does not read: the chord its notes sound over the lowest one.
+    const auto grave = std::find_if(notas.begin(), notas.end(), [](int n) { return n >= 0; });
+    if (grave == notas.end()) return {std::vector<std::string>(notas.size()),
+                                      std::vector<std::string>(notas.size())};
+    codigo = especialista.codigoDasNotas(notas, *grave);
+  }
+  return GrafiaNotas::rotulosDasNotas(codigo, notas, especialista.idiomaAtual().gramatica);
 }
 
 std::vector<int32_t> GerenciadorAcordes::leituras(const InstrumentoCordas& instrumento,

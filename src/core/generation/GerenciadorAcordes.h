@@ -9,6 +9,7 @@
 
 #include "chords/AcordeComposto.h"
 #include "chords/BaseAcordes.h"
+#include "chords/GrafiaNotas.h"
 #include "generation/GeradorInstrumentoCordas.h"
 
 namespace tessara {
@@ -21,8 +22,9 @@ class PosicaoHarmonicaInstrumentoCordas;
 // The chord the user is looking at and which of its fingerings is shown. Chords are the
 // chord base's, by index; a typed name the base lacks is added to it. On an instrument that
 // uses the chord base (the built-in guitar) a chord's fingerings are the stored ones, and the
-// generated ones are appended once, when browsing goes past the last. On any other instrument
-// the current chord is generated afresh for it and its fingerings sorted by fret sum.
+// generated ones are appended once, when browsing goes past the last, the easiest to play
+// first (Tocabilidade). On any other instrument the current chord is generated afresh for it
+// and its fingerings sorted by the same playing cost.
 class GerenciadorAcordes {
  public:
   struct Colaboradores {
@@ -82,6 +84,9 @@ class GerenciadorAcordes {
   // re-entrant tuning, the simplest reading without a bass); "" also when no string sounds or
   // the root's string does not.
   std::string nomearCasas(const std::vector<int>& casas, int cordaRaiz = -1) const;
+  // The note names and intervals of a fingering's strings on the current instrument, spelled
+  // by the chord its name reads as ("" for a silent string).
+  GrafiaNotas::Rotulos rotulosPosicao(const PosicaoHarmonicaInstrumentoCordas& posicao) const;
   // Every reading of frets on the current instrument, one per sounding pitch class as the
   // root, the simplest first (Especialista::leituras), named as `nomearAcorde` names them.
   std::vector<std::string> leiturasCasas(const std::vector<int>& casas) const;
@@ -102,7 +107,7 @@ class GerenciadorAcordes {
   void carregarBase(const std::filesystem::path& diretorio);
   bool gerarPosicoes();
   ColecaoPtr<PosicaoHarmonica> posicoesGeradas(int32_t codigo);
-  void ordenarPorSomaDasCasas();
+  void ordenarPorCusto(ColecaoPtr<PosicaoHarmonica>& posicoes, int32_t codigo) const;
   bool atualizar();
   bool regenerarAtual(const std::string& nome);
   bool adicionarNovo(int32_t codigo, const std::string& nome);

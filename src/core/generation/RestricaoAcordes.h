@@ -39,6 +39,10 @@ class RestricaoAcordes {
   const std::vector<std::string>& padroes() const { return padroes_; }
   // A fingering sounds at least this many strings, on every instrument.
   int getMinimoCordas() const { return 4; }
+  // A power chord (root and fifth) is played on three strings as well, the others silent as
+  // these patterns show, besides the patterns above.
+  int getMinimoCordasQuinta() const { return 3; }
+  const std::vector<std::string>& padroesQuinta() const { return padroesQuinta_; }
 
  private:
   bool omitirQuinta_ = true;
@@ -49,6 +53,7 @@ class RestricaoAcordes {
   int minimoNotas_ = 3;
   std::vector<int> maximoRepeticoes_;
   std::vector<std::string> padroes_;
+  std::vector<std::string> padroesQuinta_;
 };
 
 }  // namespace tessara

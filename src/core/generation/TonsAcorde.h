@@ -14,6 +14,11 @@ struct TonsAcorde {
   int setima = 0;
   int baixo = 12;
   std::vector<int> tensoes;
+
+  // A power chord: root and fifth, nothing else.
+  bool soRaizEQuinta() const {
+    return terca == raiz && quinta != raiz && setima == 0 && tensoes.empty();
+  }
 };
 
 }  // namespace tessara

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "chords/Especialista.h"
+#include "chords/GrafiaNotas.h"
 #include "foundations/DException.h"
 #include "model/Notas.h"
 #include "printing/TrabalhoImpressao.h"
@@ -119,6 +120,7 @@ void DiagramaImpressao::desenharCirculos(const PosicaoHarmonicaInstrumentoCordas
   const auto dedos = posicao.getDedos();
   const auto afinacao = instrumento_.getAfinacao();
   const auto raiz = rotulo_ == ModoRotulo::INTERVALOS ? classeRaiz(posicao) : std::optional<int>();
+  const auto acorde = rotulo_ == ModoRotulo::NOTAS ? codigo(posicao) : std::optional<int32_t>();
   const int base = casaInicial > 0 ? casaInicial - 1 : 0;
   const double esquerda = x - espacoCordas_ / 2;
   // Only the strings the grid shows.
@@ -135,7 +137,7 @@ void DiagramaImpressao::desenharCirculos(const PosicaoHarmonicaInstrumentoCordas
         casa == 0 ? topoGrade - espacoCordas_
                   : topoGrade + espacoCasas_ * (casa - base) - espacoCasas_ / 2 - espacoCordas_ / 2;
     const int nota = corda < static_cast<int>(afinacao.size()) ? afinacao[corda] + casa : -1;
-    desenharCirculo(esquerda + corda * espacoCordas_, topo, rotuloCorda(nota, dedos[corda], raiz));
+    desenharCirculo(esquerda + corda * espacoCordas_, topo, rotuloCorda(nota, dedos[corda], raiz, acorde));
   }
 }
 
@@ -148,14 +150,25 @@ void DiagramaImpressao::desenharCirculo(double esquerda, double topo, const std:
       truncar(topo + espacoCordas_ / 2 - superficie_.alturaTexto("0") / 2), rotulo);
 }
 
-std::string DiagramaImpressao::rotuloCorda(int nota, int dedo,
-                                           std::optional<int> classeRaiz) const {
+std::string DiagramaImpressao::rotuloCorda(int nota, int dedo, std::optional<int> classeRaiz,
+                                           std::optional<int32_t> acorde) const {
   switch (rotulo_) {
     case ModoRotulo::DEDOS: return dedo > 0 ? std::to_string(dedo) : "";
-    case ModoRotulo::NOTAS: return nota >= 0 ? nomeNota(nota) : "";
+    case ModoRotulo::NOTAS:
+      if (nota < 0) return "";
+      return acorde ? GrafiaNotas::notaNoAcorde(*acorde, nota) : nomeNota(nota);
     case ModoRotulo::INTERVALOS:
       return nota >= 0 && classeRaiz ? nomeIntervalo(nota - *classeRaiz) : "";
     default: return "";
+  }
+}
+
+std::optional<int32_t> DiagramaImpressao::codigo(
+    const PosicaoHarmonicaInstrumentoCordas& posicao) const {
+  try {
+    return especialista_.interpretar(posicao.getNome());
+  } catch (const DException&) {
+    return std::nullopt;  // sharps, as the notes alone would be named
   }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,8 +39,12 @@ class DiagramaImpressao {
   void desenharCirculos(const PosicaoHarmonicaInstrumentoCordas& posicao, int x, double topoGrade,
                         int casaInicial);
   void desenharCirculo(double esquerda, double topo, const std::string& rotulo);
-  std::string rotuloCorda(int nota, int dedo, std::optional<int> classeRaiz) const;
+  // A circle's label; `acorde` spells the notes.
+  std::string rotuloCorda(int nota, int dedo, std::optional<int> classeRaiz,
+                          std::optional<int32_t> acorde) const;
   std::optional<int> classeRaiz(const PosicaoHarmonicaInstrumentoCordas& posicao) const;
+  // The chord the fingering's name reads as, whose letters name its notes.
+  std::optional<int32_t> codigo(const PosicaoHarmonicaInstrumentoCordas& posicao) const;
   int alturaRotulo() const;
 
   Superficie& superficie_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "chords/GrafiaNotas.h"
 #include "foundations/NomeIdioma.h"
 #include "foundations/NotFoundException.h"
 #include "instruments/InstrumentoCordas.h"
@@ -222,6 +223,9 @@ void Braco::escreverRotulos(int raiz, bool bemol) {
   recalcularDedos();
   const auto casas = posicao_.getCasas();
   const auto dedos = posicao_.getDedos();
+  // Notes spelled as the chord's name spells them; a string the name says nothing of falls
+  // back to the sharp or flat side.
+  const std::vector<std::string> grafadas = porta_.rotulosPosicao(posicao_).notas;
   const int cordas = std::min(static_cast<int>(casas.size()), GeometriaBraco::SLOTS);
   for (int i = 0; i < cordas; ++i) {
     auto& c = cordas_[static_cast<size_t>(i)];
@@ -234,7 +238,10 @@ void Braco::escreverRotulos(int raiz, bool bemol) {
       continue;
     }
     const int nota = notaDaCorda(i, casa);
-    c.nota.texto = bemol ? nomeNotaBemol(classe(nota)) : nomeNota(classe(nota));
+    const std::string grafada = valorEm(grafadas, i, std::string());
+    c.nota.texto = !grafada.empty() ? grafada
+                   : bemol          ? nomeNotaBemol(classe(nota))
+                                    : nomeNota(classe(nota));
     int base = raiz;
     while (nota < base) base -= 12;
     c.intervalo.texto = nomeIntervalo(nota - base);
@@ -411,6 +418,7 @@ void Braco::guardarEscala() {
 
 void Braco::prepararMarcadoresEscala(const EscalaExibicao& exibicao) {
   marcadoresUsados_ = std::min(exibicao.getNumeroNotas(), NUMERO_MARCADORES_ESCALA);
+  const auto nomes = nomesNotasEscala();
   for (int k = 0; k < marcadoresUsados_; ++k) {
     auto& m = marcadoresEscala_[static_cast<size_t>(k)];
     const int corda = valorEm(exibicao.getCordas(), k, 0);
@@ -421,11 +429,34 @@ void Braco::prepararMarcadoresEscala(const EscalaExibicao& exibicao) {
       colocarNaCorda(*marcador, corda);
     }
     m.dedo.texto = std::to_string(dedo);
-    // Scale notes are always spelled with sharps.
-    m.nota.texto = notaValida(corda, casa) ? nomeNota(classe(notaDaCorda(corda, casa))) : "";
+    m.nota.texto =
+        notaValida(corda, casa) ? nomes[static_cast<size_t>(classe(notaDaCorda(corda, casa)))] : "";
     if (dedo == DEDO_ABAFADO || !notaValida(corda, casa)) continue;
     m.ponto.x = m.dedo.x = m.nota.x = geometria_.getXCasas()[static_cast<size_t>(casa)];
   }
+}
+
+std::array<std::string, NUMERO_NOTAS> Braco::nomesNotasEscala() {
+  std::array<std::string, NUMERO_NOTAS> nomes;
+  for (int c = 0; c < NUMERO_NOTAS; ++c) nomes[static_cast<size_t>(c)] = nomeNota(c);
+  // Spelled from the scale's key when the scale and its tonic are known.
+  const auto tonicas = porta_.getNomesTonicas();
+  const auto tonica = std::find(tonicas.begin(), tonicas.end(), porta_.getTonicaEscala());
+  std::optional<Escala> escala;
+  try {
+    escala = porta_.getEscalaAtual();
+  } catch (const std::exception&) {
+    // No scale base: sharps.
+  }
+  if (tonica == tonicas.end() || !escala) return nomes;
+  const int t = static_cast<int>(tonica - tonicas.begin());
+  const std::vector<int> semitons = escala->getNotas();
+  const std::vector<std::string> grafadas = GrafiaNotas::notasDaEscala(t, semitons);
+  for (size_t i = 0; i < semitons.size(); ++i) {
+    nomes[static_cast<size_t>(((t + semitons[i]) % NUMERO_NOTAS + NUMERO_NOTAS) % NUMERO_NOTAS)] =
+        grafadas[i];
+  }
+  return nomes;
 }
 
 void Braco::exibirEscala(EscalaExibicao exibicao) {

@@ -3,9 +3,11 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "model/ModoRotulo.h"
+#include "model/Notas.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
 #include "scales/EscalaExibicao.h"
 #include "sound/PlanoReproducao.h"
@@ -139,6 +141,8 @@ class Braco {
   void posicionarLinhas();
   void recalcularDedos();
   void guardarEscala();
+  // The name of each pitch class in the current scale's key (sharps without one).
+  std::array<std::string, NUMERO_NOTAS> nomesNotasEscala();
   void prepararMarcadoresEscala(const EscalaExibicao& exibicao);
   void colocarNaCorda(MarcadorBraco& marcador, int corda) const;
   int notaDaCorda(int corda, int casa) const;

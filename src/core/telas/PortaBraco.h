@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "chords/GrafiaNotas.h"
 #include "instruments/InstrumentoCordas.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
 #include "scales/Escala.h"
@@ -33,10 +34,15 @@ class PortaBraco {
   virtual bool usaBemolAcordeAtual() const = 0;
   virtual std::string nomearAcorde(std::span<const int> notas, int raiz) const = 0;
   virtual std::optional<std::vector<int>> dedosDasCasas(const std::vector<int>& casas) const = 0;
+  // The notes and intervals of a fingering, spelled as its chord's name spells them.
+  virtual GrafiaNotas::Rotulos rotulosPosicao(
+      const PosicaoHarmonicaInstrumentoCordas& posicao) const = 0;
 
   virtual std::optional<Escala> getEscalaAtual() = 0;
   virtual EscalaExibicao getEscalaExibicao() = 0;
   virtual std::string getTonicaEscala() const = 0;
+  // The twelve root labels, C first.
+  virtual std::vector<std::string> getNomesTonicas() const = 0;
   virtual void setEscala(const std::string& nome) = 0;
 
   virtual void tocarPlano(const PlanoReproducao& plano,

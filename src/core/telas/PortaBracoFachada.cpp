@@ -39,6 +39,15 @@ std::optional<std::vector<int>> PortaBracoFachada::dedosDasCasas(
   return fachada_.dedosDasCasas(casas);
 }
 
+GrafiaNotas::Rotulos PortaBracoFachada::rotulosPosicao(
+    const PosicaoHarmonicaInstrumentoCordas& posicao) const {
+  return fachada_.rotulosPosicao(posicao);
+}
+
+std::vector<std::string> PortaBracoFachada::getNomesTonicas() const {
+  return fachada_.getNomesTonicas();
+}
+
 std::optional<Escala> PortaBracoFachada::getEscalaAtual() { return fachada_.getEscalaAtual(); }
 
 EscalaExibicao PortaBracoFachada::getEscalaExibicao() { return fachada_.getEscalaExibicao(); }

@@ -22,10 +22,13 @@ class PortaBracoFachada : public PortaBraco {
   bool usaBemolAcordeAtual() const override;
   std::string nomearAcorde(std::span<const int> notas, int raiz) const override;
   std::optional<std::vector<int>> dedosDasCasas(const std::vector<int>& casas) const override;
+  GrafiaNotas::Rotulos rotulosPosicao(
+      const PosicaoHarmonicaInstrumentoCordas& posicao) const override;
 
   std::optional<Escala> getEscalaAtual() override;
   EscalaExibicao getEscalaExibicao() override;
   std::string getTonicaEscala() const override;
+  std::vector<std::string> getNomesTonicas() const override;
   void setEscala(const std::string& nome) override;
 
   void tocarPlano(const PlanoReproducao& plano,
