@@ -85,9 +85,19 @@ bool tirarColchetesSoltos(std::string& linha) {
 }  // namespace
 
 bool LeitorCancao::ehChordPro(std::string_view texto, const IdiomaAcordes& idioma) {
+  return temDiretiva(texto) || temAcordeEntreColchetes(texto, idioma);
+}
+
+bool LeitorCancao::temDiretiva(std::string_view texto) {
+  const auto linhas = texto::linhas(texto);
+  return std::any_of(linhas.begin(), linhas.end(), [](const std::string& linha) {
+    return linha.size() <= MAIOR_LINHA && ehLinhaDiretiva(aparada(linha));
+  });
+}
+
+bool LeitorCancao::temAcordeEntreColchetes(std::string_view texto, const IdiomaAcordes& idioma) {
   for (const auto& linha : texto::linhas(texto)) {
     if (linha.size() > MAIOR_LINHA) continue;
-    if (ehLinhaDiretiva(aparada(linha))) return true;
     for (size_t abre = linha.find('['); abre != std::string::npos;
          abre = linha.find('[', abre + 1)) {
       const size_t fecha = linha.find(']', abre);
@@ -151,6 +161,9 @@ Cancao LeitorCancao::ler(std::string_view texto) {
     }
   }
   if (emTablatura_) aviso(linhas.back().numero, Problema::BlocoSemFim);
+  // Lines too long were found before the others were read; the notes go in line order.
+  std::stable_sort(avisos_.begin(), avisos_.end(),
+                   [](const Aviso& a, const Aviso& b) { return a.linha < b.linha; });
   return cancao;
 }
 

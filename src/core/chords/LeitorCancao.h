@@ -53,6 +53,8 @@ class LeitorCancao {
 
   // Whether the text is ChordPro: a line holds a directive or a chord in square brackets.
   static bool ehChordPro(std::string_view texto, const IdiomaAcordes& idioma);
+  static bool temDiretiva(std::string_view texto);
+  static bool temAcordeEntreColchetes(std::string_view texto, const IdiomaAcordes& idioma);
 
   // A line of chords with no lyrics under it, as the song keeps it; nothing for a line that
   // is not a chord line.
