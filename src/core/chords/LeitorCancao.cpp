@@ -44,13 +44,16 @@ void marcarAcordeFinal(LinhaCancao& linha, const IdiomaAcordes& idioma) {
   const size_t inicio = espaco + 1;
   const std::string_view palavra = std::string_view(t).substr(inicio, ultimo + 1 - inicio);
   if (palavra.front() != '(' || FolhaCifra::acordeDaPalavra(palavra, idioma).empty()) return;
-  // It must stand apart from the chord before it, as it will over the lyrics.
+  // Set apart from the chord before it by a blank, as it will stand over the lyrics.
+  size_t posicao = inicio;
   if (!linha.marcas.empty()) {
     const auto& antes = linha.marcas.back();
-    if (antes.posicao + antes.texto.size() >= inicio) return;
+    if (antes.posicao >= inicio) return;
+    posicao = std::max(inicio, antes.posicao + antes.texto.size() + 1);
   }
-  linha.marcas.push_back({inicio, std::string(palavra), false});
+  linha.marcas.push_back({posicao, std::string(palavra), false});
   t.erase(inicio);
+  t.resize(posicao, ' ');
 }
 
 // A lyric line carrying chords keeps no tabs, so that its columns are the same in both forms.
