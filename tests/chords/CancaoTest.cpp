@@ -125,6 +125,26 @@ TEST(Cancao, IdaEVoltaEstavel) {
   }
 }
 
+// Lines that once read back otherwise: each form, read back, is written the same again.
+TEST(Cancao, CadaFormaLidaDeNovoEscreveOMesmo) {
+  const char* linhas[] = {
+      "Intro: G  D/F#  C7M(9)   (2x)\n\tEm0(b5)\tC\n",  // brackets split "Em[D/F#]0(b5)"
+      "GQuando eutre [fo: G  D/F  C7M   ]\n",           // chords inside a bracketed label
+      "[{t: x}\n",                                      // a lone bracket hid a directive
+      "(B7\t#InTom:E7\n",                               // "([B7]" would read as a label
+      "[G]la [*x2    ]\n",                              // an annotation ending in blanks
+      "[Am]Hello [Cmaj7/G]t|--0--[Am]--|\n",            // chords closer than their names
+  };
+  for (const char* linha : linhas) {
+    for (const auto* idioma : {&portugues(), &ingles()}) {
+      const std::string chordPro = paraChordPro(linha, *idioma);
+      EXPECT_EQ(paraChordPro(chordPro, *idioma), chordPro) << linha;
+      const std::string texto = paraTexto(linha, *idioma);
+      EXPECT_EQ(paraTexto(texto, *idioma), texto) << linha;
+    }
+  }
+}
+
 TEST(Cancao, EntradaRuimCarregaOQuePodeEDizOQuePulou) {
   const std::string longa(10'000'000, 'a');
   struct CasoRuim {

@@ -65,7 +65,7 @@ std::string EscritorCifra::escrever(const Cancao& cancao) const {
 
 // The first of these forms that reads back into the same line: chords alone in place; the
 // same in brackets (when the lyrics after it would take the bare chords as theirs); chords
-// over lyrics; the ChordPro line itself.
+// over lyrics; the ChordPro line itself, which the sheet reads too.
 std::string EscritorCifra::letraComAcordes(const LinhaCancao& linha,
                                            const LinhaCancao* seguinte) const {
   const bool letraDepois = seguinte != nullptr && seguinte->tipo == LinhaCancao::Tipo::Letra &&
@@ -78,8 +78,12 @@ std::string EscritorCifra::letraComAcordes(const LinhaCancao& linha,
   std::string chordPro = EscritorChordPro::linha(linha);
   if (reLida(chordPro, linha)) return chordPro;
   auto [acordes, letra] = duasLinhas(linha);
+  // Read back, the two lines may hold blanks where a chord pushed the lyrics, but must be
+  // written the same again.
   if (LeitorCancao::linhaSoAcordes(acordes, idioma_) &&
-      LeitorCancao::ehLetraSimples(letra, idioma_)) {
+      LeitorCancao::ehLetraSimples(letra, idioma_) &&
+      duasLinhas(LeitorCancao::linhaPareada(acordes, letra, idioma_)) ==
+          std::make_pair(acordes, letra)) {
     return acordes + '\n' + letra;
   }
   return chordPro;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "chords/EscritorChordPro.h"
 #include "chords/FolhaCifra.h"
 #include "foundations/Texto.h"
 
@@ -32,6 +33,48 @@ std::optional<MarcaLetra> marcaEntreColchetes(std::string_view conteudo,
   }
   if (FolhaCifra::acordeDaPalavra(conteudo, idioma).empty()) return std::nullopt;
   return MarcaLetra{0, std::string(conteudo), false};
+}
+
+// Lyrics with the chords and annotations in square brackets taken out as marks; every
+// bracket has its pair.
+LinhaCancao marcasEntreColchetes(std::string_view linha, const IdiomaAcordes& idioma) {
+  LinhaCancao resultado;
+  size_t p = 0;
+  while (p < linha.size()) {
+    const size_t abre = linha.find('[', p);
+    if (abre == std::string_view::npos) break;
+    const size_t fecha = linha.find(']', abre);
+    resultado.texto.append(linha.substr(p, abre - p));
+    const auto conteudo = linha.substr(abre + 1, fecha - abre - 1);
+    if (auto marca = marcaEntreColchetes(conteudo, idioma)) {
+      marca->posicao = resultado.texto.size();
+      resultado.marcas.push_back(std::move(*marca));
+    } else {
+      resultado.texto.append(linha.substr(abre, fecha + 1 - abre));
+    }
+    p = fecha + 1;
+  }
+  if (p < linha.size()) resultado.texto.append(linha.substr(p));
+  return resultado;
+}
+
+// Whether a mark stands inside square brackets of the lyrics ("[Intro: G D]"): written as
+// ChordPro, its brackets would nest.
+bool marcaEntreColchetesDeTexto(const LinhaCancao& linha) {
+  bool dentro = false;
+  size_t p = 0;
+  for (const auto& marca : linha.marcas) {
+    for (; p < marca.posicao && p < linha.texto.size(); ++p) {
+      if (linha.texto[p] == '[') dentro = true;
+      if (linha.texto[p] == ']') dentro = false;
+    }
+    if (dentro) return true;
+  }
+  return false;
+}
+
+LinhaCancao literal(std::string_view linha) {
+  return {LinhaCancao::Tipo::Literal, std::string(linha), {}, {}, false};
 }
 
 // A parenthesised chord that ends a lyric line ("la la (Am)") is a chord over the line's end.
@@ -114,8 +157,22 @@ bool LeitorCancao::temAcordeEntreColchetes(std::string_view texto, const IdiomaA
 
 std::optional<LinhaCancao> LeitorCancao::linhaSoAcordes(std::string_view linha,
                                                         const IdiomaAcordes& idioma) {
+  auto lida = soAcordes(linha, idioma);
+  // Brackets split words, and a word decides whether the line opens with a label ("(B7 x:E7"
+  // is not "( B7 x:E7"): a line whose ChordPro form reads otherwise is left to the lyrics.
+  if (!lida || soAcordes(EscritorChordPro::linha(*lida), idioma) != lida) return std::nullopt;
+  return lida;
+}
+
+std::optional<LinhaCancao> LeitorCancao::soAcordes(std::string_view linha,
+                                                   const IdiomaAcordes& idioma) {
   const auto trechos = FolhaCifra::trechosLinhaAcordes(linha, idioma);
   if (trechos.empty()) return std::nullopt;
+  // Brackets split words: "Em[D]0" holds no text word, though its lyrics "Em0" are one.
+  if (linha.find('[') != std::string_view::npos &&
+      !FolhaCifra::ehLinhaAcordes(marcasEntreColchetes(linha, idioma).texto, idioma)) {
+    return std::nullopt;
+  }
   LinhaCancao resultado;
   size_t copiado = 0;
   for (const auto& t : trechos) {
@@ -136,6 +193,7 @@ std::optional<LinhaCancao> LeitorCancao::linhaSoAcordes(std::string_view linha,
     copiado = fim;
   }
   resultado.texto.append(linha.substr(copiado));
+  if (marcaEntreColchetesDeTexto(resultado)) return std::nullopt;
   return resultado;
 }
 
@@ -153,11 +211,16 @@ Cancao LeitorCancao::ler(std::string_view texto) {
   std::vector<Linha> linhas = separar(texto);
   for (size_t i = 0; i < linhas.size(); ++i) {
     Linha& l = linhas[i];
+    if ((emTablatura_ && !ehLinhaDiretiva(aparada(l.texto))) || ehComentario(aparada(l.texto))) {
+      cancao.linhas().push_back(literal(l.texto));
+      continue;
+    }
+    if (tirarColchetesSoltos(l.texto)) aviso(l.numero, Problema::ColcheteSemPar);
     const std::string_view a = aparada(l.texto);
     if (ehLinhaDiretiva(a)) {
       lerDiretiva(l.texto, l.numero, cancao);
-    } else if (emTablatura_ || ehComentario(a)) {
-      cancao.linhas().push_back({LinhaCancao::Tipo::Literal, l.texto, {}, {}, false});
+    } else if (ehComentario(a)) {
+      cancao.linhas().push_back(literal(l.texto));
     } else {
       const bool haSeguinte = i + 1 < linhas.size() && linhas[i + 1].numero == l.numero + 1;
       if (lerLetra(l, haSeguinte ? &linhas[i + 1] : nullptr, cancao)) ++i;
@@ -171,9 +234,8 @@ Cancao LeitorCancao::ler(std::string_view texto) {
 }
 
 // Lyrics, chords alone, or chords over the next line's lyrics: true when it took that line.
-bool LeitorCancao::lerLetra(Linha& linha, const Linha* seguinte, Cancao& cancao) {
+bool LeitorCancao::lerLetra(const Linha& linha, const Linha* seguinte, Cancao& cancao) {
   if (aparada(linha.texto).starts_with('{')) aviso(linha.numero, Problema::ChaveSemPar);
-  if (tirarColchetesSoltos(linha.texto)) aviso(linha.numero, Problema::ColcheteSemPar);
   auto soAcordes = linhaSoAcordes(linha.texto, idioma_);
   if (!soAcordes) {
     cancao.linhas().push_back(linhaLetra(linha.texto));
@@ -181,7 +243,7 @@ bool LeitorCancao::lerLetra(Linha& linha, const Linha* seguinte, Cancao& cancao)
   }
   if (seguinte != nullptr && linha.texto.find_first_of("[]") == std::string::npos &&
       ehLetraSimples(seguinte->texto, idioma_)) {
-    cancao.linhas().push_back(linhaPareada(linha.texto, seguinte->texto));
+    cancao.linhas().push_back(linhaPareada(linha.texto, seguinte->texto, idioma_));
     return true;
   }
   cancao.linhas().push_back(std::move(*soAcordes));
@@ -221,7 +283,7 @@ void LeitorCancao::lerDiretiva(std::string_view linha, size_t numero, Cancao& ca
   const bool define = texto::iguaisSemCaixa(nome, "define");
   if (completo.empty() && !define) {
     aviso(numero, Problema::DiretivaDesconhecida);
-    cancao.linhas().push_back({LinhaCancao::Tipo::Literal, std::string(linha), {}, {}, false});
+    cancao.linhas().push_back(literal(linha));
     return;
   }
   std::string_view valor = dentro.substr(fimNome);
@@ -235,32 +297,16 @@ void LeitorCancao::lerDiretiva(std::string_view linha, size_t numero, Cancao& ca
   cancao.linhas().push_back(std::move(diretiva));
 }
 
-// Lyrics with chords in square brackets; every bracket has its pair.
 LinhaCancao LeitorCancao::linhaLetra(std::string_view linha) const {
-  LinhaCancao resultado;
-  size_t p = 0;
-  while (p < linha.size()) {
-    const size_t abre = linha.find('[', p);
-    if (abre == std::string_view::npos) break;
-    const size_t fecha = linha.find(']', abre);
-    resultado.texto.append(linha.substr(p, abre - p));
-    const auto conteudo = linha.substr(abre + 1, fecha - abre - 1);
-    if (auto marca = marcaEntreColchetes(conteudo, idioma_)) {
-      marca->posicao = resultado.texto.size();
-      resultado.marcas.push_back(std::move(*marca));
-    } else {
-      resultado.texto.append(linha.substr(abre, fecha + 1 - abre));
-    }
-    p = fecha + 1;
-  }
-  if (p < linha.size()) resultado.texto.append(linha.substr(p));
+  LinhaCancao resultado = marcasEntreColchetes(linha, idioma_);
   marcarAcordeFinal(resultado, idioma_);
   tirarTabs(resultado);
   return resultado;
 }
 
 // Each word of the chord line over the character of its column in the lyrics.
-LinhaCancao LeitorCancao::linhaPareada(std::string_view acordes, std::string_view letra) const {
+LinhaCancao LeitorCancao::linhaPareada(std::string_view acordes, std::string_view letra,
+                                       const IdiomaAcordes& idioma) {
   const std::string linhaAcordes = Cancao::semTabs(acordes);
   LinhaCancao resultado;
   resultado.texto = Cancao::semTabs(letra);
@@ -274,11 +320,11 @@ LinhaCancao LeitorCancao::linhaPareada(std::string_view acordes, std::string_vie
     const size_t fim = std::min(linhaAcordes.find(' ', p), linhaAcordes.size());
     const std::string palavra = linhaAcordes.substr(p, fim - p);
     if (resultado.texto.size() < p) resultado.texto.append(p - resultado.texto.size(), ' ');
-    const bool acorde = !FolhaCifra::acordeDaPalavra(palavra, idioma_).empty();
+    const bool acorde = !FolhaCifra::acordeDaPalavra(palavra, idioma).empty();
     resultado.marcas.push_back({p, palavra, !acorde});
     p = fim;
   }
-  marcarAcordeFinal(resultado, idioma_);
+  marcarAcordeFinal(resultado, idioma);
   return resultado;
 }
 

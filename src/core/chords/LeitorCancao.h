@@ -60,10 +60,15 @@ class LeitorCancao {
   // is not a chord line.
   static std::optional<LinhaCancao> linhaSoAcordes(std::string_view linha,
                                                    const IdiomaAcordes& idioma);
+  // A chord line and the plain lyrics under it as one line.
+  static LinhaCancao linhaPareada(std::string_view acordes, std::string_view letra,
+                                  const IdiomaAcordes& idioma);
   // Whether a line is plain lyrics that a chord line above it would stand over.
   static bool ehLetraSimples(std::string_view linha, const IdiomaAcordes& idioma);
 
  private:
+  static std::optional<LinhaCancao> soAcordes(std::string_view linha, const IdiomaAcordes& idioma);
+
   struct Linha {
     std::string texto;
     size_t numero;
@@ -71,9 +76,8 @@ class LeitorCancao {
 
   std::vector<Linha> separar(std::string_view texto);
   void lerDiretiva(std::string_view linha, size_t numero, Cancao& cancao);
-  bool lerLetra(Linha& linha, const Linha* seguinte, Cancao& cancao);
+  bool lerLetra(const Linha& linha, const Linha* seguinte, Cancao& cancao);
   LinhaCancao linhaLetra(std::string_view linha) const;
-  LinhaCancao linhaPareada(std::string_view acordes, std::string_view letra) const;
   void aviso(size_t linha, Problema problema) { avisos_.push_back({linha, problema}); }
 
   IdiomaAcordes idioma_;
