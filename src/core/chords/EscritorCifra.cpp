@@ -68,15 +68,18 @@ std::string EscritorCifra::escrever(const Cancao& cancao) const {
 // over lyrics; the ChordPro line itself, which the sheet reads too.
 std::string EscritorCifra::letraComAcordes(const LinhaCancao& linha,
                                            const LinhaCancao* seguinte) const {
-  const bool letraDepois = seguinte != nullptr && seguinte->tipo == LinhaCancao::Tipo::Letra &&
-                           seguinte->marcas.empty() &&
-                           LeitorCancao::ehLetraSimples(seguinte->texto, idioma_);
-  if (!letraDepois) {
-    std::string soAcordes = noLugar(linha);
-    if (reLida(soAcordes, linha)) return soAcordes;
-  }
   std::string chordPro = EscritorChordPro::linha(linha);
-  if (reLida(chordPro, linha)) return chordPro;
+  // Lyrics with a word of text never read as chords alone: no need to try.
+  if (FolhaCifra::ehLinhaAcordes(linha.texto, idioma_)) {
+    const bool letraDepois = seguinte != nullptr && seguinte->tipo == LinhaCancao::Tipo::Letra &&
+                             seguinte->marcas.empty() &&
+                             LeitorCancao::ehLetraSimples(seguinte->texto, idioma_);
+    if (!letraDepois) {
+      std::string soAcordes = noLugar(linha);
+      if (reLida(soAcordes, linha)) return soAcordes;
+    }
+    if (reLida(chordPro, linha)) return chordPro;
+  }
   auto [acordes, letra] = duasLinhas(linha);
   // Read back, the two lines may hold blanks where a chord pushed the lyrics, but must be
   // written the same again.
