@@ -4,6 +4,7 @@
 
 #include "ComandoAcordesCifra.h"
 #include "ComandoBraco.h"
+#include "ComandoCancao.h"
 #include "ComandoDispositivos.h"
 #include "ComandoExibicoesEscala.h"
 #include "ComandoIdiomas.h"
@@ -28,6 +29,7 @@ Cli::Cli(std::ostream& saida, std::ostream& erros) : saida_(saida), erros_(erros
   comandos_.push_back(std::make_unique<ComandoInterpretar>());
   comandos_.push_back(std::make_unique<ComandoTranspor>());
   comandos_.push_back(std::make_unique<ComandoAcordesCifra>());
+  comandos_.push_back(std::make_unique<ComandoCancao>());
   comandos_.push_back(std::make_unique<ComandoInstrumentos>());
   comandos_.push_back(std::make_unique<ComandoDispositivos>());
   comandos_.push_back(std::make_unique<ComandoTocar>());

@@ -10,7 +10,7 @@ class ComandoAcordesCifra : public ComandoCli {
  public:
   std::string nome() const override { return "chords"; }
   std::string resumo() const override {
-    return "chords  list the chords of the chord sheet on standard input";
+    return "chords  list the chords of the chord sheet or ChordPro song on standard input";
   }
   int executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) override;
 };

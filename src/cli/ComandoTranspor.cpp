@@ -6,7 +6,9 @@
 
 #include "ContextoCli.h"
 #include "ErroArgumento.h"
+#include "LeituraCancao.h"
 #include "app/Fachada.h"
+#include "app/Nucleo.h"
 #include "foundations/Cp1252.h"
 #include "foundations/Texto.h"
 
@@ -28,9 +30,12 @@ int ComandoTranspor::executar(ContextoCli& contexto, const std::vector<std::stri
     return 2;
   }
   if (!contexto.prepararIdioma()) return 1;
-  const std::string folha(std::istreambuf_iterator<char>(std::cin), {});
-  contexto.saida() << cp1252::paraUtf8(
-      contexto.fachada().transporCifra(cp1252::deUtf8(folha), *passos));
+  const std::string folha =
+      cp1252::deUtf8(std::string(std::istreambuf_iterator<char>(std::cin), {}));
+  const auto chordPro = LeituraCancao::transporChordPro(
+      folha, *passos, IdiomaAcordes::de(contexto.nucleo().textos()), nome(), contexto.erros());
+  contexto.saida() << cp1252::paraUtf8(chordPro ? *chordPro
+                                                : contexto.fachada().transporCifra(folha, *passos));
   return 0;
 }
 

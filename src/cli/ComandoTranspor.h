@@ -11,7 +11,8 @@ class ComandoTranspor : public ComandoCli {
  public:
   std::string nome() const override { return "transpose"; }
   std::string resumo() const override {
-    return "transpose STEPS  transpose the chord sheet on standard input (negative: down)";
+    return "transpose STEPS  transpose the chord sheet or ChordPro song on standard input "
+           "(negative: down)";
   }
   int executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) override;
 };

@@ -331,11 +331,8 @@ AnaliseAcorde Fachada::analisarAcorde(const std::string& nome) const {
 }
 
 std::string Fachada::transporCifra(const std::string& folha, int passos) const {
-  // Twelve steps come back to the same sounds: any count reduces to 1..12.
-  const int64_t tamanho = passos < 0 ? -static_cast<int64_t>(passos) : passos;
-  const int efetivos = tamanho == 0 ? 0 : static_cast<int>(1 + (tamanho - 1) % 12);
-  const int direcao = passos < 0 ? Especialista::ABAIXO : Especialista::ACIMA;
-  return FolhaCifra::transporCifra(folha, efetivos, direcao, IdiomaAcordes::de(idiomas()));
+  const auto m = FolhaCifra::movimento(passos);
+  return FolhaCifra::transporCifra(folha, m.passos, m.direcao, IdiomaAcordes::de(idiomas()));
 }
 
 std::string Fachada::colarCifra(const std::string& texto) const {

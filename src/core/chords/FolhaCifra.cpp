@@ -1,6 +1,7 @@
 #include "chords/FolhaCifra.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "chords/Especialista.h"
 #include "chords/GrafiaNotas.h"
@@ -11,11 +12,7 @@ namespace tessara {
 
 namespace {
 
-// A chord found on a line: where it starts and how long it is.
-struct Trecho {
-  size_t inicio;
-  size_t tamanho;
-};
+using Trecho = FolhaCifra::Trecho;
 
 enum class TipoPalavra { Acorde, DeLado, Texto };
 
@@ -247,6 +244,24 @@ std::string FolhaCifra::textoColado(std::string_view texto) {
 
 bool FolhaCifra::ehLinhaAcordes(std::string_view linha, const IdiomaAcordes& idioma) {
   return AnaliseLinha(linha, idioma).linhaAcordes();
+}
+
+FolhaCifra::Movimento FolhaCifra::movimento(int semitons) {
+  const int64_t tamanho = semitons < 0 ? -static_cast<int64_t>(semitons) : semitons;
+  const int passos = tamanho == 0 ? 0 : static_cast<int>(1 + (tamanho - 1) % 12);
+  return {passos, semitons < 0 ? Especialista::ABAIXO : Especialista::ACIMA};
+}
+
+std::vector<Trecho> FolhaCifra::trechosLinhaAcordes(std::string_view linha,
+                                                    const IdiomaAcordes& idioma) {
+  const AnaliseLinha analise(linha, idioma);
+  return analise.linhaAcordes() ? analise.acordes() : std::vector<Trecho>{};
+}
+
+std::string_view FolhaCifra::acordeDaPalavra(std::string_view palavra,
+                                             const IdiomaAcordes& idioma) {
+  const std::string_view nucleo = semParenteses(palavra);
+  return tipo(nucleo, idioma) == TipoPalavra::Acorde ? nucleo : std::string_view();
 }
 
 std::vector<std::string> FolhaCifra::acordes(std::string_view texto, const IdiomaAcordes& idioma) {

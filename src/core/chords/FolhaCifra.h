@@ -21,11 +21,34 @@ namespace tessara {
 // Blanks, tabs and line ends (LF, CR LF or CR) are kept exactly.
 class FolhaCifra {
  public:
+  // Where a chord stands on a line: its first byte and its length.
+  struct Trecho {
+    size_t inicio;
+    size_t tamanho;
+  };
+
   // The text as the sheet takes it from the clipboard: every tab becomes two blanks.
   static std::string textoColado(std::string_view texto);
 
   // Whether one line (without its line end) is a chord line.
   static bool ehLinhaAcordes(std::string_view linha, const IdiomaAcordes& idioma);
+
+  // A move by semitones as the transposer takes it: 1..12 steps and a direction.
+  struct Movimento {
+    int passos;
+    int direcao;
+  };
+  // Positive: up (sharps), negative: down (flats); twelve steps come back to the same sounds,
+  // so any count reduces to 1..12 (0 stays 0).
+  static Movimento movimento(int semitons);
+
+  // Where the chords of a chord line stand; nothing for a text line.
+  static std::vector<Trecho> trechosLinhaAcordes(std::string_view linha,
+                                                 const IdiomaAcordes& idioma);
+
+  // The chord one word holds, the parentheses around it set aside ("(Am)" holds "Am"); empty
+  // when the word holds none (text, a repeat mark, "N.C.").
+  static std::string_view acordeDaPalavra(std::string_view palavra, const IdiomaAcordes& idioma);
 
   // The chords of the sheet, in order, as written (surrounding parentheses set aside): the
   // chords of its chord lines and the bracketed chords of its text lines.
