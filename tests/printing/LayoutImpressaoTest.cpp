@@ -192,7 +192,7 @@ TEST_F(LayoutImpressaoTest, CordaSoltaAcimaDaGradeEAbafadaSemMarca) {
 
 TEST_F(LayoutImpressaoTest, NotasEscritasPeloAcorde) {
   // Gb: its third is Bb, its fifth Db, never A# or C#.
-  desenhar(TrabalhoImpressao::NOTAS, posicao("Gb", {2, 4, 4, 3, 2, 2}, {1, 3, 4, 2, 1, 1}));
+  desenhar(ModoRotulo::NOTAS, posicao("Gb", {2, 4, 4, 3, 2, 2}, {1, 3, 4, 2, 1, 1}));
   EXPECT_EQ(rotulos(), (Textos{"Gb", "Db", "Bb", "Gb", "Db", "Gb"}));  // highest string first
 }
 

@@ -91,7 +91,7 @@ TEST_F(BracoTest, NotasComBemoisQuandoOAcordeSeEscreveAssim) {
 TEST_F(BracoTest, NotasEscritasPeloAcorde) {
   const std::pair<const char*, std::vector<std::string>> casos[] = {
       {"C7", {"Bb"}}, {"F#", {"A#", "C#"}}, {"Gb", {"Bb", "Db"}}};
-  braco.setModoVisualizacao(Braco::MODO_NOTAS);
+  braco.setModoVisualizacao(ModoRotulo::NOTAS);
   for (const auto& [nome, esperadas] : casos) {
     ASSERT_TRUE(fachada.setAcordePorNome(nome));
     braco.exibirAcordeAtual();
