@@ -1,5 +1,8 @@
 #include "ComandoImprimir.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <map>
 #include <set>
 
@@ -43,6 +46,13 @@ std::string aceitos(const std::string& opcao) {
   if (opcao == "--labels") return ErroArgumento::chaves(ROTULOS);
   if (opcao == "--content") return ErroArgumento::chaves(CONTEUDOS);
   return opcao == "--png" ? "a folder" : "a file";
+}
+
+[[maybe_unused]] bool ehSaidaPadrao(const std::filesystem::path& arquivo) {
+  struct stat nomeado {};
+  struct stat saida {};
+  return ::stat(arquivo.c_str(), &nomeado) == 0 && ::fstat(STDOUT_FILENO, &saida) == 0 &&
+         nomeado.st_dev == saida.st_dev && nomeado.st_ino == saida.st_ino;
 }
 
 }  // namespace
@@ -138,6 +148,10 @@ std::optional<ComandoImprimir::Posicoes> ComandoImprimir::montarLista(
       contexto.erros() << "tessara-cli: '" << acorde << "' is not a chord name\n";
       return std::nullopt;
     }
+    if (!posicao->soaAlgumaCorda()) {
+      contexto.avisarSemPosicao(acorde);
+      return std::nullopt;
+    }
     if (!semRepetir || nomes.insert(nomeGuardado).second) posicoes.addElement(*posicao);
   }
   return posicoes;
@@ -171,7 +185,8 @@ int ComandoImprimir::executar(ContextoCli& contexto, const std::vector<std::stri
   FrenteImpressaoCli impressao(contexto.nucleo(), std::move(*posicoes));
   if (!pedido.pdf.empty()) {
     if (!impressao.gravarPdf(pedido.pdf, conteudo, pedido.rotulo, contexto.erros())) return 1;
-    contexto.saida() << pedido.pdf << '\n';
+    // The document went to standard output itself: its name would follow it into the pipe.
+    if (!ehSaidaPadrao(pedido.pdf)) contexto.saida() << pedido.pdf << '\n';
     return 0;
   }
   const auto arquivos =
