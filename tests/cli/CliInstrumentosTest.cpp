@@ -90,7 +90,7 @@ TEST(CliInstrumentos, BaseDanificadaOuAusente) {
   teste::PastaTemporaria configuracao;
   const std::string ruim =
       "<colecaoInstrumento><instrumento><nome>X</nome><numeroCordas>seis</numeroCordas>"
-      "</instrumento>";
+      "</instrumento></colecaoInstrumento>";
   configuracao.escrever("instrumentos.xml", ruim);
   auto r = cli({"--lang", "en", "instruments"}, configuracao);
   EXPECT_EQ(r.status, 1);
@@ -129,9 +129,8 @@ TEST(CliInstrumentos, BaseIlegivelDeixaOsEmbutidos) {
     caso.fazer(arquivo);
     auto r = cli({"--lang", "en", "--instrument", "Cavaquinho", "chord", "C"}, configuracao);
     EXPECT_EQ(r.status, 0) << r.erros;
-    EXPECT_NE(r.erros.find("File: '" + arquivo.string() + "' (" + caso.motivo),
-              std::string::npos)
-        << r.erros;
+    EXPECT_NE(r.erros.find("File: '" + arquivo.string() + "' ("), std::string::npos) << r.erros;
+    EXPECT_NE(r.erros.find(caso.motivo), std::string::npos) << r.erros;
     EXPECT_EQ(r.erros.find("reinstall"), std::string::npos) << r.erros;
     EXPECT_EQ(fs::exists(configuracao / "instrumentos.xml.damaged"), caso.copia);
     r = cli({"--lang", "en", "instruments"}, configuracao);
