@@ -1,6 +1,7 @@
 // An instrument base from a user's disk, then chords generated on the instruments it holds:
 // whatever the reader accepts lies within the limits of a real instrument, and generating a
 // chord on it finishes without overflow.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -14,6 +15,7 @@
 #include "generation/GeradorInstrumentoCordas.h"
 #include "instruments/InstrumentoCordas.h"
 #include "instruments/XMLInstrumentoParser.h"
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
 namespace {
 
@@ -59,7 +61,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   atual = &instrumentos[tamanho % instrumentos.size()];
   const auto posicoes = gerador.gerar(codigos[(tamanho / instrumentos.size()) % codigos.size()]);
   for (int k = 0; k < posicoes.size(); ++k) {
-    if (posicoes.getElement(k) == nullptr) __builtin_trap();
+    const auto* posicao =
+        dynamic_cast<const tessara::PosicaoHarmonicaInstrumentoCordas*>(posicoes.getElement(k));
+    if (posicao == nullptr) __builtin_trap();
+    // A fingering that sounds no string is none.
+    const auto casas = posicao->getCasas();
+    if (std::none_of(casas.begin(), casas.end(), [](int casa) { return casa >= 0; })) {
+      __builtin_trap();
+    }
   }
   atual = nullptr;
   return 0;

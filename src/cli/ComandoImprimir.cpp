@@ -1,5 +1,8 @@
 #include "ComandoImprimir.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdint>
 #include <map>
 
@@ -41,6 +44,13 @@ const LeitorOpcoes& leitor() {
         return a.empty() || a.front() != '-' || LeitorCasas::pareceCasas(a);
       });
   return opcoes;
+}
+
+[[maybe_unused]] bool ehSaidaPadrao(const std::filesystem::path& arquivo) {
+  struct stat nomeado {};
+  struct stat saida {};
+  return ::stat(arquivo.c_str(), &nomeado) == 0 && ::fstat(STDOUT_FILENO, &saida) == 0 &&
+         nomeado.st_dev == saida.st_dev && nomeado.st_ino == saida.st_ino;
 }
 
 }  // namespace
@@ -98,8 +108,16 @@ bool ComandoImprimir::montarLista(ContextoCli& contexto, const std::vector<std::
         return false;
       }
       lista.anexar(fachada.posicaoDasCasas(*casas));
-    } else if (!lista.adicionarPorNome(cp1252::deUtf8(acorde), !semRepetir)) {
+      continue;
+    }
+    const int antes = lista.tamanho();
+    if (!lista.adicionarPorNome(cp1252::deUtf8(acorde), !semRepetir)) {
       contexto.erros() << "tessara-cli: '" << acorde << "' is not a chord name\n";
+      return false;
+    }
+    // A chord this instrument cannot sound prints no empty diagram.
+    if (lista.tamanho() > antes && !lista.linhas().back().posicao.soaAlgumaCorda()) {
+      contexto.avisarSemPosicao(acorde);
       return false;
     }
   }
@@ -137,7 +155,8 @@ int ComandoImprimir::executar(ContextoCli& contexto, const std::vector<std::stri
     if (!impressao.gravarPdf(pedido.pdf, conteudo, pedido.rotulo, posicoes, contexto.erros())) {
       return 1;
     }
-    contexto.saida() << pedido.pdf << '\n';
+    // The document went to standard output itself: its name would follow it into the pipe.
+    if (!ehSaidaPadrao(pedido.pdf)) contexto.saida() << pedido.pdf << '\n';
     return 0;
   }
   const auto arquivos = impressao.gravarPng(pedido.png, pedido.zoom, conteudo, pedido.rotulo,

@@ -41,6 +41,7 @@ int ComandoInstrumentos::executar(ContextoCli& contexto,
     contexto.erros() << "tessara-cli: " << cp1252::paraUtf8(e.getMensagem()) << '\n';
     return 1;
   }
+  contexto.avisarBaseInstrumentos();
   contexto.saida() << linhas.str();
   return 0;
 }

@@ -89,12 +89,7 @@ std::optional<std::vector<int>> ComandoTocar::casasPedidas(ContextoCli& contexto
   }
   // A chord name: the first fingering the chord manager shows for it.
   if (!contexto.prepararAcordes() || !contexto.selecionarAcorde(acorde)) return std::nullopt;
-  std::vector<int> casas = contexto.fachada().getPosicaoAcordeAtual()->getCasas();
-  if (std::none_of(casas.begin(), casas.end(), [](int casa) { return casa >= 0; })) {
-    contexto.erros() << "error: '" << acorde << "' has no fingering on this instrument\n";
-    return std::nullopt;
-  }
-  return casas;
+  return contexto.fachada().getPosicaoAcordeAtual()->getCasas();
 }
 
 int ComandoTocar::executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) {

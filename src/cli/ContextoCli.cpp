@@ -43,7 +43,12 @@ bool ContextoCli::prepararIdioma() {
 
 bool ContextoCli::carregarIdioma() {
   Fachada& fachada = this->fachada();
-  if (opcoes_.idioma.empty()) return fachada.selecionarIdiomaConfigurado();
+  if (opcoes_.idioma.empty()) {
+    std::string aviso;
+    const bool carregado = fachada.selecionarIdiomaConfiguradoOuDoLocale(aviso);
+    if (!aviso.empty()) erros_ << "tessara-cli: warning: " << cp1252::paraUtf8(aviso) << '\n';
+    return carregado;
+  }
   if (fachada.carregarIdiomaDoCodigo(opcoes_.idioma)) return true;
   std::string codigos;
   for (const auto& c : fachada.getCodigosIdiomas()) {
@@ -71,6 +76,7 @@ bool ContextoCli::selecionarInstrumento() {
       return true;
     }
     const auto nomes = fachada.getNomesInstrumentos();
+    avisarBaseInstrumentos();
     const int indice = indiceInstrumento(nomes);
     if (indice < 0) {
       erros_ << "tessara-cli: --instrument: no instrument named '" << opcoes_.instrumento
@@ -85,6 +91,13 @@ bool ContextoCli::selecionarInstrumento() {
     erros_ << "tessara-cli: " << cp1252::paraUtf8(e.getMensagem()) << '\n';
     return false;
   }
+}
+
+void ContextoCli::avisarBaseInstrumentos() {
+  const std::string aviso = fachada().getAvisoInstrumentos();
+  if (aviso.empty() || avisoBaseDado_) return;
+  avisoBaseDado_ = true;
+  erros_ << "tessara-cli: warning: " << cp1252::paraUtf8(aviso) << '\n';
 }
 
 int ContextoCli::indiceInstrumento(const std::vector<std::string>& nomes) const {
@@ -109,9 +122,17 @@ bool ContextoCli::prepararAcordes() {
 }
 
 bool ContextoCli::selecionarAcorde(const std::string& nome) {
-  if (fachada().setAcordePorNome(cp1252::deUtf8(nome))) return true;
-  erros_ << "error: '" << nome << "' is not a chord name the language reads\n";
+  if (!fachada().setAcordePorNome(cp1252::deUtf8(nome))) {
+    erros_ << "error: '" << nome << "' is not a chord name the language reads\n";
+    return false;
+  }
+  if (fachada().acordeTemPosicao()) return true;
+  avisarSemPosicao(nome);
   return false;
+}
+
+void ContextoCli::avisarSemPosicao(const std::string& nome) {
+  erros_ << "error: '" << nome << "' has no fingering on this instrument\n";
 }
 
 bool ContextoCli::prepararSaida() {

@@ -54,11 +54,17 @@ class ContextoCli {
   bool prepararInstrumento();
   // The instrument, then the chord base.
   bool prepararAcordes();
-  // Makes the chord of that name (UTF-8) current, or tells the user it is not one.
+  // Makes the chord of that name (UTF-8) current, or tells the user it is not one or that the
+  // instrument cannot play it.
   bool selecionarAcorde(const std::string& nome);
+  // The one way every command says that the instrument cannot play a chord.
+  void avisarSemPosicao(const std::string& nome);
   // Starts the MIDI output; false, after telling why, when it cannot start or, rendering into
   // a file, when there is no SoundFont or the file cannot be written.
   bool prepararSaida();
+
+  // Tells once, on the error stream, why the user's instrument base was left out, if it was.
+  void avisarBaseInstrumentos();
 
   // The exit status for a command whose preparation failed.
   int statusErro() const { return statusErro_; }
@@ -77,6 +83,7 @@ class ContextoCli {
   std::unique_ptr<Nucleo> nucleo_;
   int statusErro_ = 1;
   bool instrumentoSelecionado_ = false;
+  bool avisoBaseDado_ = false;
 };
 
 }  // namespace tessara

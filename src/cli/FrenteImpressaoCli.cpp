@@ -3,6 +3,7 @@
 #include <QPrinter>
 #include <cerrno>
 #include <cstring>
+#include <string_view>
 #include <system_error>
 
 #include "AplicacaoQtCli.h"
@@ -54,6 +55,34 @@ bool FrenteImpressaoCli::gravarPdf(const std::filesystem::path& arquivo, int con
   return true;
 }
 
+namespace {
+
+// The page number of a file named page-N.png, or 0.
+int numeroPagina(const std::string& nome) {
+  constexpr std::string_view PREFIXO = "page-";
+  constexpr std::string_view SUFIXO = ".png";
+  if (nome.size() <= PREFIXO.size() + SUFIXO.size() || !nome.starts_with(PREFIXO) ||
+      !nome.ends_with(SUFIXO)) {
+    return 0;
+  }
+  const std::string numero =
+      nome.substr(PREFIXO.size(), nome.size() - PREFIXO.size() - SUFIXO.size());
+  if (numero.find_first_not_of("0123456789") != std::string::npos || numero.size() > 6) return 0;
+  return std::stoi(numero);
+}
+
+// Pages of an earlier, longer job would read as part of this one.
+void removerPaginasAntigas(const std::filesystem::path& pasta, int paginas) {
+  std::error_code erro;
+  for (const auto& entrada : std::filesystem::directory_iterator(pasta, erro)) {
+    if (numeroPagina(entrada.path().filename().string()) > paginas) {
+      std::filesystem::remove(entrada.path(), erro);
+    }
+  }
+}
+
+}  // namespace
+
 std::optional<std::vector<std::filesystem::path>> FrenteImpressaoCli::gravarPng(
     const std::filesystem::path& pasta, int zoom, int conteudo, int rotulo,
     const Posicoes& posicoes, std::ostream& erros) {
@@ -65,10 +94,16 @@ std::optional<std::vector<std::filesystem::path>> FrenteImpressaoCli::gravarPng(
     arquivos.push_back(pasta / ("page-" + std::to_string(arquivos.size() + 1) + ".png"));
     std::string motivo;
     if (!SuperficieImagensQt::salvarPng(pagina, arquivos.back(), motivo)) {
-      erros << "tessara-cli: cannot write " << motivo << '\n';
+      // Each page is replaced whole, so the user needs to know which ones are new.
+      const size_t feitas = arquivos.size() - 1;
+      erros << "tessara-cli: cannot write " << motivo << "; "
+            << (feitas == 0 ? std::string("no page was written")
+                            : "pages 1 to " + std::to_string(feitas) + " were written")
+            << ", page " << arquivos.size() << " and later ones were not\n";
       return std::nullopt;
     }
   }
+  removerPaginasAntigas(pasta, static_cast<int>(arquivos.size()));
   return arquivos;
 }
 

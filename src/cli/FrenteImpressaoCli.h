@@ -32,8 +32,9 @@ class FrenteImpressaoCli : public FachadaGUI {
   // False, with the reason on `erros`, when the file cannot be written.
   bool gravarPdf(const std::filesystem::path& arquivo, int conteudo, int rotulo,
                  const Posicoes& posicoes, std::ostream& erros);
-  // Writes page N as DIR/page-N.png (creating DIR); the files written, or nothing after
-  // telling why.
+  // Writes page N as DIR/page-N.png (creating DIR) and removes the pages past the last one
+  // that an earlier job left there; the files written, or nothing after telling why and which
+  // pages were written before the failure.
   std::optional<std::vector<std::filesystem::path>> gravarPng(const std::filesystem::path& pasta,
                                                               int zoom, int conteudo, int rotulo,
                                                               const Posicoes& posicoes,

@@ -54,6 +54,9 @@ int main(int argc, char** argv) {
   // A reader that went away (a pipe into head) is a failed write, told and ended with 1 like
   // any other, not a silent death by signal.
   std::signal(SIGPIPE, SIG_IGN);
+  // Past a file size limit (ulimit -f) a write fails with "File too large", told like a full
+  // disk, and the temporary file goes; the signal would kill without a word.
+  std::signal(SIGXFSZ, SIG_IGN);
   SaidaPadrao saidaPadrao;
   std::ostream saida(&saidaPadrao);
   tessara::Cli cli(saida, std::cerr);

@@ -1,9 +1,11 @@
 #include "PdfEmMemoria.h"
 
 #include <sys/mman.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 #include "foundations/ArquivoAtomico.h"
 
@@ -15,6 +17,14 @@ namespace {
 bool pdfCompleto(const std::string& bytes) {
   const auto fim = bytes.find_last_not_of("\r\n");
   return fim != std::string::npos && fim >= 4 && bytes.compare(fim - 4, 5, "%%EOF") == 0;
+}
+
+// The document stopped at the file size limit (ulimit -f), which holds for memory files too:
+// the same reason the destination would have given.
+bool cortadoPeloLimite(size_t tamanho) {
+  rlimit limite{};
+  return ::getrlimit(RLIMIT_FSIZE, &limite) == 0 && limite.rlim_cur != RLIM_INFINITY &&
+         tamanho >= limite.rlim_cur;
 }
 
 }  // namespace
@@ -46,7 +56,8 @@ std::string PdfEmMemoria::conteudo() const {
 bool PdfEmMemoria::gravar(const std::filesystem::path& destino, std::string& motivo) const {
   const std::string pdf = conteudo();
   if (!pdfCompleto(pdf)) {
-    motivo = destino.string() + ": the document could not be made";
+    motivo = destino.string() + ": " +
+             (cortadoPeloLimite(pdf.size()) ? std::strerror(EFBIG) : "the document could not be made");
     return false;
   }
   return ArquivoAtomico::substituir(destino, pdf, &motivo);

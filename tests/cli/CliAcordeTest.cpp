@@ -264,5 +264,41 @@ TEST_F(CliAcorde, PlayTocaAPrimeiraPosicaoDoNome) {
   EXPECT_FALSE(std::filesystem::exists(arquivos / "nada.wav"));
 }
 
+// An instrument that cannot play a chord: every command that would show, play or print its
+// fingering says so the same way, and none draws strings that all stay silent.
+TEST_F(CliAcorde, SemPosicaoDitoDoMesmoJeito) {
+  const auto instrumento = [](const std::string& nome, int distancia, const std::string& afinacao) {
+    return "<instrumento><nome>" + nome + "</nome><numeroCordas>4</numeroCordas><numeroCasas>12" +
+           "</numeroCasas><distancia>" + std::to_string(distancia) + "</distancia><som>24</som>" +
+           "<afinacao>" + afinacao + "</afinacao></instrumento>";
+  };
+  const std::string cavaquinho =
+      "<frequencia>50</frequencia><frequencia>55</frequencia><frequencia>59</frequencia>"
+      "<frequencia>64</frequencia>";
+  configuracao.escrever("instrumentos.xml", "<colecaoInstrumento>" +
+                                                instrumento("SemAfinacao", 4, "") +
+                                                instrumento("Negativo", -1, cavaquinho) +
+                                                "</colecaoInstrumento>");
+  teste::PastaTemporaria arquivos;
+  const bool comSom = !PortaFluidSynth::procurarSoundFont().empty();
+  for (const char* nome : {"SemAfinacao", "Negativo"}) {
+    for (const Argumentos& comando :
+         {Argumentos{"chord", "C"}, Argumentos{"play", "C", "--wav", (arquivos / "c.wav").string()},
+          Argumentos{"print", "--pdf", (arquivos / "c.pdf").string(), "C"}}) {
+      SCOPED_TRACE(std::string(nome) + " " + comando[0]);
+      if (comando[0] == "play" && !comSom) continue;
+      Argumentos argumentos = {"--lang", "en", "--instrument", nome};
+      argumentos.insert(argumentos.end(), comando.begin(), comando.end());
+      const auto r = cli(argumentos);
+      if (r.erros.find("without Qt") != std::string::npos) continue;
+      EXPECT_EQ(r.status, 1);
+      EXPECT_EQ(r.saida, "");
+      EXPECT_EQ(r.erros, "error: 'C' has no fingering on this instrument\n");
+    }
+  }
+  EXPECT_FALSE(std::filesystem::exists(arquivos / "c.wav"));
+  EXPECT_FALSE(std::filesystem::exists(arquivos / "c.pdf"));
+}
+
 }  // namespace
 }  // namespace tessara

@@ -90,6 +90,15 @@ TEST_F(CliAcordes, TransposeDeixaMarcasDeRepeticaoEAfinacao) {
   EXPECT_EQ(r.saida, "A E F#m D  (bis)\nAfina\xC3\xA7\xC3\xA3o: D A D G B E\nCapo: 2\n");
 }
 
+// Bytes that are not UTF-8 (a Latin-1 sheet, a stray byte) go out as they came in, in text
+// lines and chord lines alike.
+TEST_F(CliAcordes, TransposeDeixaBytesQueNaoSaoUtf8) {
+  const std::string folha = "Am  C \xff\nCora\xe7\xe3o \xe9 voc\xea [Am]\n\xc3\n";
+  const auto r = cli({"--lang", "pt", "transpose", "2"}, folha);
+  EXPECT_EQ(r.status, 0) << r.erros;
+  EXPECT_EQ(r.saida, "Bm  D \xff\nCora\xe7\xe3o \xe9 voc\xea [Bm]\n\xc3\n");
+}
+
 TEST_F(CliAcordes, TransposeGuardaFinsDeLinhaEAcentos) {
   const std::string folha = "Refrão: Dº  G7M\r\nCoração, é você\r\nD/F#\t(Bm)";
   const auto r = cli({"--lang", "pt", "transpose", "-2147483648"}, folha);

@@ -1,23 +1,19 @@
 #include <gtest/gtest.h>
 
 #include "ExecucaoCli.h"
+#include "TesteCli.h"
 #include "PastaTemporaria.h"
 #include "Processo.h"
 
 namespace tessara {
 namespace {
 
-class CliCancao : public ::testing::Test {
+class CliCancao : public teste::TesteCli {
  protected:
-  teste::ResultadoProcesso cli(const std::vector<std::string>& argumentos,
-                               const std::string& entrada = {}) const {
-    return teste::executarCli(argumentos, configuracao, entrada);
-  }
   std::string arquivo(const std::string& nome, const std::string& conteudo) const {
     return pasta.escrever(nome, conteudo).string();
   }
 
-  teste::PastaTemporaria configuracao;
   teste::PastaTemporaria pasta;
 };
 

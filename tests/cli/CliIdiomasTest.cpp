@@ -27,6 +27,18 @@ TEST_F(CliIdiomas, ListaOsIdiomasEmUtf8MarcandoOConfigurado) {
 }
 
 // With no settings yet, the language is the locale's: LC_ALL, then LC_MESSAGES, then LANG.
+// Settings naming a language no file has: the locale's is used, and one line names the file
+// and its key.
+TEST_F(CliIdiomas, IdiomaDesconhecidoNasConfiguracoesSegueOLocale) {
+  const auto ini = configuracao.escrever("tessara.ini", "[geral]\nidioma=Klingon\n");
+  const auto r =
+      teste::executarCli({"parse", "C7M"}, configuracao, {}, TESSARA_CLI, {{"LANG", "pt_BR.UTF-8"}});
+  EXPECT_EQ(r.status, 0) << r.erros;
+  EXPECT_EQ(r.erros, "tessara-cli: warning: " + ini.string() +
+                         ": idioma=Klingon names no language file; Português (Brasil) is used\n");
+  EXPECT_TRUE(r.saida.starts_with("C7M\t")) << r.saida;
+}
+
 TEST_F(CliIdiomas, PrimeiraPartidaSegueOLocale) {
   const struct {
     std::map<std::string, std::string> ambiente;

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -80,7 +85,7 @@ TEST_F(CliInstrumentos, OpcaoInstrumento) {
 TEST_F(CliInstrumentos, BaseDanificadaOuAusente) {
   const std::string ruim =
       "<colecaoInstrumento><instrumento><nome>X</nome><numeroCordas>seis</numeroCordas>"
-      "</instrumento>";
+      "</instrumento></colecaoInstrumento>";
   configuracao.escrever("instrumentos.xml", ruim);
   auto r = cli({"--lang", "en", "instruments"});
   EXPECT_EQ(r.status, 1);
@@ -88,17 +93,45 @@ TEST_F(CliInstrumentos, BaseDanificadaOuAusente) {
   EXPECT_EQ(r.erros, "tessara-cli: The file holds an invalid value (element numeroCordas)\n");
   EXPECT_EQ(teste::lerArquivo(configuracao / "instrumentos.xml"), ruim);
 
-  // A folder in place of the file: the built-in guitar still works, listing reports the file.
-  std::filesystem::remove(configuracao / "instrumentos.xml");
-  std::filesystem::create_directory(configuracao / "instrumentos.xml");
-  r = cli({"--lang", "en", "instruments"});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.erros.find("could not find its instrument base file"), std::string::npos) << r.erros;
-  r = cli({"--lang", "en", "--instrument", "Cavaquinho", "instruments"});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.erros.find("could not find its instrument base file"), std::string::npos) << r.erros;
-
   EXPECT_EQ(cli({"instruments", "extra"}).status, 2);
+}
+
+// A base that cannot be read as one: the built-in instruments work, and the user is told which
+// file and why, and whether a copy was kept.
+TEST_F(CliInstrumentos, BaseIlegivelDeixaOsEmbutidos) {
+  namespace fs = std::filesystem;
+  const struct {
+    const char* caso;
+    std::function<void(const fs::path&)> fazer;
+    const char* motivo;
+    bool copia;
+  } casos[] = {
+      {"folder", [](const fs::path& a) { fs::create_directory(a); }, "a folder, not a file", false},
+      {"pipe", [](const fs::path& a) { mkfifo(a.c_str(), 0644); }, "not a regular file", false},
+      {"endless", [](const fs::path& a) { fs::create_symlink("/dev/zero", a); },
+       "not a regular file", false},
+      {"cut short",
+       [](const fs::path& a) { std::ofstream(a) << "<colecaoInstrumento><instrumento><nome>V"; },
+       "it was cut short", true},
+      {"UTF-16",
+       [](const fs::path& a) { std::ofstream(a) << std::string("\xFF\xFE<\0c\0", 6); },
+       "not 8-bit text", true},
+  };
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.caso);
+    teste::PastaTemporaria nova;
+    const auto arquivo = nova / "instrumentos.xml";
+    caso.fazer(arquivo);
+    auto r = teste::executarCli({"--lang", "en", "--instrument", "Cavaquinho", "chord", "C"}, nova);
+    EXPECT_EQ(r.status, 0) << r.erros;
+    EXPECT_NE(r.erros.find("File: '" + arquivo.string() + "' ("), std::string::npos) << r.erros;
+    EXPECT_NE(r.erros.find(caso.motivo), std::string::npos) << r.erros;
+    EXPECT_EQ(r.erros.find("reinstall"), std::string::npos) << r.erros;
+    EXPECT_EQ(fs::exists(nova / "instrumentos.xml.damaged"), caso.copia);
+    r = teste::executarCli({"--lang", "en", "instruments"}, nova);
+    EXPECT_EQ(r.status, 0) << r.erros;
+    EXPECT_EQ(texto::linhas(r.saida).size(), 2u) << r.saida;
+  }
 }
 
 }  // namespace

@@ -81,12 +81,69 @@ TEST(ArquivoAtomico, FalhaDeixaOArquivoAntigo) {
   EXPECT_EQ(teste::lerArquivo(arquivo), "velho");
   EXPECT_EQ(temporarios(pasta.caminho()), std::vector<std::string>{});
 
-  // A device is written in place, every write checked.
-  EXPECT_FALSE(ArquivoAtomico::escrever("/dev/full", "x", &erro));
+  // A device the user names as an output is written in place, every write checked.
+  EXPECT_FALSE(ArquivoAtomico::substituir("/dev/full", "x", &erro));
   EXPECT_EQ(erro, "/dev/full: No space left on device");
-  EXPECT_TRUE(ArquivoAtomico::escrever("/dev/null", "x", &erro));
+  EXPECT_TRUE(ArquivoAtomico::substituir("/dev/null", "x", &erro));
   EXPECT_FALSE(ArquivoAtomico::substituir(pasta / "sem" / "pasta.pdf", "x", &erro));
   EXPECT_EQ(erro, (pasta / "sem" / "pasta.pdf").string() + ": No such file or directory");
+}
+
+// The program's own files are never written through something that is not a regular file:
+// nothing is opened (a pipe would hang), nothing is created, and the reason is given.
+TEST(ArquivoAtomico, ArquivoProprioSoSubstituiArquivoComum) {
+  teste::PastaTemporaria pasta;
+  fs::create_directory(pasta / "pasta.ini");
+  mkfifo((pasta / "fifo.ini").c_str(), 0644);
+  fs::create_symlink("/dev/zero", pasta / "zero.ini");
+  fs::create_symlink("/dev/null", pasta / "nulo.ini");
+  const struct {
+    const char* nome;
+    const char* motivo;
+  } casos[] = {{"pasta.ini", "Is a directory"},
+               {"fifo.ini", "not a regular file"},
+               {"zero.ini", "not a regular file"},
+               {"nulo.ini", "not a regular file"}};
+  for (const auto& caso : casos) {
+    std::string erro;
+    EXPECT_FALSE(ArquivoAtomico::escrever(pasta / caso.nome, "x", &erro)) << caso.nome;
+    EXPECT_EQ(erro, (pasta / caso.nome).string() + ": " + caso.motivo);
+  }
+  EXPECT_TRUE(fs::is_fifo(pasta / "fifo.ini"));
+  EXPECT_EQ(temporarios(pasta.caminho()), std::vector<std::string>{});
+}
+
+// A link whose target's folder is missing gets no folders made for it outside its own.
+TEST(ArquivoAtomico, LigacaoPendenteNaoCriaPastas) {
+  teste::PastaTemporaria pasta;
+  fs::create_symlink(pasta / "longe" / "dentro" / "base.xml", pasta / "base.xml");
+  std::string erro;
+  EXPECT_FALSE(ArquivoAtomico::escrever(pasta / "base.xml", "x", &erro));
+  EXPECT_EQ(erro, (pasta / "longe" / "dentro" / "base.xml").string() +
+                      ": No such file or directory");
+  EXPECT_FALSE(fs::exists(pasta / "longe"));
+}
+
+// An output the user names may be a pipe: one nobody reads fails at once instead of hanging,
+// and standard output given by a /proc name (as /dev/stdout is) is written where it stands.
+TEST(ArquivoAtomico, SaidaDoUsuarioNumCano) {
+  teste::PastaTemporaria pasta;
+  mkfifo((pasta / "fifo.pdf").c_str(), 0644);
+  std::string erro;
+  EXPECT_FALSE(ArquivoAtomico::substituir(pasta / "fifo.pdf", "x", &erro));
+  EXPECT_EQ(erro, (pasta / "fifo.pdf").string() + ": nothing reads from this pipe");
+
+  int cano[2];
+  ASSERT_EQ(pipe(cano), 0);
+  const fs::path saida = "/proc/self/fd/" + std::to_string(cano[1]);
+  ArquivoAtomico arquivo(saida, ArquivoAtomico::Destino::qualquer);
+  EXPECT_TRUE(arquivo.sequencial());
+  EXPECT_TRUE(arquivo.acrescentar("%PDF") && arquivo.confirmar()) << arquivo.erro();
+  close(cano[1]);
+  char lido[8] = {};
+  EXPECT_EQ(read(cano[0], lido, sizeof lido), 4);
+  EXPECT_EQ(std::string(lido), "%PDF");
+  close(cano[0]);
 }
 
 TEST(ArquivoAtomico, SoOsTemporariosDeQuemMorreuSaoRemovidos) {

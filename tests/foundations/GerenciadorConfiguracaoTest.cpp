@@ -111,6 +111,15 @@ TEST_F(ConfiguracaoTest, ValorInvalidoReiniciaTudo) {
 // latest one replacing an older one, and a good file leaves nothing beside.
 TEST_F(ConfiguracaoTest, ArquivoDanificadoFicaGuardado) {
   const auto danificado = pasta / "tessara.ini.damaged";
+  // Each kind of damage, kept whole: a typo, a file saved as UTF-16, one past the size limit.
+  std::string utf16 = "\xFF\xFE";
+  for (char c : std::string("[geral]\nvolume=7\n")) utf16 += std::string{c, '\0'};
+  const std::string grande = "[geral]\n" + std::string(GerenciadorConfiguracao::TAMANHO_MAXIMO, '#');
+  for (const std::string& conteudo : {std::string("[geral]\nvolume=5O\n"), utf16, grande}) {
+    EXPECT_TRUE(carregar(conteudo).arquivoDanificado()) << conteudo.size();
+    EXPECT_EQ(lerArquivo(danificado), conteudo) << conteudo.size();
+  }
+
   const std::string primeiro = "[geral]\nidioma=Deutsch\nvolume=5O\n";
   const std::string segundo = "[geral]\ndriver=x\n";
   EXPECT_TRUE(carregar(primeiro).arquivoDanificado());
@@ -144,7 +153,12 @@ TEST_F(ConfiguracaoTest, SoUmArquivoComumDeTamanhoLimitado) {
     const GerenciadorConfiguracao lido(arquivo);
     EXPECT_TRUE(lido.arquivoDanificado()) << arquivo;
     EXPECT_EQ(lido.getPosicaoBraco(), 2) << arquivo;  // the reset value
+    // Nor is it written through: that would hang on a pipe and "save" into /dev/zero.
+    std::string erro;
+    EXPECT_FALSE(lido.salvar(&erro)) << arquivo;
+    EXPECT_NE(erro.find(arquivo.string()), std::string::npos) << erro;
   }
+  EXPECT_TRUE(fs::is_fifo(fifo));
 }
 
 TEST_F(ConfiguracaoTest, CamposDeOitoBitsGuardamOsBitsBaixos) {

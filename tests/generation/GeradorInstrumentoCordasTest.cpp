@@ -10,6 +10,7 @@
 
 #include "../instruments/IdiomaTeste.h"
 #include "chords/Especialista.h"
+#include "generation/BuscaPosicoes.h"
 #include "generation/Fingering.h"
 #include "generation/GeradorInstrumentoCordas.h"
 #include "instruments/InstrumentoCordas.h"
@@ -310,10 +311,30 @@ TEST_F(GeradorTest, InstrumentosMaisLargosParamNosPassos) {
   }
 }
 
+// Instruments wider than the muting patterns: the search finds sounding fingerings of common
+// chords and finishes within its steps.
+TEST_F(GeradorTest, InstrumentosLargosTocamDentroDosPassos) {
+  const InstrumentoCordas casos[] = {
+      instrumento(7, {35, 40, 45, 50, 55, 59, 64}, 3, 22),
+      instrumento(8, {30, 35, 40, 45, 50, 55, 59, 64}, 3, 24),
+      instrumento(10, {40, 52, 45, 57, 50, 62, 55, 55, 59, 59}, 3, 12),
+      instrumento(12, {40, 52, 45, 57, 50, 62, 55, 67, 59, 59, 64, 64}, 3, 12),
+  };
+  for (const auto& i : casos) {
+    for (const char* nome : {"C", "G", "D", "Am", "Em", "E7", "G7", "Dm7"}) {
+      const auto posicoes = gerar(i, nome);
+      const auto cordas = std::to_string(i.getNumeroCordas()) + " strings, " + nome;
+      EXPECT_FALSE(posicoes.empty()) << cordas;
+      EXPECT_LE(gerador.passosUsados(), BuscaPosicoes::LIMITE_PASSOS) << cordas;
+      for (const auto& p : posicoes) ASSERT_GE(soando(p.getCasas()), 4) << cordas;
+    }
+  }
+}
+
 // A lower step limit stops sooner and keeps the start of the same search.
 TEST_F(GeradorTest, LimiteMenorGuardaOComecoDaMesmaBusca) {
   const auto todas = gerar(kViolao, "C");
-  gerador.definirLimitePassos(200);
+  gerador.definirLimitePassos(gerador.passosUsados() / 2);
   const auto algumas = gerar(kViolao, "C");
   ASSERT_FALSE(algumas.empty());
   ASSERT_LT(algumas.size(), todas.size());

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <limits>
 #include <string>
@@ -11,6 +13,7 @@
 #include "foundations/FileNotFoundException.h"
 #include "foundations/IllegalArgumentException.h"
 #include "foundations/OutOfBoundsException.h"
+#include "instruments/BaseIlegivelException.h"
 #include "instruments/GerenciadorInstrumentos.h"
 #include "instruments/XMLInstrumentoParser.h"
 
@@ -186,6 +189,29 @@ TEST_F(GerenciadorInstrumentosTest, BaseVaziaOuInexistente) {
   // The built-in instruments need no file.
   gerenciador.setInstrumento(1);
   EXPECT_EQ(gerenciador.getNomeInstrumentoAtual(), "Cavaquinho");
+}
+
+// A base that exists but cannot be read leaves the built-in instruments in use and says why;
+// a damaged one is kept aside and may be started again, anything else refuses changes.
+TEST_F(GerenciadorInstrumentosTest, BaseIlegivelDeixaOsEmbutidos) {
+  const std::vector<std::string> embutidos{"Standard Guitar", "Cavaquinho"};
+  pasta.escrever("instrumentos.xml", "<colecaoInstrumento><instrumento><nome>Band");
+  EXPECT_EQ(nomes(), embutidos);
+  EXPECT_NE(gerenciador.getAvisoBase().find(arquivo.string() + "' ("), std::string::npos);
+  EXPECT_NE(gerenciador.getAvisoBase().find(idioma.texto("exception", "baseInstrumentosCopiada")),
+            std::string::npos);
+  gerenciador.addInstrumento(instrumento("Novo"));
+  EXPECT_EQ(nomes().back(), "Novo");
+  EXPECT_EQ(gerenciador.getAvisoBase(), "");
+
+  fs::remove(arquivo);
+  mkfifo(arquivo.c_str(), 0644);
+  EXPECT_EQ(nomes(), embutidos);
+  EXPECT_NE(gerenciador.getAvisoBase().find("not a regular file"), std::string::npos);
+  EXPECT_THROW(gerenciador.addInstrumento(instrumento("Outro")), BaseIlegivelException);
+  gerenciador.setInstrumento(1);
+  EXPECT_EQ(gerenciador.getNomeInstrumentoAtual(), "Cavaquinho");
+  EXPECT_TRUE(fs::is_fifo(arquivo));
 }
 
 }  // namespace

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "IdiomaTeste.h"
@@ -13,6 +17,7 @@
 #include "foundations/FileNotFoundException.h"
 #include "foundations/OutOfBoundsException.h"
 #include "foundations/XMLParseException.h"
+#include "instruments/BaseIlegivelException.h"
 #include "instruments/XMLInstrumentoParser.h"
 
 namespace tessara {
@@ -370,7 +375,6 @@ TEST_F(XMLInstrumentoParserTest, ArquivoInexistente) {
       {"getNomesInstrumentos", [&] { parser.addInstrumento(arquivo, kBaixo); }},
       {"getNomesInstrumentos", [&] { parser.editInstrumento(arquivo, 0, kBaixo); }},
       {"getNomesInstrumentos", [&] { parser.delInstrumento(arquivo, 0); }},
-      {"getNomesInstrumentos", [&] { parser.getNomesInstrumentos(pasta.caminho()); }},
   };
   for (const auto& c : casos) {
     try {
@@ -401,11 +405,100 @@ TEST_F(XMLInstrumentoParserTest, FalhaAoGravarMantemOArquivo) {
     EXPECT_EQ(e.getRastro(), std::vector<std::string>{"XMLInstrumentoParser::salvar"});
   }
   EXPECT_EQ(teste::lerArquivo(arquivo), conteudo);
-  EXPECT_EQ(std::distance(fs::directory_iterator(pasta.caminho()), fs::directory_iterator()), 1);
+  for (const auto& e : fs::directory_iterator(pasta.caminho())) {
+    EXPECT_EQ(e.path().filename().string().find(".tessara-"), std::string::npos) << e.path();
+  }
 
   // A folder that cannot exist.
   EXPECT_THROW(parser.salvar(arquivo / "x.xml", {kBaixo}), DException);
   EXPECT_EQ(teste::lerArquivo(arquivo), conteudo);
+}
+
+// A base that does not read as one is kept whole beside before anything replaces it, and says
+// which file and why; the next change then starts a new base holding only the change.
+TEST_F(XMLInstrumentoParserTest, BaseDanificadaFicaGuardadaAntesDeSerReescrita) {
+  const std::string bom = colecao(completo("A", 4, {50, 55, 59, 64}));
+  std::string utf16 = "\xFF\xFE";
+  for (char c : bom) utf16 += std::string{c, '\0'};
+  const struct {
+    std::string conteudo;
+    const char* motivo;
+  } casos[] = {
+      {utf16, "not 8-bit text"},
+      {bom.substr(0, bom.size() / 2), "it was cut short"},
+      {"\x8f\x13PK\x03\x04 random <bytes", "text outside the instrument list"},
+      {bom + bom, "a second root element"},
+  };
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.motivo);
+    const auto arquivo = base(caso.conteudo);
+    try {
+      parser.getNomesInstrumentos(arquivo);
+      ADD_FAILURE() << "read as a base";
+    } catch (const BaseIlegivelException& e) {
+      EXPECT_NE(e.getMensagem().find(arquivo.string() + "' ("), std::string::npos);
+      EXPECT_NE(e.getMensagem().find(caso.motivo), std::string::npos) << e.getMensagem();
+      EXPECT_EQ(e.getCopia(), pasta / "instrumentos.xml.damaged");
+    }
+    EXPECT_EQ(teste::lerArquivo(pasta / "instrumentos.xml.damaged"), caso.conteudo);
+    parser.addInstrumento(arquivo, kBaixo);
+    EXPECT_EQ(parser.getNomesInstrumentos(arquivo), std::vector<std::string>{"Baixo"});
+    EXPECT_EQ(teste::lerArquivo(pasta / "instrumentos.xml.damaged"), caso.conteudo);
+  }
+}
+
+// What is not a regular file, or what the system will not open, is named with the reason and
+// never written: there is nothing to keep of it.
+TEST_F(XMLInstrumentoParserTest, BaseQueNaoEArquivoComumNuncaEReescrita) {
+  fs::create_directory(pasta / "pasta.xml");
+  mkfifo((pasta / "fifo.xml").c_str(), 0644);
+  fs::create_symlink("/dev/zero", pasta / "zero.xml");
+  const auto fechado = pasta.escrever("fechado.xml", colecao(completo("A", 4, {1, 2, 3, 4})));
+  chmod(fechado.c_str(), 0);
+  const struct {
+    const char* nome;
+    const char* motivo;
+  } casos[] = {{"pasta.xml", "a folder, not a file"},
+               {"fifo.xml", "not a regular file"},
+               {"zero.xml", "not a regular file"},
+               {"fechado.xml", "Permission denied"}};
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.nome);
+    if (geteuid() == 0 && caso.motivo == std::string("Permission denied")) continue;
+    const auto arquivo = pasta / caso.nome;
+    const std::string esperado = arquivo.string() + "' (" + caso.motivo + ").";
+    for (const auto& operacao : std::vector<std::function<void()>>{
+             [&] { parser.getNomesInstrumentos(arquivo); },
+             [&] { parser.addInstrumento(arquivo, kBaixo); },
+             [&] { parser.delInstrumento(arquivo, 0); }}) {
+      try {
+        operacao();
+        ADD_FAILURE() << "no failure";
+      } catch (const BaseIlegivelException& e) {
+        EXPECT_NE(e.getMensagem().find(esperado), std::string::npos) << e.getMensagem();
+        EXPECT_FALSE(e.podeReescrever());
+      }
+    }
+  }
+  EXPECT_TRUE(fs::is_fifo(pasta / "fifo.xml"));
+  EXPECT_TRUE(fs::is_directory(pasta / "pasta.xml"));
+  EXPECT_FALSE(fs::exists(pasta / "fifo.xml.damaged"));
+}
+
+// Programs adding at once each see the others' additions: none is lost.
+TEST_F(XMLInstrumentoParserTest, AdicoesSimultaneasSobrevivemTodas) {
+  const auto arquivo = base(colecao(""));
+  constexpr int kProgramas = 50;
+  std::vector<std::thread> programas;
+  for (int i = 0; i < kProgramas; ++i) {
+    programas.emplace_back([&, i] {
+      XMLInstrumentoParser proprio(idioma.idiomas, pasta.caminho(), padrao.caminho());
+      proprio.addInstrumento(arquivo, InstrumentoCordas("I" + std::to_string(i), "", 4, 12, 3, 24,
+                                                        {50, 55, 59, 64}, false));
+    });
+  }
+  for (auto& p : programas) p.join();
+  EXPECT_EQ(parser.getNomesInstrumentos(arquivo).size(), static_cast<size_t>(kProgramas));
 }
 
 TEST_F(XMLInstrumentoParserTest, CopiaOPadraoNoPrimeiroUso) {

@@ -279,6 +279,21 @@ TEST_F(LayoutImpressaoTest, TextoEmCourierComUmaLinhaEmBrancoMantida) {
   EXPECT_TRUE(superficie.elipses.empty());
 }
 
+// A line far wider than the page is drawn only as far as it can show: a line of megabytes
+// would otherwise be laid out whole.
+TEST_F(LayoutImpressaoTest, LinhaLongaSoAteOndeSeVe) {
+  std::string longa;
+  for (int i = 0; longa.size() < 1000000; ++i) longa += std::to_string(i) + ' ';
+  desenhar(TrabalhoImpressao::TEXTO, TrabalhoImpressao::DEDOS, {}, "a\n" + longa + "\nb");
+  const auto linhas = superficie.textosEm("Courier New");
+  ASSERT_EQ(linhas.size(), 3u);
+  const std::string& desenhada = linhas[1].texto;
+  EXPECT_EQ(desenhada, longa.substr(0, desenhada.size()));
+  EXPECT_GE(static_cast<int>(desenhada.size()) * linhas[1].altura / 2, medidas.largura);
+  EXPECT_LT(desenhada.size(), 10000u);
+  EXPECT_EQ(linhas[2].texto, "b");
+}
+
 TEST_F(LayoutImpressaoTest, ConteudoEscolheTextoDiagramasOuAmbos) {
   const std::string texto = "Am  C\nline";
   struct Caso {

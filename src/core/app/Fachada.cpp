@@ -1,5 +1,7 @@
 #include "app/Fachada.h"
 
+#include <algorithm>
+
 #include "app/Nucleo.h"
 #include "chords/AcordeComposto.h"
 #include "chords/Especialista.h"
@@ -71,6 +73,19 @@ bool Fachada::selecionarIdiomaConfigurado() {
   // next time.
   configuracao().setIdioma(idioma->getNome());
   return true;
+}
+
+bool Fachada::selecionarIdiomaConfiguradoOuDoLocale(std::string& aviso) {
+  const std::string configurado = getIdiomaConfigurado();
+  const auto nomes = idiomas().getNomesIdiomas();
+  const bool existe = std::any_of(nomes.begin(), nomes.end(), [&](const std::string& n) {
+    return texto::iguaisSemCaixa(n, configurado);
+  });
+  if (existe) return selecionarIdiomaConfigurado();
+  const std::string doLocale = nucleo_.entradas().ambiente.idiomaDoLocale();
+  aviso = cp1252::deUtf8(configuracao().getArquivo().string()) + ": idioma=" + configurado +
+          " names no language file; " + doLocale + " is used";
+  return idiomas().selecionarIdioma(doLocale) != nullptr;
 }
 
 bool Fachada::carregarIdiomaDoCodigo(const std::string& codigo) {
@@ -179,6 +194,8 @@ std::vector<std::string> Fachada::getNomesInstrumentos() {
   return instrumentos().getNomesInstrumentos();
 }
 
+std::string Fachada::getAvisoInstrumentos() { return instrumentos().getAvisoBase(); }
+
 void Fachada::setInstrumento(int indice) {
   auto& instrumentos = this->instrumentos();
   instrumentos.guardarAnterior();
@@ -261,6 +278,11 @@ VistaAcorde Fachada::getVistaAcorde() {
 
 const PosicaoHarmonicaInstrumentoCordas* Fachada::getPosicaoAcordeAtual() {
   return acordes().getPosicaoAcordeAtual();
+}
+
+bool Fachada::acordeTemPosicao() {
+  const auto* posicao = getPosicaoAcordeAtual();
+  return posicao != nullptr && posicao->soaAlgumaCorda();
 }
 
 void Fachada::proximaPosicao() { acordes().proximaPosicao(); }

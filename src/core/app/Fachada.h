@@ -62,6 +62,10 @@ class Fachada {
   // Loads the configured language, or, when there is none of that name, the one the user
   // chooses, which the settings then keep; false when none is loaded.
   bool selecionarIdiomaConfigurado();
+  // For a front end with nobody to ask: the configured language, or, when there is none of
+  // that name, the locale's, with `aviso` naming the settings file and its key; false when
+  // neither loads.
+  bool selecionarIdiomaConfiguradoOuDoLocale(std::string& aviso);
   // Loads the language whose file a code such as "pt" or "en" names; false when none does.
   bool carregarIdiomaDoCodigo(const std::string& codigo);
   // The languages' file names without the extension ("en", "pt-BR"), in the names' order.
@@ -119,7 +123,11 @@ class Fachada {
   InstrumentoCordas getInstrumento(int indice);
   // How many instruments, at the head of the list, are built in.
   int getNumeroPadroes() const;
+  // The built-in names alone when the user's base cannot be read: see getAvisoInstrumentos().
   std::vector<std::string> getNomesInstrumentos();
+  // Why the user's instrument base was left out at its last reading (which file, why, whether
+  // a copy was kept), ready to show; empty when it read.
+  std::string getAvisoInstrumentos();
   // Remembers the current instrument as the previous one first.
   void setInstrumento(int indice);
   std::string getNomeInstrumentoAtual() const;
@@ -141,6 +149,9 @@ class Fachada {
   VistaAcorde passarPosicao(bool proxima);
   VistaAcorde getVistaAcorde();
   const PosicaoHarmonicaInstrumentoCordas* getPosicaoAcordeAtual();
+  // False when no chord is current or the instrument cannot play it: its one fingering then
+  // sounds no string, and every front end says "no fingering" instead of showing it.
+  bool acordeTemPosicao();
   void proximaPosicao();
   void posicaoAnterior();
   int getIndiceAcordeAtual() const;

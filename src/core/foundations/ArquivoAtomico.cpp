@@ -73,14 +73,17 @@ std::string ArquivoAtomico::prefixoTemporario(const std::filesystem::path& desti
   return "." + destino.filename().string() + ".tessara-";
 }
 
-ArquivoAtomico::ArquivoAtomico(const std::filesystem::path& destino) : alvo_(alvo(destino)) {
+ArquivoAtomico::ArquivoAtomico(const std::filesystem::path& destino, Destino aceito)
+    : alvo_(alvo(destino)) {
   struct stat antigo {};
-  const bool existe = ::stat(alvo_.c_str(), &antigo) == 0;
+  const bool existe = ::stat(destino.c_str(), &antigo) == 0;
   if (existe && !S_ISREG(antigo.st_mode)) {
-    // A device or a pipe cannot be replaced, only written to (a folder refuses the open).
-    direto_ = true;
-    fd_ = ::open(alvo_.c_str(), O_WRONLY | O_CLOEXEC);
-    if (fd_ < 0) falhar(alvo_.string(), errno);
+    if (aceito == Destino::qualquer && !S_ISDIR(antigo.st_mode)) {
+      abrirNoLugar(destino);
+    } else {
+      falhar(destino.string() + (S_ISDIR(antigo.st_mode) ? ": Is a directory"
+                                                          : ": not a regular file"));
+    }
     return;
   }
   removerAbandonados(alvo_);
@@ -104,6 +107,21 @@ ArquivoAtomico::ArquivoAtomico(const std::filesystem::path& destino) : alvo_(alv
   }
 }
 
+// A device or a pipe cannot be replaced, only written to. Opened by the name given, not the
+// end of its links: /dev/stdout ends in a pipe that has no name to open. Without blocking, so
+// that a pipe nobody reads fails at once instead of hanging.
+void ArquivoAtomico::abrirNoLugar(const std::filesystem::path& destino) {
+  direto_ = true;
+  fd_ = ::open(destino.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd_ < 0) {
+    falhar(destino.string() + ": " + (errno == ENXIO ? "nothing reads from this pipe"
+                                                     : std::strerror(errno)));
+    return;
+  }
+  ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
+  sequencial_ = ::lseek(fd_, 0, SEEK_CUR) < 0 && errno == ESPIPE;
+}
+
 ArquivoAtomico::~ArquivoAtomico() { descartar(); }
 
 void ArquivoAtomico::descartar() {
@@ -114,7 +132,11 @@ void ArquivoAtomico::descartar() {
 }
 
 bool ArquivoAtomico::falhar(const std::string& caminho, int numeroErro) {
-  if (erro_.empty()) erro_ = caminho + ": " + std::strerror(numeroErro);
+  return falhar(caminho + ": " + std::strerror(numeroErro));
+}
+
+bool ArquivoAtomico::falhar(const std::string& motivo) {
+  if (erro_.empty()) erro_ = motivo;
   descartar();
   return false;
 }
@@ -133,7 +155,7 @@ bool ArquivoAtomico::acrescentar(std::string_view dados) {
 bool ArquivoAtomico::escreverEm(uint64_t posicao, std::string_view dados) {
   if (fd_ < 0) return false;
   // What went down a pipe stays as it was.
-  if (direto_ && ::lseek(fd_, 0, SEEK_CUR) < 0 && errno == ESPIPE) return true;
+  if (sequencial_) return true;
   while (!dados.empty()) {
     const ssize_t n = ::pwrite(fd_, dados.data(), dados.size(), static_cast<off_t>(posicao));
     if (n < 0 && errno == EINTR) continue;
@@ -163,18 +185,50 @@ bool ArquivoAtomico::confirmar() {
 bool ArquivoAtomico::escrever(const std::filesystem::path& destino, std::string_view conteudo,
                               std::string* erro) {
   std::error_code ec;
-  const auto pasta = pastaDe(alvo(destino));
+  const auto pasta = pastaDe(destino);
   std::filesystem::create_directories(pasta, ec);
   if (ec) {
     if (erro != nullptr) *erro = pasta.string() + ": " + ec.message();
     return false;
   }
-  return substituir(destino, conteudo, erro);
+  return gravarInteiro(destino, conteudo, Destino::arquivoComum, erro);
 }
 
 bool ArquivoAtomico::substituir(const std::filesystem::path& destino, std::string_view conteudo,
                                 std::string* erro) {
+  return gravarInteiro(destino, conteudo, Destino::qualquer, erro);
+}
+
+bool ArquivoAtomico::copiar(const std::filesystem::path& origem,
+                            const std::filesystem::path& destino, std::string* erro) {
   ArquivoAtomico arquivo(destino);
+  const int fd = ::open(origem.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  struct stat estado {};
+  if (fd < 0 || ::fstat(fd, &estado) != 0 || !S_ISREG(estado.st_mode)) {
+    if (fd >= 0) ::close(fd);
+    if (erro != nullptr) *erro = origem.string() + ": cannot be copied";
+    return false;
+  }
+  std::vector<char> bloco(65536);
+  bool ok = arquivo.aberto();
+  while (ok) {
+    const ssize_t n = ::read(fd, bloco.data(), bloco.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      ok = n == 0 || arquivo.falhar(origem.string(), errno);
+      break;
+    }
+    ok = arquivo.acrescentar(std::string_view(bloco.data(), static_cast<size_t>(n)));
+  }
+  ::close(fd);
+  if (ok && arquivo.confirmar()) return true;
+  if (erro != nullptr) *erro = arquivo.erro();
+  return false;
+}
+
+bool ArquivoAtomico::gravarInteiro(const std::filesystem::path& destino, std::string_view conteudo,
+                                   Destino aceito, std::string* erro) {
+  ArquivoAtomico arquivo(destino, aceito);
   if (arquivo.acrescentar(conteudo) && arquivo.confirmar()) return true;
   if (erro != nullptr) *erro = arquivo.erro();
   return false;

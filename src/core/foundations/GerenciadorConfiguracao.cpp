@@ -1,15 +1,11 @@
 #include "foundations/GerenciadorConfiguracao.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <optional>
 #include <sstream>
 
 #include "foundations/ArquivoAtomico.h"
 #include "foundations/Cp1252.h"
+#include "foundations/LeituraArquivo.h"
 #include "foundations/LeitorIni.h"
 #include "foundations/OutOfBoundsException.h"
 #include "foundations/Texto.h"
@@ -41,61 +37,30 @@ std::string valorTexto(const LeitorIni& ini, std::string_view chave, const std::
 
 int8_t oitoBits(int valor) { return static_cast<int8_t>(static_cast<uint8_t>(valor & 0xFF)); }
 
-struct Leitura {
-  bool existe = false;
-  std::optional<std::string> conteudo;  // nothing: not a settings file
-};
-
-// Opened without blocking, so that a pipe cannot hang the start; read up to one byte past the
-// limit, so that an endless device cannot exhaust memory.
-Leitura lerLimitado(const std::filesystem::path& arquivo, size_t maximo) {
-  Leitura leitura;
-  const int fd = ::open(arquivo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) {
-    leitura.existe = errno != ENOENT && errno != ENOTDIR;
-    return leitura;
-  }
-  leitura.existe = true;
-  struct stat estado {};
-  if (::fstat(fd, &estado) == 0 && S_ISREG(estado.st_mode) &&
-      static_cast<uint64_t>(estado.st_size) <= maximo) {
-    std::string conteudo(maximo + 1, '\0');
-    size_t lidos = 0;
-    for (;;) {
-      const ssize_t n = ::read(fd, conteudo.data() + lidos, conteudo.size() - lidos);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) {
-        if (n == 0 && lidos <= maximo) {
-          conteudo.resize(lidos);
-          leitura.conteudo = std::move(conteudo);
-        }
-        break;
-      }
-      lidos += static_cast<size_t>(n);
-      if (lidos > maximo) break;
-    }
-  }
-  ::close(fd);
-  return leitura;
-}
-
 }  // namespace
 
 GerenciadorConfiguracao::GerenciadorConfiguracao(std::filesystem::path arquivo,
                                                  std::string idiomaInicial)
     : arquivo_(std::move(arquivo)), idiomaInicial_(std::move(idiomaInicial)) {
   exibicaoEscalas = 0;
-  const Leitura leitura = lerLimitado(arquivo_, TAMANHO_MAXIMO);
-  if (!leitura.existe) {
+  const auto leitura = LeituraArquivo::ler(arquivo_, TAMANHO_MAXIMO);
+  if (leitura.situacao() == LeituraArquivo::Situacao::ausente) {
     carregarTexto("");
     return;
   }
-  danificado_ = !leitura.conteudo || !carregarTexto(*leitura.conteudo);
+  danificado_ = !leitura.lida() || !carregarTexto(leitura.conteudo());
   if (!danificado_) return;
   aplicarValoresReinicio();
-  // What can be kept of a damaged file is; the defaults written later replace it.
-  if (leitura.conteudo) {
-    ArquivoAtomico::escrever(arquivoDanificado(arquivo_), *leitura.conteudo);
+  guardarDanificado(leitura);
+}
+
+// What can be kept of a damaged file is; the defaults written later replace it. A device or a
+// pipe holds nothing to keep.
+void GerenciadorConfiguracao::guardarDanificado(const LeituraArquivo& leitura) const {
+  if (leitura.lida()) {
+    ArquivoAtomico::escrever(arquivoDanificado(arquivo_), leitura.conteudo());
+  } else if (leitura.situacao() == LeituraArquivo::Situacao::grandeDemais) {
+    ArquivoAtomico::copiar(arquivo_, arquivoDanificado(arquivo_));
   }
 }
 
@@ -120,6 +85,8 @@ void GerenciadorConfiguracao::aplicarValoresReinicio() {
 
 bool GerenciadorConfiguracao::carregarTexto(std::string_view conteudo) {
   aplicarValoresReinicio();
+  // UTF-16 or binary: no text of ours holds a NUL, and its keys would all read as missing.
+  if (conteudo.find('\0') != std::string_view::npos) return false;
   const LeitorIni ini(conteudo);
   try {
     driver = numero(ini, "driver", "0");

@@ -9,6 +9,8 @@
 
 namespace tessara {
 
+class LeituraArquivo;
+
 // Loads the user settings once and writes them back as the eleven lines of section "geral",
 // in UTF-8. Texts are read as UTF-8 when they are well-formed UTF-8, else as CP1252, so a file
 // edited in a UTF-8 editor and one written before both read right. The language of a file
@@ -16,7 +18,8 @@ namespace tessara {
 // A missing file gives the key defaults; an unreadable or malformed one gives the reset values
 // and is kept beside as `<name>.damaged` (the latest one), so that the user's other values are
 // not lost when the defaults are written. Only a regular file of at most TAMANHO_MAXIMO bytes
-// is read; anything else (a device, a pipe, a folder) counts as damaged.
+// is read; a larger one, a UTF-16 one, a device, a pipe or a folder counts as damaged (the
+// last three are never written through either).
 class GerenciadorConfiguracao : public Configuracao {
  public:
   static constexpr size_t TAMANHO_MAXIMO = 64 * 1024;
@@ -57,6 +60,7 @@ class GerenciadorConfiguracao : public Configuracao {
 
  private:
   void aplicarValoresReinicio();
+  void guardarDanificado(const LeituraArquivo& leitura) const;
 
   std::filesystem::path arquivo_;
   std::string idiomaInicial_;

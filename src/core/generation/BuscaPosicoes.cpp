@@ -17,6 +17,9 @@ namespace {
 constexpr int MAXIMO_DEDOS = 4;
 // Bits left for tensions below TOM_ACORDE.
 constexpr size_t MAXIMO_TENSOES = 59;
+// What the muting patterns describe.
+constexpr int CORDAS_PADRAO = 6;
+constexpr size_t MAXIMO_PADROES = 32;
 
 }  // namespace
 
@@ -82,8 +85,14 @@ void BuscaPosicoes::preparar(const InstrumentoCordas& instrumento, const TonsAco
     }
   }
   candidato_.assign(static_cast<size_t>(numeroCordas_), -1);
+  fatorRepeticoes_ = std::max(1, (numeroCordas_ + CORDAS_PADRAO - 1) / CORDAS_PADRAO);
+  prepararPadroes();
+}
 
-  // Patterns cover six strings; a string past a pattern's end has to sound.
+// Up to six strings a pattern is compared string by string, and a string past its end has
+// to sound; beyond six, each character covers a group of strings.
+void BuscaPosicoes::prepararPadroes() {
+  const auto cordas = static_cast<size_t>(numeroCordas_);
   padroes_.clear();
   std::vector<std::string> padroes = restricoes_.padroes();
   if (quinta_) {
@@ -91,9 +100,23 @@ void BuscaPosicoes::preparar(const InstrumentoCordas& instrumento, const TonsAco
                    restricoes_.padroesQuinta().end());
   }
   for (const auto& padrao : padroes) {
-    std::vector<char> porCorda(static_cast<size_t>(numeroCordas_), 'o');
-    for (size_t k = 0; k < porCorda.size() && k < padrao.size(); ++k) porCorda[k] = padrao[k];
+    std::vector<char> porCorda(cordas, 'o');
+    for (size_t s = 0; s < cordas; ++s) {
+      const size_t k = cordas > CORDAS_PADRAO ? s * CORDAS_PADRAO / cordas : s;
+      if (k < padrao.size()) porCorda[s] = padrao[k];
+    }
     padroes_.push_back(std::move(porCorda));
+  }
+  const bool porPadrao = restricoes_.getModoAbafamento() == RestricaoAcordes::ABAFAR_PADROES &&
+                         padroes_.size() <= MAXIMO_PADROES;
+  // Without patterns to prune by (another muting mode), every string may be either.
+  padroesMudos_.assign(cordas, porPadrao ? 0 : 1);
+  padroesSoando_.assign(cordas, porPadrao ? 0 : 1);
+  if (!porPadrao) return;
+  for (size_t p = 0; p < padroes_.size(); ++p) {
+    for (size_t s = 0; s < cordas; ++s) {
+      (padroes_[p][s] == 'x' ? padroesMudos_ : padroesSoando_)[s] |= uint32_t{1} << p;
+    }
   }
 }
 
@@ -101,20 +124,24 @@ void BuscaPosicoes::preparar(const InstrumentoCordas& instrumento, const TonsAco
 // A re-entrant tuning has no bass string: the first string sounding may play any chord tone.
 void BuscaPosicoes::colocarBaixo(int corda) {
   if (!utilizavel_[static_cast<size_t>(corda)]) return;
+  uint32_t vivos = padroesSoando_[static_cast<size_t>(corda)];
+  for (int abaixo = 0; abaixo < corda; ++abaixo) vivos &= padroesMudos_[static_cast<size_t>(abaixo)];
+  if (vivos == 0) return;
   std::fill(candidato_.begin(), candidato_.end(), -1);
   for (int casa = 0; casa <= numeroCasas_; ++casa) {
     const int classe = classeNota(static_cast<int>(notas_[lugar(corda, casa)] % NUMERO_NOTAS));
     if (semCordaGrave_ ? !tomDoAcorde(corda, casa) : classe != baixo_) continue;
     candidato_[static_cast<size_t>(corda)] = casa;
     const bool pressionada = casa >= 1;
-    expandir(corda + 1, pressionada ? casa : -1, pressionada ? casa : numeroCasas_ + 1);
+    expandir(corda + 1, pressionada ? casa : -1, pressionada ? casa : numeroCasas_ + 1, vivos);
   }
   candidato_[static_cast<size_t>(corda)] = -1;
 }
 
 // String `corda` silent, then open when the span leaves it out, then each chord tone within
-// the span; `maisAlta` and `maisBaixa` are the highest and lowest pressed frets so far.
-void BuscaPosicoes::expandir(int corda, int maisAlta, int maisBaixa) {
+// the span; `maisAlta` and `maisBaixa` are the highest and lowest pressed frets so far, and
+// `vivos` the muting patterns the strings below still match.
+void BuscaPosicoes::expandir(int corda, int maisAlta, int maisBaixa, uint32_t vivos) {
   if (++passos_ > limitePassos_) return;
   if (corda > ultimaCorda_) {
     avaliar();
@@ -122,24 +149,25 @@ void BuscaPosicoes::expandir(int corda, int maisAlta, int maisBaixa) {
   }
   const auto s = static_cast<size_t>(corda);
   candidato_[s] = -1;
-  expandir(corda + 1, maisAlta, maisBaixa);
-  if (utilizavel_[s]) {
+  if ((vivos & padroesMudos_[s]) != 0) expandir(corda + 1, maisAlta, maisBaixa, vivos & padroesMudos_[s]);
+  const uint32_t soando = vivos & padroesSoando_[s];
+  if (utilizavel_[s] && soando != 0) {
     const int inicio = std::max(0, maisAlta - distancia_);
     const int fim = std::min(numeroCasas_, maisBaixa + distancia_);
-    if (inicio > 0 && tomDoAcorde(corda, 0)) tentar(corda, 0, maisAlta, maisBaixa);
+    if (inicio > 0 && tomDoAcorde(corda, 0)) tentar(corda, 0, maisAlta, maisBaixa, soando);
     for (int casa = inicio; casa <= fim; ++casa) {
-      if (tomDoAcorde(corda, casa)) tentar(corda, casa, maisAlta, maisBaixa);
+      if (tomDoAcorde(corda, casa)) tentar(corda, casa, maisAlta, maisBaixa, soando);
     }
   }
   candidato_[s] = -1;
 }
 
-void BuscaPosicoes::tentar(int corda, int casa, int maisAlta, int maisBaixa) {
+void BuscaPosicoes::tentar(int corda, int casa, int maisAlta, int maisBaixa, uint32_t vivos) {
   candidato_[static_cast<size_t>(corda)] = casa;
   if (casa >= 1) {
-    expandir(corda + 1, std::max(maisAlta, casa), std::min(maisBaixa, casa));
+    expandir(corda + 1, std::max(maisAlta, casa), std::min(maisBaixa, casa), vivos);
   } else {
-    expandir(corda + 1, maisAlta, maisBaixa);
+    expandir(corda + 1, maisAlta, maisBaixa, vivos);
   }
 }
 
@@ -194,7 +222,8 @@ bool BuscaPosicoes::filtrarNotas() const {
   }
 
   const RestricaoAcordes& r = restricoes_;
-  const int maximoTensao = r.getMaximoRepeticoes(RestricaoAcordes::SETIMA_E_TENSOES);
+  const auto maximo = [&](int indice) { return r.getMaximoRepeticoes(indice) * fatorRepeticoes_; };
+  const int maximoTensao = maximo(RestricaoAcordes::SETIMA_E_TENSOES);
   const int raiz = contagem[PAPEL_RAIZ];
   const int terca = contagem[PAPEL_TERCA];
   const int quinta = contagem[PAPEL_QUINTA];
@@ -206,9 +235,9 @@ bool BuscaPosicoes::filtrarNotas() const {
     if (contagem[papel] == 0 || contagem[papel] > maximoTensao) return false;
     ++distintas;
   }
-  return distintas >= r.getMinimoNotas() && raiz <= r.getMaximoRepeticoes(RestricaoAcordes::RAIZ) &&
-         terca <= r.getMaximoRepeticoes(RestricaoAcordes::TERCA) &&
-         quinta <= r.getMaximoRepeticoes(RestricaoAcordes::QUINTA) && setima <= maximoTensao &&
+  return distintas >= r.getMinimoNotas() && raiz <= maximo(RestricaoAcordes::RAIZ) &&
+         terca <= maximo(RestricaoAcordes::TERCA) &&
+         quinta <= maximo(RestricaoAcordes::QUINTA) && setima <= maximoTensao &&
          raiz > 0 && (terca > 0 || r.permiteOmitirTerca()) &&
          (quinta > 0 || r.permiteOmitirQuinta()) && (setima > 0 || !temSetima_);
 }

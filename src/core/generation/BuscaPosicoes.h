@@ -18,7 +18,14 @@ class RestricaoAcordes;
 // on the highest string first, then for each string silent, open (when the span leaves the
 // open string out) and each fret of the span, ascending. Each complete candidate goes
 // through the filters and finger assignment at once, so no candidate list is ever built; the
-// tables and the candidate are kept for the next chord.
+// tables and the candidate are kept for the next chord. A string is tried silent or sounding
+// only where some muting pattern still allows it, so that branches the muting filter would
+// drop are never walked: on wide instruments they would take the whole step budget.
+//
+// The muting patterns describe six strings. On an instrument with more, each character
+// stands for a group of neighbouring strings (string s for character s * 6 / strings), and
+// each tone may sound as many more times as strings per six, rounded up: a twelve-string
+// instrument's courses double what a guitar's strings play.
 class BuscaPosicoes {
  public:
   explicit BuscaPosicoes(const RestricaoAcordes& restricoes) : restricoes_(restricoes) {}
@@ -47,6 +54,8 @@ class BuscaPosicoes {
 
   // A lower limit keeps each chord short where many are searched for their own sake (fuzzing).
   void definirLimitePassos(int64_t limite) { limitePassos_ = limite; }
+  // Steps the last search took; past the limit, it stopped before the end.
+  int64_t passosUsados() const { return passos_; }
 
  private:
   void preparar(const InstrumentoCordas& instrumento, const TonsAcorde& tons);
@@ -59,9 +68,10 @@ class BuscaPosicoes {
     return (papeis_[lugar(corda, casa)] & TOM_ACORDE) != 0;
   }
 
+  void prepararPadroes();
   void colocarBaixo(int corda);
-  void expandir(int corda, int maisAlta, int maisBaixa);
-  void tentar(int corda, int casa, int maisAlta, int maisBaixa);
+  void expandir(int corda, int maisAlta, int maisBaixa, uint32_t vivos);
+  void tentar(int corda, int casa, int maisAlta, int maisBaixa, uint32_t vivos);
   void avaliar();
 
   bool filtrarDedos() const;
@@ -89,7 +99,11 @@ class BuscaPosicoes {
   std::vector<int64_t> notas_;              // MIDI note by lugar(string, fret)
   std::vector<char> utilizavel_;            // by string
   std::vector<int> candidato_;              // fret by string, -1 silent
+  int fatorRepeticoes_ = 1;
   std::vector<std::vector<char>> padroes_;  // silent ('x') or sounding ('o') by string
+  // By string, the patterns (one bit each) that allow it silent, and sounding.
+  std::vector<uint32_t> padroesMudos_;
+  std::vector<uint32_t> padroesSoando_;
   const std::string* nome_ = nullptr;
   ColecaoPtr<PosicaoHarmonica>* resultado_ = nullptr;
 };

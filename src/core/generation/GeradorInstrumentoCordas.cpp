@@ -119,4 +119,6 @@ void GeradorInstrumentoCordas::definirLimitePassos(int64_t limite) {
   busca_->definirLimitePassos(limite);
 }
 
+int64_t GeradorInstrumentoCordas::passosUsados() const { return busca_->passosUsados(); }
+
 }  // namespace tessara

@@ -53,6 +53,8 @@ class GeradorInstrumentoCordas : public Gerador {
   const RestricaoAcordes& getRestricoes() const { return *restricoes_; }
   // Places the search may try per chord (BuscaPosicoes::LIMITE_PASSOS unless set).
   void definirLimitePassos(int64_t limite);
+  // Steps the last chord's search took; above the limit it stopped short.
+  int64_t passosUsados() const;
 
  private:
   FonteInstrumento instrumento_;

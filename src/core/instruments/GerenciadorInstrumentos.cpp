@@ -10,6 +10,7 @@
 #include "foundations/IllegalArgumentException.h"
 #include "foundations/NomeIdioma.h"
 #include "foundations/Textos.h"
+#include "instruments/BaseIlegivelException.h"
 #include "instruments/XMLInstrumentoParser.h"
 
 namespace tessara {
@@ -62,7 +63,7 @@ void GerenciadorInstrumentos::setInstrumento(int indice) {
 
 void GerenciadorInstrumentos::verificarArquivo() const {
   std::error_code erro;
-  if (!std::filesystem::is_regular_file(arquivoBase_, erro)) {
+  if (!std::filesystem::exists(arquivoBase_, erro)) {
     const std::string caminho = cp1252::deUtf8(arquivoBase_.string());
     throw FileNotFoundException(
         idioma_.getTexto("exception", "baseInstrumentosNaoEncontrada") + caminho + "'", caminho,
@@ -74,7 +75,7 @@ std::vector<std::string> GerenciadorInstrumentos::getNomesInstrumentos() {
   verificarArquivo();
   std::vector<std::string> nomes;
   for (const auto& padrao : padroes_) nomes.push_back(padrao->getName());
-  const auto doArquivo = parser_.getNomesInstrumentos(arquivoBase_);
+  const auto doArquivo = lerDoArquivo([this] { return parser_.getNomesInstrumentos(arquivoBase_); });
   nomes.insert(nomes.end(), doArquivo.begin(), doArquivo.end());
   return nomes;
 }
@@ -83,9 +84,22 @@ std::vector<InstrumentoCordas> GerenciadorInstrumentos::getInstrumentos() {
   verificarArquivo();
   std::vector<InstrumentoCordas> instrumentos;
   for (const auto& padrao : padroes_) instrumentos.push_back(*padrao);
-  auto doArquivo = parser_.getInstrumentos(arquivoBase_);
+  auto doArquivo = lerDoArquivo([this] { return parser_.getInstrumentos(arquivoBase_); });
   instrumentos.insert(instrumentos.end(), doArquivo.begin(), doArquivo.end());
   return instrumentos;
+}
+
+// A base that cannot be read leaves the built-in instruments; why is kept for the front end.
+template <typename Leitura>
+auto GerenciadorInstrumentos::lerDoArquivo(Leitura ler) -> decltype(ler()) {
+  try {
+    auto lidos = ler();
+    aviso_.clear();
+    return lidos;
+  } catch (const BaseIlegivelException& e) {
+    aviso_ = e.getMensagem();
+    return {};
+  }
 }
 
 InstrumentoCordas GerenciadorInstrumentos::getInstrumento(int indice) {

@@ -34,7 +34,9 @@ class GerenciadorInstrumentos {
   void setInstrumento(int indice);
   std::string getNomeInstrumentoAtual() const { return nomeAtual_; }
 
-  // Built-in names, then the file's. FileNotFoundException when the base file is missing.
+  // Built-in names, then the file's. FileNotFoundException when the base file is missing; a
+  // base that exists but cannot be read gives the built-in names alone, and getAvisoBase()
+  // says why.
   std::vector<std::string> getNomesInstrumentos();
   // Every instrument of the list, in order, reading the file once; as getNomesInstrumentos
   // when the file is missing, XMLParseException when one of its instruments is damaged.
@@ -53,12 +55,17 @@ class GerenciadorInstrumentos {
   void removerInstrumento(int indice);
 
   const std::filesystem::path& getArquivoBase() const { return arquivoBase_; }
+  // Why the last reading of the base left its instruments out (the file, the reason, whether
+  // a copy was kept and whether changes are refused), ready to show; empty when it read.
+  const std::string& getAvisoBase() const { return aviso_; }
 
  private:
   bool ehDoArquivo(int indice) const { return indice >= getNumeroPadroes(); }
   int posicaoNoArquivo(int indice) const;
   void verificarArquivo() const;
   void verificarEscrita(const char* metodo) const;
+  template <typename Leitura>
+  auto lerDoArquivo(Leitura ler) -> decltype(ler());
 
   const Textos& idioma_;
   XMLInstrumentoParser& parser_;
@@ -68,6 +75,7 @@ class GerenciadorInstrumentos {
   std::shared_ptr<const InstrumentoCordas> atual_;
   std::shared_ptr<const InstrumentoCordas> anterior_;
   std::string nomeAtual_;
+  std::string aviso_;
 };
 
 }  // namespace tessara

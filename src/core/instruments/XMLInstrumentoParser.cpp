@@ -1,6 +1,9 @@
 #include "instruments/XMLInstrumentoParser.h"
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
+#include <vector>
 #include <optional>
 #include <system_error>
 #include <utility>
@@ -12,7 +15,10 @@
 #include "foundations/OutOfBoundsException.h"
 #include "foundations/Texto.h"
 #include "foundations/Textos.h"
+#include "foundations/LeituraArquivo.h"
+#include "foundations/TravaArquivo.h"
 #include "foundations/XMLParseException.h"
+#include "instruments/BaseIlegivelException.h"
 
 namespace tessara {
 
@@ -20,6 +26,8 @@ namespace {
 
 const char* const CLASSE = "XMLInstrumentoParser";
 const char* const FIM_LINHA = "\r\n";
+// Far beyond any list of instruments a person keeps; a larger file is not one.
+constexpr size_t TAMANHO_MAXIMO = 16 * 1024 * 1024;
 constexpr int MINIMO_CORDAS_AFINACAO = 4;
 
 // Where the reader is: the element whose text it would take.
@@ -165,6 +173,44 @@ void percorrer(TXMLParser& xml, const std::function<void(const Lido&)>& aoTermin
   }
 }
 
+// Why a loaded document is no instrument list we can rewrite without losing something (a file
+// cut short, random bytes), or nothing. The scanner itself never fails, so this is checked
+// apart: one root, every element it opens closed, no text outside. A stray end tag loses
+// nothing and is let be, as the reader lets it be.
+std::string defeitoEstrutura(TXMLParser& xml) {
+  xml.StartScan();
+  std::vector<std::string> abertos;
+  bool raiz = false;
+  while (xml.Scan()) {
+    const std::string& tag = xml.TagName();
+    switch (xml.PartKind()) {
+      case ptStartTag:
+        if (abertos.empty() && raiz) return "a second root element <" + tag + ">";
+        abertos.push_back(tag);
+        raiz = true;
+        break;
+      case ptEndTag: {
+        const auto aberto = std::find(abertos.rbegin(), abertos.rend(), tag);
+        if (aberto != abertos.rend()) abertos.erase(std::prev(aberto.base()), abertos.end());
+        break;
+      }
+      case ptContent:
+      case ptCData:
+        if (abertos.empty()) return "text outside the instrument list";
+        break;
+      default: break;
+    }
+  }
+  if (!abertos.empty()) return "the file ends inside <" + abertos.back() + ">: it was cut short";
+  return "";
+}
+
+std::filesystem::path arquivoDanificado(const std::filesystem::path& arquivo) {
+  auto copia = arquivo;
+  copia += ".damaged";
+  return copia;
+}
+
 std::string escapar(const std::string& texto) {
   std::string saida;
   saida.reserve(texto.size());
@@ -220,14 +266,39 @@ std::string XMLInstrumentoParser::texto(const char* chave) const {
   return idioma_.getTexto("exception", chave);
 }
 
-bool XMLInstrumentoParser::carregar(const std::filesystem::path& arquivo, const char* metodo) {
-  std::error_code erro;
-  if (!std::filesystem::is_regular_file(arquivo, erro)) {
+void XMLInstrumentoParser::carregar(const std::filesystem::path& arquivo, const char* metodo) {
+  auto leitura = LeituraArquivo::ler(arquivo, TAMANHO_MAXIMO);
+  using S = LeituraArquivo::Situacao;
+  if (leitura.situacao() == S::ausente) {
     const std::string caminho = textoDoCaminho(arquivo);
     throw FileNotFoundException(texto("baseInstrumentosNaoEncontrada") + caminho + "'", caminho,
                                 CLASSE, metodo);
   }
-  return xml_.LoadFromFile(arquivo);
+  if (leitura.situacao() == S::grandeDemais) recusarIlegivel(arquivo, leitura.motivo(), metodo);
+  if (!leitura.lida()) recusarIlegivel(arquivo, leitura.motivo(), metodo, false);
+  if (leitura.conteudo().find('\0') != std::string::npos) {
+    recusarIlegivel(arquivo, "not 8-bit text (UTF-16?)", metodo);
+  }
+  xml_.LoadFromBuffer(std::move(leitura.conteudo()));
+  const std::string defeito = defeitoEstrutura(xml_);
+  if (!defeito.empty()) recusarIlegivel(arquivo, defeito, metodo);
+}
+
+// A damaged file is kept beside before anything may replace it; one that cannot be kept, or
+// is no file at all, must not be replaced.
+void XMLInstrumentoParser::recusarIlegivel(const std::filesystem::path& arquivo,
+                                           const std::string& motivo, const char* metodo,
+                                           bool guardar) const {
+  std::string mensagem =
+      texto("baseInstrumentosIlegivel") + textoDoCaminho(arquivo) + "' (" + cp1252::deUtf8(motivo) + ").";
+  std::filesystem::path copia;
+  if (guardar && ArquivoAtomico::copiar(arquivo, arquivoDanificado(arquivo))) {
+    copia = arquivoDanificado(arquivo);
+    mensagem += " " + texto("baseInstrumentosCopiada") + textoDoCaminho(copia) + "'";
+  } else {
+    mensagem += " " + texto("baseInstrumentosIntocavel");
+  }
+  throw BaseIlegivelException(mensagem, copia, CLASSE, metodo);
 }
 
 std::vector<std::string> XMLInstrumentoParser::lerNomes() {
@@ -302,12 +373,15 @@ std::vector<InstrumentoCordas> XMLInstrumentoParser::instrumentosDoTexto(std::st
   return lerTodos();
 }
 
-// Rewriting a file that could not be read would replace the user's instruments with nothing.
+// Rewriting a file that could not be read would replace the user's instruments with nothing,
+// unless it has been kept aside.
 XMLInstrumentoParser::Lidos XMLInstrumentoParser::lerParaAlterar(
     const std::filesystem::path& arquivo) {
-  if (!carregar(arquivo, "getNomesInstrumentos")) {
-    throw DException(texto("erroGravarBaseInstrumentos") + textoDoCaminho(arquivo) + "'", CLASSE,
-                     "getInstrumentos");
+  try {
+    carregar(arquivo, "getNomesInstrumentos");
+  } catch (const BaseIlegivelException& e) {
+    if (!e.podeReescrever()) throw;
+    return {};
   }
   return lerComDanos();
 }
@@ -322,6 +396,7 @@ void XMLInstrumentoParser::verificarPosicao(int posicao, size_t quantidade,
 
 void XMLInstrumentoParser::addInstrumento(const std::filesystem::path& arquivo,
                                           const InstrumentoCordas& instrumento) {
+  const TravaArquivo trava(arquivo);
   auto lidos = lerParaAlterar(arquivo);
   recusarDanos(lidos);
   auto& instrumentos = lidos.instrumentos;
@@ -331,6 +406,7 @@ void XMLInstrumentoParser::addInstrumento(const std::filesystem::path& arquivo,
 
 void XMLInstrumentoParser::editInstrumento(const std::filesystem::path& arquivo, int posicao,
                                            const InstrumentoCordas& instrumento) {
+  const TravaArquivo trava(arquivo);
   auto lidos = lerParaAlterar(arquivo);
   recusarDanos(lidos);
   auto& instrumentos = lidos.instrumentos;
@@ -340,6 +416,7 @@ void XMLInstrumentoParser::editInstrumento(const std::filesystem::path& arquivo,
 }
 
 void XMLInstrumentoParser::delInstrumento(const std::filesystem::path& arquivo, int posicao) {
+  const TravaArquivo trava(arquivo);
   auto lidos = lerParaAlterar(arquivo);
   auto& instrumentos = lidos.instrumentos;
   verificarPosicao(posicao, instrumentos.size(), "delInstrumento");

@@ -29,7 +29,10 @@ class XMLInstrumentoParser {
   std::filesystem::path prepararArquivo(const std::filesystem::path& nomeArquivo,
                                         std::string* erro = nullptr) const;
 
-  // A missing file raises FileNotFoundException; a file that cannot be read reads as empty.
+  // A missing file raises FileNotFoundException; one that is not a regular file, that the
+  // system refuses, or that is damaged (cut short, UTF-16, no XML) raises
+  // BaseIlegivelException naming it and why. A damaged one is first kept as
+  // `<file>.damaged`, and the changes below then start a new file.
   // There is one name per instrument, so names and positions always agree.
   std::vector<std::string> getNomesInstrumentos(const std::filesystem::path& arquivo);
   // OutOfBoundsException when there is no instrument at the position; XMLParseException when
@@ -39,8 +42,9 @@ class XMLInstrumentoParser {
   std::vector<InstrumentoCordas> getInstrumentos(const std::filesystem::path& arquivo);
 
   // The changes refuse a file they could not read whole (removing may take out the one
-  // damaged instrument), and raise DException when the new
-  // file cannot be written; either way the file stays as it was.
+  // damaged instrument), and raise DException when the new file cannot be written; either way
+  // the file stays as it was. Each holds the file's lock from its reading to its writing, so
+  // that changes made at once by several programs all survive.
   void addInstrumento(const std::filesystem::path& arquivo, const InstrumentoCordas& instrumento);
   void editInstrumento(const std::filesystem::path& arquivo, int posicao,
                        const InstrumentoCordas& instrumento);
@@ -60,8 +64,10 @@ class XMLInstrumentoParser {
   static std::string gerarTexto(const std::vector<InstrumentoCordas>& instrumentos);
 
  private:
-  // Raises FileNotFoundException without a file; false when the file could not be read.
-  bool carregar(const std::filesystem::path& arquivo, const char* metodo);
+  // Loads the file into the scanner; raises as getNomesInstrumentos tells.
+  void carregar(const std::filesystem::path& arquivo, const char* metodo);
+  [[noreturn]] void recusarIlegivel(const std::filesystem::path& arquivo, const std::string& motivo,
+                                    const char* metodo, bool guardar = true) const;
   // Every instrument as read, with the first element of each that did not read (or empty).
   struct Lidos {
     std::vector<InstrumentoCordas> instrumentos;

@@ -25,6 +25,13 @@ constexpr std::pair<std::string_view, std::string_view> kExcecoesIngles[] = {
      "Tessara could not find its instrument base file. Please reinstall the program. File: '"},
     {"erroGravarBaseInstrumentos",
      "Tessara could not save the instrument base file, so your change was not stored. File: '"},
+    {"baseInstrumentosIlegivel",
+     "Tessara could not read the instrument base file, so only the program's own instruments are "
+     "available. File: '"},
+    {"baseInstrumentosCopiada",
+     "The file was kept aside, and your next change starts a new instrument base. Copy: '"},
+    {"baseInstrumentosIntocavel",
+     "Instruments cannot be added, changed or removed until the file is fixed."},
     {"pastaUsuarioSemEscrita",
      "Tessara cannot write to its settings folder, so your settings and instruments cannot be "
      "saved; the program's own instruments are used. Reason:"},

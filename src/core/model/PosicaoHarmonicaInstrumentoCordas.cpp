@@ -1,5 +1,6 @@
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "foundations/OutOfBoundsException.h"
@@ -137,6 +138,10 @@ std::vector<int> PosicaoHarmonicaInstrumentoCordas::getNotas(const std::vector<i
     if (nota <= std::numeric_limits<int>::max()) notas[i] = static_cast<int>(nota);
   }
   return notas;
+}
+
+bool PosicaoHarmonicaInstrumentoCordas::soaAlgumaCorda() const {
+  return std::any_of(casas_.begin(), casas_.end(), [](int casa) { return casa >= 0; });
 }
 
 }  // namespace tessara

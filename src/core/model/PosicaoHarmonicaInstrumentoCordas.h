@@ -40,6 +40,8 @@ class PosicaoHarmonicaInstrumentoCordas : public PosicaoHarmonica {
   bool existeNota(int casa, int corda) const;
 
   std::vector<int> getCasas() const { return casas_; }
+  // False for the stand-in of a chord the instrument cannot play: every string silent.
+  bool soaAlgumaCorda() const;
   std::vector<int> getDedos() const { return dedos_; }
   void setDedos(std::vector<int> dedos);
 

@@ -84,12 +84,25 @@ std::vector<std::string> LayoutImpressao::linhasTexto(std::string_view texto) {
   return linhas;
 }
 
+// What of a line can show on the page: as many of the narrowest character as the page is
+// wide. Past the right edge nothing is seen, and laying out a line of megabytes whole takes
+// tens of bytes per character.
+size_t LayoutImpressao::caracteresVisiveis() const {
+  int estreito = medidas_.largura;
+  for (const char* c : {" ", ".", "i", "l", "'", "|"}) {
+    estreito = std::min(estreito, superficie_.larguraTexto(c));
+  }
+  return static_cast<size_t>(medidas_.largura / std::max(1, estreito)) + 1;
+}
+
 void LayoutImpressao::escreverTexto(const std::string& texto) {
   superficie_.setFonte(FACE_TEXTO, medidas_.alturaFonteTexto);
   const int alturaLinha = superficie_.alturaTexto("A");
+  const size_t visiveis = caracteresVisiveis();
   for (const auto& linha : linhasTexto(texto)) {
     if (medidas_.altura - medidas_.margemInferior - alturaLinha < posicaoY_) novaPagina();
-    superficie_.escreverTexto(medidas_.margemEsquerda, truncar(posicaoY_), linha);
+    superficie_.escreverTexto(medidas_.margemEsquerda, truncar(posicaoY_),
+                              linha.size() > visiveis ? linha.substr(0, visiveis) : linha);
     avancar(alturaLinha + medidas_.unidades(20));
   }
 }

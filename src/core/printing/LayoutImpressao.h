@@ -35,6 +35,7 @@ class LayoutImpressao {
   void escreverCabecalho(const std::string& titulo, const std::string& url);
   void escreverLinhaCentrada(const std::string& texto, int altura);
   void escreverTexto(const std::string& texto);
+  size_t caracteresVisiveis() const;
   void desenharDiagramas(const TrabalhoImpressao& trabalho);
   void desenharLinha(const TrabalhoImpressao& trabalho, int primeira, int quantidade);
   void avancar(double distancia) { posicaoY_ += distancia; }

@@ -1,5 +1,7 @@
 #include "sound/ArquivoWav.h"
 
+#include <sys/stat.h>
+
 #include <string>
 
 namespace tessara {
@@ -15,7 +17,16 @@ void escreverLE(std::string& destino, uint32_t valor, int bytes) {
 }  // namespace
 
 ArquivoWav::ArquivoWav(const std::filesystem::path& caminho)
-    : arquivo_(std::make_unique<ArquivoAtomico>(caminho)) {
+{
+  // Asked before opening: opening a pipe would take its reader, only to leave it empty.
+  struct stat estado {};
+  if (::stat(caminho.c_str(), &estado) == 0 && (S_ISFIFO(estado.st_mode) || S_ISSOCK(estado.st_mode))) {
+    recusa_ = caminho.string() +
+              ": a pipe cannot take a WAV file, whose length is written before its sound; "
+              "name a file";
+    return;
+  }
+  arquivo_ = std::make_unique<ArquivoAtomico>(caminho, ArquivoAtomico::Destino::qualquer);
   aberto_ = arquivo_->aberto();
   if (aberto_) arquivo_->acrescentar(cabecalho());
 }

@@ -18,7 +18,8 @@ class ArquivoWav {
   static constexpr int TAXA = 44100;
   static constexpr int CANAIS = 2;
 
-  // `aberto` tells whether the temporary file could be made (the folder must exist).
+  // `aberto` tells whether the temporary file could be made (the folder must exist). A device
+  // is written in place; a pipe is refused: the header's sizes are known only at the end.
   explicit ArquivoWav(const std::filesystem::path& caminho);
   // Concludes the file when nobody has.
   ~ArquivoWav();
@@ -33,12 +34,13 @@ class ArquivoWav {
   // Replaces the file named with what was written; false, with erro(), when any write failed.
   bool concluir();
   // Why the file could not be written; empty while nothing failed.
-  const std::string& erro() const { return arquivo_->erro(); }
+  const std::string& erro() const { return arquivo_ ? arquivo_->erro() : recusa_; }
 
  private:
   std::string cabecalho() const;
 
   std::unique_ptr<ArquivoAtomico> arquivo_;
+  std::string recusa_;
   bool aberto_ = false;
   bool concluido_ = false;
   size_t quadros_ = 0;
