@@ -56,8 +56,9 @@ std::string PdfEmMemoria::conteudo() const {
 bool PdfEmMemoria::gravar(const std::filesystem::path& destino, std::string& motivo) const {
   const std::string pdf = conteudo();
   if (!pdfCompleto(pdf)) {
-    motivo = destino.string() + ": " +
-             (cortadoPeloLimite(pdf.size()) ? std::strerror(EFBIG) : "the document could not be made");
+    motivo =
+        destino.string() + ": " +
+        (cortadoPeloLimite(pdf.size()) ? std::strerror(EFBIG) : "the document could not be made");
     return false;
   }
   return ArquivoAtomico::substituir(destino, pdf, &motivo);

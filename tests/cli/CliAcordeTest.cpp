@@ -275,10 +275,9 @@ TEST_F(CliAcorde, SemPosicaoDitoDoMesmoJeito) {
   const std::string cavaquinho =
       "<frequencia>50</frequencia><frequencia>55</frequencia><frequencia>59</frequencia>"
       "<frequencia>64</frequencia>";
-  configuracao.escrever("instrumentos.xml", "<colecaoInstrumento>" +
-                                                instrumento("SemAfinacao", 4, "") +
-                                                instrumento("Negativo", -1, cavaquinho) +
-                                                "</colecaoInstrumento>");
+  configuracao.escrever("instrumentos.xml",
+                        "<colecaoInstrumento>" + instrumento("SemAfinacao", 4, "") +
+                            instrumento("Negativo", -1, cavaquinho) + "</colecaoInstrumento>");
   teste::PastaTemporaria arquivos;
   const bool comSom = !PortaFluidSynth::procurarSoundFont().empty();
   for (const char* nome : {"SemAfinacao", "Negativo"}) {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "ExecucaoCli.h"
-#include "TesteCli.h"
 #include "PastaTemporaria.h"
 #include "Processo.h"
+#include "TesteCli.h"
 
 namespace tessara {
 namespace {

@@ -27,9 +27,9 @@ class CliGravacao : public teste::TesteCli {
   // The command with its files limited to `kilobytes`, as a full disk would cut them. The
   // limit's signal is left as it comes: the command must not die of it.
   teste::ResultadoProcesso cliLimitado(const Argumentos& argumentos, int kilobytes) {
-    Argumentos comando = {
-        "-c", "ulimit -f " + std::to_string(kilobytes * 2) + "; exec \"$0\" \"$@\"",
-        TESSARA_CLI, "--lang", "en"};
+    Argumentos comando = {"-c",
+                          "ulimit -f " + std::to_string(kilobytes * 2) + "; exec \"$0\" \"$@\"",
+                          TESSARA_CLI, "--lang", "en"};
     comando.insert(comando.end(), argumentos.begin(), argumentos.end());
     return teste::executarCli(comando, configuracao, {}, "/bin/sh");
   }

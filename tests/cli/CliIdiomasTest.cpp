@@ -31,8 +31,8 @@ TEST_F(CliIdiomas, ListaOsIdiomasEmUtf8MarcandoOConfigurado) {
 // and its key.
 TEST_F(CliIdiomas, IdiomaDesconhecidoNasConfiguracoesSegueOLocale) {
   const auto ini = configuracao.escrever("tessara.ini", "[geral]\nidioma=Klingon\n");
-  const auto r =
-      teste::executarCli({"parse", "C7M"}, configuracao, {}, TESSARA_CLI, {{"LANG", "pt_BR.UTF-8"}});
+  const auto r = teste::executarCli({"parse", "C7M"}, configuracao, {}, TESSARA_CLI,
+                                    {{"LANG", "pt_BR.UTF-8"}});
   EXPECT_EQ(r.status, 0) << r.erros;
   EXPECT_EQ(r.erros, "tessara-cli: warning: " + ini.string() +
                          ": idioma=Klingon names no language file; Português (Brasil) is used\n");

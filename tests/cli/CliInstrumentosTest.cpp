@@ -113,8 +113,7 @@ TEST_F(CliInstrumentos, BaseIlegivelDeixaOsEmbutidos) {
       {"cut short",
        [](const fs::path& a) { std::ofstream(a) << "<colecaoInstrumento><instrumento><nome>V"; },
        "it was cut short", true},
-      {"UTF-16",
-       [](const fs::path& a) { std::ofstream(a) << std::string("\xFF\xFE<\0c\0", 6); },
+      {"UTF-16", [](const fs::path& a) { std::ofstream(a) << std::string("\xFF\xFE<\0c\0", 6); },
        "not 8-bit text", true},
   };
   for (const auto& caso : casos) {

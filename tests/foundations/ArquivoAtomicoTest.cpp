@@ -119,8 +119,8 @@ TEST(ArquivoAtomico, LigacaoPendenteNaoCriaPastas) {
   fs::create_symlink(pasta / "longe" / "dentro" / "base.xml", pasta / "base.xml");
   std::string erro;
   EXPECT_FALSE(ArquivoAtomico::escrever(pasta / "base.xml", "x", &erro));
-  EXPECT_EQ(erro, (pasta / "longe" / "dentro" / "base.xml").string() +
-                      ": No such file or directory");
+  EXPECT_EQ(erro,
+            (pasta / "longe" / "dentro" / "base.xml").string() + ": No such file or directory");
   EXPECT_FALSE(fs::exists(pasta / "longe"));
 }
 

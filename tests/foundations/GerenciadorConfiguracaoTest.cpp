@@ -114,7 +114,8 @@ TEST_F(ConfiguracaoTest, ArquivoDanificadoFicaGuardado) {
   // Each kind of damage, kept whole: a typo, a file saved as UTF-16, one past the size limit.
   std::string utf16 = "\xFF\xFE";
   for (char c : std::string("[geral]\nvolume=7\n")) utf16 += std::string{c, '\0'};
-  const std::string grande = "[geral]\n" + std::string(GerenciadorConfiguracao::TAMANHO_MAXIMO, '#');
+  const std::string grande =
+      "[geral]\n" + std::string(GerenciadorConfiguracao::TAMANHO_MAXIMO, '#');
   for (const std::string& conteudo : {std::string("[geral]\nvolume=5O\n"), utf16, grande}) {
     EXPECT_TRUE(carregar(conteudo).arquivoDanificado()) << conteudo.size();
     EXPECT_EQ(lerArquivo(danificado), conteudo) << conteudo.size();

@@ -21,8 +21,10 @@ TEST(Cp1252, TodoByteSobreviveAIdaEVolta) {
 }
 
 TEST(Cp1252, EntradaForaDoCodigoOuMalFormada) {
-  EXPECT_EQ(cp1252::deUtf8("a\xE2\x86\x92z"), "a?z");         // an arrow has no CP1252 code
-  EXPECT_EQ(cp1252::deUtf8("C\xCE\x94" "7 C\xE2\x96\xB3"), "C^7 C^");  // the chord triangle
+  EXPECT_EQ(cp1252::deUtf8("a\xE2\x86\x92z"), "a?z");  // an arrow has no CP1252 code
+  EXPECT_EQ(cp1252::deUtf8("C\xCE\x94"
+                           "7 C\xE2\x96\xB3"),
+            "C^7 C^");                                        // the chord triangle
   EXPECT_EQ(cp1252::deUtf8("\xE3o"), "\xE3o");                // 8-bit text passes through
   EXPECT_EQ(cp1252::deUtf8("\xC3"), "\xC3");                  // truncated sequence
   EXPECT_EQ(cp1252::deUtf8("\xED\xA0\x80"), "\xED\xA0\x80");  // surrogate is not a character

@@ -135,8 +135,8 @@ class Referencia {
       if (n == 0 || n > 1) return false;
       ++distintas;
     }
-    return soando >= (tons_.soRaizEQuinta() ? 3 : 4) && distintas >= 3 && r <= 3 && t <= 2 && q <= 2 && s7 <= 1 && r > 0 &&
-           (tons_.setima == 0 || s7 > 0);
+    return soando >= (tons_.soRaizEQuinta() ? 3 : 4) && distintas >= 3 && r <= 3 && t <= 2 &&
+           q <= 2 && s7 <= 1 && r > 0 && (tons_.setima == 0 || s7 > 0);
   }
 
   bool padraoAceito(const Vetor& c) const {

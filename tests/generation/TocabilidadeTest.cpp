@@ -32,10 +32,8 @@ TEST(Tocabilidade, AFormaDoProfessorCustaMenos) {
   } casos[] = {
       {"open position before up the neck", re, {-1, -1, 0, 2, 3, 2}, {-1, 5, 4, 2, 3, 2}},
       {"open strings before fingers", la7, {-1, 0, 2, 0, 2, 0}, {-1, 0, 2, 2, 2, 3}},
-      {"a silent string damped by the finger below", fas, {2, -1, 2, 2, 1, -1},
-       {2, 0, 4, 2, 1, 0}},
-      {"a power chord's upper strings stay silent", mi5, {0, 2, 2, -1, -1, -1},
-       {0, 2, 2, 4, 5, 0}},
+      {"a silent string damped by the finger below", fas, {2, -1, 2, 2, 1, -1}, {2, 0, 4, 2, 1, 0}},
+      {"a power chord's upper strings stay silent", mi5, {0, 2, 2, -1, -1, -1}, {0, 2, 2, 4, 5, 0}},
   };
   for (const auto& caso : casos) {
     EXPECT_LT(custo(caso.facil, caso.tons), custo(caso.dificil, caso.tons)) << caso.porque;

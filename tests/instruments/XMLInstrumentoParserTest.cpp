@@ -467,10 +467,10 @@ TEST_F(XMLInstrumentoParserTest, BaseQueNaoEArquivoComumNuncaEReescrita) {
     if (geteuid() == 0 && caso.motivo == std::string("Permission denied")) continue;
     const auto arquivo = pasta / caso.nome;
     const std::string esperado = arquivo.string() + "' (" + caso.motivo + ").";
-    for (const auto& operacao : std::vector<std::function<void()>>{
-             [&] { parser.getNomesInstrumentos(arquivo); },
-             [&] { parser.addInstrumento(arquivo, kBaixo); },
-             [&] { parser.delInstrumento(arquivo, 0); }}) {
+    for (const auto& operacao :
+         std::vector<std::function<void()>>{[&] { parser.getNomesInstrumentos(arquivo); },
+                                            [&] { parser.addInstrumento(arquivo, kBaixo); },
+                                            [&] { parser.delInstrumento(arquivo, 0); }}) {
       try {
         operacao();
         ADD_FAILURE() << "no failure";

@@ -284,7 +284,7 @@ TEST_F(LayoutImpressaoTest, TextoEmCourierComUmaLinhaEmBrancoMantida) {
 TEST_F(LayoutImpressaoTest, LinhaLongaSoAteOndeSeVe) {
   std::string longa;
   for (int i = 0; longa.size() < 1000000; ++i) longa += std::to_string(i) + ' ';
-  desenhar(TrabalhoImpressao::TEXTO, TrabalhoImpressao::DEDOS, {}, "a\n" + longa + "\nb");
+  desenhar(TrabalhoImpressao::TEXTO, ModoRotulo::DEDOS, {}, "a\n" + longa + "\nb");
   const auto linhas = superficie.textosEm("Courier New");
   ASSERT_EQ(linhas.size(), 3u);
   const std::string& desenhada = linhas[1].texto;

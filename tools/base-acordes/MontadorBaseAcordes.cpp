@@ -8,8 +8,8 @@
 #include "chords/Especialista.h"
 #include "foundations/Cp1252.h"
 #include "foundations/DException.h"
-#include "generation/Tocabilidade.h"
 #include "generation/GeradorInstrumentoCordas.h"
+#include "generation/Tocabilidade.h"
 #include "instruments/InstrumentoCordas.h"
 #include "model/Notas.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
@@ -43,9 +43,8 @@ std::vector<const PosicaoHarmonica*> MontadorBaseAcordes::ordenar(
   for (int i = 0; i < posicoes.size(); ++i) {
     const auto& p = dynamic_cast<const PosicaoHarmonicaInstrumentoCordas&>(*posicoes.getElement(i));
     const std::vector<int> casas = p.getCasas();
-    avaliadas.push_back({{!completa(casas, codigo),
-                          Tocabilidade::custo(casas, p.getDedos(), violao_, tons)},
-                         &p});
+    avaliadas.push_back(
+        {{!completa(casas, codigo), Tocabilidade::custo(casas, p.getDedos(), violao_, tons)}, &p});
   }
   // Equal costs keep the generator's order, so the result does not depend on the sort.
   std::stable_sort(avaliadas.begin(), avaliadas.end(),

@@ -322,7 +322,8 @@ std::string Fachada::nomearCasas(const std::vector<int>& casas, int cordaRaiz) c
   return acordes().nomearCasas(casas, cordaRaiz);
 }
 
-GrafiaNotas::Rotulos Fachada::rotulosPosicao(const PosicaoHarmonicaInstrumentoCordas& posicao) const {
+GrafiaNotas::Rotulos Fachada::rotulosPosicao(
+    const PosicaoHarmonicaInstrumentoCordas& posicao) const {
   return acordes().rotulosPosicao(posicao);
 }
 

@@ -381,8 +381,8 @@ int32_t Especialista::codigoDasNotas(std::span<const int> notas, int raiz,
 std::string Especialista::nomePoucasNotas(std::span<const int> notas, int raiz,
                                           Gramatica gramatica) {
   // Interval names by semitones above the root.
-  static const std::array<const char*, NUMERO_NOTAS> ingles = {
-      "", "m2", "M2", "m3", "M3", "P4", "TT", "P5", "m6", "M6", "m7", "M7"};
+  static const std::array<const char*, NUMERO_NOTAS> ingles = {"",   "m2", "M2", "m3", "M3", "P4",
+                                                               "TT", "P5", "m6", "M6", "m7", "M7"};
   static const std::array<const char*, NUMERO_NOTAS> portugues = {
       "", "2m", "2M", "3m", "3M", "4J", "4aum", "5J", "6m", "6M", "7m", "7M"};
   constexpr int QUINTA = 7;
@@ -470,8 +470,8 @@ std::string Especialista::transporNoTom(std::string_view nome, int semitons,
                                         const IdiomaAcordes& idioma) {
   const Analise analise = analisar(nome, idioma);
   const auto mover = [&](int grafia) {
-    const int classe = ((classeGrafia(grafia) + semitons) % NUMERO_NOTAS + NUMERO_NOTAS) %
-                       NUMERO_NOTAS;
+    const int classe =
+        ((classeGrafia(grafia) + semitons) % NUMERO_NOTAS + NUMERO_NOTAS) % NUMERO_NOTAS;
     return grafias[static_cast<size_t>(classe)];
   };
   const int baixo = getBaixo(analise.codigo);

@@ -119,8 +119,8 @@ class Especialista {
 
  private:
   // The name with its root and bass (-1: none) written anew, the rest as it was.
-  static std::string reescrever(std::string_view nome, size_t fimRaiz, size_t inicioBaixo,
-                                int raiz, int baixo);
+  static std::string reescrever(std::string_view nome, size_t fimRaiz, size_t inicioBaixo, int raiz,
+                                int baixo);
 
   const Textos& idiomas_;
 };

@@ -325,9 +325,9 @@ std::string FolhaCifra::transporCifra(std::string_view texto, int passos, int di
   const int semitons = (direcao == Especialista::ACIMA ? 1 : -1) * (passos % NUMERO_NOTAS);
   const std::vector<LinhaCifra> linhas = linhasDaCifra(texto, idioma);
   const int tom = tomDasLinhas(linhas, idioma);
-  const auto grafias = GrafiaNotas::grafiasDoTom(
-      ((tom + semitons) % NUMERO_NOTAS + NUMERO_NOTAS) % NUMERO_NOTAS,
-      direcao == Especialista::ABAIXO);
+  const auto grafias =
+      GrafiaNotas::grafiasDoTom(((tom + semitons) % NUMERO_NOTAS + NUMERO_NOTAS) % NUMERO_NOTAS,
+                                direcao == Especialista::ABAIXO);
   std::string resultado;
   resultado.reserve(texto.size() + texto.size() / 8);
   for (const LinhaCifra& l : linhas) {

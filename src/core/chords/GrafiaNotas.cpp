@@ -30,10 +30,10 @@ struct Grau {
 
 // Chord tones first, so a pitch class that two degrees share is named as the plainer one.
 constexpr Grau kGraus[] = {
-    {2, 2, 3, "b3"},   {3, 2, 4, "3"},   {6, 4, 7, "5"},    {5, 4, 6, "b5"},   {7, 4, 8, "#5"},
-    {9, 6, 10, "b7"},  {10, 6, 11, "7"}, {4, 3, 5, "4"},    {8, 5, 9, "6"},    {12, 1, 2, "9"},
-    {11, 1, 1, "b9"},  {13, 1, 3, "#9"}, {15, 3, 5, "11"},  {16, 3, 6, "#11"}, {19, 5, 9, "13"},
-    {18, 5, 8, "b13"}};
+    {2, 2, 3, "b3"},  {3, 2, 4, "3"},    {6, 4, 7, "5"},   {5, 4, 6, "b5"},
+    {7, 4, 8, "#5"},  {9, 6, 10, "b7"},  {10, 6, 11, "7"}, {4, 3, 5, "4"},
+    {8, 5, 9, "6"},   {12, 1, 2, "9"},   {11, 1, 1, "b9"}, {13, 1, 3, "#9"},
+    {15, 3, 5, "11"}, {16, 3, 6, "#11"}, {19, 5, 9, "13"}, {18, 5, 8, "b13"}};
 // The diminished seventh is a seventh: its letter is the root's plus six (C: Bbb).
 constexpr Grau kSetimaDiminuta = {8, 6, 9, "bb7"};
 
@@ -41,8 +41,8 @@ constexpr std::array<const char*, NUMERO_NOTAS> kIntervalosIngleses = {
     "R", "b9", "9", "b3", "3", "4", "b5", "5", "#5", "6", "b7", "7"};
 
 struct Nota {
-  int letra;      // 0..6, C to B
-  int acidente;   // semitones off the natural letter, -2..2
+  int letra;     // 0..6, C to B
+  int acidente;  // semitones off the natural letter, -2..2
 };
 
 std::string escrever(const Nota& n) {
@@ -89,7 +89,8 @@ std::vector<Nota> heptatonica(int tonica, const std::vector<int>& semitons, bool
   const int bemol = kGrafiaBemol[static_cast<size_t>(modulo12(tonica))];
   std::vector<Nota> melhor;
   int menorCusto = 0;
-  for (const int grafia : {bemoisNoEmpate ? bemol : sustenido, bemoisNoEmpate ? sustenido : bemol}) {
+  for (const int grafia :
+       {bemoisNoEmpate ? bemol : sustenido, bemoisNoEmpate ? sustenido : bemol}) {
     const int letra = daGrafia(grafia).letra;
     std::vector<Nota> notas;
     int custo = 0;
@@ -209,8 +210,8 @@ std::array<int, 12> GrafiaNotas::grafiasDoTom(int tom, bool bemoisNoEmpate) {
 int GrafiaNotas::tomDosAcordes(const std::vector<int32_t>& codigos) {
   // Semitones above the key's tonic of its chords and their quality: 0 major, 1 minor,
   // 2 diminished.
-  static constexpr std::array<int, NUMERO_NOTAS> kQualidade = {0, -1, 1, -1, 1, 0,
-                                                               -1, 0, -1, 1, -1, 2};
+  static constexpr std::array<int, NUMERO_NOTAS> kQualidade = {0,  -1, 1,  -1, 1,  0,
+                                                               -1, 0,  -1, 1,  -1, 2};
   const auto qualidade = [](int32_t c) {
     if (!E::temGrau(c, 2)) return 0;
     return E::temGrau(c, 5) && !E::temGrau(c, 6) ? 2 : 1;

@@ -57,7 +57,7 @@ const TabelaTokens& TabelaTokens::de(Gramatica gramatica) {
                                                          "\xBA\x37", "\xBA", "\xB0\x37", "\xB0"};
   static const std::vector<std::string_view> meioDiminuto = {"half-dim", "\xF8"};
 
-  static const std::vector<std::string_view> setimaMaiorIngles = {"7M", "M7",   "7#", "#7",
+  static const std::vector<std::string_view> setimaMaiorIngles = {"7M",   "M7",   "7#", "#7",
                                                                   "7maj", "maj7", "^7", "^"};
   static const std::vector<std::string_view> setimaAumentada = {"7+", "+7"};
   // A fourth beside the third; "(11)" is the other way to write it.

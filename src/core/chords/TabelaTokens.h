@@ -15,13 +15,13 @@ class TabelaTokens {
  public:
   struct Token {
     std::string_view texto;
-    int32_t desligar;             // degree bits cleared, then
-    int32_t ligar;                // degree bits set
-    bool separador;               // one of ( ) . , | / and the backslash: a bass may follow
+    int32_t desligar;  // degree bits cleared, then
+    int32_t ligar;     // degree bits set
+    bool separador;    // one of ( ) . , | / and the backslash: a bass may follow
     // Also set when the name so far holds no sixth, seventh or thirteenth: the English "9",
     // "11" and "13" stand for the dominant chord that reaches them.
     int32_t implicitos = 0;
-    bool soNoFim = false;         // only at the end of the name or before a separator
+    bool soNoFim = false;  // only at the end of the name or before a separator
 
     // The degrees that name a chord's upper part (sixth 8, sevenths 9 and 10, thirteenth
     // 19; degree g is bit 26 - g): with one of them present, implied degrees are not added.

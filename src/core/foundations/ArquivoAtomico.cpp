@@ -81,8 +81,8 @@ ArquivoAtomico::ArquivoAtomico(const std::filesystem::path& destino, Destino ace
     if (aceito == Destino::qualquer && !S_ISDIR(antigo.st_mode)) {
       abrirNoLugar(destino);
     } else {
-      falhar(destino.string() + (S_ISDIR(antigo.st_mode) ? ": Is a directory"
-                                                          : ": not a regular file"));
+      falhar(destino.string() +
+             (S_ISDIR(antigo.st_mode) ? ": Is a directory" : ": not a regular file"));
     }
     return;
   }
@@ -114,8 +114,8 @@ void ArquivoAtomico::abrirNoLugar(const std::filesystem::path& destino) {
   direto_ = true;
   fd_ = ::open(destino.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd_ < 0) {
-    falhar(destino.string() + ": " + (errno == ENXIO ? "nothing reads from this pipe"
-                                                     : std::strerror(errno)));
+    falhar(destino.string() + ": " +
+           (errno == ENXIO ? "nothing reads from this pipe" : std::strerror(errno)));
     return;
   }
   ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);

@@ -5,8 +5,8 @@
 
 #include "foundations/ArquivoAtomico.h"
 #include "foundations/Cp1252.h"
-#include "foundations/LeituraArquivo.h"
 #include "foundations/LeitorIni.h"
+#include "foundations/LeituraArquivo.h"
 #include "foundations/OutOfBoundsException.h"
 #include "foundations/Texto.h"
 

@@ -125,7 +125,8 @@ void BuscaPosicoes::prepararPadroes() {
 void BuscaPosicoes::colocarBaixo(int corda) {
   if (!utilizavel_[static_cast<size_t>(corda)]) return;
   uint32_t vivos = padroesSoando_[static_cast<size_t>(corda)];
-  for (int abaixo = 0; abaixo < corda; ++abaixo) vivos &= padroesMudos_[static_cast<size_t>(abaixo)];
+  for (int abaixo = 0; abaixo < corda; ++abaixo)
+    vivos &= padroesMudos_[static_cast<size_t>(abaixo)];
   if (vivos == 0) return;
   std::fill(candidato_.begin(), candidato_.end(), -1);
   for (int casa = 0; casa <= numeroCasas_; ++casa) {
@@ -149,7 +150,8 @@ void BuscaPosicoes::expandir(int corda, int maisAlta, int maisBaixa, uint32_t vi
   }
   const auto s = static_cast<size_t>(corda);
   candidato_[s] = -1;
-  if ((vivos & padroesMudos_[s]) != 0) expandir(corda + 1, maisAlta, maisBaixa, vivos & padroesMudos_[s]);
+  if ((vivos & padroesMudos_[s]) != 0)
+    expandir(corda + 1, maisAlta, maisBaixa, vivos & padroesMudos_[s]);
   const uint32_t soando = vivos & padroesSoando_[s];
   if (utilizavel_[s] && soando != 0) {
     const int inicio = std::max(0, maisAlta - distancia_);
@@ -236,9 +238,8 @@ bool BuscaPosicoes::filtrarNotas() const {
     ++distintas;
   }
   return distintas >= r.getMinimoNotas() && raiz <= maximo(RestricaoAcordes::RAIZ) &&
-         terca <= maximo(RestricaoAcordes::TERCA) &&
-         quinta <= maximo(RestricaoAcordes::QUINTA) && setima <= maximoTensao &&
-         raiz > 0 && (terca > 0 || r.permiteOmitirTerca()) &&
+         terca <= maximo(RestricaoAcordes::TERCA) && quinta <= maximo(RestricaoAcordes::QUINTA) &&
+         setima <= maximoTensao && raiz > 0 && (terca > 0 || r.permiteOmitirTerca()) &&
          (quinta > 0 || r.permiteOmitirQuinta()) && (setima > 0 || !temSetima_);
 }
 

@@ -88,17 +88,17 @@ class BuscaPosicoes {
   int distancia_ = 0;
   int numeroPapeis_ = 0;
   bool temSetima_ = false;
-  bool semTerca_ = false;   // the chord's third is its root: counted once, as the root
+  bool semTerca_ = false;  // the chord's third is its root: counted once, as the root
   bool semQuinta_ = false;
-  bool quinta_ = false;     // a power chord
+  bool quinta_ = false;  // a power chord
   int baixo_ = 0;
   bool semCordaGrave_ = false;  // re-entrant tuning: any chord tone may sound first
   int64_t passos_ = 0;
   int64_t limitePassos_ = LIMITE_PASSOS;
-  std::vector<uint64_t> papeis_;            // by lugar(string, fret)
-  std::vector<int64_t> notas_;              // MIDI note by lugar(string, fret)
-  std::vector<char> utilizavel_;            // by string
-  std::vector<int> candidato_;              // fret by string, -1 silent
+  std::vector<uint64_t> papeis_;  // by lugar(string, fret)
+  std::vector<int64_t> notas_;    // MIDI note by lugar(string, fret)
+  std::vector<char> utilizavel_;  // by string
+  std::vector<int> candidato_;    // fret by string, -1 silent
   int fatorRepeticoes_ = 1;
   std::vector<std::vector<char>> padroes_;  // silent ('x') or sounding ('o') by string
   // By string, the patterns (one bit each) that allow it silent, and sounding.

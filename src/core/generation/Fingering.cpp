@@ -12,7 +12,6 @@ namespace {
 // The widest fret gap between two fingers, by how many fingers apart they are (1, 2, 3).
 constexpr int kAlcance[] = {0, 2, 3, 4};
 
-
 }  // namespace
 
 Fingering::Fingering(std::span<const int> casas, int numeroCasas)

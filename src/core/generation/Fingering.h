@@ -18,8 +18,8 @@ class Fingering {
   // first; `numeroCasas`: the instrument's frets. A string is pressed at 1..numeroCasas.
   Fingering(std::span<const int> casas, int numeroCasas);
 
-  // Cheapest first, those without a barre over a string pressed higher first of all; each has one entry per string: 0 (no finger) or 1..4. Empty when the
-  // hand cannot play the frets.
+  // Cheapest first, those without a barre over a string pressed higher first of all; each has one
+  // entry per string: 0 (no finger) or 1..4. Empty when the hand cannot play the frets.
   const std::vector<std::vector<int>>& getArranjos() const { return arranjos_; }
   // The cost of each arrangement, same index.
   const std::vector<int>& getCustos() const { return custos_; }

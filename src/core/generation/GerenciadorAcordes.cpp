@@ -204,8 +204,8 @@ void GerenciadorAcordes::ordenarPorCusto(ColecaoPtr<PosicaoHarmonica>& posicoes,
   std::vector<std::pair<int, const PosicaoHarmonica*>> ordem;
   for (int i = 0; i < posicoes.size(); ++i) {
     const auto* p = dynamic_cast<const Posicao*>(posicoes.getElement(i));
-    const int custo = p == nullptr ? 0
-                                   : Tocabilidade::custo(p->getCasas(), p->getDedos(), *atual, tons);
+    const int custo =
+        p == nullptr ? 0 : Tocabilidade::custo(p->getCasas(), p->getDedos(), *atual, tons);
     ordem.emplace_back(custo, posicoes.getElement(i));
   }
   std::stable_sort(ordem.begin(), ordem.end(),
@@ -388,8 +388,8 @@ GrafiaNotas::Rotulos GerenciadorAcordes::rotulosPosicao(
   } catch (const DException&) {
     // A name the grammar does not read: the chord its notes sound over the lowest one.
     const auto grave = std::find_if(notas.begin(), notas.end(), [](int n) { return n >= 0; });
-    if (grave == notas.end()) return {std::vector<std::string>(notas.size()),
-                                      std::vector<std::string>(notas.size())};
+    if (grave == notas.end())
+      return {std::vector<std::string>(notas.size()), std::vector<std::string>(notas.size())};
     codigo = especialista.codigoDasNotas(notas, *grave);
   }
   return GrafiaNotas::rotulosDasNotas(codigo, notas, especialista.idiomaAtual().gramatica);

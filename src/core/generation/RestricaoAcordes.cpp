@@ -3,8 +3,8 @@
 namespace tessara {
 
 RestricaoAcordes::RestricaoAcordes()
-    : maximoRepeticoes_{3, 2, 2, -1, 1}, padroes_{"xxoooo", "xoxooo", "oxxooo", "xoooox",
-                                                  "oxooox", "ooooxx", "oooooo", "xooooo"},
+    : maximoRepeticoes_{3, 2, 2, -1, 1},
+      padroes_{"xxoooo", "xoxooo", "oxxooo", "xoooox", "oxooox", "ooooxx", "oooooo", "xooooo"},
       padroesQuinta_{"oooxxx", "xoooxx", "xxooox"} {}
 
 }  // namespace tessara

@@ -104,8 +104,8 @@ int Tocabilidade::custo(const std::vector<int>& casas, const std::vector<int>& d
                                         std::max(0, maisAlta - ULTIMA_CASA_DA_PRIMEIRA_POSICAO)
                                   : 0;
   // Open strings ring for free in the first position.
-  const int soltas = foraDaPosicao > 0 ? 0
-                                       : static_cast<int>(std::count(casas.begin(), casas.end(), 0));
+  const int soltas =
+      foraDaPosicao > 0 ? 0 : static_cast<int>(std::count(casas.begin(), casas.end(), 0));
   const int abertura = maisAlta - maisBaixa;
   // The hand's position counts twice, the frets above it once each: a barre up the neck is
   // a shape like any other, only higher.
@@ -113,9 +113,9 @@ int Tocabilidade::custo(const std::vector<int>& casas, const std::vector<int>& d
       std::count_if(casas.begin(), casas.end(), [](int casa) { return casa > 0; }));
   const int altura = POSICAO * maisBaixa + (soma - pressionadas * maisBaixa);
   return cordasMudas(casas, tons.soRaizEQuinta()) + altura + abertura +
-         ESTICAR * std::max(0, abertura - ABERTURA_CONFORTAVEL) +
-         static_cast<int>(usados.size()) + foraDaPosicao + cruzamentos(casas, dedos) +
-         custoDedos + raizes(notas, tons) - CORDA_SOLTA * soltas;
+         ESTICAR * std::max(0, abertura - ABERTURA_CONFORTAVEL) + static_cast<int>(usados.size()) +
+         foraDaPosicao + cruzamentos(casas, dedos) + custoDedos + raizes(notas, tons) -
+         CORDA_SOLTA * soltas;
 }
 
 int Tocabilidade::custo(const std::vector<int>& casas, const std::vector<int>& dedos,
@@ -125,13 +125,14 @@ int Tocabilidade::custo(const std::vector<int>& casas, const std::vector<int>& d
   // The cost of the arrangement shown, when the hand can make it (silent strings count as
   // no finger there).
   std::vector<int> semMudas = dedos;
-  std::replace_if(semMudas.begin(), semMudas.end(), [](int d) { return !dedoDeVerdade(d); }, 0);
+  std::replace_if(
+      semMudas.begin(), semMudas.end(), [](int d) { return !dedoDeVerdade(d); }, 0);
   const auto achado = std::find(arranjos.begin(), arranjos.end(), semMudas);
   const auto& custos = dedilhado.getCustos();
-  const int custoDedos =
-      achado != arranjos.end() ? custos[static_cast<size_t>(achado - arranjos.begin())]
-      : custos.empty()         ? 0
-                               : custos.front();
+  const int custoDedos = achado != arranjos.end()
+                             ? custos[static_cast<size_t>(achado - arranjos.begin())]
+                         : custos.empty() ? 0
+                                          : custos.front();
   return custo(casas, dedos, custoDedos, instrumento.getNotas(casas), tons);
 }
 

@@ -75,7 +75,8 @@ std::vector<std::string> GerenciadorInstrumentos::getNomesInstrumentos() {
   verificarArquivo();
   std::vector<std::string> nomes;
   for (const auto& padrao : padroes_) nomes.push_back(padrao->getName());
-  const auto doArquivo = lerDoArquivo([this] { return parser_.getNomesInstrumentos(arquivoBase_); });
+  const auto doArquivo =
+      lerDoArquivo([this] { return parser_.getNomesInstrumentos(arquivoBase_); });
   nomes.insert(nomes.end(), doArquivo.begin(), doArquivo.end());
   return nomes;
 }

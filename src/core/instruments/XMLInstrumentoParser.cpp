@@ -3,19 +3,19 @@
 #include <algorithm>
 #include <functional>
 #include <iterator>
-#include <vector>
 #include <optional>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 #include "foundations/ArquivoAtomico.h"
 #include "foundations/Cp1252.h"
 #include "foundations/DException.h"
 #include "foundations/FileNotFoundException.h"
+#include "foundations/LeituraArquivo.h"
 #include "foundations/OutOfBoundsException.h"
 #include "foundations/Texto.h"
 #include "foundations/Textos.h"
-#include "foundations/LeituraArquivo.h"
 #include "foundations/TravaArquivo.h"
 #include "foundations/XMLParseException.h"
 #include "instruments/BaseIlegivelException.h"
@@ -289,8 +289,8 @@ void XMLInstrumentoParser::carregar(const std::filesystem::path& arquivo, const 
 void XMLInstrumentoParser::recusarIlegivel(const std::filesystem::path& arquivo,
                                            const std::string& motivo, const char* metodo,
                                            bool guardar) const {
-  std::string mensagem =
-      texto("baseInstrumentosIlegivel") + textoDoCaminho(arquivo) + "' (" + cp1252::deUtf8(motivo) + ").";
+  std::string mensagem = texto("baseInstrumentosIlegivel") + textoDoCaminho(arquivo) + "' (" +
+                         cp1252::deUtf8(motivo) + ").";
   std::filesystem::path copia;
   if (guardar && ArquivoAtomico::copiar(arquivo, arquivoDanificado(arquivo))) {
     copia = arquivoDanificado(arquivo);

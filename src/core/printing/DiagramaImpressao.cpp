@@ -137,7 +137,8 @@ void DiagramaImpressao::desenharCirculos(const PosicaoHarmonicaInstrumentoCordas
         casa == 0 ? topoGrade - espacoCordas_
                   : topoGrade + espacoCasas_ * (casa - base) - espacoCasas_ / 2 - espacoCordas_ / 2;
     const int nota = corda < static_cast<int>(afinacao.size()) ? afinacao[corda] + casa : -1;
-    desenharCirculo(esquerda + corda * espacoCordas_, topo, rotuloCorda(nota, dedos[corda], raiz, acorde));
+    desenharCirculo(esquerda + corda * espacoCordas_, topo,
+                    rotuloCorda(nota, dedos[corda], raiz, acorde));
   }
 }
 

@@ -16,11 +16,11 @@ void escreverLE(std::string& destino, uint32_t valor, int bytes) {
 
 }  // namespace
 
-ArquivoWav::ArquivoWav(const std::filesystem::path& caminho)
-{
+ArquivoWav::ArquivoWav(const std::filesystem::path& caminho) {
   // Asked before opening: opening a pipe would take its reader, only to leave it empty.
   struct stat estado {};
-  if (::stat(caminho.c_str(), &estado) == 0 && (S_ISFIFO(estado.st_mode) || S_ISSOCK(estado.st_mode))) {
+  if (::stat(caminho.c_str(), &estado) == 0 &&
+      (S_ISFIFO(estado.st_mode) || S_ISSOCK(estado.st_mode))) {
     recusa_ = caminho.string() +
               ": a pipe cannot take a WAV file, whose length is written before its sound; "
               "name a file";
