@@ -135,6 +135,11 @@ void TformPrincipal::selecionarInstrumentoConfigurado() {
   } catch (const DException& e) {
     avisarInstrumentoPerdido(e);
   }
+  // A user base that could not be read: the built-in instruments go on, and the user learns
+  // which file, why, and where its copy was kept.
+  if (const std::string aviso = fachada_.getAvisoInstrumentos(); !aviso.empty()) {
+    fachada_.mostrarMensagem(aviso, fachada_.getTexto("geral", "nomeAplicacao"));
+  }
   const auto achado =
       std::find(nomes.begin(), nomes.end(), fachada_.getNomeInstrumentoConfigurado());
   try {

@@ -377,6 +377,18 @@ TEST_F(TformConfiguracoesTest, OutraOrientacaoMantemAPosicaoNavegada) {
   EXPECT_EQ(janela->getBraco().getPosicao().getCasas(), navegada);
 }
 
+// A user base that cannot be read: the window opens on the built-in instruments and says
+// which file and why, once; the file is kept aside, not overwritten.
+TEST_F(TformConfiguracoesTest, BaseIlegivelAbreComOsEmbutidosEDizPorque) {
+  ambiente.pasta.escrever("usuario/instrumentos.xml", std::string("\xFF\xFE<\0c\0", 6));
+  abrirJanela();
+  EXPECT_FALSE(ambiente.interacao.encerramento);
+  EXPECT_EQ(fachada.getNomeInstrumentoAtual(), "Standard Guitar");
+  ASSERT_EQ(mensagens().size(), 1u);
+  EXPECT_NE(mensagens()[0].find(arquivo().string()), std::string::npos) << mensagens()[0];
+  EXPECT_TRUE(std::filesystem::exists(arquivo().string() + ".damaged"));
+}
+
 TEST_F(TformConfiguracoesTest, OrientacaoEDispositivoSoValemComOk) {
   abrirJanela();
   const int antes = janela->getBraco().getPosicaoBraco();

@@ -75,7 +75,11 @@ TEST_F(BracoTest, AcordeDaBaseComDedosRaizVermelhaECadaModoDeRotulo) {
   EXPECT_EQ(rotulos(), (Nomes{"-", "C", "E", "G", "C", "E"}));
   braco.setModoVisualizacao(ModoRotulo::INTERVALOS);
   braco.posicionarMarcadores();
-  EXPECT_EQ(rotulos(), (Nomes{"-", "T", "3M", "5", "T", "3M"}));
+  // In English words; a seventh chord shows its b7.
+  EXPECT_EQ(rotulos(), (Nomes{"-", "R", "3", "5", "R", "3"}));
+  ASSERT_TRUE(fachada.setAcordePorNome("C7"));
+  braco.exibirAcordeAtual();
+  EXPECT_EQ(rotulos(), (Nomes{"-", "R", "3", "b7", "R", "3"}));
 }
 
 TEST_F(BracoTest, NotasComBemoisQuandoOAcordeSeEscreveAssim) {

@@ -225,7 +225,9 @@ void Braco::escreverRotulos(int raiz, bool bemol) {
   const auto dedos = posicao_.getDedos();
   // Notes spelled as the chord's name spells them; a string the name says nothing of falls
   // back to the sharp or flat side.
-  const std::vector<std::string> grafadas = porta_.rotulosPosicao(posicao_).notas;
+  // Intervals in the language's words (English R b3 3 ... 9), as the chord's name counts them.
+  const GrafiaNotas::Rotulos rotulos = porta_.rotulosPosicao(posicao_);
+  const std::vector<std::string>& grafadas = rotulos.notas;
   const int cordas = std::min(static_cast<int>(casas.size()), GeometriaBraco::SLOTS);
   for (int i = 0; i < cordas; ++i) {
     auto& c = cordas_[static_cast<size_t>(i)];
@@ -244,7 +246,8 @@ void Braco::escreverRotulos(int raiz, bool bemol) {
                                     : nomeNota(classe(nota));
     int base = raiz;
     while (nota < base) base -= 12;
-    c.intervalo.texto = nomeIntervalo(nota - base);
+    const std::string intervalo = valorEm(rotulos.intervalos, i, std::string());
+    c.intervalo.texto = !intervalo.empty() ? intervalo : nomeIntervalo(nota - base);
   }
 }
 
