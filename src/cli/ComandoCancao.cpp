@@ -2,6 +2,7 @@
 
 #include "ContextoCli.h"
 #include "ErroArgumento.h"
+#include "LeitorOpcoes.h"
 #include "LeituraCancao.h"
 #include "app/Nucleo.h"
 #include "chords/EscritorChordPro.h"
@@ -24,34 +25,34 @@ int numero(const std::string& opcao, const std::string& valor, int menor, int ma
   return *n;
 }
 
+const char* const SEMITONS = "a whole number of semitones";
+const std::string CAPOS = "a fret from 0 to " + std::to_string(MAIOR_CAPO);
+
+const LeitorOpcoes& leitor() {
+  static const LeitorOpcoes opcoes(
+      {{"--to", 1, "chordpro, text", {"chordpro", "text"}},
+       {"--transpose", 1, SEMITONS},
+       {"--capo", 1, CAPOS}},
+      1, [](const std::string& a) { return a == "-" || LeitorOpcoes::semTraco(a); });
+  return opcoes;
+}
+
 }  // namespace
 
+const LeitorOpcoes* ComandoCancao::opcoes() const { return &leitor(); }
+
 ComandoCancao::Pedido ComandoCancao::lerArgumentos(const std::vector<std::string>& argumentos) {
+  const auto lidas = leitor().ler(argumentos);
   Pedido pedido;
-  for (size_t i = 0; i < argumentos.size(); ++i) {
-    const std::string& a = argumentos[i];
-    const bool temValor = i + 1 < argumentos.size();
-    if (a == "--to") {
-      if (!temValor) throw ErroArgumento::semValor(a, "chordpro, text");
-      const std::string& formato = argumentos[++i];
-      if (formato != "chordpro" && formato != "text") {
-        throw ErroArgumento::valorRecusado(a, formato, "chordpro, text");
-      }
-      pedido.paraChordPro = formato == "chordpro";
-    } else if (a == "--transpose") {
-      if (!temValor) throw ErroArgumento::semValor(a, "a whole number of semitones");
-      pedido.semitons = numero(a, argumentos[++i], -1000, 1000, "a whole number of semitones");
-    } else if (a == "--capo") {
-      const std::string aceitos = "a fret from 0 to " + std::to_string(MAIOR_CAPO);
-      if (!temValor) throw ErroArgumento::semValor(a, aceitos);
-      pedido.capo = numero(a, argumentos[++i], 0, MAIOR_CAPO, aceitos);
-    } else if (pedido.arquivo.empty() && !a.empty() && (a == "-" || a.front() != '-')) {
-      pedido.arquivo = a;
-    } else {
-      throw ErroArgumento::inesperado(a);
-    }
+  if (const auto formato = lidas.valor("--to")) pedido.paraChordPro = *formato == "chordpro";
+  if (const auto valor = lidas.valor("--transpose")) {
+    pedido.semitons = numero("--transpose", *valor, -1000, 1000, SEMITONS);
   }
-  if (pedido.arquivo.empty()) throw ErroArgumento::faltando("FILE (or - for standard input)");
+  if (const auto valor = lidas.valor("--capo")) {
+    pedido.capo = numero("--capo", *valor, 0, MAIOR_CAPO, CAPOS);
+  }
+  if (lidas.posicionais.empty()) throw ErroArgumento::faltando("FILE (or - for standard input)");
+  pedido.arquivo = lidas.posicionais.front();
   return pedido;
 }
 

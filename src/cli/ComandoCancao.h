@@ -15,6 +15,7 @@ class ComandoCancao : public ComandoCli {
     return "sheet [--to chordpro|text] [--transpose N] [--capo N] FILE|-  convert a song between "
            "ChordPro and chords over lyrics (default: the format it is in)";
   }
+  const LeitorOpcoes* opcoes() const override;
   int executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) override;
 
  private:
