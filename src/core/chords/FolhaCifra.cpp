@@ -295,7 +295,7 @@ std::vector<LinhaCifra> linhasDaCifra(std::string_view texto, const IdiomaAcorde
 int tomDasLinhas(const std::vector<LinhaCifra>& linhas, const IdiomaAcordes& idioma) {
   std::vector<int32_t> codigos;
   for (const LinhaCifra& l : linhas) {
-    const std::string_view aparada = texto::aparar(l.linha);
+    const std::string aparada = texto::aparar(l.linha);
     const size_t doisPontos = aparada.find(':');
     const bool linhaDoTom =
         doisPontos != std::string_view::npos &&
