@@ -128,7 +128,7 @@ void TformAssistenteMIDI::showEvent(QShowEvent* evento) {
     lerDispositivos();
     candidato_ = 0;
     passo_ = Passo::Apresentar;
-    resultado_ = 0;
+    resultado_ = NENHUM_OUVIDO;
     tentou_ = false;
     montarPagina();
   }
@@ -239,8 +239,9 @@ void TformAssistenteMIDI::done(int resultado) {
   QDialog::done(resultado);
   if (reprodutor_->tocando()) reprodutor_->parar();
   if (tentou_) {
-    // A cancelled run leaves the output as it was configured, not on the last device tried.
-    if (resultado_ == CANCELADO) restaurarSaida();
+    // A run cancelled or with nothing heard leaves the output as it was configured, not on the
+    // last device tried.
+    if (resultado_ < 0) restaurarSaida();
     try {
       fachada_.aplicarSomInstrumento();
     } catch (const std::exception&) {

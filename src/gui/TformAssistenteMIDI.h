@@ -20,7 +20,7 @@ class Fachada;
 
 // Finds a MIDI output the user can hear: tries the devices one after the other, playing a
 // short run of notes on each and asking whether it was heard. The result is the device heard,
-// CANCELADO, or 0 when none was (or there is none).
+// CANCELADO, or NENHUM_OUVIDO when none was (or there is none): never a device's number.
 class TformAssistenteMIDI : public QDialog {
   Q_OBJECT
 
@@ -28,6 +28,7 @@ class TformAssistenteMIDI : public QDialog {
   static constexpr int LARGURA = 643;
   static constexpr int ALTURA = 255;
   static constexpr int CANCELADO = -1;
+  static constexpr int NENHUM_OUVIDO = -2;
   static constexpr int PRIMEIRA_NOTA_TESTE = 60;
   static constexpr int ULTIMA_NOTA_TESTE = 83;
 

@@ -138,7 +138,7 @@ TEST_F(TformAssistenteMIDITest, OuvidoNoSegundoDispositivoDeixaASaidaNele) {
   EXPECT_EQ(depois.back(), programa);
 }
 
-TEST_F(TformAssistenteMIDITest, NaoOuvidoEmNenhumTerminaComZeroNaPaginaFinal) {
+TEST_F(TformAssistenteMIDITest, NaoOuvidoEmNenhumTerminaSemDispositivoNaPaginaFinal) {
   mostrar();
   for (int i = 0; i < 2; ++i) {
     tocarTeste();
@@ -148,7 +148,8 @@ TEST_F(TformAssistenteMIDITest, NaoOuvidoEmNenhumTerminaComZeroNaPaginaFinal) {
   EXPECT_TRUE(visivel("btnFinalizar"));
   EXPECT_FALSE(filho<QPushButton>("btnCancelar")->isEnabled());
   clicar("btnFinalizar");
-  EXPECT_EQ(assistente->getResultado(), 0);
+  // Not device 0: nothing was heard.
+  EXPECT_EQ(assistente->getResultado(), TformAssistenteMIDI::NENHUM_OUVIDO);
 }
 
 TEST_F(TformAssistenteMIDITest, CancelarVoltaAoDispositivoConfiguradoENaoAoUltimoTestado) {
@@ -239,13 +240,13 @@ class TformAssistenteMIDISemDispositivos : public TformAssistenteMIDITest {
   TformAssistenteMIDISemDispositivos() : TformAssistenteMIDITest({}) {}
 };
 
-TEST_F(TformAssistenteMIDISemDispositivos, PrimeiraPaginaJaEAFinalComZero) {
+TEST_F(TformAssistenteMIDISemDispositivos, PrimeiraPaginaJaEAFinalSemDispositivo) {
   mostrar();
   EXPECT_EQ(titulo2(), QStringLiteral("No output was heard"));
   EXPECT_TRUE(visivel("btnFinalizar"));
   EXPECT_FALSE(visivel("btnProsseguir"));
   clicar("btnFinalizar");
-  EXPECT_EQ(assistente->getResultado(), 0);
+  EXPECT_EQ(assistente->getResultado(), TformAssistenteMIDI::NENHUM_OUVIDO);
   EXPECT_TRUE(log().empty()) << ::testing::PrintToString(log());
 }
 
