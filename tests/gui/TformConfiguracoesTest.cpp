@@ -145,7 +145,7 @@ TEST_F(TformConfiguracoesTest, CriaEditaERemoveUmInstrumentoPelosDialogos) {
     EXPECT_EQ(banjo.getName(), "Tenor banjo");
     EXPECT_EQ(banjo.getNumeroCordas(), 4);
     EXPECT_EQ(banjo.getNumeroCasas(), 12);
-    EXPECT_EQ(banjo.getAfinacao(), (std::vector<int>{36, 79, 83, 69}));
+    EXPECT_EQ(banjo.getAfinacao(), (std::vector<int>{36, 55, 59, 69}));
     // Refilled from the manager, and the new one is current.
     EXPECT_EQ(lista()->count(), 5);
     EXPECT_EQ(lista()->currentRow(), 4);

@@ -40,7 +40,7 @@ class EditorInstrumentoTest : public ::testing::Test {
   EditorInstrumento editor{fachada};
 };
 
-TEST_F(EditorInstrumentoTest, CriarComOsPadroesGravaUmViolaoDuasOitavasAcima) {
+TEST_F(EditorInstrumentoTest, CriarComOsPadroesGravaAAfinacaoDoViolao) {
   const auto salvo = editor.salvar(nomeado("V"), -1);
   ASSERT_EQ(salvo.resultado, Resultado::Salvo) << salvo.mensagem;
   EXPECT_EQ(salvo.indice, 4);
@@ -50,7 +50,7 @@ TEST_F(EditorInstrumentoTest, CriarComOsPadroesGravaUmViolaoDuasOitavasAcima) {
   EXPECT_EQ(v.getNumeroCasas(), 14);
   EXPECT_EQ(v.getDistancia(), 3);
   EXPECT_EQ(v.getSom(), 24);
-  EXPECT_EQ(v.getAfinacao(), (std::vector<int>{64, 69, 74, 79, 83, 88}));
+  EXPECT_EQ(v.getAfinacao(), (std::vector<int>{40, 45, 50, 55, 59, 64}));
 }
 
 TEST_F(EditorInstrumentoTest, QuatroCordasUsamAsQuatroLinhasDeCimaEAteDozeCasas) {
@@ -67,7 +67,7 @@ TEST_F(EditorInstrumentoTest, QuatroCordasUsamAsQuatroLinhasDeCimaEAteDozeCasas)
   CamposInstrumento antes;
   const CamposInstrumento relidos = EditorInstrumento::campos(tenor, antes);
   EXPECT_EQ(relidos.cordas, 4);
-  EXPECT_EQ(relidos.notas, (std::array<int, 6>{69, 62, 55, 48, 69, 64}));
+  EXPECT_EQ(relidos.notas, (std::array<int, 6>{69, 62, 55, 48, 45, 40}));
   // An instrument beyond what the editor offers comes within it.
   const CamposInstrumento largo = EditorInstrumento::campos(
       InstrumentoCordas("L", "", 8, 30, 3, 200, {1, 2, 3, 4, 5, 6, 7, 8}, false));

@@ -19,8 +19,9 @@ struct CamposInstrumento {
   int cordas = 6;
   int casas = 14;
   int som = 24;  // nylon-string guitar
-  // The built-in guitar two octaves up, where the note menu starts.
-  std::array<int, LINHAS> notas{88, 83, 79, 74, 69, 64};
+  // The standard guitar's tuning, E A D G B E from the lowest string: a new instrument
+  // starts from the tuning most users change a string or two of.
+  std::array<int, LINHAS> notas{64, 59, 55, 50, 45, 40};
 };
 
 // The instrument editor's rules, apart from its window: the fields of an instrument, the
