@@ -11,13 +11,17 @@ bool ListaImpressao::contem(const std::string& nome) const {
                      [&nome](const Linha& linha) { return linha.nome == nome; });
 }
 
-std::string ListaImpressao::nomear(const PosicaoHarmonicaInstrumentoCordas& posicao) {
+bool ListaImpressao::arquivar(const PosicaoHarmonicaInstrumentoCordas& posicao) {
   // The chord manager keeps the fingering only under a name it has just accepted: a failed
   // name would file it under whatever chord was current before.
-  if (!fachada_.setAcordePorNome(posicao.getNome())) return posicao.getNome();
+  if (!fachada_.setAcordePorNome(posicao.getNome())) return false;
   if (!fachada_.existePosicao(&posicao)) fachada_.adicionarPosicao(&posicao);
   fachada_.encontrarPosicao(&posicao);
-  return fachada_.getNomeAcordeAtual();
+  return true;
+}
+
+std::string ListaImpressao::nomear(const PosicaoHarmonicaInstrumentoCordas& posicao) {
+  return arquivar(posicao) ? fachada_.getNomeAcordeAtual() : posicao.getNome();
 }
 
 void ListaImpressao::adicionar(const PosicaoHarmonicaInstrumentoCordas& posicao, bool comTonica) {
@@ -79,10 +83,7 @@ void ListaImpressao::selecionarTudo() {
 const PosicaoHarmonicaInstrumentoCordas* ListaImpressao::tornarAtual(int linha) {
   if (linha < 0 || linha >= tamanho()) return nullptr;
   const auto& posicao = linhas_[static_cast<size_t>(linha)].posicao;
-  if (!fachada_.setAcordePorNome(posicao.getNome())) return nullptr;
-  if (!fachada_.existePosicao(&posicao)) fachada_.adicionarPosicao(&posicao);
-  fachada_.encontrarPosicao(&posicao);
-  return &posicao;
+  return arquivar(posicao) ? &posicao : nullptr;
 }
 
 void ListaImpressao::regenerar(const std::optional<InstrumentoCordas>& antes) {

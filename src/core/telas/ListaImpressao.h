@@ -71,6 +71,9 @@ class ListaImpressao {
   Posicoes copias() const;
 
  private:
+  // The fingering filed under its chord in the chord manager, current there; false when the
+  // manager refuses its name.
+  bool arquivar(const PosicaoHarmonicaInstrumentoCordas& posicao);
   // The name the chord manager keeps for the fingering's chord, the fingering filed there.
   std::string nomear(const PosicaoHarmonicaInstrumentoCordas& posicao);
   void mudou();
