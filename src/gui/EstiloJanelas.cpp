@@ -6,7 +6,17 @@ namespace {
 
 const char* const ESTILO = R"(
   QWidget { color: #f4e9d8; font-size: 12px; }
-  QPushButton { background: #5a3320; border: 1px solid #2a140a; border-radius: 5px;
+  QMessageBox, QInputDialog, QProgressDialog, QPrintDialog, QPageSetupDialog, QFileDialog,
+  QMenu, QToolTip, QComboBox QAbstractItemView { background: #fdfaf4; }
+  QMessageBox *, QInputDialog *, QProgressDialog *, QPrintDialog *, QPageSetupDialog *,
+  QFileDialog *, QMenu, QToolTip, QComboBox QAbstractItemView { color: #2b1a10; }
+  QMenu { border: 1px solid #b9a283; }
+  QMenu::item { padding: 4px 18px; }
+  QMenu::item:selected, QComboBox QAbstractItemView::item:selected { background: #c8322d;
+                                                                     color: white; }
+  QMenu::item:disabled { color: #6f5f50; }
+  QToolTip { border: 1px solid #b9a283; }
+  QPushButton { color: #f4e9d8; background: #5a3320; border: 1px solid #2a140a; border-radius: 5px;
                 padding: 2px 6px; }
   QPushButton:hover { background: #6e412a; }
   QPushButton:pressed { background: #3b1d10; }
@@ -18,6 +28,8 @@ const char* const ESTILO = R"(
   QListWidget::item:selected { background: #c8322d; color: white; }
   QToolButton { color: #f4e9d8; font-weight: bold; border-radius: 12px; }
   QToolButton:hover { background: rgba(255, 255, 255, 40); }
+  QPrintDialog QToolButton, QPageSetupDialog QToolButton, QFileDialog QToolButton {
+    color: #2b1a10; font-weight: normal; }
 )";
 
 }  // namespace

@@ -5,7 +5,8 @@
 namespace tessara {
 
 // The style sheet every window of the program shares: light text on wood, light boxes and
-// lists, brown buttons.
+// lists, brown buttons. Qt's own boxes, menus, tips and dialogs opened from these windows
+// inherit it, so it gives them dark text on a light page.
 QString estiloJanelas();
 
 }  // namespace tessara
