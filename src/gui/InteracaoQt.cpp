@@ -10,8 +10,10 @@ namespace tessara {
 
 bool InteracaoQt::mostrarMensagem(const std::string& texto, const std::string& titulo,
                                   Botoes botoes) {
-  QMessageBox caixa(QApplication::activeWindow());
-  caixa.setWindowTitle(qt(titulo));
+  QWidget* pai = QApplication::activeWindow();
+  QMessageBox caixa(pai);
+  // Untitled questions carry the title of the window that asks.
+  caixa.setWindowTitle(titulo.empty() && pai != nullptr ? pai->windowTitle() : qt(titulo));
   caixa.setText(qtLinhas(texto));
   switch (botoes) {
     case Botoes::Ok:

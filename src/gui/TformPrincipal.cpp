@@ -195,6 +195,16 @@ void TformPrincipal::montarBarraSuperior() {
   lblContagem_->setGeometry(540, 50, 240, 22);
   lblContagem_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   lblContagem_->setStyleSheet(QStringLiteral("color: #d9c9b4; background: transparent;"));
+  lblEstado_ = new QLabel(this);
+  lblEstado_->setObjectName(QStringLiteral("lblEstado"));
+  lblEstado_->setGeometry(200, 44, 330, 34);
+  lblEstado_->setWordWrap(true);
+  lblEstado_->setStyleSheet(QStringLiteral("color: #ffd94a; background: transparent;"));
+  lblEstado_->hide();
+  connect(lblEstado_, &QLabel::linkActivated, this, [this] {
+    lblEstado_->hide();
+    executarAssistente();
+  });
   montarAtalhos();
 
   auto* cifra = botao("btnImportarCifra", {456, 19, 108, 24}, "hintBtnImportarCifra");
@@ -458,7 +468,23 @@ void TformPrincipal::ouvir() {
     reprodutor_->parar();
     return;
   }
+  if (!conferirSaida()) return;
   reprodutor_->tocar(modoEscalas_ ? braco_->planoEscala() : braco_->planoAcorde());
+}
+
+bool TformPrincipal::conferirSaida() {
+  if (fachada_.saidaAberta()) {
+    lblEstado_->hide();
+    return true;
+  }
+  const bool semSoundFont = fachada_.getDriver() <= 0 && !Fachada::sintetizadorDisponivel();
+  lblEstado_->setText(
+      QStringLiteral("%1 <a href=\"midi\" style=\"color: #f4e9d8;\">%2</a>")
+          .arg(texto("fmPrincipal", semSoundFont ? "lblSemSoundFont" : "lblSemSaida")
+                   .toHtmlEscaped(),
+               texto("fmPrincipal", "lnkConfigurarMidi").toHtmlEscaped()));
+  lblEstado_->show();
+  return false;
 }
 
 void TformPrincipal::limparBraco() {
@@ -668,10 +694,10 @@ void TformPrincipal::showEvent(QShowEvent* evento) {
   if (!assistentePendente_) return;
   assistentePendente_ = false;
   // After the window is up, so that the wizard opens over it.
-  QTimer::singleShot(0, this, [this] { executarAssistenteInicial(); });
+  QTimer::singleShot(0, this, [this] { executarAssistente(); });
 }
 
-void TformPrincipal::executarAssistenteInicial() {
+void TformPrincipal::executarAssistente() {
   estadoConfiguracoes_.driverSelecionado = std::max(0, assistente_->executar());
   estadoConfiguracoes_.aplicar(fachada_);
 }

@@ -96,7 +96,8 @@ class TformPrincipal : public QWidget {
                                const InstrumentoCordas* atual);
   void seguirInstrumento(const std::optional<InstrumentoCordas>& antes);
   // With no device chosen yet, the first showing runs the MIDI set-up wizard.
-  void executarAssistenteInicial();
+  // Runs the MIDI set-up wizard and uses the device it found.
+  void executarAssistente();
 
   void ativarModoAcordes();
   void ativarModoEscalas();
@@ -122,6 +123,8 @@ class TformPrincipal : public QWidget {
   // F1 help, Ctrl+P print, Ctrl+Q quit.
   void montarAtalhos();
   void ouvir();
+  // Whether there is sound to play through; if not, the status line says why, once.
+  bool conferirSaida();
   void limparBraco();
 
   void adicionarImpressao();
@@ -174,6 +177,7 @@ class TformPrincipal : public QWidget {
   QComboBox* comboNomeEscalas_ = nullptr;
   QComboBox* comboTomEscalas_ = nullptr;
   QLabel* lblContagem_ = nullptr;
+  QLabel* lblEstado_ = nullptr;  // what went wrong, with the way to mend it
   QPushButton* btnAnterior_ = nullptr;
   QPushButton* btnProximo_ = nullptr;
   QPushButton* btnOuvir_ = nullptr;

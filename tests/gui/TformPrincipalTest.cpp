@@ -102,6 +102,40 @@ TEST_F(TformPrincipalTest, CtrlQPerguntaAntesDeSair) {
   EXPECT_TRUE(janela->isVisible());
 }
 
+// Listen without a sound output says why in the status line, once, and offers the MIDI
+// set-up; with the output back, it plays and the line goes.
+TEST_F(TformPrincipalTest, OuvirSemSaidaDizPorQueNaLinhaDeEstado) {
+  digitar(QStringLiteral("C"));
+  ambiente.porta->fechar();
+  const size_t antes = ambiente.midi.size();
+  auto* ouvir = filho<QPushButton>("btnOuvir");
+  auto* estado = filho<QLabel>("lblEstado");
+  for (int vez = 0; vez < 2; ++vez) ouvir->click();
+  EXPECT_TRUE(estado->isVisible());
+  const QString texto = estado->text();
+  EXPECT_TRUE(
+      texto.contains(qt(fachada.getTexto("fmPrincipal", "lblSemSaida")).toHtmlEscaped()) ||
+      texto.contains(qt(fachada.getTexto("fmPrincipal", "lblSemSoundFont")).toHtmlEscaped()))
+      << texto.toStdString();
+  EXPECT_TRUE(texto.contains(qt(fachada.getTexto("fmPrincipal", "lnkConfigurarMidi"))));
+  EXPECT_EQ(ambiente.midi.size(), antes);
+  EXPECT_TRUE(ambiente.interacao.mensagens.empty());  // no box in the way
+
+  bool assistenteAberto = false;
+  QTimer::singleShot(0, &janela->getAssistente(), [&] {
+    assistenteAberto = janela->getAssistente().isVisible();
+    janela->getAssistente().reject();
+  });
+  emit estado->linkActivated(QStringLiteral("midi"));
+  EXPECT_TRUE(assistenteAberto);
+  EXPECT_FALSE(estado->isVisible());
+
+  ambiente.porta->abrir(0);
+  ouvir->click();
+  EXPECT_FALSE(estado->isVisible());
+  EXPECT_GT(ambiente.midi.size(), antes);
+}
+
 // At the first start nothing is on show, and the chord list names nothing either.
 TEST_F(TformPrincipalTest, PrimeiraPartidaNaoNomeiaAcordeNenhum) {
   EXPECT_EQ(filho<QComboBox>("comboBaseAcordes")->currentIndex(), -1);
