@@ -1,5 +1,7 @@
 #include "qt/PintorBraco.h"
 
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QImage>
 #include <algorithm>
 #include <optional>
@@ -61,10 +63,14 @@ void pintarPonto(QPainter& pintor, const MarcadorBraco& m, const ImagensBraco& i
 
 void pintarRotulo(QPainter& pintor, const MarcadorBraco& m) {
   if (!m.visivel || m.texto.empty()) return;
+  const QString texto = qt(m.texto);
+  pintor.save();
+  pintor.setFont(PintorBraco::fonteQueCabe(pintor.font(), texto));
   pintor.setPen(m.destaque ? Qt::white : Qt::black);
   pintor.drawText(QRect(m.x - G::LARGURA_MARCADOR / 2, m.y - G::ALTURA_MARCADOR / 2,
                         G::LARGURA_MARCADOR, G::ALTURA_MARCADOR),
-                  Qt::AlignCenter, qt(m.texto));
+                  Qt::AlignCenter, texto);
+  pintor.restore();
 }
 
 }  // namespace
@@ -121,6 +127,15 @@ void PintorBraco::pintar(QPainter& pintor, const Braco& braco, const ImagensBrac
   for (const auto& c : cordas) pintarPonto(pintor, c.maoPonto, imagens);
   for (const auto& c : cordas) pintarRotulo(pintor, c.maoRotulo);
   pintor.restore();
+}
+
+QFont PintorBraco::fonteQueCabe(const QFont& fonte, const QString& texto) {
+  const double largura = QFontMetricsF(fonte).horizontalAdvance(texto);
+  if (largura <= LARGURA_ROTULO) return fonte;
+  QFont menor(fonte);
+  menor.setPixelSize(
+      std::max(TAMANHO_MINIMO, static_cast<int>(fonte.pixelSize() * LARGURA_ROTULO / largura)));
+  return menor;
 }
 
 QImage PintorBraco::imagem(const Braco& braco, const ImagensBraco& imagens) {

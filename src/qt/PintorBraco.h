@@ -39,6 +39,12 @@ class PintorBraco {
   static void pintar(QPainter& pintor, const Braco& braco, const ImagensBraco& imagens);
   // A picture of the fretboard at one device pixel per logical pixel.
   static QImage imagem(const Braco& braco, const ImagensBraco& imagens);
+
+  // The label's font, made smaller where the words would run over their dot (b13, 7M).
+  static QFont fonteQueCabe(const QFont& fonte, const QString& texto);
+  // The width a label may take inside a dot, and the smallest size it is drawn at.
+  static constexpr double LARGURA_ROTULO = 20;
+  static constexpr int TAMANHO_MINIMO = 7;
 };
 
 }  // namespace tessara

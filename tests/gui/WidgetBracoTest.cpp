@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
 #include <QMenu>
 #include <QPointer>
 #include <QTest>
 #include <vector>
 
 #include "AmbienteBraco.h"
+#include "AplicacaoTeste.h"
+#include "qt/PintorBraco.h"
 
 namespace tessara {
 namespace {
@@ -117,6 +120,24 @@ TEST_F(WidgetBracoTest, CliqueDireitoForaDeUmaNotaNaoOfereceMenu) {
   }
   EXPECT_EQ(edicoes, antes);
   EXPECT_EQ(braco.getPosicao().getCasas(), (Casas{-1, 3, -1, -1, -1, -1}));
+}
+
+// Interval and note labels of either language stay inside their dot: longer ones get a
+// smaller font, short ones keep theirs.
+TEST(PintorBraco, RotulosCabemNoPonto) {
+  teste::AplicacaoTeste aplicacao;
+  QFont base(QStringLiteral("Sans Serif"));
+  base.setPixelSize(12);
+  base.setBold(true);
+  for (const char* rotulo :
+       {"R", "3", "b3", "#5", "b7", "#11", "b13", "3M", "7M", "11+", "9-", "F#", "Bb", "Db"}) {
+    const QString texto = QString::fromUtf8(rotulo);
+    const QFont fonte = PintorBraco::fonteQueCabe(base, texto);
+    EXPECT_LE(QFontMetricsF(fonte).horizontalAdvance(texto), PintorBraco::LARGURA_ROTULO + 0.5)
+        << rotulo;
+    EXPECT_GE(fonte.pixelSize(), PintorBraco::TAMANHO_MINIMO) << rotulo;
+  }
+  EXPECT_EQ(PintorBraco::fonteQueCabe(base, QStringLiteral("R")).pixelSize(), 12);
 }
 
 }  // namespace

@@ -170,7 +170,7 @@ TEST_F(BracoTest, OrientacaoMudaSoOLugarEMantemODedilhadoMostrado) {
   const Casas segunda = braco.getPosicao().getCasas();
   braco.aplicarPosicaoBraco(2);
   EXPECT_EQ(braco.getPosicao().getCasas(), segunda);  // not the chord's first fingering again
-  EXPECT_EQ(x(0), 5);
+  EXPECT_EQ(x(0), 13);                                // the open string, moved in from the edge
   EXPECT_EQ(y(0), 221);
   EXPECT_EQ(corda(0).maoPonto.x, GeometriaBraco::X_MAO_JOGADOR);
   EXPECT_EQ(corda(5).ponto.y, 101);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <vector>
 
 #include "telas/GeometriaBraco.h"
@@ -11,7 +12,7 @@ using G = GeometriaBraco;
 
 TEST(GeometriaBraco, SeisCordasDeFrenteComACordaZeroEmCima) {
   const G g(6, 0, false);
-  EXPECT_EQ(g.getXCasas(), (std::vector<int>{787, 736, 679, 620, 568, 515, 468, 425, 380, 337, 296,
+  EXPECT_EQ(g.getXCasas(), (std::vector<int>{784, 736, 679, 620, 568, 515, 468, 425, 380, 337, 296,
                                              257, 219, 180, 143}));
   EXPECT_EQ(g.getYCordas()[0], 101);
   EXPECT_EQ(g.getYCordas()[5], 221);
@@ -26,17 +27,17 @@ TEST(GeometriaBraco, OrientacoesEContagensDeCordas) {
     int casas, x0, x1, x12, y0, yUltima, xMao;
   };
   const Caso casos[] = {
-      {6, 1, false, 15, 787, 736, 219, 221, 101, 18},  // front, inverted
-      {6, 2, false, 15, 5, 56, 573, 221, 101, 774},    // the player's view
-      {6, 3, false, 15, 5, 56, 573, 101, 221, 774},
-      {6, 0, true, 15, 787, 742, 209, 101, 221, 18},  // the Brazilian pictures
-      {6, 2, true, 15, 5, 50, 583, 221, 101, 774},
-      {5, 0, false, 15, 786, 742, 223, 113, 209, 18},
-      {5, 2, false, 15, 6, 50, 569, 209, 113, 774},
-      {4, 0, false, 13, 786, 742, 223, 126, 198, 18},
-      {4, 3, true, 13, 6, 50, 569, 126, 198, 774},     // no Brazilian set for 4 strings
-      {6, 7, false, 15, 787, 736, 219, 101, 221, 18},  // out of range: orientation 0
-      {6, -1, false, 15, 787, 736, 219, 101, 221, 18},
+      {6, 1, false, 15, 784, 736, 219, 221, 101, 18},  // front, inverted
+      {6, 2, false, 15, 13, 56, 573, 221, 101, 774},   // the player's view
+      {6, 3, false, 15, 13, 56, 573, 101, 221, 774},
+      {6, 0, true, 15, 784, 742, 209, 101, 221, 18},  // the Brazilian pictures
+      {6, 2, true, 15, 13, 50, 583, 221, 101, 774},
+      {5, 0, false, 15, 784, 742, 223, 113, 209, 18},
+      {5, 2, false, 15, 13, 50, 569, 209, 113, 774},
+      {4, 0, false, 13, 784, 742, 223, 126, 198, 18},
+      {4, 3, true, 13, 13, 50, 569, 126, 198, 774},    // no Brazilian set for 4 strings
+      {6, 7, false, 15, 784, 736, 219, 101, 221, 18},  // out of range: orientation 0
+      {6, -1, false, 15, 784, 736, 219, 101, 221, 18},
   };
   for (const auto& c : casos) {
     const G g(c.cordas, c.orientacao, c.brasil);
@@ -54,6 +55,7 @@ TEST(GeometriaBraco, OrientacoesEContagensDeCordas) {
 TEST(GeometriaBraco, AcertosSoDentroDasJanelasEstritas) {
   const G g(6, 0, false);
   EXPECT_EQ(g.casaEm(787, 20), 0);
+  EXPECT_EQ(g.casaEm(784, 20), 0);
   EXPECT_EQ(g.casaEm(736 + 16, 20), 1);
   EXPECT_EQ(g.casaEm(736 + 17, 20), -1);
   EXPECT_EQ(g.casaEm(736 - 17, 20), -1);
@@ -70,6 +72,23 @@ TEST(GeometriaBraco, AcertosSoDentroDasJanelasEstritas) {
   const G quatro(4, 1, false);
   EXPECT_EQ(quatro.cordaEm(quatro.getYCordas()[4], 4), -1);
   EXPECT_EQ(quatro.casaEm(180, 20), -1);  // no fret 13 in the table
+}
+
+// The open strings' dots and labels sit whole inside the picture, the nut side in every
+// orientation, and still clear of the first fret's.
+TEST(GeometriaBraco, CordasSoltasCabemNaFigura) {
+  for (int cordas : {4, 5, 6}) {
+    for (int orientacao = 0; orientacao < G::NUMERO_ORIENTACOES; ++orientacao) {
+      for (bool brasil : {false, true}) {
+        const G g(cordas, orientacao, brasil);
+        SCOPED_TRACE(testing::Message() << cordas << " strings, orientation " << orientacao);
+        const int x = g.getXCasas()[0];
+        EXPECT_GE(x - G::LARGURA_MARCADOR / 2, 0);
+        EXPECT_LE(x + G::LARGURA_MARCADOR / 2, G::LARGURA);
+        EXPECT_GE(std::abs(x - g.getXCasas()[1]), 2 * G::RAIO_CASA + 1);
+      }
+    }
+  }
 }
 
 TEST(GeometriaBraco, VizinhosNuncaSeSobrepoem) {

@@ -29,6 +29,8 @@ GeometriaBraco::GeometriaBraco(int numeroCordas, int orientacao, bool conjuntoBr
   for (int x : tabela(numeroCordas, conjuntoBrasileiro)) {
     xCasas_.push_back(vistaFrente() ? x : kEspelho - x);
   }
+  // The open strings lie at the picture's edge: their dots and labels move in to show whole.
+  xCasas_[0] = std::clamp(xCasas_[0], LARGURA_MARCADOR / 2 + 1, LARGURA - LARGURA_MARCADOR / 2 - 1);
   const int cordas = cordasComLayout(numeroCordas);
   const int base = yBase(numeroCordas);
   for (int i = 0; i < SLOTS; ++i) {
