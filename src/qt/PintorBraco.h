@@ -43,7 +43,7 @@ class PintorBraco {
   // The label's font, made smaller where the words would run over their dot (b13, 7M).
   static QFont fonteQueCabe(const QFont& fonte, const QString& texto);
   // The width a label may take inside a dot, and the smallest size it is drawn at.
-  static constexpr double LARGURA_ROTULO = 20;
+  static constexpr double LARGURA_ROTULO = 17;
   static constexpr int TAMANHO_MINIMO = 7;
 };
 
