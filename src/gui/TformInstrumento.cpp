@@ -96,6 +96,12 @@ void TformInstrumento::montarCampos(QVBoxLayout* layout) {
   campos->addRow(texto("lblDescricao"), editDescricao_);
   campos->addRow(texto("lblCordas"), comboCordas_);
   campos->addRow(texto("lblCasas"), spinCasas_);
+  // The box takes no value outside its range: this line says why.
+  lblLimiteCasas_ = new QLabel(this);
+  lblLimiteCasas_->setObjectName(QStringLiteral("lblLimiteCasas"));
+  lblLimiteCasas_->setWordWrap(true);
+  lblLimiteCasas_->setStyleSheet(QStringLiteral("font-style: italic;"));
+  campos->addRow(QString(), lblLimiteCasas_);
   campos->addRow(texto("lblSomInstrumento"), comboSom_);
   layout->addSpacing(8);
   layout->addWidget(new QLabel(texto("lblAfinacao"), this));
@@ -156,6 +162,12 @@ void TformInstrumento::mostrarCampos() {
   spinCasas_->setRange(EditorInstrumento::MINIMO_CASAS,
                        EditorInstrumento::maximoCasas(campos_.cordas));
   spinCasas_->setValue(campos_.casas);
+  const QString limite = texto("hintCasas")
+                             .arg(EditorInstrumento::MINIMO_CASAS)
+                             .arg(EditorInstrumento::maximoCasas(campos_.cordas))
+                             .arg(campos_.cordas);
+  lblLimiteCasas_->setText(limite);
+  spinCasas_->setToolTip(limite);
   comboSom_->setCurrentIndex(campos_.som);
   for (int linha = 0; linha < CamposInstrumento::LINHAS; ++linha) {
     const auto i = static_cast<size_t>(linha);

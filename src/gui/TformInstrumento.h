@@ -65,6 +65,7 @@ class TformInstrumento : public QDialog {
   QLineEdit* editNome_ = nullptr;
   QLineEdit* editDescricao_ = nullptr;
   QComboBox* comboCordas_ = nullptr;
+  QLabel* lblLimiteCasas_ = nullptr;
   QSpinBox* spinCasas_ = nullptr;
   QComboBox* comboSom_ = nullptr;
   std::array<QPushButton*, CamposInstrumento::LINHAS> cordas_{};

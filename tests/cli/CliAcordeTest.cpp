@@ -254,10 +254,10 @@ TEST_F(CliAcorde, PlayTocaAPrimeiraPosicaoDoNome) {
   const auto wav = (arquivos / "a.wav").string();
   auto r = cli({"--lang", "pt", "play", "C", "--wav", wav});
   EXPECT_EQ(r.status, 0) << r.erros;
-  EXPECT_EQ(r.saida, "C 4,E 4,G 4,C 5,E 5\n");
+  EXPECT_EQ(r.saida, "C3,E3,G3,C4,E4\n");
   r = cli({"--instrument", "cavaquinho", "play", "G", "--wav", wav});
   EXPECT_EQ(r.status, 0) << r.erros;
-  EXPECT_EQ(r.saida, "G 4,B 4,D 5,G 5\n");
+  EXPECT_EQ(r.saida, "G3,B3,D4,G4\n");
   r = cli({"play", "H7", "--wav", (arquivos / "nada.wav").string()});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.erros.find("error: 'H7'"), std::string::npos) << r.erros;

@@ -42,8 +42,8 @@ TEST_F(CliInstrumentos, EmbutidosPrimeiroDepoisOsDoArquivo) {
   ASSERT_EQ(r.status, 0) << r.erros;
   auto l = texto::linhas(r.saida);
   ASSERT_GT(l.size(), 2u);
-  EXPECT_EQ(l[0], "0\tViolão Padrão\t6\t12\t3\t24\tE 3,A 3,D 4,G 4,B 4,E 5");
-  EXPECT_EQ(l[1], "1\tCavaquinho\t4\t12\t4\t24\tD 4,G 4,B 4,E 5");
+  EXPECT_EQ(l[0], "0\tViolão Padrão\t6\t12\t3\t24\tE2,A2,D3,G3,B3,E4");
+  EXPECT_EQ(l[1], "1\tCavaquinho\t4\t12\t4\t24\tD3,G3,B3,E4");
   EXPECT_TRUE(l[2].starts_with("2\t"));
   EXPECT_TRUE(r.erros.empty());
   // The first run copies the shipped base into the user's folder.
@@ -52,7 +52,7 @@ TEST_F(CliInstrumentos, EmbutidosPrimeiroDepoisOsDoArquivo) {
   r = cli({"--lang", "en", "instruments"});
   ASSERT_EQ(r.status, 0) << r.erros;
   l = texto::linhas(r.saida);
-  EXPECT_EQ(l[0], "0\tStandard Guitar\t6\t12\t3\t25\tE 3,A 3,D 4,G 4,B 4,E 5");
+  EXPECT_EQ(l[0], "0\tStandard Guitar\t6\t12\t3\t25\tE2,A2,D3,G3,B3,E4");
 
   // The user's own instruments, read from the user's file in CP1252.
   configuracao.escrever("instrumentos.xml",
@@ -63,9 +63,9 @@ TEST_F(CliInstrumentos, EmbutidosPrimeiroDepoisOsDoArquivo) {
   r = cli({"--lang", "en", "instruments"});
   EXPECT_EQ(r.status, 0) << r.erros;
   EXPECT_EQ(texto::linhas(r.saida),
-            (std::vector<std::string>{"0\tStandard Guitar\t6\t12\t3\t25\tE 3,A 3,D 4,G 4,B 4,E 5",
-                                      "1\tCavaquinho\t4\t12\t4\t24\tD 4,G 4,B 4,E 5",
-                                      "2\tViolão de 7\t6\t14\t3\t24\tC 3"}));
+            (std::vector<std::string>{"0\tStandard Guitar\t6\t12\t3\t25\tE2,A2,D3,G3,B3,E4",
+                                      "1\tCavaquinho\t4\t12\t4\t24\tD3,G3,B3,E4",
+                                      "2\tViolão de 7\t6\t14\t3\t24\tC2"}));
 }
 
 TEST_F(CliInstrumentos, OpcaoInstrumento) {

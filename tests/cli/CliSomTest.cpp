@@ -41,7 +41,7 @@ TEST_F(CliSom, PlayRenderizaOAcordeNoWav) {
   const auto wav = arquivos / "c.wav";
   const auto r = cli({"play", "x32010", "--wav", wav.string()});
   ASSERT_EQ(r.status, 0) << r.erros;
-  EXPECT_EQ(r.saida, "C 4,E 4,G 4,C 5,E 5\n");
+  EXPECT_EQ(r.saida, "C3,E3,G3,C4,E4\n");
   const auto som = teste::lerWav(wav);
   ASSERT_TRUE(som);
   EXPECT_EQ(som->taxa, 44100);
@@ -59,10 +59,10 @@ TEST_F(CliSom, PlayAceitaCasasSeparadasPorVirgulaEOInstrumentoEscolhido) {
     std::string notas;
   };
   const std::vector<Caso> casos = {
-      {{"play", "x,3,2,0,1,0", "--wav", wav}, "C 4,E 4,G 4,C 5,E 5\n"},
-      {{"play", "8, 10,10,9,8,8", "--wav", wav}, "C 4,G 4,C 5,E 5,G 5,C 6\n"},
-      {{"play", "XX0232", "--wav", wav}, "D 4,A 4,D 5,F# 5\n"},
-      {{"--instrument", "cavaquinho", "play", "0000", "--wav", wav}, "D 4,G 4,B 4,E 5\n"},
+      {{"play", "x,3,2,0,1,0", "--wav", wav}, "C3,E3,G3,C4,E4\n"},
+      {{"play", "8, 10,10,9,8,8", "--wav", wav}, "C3,G3,C4,E4,G4,C5\n"},
+      {{"play", "XX0232", "--wav", wav}, "D3,A3,D4,F#4\n"},
+      {{"--instrument", "cavaquinho", "play", "0000", "--wav", wav}, "D3,G3,B3,E4\n"},
   };
   for (const auto& caso : casos) {
     SCOPED_TRACE(caso.argumentos[1]);
@@ -85,7 +85,7 @@ TEST_F(CliSom, PlayTocaNaSaidaDeAudio) {
                                           {"PULSE_SERVER", "unix:" + (casa / "nenhum").string()},
                                           {"PIPEWIRE_REMOTE", (casa / "nenhum").string()}});
   EXPECT_EQ(r.status, 0) << r.erros;
-  EXPECT_EQ(r.saida, "C 4,E 4,G 4,C 5,E 5\n");
+  EXPECT_EQ(r.saida, "C3,E3,G3,C4,E4\n");
   EXPECT_EQ(r.erros, "");
 }
 

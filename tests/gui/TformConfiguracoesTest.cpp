@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -128,9 +129,9 @@ TEST_F(TformConfiguracoesTest, CriaEditaERemoveUmInstrumentoPelosDialogos) {
       auto* cordas = em<QComboBox>(editor(), "comboCordas");
       cordas->setCurrentIndex(0);
       emit cordas->activated(0);  // four strings, twelve frets
-      escolherNota(0, QStringLiteral("A"), QStringLiteral("Middle (5) - 440Hz"));
-      escolherNota(3, QStringLiteral("Low (3)"), QStringLiteral("C"));
-      EXPECT_EQ(em<QToolButton>(editor(), "nota0")->text(), QStringLiteral("A 5"));
+      escolherNota(0, QStringLiteral("A"), QStringLiteral("Middle (4) - 440Hz"));
+      escolherNota(3, QStringLiteral("Low (2)"), QStringLiteral("C"));
+      EXPECT_EQ(em<QToolButton>(editor(), "nota0")->text(), QStringLiteral("A4"));
       // A string sounds while it is held.
       ambiente.midi.clear();
       auto* corda = em<QPushButton>(editor(), "corda0");
@@ -176,6 +177,33 @@ TEST_F(TformConfiguracoesTest, CriaEditaERemoveUmInstrumentoPelosDialogos) {
   });
   EXPECT_EQ(fachada.getNomeInstrumentoAtual(), "Mandolin");
   EXPECT_EQ(janela->getBraco().getGeometria().getGrupo(), 2);  // laid out for four strings
+}
+
+// The frets box takes no value past what the picture holds, and says so beside it; a bass's
+// low E (E1) is in the notes menu.
+TEST_F(TformConfiguracoesTest, EditorDizOLimiteDasCasasEChegaAoGraveDoBaixo) {
+  abrirJanela();
+  comDialogo("btnInstrumento", [&] {
+    comEditor("btnNovoInst", [&] {
+      struct Caso {
+        int indiceCordas, cordas, maximo;
+      };
+      for (const Caso& c : {Caso{0, 4, 12}, Caso{2, 6, 14}}) {
+        auto* cordas = em<QComboBox>(editor(), "comboCordas");
+        cordas->setCurrentIndex(c.indiceCordas);
+        emit cordas->activated(c.indiceCordas);
+        auto* casas = em<QSpinBox>(editor(), "spinCasas");
+        casas->setValue(99);
+        EXPECT_EQ(casas->value(), c.maximo);
+        const QString limite = em<QLabel>(editor(), "lblLimiteCasas")->text();
+        EXPECT_TRUE(limite.contains(QString::number(c.maximo)) &&
+                    limite.contains(QStringLiteral("%1 strings").arg(c.cordas)))
+            << limite.toStdString();
+      }
+      escolherNota(0, QStringLiteral("E"), QStringLiteral("Low (1)"));
+      EXPECT_EQ(em<QToolButton>(editor(), "nota0")->text(), QStringLiteral("E1"));
+    });
+  });
 }
 
 TEST_F(TformConfiguracoesTest, RemoverPerguntaAntesEMantemOAtualEscolhido) {

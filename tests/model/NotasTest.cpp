@@ -27,11 +27,12 @@ TEST(Notas, NomesPorClasse) {
 }
 
 TEST(Notas, NomeComOitava) {
-  EXPECT_EQ(nomeNotaOitava(60), "C 5");
-  EXPECT_EQ(nomeNotaOitava(61), "C# 5");
-  EXPECT_EQ(nomeNotaOitava(40), "E 3");
-  EXPECT_EQ(nomeNotaOitava(0), "C 0");
-  EXPECT_EQ(nomeNotaOitava(127), "G 10");
+  EXPECT_EQ(nomeNotaOitava(60), "C4");  // scientific pitch
+  EXPECT_EQ(nomeNotaOitava(69), "A4");
+  EXPECT_EQ(nomeNotaOitava(40), "E2");
+  EXPECT_EQ(nomeNotaOitava(0), "C-1");
+  EXPECT_EQ(nomeNotaOitava(23), "B0");
+  EXPECT_EQ(nomeNotaOitava(127), "G9");
 }
 
 TEST(Notas, RotulosEnarmonicosDependemDoIdioma) {

@@ -167,17 +167,17 @@ TEST(MenuNotas, DuasMetadesComOsMesmosValoresEOLaComSuaFrequencia) {
   const auto porNota = menu.porNota();
   const auto porOitava = menu.porOitava();
   ASSERT_EQ(porNota.size(), 12u);
-  ASSERT_EQ(porOitava.size(), 5u);
+  ASSERT_EQ(porOitava.size(), 6u);
   EXPECT_EQ(porNota[0].rotulo, "C");
   EXPECT_EQ(porNota[1].rotulo, "C#");
-  const char* oitavas[] = {"Low (3)", "Low (4)", "Middle (5)", "High (6)", "High (7)"};
-  const int hertz[] = {110, 220, 440, 880, 1760};
-  for (int j = 0; j < 5; ++j) {
+  const char* oitavas[] = {"Low (1)", "Low (2)", "Low (3)", "Middle (4)", "High (5)", "High (6)"};
+  const int hertz[] = {55, 110, 220, 440, 880, 1760};  // A4 is 440 Hz
+  for (int j = 0; j < 6; ++j) {
     EXPECT_EQ(porOitava[static_cast<size_t>(j)].rotulo, oitavas[j]);
     // The A of each octave, either way.
     const auto& la = porNota[9].escolhas[static_cast<size_t>(j)];
     EXPECT_EQ(la.rotulo, std::string(oitavas[j]) + " - " + std::to_string(hertz[j]) + "Hz");
-    EXPECT_EQ(la.nota, 45 + 12 * j);
+    EXPECT_EQ(la.nota, 33 + 12 * j);
     EXPECT_EQ(porOitava[static_cast<size_t>(j)].escolhas[9].rotulo,
               "A - " + std::to_string(hertz[j]) + "Hz");
     for (int i = 0; i < 12; ++i) {
@@ -185,9 +185,9 @@ TEST(MenuNotas, DuasMetadesComOsMesmosValoresEOLaComSuaFrequencia) {
                 porNota[static_cast<size_t>(i)].escolhas[static_cast<size_t>(j)].nota);
     }
   }
-  EXPECT_EQ(porNota[0].escolhas[0].nota, 36);
-  EXPECT_EQ(porNota[11].escolhas[4].nota, 95);
-  EXPECT_EQ(porNota[0].escolhas[0].rotulo, "Low (3)");
+  EXPECT_EQ(porNota[0].escolhas[0].nota, 24);  // C1: a bass's low E and a low B are in reach
+  EXPECT_EQ(porNota[11].escolhas[5].nota, 95);
+  EXPECT_EQ(porNota[0].escolhas[0].rotulo, "Low (1)");
 }
 
 }  // namespace

@@ -36,8 +36,10 @@ std::string nomeIntervalo(int semitons) {
 }
 
 std::string nomeNotaOitava(int nota) {
-  const int oitava = nota >= 0 ? nota / NUMERO_NOTAS : (nota - (NUMERO_NOTAS - 1)) / NUMERO_NOTAS;
-  return nomeNota(nota) + " " + std::to_string(oitava);
+  // Scientific pitch: MIDI 60 is C4, the A above it 440 Hz.
+  const int oitava =
+      (nota >= 0 ? nota / NUMERO_NOTAS : (nota - (NUMERO_NOTAS - 1)) / NUMERO_NOTAS) - 1;
+  return nomeNota(nota) + std::to_string(oitava);
 }
 
 std::string nomeNotaEnarmonica(int indice, std::string_view nomeIdioma) {

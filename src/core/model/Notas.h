@@ -12,6 +12,7 @@ constexpr int NUMERO_NOTAS = 12;
 std::string nomeNota(int nota);
 std::string nomeNotaBemol(int nota);
 std::string nomeIntervalo(int semitons);
+// "C4" for MIDI 60: the note and its octave in scientific pitch.
 std::string nomeNotaOitava(int nota);
 
 // The label of pitch class 0..11 in the language named `nomeIdioma` ("C# ou Db" in

@@ -10,8 +10,8 @@ namespace tessara {
 namespace {
 
 constexpr int INDICE_LA = 9;
-constexpr double FREQUENCIA_LA_BASE = 13.75;  // Hz, so that octave 0 of the menu gives 110
-constexpr int PRIMEIRA_OITAVA_NUMERADA = 3;
+constexpr double FREQUENCIA_LA4 = 440;       // Hz
+constexpr int PRIMEIRA_OITAVA_NUMERADA = 1;  // the menu's first octave is C1's
 
 }  // namespace
 
@@ -19,13 +19,14 @@ MenuNotas::MenuNotas(std::string grave, std::string media, std::string aguda)
     : grave_(std::move(grave)), media_(std::move(media)), aguda_(std::move(aguda)) {}
 
 std::string MenuNotas::rotuloOitava(int oitava) const {
-  const std::string& nome = oitava <= 1 ? grave_ : oitava == 2 ? media_ : aguda_;
-  return nome + " (" + std::to_string(oitava + PRIMEIRA_OITAVA_NUMERADA) + ")";
+  const int numero = oitava + PRIMEIRA_OITAVA_NUMERADA;
+  const std::string& nome = numero <= 3 ? grave_ : numero == 4 ? media_ : aguda_;
+  return nome + " (" + std::to_string(numero) + ")";
 }
 
 std::string MenuNotas::frequencia(int oitava, int indiceNota) {
   if (indiceNota != INDICE_LA) return {};
-  const double hz = FREQUENCIA_LA_BASE * std::pow(2.0, oitava + PRIMEIRA_OITAVA_NUMERADA);
+  const double hz = FREQUENCIA_LA4 * std::pow(2.0, oitava + PRIMEIRA_OITAVA_NUMERADA - 4);
   return " - " + std::to_string(static_cast<int>(hz)) + "Hz";
 }
 

@@ -5,13 +5,14 @@
 
 namespace tessara {
 
-// The menu that picks an open string's note in the instrument editor: five octaves of twelve
-// notes, MIDI 36 to 95, reached either note first (each note opens its octaves) or octave
-// first (each octave opens its notes). Every A carries its frequency, to tune by ear.
+// The menu that picks an open string's note in the instrument editor: six octaves of twelve
+// notes, MIDI 24 to 95 (C1 to B6, down to a bass's low strings), reached either note first (each
+// note opens its octaves) or octave first (each octave opens its notes). Every A carries its
+// frequency, to tune by ear.
 class MenuNotas {
  public:
-  static constexpr int NOTA_MINIMA = 36;
-  static constexpr int OITAVAS = 5;
+  static constexpr int NOTA_MINIMA = 24;
+  static constexpr int OITAVAS = 6;
   static constexpr int NOTAS_OITAVA = 12;
 
   struct Escolha {
@@ -29,12 +30,12 @@ class MenuNotas {
   static int nota(int oitava, int indiceNota) {
     return NOTA_MINIMA + NOTAS_OITAVA * oitava + indiceNota;
   }
-  // "Low (3)" ... "High (7)": the caption, then the octave's number in brackets.
+  // "Low (1)" ... "High (6)": the caption, then the octave's number in scientific pitch.
   std::string rotuloOitava(int oitava) const;
 
-  // Twelve groups, one per note, each with the five octaves.
+  // Twelve groups, one per note, each with the six octaves.
   std::vector<Grupo> porNota() const;
-  // Five groups, one per octave, each with the twelve notes.
+  // Six groups, one per octave, each with the twelve notes.
   std::vector<Grupo> porOitava() const;
 
  private:
