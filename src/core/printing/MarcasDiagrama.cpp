@@ -1,0 +1,67 @@
+#include "printing/MarcasDiagrama.h"
+
+#include <algorithm>
+
+#include "model/PosicaoHarmonicaInstrumentoCordas.h"
+
+namespace tessara {
+
+MarcasDiagrama::MarcasDiagrama(const Grade& grade, const std::vector<int>& casas,
+                               const std::vector<int>& dedos, int numeroCasas)
+    : grade_(grade), casaInicial_(casaInicial(casas, numeroCasas)) {
+  base_ = casaInicial_ > 0 ? casaInicial_ - 1 : 0;
+  const int cordas = std::min({static_cast<int>(casas.size()), static_cast<int>(dedos.size()),
+                               std::max(0, grade.cordas)});
+  if (casaInicial_ == 0 && cordas > 0) {
+    const double meia = ESPESSURA_TRASTE_ZERO * grade.espacoCasas / 2;
+    trasteZero_ = Caixa{xCorda(0), grade.topo - meia, xCorda(cordas - 1), grade.topo + meia};
+  }
+  std::vector<int> dedosVistos(dedos.begin(), dedos.begin() + cordas);
+  std::vector<int> casasVistas(casas.begin(), casas.begin() + cordas);
+  for (const auto& pestana : Pestana::encontrar(casasVistas, dedosVistos)) {
+    Caixa caixa = caixaPonto(pestana.primeiraCorda, pestana.casa);
+    caixa.direita = caixaPonto(pestana.ultimaCorda, pestana.casa).direita;
+    pestanas_.push_back({pestana, caixa});
+  }
+  const auto naPestana = [this, &casasVistas](int corda) {
+    return std::any_of(pestanas_.begin(), pestanas_.end(), [&](const Barra& b) {
+      return b.pestana.cobre(corda) && b.pestana.casa == casasVistas[corda];
+    });
+  };
+  for (int corda = 0; corda < cordas; ++corda) {
+    const int casa = casasVistas[corda];
+    if (casa < 0 || dedosVistos[corda] == PosicaoHarmonicaInstrumentoCordas::DEDO_ABAFADO) {
+      abafadas_.push_back({corda, caixaAcima(corda)});
+    } else if (casa == 0) {
+      soltas_.push_back({corda, caixaAcima(corda)});
+    } else if (!naPestana(corda)) {
+      pontos_.push_back({corda, caixaPonto(corda, casa)});
+    }
+  }
+}
+
+int MarcasDiagrama::casaInicial(const std::vector<int>& casas, int numeroCasas) {
+  const int maior = std::max(0, casas.empty() ? 0 : *std::max_element(casas.begin(), casas.end()));
+  if (maior < 5) return 0;
+  int menor = numeroCasas;
+  for (int casa : casas) {
+    if (casa > 0) menor = std::min(menor, casa);
+  }
+  return menor;
+}
+
+MarcasDiagrama::Caixa MarcasDiagrama::caixaPonto(int corda, int casa) const {
+  const double raio = DIAMETRO_PONTO * grade_.espacoCordas / 2;
+  const double y = grade_.topo + grade_.espacoCasas * (casa - base_) - grade_.espacoCasas / 2;
+  return {xCorda(corda) - raio, y - raio, xCorda(corda) + raio, y + raio};
+}
+
+MarcasDiagrama::Caixa MarcasDiagrama::caixaAcima(int corda) const {
+  // Clear of the nut's thickness by a quarter of a string spacing.
+  const double lado = LADO_MARCA_SOLTA * grade_.espacoCordas;
+  const double base =
+      grade_.topo - ESPESSURA_TRASTE_ZERO * grade_.espacoCasas / 2 - 0.25 * grade_.espacoCordas;
+  return {xCorda(corda) - lado / 2, base - lado, xCorda(corda) + lado / 2, base};
+}
+
+}  // namespace tessara
