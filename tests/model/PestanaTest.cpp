@@ -15,7 +15,10 @@ TEST(Pestana, EncontradaSoQuandoODedoDeitaSobreCordasVizinhasPresas) {
     std::vector<Pestana> pestanas;
   };
   const std::vector<Caso> casos = {
-      {"F: the first finger across all six", {1, 3, 3, 2, 1, 1}, {1, 3, 4, 2, 1, 1}, {{1, 1, 0, 5}}},
+      {"F: the first finger across all six",
+       {1, 3, 3, 2, 1, 1},
+       {1, 3, 4, 2, 1, 1},
+       {{1, 1, 0, 5}}},
       {"Bm: from the fifth string", {-1, 2, 4, 4, 3, 2}, {6, 1, 3, 4, 2, 1}, {{1, 2, 1, 5}}},
       {"A: the third finger flat on three strings",
        {-1, 0, 2, 2, 2, 0},

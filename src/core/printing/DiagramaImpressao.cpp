@@ -41,7 +41,7 @@ void DiagramaImpressao::desenhar(const PosicaoHarmonicaInstrumentoCordas& posica
   escreverNome(posicao.getNome(), x, topo);
   const double grade = topoGrade(topo);
   const MarcasDiagrama marcas({static_cast<double>(x), grade, espacoCasas_, espacoCordas_,
-                               instrumento_.getNumeroCordas()},
+                               instrumento_.getNumeroCordas(), 2.5 * medidas_.larguraCaneta},
                               posicao.getCasas(), posicao.getDedos(),
                               instrumento_.getNumeroCasas());
   escreverCasaInicial(marcas.getCasaInicial(), x, grade);
@@ -92,15 +92,16 @@ void DiagramaImpressao::desenharGrade(int x, double topoGrade, const MarcasDiagr
 }
 
 void DiagramaImpressao::desenharAcima(const MarcasDiagrama& marcas) {
-  superficie_.setLarguraCaneta(medidas_.larguraCaneta);
+  // The grid's pen, but no more than an eighth of the ring, or a small one fills in.
+  const double lado = MarcasDiagrama::LADO_MARCA_SOLTA * espacoCordas_;
+  superficie_.setLarguraCaneta(std::max(1, std::min(medidas_.larguraCaneta, truncar(lado / 8))));
   for (const auto& solta : marcas.getSoltas()) {
     const auto& c = solta.caixa;
     superficie_.elipse(truncar(c.esquerda), truncar(c.topo), truncar(c.direita), truncar(c.base));
   }
   if (marcas.getAbafadas().empty()) return;
   // The character's ink is about half its height: this fills the ring's box.
-  const auto& primeira = marcas.getAbafadas().front().caixa;
-  superficie_.setFonte(FACE_DIAGRAMA, truncar(1.4 * (primeira.base - primeira.topo)));
+  superficie_.setFonte(FACE_DIAGRAMA, truncar(2 * lado));
   for (const auto& abafada : marcas.getAbafadas()) escreverCentrado(abafada.caixa, MARCA_ABAFADA);
 }
 
@@ -147,9 +148,9 @@ void DiagramaImpressao::desenharPressionadas(const PosicaoHarmonicaInstrumentoCo
   const double topo = topoGrade + unidadeY_ + medidas_.afastamento;
   for (const auto& solta : marcas.getSoltas()) {
     const double x = solta.caixa.centroX();
-    escreverCentrado({x - espacoCordas_ / 2, topo, x + espacoCordas_ / 2,
-                      topo + superficie_.alturaTexto("0")},
-                     rotulo(solta.corda));
+    escreverCentrado(
+        {x - espacoCordas_ / 2, topo, x + espacoCordas_ / 2, topo + superficie_.alturaTexto("0")},
+        rotulo(solta.corda));
   }
 }
 

@@ -10,10 +10,10 @@ MarcasDiagrama::MarcasDiagrama(const Grade& grade, const std::vector<int>& casas
                                const std::vector<int>& dedos, int numeroCasas)
     : grade_(grade), casaInicial_(casaInicial(casas, numeroCasas)) {
   base_ = casaInicial_ > 0 ? casaInicial_ - 1 : 0;
-  const int cordas = std::min({static_cast<int>(casas.size()), static_cast<int>(dedos.size()),
-                               std::max(0, grade.cordas)});
+  const int cordas = std::min(
+      {static_cast<int>(casas.size()), static_cast<int>(dedos.size()), std::max(0, grade.cordas)});
   if (casaInicial_ == 0 && cordas > 0) {
-    const double meia = ESPESSURA_TRASTE_ZERO * grade.espacoCasas / 2;
+    const double meia = espessuraTrasteZero() / 2;
     trasteZero_ = Caixa{xCorda(0), grade.topo - meia, xCorda(cordas - 1), grade.topo + meia};
   }
   std::vector<int> dedosVistos(dedos.begin(), dedos.begin() + cordas);
@@ -59,9 +59,12 @@ MarcasDiagrama::Caixa MarcasDiagrama::caixaPonto(int corda, int casa) const {
 MarcasDiagrama::Caixa MarcasDiagrama::caixaAcima(int corda) const {
   // Clear of the nut's thickness by a quarter of a string spacing.
   const double lado = LADO_MARCA_SOLTA * grade_.espacoCordas;
-  const double base =
-      grade_.topo - ESPESSURA_TRASTE_ZERO * grade_.espacoCasas / 2 - 0.25 * grade_.espacoCordas;
+  const double base = grade_.topo - espessuraTrasteZero() / 2 - 0.25 * grade_.espacoCordas;
   return {xCorda(corda) - lado / 2, base - lado, xCorda(corda) + lado / 2, base};
+}
+
+double MarcasDiagrama::espessuraTrasteZero() const {
+  return std::max(ESPESSURA_TRASTE_ZERO * grade_.espacoCasas, grade_.trasteZeroMinimo);
 }
 
 }  // namespace tessara

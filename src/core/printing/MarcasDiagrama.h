@@ -30,18 +30,20 @@ class MarcasDiagrama {
     Pestana pestana;
     Caixa caixa;
   };
-  // The grid: its lowest string's x, its top line's y, the spacings and the strings drawn.
+  // The grid: its lowest string's x, its top line's y, the spacings, the strings drawn and
+  // the least thickness of the nut (it must stand out from the pen of the fret lines).
   struct Grade {
     double x, topo, espacoCasas, espacoCordas;
     int cordas;
+    double trasteZeroMinimo = 0;
   };
 
   // Of a dot's diameter and a barre's height, in string spacings.
   static constexpr double DIAMETRO_PONTO = 0.8;
   // Of the marks above the grid, in string spacings.
-  static constexpr double LADO_MARCA_SOLTA = 0.5;
+  static constexpr double LADO_MARCA_SOLTA = 0.6;
   // Of the nut's thickness, in fret spacings.
-  static constexpr double ESPESSURA_TRASTE_ZERO = 0.12;
+  static constexpr double ESPESSURA_TRASTE_ZERO = 0.2;
 
   MarcasDiagrama(const Grade& grade, const std::vector<int>& casas, const std::vector<int>& dedos,
                  int numeroCasas);
@@ -63,6 +65,7 @@ class MarcasDiagrama {
 
  private:
   Caixa caixaAcima(int corda) const;
+  double espessuraTrasteZero() const;
   double xCorda(int corda) const { return grade_.x + corda * grade_.espacoCordas; }
 
   Grade grade_;
