@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QPainter>
 #include <QPixmap>
 #include <string>
@@ -39,6 +40,8 @@ class PintorBraco {
   static void pintar(QPainter& pintor, const Braco& braco, const ImagensBraco& imagens);
   // A picture of the fretboard at one device pixel per logical pixel.
   static QImage imagem(const Braco& braco, const ImagensBraco& imagens);
+  // The same as an SVG document, its labels kept as text.
+  static QByteArray svg(const Braco& braco, const ImagensBraco& imagens);
 };
 
 }  // namespace tessara
