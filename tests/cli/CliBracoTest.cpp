@@ -197,7 +197,8 @@ TEST_F(CliBracoTest, PedidoRecusadoNaoEscreveArquivo) {
 // The same picture as SVG: the labels and the x over C's muted string stay text.
 TEST_F(CliBracoTest, SvgDoBracoComRotulosComoTexto) {
   const fs::path svg = arquivos / "c.svg";
-  const auto r = cli({"--lang", "en", "fretboard", "C", "--orientation", "2", "--svg", svg.string()});
+  const auto r =
+      cli({"--lang", "en", "fretboard", "C", "--orientation", "2", "--svg", svg.string()});
   ASSERT_EQ(r.status, 0) << r.erros;
   EXPECT_EQ(r.saida, svg.string() + "\n");
   const std::string conteudo = teste::lerArquivo(svg);

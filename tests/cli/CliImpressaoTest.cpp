@@ -156,16 +156,15 @@ TEST_F(CliImpressao, PaginasDaVisualizacaoComALarguraDoZoom) {
 TEST_F(CliImpressao, SvgUmArquivoPorPaginaComTextoComoTexto) {
   const auto arquivoFolha = arquivos.escrever("folha.txt", folha(120));
   const auto svg = arquivos / "acordes.svg";
-  const auto r = cli({"print", "--svg", svg.string(), "--text", arquivoFolha.string(), "C",
-                      "F", "Am7"});
+  const auto r =
+      cli({"print", "--svg", svg.string(), "--text", arquivoFolha.string(), "C", "F", "Am7"});
   ASSERT_EQ(r.status, 0) << r.erros;
   std::vector<std::string> linhas;
   std::stringstream saida(r.saida);
   for (std::string linha; std::getline(saida, linha);) linhas.push_back(linha);
   ASSERT_GE(linhas.size(), 3u);
   for (size_t i = 0; i < linhas.size(); ++i) {
-    const auto esperado =
-        i == 0 ? svg : arquivos / ("acordes-" + std::to_string(i + 1) + ".svg");
+    const auto esperado = i == 0 ? svg : arquivos / ("acordes-" + std::to_string(i + 1) + ".svg");
     EXPECT_EQ(linhas[i], esperado.string());
     const std::string conteudo = teste::lerArquivo(esperado);
     EXPECT_EQ(conteudo.substr(0, 5), "<?xml");
