@@ -295,7 +295,8 @@ void Braco::posicionarAbafadasEPestanas() {
   for (int i = 0; i < cordas; ++i) {
     auto& abafada = cordas_[static_cast<size_t>(i)].abafada;
     abafada.texto = marcaAbafada();
-    abafada.x = xCasas.front();
+    abafada.x = std::clamp(xCasas.front(), MEIA_MARCA_ABAFADA,
+                           GeometriaBraco::LARGURA - MEIA_MARCA_ABAFADA);
     abafada.visivel = !soaNota(i);
   }
   auto casas = posicao_.getCasas();

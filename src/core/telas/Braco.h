@@ -33,6 +33,8 @@ class Braco {
   static constexpr const char* LETRAS_MAO = "PIMA";
   // Beside the nut on a string the fingering does not play: U+00D7 in CP1252.
   static constexpr const char* MARCA_ABAFADA = "\xd7";
+  // Half the x's width: at the picture's edge it moves in by as much as it would be cut.
+  static constexpr int MEIA_MARCA_ABAFADA = 9;
 
   // What each string slot draws: its dot, the three labels of which the view mode shows one,
   // the right-hand marker beside the nut, and the mark of a string not played at the nut.
