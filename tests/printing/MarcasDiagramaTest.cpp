@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -44,7 +45,7 @@ const std::vector<Forma>& formas() {
   return tabela;
 }
 
-std::vector<int> cordas(const std::vector<MarcasDiagrama::Marca>& marcas) {
+std::vector<int> cordas(std::span<const MarcasDiagrama::Marca> marcas) {
   std::vector<int> resultado;
   for (const auto& m : marcas) resultado.push_back(m.corda);
   return resultado;
@@ -91,8 +92,8 @@ TEST(MarcasDiagrama, MarcasAcimaDaGradeNuncaSeTocamEmNenhumZoom) {
       const auto g = grade(zoom);
       const MarcasDiagrama marcas(g, forma.casas, forma.dedos, 12);
       std::vector<Caixa> acima;
-      for (const auto* lista : {&marcas.getAbafadas(), &marcas.getSoltas()}) {
-        for (const auto& m : *lista) acima.push_back(m.caixa);
+      for (const auto lista : {marcas.getAbafadas(), marcas.getSoltas()}) {
+        for (const auto& m : lista) acima.push_back(m.caixa);
       }
       for (size_t i = 0; i < acima.size(); ++i) {
         // Above the grid and clear of the nut.

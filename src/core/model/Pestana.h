@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <span>
 #include <vector>
 
 namespace tessara {
@@ -18,8 +20,13 @@ struct Pestana {
   // The barres of a fingering (frets and fingers per string, as the fingering stores them):
   // a finger of 1 to 4 on two strings or more at the same fret, every string between them
   // pressed at that fret or higher. A string between that is open or not played breaks it.
-  static std::vector<Pestana> encontrar(const std::vector<int>& casas,
-                                        const std::vector<int>& dedos);
+  static std::vector<Pestana> encontrar(std::span<const int> casas, std::span<const int> dedos);
+  // The barre of one finger, if it lays one.
+  static std::optional<Pestana> doDedo(std::span<const int> casas, std::span<const int> dedos,
+                                       int dedo);
+
+  static constexpr int PRIMEIRO_DEDO = 1;
+  static constexpr int ULTIMO_DEDO = 4;
 };
 
 }  // namespace tessara

@@ -40,14 +40,15 @@ void DiagramaImpressao::desenhar(const PosicaoHarmonicaInstrumentoCordas& posica
                                  int topo) {
   escreverNome(posicao.getNome(), x, topo);
   const double grade = topoGrade(topo);
+  const auto casas = posicao.getCasas();
+  const auto dedos = posicao.getDedos();
   const MarcasDiagrama marcas({static_cast<double>(x), grade, espacoCasas_, espacoCordas_,
                                instrumento_.getNumeroCordas(), 2.5 * medidas_.larguraCaneta},
-                              posicao.getCasas(), posicao.getDedos(),
-                              instrumento_.getNumeroCasas());
+                              casas, dedos, instrumento_.getNumeroCasas());
   escreverCasaInicial(marcas.getCasaInicial(), x, grade);
   desenharGrade(x, grade, marcas);
   desenharAcima(marcas);
-  desenharPressionadas(posicao, marcas, grade);
+  desenharPressionadas(posicao, casas, dedos, marcas, grade);
 }
 
 void DiagramaImpressao::escreverNome(const std::string& nome, int x, int topo) {
@@ -102,13 +103,14 @@ void DiagramaImpressao::desenharAcima(const MarcasDiagrama& marcas) {
   if (marcas.getAbafadas().empty()) return;
   // The character's ink is about half its height: this fills the ring's box.
   superficie_.setFonte(FACE_DIAGRAMA, truncar(2 * lado));
-  for (const auto& abafada : marcas.getAbafadas()) escreverCentrado(abafada.caixa, MARCA_ABAFADA);
+  static const std::string marca = MARCA_ABAFADA;
+  for (const auto& abafada : marcas.getAbafadas()) escreverCentrado(abafada.caixa, marca);
 }
 
 void DiagramaImpressao::desenharPressionadas(const PosicaoHarmonicaInstrumentoCordas& posicao,
+                                             const std::vector<int>& casas,
+                                             const std::vector<int>& dedos,
                                              const MarcasDiagrama& marcas, double topoGrade) {
-  const auto casas = posicao.getCasas();
-  const auto dedos = posicao.getDedos();
   const auto afinacao = instrumento_.getAfinacao();
   const auto raiz = rotulo_ == ModoRotulo::INTERVALOS ? classeRaiz(posicao) : std::optional<int>();
   const auto acorde = rotulo_ == ModoRotulo::NOTAS ? codigo(posicao) : std::optional<int32_t>();

@@ -38,7 +38,9 @@ class DiagramaImpressao {
   void escreverCasaInicial(int casaInicial, int x, double topoGrade);
   void desenharGrade(int x, double topoGrade, const MarcasDiagrama& marcas);
   void desenharAcima(const MarcasDiagrama& marcas);
+  // `casas` and `dedos` are the fingering's.
   void desenharPressionadas(const PosicaoHarmonicaInstrumentoCordas& posicao,
+                            const std::vector<int>& casas, const std::vector<int>& dedos,
                             const MarcasDiagrama& marcas, double topoGrade);
   // A label centred in a box, in the current font.
   void escreverCentrado(const MarcasDiagrama::Caixa& caixa, const std::string& rotulo);

@@ -6,41 +6,45 @@
 
 namespace tessara {
 
-MarcasDiagrama::MarcasDiagrama(const Grade& grade, const std::vector<int>& casas,
-                               const std::vector<int>& dedos, int numeroCasas)
+MarcasDiagrama::MarcasDiagrama(const Grade& grade, std::span<const int> casas,
+                               std::span<const int> dedos, int numeroCasas)
     : grade_(grade), casaInicial_(casaInicial(casas, numeroCasas)) {
   base_ = casaInicial_ > 0 ? casaInicial_ - 1 : 0;
-  const int cordas = std::min(
-      {static_cast<int>(casas.size()), static_cast<int>(dedos.size()), std::max(0, grade.cordas)});
+  const size_t cordas = std::min({casas.size(), dedos.size(),
+                                  static_cast<size_t>(std::clamp(grade.cordas, 0, MAXIMO_CORDAS))});
+  casas = casas.first(cordas);
+  dedos = dedos.first(cordas);
   if (casaInicial_ == 0 && cordas > 0) {
     const double meia = espessuraTrasteZero() / 2;
-    trasteZero_ = Caixa{xCorda(0), grade.topo - meia, xCorda(cordas - 1), grade.topo + meia};
+    trasteZero_ = Caixa{xCorda(0), grade.topo - meia, xCorda(static_cast<int>(cordas) - 1),
+                        grade.topo + meia};
   }
-  std::vector<int> dedosVistos(dedos.begin(), dedos.begin() + cordas);
-  std::vector<int> casasVistas(casas.begin(), casas.begin() + cordas);
-  for (const auto& pestana : Pestana::encontrar(casasVistas, dedosVistos)) {
-    Caixa caixa = caixaPonto(pestana.primeiraCorda, pestana.casa);
-    caixa.direita = caixaPonto(pestana.ultimaCorda, pestana.casa).direita;
-    pestanas_.push_back({pestana, caixa});
+  for (int dedo = Pestana::PRIMEIRO_DEDO; dedo <= Pestana::ULTIMO_DEDO; ++dedo) {
+    const auto pestana = Pestana::doDedo(casas, dedos, dedo);
+    if (!pestana) continue;
+    Caixa caixa = caixaPonto(pestana->primeiraCorda, pestana->casa);
+    caixa.direita = caixaPonto(pestana->ultimaCorda, pestana->casa).direita;
+    pestanas_[numeroPestanas_++] = {*pestana, caixa};
   }
-  const auto naPestana = [this, &casasVistas](int corda) {
-    return std::any_of(pestanas_.begin(), pestanas_.end(), [&](const Barra& b) {
-      return b.pestana.cobre(corda) && b.pestana.casa == casasVistas[corda];
+  const auto naPestana = [this, casas](int corda) {
+    const auto pestanas = getPestanas();
+    return std::any_of(pestanas.begin(), pestanas.end(), [&](const Barra& b) {
+      return b.pestana.cobre(corda) && b.pestana.casa == casas[corda];
     });
   };
-  for (int corda = 0; corda < cordas; ++corda) {
-    const int casa = casasVistas[corda];
-    if (casa < 0 || dedosVistos[corda] == PosicaoHarmonicaInstrumentoCordas::DEDO_ABAFADO) {
-      abafadas_.push_back({corda, caixaAcima(corda)});
+  for (int corda = 0; corda < static_cast<int>(cordas); ++corda) {
+    const int casa = casas[corda];
+    if (casa < 0 || dedos[corda] == PosicaoHarmonicaInstrumentoCordas::DEDO_ABAFADO) {
+      abafadas_[numeroAbafadas_++] = {corda, caixaAcima(corda)};
     } else if (casa == 0) {
-      soltas_.push_back({corda, caixaAcima(corda)});
+      soltas_[numeroSoltas_++] = {corda, caixaAcima(corda)};
     } else if (!naPestana(corda)) {
-      pontos_.push_back({corda, caixaPonto(corda, casa)});
+      pontos_[numeroPontos_++] = {corda, caixaPonto(corda, casa)};
     }
   }
 }
 
-int MarcasDiagrama::casaInicial(const std::vector<int>& casas, int numeroCasas) {
+int MarcasDiagrama::casaInicial(std::span<const int> casas, int numeroCasas) {
   const int maior = std::max(0, casas.empty() ? 0 : *std::max_element(casas.begin(), casas.end()));
   if (maior < 5) return 0;
   int menor = numeroCasas;

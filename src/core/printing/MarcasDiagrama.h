@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "model/Pestana.h"
@@ -13,8 +15,9 @@ namespace tessara {
 // marks above the grid are narrower than the string spacing, so they never touch at any size.
 class MarcasDiagrama {
  public:
+  // Plain values, so that the marks' storage costs nothing to set up.
   struct Caixa {
-    double esquerda = 0, topo = 0, direita = 0, base = 0;
+    double esquerda, topo, direita, base;
     double centroX() const { return (esquerda + direita) / 2; }
     double centroY() const { return (topo + base) / 2; }
     bool sobrepoe(const Caixa& outra) const {
@@ -45,21 +48,24 @@ class MarcasDiagrama {
   // Of the nut's thickness, in fret spacings.
   static constexpr double ESPESSURA_TRASTE_ZERO = 0.2;
 
-  MarcasDiagrama(const Grade& grade, const std::vector<int>& casas, const std::vector<int>& dedos,
+  // The most strings an instrument has; marks are kept in place, a diagram being drawn often.
+  static constexpr int MAXIMO_CORDAS = 12;
+
+  MarcasDiagrama(const Grade& grade, std::span<const int> casas, std::span<const int> dedos,
                  int numeroCasas);
 
   // The fret the grid starts at: 0 (the nut) while every fret is below 5, else the lowest
   // fret pressed (no higher than the instrument's last fret).
-  static int casaInicial(const std::vector<int>& casas, int numeroCasas);
+  static int casaInicial(std::span<const int> casas, int numeroCasas);
 
   int getCasaInicial() const { return casaInicial_; }
   // The nut, drawn only when the grid starts at it.
   const std::optional<Caixa>& getTrasteZero() const { return trasteZero_; }
-  const std::vector<Marca>& getAbafadas() const { return abafadas_; }
-  const std::vector<Marca>& getSoltas() const { return soltas_; }
+  std::span<const Marca> getAbafadas() const { return {abafadas_.data(), numeroAbafadas_}; }
+  std::span<const Marca> getSoltas() const { return {soltas_.data(), numeroSoltas_}; }
   // The pressed strings that no barre covers.
-  const std::vector<Marca>& getPontos() const { return pontos_; }
-  const std::vector<Barra>& getPestanas() const { return pestanas_; }
+  std::span<const Marca> getPontos() const { return {pontos_.data(), numeroPontos_}; }
+  std::span<const Barra> getPestanas() const { return {pestanas_.data(), numeroPestanas_}; }
   // Where a pressed string's label goes: its dot, or its place on the barre.
   Caixa caixaPonto(int corda, int casa) const;
 
@@ -72,10 +78,15 @@ class MarcasDiagrama {
   int casaInicial_;
   int base_;  // the fret above the grid's first space
   std::optional<Caixa> trasteZero_;
-  std::vector<Marca> abafadas_;
-  std::vector<Marca> soltas_;
-  std::vector<Marca> pontos_;
-  std::vector<Barra> pestanas_;
+  // Only the first `numero...` of each are set.
+  std::array<Marca, MAXIMO_CORDAS> abafadas_;
+  std::array<Marca, MAXIMO_CORDAS> soltas_;
+  std::array<Marca, MAXIMO_CORDAS> pontos_;
+  std::array<Barra, Pestana::ULTIMO_DEDO> pestanas_;
+  size_t numeroAbafadas_ = 0;
+  size_t numeroSoltas_ = 0;
+  size_t numeroPontos_ = 0;
+  size_t numeroPestanas_ = 0;
 };
 
 }  // namespace tessara
