@@ -20,6 +20,9 @@ class SuperficieContagem : public Superficie {
   void linha(int, int, int, int) override { ++primitivas; }
   void elipse(int, int, int, int) override { ++primitivas; }
   void retangulo(int, int, int, int) override { ++primitivas; }
+  void disco(int, int, int, int) override { ++primitivas; }
+  void barra(int, int, int, int) override { ++primitivas; }
+  void setTextoClaro(bool) override {}
   void setFonte(const std::string&, int altura) override { altura_ = altura; }
   int larguraTexto(const std::string& texto) const override {
     return static_cast<int>(texto.size()) * altura_ / 2;

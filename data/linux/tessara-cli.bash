@@ -30,7 +30,7 @@ _tessara_cli() {
     --zoom) COMPREPLY=($(compgen -W "100 200 300" -- "$cur")); return ;;
     --orientation) COMPREPLY=($(compgen -W "0 1 2 3" -- "$cur")); return ;;
     --scale) _tessara_cli_nomes "$cli" scales; return ;;
-    --pdf | --wav | --text) _filedir; return ;;
+    --pdf | --svg | --wav | --text) _filedir; return ;;
     --png)
       # print writes pages into a folder, fretboard one picture.
       _filedir; return ;;
@@ -67,8 +67,8 @@ _tessara_cli() {
         _tessara_cli_nomes "$cli" scales
         return
       fi ;;
-    print) opcoes="--pdf --png --zoom --labels --content --text" ;;
-    fretboard) opcoes="--scale --display --orientation --labels --png" ;;
+    print) opcoes="--pdf --svg --png --zoom --labels --content --text" ;;
+    fretboard) opcoes="--scale --display --orientation --labels --png --svg" ;;
   esac
   # The global options are taken after the command too.
   if [[ $cur == -* ]]; then

@@ -10,6 +10,7 @@
 #include "LeitorOpcoes.h"
 #include "NomesRotulo.h"
 #include "app/Fachada.h"
+#include "foundations/ArquivoAtomico.h"
 #include "foundations/Cp1252.h"
 #include "foundations/DException.h"
 #include "foundations/Texto.h"
@@ -43,12 +44,20 @@ const LeitorOpcoes& leitor() {
        {"--display", 1, "a number from 0"},
        {"--orientation", 1, ORIENTACOES},
        {"--labels", 1, NomesRotulo::aceitos(), NomesRotulo::nomes()},
-       OpcaoCli("--png", 1, "a file").semVazio()},
+       OpcaoCli("--png", 1, "a file").semVazio(),
+       OpcaoCli("--svg", 1, "a file").semVazio()},
       1, [](const std::string& a) {
         return !a.empty() && (a.front() != '-' || LeitorCasas::pareceCasas(a));
       });
   return opcoes;
 }
+
+#ifdef TESSARA_IMPRESSAO_QT
+bool gravarSvg(const QByteArray& documento, const std::string& arquivo, std::string& motivo) {
+  return ArquivoAtomico::substituir(
+      arquivo, std::string_view(documento.constData(), documento.size()), &motivo);
+}
+#endif
 
 }  // namespace
 
@@ -71,8 +80,13 @@ ComandoBraco::Pedido ComandoBraco::lerArgumentos(const std::vector<std::string>&
   }
   if (const auto valor = lidas.valor("--labels")) pedido.rotulo = NomesRotulo::tabela().at(*valor);
   pedido.png = lidas.valor("--png").value_or("");
-  // One thing to show, and a display number only for a scale.
-  if (pedido.png.empty()) throw ErroArgumento::faltando("--png FILE");
+  pedido.svg = lidas.valor("--svg").value_or("");
+  // One picture of one thing, and a display number only for a scale.
+  if (pedido.png.empty() && pedido.svg.empty())
+    throw ErroArgumento::faltando("--png or --svg FILE");
+  if (!pedido.png.empty() && !pedido.svg.empty()) {
+    throw ErroArgumento("--png and --svg: give one of them, not both");
+  }
   if (pedido.acorde.empty() && !comEscala) throw ErroArgumento::faltando("NAME|FRETS or --scale");
   if (!pedido.acorde.empty() && comEscala) {
     throw ErroArgumento("NAME|FRETS and --scale: give one of them, not both");
@@ -165,11 +179,15 @@ int ComandoBraco::executar(ContextoCli& contexto, const std::vector<std::string>
   ImagensBraco imagens;
   imagens.atualizar(fachada, braco);
   std::string motivo;
-  if (!SuperficieImagensQt::salvarPng(PintorBraco::imagem(braco, imagens), pedido.png, motivo)) {
+  const bool gravado =
+      pedido.svg.empty()
+          ? SuperficieImagensQt::salvarPng(PintorBraco::imagem(braco, imagens), pedido.png, motivo)
+          : gravarSvg(PintorBraco::svg(braco, imagens), pedido.svg, motivo);
+  if (!gravado) {
     contexto.erros() << "tessara-cli: cannot write " << motivo << '\n';
     return 1;
   }
-  contexto.saida() << pedido.png << '\n';
+  contexto.saida() << (pedido.svg.empty() ? pedido.png : pedido.svg) << '\n';
   return 0;
 #else
   contexto.erros() << "tessara-cli: this build cannot draw: it was made without Qt\n";

@@ -10,15 +10,15 @@ namespace tessara {
 
 class Braco;
 
-// Draws the large fretboard as the main window shows it into a PNG file: a chord's first
-// fingering, frets as clicks would place them, or a display of a scale for a root.
+// Draws the large fretboard as the main window shows it into a PNG or an SVG file: a chord's
+// first fingering, frets as clicks would place them, or a display of a scale for a root.
 class ComandoBraco : public ComandoCli {
  public:
   std::string nome() const override { return "fretboard"; }
   std::string resumo() const override {
     return "fretboard NAME|FRETS | --scale NAME ROOT [--display N] [--orientation 0..3] "
-           "[--labels fingers|notes|intervals] --png FILE  draw the fretboard with a chord or a "
-           "scale into a 797 x 325 picture";
+           "[--labels fingers|notes|intervals] --png FILE | --svg FILE  draw the fretboard with a "
+           "chord or a scale into a 797 x 325 picture";
   }
   const LeitorOpcoes* opcoes() const override;
   int executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) override;
@@ -32,6 +32,7 @@ class ComandoBraco : public ComandoCli {
     std::optional<int> orientacao;
     int rotulo = 0;
     std::string png;
+    std::string svg;
   };
 
   // Throws ErroArgumento for an argument that is missing or not accepted.

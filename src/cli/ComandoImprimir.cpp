@@ -35,6 +35,7 @@ const LeitorOpcoes& leitor() {
   // "-1,3,2,0,1,0" is a fingering, not an option; anything else is a chord's name.
   static const LeitorOpcoes opcoes(
       {{"--pdf", 1, "a file"},
+       {"--svg", 1, "a file; pages after the first go to FILE-2, FILE-3 ..."},
        {"--png", 1, "a folder"},
        {"--text", 1, "a file"},
        {"--zoom", 1, ZOOMS},
@@ -62,6 +63,7 @@ ComandoImprimir::Pedido ComandoImprimir::lerArgumentos(const std::vector<std::st
   Pedido pedido;
   pedido.acordes = lidas.posicionais;
   pedido.pdf = lidas.valor("--pdf").value_or("");
+  pedido.svg = lidas.valor("--svg").value_or("");
   pedido.png = lidas.valor("--png").value_or("");
   pedido.folha = lidas.valor("--text").value_or("");
   if (const auto valor = lidas.valor("--zoom")) {
@@ -73,12 +75,10 @@ ComandoImprimir::Pedido ComandoImprimir::lerArgumentos(const std::vector<std::st
   }
   if (const auto valor = lidas.valor("--labels")) pedido.rotulo = NomesRotulo::tabela().at(*valor);
   if (const auto valor = lidas.valor("--content")) pedido.conteudo = CONTEUDOS.at(*valor);
-  // One output: a PDF, or the preview's pictures at a zoom.
-  if (pedido.pdf.empty() && pedido.png.empty())
-    throw ErroArgumento::faltando("--pdf FILE or --png DIR");
-  if (!pedido.pdf.empty() && !pedido.png.empty()) {
-    throw ErroArgumento("--pdf and --png: give one of them, not both");
-  }
+  // One output: a PDF, SVG pages, or the preview's pictures at a zoom.
+  const int saidas = !pedido.pdf.empty() + !pedido.svg.empty() + !pedido.png.empty();
+  if (saidas == 0) throw ErroArgumento::faltando("--pdf FILE, --svg FILE or --png DIR");
+  if (saidas > 1) throw ErroArgumento("--pdf, --svg and --png: give one of them, not more");
   if (lidas.tem("--zoom") && pedido.png.empty())
     throw ErroArgumento("--zoom: only pictures (--png) have a zoom");
   return pedido;
@@ -157,6 +157,13 @@ int ComandoImprimir::executar(ContextoCli& contexto, const std::vector<std::stri
     }
     // The document went to standard output itself: its name would follow it into the pipe.
     if (!ehSaidaPadrao(pedido.pdf)) contexto.saida() << pedido.pdf << '\n';
+    return 0;
+  }
+  if (!pedido.svg.empty()) {
+    const auto paginas =
+        impressao.gravarSvg(pedido.svg, conteudo, pedido.rotulo, posicoes, contexto.erros());
+    if (!paginas) return 1;
+    for (const auto& arquivo : *paginas) contexto.saida() << arquivo.string() << '\n';
     return 0;
   }
   const auto arquivos = impressao.gravarPng(pedido.png, pedido.zoom, conteudo, pedido.rotulo,

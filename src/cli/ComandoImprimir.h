@@ -15,12 +15,14 @@ class ListaImpressao;
 class Fachada;
 
 // Lays chord diagrams and a chord sheet out as the print job does and writes the pages into a
-// PDF file of A4 pages, or the preview's pages as PNG files.
+// PDF file of A4 pages, SVG files of one A4 page each (FILE, FILE-2, FILE-3 ...), or the
+// preview's pages as PNG files.
 class ComandoImprimir : public ComandoCli {
  public:
   std::string nome() const override { return "print"; }
   std::string resumo() const override {
-    return "print --pdf FILE | --png DIR [--zoom 100|200|300] [--labels fingers|notes|intervals] "
+    return "print --pdf FILE | --svg FILE | --png DIR [--zoom 100|200|300] "
+           "[--labels fingers|notes|intervals] "
            "[--content text+diagrams|diagrams|text] [--text SHEET] [NAME|FRETS...]  print chord "
            "diagrams (and a chord sheet)";
   }
@@ -30,6 +32,7 @@ class ComandoImprimir : public ComandoCli {
  private:
   struct Pedido {
     std::string pdf;
+    std::string svg;
     std::string png;
     int zoom = 100;
     int rotulo = 0;

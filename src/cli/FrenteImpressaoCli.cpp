@@ -10,6 +10,7 @@
 #include "app/Fachada.h"
 #include "app/Nucleo.h"
 #include "qt/ImpressoraQt.h"
+#include "qt/ImpressoraSvg.h"
 #include "qt/PdfEmMemoria.h"
 #include "qt/SuperficieImagensQt.h"
 
@@ -53,6 +54,22 @@ bool FrenteImpressaoCli::gravarPdf(const std::filesystem::path& arquivo, int con
     return false;
   }
   return true;
+}
+
+std::optional<std::vector<std::filesystem::path>> FrenteImpressaoCli::gravarSvg(
+    const std::filesystem::path& arquivo, int conteudo, int rotulo, const Posicoes& posicoes,
+    std::ostream& erros) {
+  ImpressoraSvg saida;
+  Interacao* anterior = nucleo_.definirInteracao(&interacao_);
+  nucleo_.fachada().imprimir(saida, conteudo, rotulo, posicoes);
+  nucleo_.definirInteracao(anterior);
+  std::string motivo = arquivo.string() + ": the document could not be made";
+  std::optional<std::vector<std::filesystem::path>> arquivos;
+  if (!interacao_.mensagemPedida() && !saida.getPaginas().empty()) {
+    arquivos = saida.gravar(arquivo, motivo);
+  }
+  if (!arquivos) erros << "tessara-cli: cannot write " << motivo << '\n';
+  return arquivos;
 }
 
 namespace {

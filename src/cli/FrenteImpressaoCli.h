@@ -18,8 +18,8 @@ namespace tessara {
 class Nucleo;
 
 // The command line's side of what printing asks of the front end, through Qt without a
-// display: the pages of the fingerings given go into a PDF file of A4 pages, or the preview's
-// pictures into PNG files.
+// display: the pages of the fingerings given go into a PDF file of A4 pages, SVG files of one
+// page each, or the preview's pictures into PNG files.
 class FrenteImpressaoCli : public FachadaGUI {
  public:
   using Posicoes = ColecaoPtr<PosicaoHarmonicaInstrumentoCordas>;
@@ -32,6 +32,12 @@ class FrenteImpressaoCli : public FachadaGUI {
   // False, with the reason on `erros`, when the file cannot be written.
   bool gravarPdf(const std::filesystem::path& arquivo, int conteudo, int rotulo,
                  const Posicoes& posicoes, std::ostream& erros);
+  // Writes the pages as SVG documents: FILE, then FILE-2, FILE-3 ...; the files written, or
+  // nothing after telling why.
+  std::optional<std::vector<std::filesystem::path>> gravarSvg(const std::filesystem::path& arquivo,
+                                                              int conteudo, int rotulo,
+                                                              const Posicoes& posicoes,
+                                                              std::ostream& erros);
   // Writes page N as DIR/page-N.png (creating DIR) and removes the pages past the last one
   // that an earlier job left there; the files written, or nothing after telling why and which
   // pages were written before the failure.

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPrintDialog>
@@ -11,6 +12,7 @@
 
 #include "app/Fachada.h"
 #include "qt/ImpressoraQt.h"
+#include "qt/ImpressoraSvg.h"
 #include "qt/PdfEmMemoria.h"
 #include "qt/TextoQt.h"
 #include "telas/ListaImpressao.h"
@@ -47,6 +49,10 @@ TformImpressao::TformImpressao(Fachada& fachada, const ListaImpressao& listaImpr
     QPrintDialog dialogo(&impressora, this);
     return dialogo.exec() == QDialog::Accepted;
   };
+  escolhaSvg_ = [this](const QString& inicial) {
+    return QFileDialog::getSaveFileName(this, texto("fmImpressao", "btnSalvarSvg"), inicial,
+                                        QStringLiteral("SVG (*.svg)"));
+  };
   botaoFechar();
 
   lblExplicacaoConteudo_ = explicacao(this, texto("fmImpressao", "lblExplicacaoConteudo"), 38);
@@ -71,6 +77,10 @@ TformImpressao::TformImpressao(Fachada& fachada, const ListaImpressao& listaImpr
   btnVisualizarImpressao_->setObjectName(QStringLiteral("btnVisualizarImpressao"));
   btnVisualizarImpressao_->setGeometry(LARGURA - 128, 204, 112, 30);
   connect(btnVisualizarImpressao_, &QPushButton::clicked, this, [this] { visualizar(); });
+  btnSalvarSvg_ = new QPushButton(texto("fmImpressao", "btnSalvarSvg"), this);
+  btnSalvarSvg_->setObjectName(QStringLiteral("btnSalvarSvg"));
+  btnSalvarSvg_->setGeometry(16, 242, LARGURA - 32, 30);
+  connect(btnSalvarSvg_, &QPushButton::clicked, this, [this] { salvarSvg(); });
 }
 
 void TformImpressao::definirModo(int modo) {
@@ -85,17 +95,19 @@ int TformImpressao::conteudo() const { return comboOpcoesImpressao_->currentInde
 
 int TformImpressao::rotulo() const { return comboRotulo_->currentIndex(); }
 
-std::filesystem::path TformImpressao::pdfPadrao(const QString& nome) {
+QString TformImpressao::arquivoPadrao(const QString& nome) {
   QString pasta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (pasta.isEmpty() || !QDir(pasta).exists()) pasta = QDir::homePath();
-  return core(QDir(pasta).filePath(nome + QStringLiteral(".pdf")));
+  return QDir(pasta).filePath(nome);
 }
 
 void TformImpressao::imprimir() {
   QPrinter impressora(QPrinter::HighResolution);
   // Without a printer the dialog offers a PDF file, named after the program.
   if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-    ImpressoraQt::configurarPdf(impressora, pdfPadrao(texto("geral", "nomeAplicacao")));
+    ImpressoraQt::configurarPdf(
+        impressora,
+        arquivoPadrao(texto("geral", "nomeAplicacao") + QStringLiteral(".pdf")).toStdString());
   }
   const PdfEmMemoria memoria;
   std::filesystem::path destino;
@@ -112,6 +124,19 @@ void TformImpressao::imprimir() {
   std::string motivo;
   if (!destino.empty() && !memoria.gravar(destino, motivo)) {
     fachada_.mostrarMensagem(fachada_.getTexto("fmImpressao", "erroGravarPdf") + "#" + motivo, "");
+  }
+}
+
+void TformImpressao::salvarSvg() {
+  const QString escolhido =
+      escolhaSvg_(arquivoPadrao(texto("geral", "nomeAplicacao") + QStringLiteral(".svg")));
+  if (escolhido.isEmpty()) return;
+  ImpressoraSvg saida;
+  fachada_.imprimir(saida, conteudo(), rotulo(), lista_.copias());
+  // The file system's names are UTF-8, not the core's CP1252.
+  std::string motivo;
+  if (saida.getPaginas().empty() || !saida.gravar(escolhido.toStdString(), motivo)) {
+    fachada_.mostrarMensagem(fachada_.getTexto("fmImpressao", "erroGravarSvg") + "#" + motivo, "");
   }
 }
 

@@ -1,14 +1,17 @@
 #include "qt/PintorBraco.h"
 
+#include <QBuffer>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QSvgGenerator>
 #include <algorithm>
 #include <optional>
 
 #include "app/Fachada.h"
 #include "qt/ImagemQt.h"
 #include "qt/TextoQt.h"
+#include "telas/BarraBraco.h"
 #include "telas/Braco.h"
 #include "telas/GeometriaBraco.h"
 #include "telas/MarcadorBraco.h"
@@ -61,6 +64,28 @@ void pintarPonto(QPainter& pintor, const MarcadorBraco& m, const ImagensBraco& i
   pintor.drawEllipse(caixa);
 }
 
+// Under the dots, in the dots' blue a shade darker, so the dots stand out on it.
+void pintarPestana(QPainter& pintor, const BarraBraco& b) {
+  constexpr double lado = G::LADO_PONTO - 4;
+  const QRectF caixa(b.x - lado / 2, b.yTopo - lado / 2, lado, b.yBase - b.yTopo + lado);
+  pintor.setPen(QPen(QColor(15, 30, 90), 1.5));
+  pintor.setBrush(kAzul.darker(150));
+  pintor.drawRoundedRect(caixa, lado / 2, lado / 2);
+}
+
+// White with a dark edge: it stands on the dark headstock and on the light nut alike.
+void pintarAbafada(QPainter& pintor, const MarcadorBraco& m) {
+  if (!m.visivel) return;
+  const QRect caixa(m.x - G::LARGURA_MARCADOR / 2, m.y - G::ALTURA_MARCADOR / 2,
+                    G::LARGURA_MARCADOR, G::ALTURA_MARCADOR);
+  pintor.setPen(Qt::black);
+  for (const QPoint& d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)}) {
+    pintor.drawText(caixa.translated(d), Qt::AlignCenter, qt(m.texto));
+  }
+  pintor.setPen(Qt::white);
+  pintor.drawText(caixa, Qt::AlignCenter, qt(m.texto));
+}
+
 void pintarRotulo(QPainter& pintor, const MarcadorBraco& m) {
   if (!m.visivel || m.texto.empty()) return;
   const QString texto = qt(m.texto);
@@ -110,8 +135,9 @@ void PintorBraco::pintar(QPainter& pintor, const Braco& braco, const ImagensBrac
   }
   pintor.setFont(fonteRotulos());
 
-  // Labels go over dots: every dot of a kind before any label of it.
+  // Labels go over dots: every dot of a kind before any label of it; barres under both.
   const auto& cordas = braco.getCordas();
+  for (const auto& b : braco.getPestanas()) pintarPestana(pintor, b);
   for (const auto& c : cordas) pintarPonto(pintor, c.ponto, imagens);
   for (const auto& c : cordas) {
     for (const MarcadorBraco* m : {&c.dedo, &c.nota, &c.intervalo}) pintarRotulo(pintor, *m);
@@ -126,6 +152,10 @@ void PintorBraco::pintar(QPainter& pintor, const Braco& braco, const ImagensBrac
   }
   for (const auto& c : cordas) pintarPonto(pintor, c.maoPonto, imagens);
   for (const auto& c : cordas) pintarRotulo(pintor, c.maoRotulo);
+  QFont fonte = fonteRotulos();
+  fonte.setPixelSize(18);
+  pintor.setFont(fonte);
+  for (const auto& c : cordas) pintarAbafada(pintor, c.abafada);
   pintor.restore();
 }
 
@@ -144,6 +174,24 @@ QImage PintorBraco::imagem(const Braco& braco, const ImagensBraco& imagens) {
   QPainter pintor(&imagem);
   pintar(pintor, braco, imagens);
   return imagem;
+}
+
+QByteArray PintorBraco::svg(const Braco& braco, const ImagensBraco& imagens) {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QSvgGenerator gerador;
+    gerador.setOutputDevice(&buffer);
+    gerador.setSize(QSize(G::LARGURA, G::ALTURA));
+    gerador.setViewBox(QRect(0, 0, G::LARGURA, G::ALTURA));
+    gerador.setResolution(96);  // a pixel of the picture is a CSS pixel
+    // Pictures painted through a circle do not survive in SVG: the dots are drawn flat.
+    ImagensBraco semPontos = imagens;
+    semPontos.ponto = semPontos.pontoTonica = QPixmap();
+    QPainter pintor(&gerador);
+    pintar(pintor, braco, semPontos);
+  }
+  return buffer.data();
 }
 
 }  // namespace tessara

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QPainter>
 #include <QPixmap>
 #include <string>
@@ -45,6 +46,8 @@ class PintorBraco {
   // The width a label may take inside a dot, and the smallest size it is drawn at.
   static constexpr double LARGURA_ROTULO = 17;
   static constexpr int TAMANHO_MINIMO = 7;
+  // The same as an SVG document, its labels kept as text.
+  static QByteArray svg(const Braco& braco, const ImagensBraco& imagens);
 };
 
 }  // namespace tessara

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QPen>
 #include <QRect>
+#include <QRectF>
 #include <algorithm>
 
 #include "qt/TextoQt.h"
@@ -44,6 +45,24 @@ void SuperficieQt::retangulo(int esquerda, int topo, int direita, int base) {
   pintor_.drawRect(QRect(esquerda, topo, direita - esquerda, base - topo));
 }
 
+void SuperficieQt::disco(int esquerda, int topo, int direita, int base) {
+  pintor_.save();
+  pintor_.setPen(Qt::NoPen);
+  pintor_.setBrush(Qt::black);
+  pintor_.drawEllipse(QRect(esquerda, topo, direita - esquerda, base - topo));
+  pintor_.restore();
+}
+
+void SuperficieQt::barra(int esquerda, int topo, int direita, int base) {
+  const QRectF caixa(esquerda, topo, direita - esquerda, base - topo);
+  const double raio = caixa.height() / 2;
+  pintor_.save();
+  pintor_.setPen(Qt::NoPen);
+  pintor_.setBrush(Qt::black);
+  pintor_.drawRoundedRect(caixa, raio, raio);
+  pintor_.restore();
+}
+
 void SuperficieQt::setFonte(const std::string& face, int altura) {
   fonte_ = QFont(qt(face));
   fonte_.setPixelSize(std::max(1, altura));
@@ -57,7 +76,14 @@ int SuperficieQt::larguraTexto(const std::string& texto) const {
 int SuperficieQt::alturaTexto(const std::string&) const { return pintor_.fontMetrics().height(); }
 
 void SuperficieQt::escreverTexto(int x, int y, const std::string& texto) {
+  if (!textoClaro_) {
+    pintor_.drawText(x, y + pintor_.fontMetrics().ascent(), qt(texto));
+    return;
+  }
+  pintor_.save();
+  pintor_.setPen(Qt::white);
   pintor_.drawText(x, y + pintor_.fontMetrics().ascent(), qt(texto));
+  pintor_.restore();
 }
 
 QString SuperficieQt::familiaResolvida(const std::string& face) {

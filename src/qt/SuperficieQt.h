@@ -18,10 +18,13 @@ class SuperficieQt : public virtual Superficie {
   void linha(int x1, int y1, int x2, int y2) override;
   void elipse(int esquerda, int topo, int direita, int base) override;
   void retangulo(int esquerda, int topo, int direita, int base) override;
+  void disco(int esquerda, int topo, int direita, int base) override;
+  void barra(int esquerda, int topo, int direita, int base) override;
   void setFonte(const std::string& face, int altura) override;
   int larguraTexto(const std::string& texto) const override;
   int alturaTexto(const std::string& texto) const override;
   void escreverTexto(int x, int y, const std::string& texto) override;
+  void setTextoClaro(bool claro) override { textoClaro_ = claro; }
 
   // The family that the face resolves to on this machine (for example "Liberation Sans").
   static QString familiaResolvida(const std::string& face);
@@ -40,6 +43,7 @@ class SuperficieQt : public virtual Superficie {
   QPainter pintor_;
   QFont fonte_;
   int larguraCaneta_ = 1;
+  bool textoClaro_ = false;
 };
 
 }  // namespace tessara

@@ -174,6 +174,7 @@ TEST_F(CliBracoTest, PedidoRecusadoNaoEscreveArquivo) {
       {"--scale", "No such scale", "G"},
       {"--scale", "Major (Ionian)", "H"},
       {"--scale", "Major (Ionian)", "G", "--display", "100000"},
+      {"C", "--svg", (arquivos / "recusado.svg").string()},  // two files to write
   };
   for (const auto& caso : casos) {
     const fs::path png = arquivos / "recusado.png";
@@ -186,10 +187,26 @@ TEST_F(CliBracoTest, PedidoRecusadoNaoEscreveArquivo) {
     EXPECT_FALSE(r.erros.empty());
     EXPECT_TRUE(r.saida.empty()) << r.saida;
     EXPECT_FALSE(fs::exists(png));
+    EXPECT_FALSE(fs::exists(arquivos / "recusado.svg"));
   }
   // Without a file to write there is nothing to do.
   const auto r = cli({"--lang", "en", "fretboard", "C"});
   EXPECT_EQ(r.status, 2);
+}
+
+// The same picture as SVG: the labels and the x over C's muted string stay text.
+TEST_F(CliBracoTest, SvgDoBracoComRotulosComoTexto) {
+  const fs::path svg = arquivos / "c.svg";
+  const auto r =
+      cli({"--lang", "en", "fretboard", "C", "--orientation", "2", "--svg", svg.string()});
+  ASSERT_EQ(r.status, 0) << r.erros;
+  EXPECT_EQ(r.saida, svg.string() + "\n");
+  const std::string conteudo = teste::lerArquivo(svg);
+  EXPECT_EQ(conteudo.substr(0, 5), "<?xml");
+  EXPECT_NE(conteudo.find("viewBox=\"0 0 797 325\""), std::string::npos);
+  for (const char* texto : {">\u00d7</text>", ">3</text>", ">1</text>"}) {
+    EXPECT_NE(conteudo.find(texto), std::string::npos) << texto;
+  }
 }
 
 TEST_F(CliBracoTest, ArquivoQueNaoPodeSerEscritoEhUmErro) {

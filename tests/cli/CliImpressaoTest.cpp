@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -150,11 +151,45 @@ TEST_F(CliImpressao, PaginasDaVisualizacaoComALarguraDoZoom) {
   EXPECT_EQ(tamanhoPng(teste::lerArquivo(arquivos / "longa" / "page-3.png")).largura, 360);
 }
 
+// One SVG document per page, FILE then FILE-2 ..., each with its text as text elements: the
+// diagrams' names and the x over a muted string can be searched and selected.
+TEST_F(CliImpressao, SvgUmArquivoPorPaginaComTextoComoTexto) {
+  const auto arquivoFolha = arquivos.escrever("folha.txt", folha(120));
+  const auto svg = arquivos / "acordes.svg";
+  const auto r =
+      cli({"print", "--svg", svg.string(), "--text", arquivoFolha.string(), "C", "F", "Am7"});
+  ASSERT_EQ(r.status, 0) << r.erros;
+  std::vector<std::string> linhas;
+  std::stringstream saida(r.saida);
+  for (std::string linha; std::getline(saida, linha);) linhas.push_back(linha);
+  ASSERT_GE(linhas.size(), 3u);
+  for (size_t i = 0; i < linhas.size(); ++i) {
+    const auto esperado = i == 0 ? svg : arquivos / ("acordes-" + std::to_string(i + 1) + ".svg");
+    EXPECT_EQ(linhas[i], esperado.string());
+    const std::string conteudo = teste::lerArquivo(esperado);
+    EXPECT_EQ(conteudo.substr(0, 5), "<?xml");
+    EXPECT_NE(conteudo.find("<svg"), std::string::npos);
+    EXPECT_NE(conteudo.find("<text"), std::string::npos);
+  }
+  EXPECT_FALSE(fs::exists(arquivos / ("acordes-" + std::to_string(linhas.size() + 1) + ".svg")));
+  // The diagrams come last: their names and the x over C's and Am7's muted string.
+  const std::string ultima = teste::lerArquivo(linhas.back());
+  for (const char* texto : {">C</text>", ">F</text>", ">Am7</text>", ">\u00d7</text>"}) {
+    EXPECT_NE(ultima.find(texto), std::string::npos) << texto;
+  }
+
+  const auto semPasta = arquivos / "no" / "such" / "folder" / "x.svg";
+  const auto erro = cli({"print", "--svg", semPasta.string(), "x32010"});
+  EXPECT_EQ(erro.status, 1);
+  EXPECT_NE(erro.erros.find("cannot write"), std::string::npos) << erro.erros;
+}
+
 TEST_F(CliImpressao, ArgumentosRecusados) {
   const std::string pdf = (arquivos / "x.pdf").string();
   const std::vector<Argumentos> casos = {
       {"print", "x32010"},
       {"print", "--pdf", pdf, "--png", arquivos.caminho().string(), "x32010"},
+      {"print", "--pdf", pdf, "--svg", (arquivos / "x.svg").string(), "x32010"},
       {"print", "--pdf", pdf, "--zoom", "200", "x32010"},
       {"print", "--png", arquivos.caminho().string(), "--zoom", "150", "x32010"},
       {"print", "--pdf", pdf, "--labels", "frets", "x32010"},

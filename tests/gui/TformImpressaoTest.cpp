@@ -178,5 +178,37 @@ TEST_F(TformImpressaoTest, ImprimirEmPdfSubstituiOArquivoSoQuandoODocumentoFicaI
   EXPECT_NE(aviso.find("missing"), std::string::npos) << "the reason names the file";
 }
 
+TEST_F(TformImpressaoTest, SalvarSvgEscreveUmArquivoPorPaginaOuAvisa) {
+  adicionar("C", 2);
+  const auto svg = ambiente.pasta / "chords.svg";
+  QString sugerido;
+  const auto responder = [&](const std::filesystem::path& arquivo) {
+    dialogo().definirEscolhaSvg([&sugerido, arquivo](const QString& inicial) {
+      sugerido = inicial;
+      return QString::fromStdString(arquivo.string());
+    });
+  };
+
+  dialogo().definirEscolhaSvg([](const QString&) { return QString(); });  // cancelled
+  em<QPushButton>(dialogo(), "btnSalvarSvg")->click();
+  EXPECT_FALSE(std::filesystem::exists(svg));
+
+  responder(svg);
+  em<QPushButton>(dialogo(), "btnSalvarSvg")->click();
+  EXPECT_TRUE(sugerido.endsWith(QStringLiteral("Tessara.svg"))) << sugerido.toStdString();
+  const std::string feito = teste::lerArquivo(svg);
+  EXPECT_NE(feito.find("<svg"), std::string::npos);
+  EXPECT_NE(feito.find(">C</text>"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(ambiente.pasta / "chords-2.svg"));  // one page
+  EXPECT_TRUE(ambiente.interacao.mensagens.empty());
+
+  responder(ambiente.pasta / "missing" / "chords.svg");
+  em<QPushButton>(dialogo(), "btnSalvarSvg")->click();
+  ASSERT_EQ(ambiente.interacao.mensagens.size(), 1u);
+  const std::string& aviso = ambiente.interacao.mensagens[0].texto;
+  EXPECT_EQ(aviso.rfind(fachada.getTexto("fmImpressao", "erroGravarSvg"), 0), 0u) << aviso;
+  EXPECT_NE(aviso.find("missing"), std::string::npos) << "the reason names the file";
+}
+
 }  // namespace
 }  // namespace tessara

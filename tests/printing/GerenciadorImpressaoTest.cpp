@@ -82,7 +82,8 @@ TEST_F(GerenciadorImpressaoTest, ImpressoraInalcancavelEAvisadaSemImprimir) {
 }
 
 TEST_F(GerenciadorImpressaoTest, FalhaNoMeioDoTrabalhoFinalizaODocumentoSemMensagem) {
-  impressora.superficie.falharAposTextos = 7;  // heading, a diagram of four, a name
+  // The heading, a diagram of five texts (name, x, three fingers), a name.
+  impressora.superficie.falharAposTextos = 8;
   imprimir();
   EXPECT_EQ(impressora.superficie.apenasTextos("Times New Roman").size(), 2u);
   EXPECT_EQ(impressora.documentosFinalizados, 1);

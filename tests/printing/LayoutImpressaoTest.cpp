@@ -11,6 +11,7 @@
 #include "ImpressaoTeste.h"
 #include "printing/DiagramaImpressao.h"
 #include "printing/LayoutImpressao.h"
+#include "printing/MarcasDiagrama.h"
 #include "printing/MedidasPagina.h"
 
 namespace tessara {
@@ -33,11 +34,14 @@ class LayoutImpressaoTest : public ::testing::Test {
     return desenhar(TrabalhoImpressao::DIAGRAMAS, rotulo, teste::lista({p}));
   }
 
-  // What the circles say, highest string first (the texts after the two heading lines).
+  // What the dots and bars say, then what stands under open strings (the texts after the two
+  // heading lines, the muted strings' marks left out).
   Textos rotulos() const {
     Textos resultado;
     for (const auto& t : superficie.textosEm("Arial")) {
-      if (t.altura < medidas.alturaFonteUrl) resultado.push_back(t.texto);
+      if (t.altura < medidas.alturaFonteUrl && t.texto != DiagramaImpressao::MARCA_ABAFADA) {
+        resultado.push_back(t.texto);
+      }
     }
     return resultado;
   }
@@ -49,13 +53,16 @@ class LayoutImpressaoTest : public ::testing::Test {
     }
     return ys;
   }
-  // The circle of the string whose centre lies at that x.
+  // The ring or dot of the string whose centre lies at that x.
   const teste::SuperficieGravada::Elipse& circuloEm(int x) const {
-    for (const auto& e : superficie.elipses) {
-      if (std::abs(e.centroX() - x) <= 1) return e;
+    for (const auto* marcas : {&superficie.elipses, &superficie.discos}) {
+      for (const auto& e : *marcas) {
+        if (std::abs(e.centroX() - x) <= 1) return e;
+      }
     }
     throw std::runtime_error("no circle there");
   }
+  size_t circulos() const { return superficie.elipses.size() + superficie.discos.size(); }
   int xCorda(int corda) const {
     std::vector<int> xs;
     for (const auto& l : superficie.linhas) {
@@ -128,7 +135,7 @@ TEST_F(LayoutImpressaoTest, UmaLinhaDeQuatroCentradaComPassoDeUmVirgulaNove) {
   EXPECT_EQ(esquerdas, (std::vector<int>{357, 984, 1611, 2238}));
 }
 
-TEST_F(LayoutImpressaoTest, CasaInicialENumeroRomano) {
+TEST_F(LayoutImpressaoTest, CasaInicial) {
   struct Caso {
     std::vector<int> casas;
     int inicial;
@@ -137,63 +144,85 @@ TEST_F(LayoutImpressaoTest, CasaInicialENumeroRomano) {
                                    {{5, 7, 7, 6, 5, 5}, 5},    {{0, 7, 9, 9, 8, 0}, 7},
                                    {{0, 0, 14, 14, 0, 0}, 12}, {{-1, -1, -1, -1, -1, -1}, 0}};
   for (const auto& caso : casos) {
-    EXPECT_EQ(DiagramaImpressao::casaInicial(caso.casas, 12), caso.inicial);
-  }
-  const std::map<int, std::string> romanos = {{0, ""},     {1, "I"},    {4, "IV"},
-                                              {9, "IX"},   {14, "XIV"}, {15, "XV"},
-                                              {16, "XVI"}, {19, "XIX"}, {24, "XXIV"}};
-  for (const auto& [casa, romano] : romanos) {
-    EXPECT_EQ(DiagramaImpressao::numeroRomano(casa), romano);
+    EXPECT_EQ(MarcasDiagrama::casaInicial(caso.casas, 12), caso.inicial);
   }
 }
 
-TEST_F(LayoutImpressaoTest, PestanaNaQuintaCasaLevaVEComecaNoPrimeiroEspaco) {
+TEST_F(LayoutImpressaoTest, PestanaNaQuintaCasaLeva5EComecaNoPrimeiroEspaco) {
   desenhar(ModoRotulo::DEDOS, posicao("A", {5, 7, 7, 6, 5, 5}, {1, 3, 4, 2, 1, 1}));
   const auto ys = linhasCasas();
   ASSERT_EQ(ys.size(), 6u);
   const auto nome = superficie.textosEm("Times New Roman");
   ASSERT_EQ(nome.size(), 2u);
-  const auto& romano = nome[1];
-  EXPECT_EQ(romano.texto, "V");
-  // Left of the grid, in the middle of the first fret space.
-  EXPECT_LT(romano.x + static_cast<int>(romano.texto.size()) * romano.altura / 2, xCorda(0));
-  EXPECT_NEAR(romano.y + romano.altura / 2, (ys[0] + ys[1]) / 2, 2);
+  const auto& numero = nome[1];
+  EXPECT_EQ(numero.texto, "5");
+  // Left of the grid, in the middle of the first fret space; no nut above it.
+  EXPECT_LT(numero.x + static_cast<int>(numero.texto.size()) * numero.altura / 2, xCorda(0));
+  EXPECT_NEAR(numero.y + numero.altura / 2, (ys[0] + ys[1]) / 2, 2);
+  ASSERT_EQ(superficie.barras.size(), 1u);
+  const auto& pestana = superficie.barras[0];
+  EXPECT_GT(pestana.topo, ys[0]);
+  EXPECT_LT(pestana.base, ys[1]);
 
-  const std::vector<int> espacos = {1, 3, 3, 2, 1, 1};  // fret - 4
-  for (int corda = 0; corda < 6; ++corda) {
-    EXPECT_EQ(espaco(circuloEm(xCorda(corda))), espacos[static_cast<size_t>(corda)]) << corda;
+  const std::vector<int> espacos = {3, 3, 2};  // fret - 4, of the strings off the barre
+  for (int corda = 1; corda <= 3; ++corda) {
+    EXPECT_EQ(espaco(circuloEm(xCorda(corda))), espacos[static_cast<size_t>(corda - 1)]) << corda;
   }
-  EXPECT_EQ(rotulos(), (Textos{"1", "1", "2", "4", "3", "1"}));
+  EXPECT_EQ(rotulos(), (Textos{"1", "3", "4", "2"}));
 }
 
 TEST_F(LayoutImpressaoTest, CasaMaisAltaQuatroNaoLevaRotuloEUsaOsEspacosUmAQuatro) {
   desenhar(ModoRotulo::DEDOS, posicao("B", {-1, 2, 4, 4, 4, 2}, {6, 1, 2, 3, 4, 1}));
   EXPECT_EQ(superficie.apenasTextos("Times New Roman"), Textos{"B"});
-  EXPECT_EQ(espaco(circuloEm(xCorda(1))), 2);
+  EXPECT_EQ(espaco(circuloEm(xCorda(2))), 4);
   EXPECT_EQ(espaco(circuloEm(xCorda(3))), 4);
+  // The barre on the second fret, under the nut.
+  ASSERT_EQ(superficie.barras.size(), 2u);
+  const auto ys = linhasCasas();
+  EXPECT_GT(superficie.barras[1].topo, ys[1]);
+  EXPECT_LT(superficie.barras[1].base, ys[2]);
 }
 
-TEST_F(LayoutImpressaoTest, CordaSoltaAcimaDaGradeEAbafadaSemMarca) {
+TEST_F(LayoutImpressaoTest, CordaSoltaAcimaDaGradeEAbafadaComX) {
   const auto c = posicao("C", {-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0});
-  const std::map<int, Textos> porTipo = {{ModoRotulo::DEDOS, {"1", "2", "3"}},
-                                         {ModoRotulo::NOTAS, {"E", "C", "G", "E", "C"}},
-                                         {ModoRotulo::INTERVALOS, {"3M", "T", "5", "3M", "T"}}};
+  // Pressed strings in their dots, then the open strings' labels under the grid.
+  const std::map<int, Textos> porTipo = {{ModoRotulo::DEDOS, {"3", "2", "1"}},
+                                         {ModoRotulo::NOTAS, {"C", "E", "C", "G", "E"}},
+                                         {ModoRotulo::INTERVALOS, {"T", "3M", "T", "5", "3M"}}};
   for (const auto& [rotulo, esperados] : porTipo) {
     SCOPED_TRACE(rotulo);
     superficie = teste::SuperficieGravada();
     desenhar(rotulo, c);
-    EXPECT_EQ(superficie.elipses.size(), 5u);  // the muted string has none
+    EXPECT_EQ(superficie.elipses.size(), 2u);  // rings over the open strings
+    EXPECT_EQ(superficie.discos.size(), 3u);
     EXPECT_EQ(espaco(circuloEm(xCorda(3))), 0);
     EXPECT_EQ(espaco(circuloEm(xCorda(5))), 0);
     EXPECT_EQ(espaco(circuloEm(xCorda(1))), 3);
     EXPECT_EQ(rotulos(), esperados);
+    // The muted string's x, as text, above the grid over its string.
+    std::vector<teste::SuperficieGravada::Texto> marcas;
+    for (const auto& t : superficie.textos) {
+      if (t.texto == DiagramaImpressao::MARCA_ABAFADA) marcas.push_back(t);
+    }
+    ASSERT_EQ(marcas.size(), 1u);
+    EXPECT_LT(marcas[0].y + marcas[0].altura, linhasCasas().front());
+    EXPECT_NEAR(marcas[0].x + marcas[0].altura / 4, xCorda(0), 2);
+    // Labels on the dots are white, those under the grid black.
+    for (const auto& t : superficie.textosEm("Arial")) {
+      if (t.texto == "G") {
+        EXPECT_FALSE(t.claro);
+      } else if (t.texto == "T" || t.texto == "3") {
+        EXPECT_TRUE(t.claro);
+      }
+    }
   }
 }
 
 TEST_F(LayoutImpressaoTest, NotasEscritasPeloAcorde) {
   // Gb: its third is Bb, its fifth Db, never A# or C#.
   desenhar(ModoRotulo::NOTAS, posicao("Gb", {2, 4, 4, 3, 2, 2}, {1, 3, 4, 2, 1, 1}));
-  EXPECT_EQ(rotulos(), (Textos{"Gb", "Db", "Bb", "Gb", "Db", "Gb"}));  // highest string first
+  // The barre's strings first, each its own note, then the dots.
+  EXPECT_EQ(rotulos(), (Textos{"Gb", "Db", "Gb", "Db", "Gb", "Bb"}));
 }
 
 TEST_F(LayoutImpressaoTest, CasaSemDedoAtribuidoFicaNoSeuEspaco) {
@@ -217,11 +246,11 @@ TEST_F(LayoutImpressaoTest, IntervalosMedidosDaTonica) {
       {"the root marker wins over the name",
        posicao("Am", {-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0}),
        std::pair{1, 3},
-       {"3M", "T", "5", "3M", "T"}},
+       {"T", "3M", "T", "5", "3M"}},
       {"no string sounds the root: measured from the name's root",
        posicao("C7M", {-1, -1, 2, 0, 0, 0}, {6, 6, 2, 0, 0, 0}),
        std::nullopt,
-       {"3M", "7M", "5", "3M"}},
+       {"3M", "5", "7M", "3M"}},
       {"a name the parser refuses: circles without labels",
        posicao("H7", {-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0}),
        std::nullopt,
@@ -234,7 +263,7 @@ TEST_F(LayoutImpressaoTest, IntervalosMedidosDaTonica) {
     if (caso.tonica) p.setTonica(caso.tonica->first, caso.tonica->second);
     desenhar(ModoRotulo::INTERVALOS, p);
     EXPECT_EQ(rotulos(), caso.rotulos);
-    EXPECT_EQ(superficie.elipses.size(), caso.rotulos.empty() ? 5u : caso.rotulos.size());
+    EXPECT_EQ(circulos(), caso.rotulos.empty() ? 5u : caso.rotulos.size());
   }
 }
 
@@ -244,8 +273,8 @@ TEST_F(LayoutImpressaoTest, NomeRecusadoNaoInterrompeOTrabalho) {
   desenhar(TrabalhoImpressao::DIAGRAMAS, ModoRotulo::INTERVALOS,
            teste::lista({recusado, c, recusado}));
   EXPECT_EQ(superficie.apenasTextos("Times New Roman"), (Textos{"H7", "C", "H7"}));
-  EXPECT_EQ(superficie.elipses.size(), 15u);
-  EXPECT_EQ(rotulos(), (Textos{"3M", "T", "5", "3M", "T"}));
+  EXPECT_EQ(circulos(), 15u);
+  EXPECT_EQ(rotulos(), (Textos{"T", "3M", "T", "5", "3M"}));
 }
 
 TEST_F(LayoutImpressaoTest, LinhasDoTexto) {
@@ -276,7 +305,7 @@ TEST_F(LayoutImpressaoTest, TextoEmCourierComUmaLinhaEmBrancoMantida) {
     EXPECT_EQ(linhas[i].y, 370 + 100 + 20 + 120 + 85 * static_cast<int>(i));
   }
   // Text only: the fingerings are not drawn.
-  EXPECT_TRUE(superficie.elipses.empty());
+  EXPECT_EQ(circulos(), 0u);
 }
 
 // A line far wider than the page is drawn only as far as it can show: a line of megabytes

@@ -14,6 +14,14 @@ void SuperficieGravada::elipse(int esquerda, int topo, int direita, int base) {
 
 void SuperficieGravada::retangulo(int, int, int, int) { ++retangulos; }
 
+void SuperficieGravada::disco(int esquerda, int topo, int direita, int base) {
+  discos.push_back({esquerda, topo, direita, base, caneta_, paginas});
+}
+
+void SuperficieGravada::barra(int esquerda, int topo, int direita, int base) {
+  barras.push_back({esquerda, topo, direita, base, caneta_, paginas});
+}
+
 void SuperficieGravada::setFonte(const std::string& face, int altura) {
   face_ = face;
   alturaFonte_ = altura;
@@ -29,7 +37,7 @@ void SuperficieGravada::escreverTexto(int x, int y, const std::string& texto) {
   if (falharAposTextos && static_cast<int>(textos.size()) >= *falharAposTextos) {
     throw std::runtime_error("the printer went away");
   }
-  textos.push_back({x, y, texto, face_, alturaFonte_, paginas});
+  textos.push_back({x, y, texto, face_, alturaFonte_, paginas, claro_});
 }
 
 std::vector<Imagem> SuperficieGravada::terminar() {

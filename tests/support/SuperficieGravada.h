@@ -20,6 +20,7 @@ class SuperficieGravada : public SuperficieImagens {
     std::string face;
     int altura;
     int pagina;
+    bool claro = false;  // white, on a black mark
   };
   struct Linha {
     int x1, y1, x2, y2;
@@ -40,6 +41,9 @@ class SuperficieGravada : public SuperficieImagens {
   void linha(int x1, int y1, int x2, int y2) override;
   void elipse(int esquerda, int topo, int direita, int base) override;
   void retangulo(int esquerda, int topo, int direita, int base) override;
+  void disco(int esquerda, int topo, int direita, int base) override;
+  void barra(int esquerda, int topo, int direita, int base) override;
+  void setTextoClaro(bool claro) override { claro_ = claro; }
   void setFonte(const std::string& face, int altura) override;
   int larguraTexto(const std::string& texto) const override;
   int alturaTexto(const std::string& texto) const override;
@@ -55,7 +59,9 @@ class SuperficieGravada : public SuperficieImagens {
 
   std::vector<Texto> textos;
   std::vector<Linha> linhas;
-  std::vector<Elipse> elipses;
+  std::vector<Elipse> elipses;  // white-filled rings
+  std::vector<Elipse> discos;   // black dots
+  std::vector<Elipse> barras;   // black rounded bars: barres and the nut
   int retangulos = 0;
   int paginas = 1;
   // The surface raises once this many texts have been written (a failing printer).
@@ -67,6 +73,7 @@ class SuperficieGravada : public SuperficieImagens {
   int caneta_ = 0;
   std::string face_;
   int alturaFonte_ = 0;
+  bool claro_ = false;
 };
 
 // A printer over a recording surface: answers its dialog as told, and can fail to show it.

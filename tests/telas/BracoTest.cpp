@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -8,6 +10,7 @@
 #include "app/Fachada.h"
 #include "instruments/InstrumentoCordas.h"
 #include "instruments/XMLInstrumentoParser.h"
+#include "model/Pestana.h"
 #include "telas/Braco.h"
 
 namespace tessara {
@@ -17,7 +20,7 @@ using Nomes = std::vector<std::string>;
 using Casas = std::vector<int>;
 
 // The fretboard over the root's objects: the English language, the shipped English chord base,
-// a user instrument base with a ukulele and a hand-edited guitar of 20 frets, the guitar
+// a user instrument base with a ukulele, a hand-edited guitar of 20 frets and a banjo, the guitar
 // current, the front view with string 0 at the top.
 class BracoTest : public ::testing::Test {
  protected:
@@ -27,7 +30,8 @@ class BracoTest : public ::testing::Test {
     ambiente.nucleo.parserInstrumentos().salvar(
         ambiente.usuario() / "instrumentos.xml",
         {InstrumentoCordas("Ukulele", "", 4, 12, 4, 24, {67, 60, 64, 69}, false),
-         InstrumentoCordas("Long", "", 6, 20, 4, 24, {40, 45, 50, 55, 59, 64}, false)});
+         InstrumentoCordas("Long", "", 6, 20, 4, 24, {40, 45, 50, 55, 59, 64}, false),
+         InstrumentoCordas("Banjo", "", 5, 12, 4, 24, {67, 50, 55, 59, 62}, false)});
     fachada.setInstrumento(0);
   }
 
@@ -193,6 +197,69 @@ TEST_F(BracoTest, TrocaDeInstrumentoNuncaLeAlemDoDedilhadoOuDaTabela) {
   EXPECT_EQ(braco.casaEm(x(14)), 14);
   EXPECT_FALSE(braco.alternarNota(x(14) - 40, y(0)));
   EXPECT_TRUE(braco.alternarNota(x(14), y(0)));
+}
+
+// Muted strings take an x at the nut and a barre one bar under its dots, on every instrument
+// and in every orientation, where the picture puts that string and that fret.
+TEST_F(BracoTest, XNaPestanaDoBracoEPestanaSobAsBolinhas) {
+  struct Caso {
+    const char* descricao;
+    int instrumento;
+    Casas casas, dedos;
+    std::vector<int> abafadas;
+    std::vector<Pestana> pestanas;
+  };
+  const std::vector<Caso> casos = {
+      {"guitar C", 0, {-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0}, {0}, {}},
+      {"guitar F", 0, {1, 3, 3, 2, 1, 1}, {1, 3, 4, 2, 1, 1}, {}, {{1, 1, 0, 5}}},
+      {"guitar Bm", 0, {-1, 2, 4, 4, 3, 2}, {6, 1, 3, 4, 2, 1}, {0}, {{1, 2, 1, 5}}},
+      {"guitar D/F#", 0, {2, -1, 0, 2, 3, 2}, {1, 6, 0, 2, 4, 3}, {1}, {}},
+      {"cavaquinho", 1, {-1, 2, 2, 2}, {6, 1, 1, 1}, {0}, {{1, 2, 1, 3}}},
+      {"ukulele", 2, {0, 0, 0, 3}, {0, 0, 0, 3}, {}, {}},
+      {"banjo", 4, {-1, 2, 2, 2, 0}, {6, 1, 1, 1, 0}, {0}, {{1, 2, 1, 3}}},
+  };
+  for (const auto& caso : casos) {
+    fachada.setInstrumento(caso.instrumento);
+    braco.atualizarInstrumento();
+    for (int orientacao = 0; orientacao < GeometriaBraco::NUMERO_ORIENTACOES; ++orientacao) {
+      SCOPED_TRACE(std::string(caso.descricao) + ", orientation " + std::to_string(orientacao));
+      braco.aplicarPosicaoBraco(orientacao);
+      const PosicaoHarmonicaInstrumentoCordas posicao(caso.casas, caso.dedos);
+      braco.exibirPosicao(&posicao, 0, false);
+      std::vector<int> abafadas;
+      for (int i = 0; i < GeometriaBraco::SLOTS; ++i) {
+        const auto& marca = corda(i).abafada;
+        if (!marca.visivel) continue;
+        abafadas.push_back(i);
+        EXPECT_EQ(marca.texto, Braco::MARCA_ABAFADA);
+        // At the open strings' place, inside the picture.
+        EXPECT_LE(std::abs(marca.x - x(0)), Braco::MEIA_MARCA_ABAFADA);
+        EXPECT_GE(marca.x - Braco::MEIA_MARCA_ABAFADA, 0);
+        EXPECT_LE(marca.x + Braco::MEIA_MARCA_ABAFADA, GeometriaBraco::LARGURA);
+        EXPECT_EQ(marca.y, y(i));
+        // Clear of every dot at the nut (the open strings').
+        for (const auto& outra : braco.getCordas()) {
+          if (outra.ponto.visivel && outra.ponto.x == marca.x) {
+            EXPECT_GE(std::abs(outra.ponto.y - marca.y), GeometriaBraco::ALTURA_MARCADOR);
+          }
+        }
+      }
+      EXPECT_EQ(abafadas, caso.abafadas);
+      ASSERT_EQ(braco.getPestanas().size(), caso.pestanas.size());
+      for (size_t k = 0; k < caso.pestanas.size(); ++k) {
+        const auto& p = caso.pestanas[k];
+        const auto& barra = braco.getPestanas()[k];
+        EXPECT_EQ(barra.x, x(p.casa));
+        EXPECT_EQ(barra.yTopo, std::min(y(p.primeiraCorda), y(p.ultimaCorda)));
+        EXPECT_EQ(barra.yBase, std::max(y(p.primeiraCorda), y(p.ultimaCorda)));
+      }
+    }
+  }
+  // A fingering built from nothing is not a row of muted strings.
+  braco.esvaziar();
+  braco.posicionarMarcadores();
+  for (const auto& c : braco.getCordas()) EXPECT_FALSE(c.abafada.visivel);
+  EXPECT_TRUE(braco.getPestanas().empty());
 }
 
 TEST_F(BracoTest, SemDedilhadoAvisaNoIdiomaENadaMuda) {

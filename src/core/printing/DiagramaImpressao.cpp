@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
+#include <string>
 
 #include "chords/Especialista.h"
 #include "chords/GrafiaNotas.h"
@@ -39,42 +39,16 @@ DiagramaImpressao::DiagramaImpressao(Superficie& superficie, const MedidasPagina
 void DiagramaImpressao::desenhar(const PosicaoHarmonicaInstrumentoCordas& posicao, int x,
                                  int topo) {
   escreverNome(posicao.getNome(), x, topo);
-  const int inicial = casaInicial(posicao.getCasas(), instrumento_.getNumeroCasas());
-  const double topoGrade = escreverCasaInicial(inicial, x, topo);
-  superficie_.setFonte(FACE_DIAGRAMA, truncar(alturaFonte_));
-  desenharGrade(x, topoGrade);
-  desenharCirculos(posicao, x, topoGrade, inicial);
-}
-
-int DiagramaImpressao::casaInicial(const std::vector<int>& casas, int numeroCasas) {
-  const int maior = std::max(0, casas.empty() ? 0 : *std::max_element(casas.begin(), casas.end()));
-  if (maior < 5) return 0;
-  int menor = numeroCasas;
-  for (int casa : casas) {
-    if (casa > 0) menor = std::min(menor, casa);
-  }
-  return menor;
-}
-
-std::string DiagramaImpressao::numeroRomano(int casa) {
-  static const std::array<std::pair<int, const char*>, 13> algarismos = {{{1000, "M"},
-                                                                          {900, "CM"},
-                                                                          {500, "D"},
-                                                                          {400, "CD"},
-                                                                          {100, "C"},
-                                                                          {90, "XC"},
-                                                                          {50, "L"},
-                                                                          {40, "XL"},
-                                                                          {10, "X"},
-                                                                          {9, "IX"},
-                                                                          {5, "V"},
-                                                                          {4, "IV"},
-                                                                          {1, "I"}}};
-  std::string romano;
-  for (const auto& [valor, algarismo] : algarismos) {
-    for (; casa >= valor; casa -= valor) romano += algarismo;
-  }
-  return romano;
+  const double grade = topoGrade(topo);
+  const auto casas = posicao.getCasas();
+  const auto dedos = posicao.getDedos();
+  const MarcasDiagrama marcas({static_cast<double>(x), grade, espacoCasas_, espacoCordas_,
+                               instrumento_.getNumeroCordas(), 2.5 * medidas_.larguraCaneta},
+                              casas, dedos, instrumento_.getNumeroCasas());
+  escreverCasaInicial(marcas.getCasaInicial(), x, grade);
+  desenharGrade(x, grade, marcas);
+  desenharAcima(marcas);
+  desenharPressionadas(posicao, casas, dedos, marcas, grade);
 }
 
 void DiagramaImpressao::escreverNome(const std::string& nome, int x, int topo) {
@@ -84,20 +58,20 @@ void DiagramaImpressao::escreverNome(const std::string& nome, int x, int topo) {
                             truncar(topo + espacoCasas_ / 3), nome);
 }
 
-double DiagramaImpressao::escreverCasaInicial(int casaInicial, int x, int topo) {
-  // Still in the name's face: the grid starts one line of it below the name's top.
-  const int alturaA = superficie_.alturaTexto("A");
-  const double topoGrade = alturaA + topo + espacoCasas_ + medidas_.afastamento;
-  const std::string romano = numeroRomano(casaInicial);
-  if (!romano.empty()) {
-    superficie_.escreverTexto(
-        truncar(x - espacoCordas_ / 2 - medidas_.afastamento - superficie_.larguraTexto(romano)),
-        truncar(topoGrade + espacoCasas_ / 2 - alturaA / 2), romano);
-  }
-  return topoGrade;
+double DiagramaImpressao::topoGrade(int topo) const {
+  return superficie_.alturaTexto("A") + topo + espacoCasas_ + medidas_.afastamento;
 }
 
-void DiagramaImpressao::desenharGrade(int x, double topoGrade) {
+void DiagramaImpressao::escreverCasaInicial(int casaInicial, int x, double topoGrade) {
+  if (casaInicial <= 0) return;
+  // In the name's face, left of the grid, level with the first fret space.
+  const std::string numero = std::to_string(casaInicial);
+  superficie_.escreverTexto(
+      truncar(x - espacoCordas_ / 2 - medidas_.afastamento - superficie_.larguraTexto(numero)),
+      truncar(topoGrade + espacoCasas_ / 2 - superficie_.alturaTexto("A") / 2), numero);
+}
+
+void DiagramaImpressao::desenharGrade(int x, double topoGrade, const MarcasDiagrama& marcas) {
   const int cordas = instrumento_.getNumeroCordas();
   const int direita = truncar(x + (cordas - 1) * espacoCordas_);
   superficie_.setLarguraCaneta(medidas_.larguraCaneta);
@@ -112,43 +86,81 @@ void DiagramaImpressao::desenharGrade(int x, double topoGrade) {
     superficie_.linha(xCorda, truncar(topoGrade), xCorda, truncar(topoGrade + unidadeY_));
     superficie_.setLarguraCaneta(std::max(1, truncar(5 - 0.6 * corda)));
   }
-}
-
-void DiagramaImpressao::desenharCirculos(const PosicaoHarmonicaInstrumentoCordas& posicao, int x,
-                                         double topoGrade, int casaInicial) {
-  const auto casas = posicao.getCasas();
-  const auto dedos = posicao.getDedos();
-  const auto afinacao = instrumento_.getAfinacao();
-  const auto raiz = rotulo_ == ModoRotulo::INTERVALOS ? classeRaiz(posicao) : std::optional<int>();
-  const auto acorde = rotulo_ == ModoRotulo::NOTAS ? codigo(posicao) : std::optional<int32_t>();
-  const int base = casaInicial > 0 ? casaInicial - 1 : 0;
-  const double esquerda = x - espacoCordas_ / 2;
-  // Only the strings the grid shows.
-  const int cordas = std::min({static_cast<int>(casas.size()), static_cast<int>(dedos.size()),
-                               instrumento_.getNumeroCordas()});
-  superficie_.setLarguraCaneta(medidas_.larguraCaneta);
-  superficie_.setFonte(FACE_DIAGRAMA, alturaRotulo());
-  for (int corda = cordas - 1; corda >= 0; --corda) {
-    const int casa = casas[corda];
-    if (casa < 0 || dedos[corda] == PosicaoHarmonicaInstrumentoCordas::DEDO_ABAFADO) continue;
-    // An open string sits above the grid; a pressed one in its fret space, even when no
-    // finger has been assigned to it (a fingering clicked on the fretboard).
-    const double topo =
-        casa == 0 ? topoGrade - espacoCordas_
-                  : topoGrade + espacoCasas_ * (casa - base) - espacoCasas_ / 2 - espacoCordas_ / 2;
-    const int nota = corda < static_cast<int>(afinacao.size()) ? afinacao[corda] + casa : -1;
-    desenharCirculo(esquerda + corda * espacoCordas_, topo,
-                    rotuloCorda(nota, dedos[corda], raiz, acorde));
+  if (const auto& nut = marcas.getTrasteZero()) {
+    superficie_.barra(truncar(nut->esquerda), truncar(nut->topo), truncar(nut->direita),
+                      truncar(nut->base));
   }
 }
 
-void DiagramaImpressao::desenharCirculo(double esquerda, double topo, const std::string& rotulo) {
-  superficie_.elipse(truncar(esquerda), truncar(topo), truncar(esquerda + espacoCordas_),
-                     truncar(topo + espacoCordas_));
+void DiagramaImpressao::desenharAcima(const MarcasDiagrama& marcas) {
+  // The grid's pen, but no more than an eighth of the ring, or a small one fills in.
+  const double lado = MarcasDiagrama::LADO_MARCA_SOLTA * espacoCordas_;
+  superficie_.setLarguraCaneta(std::max(1, std::min(medidas_.larguraCaneta, truncar(lado / 8))));
+  for (const auto& solta : marcas.getSoltas()) {
+    const auto& c = solta.caixa;
+    superficie_.elipse(truncar(c.esquerda), truncar(c.topo), truncar(c.direita), truncar(c.base));
+  }
+  if (marcas.getAbafadas().empty()) return;
+  // The character's ink is about half its height: this fills the ring's box.
+  superficie_.setFonte(FACE_DIAGRAMA, truncar(2 * lado));
+  static const std::string marca = MARCA_ABAFADA;
+  for (const auto& abafada : marcas.getAbafadas()) escreverCentrado(abafada.caixa, marca);
+}
+
+void DiagramaImpressao::desenharPressionadas(const PosicaoHarmonicaInstrumentoCordas& posicao,
+                                             const std::vector<int>& casas,
+                                             const std::vector<int>& dedos,
+                                             const MarcasDiagrama& marcas, double topoGrade) {
+  const auto afinacao = instrumento_.getAfinacao();
+  const auto raiz = rotulo_ == ModoRotulo::INTERVALOS ? classeRaiz(posicao) : std::optional<int>();
+  const auto acorde = rotulo_ == ModoRotulo::NOTAS ? codigo(posicao) : std::optional<int32_t>();
+  const auto rotulo = [&](int corda) {
+    const int nota =
+        corda < static_cast<int>(afinacao.size()) ? afinacao[corda] + casas[corda] : -1;
+    return rotuloCorda(nota, dedos[corda], raiz, acorde);
+  };
+  const auto inteiro = [](const MarcasDiagrama::Caixa& c) {
+    return std::array<int, 4>{truncar(c.esquerda), truncar(c.topo), truncar(c.direita),
+                              truncar(c.base)};
+  };
+  for (const auto& barra : marcas.getPestanas()) {
+    const auto [e, t, d, b] = inteiro(barra.caixa);
+    superficie_.barra(e, t, d, b);
+  }
+  for (const auto& ponto : marcas.getPontos()) {
+    const auto [e, t, d, b] = inteiro(ponto.caixa);
+    superficie_.disco(e, t, d, b);
+  }
+  superficie_.setFonte(FACE_DIAGRAMA, alturaRotulo());
+  superficie_.setTextoClaro(true);
+  for (const auto& barra : marcas.getPestanas()) {
+    const auto& p = barra.pestana;
+    if (rotulo_ == ModoRotulo::DEDOS) {
+      escreverCentrado(barra.caixa, std::to_string(p.dedo));  // the finger once
+      continue;
+    }
+    for (int corda = p.primeiraCorda; corda <= p.ultimaCorda; ++corda) {
+      if (casas[corda] == p.casa) escreverCentrado(marcas.caixaPonto(corda, p.casa), rotulo(corda));
+    }
+  }
+  for (const auto& ponto : marcas.getPontos()) escreverCentrado(ponto.caixa, rotulo(ponto.corda));
+  superficie_.setTextoClaro(false);
+  // An open string's note or interval, under the grid: the ring above it is too small.
+  if (rotulo_ == ModoRotulo::DEDOS) return;
+  const double topo = topoGrade + unidadeY_ + medidas_.afastamento;
+  for (const auto& solta : marcas.getSoltas()) {
+    const double x = solta.caixa.centroX();
+    escreverCentrado(
+        {x - espacoCordas_ / 2, topo, x + espacoCordas_ / 2, topo + superficie_.alturaTexto("0")},
+        rotulo(solta.corda));
+  }
+}
+
+void DiagramaImpressao::escreverCentrado(const MarcasDiagrama::Caixa& caixa,
+                                         const std::string& rotulo) {
   if (rotulo.empty()) return;
-  superficie_.escreverTexto(
-      truncar(esquerda + espacoCordas_ / 2 - superficie_.larguraTexto(rotulo) / 2),
-      truncar(topo + espacoCordas_ / 2 - superficie_.alturaTexto("0") / 2), rotulo);
+  superficie_.escreverTexto(truncar(caixa.centroX() - superficie_.larguraTexto(rotulo) / 2.0),
+                            truncar(caixa.centroY() - superficie_.alturaTexto("0") / 2.0), rotulo);
 }
 
 std::string DiagramaImpressao::rotuloCorda(int nota, int dedo, std::optional<int> classeRaiz,

@@ -7,6 +7,7 @@
 
 #include "instruments/InstrumentoCordas.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
+#include "printing/MarcasDiagrama.h"
 #include "printing/MedidasPagina.h"
 #include "printing/Superficie.h"
 
@@ -14,9 +15,11 @@ namespace tessara {
 
 class Especialista;
 
-// Draws one chord diagram: the chord's name, a Roman numeral for the starting fret, the fret
-// grid with one vertical line per string (the lowest on the left, heaviest) and a circle per
-// played string carrying a finger number, a note name or an interval.
+// Draws one chord diagram as chord books do: the chord's name, the fret grid with one vertical
+// line per string (the lowest on the left, heaviest) under a thick nut or beside the starting
+// fret's number, an x over each muted string and a ring over each open one, and a black dot per
+// pressed string (one rounded bar per barre) carrying a finger number, a note or an interval
+// in white. An open string's note or interval stands under the grid.
 class DiagramaImpressao {
  public:
   DiagramaImpressao(Superficie& superficie, const MedidasPagina& medidas, int rotulo,
@@ -25,20 +28,22 @@ class DiagramaImpressao {
   // The diagram with its left string at x and its name's top at `topo`.
   void desenhar(const PosicaoHarmonicaInstrumentoCordas& posicao, int x, int topo);
 
-  // The fret the grid starts at: 0 (the nut) while every fret is below 5, else the lowest
-  // fret pressed (no higher than the instrument's last fret).
-  static int casaInicial(const std::vector<int>& casas, int numeroCasas);
-  // "I", "II", ... for a fret above 0; the empty text for 0.
-  static std::string numeroRomano(int casa);
+  // The muted string's mark, U+00D7 in CP1252.
+  static constexpr const char* MARCA_ABAFADA = "\xd7";
 
  private:
   void escreverNome(const std::string& nome, int x, int topo);
-  // Writes the starting fret's label; returns the grid's top.
-  double escreverCasaInicial(int casaInicial, int x, int topo);
-  void desenharGrade(int x, double topoGrade);
-  void desenharCirculos(const PosicaoHarmonicaInstrumentoCordas& posicao, int x, double topoGrade,
-                        int casaInicial);
-  void desenharCirculo(double esquerda, double topo, const std::string& rotulo);
+  // The grid's top, one line of the name's face below the name's top.
+  double topoGrade(int topo) const;
+  void escreverCasaInicial(int casaInicial, int x, double topoGrade);
+  void desenharGrade(int x, double topoGrade, const MarcasDiagrama& marcas);
+  void desenharAcima(const MarcasDiagrama& marcas);
+  // `casas` and `dedos` are the fingering's.
+  void desenharPressionadas(const PosicaoHarmonicaInstrumentoCordas& posicao,
+                            const std::vector<int>& casas, const std::vector<int>& dedos,
+                            const MarcasDiagrama& marcas, double topoGrade);
+  // A label centred in a box, in the current font.
+  void escreverCentrado(const MarcasDiagrama::Caixa& caixa, const std::string& rotulo);
   // A circle's label; `acorde` spells the notes.
   std::string rotuloCorda(int nota, int dedo, std::optional<int> classeRaiz,
                           std::optional<int32_t> acorde) const;

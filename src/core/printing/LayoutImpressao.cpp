@@ -53,7 +53,8 @@ int LayoutImpressao::desenhar(const std::string& titulo, const std::string& url,
 
 void LayoutImpressao::escreverCabecalho(const std::string& titulo, const std::string& url) {
   escreverLinhaCentrada(titulo, medidas_.alturaFonteTitulo);
-  escreverLinhaCentrada(url, medidas_.alturaFonteUrl);
+  // A language without a web address of its own shows none.
+  if (!url.empty()) escreverLinhaCentrada(url, medidas_.alturaFonteUrl);
 }
 
 void LayoutImpressao::escreverLinhaCentrada(const std::string& texto, int altura) {

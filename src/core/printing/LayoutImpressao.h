@@ -12,7 +12,8 @@ namespace tessara {
 
 class Especialista;
 
-// Lays a print job out page after page on one surface: the heading on the first page, then
+// Lays a print job out page after page on one surface: the heading on the first page (the
+// second line, a web address, only when there is one), then
 // the job's text in a fixed-pitch face and rows of chord diagrams, as the content kind says.
 class LayoutImpressao {
  public:

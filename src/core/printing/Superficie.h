@@ -17,6 +17,10 @@ class Superficie {
   virtual void elipse(int esquerda, int topo, int direita, int base) = 0;
   // The outline only.
   virtual void retangulo(int esquerda, int topo, int direita, int base) = 0;
+  // Filled black, without outline: a pressed string's dot.
+  virtual void disco(int esquerda, int topo, int direita, int base) = 0;
+  // Filled black with ends rounded by half its height: a barre, or the thick nut.
+  virtual void barra(int esquerda, int topo, int direita, int base) = 0;
 
   // Typeface "Courier New", "Times New Roman" or "Arial"; the height is the character height.
   virtual void setFonte(const std::string& face, int altura) = 0;
@@ -25,6 +29,8 @@ class Superficie {
   virtual int alturaTexto(const std::string& texto) const = 0;
   // The text with the top-left corner of its line at (x, y).
   virtual void escreverTexto(int x, int y, const std::string& texto) = 0;
+  // White text, for labels on the black marks; black otherwise.
+  virtual void setTextoClaro(bool claro) = 0;
 
   virtual void novaPagina() = 0;
 };

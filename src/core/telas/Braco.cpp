@@ -7,6 +7,7 @@
 #include "foundations/NotFoundException.h"
 #include "instruments/InstrumentoCordas.h"
 #include "model/Notas.h"
+#include "model/Pestana.h"
 #include "telas/PortaBracoFachada.h"
 
 namespace tessara {
@@ -129,7 +130,8 @@ void Braco::posicionarLinhas() {
   const int cordas = std::min(numeroCordas(), GeometriaBraco::SLOTS);
   for (int i = 0; i < GeometriaBraco::SLOTS; ++i) {
     auto& c = cordas_[static_cast<size_t>(i)];
-    for (MarcadorBraco* m : {&c.ponto, &c.dedo, &c.nota, &c.intervalo, &c.maoPonto, &c.maoRotulo}) {
+    for (MarcadorBraco* m :
+         {&c.ponto, &c.dedo, &c.nota, &c.intervalo, &c.maoPonto, &c.maoRotulo, &c.abafada}) {
       colocarNaCorda(*m, i);
     }
     if (i < cordas) c.maoPonto.x = c.maoRotulo.x = geometria_.getXMao();
@@ -193,10 +195,11 @@ void Braco::marcarTonica(int raiz) {
 void Braco::esconderMarcadores() {
   tonicaEscolhida_ = false;
   for (auto& c : cordas_) {
-    for (MarcadorBraco* m : {&c.ponto, &c.dedo, &c.nota, &c.intervalo, &c.maoRotulo}) {
+    for (MarcadorBraco* m : {&c.ponto, &c.dedo, &c.nota, &c.intervalo, &c.maoRotulo, &c.abafada}) {
       m->visivel = false;
     }
   }
+  pestanas_.clear();
   for (auto& m : marcadoresEscala_) m.ponto.visivel = m.dedo.visivel = m.nota.visivel = false;
 }
 
@@ -267,6 +270,44 @@ void Braco::posicionarMarcadores() {
       rotulos[m]->x = x;
       rotulos[m]->visivel = m == modo_;
     }
+  }
+  posicionarAbafadasEPestanas();
+}
+
+namespace {
+
+// Copied from a string: assigning the short literal itself trips a false GCC 12 warning.
+const std::string& marcaAbafada() {
+  static const std::string marca = Braco::MARCA_ABAFADA;
+  return marca;
+}
+
+}  // namespace
+
+void Braco::posicionarAbafadasEPestanas() {
+  pestanas_.clear();
+  for (auto& c : cordas_) c.abafada.visivel = false;
+  // A fingering being built from nothing is not six muted strings.
+  if (!temNota()) return;
+  const int cordas = std::min(numeroCordas(), GeometriaBraco::SLOTS);
+  const auto& xCasas = geometria_.getXCasas();
+  if (xCasas.empty()) return;
+  for (int i = 0; i < cordas; ++i) {
+    auto& abafada = cordas_[static_cast<size_t>(i)].abafada;
+    abafada.texto = marcaAbafada();
+    abafada.x = std::clamp(xCasas.front(), MEIA_MARCA_ABAFADA,
+                           GeometriaBraco::LARGURA - MEIA_MARCA_ABAFADA);
+    abafada.visivel = !soaNota(i);
+  }
+  auto casas = posicao_.getCasas();
+  auto dedos = posicao_.getDedos();
+  casas.resize(std::min(casas.size(), static_cast<size_t>(cordas)));
+  const auto& ys = geometria_.getYCordas();
+  for (const auto& p : Pestana::encontrar(casas, dedos)) {
+    if (!notaValida(p.primeiraCorda, p.casa)) continue;
+    const int y1 = ys[static_cast<size_t>(p.primeiraCorda)];
+    const int y2 = ys[static_cast<size_t>(p.ultimaCorda)];
+    pestanas_.push_back({xCasas[static_cast<size_t>(p.casa)], std::min(y1, y2), std::max(y1, y2)});
   }
 }
 

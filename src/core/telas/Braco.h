@@ -11,6 +11,7 @@
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
 #include "scales/EscalaExibicao.h"
 #include "sound/PlanoReproducao.h"
+#include "telas/BarraBraco.h"
 #include "telas/GeometriaBraco.h"
 #include "telas/MarcadorBraco.h"
 
@@ -30,11 +31,15 @@ class Braco {
   static constexpr int NUMERO_MARCADORES_ESCALA = 24;
   // The right-hand fingers, by index.
   static constexpr const char* LETRAS_MAO = "PIMA";
+  // Beside the nut on a string the fingering does not play: U+00D7 in CP1252.
+  static constexpr const char* MARCA_ABAFADA = "\xd7";
+  // Half the x's width: at the picture's edge it moves in by as much as it would be cut.
+  static constexpr int MEIA_MARCA_ABAFADA = 9;
 
   // What each string slot draws: its dot, the three labels of which the view mode shows one,
-  // and the right-hand marker beside the nut.
+  // the right-hand marker beside the nut, and the mark of a string not played at the nut.
   struct MarcadoresCorda {
-    MarcadorBraco ponto, dedo, nota, intervalo, maoPonto, maoRotulo;
+    MarcadorBraco ponto, dedo, nota, intervalo, maoPonto, maoRotulo, abafada;
   };
   // What a scale note draws; only the label of the view mode shows.
   struct MarcadorEscala {
@@ -124,6 +129,8 @@ class Braco {
 
   const std::array<MarcadoresCorda, GeometriaBraco::SLOTS>& getCordas() const { return cordas_; }
   const std::vector<MarcadorEscala>& getMarcadoresEscala() const { return marcadoresEscala_; }
+  // The barres of the fingering on show, drawn under its dots.
+  const std::vector<BarraBraco>& getPestanas() const { return pestanas_; }
   // How many scale markers the display on show uses (from the first).
   int getNumeroMarcadoresEscala() const { return marcadoresUsados_; }
 
@@ -145,6 +152,7 @@ class Braco {
   std::array<std::string, NUMERO_NOTAS> nomesNotasEscala();
   void prepararMarcadoresEscala(const EscalaExibicao& exibicao);
   void colocarNaCorda(MarcadorBraco& marcador, int corda) const;
+  void posicionarAbafadasEPestanas();
   int notaDaCorda(int corda, int casa) const;
 
   std::unique_ptr<PortaBraco> propria_;  // when made over the façade
@@ -159,6 +167,7 @@ class Braco {
   bool tonicaEscolhida_ = false;
   std::array<MarcadoresCorda, GeometriaBraco::SLOTS> cordas_{};
   std::vector<MarcadorEscala> marcadoresEscala_;
+  std::vector<BarraBraco> pestanas_;
   int marcadoresUsados_ = 0;
 };
 
