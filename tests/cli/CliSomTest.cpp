@@ -34,6 +34,8 @@ TEST_F(CliSom, DevicesComecaPeloSintetizadorEMarcaOConfigurado) {
   EXPECT_EQ(r.saida.find('*'), std::string::npos);
 
   EXPECT_EQ(cli({"devices", "extra"}).status, 2);
+  r = cli({"--lang", "pt", "devices"});
+  EXPECT_EQ(r.saida.substr(0, r.saida.find('\n') + 1), "0\tSintetizador embutido\n");
 }
 
 TEST_F(CliSom, PlayRenderizaOAcordeNoWav) {

@@ -145,7 +145,13 @@ void Fachada::resetarMIDI() { saida().reiniciar(); }
 void Fachada::setProgramaMIDI(int canal, int programa) { saida().setInstrumento(canal, programa); }
 
 std::vector<std::string> Fachada::getNomesDispositivos() const {
-  return saida().listarDispositivos();
+  std::vector<std::string> nomes = saida().listarDispositivos();
+  // The synthesizer is the program's own: its name is the language's.
+  const std::string traduzido = getTexto("geral", "sintetizadorEmbutido");
+  for (std::string& nome : nomes) {
+    if (nome == PortaFluidSynth::NOME && !traduzido.empty()) nome = traduzido;
+  }
+  return nomes;
 }
 
 void Fachada::selecionarDispositivo(int dispositivo) { saida().selecionarDispositivo(dispositivo); }
