@@ -9,6 +9,7 @@
 #include "chords/IdiomaAcordes.h"
 #include "foundations/Cp1252.h"
 #include "foundations/GerenciadorConfiguracao.h"
+#include "foundations/IllegalArgumentException.h"
 #include "foundations/Texto.h"
 #include "generation/GeradorInstrumentoCordas.h"
 #include "generation/GerenciadorAcordes.h"
@@ -226,7 +227,30 @@ std::vector<InstrumentoCordas> Fachada::getInstrumentos() {
 
 std::vector<int> Fachada::getNotasCasas(const std::vector<int>& casas) const {
   const InstrumentoCordas* atual = getInstrumentoAtual();
-  return atual != nullptr ? atual->getNotas(casas) : std::vector<int>(casas.size(), -1);
+  return atual != nullptr ? atual->comCapo(getCapo()).getNotas(casas)
+                          : std::vector<int>(casas.size(), -1);
+}
+
+Disposicao Fachada::getDisposicao() const { return acordes().getDisposicao(); }
+
+void Fachada::setDisposicao(Disposicao disposicao) {
+  acordes().definirDisposicao(disposicao);
+  configuracao().setDisposicao(std::string(disposicao.nome()));
+}
+
+int Fachada::getCapo() const { return acordes().getCapo(); }
+
+void Fachada::setCapo(int casa) {
+  if (casa < 0 || casa > CAPO_MAXIMO) {
+    throw IllegalArgumentException(TXT("capo fora de 0..12"), std::to_string(casa), "Fachada",
+                                   "setCapo(int)");
+  }
+  acordes().definirCapo(casa);
+  configuracao().setCapo(casa);
+}
+
+std::string Fachada::nomearForma(const std::vector<int>& casas) const {
+  return acordes().nomearForma(casas);
 }
 
 std::vector<std::string> Fachada::getNomesAcordes() const { return acordes().getNomesAcordes(); }
