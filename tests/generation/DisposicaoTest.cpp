@@ -90,9 +90,7 @@ TEST_F(DisposicaoTest, CadaDisposicaoNoViolao) {
       const auto ultima = std::find_if(casas.rbegin(), casas.rend(), [](int c) { return c >= 0; });
       const auto largura = (casas.rend() - ultima) - (primeira - casas.begin());
       switch (caso.disposicao.tipo()) {
-        case Disposicao::RAIZ:
-          EXPECT_EQ(grave, caso.tons.raiz) << rotulo;
-          break;
+        case Disposicao::RAIZ: EXPECT_EQ(grave, caso.tons.raiz) << rotulo; break;
         case Disposicao::INVERSOES:
           EXPECT_NE(grave, caso.tons.raiz) << rotulo;
           EXPECT_TRUE(grave == caso.tons.terca || grave == caso.tons.quinta ||
