@@ -231,14 +231,18 @@ std::vector<int> Fachada::getNotasCasas(const std::vector<int>& casas) const {
                           : std::vector<int>(casas.size(), -1);
 }
 
-Disposicao Fachada::getDisposicao() const { return acordes().getDisposicao(); }
+// From the settings, which the chord manager starts from and follows: asking needs no chord
+// base loaded.
+Disposicao Fachada::getDisposicao() const {
+  return Disposicao::ler(configuracao().getDisposicao()).value_or(Disposicao::RAIZ);
+}
 
 void Fachada::setDisposicao(Disposicao disposicao) {
   acordes().definirDisposicao(disposicao);
   configuracao().setDisposicao(std::string(disposicao.nome()));
 }
 
-int Fachada::getCapo() const { return acordes().getCapo(); }
+int Fachada::getCapo() const { return configuracao().getCapo(); }
 
 void Fachada::setCapo(int casa) {
   if (casa < 0 || casa > CAPO_MAXIMO) {
