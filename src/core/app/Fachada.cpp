@@ -32,7 +32,16 @@ GerenciadorConfiguracao& Fachada::configuracao() const { return nucleo_.configur
 GerenciadorIdiomas& Fachada::idiomas() const { return nucleo_.idiomas(); }
 SaidaMIDI& Fachada::saida() const { return nucleo_.saida(); }
 GerenciadorInstrumentos& Fachada::instrumentos() const { return nucleo_.instrumentos(); }
-GerenciadorAcordes& Fachada::acordes() const { return nucleo_.acordes(); }
+// The chord manager follows the voicing and the capo of the settings when next used, so that
+// choosing them loads no chord base.
+GerenciadorAcordes& Fachada::acordes() const {
+  GerenciadorAcordes& acordes = nucleo_.acordes();
+  const int capo = configuracao().getCapo();
+  if (acordes.getCapo() != capo) acordes.definirCapo(capo);
+  const Disposicao disposicao = getDisposicao();
+  if (acordes.getDisposicao() != disposicao) acordes.definirDisposicao(disposicao);
+  return acordes;
+}
 GerenciadorEscalas& Fachada::escalas() const { return nucleo_.escalas(); }
 GerenciadorImpressao& Fachada::impressao() const { return nucleo_.impressao(); }
 
@@ -238,7 +247,6 @@ Disposicao Fachada::getDisposicao() const {
 }
 
 void Fachada::setDisposicao(Disposicao disposicao) {
-  acordes().definirDisposicao(disposicao);
   configuracao().setDisposicao(std::string(disposicao.nome()));
 }
 
@@ -249,7 +257,6 @@ void Fachada::setCapo(int casa) {
     throw IllegalArgumentException(TXT("capo fora de 0..12"), std::to_string(casa), "Fachada",
                                    "setCapo(int)");
   }
-  acordes().definirCapo(casa);
   configuracao().setCapo(casa);
 }
 
