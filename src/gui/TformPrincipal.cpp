@@ -225,7 +225,7 @@ void TformPrincipal::montarBarraInferior() {
 
   editNomeAcorde_ = new QLineEdit(this);
   editNomeAcorde_->setObjectName(QStringLiteral("editNomeAcorde"));
-  editNomeAcorde_->setGeometry(170, y, 96, 28);
+  editNomeAcorde_->setGeometry(170, y, 92, 28);
   editNomeAcorde_->setPlaceholderText(texto("fmPrincipal", "editNomeAcorde"));
   editNomeAcorde_->setToolTip(texto("fmPrincipal", "hintEditNomeAcorde1"));
   connect(editNomeAcorde_, &QLineEdit::returnPressed, this, [this] { acordeDigitado(); });
@@ -271,7 +271,7 @@ void TformPrincipal::montarDisposicaoECapo(int y) {
     disposicoes.push_back(
         fachada_.getTexto("fmPrincipal", "comboDisposicaoItem" + std::to_string(i)));
   }
-  comboDisposicao_ = combo("comboDisposicao", {270, y, 90, 28}, "hintComboDisposicao", disposicoes);
+  comboDisposicao_ = combo("comboDisposicao", {266, y, 94, 28}, "hintComboDisposicao", disposicoes);
   // The list opens wide enough for its longest name.
   comboDisposicao_->view()->setMinimumWidth(150);
   comboDisposicao_->setCurrentIndex(static_cast<int>(fachada_.getDisposicao().tipo()));
