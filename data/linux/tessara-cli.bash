@@ -25,6 +25,8 @@ _tessara_cli() {
       _tessara_cli_nomes sh -c "\"$cli\" instruments | cut -f2"
       return ;;
     --format) COMPREPLY=($(compgen -W "text tsv json" -- "$cur")); return ;;
+    --voicing) COMPREPLY=($(compgen -W "root inversions rootless drop2 drop3 shell" -- "$cur")); return ;;
+    --capo) COMPREPLY=($(compgen -W "0 1 2 3 4 5 6 7 8 9 10 11 12" -- "$cur")); return ;;
     --labels) COMPREPLY=($(compgen -W "fingers notes intervals" -- "$cur")); return ;;
     --content) COMPREPLY=($(compgen -W "text+diagrams diagrams text" -- "$cur")); return ;;
     --zoom) COMPREPLY=($(compgen -W "100 200 300" -- "$cur")); return ;;
@@ -41,7 +43,7 @@ _tessara_cli() {
   local i comando=""
   for ((i = 1; i < cword; i++)); do
     case ${words[i]} in
-      --lang | --instrument) ((i++)) ;;
+      --lang | --instrument | --capo) ((i++)) ;;
       -*) ;;
       *) comando=${words[i]}; break ;;
     esac
@@ -49,7 +51,7 @@ _tessara_cli() {
 
   if [[ -z $comando ]]; then
     if [[ $cur == -* ]]; then
-      COMPREPLY=($(compgen -W "--lang --instrument --version --help" -- "$cur"))
+      COMPREPLY=($(compgen -W "--lang --instrument --capo --version --help" -- "$cur"))
     else
       COMPREPLY=($(compgen -W "$comandos" -- "$cur"))
     fi
@@ -59,7 +61,7 @@ _tessara_cli() {
   local opcoes=""
   case $comando in
     play) opcoes="--wav --device" ;;
-    chord) opcoes="--all --format" ;;
+    chord) opcoes="--all --format --voicing" ;;
     name) opcoes="--root --readings" ;;
     scale)
       opcoes="--limit --format"
@@ -72,7 +74,7 @@ _tessara_cli() {
   esac
   # The global options are taken after the command too.
   if [[ $cur == -* ]]; then
-    COMPREPLY=($(compgen -W "$opcoes --lang --instrument --help" -- "$cur"))
+    COMPREPLY=($(compgen -W "$opcoes --lang --instrument --capo --help" -- "$cur"))
   fi
 } &&
   complete -F _tessara_cli tessara-cli

@@ -19,8 +19,10 @@
 #include "ContextoCli.h"
 #include "ErroArgumento.h"
 #include "LeitorOpcoes.h"
+#include "app/Fachada.h"
 #include "foundations/Cp1252.h"
 #include "foundations/DException.h"
+#include "foundations/Texto.h"
 
 namespace tessara {
 
@@ -43,10 +45,34 @@ Cli::Cli(std::ostream& saida, std::ostream& erros) : saida_(saida), erros_(erros
 
 namespace {
 
-constexpr const char* OPCOES_GLOBAIS = "[--lang pt|en] [--instrument NAME|NUMBER]";
+constexpr const char* OPCOES_GLOBAIS = "[--lang pt|en] [--instrument NAME|NUMBER] [--capo 0-12]";
+constexpr const char* CAPOS = "a whole number from 0 to 12";
 
-bool opcaoGlobal(const std::string& argumento) {
-  return argumento == "--lang" || argumento == "--instrument";
+bool opcaoGlobal(const std::string& argumento, bool capoGlobal) {
+  return argumento == "--lang" || argumento == "--instrument" ||
+         (capoGlobal && argumento == "--capo");
+}
+
+// The command's name: the first argument that is neither a global option nor its value.
+std::string nomeComando(const std::vector<std::string>& argumentos) {
+  for (size_t i = 0; i < argumentos.size(); ++i) {
+    if (!opcaoGlobal(argumentos[i], true)) return argumentos[i];
+    ++i;
+  }
+  return "";
+}
+
+std::string aceitosGlobal(const std::string& opcao) {
+  if (opcao == "--lang") return "a language code such as pt or en";
+  return opcao == "--capo" ? CAPOS : "an instrument's name or number";
+}
+
+int lerCapo(const std::string& valor) {
+  const auto casa = texto::inteiro(valor);
+  if (!casa || *casa < 0 || *casa > Fachada::CAPO_MAXIMO) {
+    throw ErroArgumento::valorRecusado("--capo", valor, CAPOS);
+  }
+  return *casa;
 }
 
 bool pedeAjuda(const std::vector<std::string>& argumentos) {
@@ -54,21 +80,24 @@ bool pedeAjuda(const std::vector<std::string>& argumentos) {
                      [](const std::string& a) { return a == "--help" || a == "-h"; });
 }
 
-// Takes "--lang X" and "--instrument X" out of the arguments, wherever they stand.
+// Takes "--lang X", "--instrument X" and "--capo N" out of the arguments, wherever they stand;
+// "--capo" stays with a command that has a capo option of its own (a song's capo line).
 std::vector<std::string> lerOpcoesGlobais(const std::vector<std::string>& argumentos,
-                                          ContextoCli::Opcoes& opcoes) {
+                                          ContextoCli::Opcoes& opcoes, bool capoGlobal) {
   std::vector<std::string> resto;
   for (size_t i = 0; i < argumentos.size(); ++i) {
     const std::string& a = argumentos[i];
-    if (!opcaoGlobal(a)) {
+    if (!opcaoGlobal(a, capoGlobal)) {
       resto.push_back(a);
       continue;
     }
-    if (i + 1 >= argumentos.size()) {
-      throw ErroArgumento::semValor(
-          a, a == "--lang" ? "a language code such as pt or en" : "an instrument's name or number");
+    if (i + 1 >= argumentos.size()) throw ErroArgumento::semValor(a, aceitosGlobal(a));
+    const std::string& valor = argumentos[++i];
+    if (a == "--capo") {
+      opcoes.capo = lerCapo(valor);
+    } else {
+      (a == "--lang" ? opcoes.idioma : opcoes.instrumento) = valor;
     }
-    (a == "--lang" ? opcoes.idioma : opcoes.instrumento) = argumentos[++i];
   }
   return resto;
 }
@@ -80,7 +109,15 @@ int Cli::executar(int argc, char** argv) {
   ContextoCli::Opcoes opcoes;
   std::vector<std::string> resto;
   try {
-    resto = lerOpcoesGlobais(argumentos, opcoes);
+    const ComandoCli* comando = procurar(nomeComando(argumentos));
+    const bool capoProprio =
+        comando != nullptr && comando->opcoes() != nullptr && comando->opcoes()->conhece("--capo");
+    resto = lerOpcoesGlobais(argumentos, opcoes, !capoProprio);
+    // Its "--capo N" may have come before the command's name.
+    if (capoProprio) {
+      const auto nome = std::find(resto.begin(), resto.end(), comando->nome());
+      std::rotate(resto.begin(), nome, nome + 1);
+    }
   } catch (const ErroArgumento& e) {
     erros_ << "tessara-cli: " << e.what() << '\n';
     return uso(2);

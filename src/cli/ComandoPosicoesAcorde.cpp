@@ -111,9 +111,20 @@ void listaJson(std::ostream& saida, const std::vector<std::string>& textos) {
 
 namespace {
 
+std::vector<std::string> nomesDisposicoes() {
+  std::vector<std::string> nomes;
+  for (int i = 0; i < Disposicao::NUMERO; ++i) {
+    nomes.emplace_back(Disposicao(static_cast<Disposicao::Tipo>(i)).nome());
+  }
+  return nomes;
+}
+
 const LeitorOpcoes& leitor() {
-  static const LeitorOpcoes opcoes(
-      {{"--all"}, {"--format", 1, "json, text, tsv", {"json", "text", "tsv"}}}, 1);
+  static const std::string disposicoes = Disposicao::nomesAceitos(", ");
+  static const LeitorOpcoes opcoes({{"--all"},
+                                    {"--format", 1, "json, text, tsv", {"json", "text", "tsv"}},
+                                    {"--voicing", 1, disposicoes, nomesDisposicoes()}},
+                                   1);
   return opcoes;
 }
 
@@ -131,30 +142,50 @@ ComandoPosicoesAcorde::Pedido ComandoPosicoesAcorde::lerArgumentos(
   pedido.acorde = lidas.posicionais.front();
   pedido.todas = lidas.tem("--all");
   if (const auto formato = lidas.valor("--format")) pedido.formato = FORMATOS.at(*formato);
+  if (const auto disposicao = lidas.valor("--voicing")) {
+    pedido.disposicao = *Disposicao::ler(*disposicao);
+  }
   return pedido;
 }
 
-void ComandoPosicoesAcorde::escreverTexto(std::ostream& saida, const Posicoes& posicoes) {
+std::vector<std::string> ComandoPosicoesAcorde::formas(const Posicoes& posicoes,
+                                                       const Fachada& fachada) {
+  std::vector<std::string> nomes(posicoes.size());
+  if (fachada.getCapo() == 0) return nomes;
+  for (size_t i = 0; i < posicoes.size(); ++i) {
+    nomes[i] = cp1252::paraUtf8(fachada.nomearForma(posicoes[i]->getCasas()));
+  }
+  return nomes;
+}
+
+void ComandoPosicoesAcorde::escreverTexto(std::ostream& saida, const Posicoes& posicoes,
+                                          const std::vector<std::string>& formas) {
   for (size_t i = 0; i < posicoes.size(); ++i) {
     const Posicao& p = *posicoes[i];
     if (i > 0) saida << '\n';
-    saida << cp1252::paraUtf8(p.getNome()) << "  " << i + 1 << '/' << posicoes.size() << '\n';
+    saida << cp1252::paraUtf8(p.getNome());
+    if (!formas[i].empty()) saida << ", shape " << formas[i];
+    saida << "  " << i + 1 << '/' << posicoes.size() << '\n';
     diagrama(saida, p);
     saida << "   frets " << casasCompactas(p.getCasas()) << "  fingers "
           << lista(dedosMostrados(p), "") << '\n';
   }
 }
 
-void ComandoPosicoesAcorde::escreverTsv(std::ostream& saida, const Posicoes& posicoes) {
+void ComandoPosicoesAcorde::escreverTsv(std::ostream& saida, const Posicoes& posicoes,
+                                        const std::vector<std::string>& formas) {
   for (size_t i = 0; i < posicoes.size(); ++i) {
     const Posicao& p = *posicoes[i];
     saida << i + 1 << '\t' << cp1252::paraUtf8(p.getNome()) << '\t' << lista(p.getCasas(), " ")
-          << '\t' << lista(dedosMostrados(p), " ") << '\n';
+          << '\t' << lista(dedosMostrados(p), " ");
+    if (!formas[i].empty()) saida << '\t' << formas[i];
+    saida << '\n';
   }
 }
 
 void ComandoPosicoesAcorde::escreverJson(std::ostream& saida, const Posicoes& posicoes,
-                                         const Fachada& fachada) {
+                                         const Fachada& fachada,
+                                         const std::vector<std::string>& formas) {
   saida << "[";
   for (size_t i = 0; i < posicoes.size(); ++i) {
     const Posicao& p = *posicoes[i];
@@ -167,6 +198,10 @@ void ComandoPosicoesAcorde::escreverJson(std::ostream& saida, const Posicoes& po
     listaJson(saida, rotulos.notas);
     saida << ", \"intervals\": ";
     listaJson(saida, rotulos.intervalos);
+    if (!formas[i].empty()) {
+      saida << ", \"shape\": ";
+      textoJson(saida, formas[i]);
+    }
     saida << "}";
   }
   saida << "\n]\n";
@@ -176,8 +211,9 @@ int ComandoPosicoesAcorde::executar(ContextoCli& contexto,
                                     const std::vector<std::string>& argumentos) {
   const auto pedido = lerArgumentos(argumentos);
   if (!contexto.prepararAcordes()) return contexto.statusErro();
-  if (!contexto.selecionarAcorde(pedido.acorde)) return 1;
   Fachada& fachada = contexto.fachada();
+  fachada.setDisposicao(pedido.disposicao);
+  if (!contexto.selecionarAcorde(pedido.acorde)) return 1;
   if (pedido.todas) {
     // As the next button does until it stops.
     for (int anterior = -1; anterior != fachada.getIndicePosicaoAtual();) {
@@ -188,10 +224,11 @@ int ComandoPosicoesAcorde::executar(ContextoCli& contexto,
   const std::vector<Posicao> copias = fachada.getPosicoesAcordeAtual();
   Posicoes posicoes;
   for (const auto& p : copias) posicoes.push_back(&p);
+  const std::vector<std::string> nomesFormas = formas(posicoes, fachada);
   switch (pedido.formato) {
-    case Formato::Texto: escreverTexto(contexto.saida(), posicoes); break;
-    case Formato::Tsv: escreverTsv(contexto.saida(), posicoes); break;
-    case Formato::Json: escreverJson(contexto.saida(), posicoes, fachada); break;
+    case Formato::Texto: escreverTexto(contexto.saida(), posicoes, nomesFormas); break;
+    case Formato::Tsv: escreverTsv(contexto.saida(), posicoes, nomesFormas); break;
+    case Formato::Json: escreverJson(contexto.saida(), posicoes, fachada, nomesFormas); break;
   }
   return 0;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ComandoCli.h"
+#include "model/Disposicao.h"
 
 namespace tessara {
 
@@ -17,13 +18,16 @@ class PosicaoHarmonicaInstrumentoCordas;
 // as browsing past the last does), elsewhere the generated ones by fret sum. Each is a text
 // diagram with finger numbers, or one line of tab-separated fields (--format tsv: index from
 // 1, name, frets lowest string first with -1 for a string not played, fingers with 0 for none)
-// or a JSON list (--format json).
+// or a JSON list (--format json). --voicing picks the voicing (the root's by default). With a
+// capo the frets are counted from it and each fingering is named by its sound with the shape's
+// name beside it ("D, shape C"; tsv: a fifth field, json: "shape").
 class ComandoPosicoesAcorde : public ComandoCli {
  public:
   std::string nome() const override { return "chord"; }
   std::string resumo() const override {
-    return "chord NAME [--all] [--format text|tsv|json]  the chord's fingerings on the current "
-           "instrument, as diagrams with finger numbers or as one line each";
+    return "chord NAME [--all] [--format text|tsv|json] [--voicing VOICING]  the chord's "
+           "fingerings on the current instrument, as diagrams with finger numbers or as one line "
+           "each";
   }
   const LeitorOpcoes* opcoes() const override;
   int executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) override;
@@ -34,14 +38,20 @@ class ComandoPosicoesAcorde : public ComandoCli {
     std::string acorde;
     bool todas = false;
     Formato formato = Formato::Texto;
+    Disposicao disposicao;
   };
   using Posicoes = std::vector<const PosicaoHarmonicaInstrumentoCordas*>;
 
   // Throws ErroArgumento for an argument that is missing or not accepted.
   static Pedido lerArgumentos(const std::vector<std::string>& argumentos);
-  static void escreverTexto(std::ostream& saida, const Posicoes& posicoes);
-  static void escreverTsv(std::ostream& saida, const Posicoes& posicoes);
-  static void escreverJson(std::ostream& saida, const Posicoes& posicoes, const Fachada& fachada);
+  // The shape's name of each fingering when there is a capo; empty without one.
+  static std::vector<std::string> formas(const Posicoes& posicoes, const Fachada& fachada);
+  static void escreverTexto(std::ostream& saida, const Posicoes& posicoes,
+                            const std::vector<std::string>& formas);
+  static void escreverTsv(std::ostream& saida, const Posicoes& posicoes,
+                          const std::vector<std::string>& formas);
+  static void escreverJson(std::ostream& saida, const Posicoes& posicoes, const Fachada& fachada,
+                           const std::vector<std::string>& formas);
 };
 
 }  // namespace tessara

@@ -62,7 +62,11 @@ bool ContextoCli::carregarIdioma() {
 
 bool ContextoCli::prepararInstrumento() {
   if (!prepararIdioma()) return false;  // the instruments take their texts from the language
-  if (!instrumentoSelecionado_ && !selecionarInstrumento()) return false;
+  if (!instrumentoSelecionado_) {
+    if (!selecionarInstrumento()) return false;
+    fachada().setCapo(opcoes_.capo);
+    fachada().setDisposicao(Disposicao::RAIZ);
+  }
   instrumentoSelecionado_ = true;
   return true;
 }
@@ -132,7 +136,19 @@ bool ContextoCli::selecionarAcorde(const std::string& nome) {
 }
 
 void ContextoCli::avisarSemPosicao(const std::string& nome) {
-  erros_ << "error: '" << nome << "' has no fingering on this instrument\n";
+  Fachada& fachada = this->fachada();
+  const InstrumentoCordas* instrumento = fachada.getInstrumentoAtual();
+  const int capo = fachada.getCapo();
+  if (instrumento != nullptr && capo > instrumento->getNumeroCasas()) {
+    erros_ << "error: '" << nome << "' has no fingering: the capo at fret " << capo
+           << " is past the instrument's last fret (" << instrumento->getNumeroCasas() << ")\n";
+    return;
+  }
+  erros_ << "error: '" << nome << "' has no fingering on this instrument";
+  if (fachada.getDisposicao() != Disposicao::RAIZ) {
+    erros_ << " in the " << fachada.getDisposicao().nome() << " voicing";
+  }
+  erros_ << '\n';
 }
 
 bool ContextoCli::prepararSaida() {

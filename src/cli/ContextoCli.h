@@ -19,6 +19,7 @@ class ContextoCli {
   struct Opcoes {
     std::string idioma;       // "--lang": a language file code such as "pt" or "en"
     std::string instrumento;  // "--instrument": a name or a number
+    int capo = 0;             // "--capo": the fret, 0 for none
   };
 
   ContextoCli(Opcoes opcoes, std::ostream& saida, std::ostream& erros);
@@ -48,7 +49,8 @@ class ContextoCli {
   bool prepararIdioma();
   // The language, then the instrument of "--instrument" made current (its exact name, else
   // the first one equal ignoring letter case, else the number "instruments" prints), else
-  // the built-in guitar. False when that
+  // the built-in guitar, with the capo of "--capo" and the root's voicing (not the settings'
+  // ones). False when that
   // fails; the reason is on the error stream and statusErro() says what to return (2 for an
   // unknown name, after the list of names).
   bool prepararInstrumento();
@@ -57,7 +59,8 @@ class ContextoCli {
   // Makes the chord of that name (UTF-8) current, or tells the user it is not one or that the
   // instrument cannot play it.
   bool selecionarAcorde(const std::string& nome);
-  // The one way every command says that the instrument cannot play a chord.
+  // The one way every command says that the instrument cannot play a chord (and why, when the
+  // capo leaves it no fret or the voicing does not fit the chord).
   void avisarSemPosicao(const std::string& nome);
   // Starts the MIDI output; false, after telling why, when it cannot start or, rendering into
   // a file, when there is no SoundFont or the file cannot be written.

@@ -32,6 +32,8 @@ class LeitorOpcoes {
   LeitorOpcoes(std::vector<OpcaoCli> opcoes, size_t maximoPosicionais, Posicional posicional = {});
 
   Lidas ler(const std::vector<std::string>& argumentos) const;
+  // Whether the table has that option.
+  bool conhece(const std::string& nome) const { return procurar(nome) != nullptr; }
   // The option's entry in the table; it must be there.
   const OpcaoCli& opcao(const std::string& nome) const;
   // One line per option for the command's --help.

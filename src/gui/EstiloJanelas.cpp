@@ -22,7 +22,7 @@ const char* const ESTILO = R"(
   QPushButton:pressed { background: #3b1d10; }
   QPushButton:disabled { color: #9c8a78; background: #4a2c1c; }
   QPushButton[ativo="true"] { color: #ffd94a; font-weight: bold; border-color: #ffd94a; }
-  QLineEdit, QComboBox, QListWidget, QPlainTextEdit { background: #fdfaf4; color: #2b1a10; border: 1px solid #2a140a;
+  QLineEdit, QComboBox, QSpinBox, QListWidget, QPlainTextEdit { background: #fdfaf4; color: #2b1a10; border: 1px solid #2a140a;
                                      border-radius: 4px; padding: 1px 4px; }
   QLabel:disabled, QComboBox:disabled { color: #9c8a78; }
   QListWidget::item:selected { background: #c8322d; color: white; }

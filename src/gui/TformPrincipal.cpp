@@ -1,5 +1,6 @@
 #include "TformPrincipal.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -10,6 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
@@ -233,7 +235,7 @@ void TformPrincipal::montarBarraInferior() {
 
   editNomeAcorde_ = new QLineEdit(this);
   editNomeAcorde_->setObjectName(QStringLiteral("editNomeAcorde"));
-  editNomeAcorde_->setGeometry(170, y, 190, 28);
+  editNomeAcorde_->setGeometry(170, y, 92, 28);
   editNomeAcorde_->setPlaceholderText(texto("fmPrincipal", "editNomeAcorde"));
   editNomeAcorde_->setToolTip(texto("fmPrincipal", "hintEditNomeAcorde1"));
   connect(editNomeAcorde_, &QLineEdit::returnPressed, this, [this] { acordeDigitado(); });
@@ -268,8 +270,63 @@ void TformPrincipal::montarBarraInferior() {
   connect(btnOuvir_, &QPushButton::clicked, this, [this] { ouvir(); });
   btnLimparBraco_ = botao("btnLimparBraco", {370, y + 66, 92, 28});
   connect(btnLimparBraco_, &QPushButton::clicked, this, [this] { limparBraco(); });
-  btnInstrumento_ = botao("btnInstrumento", {170, y + 66, 190, 28}, "hintBtnInstrumento");
+  btnInstrumento_ = botao("btnInstrumento", {170, y + 66, 110, 28}, "hintBtnInstrumento");
   connect(btnInstrumento_, &QPushButton::clicked, this, [this] { abrirConfiguracoes(true); });
+  montarDisposicaoECapo(y);
+}
+
+void TformPrincipal::montarDisposicaoECapo(int y) {
+  std::vector<std::string> disposicoes;
+  for (int i = 1; i <= Disposicao::NUMERO; ++i) {
+    disposicoes.push_back(
+        fachada_.getTexto("fmPrincipal", "comboDisposicaoItem" + std::to_string(i)));
+  }
+  comboDisposicao_ = combo("comboDisposicao", {266, y, 94, 28}, "hintComboDisposicao", disposicoes);
+  // The list opens wide enough for its longest name.
+  comboDisposicao_->view()->setMinimumWidth(150);
+  comboDisposicao_->setCurrentIndex(static_cast<int>(fachada_.getDisposicao().tipo()));
+  connect(comboDisposicao_, &QComboBox::activated, this,
+          [this](int indice) { mudarDisposicao(indice); });
+
+  spinCapo_ = new QSpinBox(this);
+  spinCapo_->setObjectName(QStringLiteral("spinCapo"));
+  spinCapo_->setGeometry(284, y + 66, 76, 28);
+  spinCapo_->setToolTip(texto("fmPrincipal", "hintSpinCapo"));
+  spinCapo_->setPrefix(texto("fmPrincipal", "spinCapo"));
+  spinCapo_->setSpecialValueText(texto("fmPrincipal", "spinCapoSemCapo"));
+  limitarCapo();
+  spinCapo_->setValue(fachada_.getCapo());
+  connect(spinCapo_, &QSpinBox::valueChanged, this, [this](int casa) { mudarCapo(casa); });
+}
+
+// Up to the last fret of the instrument, at most the twelfth.
+void TformPrincipal::limitarCapo() {
+  const InstrumentoCordas* atual = fachada_.getInstrumentoAtual();
+  const int casas = atual != nullptr ? std::max(0, atual->getNumeroCasas()) : 0;
+  spinCapo_->setMaximum(std::min(Fachada::CAPO_MAXIMO, casas));
+}
+
+void TformPrincipal::mudarDisposicao(int indice) {
+  if (indice < 0 || indice >= Disposicao::NUMERO) return;
+  fachada_.setDisposicao(Disposicao(static_cast<Disposicao::Tipo>(indice)));
+  refazerAcorde();
+}
+
+void TformPrincipal::mudarCapo(int casa) {
+  if (casa == fachada_.getCapo()) return;
+  fachada_.setCapo(casa);
+  refazerAcorde();
+}
+
+// The chord on show, fingered again in the new voicing or with the new capo.
+void TformPrincipal::refazerAcorde() {
+  reprodutor_->parar();
+  if (!modoEscalas_ && braco_->temNota() && comboBaseAcordes_->currentIndex() >= 0) {
+    acordeEscolhido(comboBaseAcordes_->currentIndex());
+  } else {
+    braco_->posicionarMarcadores();
+  }
+  redesenharBraco();
 }
 
 void TformPrincipal::montarListaImpressao() {
@@ -298,9 +355,9 @@ void TformPrincipal::montarListaImpressao() {
 // ----- modes ----------------------------------------------------------------------------------
 
 void TformPrincipal::mostrarControlesDoModo() {
-  for (QWidget* w : std::initializer_list<QWidget*>{editNomeAcorde_, comboBaseAcordes_,
-                                                    listaImpressao_, btnAdicionar_, btnSubstituir_,
-                                                    btnRemover_, btnImprimir_, btnLimparBraco_}) {
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           editNomeAcorde_, comboDisposicao_, spinCapo_, comboBaseAcordes_, listaImpressao_,
+           btnAdicionar_, btnSubstituir_, btnRemover_, btnImprimir_, btnLimparBraco_}) {
     w->setVisible(!modoEscalas_);
   }
   comboNomeEscalas_->setVisible(modoEscalas_);
@@ -460,7 +517,14 @@ QString TformPrincipal::contagem() const {
   }
   const VistaAcorde vista = fachada_.getVistaAcorde();
   if (!vista.aceito || !braco_->temNota() || vista.numeroPosicoes <= 0) return {};
-  return texto("lblPosicaoDe").arg(vista.indicePosicao + 1).arg(vista.numeroPosicoes);
+  const QString posicao =
+      texto("lblPosicaoDe").arg(vista.indicePosicao + 1).arg(vista.numeroPosicoes);
+  // With a capo: the chord by its sound, and the shape the hand makes.
+  if (fachada_.getCapo() == 0 || vista.posicao == nullptr) return posicao;
+  const std::string forma = fachada_.nomearForma(vista.posicao->getCasas());
+  if (forma.empty()) return posicao;
+  return texto("lblFormaDe").arg(qt(vista.posicao->getNome()), qt(forma)) + QStringLiteral("   ") +
+         posicao;
 }
 
 void TformPrincipal::ouvir() {
@@ -528,6 +592,7 @@ bool TformPrincipal::mesmoInstrumento(const std::optional<InstrumentoCordas>& an
 // current one; the chord or the scale on show is laid out on it again.
 void TformPrincipal::seguirInstrumento(const std::optional<InstrumentoCordas>& antes) {
   fachada_.aplicarSomInstrumento();
+  limitarCapo();
   braco_->atualizarInstrumento();
   lista_->regenerar(antes);
   if (modoEscalas_) {

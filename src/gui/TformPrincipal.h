@@ -18,6 +18,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QSpinBox;
 class QToolButton;
 
 namespace tessara {
@@ -105,6 +106,14 @@ class TformPrincipal : public QWidget {
   void preencherModosVisualizacao();
   void mudarModoVisualizacao(int modo);
 
+  // The voicing beside the chord's name and the capo beside the instrument: both go to the
+  // settings and the chord on show is fingered again.
+  void montarDisposicaoECapo(int y);
+  void mudarDisposicao(int indice);
+  void mudarCapo(int casa);
+  void limitarCapo();
+  void refazerAcorde();
+
   void acordeDigitado();
   void acordeEscolhido(int indice);
   // The chord's fingering on the fretboard and its name in the lists.
@@ -173,6 +182,8 @@ class TformPrincipal : public QWidget {
   QLabel* lblModoVisualizacao_ = nullptr;
   QComboBox* comboModoVisualizacao_ = nullptr;
   QLineEdit* editNomeAcorde_ = nullptr;
+  QComboBox* comboDisposicao_ = nullptr;
+  QSpinBox* spinCapo_ = nullptr;
   QComboBox* comboBaseAcordes_ = nullptr;
   QComboBox* comboNomeEscalas_ = nullptr;
   QComboBox* comboTomEscalas_ = nullptr;

@@ -86,6 +86,23 @@ void pintarAbafada(QPainter& pintor, const MarcadorBraco& m) {
   pintor.drawText(caixa, Qt::AlignCenter, qt(m.texto));
 }
 
+// A capo: a dark padded bar across the strings in its fret.
+void pintarCapo(QPainter& pintor, const Braco& braco) {
+  const MarcadorBraco& capo = braco.getBarraCapo();
+  if (!capo.visivel) return;
+  const auto& ys = braco.getGeometria().getYCordas();
+  const size_t cordas = std::min(ys.size(), braco.getPosicao().getCasas().size());
+  if (cordas == 0) return;
+  const auto [menor, maior] = std::minmax_element(ys.begin(), ys.begin() + cordas);
+  const int margem = G::DISTANCIA_CORDAS / 2;
+  const QRectF barra(capo.x - 7, *menor - margem, 14, *maior - *menor + 2 * margem);
+  pintor.save();
+  pintor.setPen(QPen(QColor(20, 20, 20), 1.5));
+  pintor.setBrush(QColor(45, 45, 50));
+  pintor.drawRoundedRect(barra, 5, 5);
+  pintor.restore();
+}
+
 void pintarRotulo(QPainter& pintor, const MarcadorBraco& m) {
   if (!m.visivel || m.texto.empty()) return;
   const QString texto = qt(m.texto);
@@ -135,6 +152,7 @@ void PintorBraco::pintar(QPainter& pintor, const Braco& braco, const ImagensBrac
   }
   pintor.setFont(fonteRotulos());
 
+  pintarCapo(pintor, braco);
   // Labels go over dots: every dot of a kind before any label of it; barres under both.
   const auto& cordas = braco.getCordas();
   for (const auto& b : braco.getPestanas()) pintarPestana(pintor, b);

@@ -92,6 +92,23 @@ TEST_F(ConfiguracaoTest, LeTodosOsCampos) {
   EXPECT_EQ(c.getExibicaoEscalas(), 1);
 }
 
+// The capo is a fret the window offers (0..12); any other number reads as no capo, without
+// counting the file as damaged. The voicing is kept as written.
+TEST_F(ConfiguracaoTest, CapoForaDaFaixaLeComoNenhum) {
+  const struct {
+    const char* linha;
+    int capo;
+  } casos[] = {{"capo=0", 0},  {"capo=5", 5},  {"capo=12", 12},
+               {"capo=13", 0}, {"capo=-1", 0}, {"", 0}};
+  for (const auto& caso : casos) {
+    const auto c = carregar(std::string("[geral]\n") + caso.linha + "\ndisposicao=drop2\n");
+    EXPECT_EQ(c.getCapo(), caso.capo) << caso.linha;
+    EXPECT_EQ(c.getDisposicao(), "drop2") << caso.linha;
+    EXPECT_FALSE(c.arquivoDanificado()) << caso.linha;
+  }
+  EXPECT_EQ(carregar("[geral]\n").getDisposicao(), "root");
+}
+
 // A value that is not a number resets every field, also those read before it.
 TEST_F(ConfiguracaoTest, ValorInvalidoReiniciaTudo) {
   for (const char* ruim :
@@ -173,7 +190,7 @@ TEST_F(ConfiguracaoTest, CamposDeOitoBitsGuardamOsBitsBaixos) {
   }
 }
 
-TEST_F(ConfiguracaoTest, SalvarEscreveExatamenteAsOnzeLinhas) {
+TEST_F(ConfiguracaoTest, SalvarEscreveExatamenteAsTrezeLinhas) {
   auto c = carregar("[outra]\nx=1\n[geral]\nposicaoBraco=200\nchaveExtra=9\nidioma=English\n");
   c.setNomeInstrumento(TXT("Violão 7"));
   c.setExibicaoEscalas(1);
@@ -182,7 +199,7 @@ TEST_F(ConfiguracaoTest, SalvarEscreveExatamenteAsOnzeLinhas) {
   EXPECT_EQ(lerArquivo(c.getArquivo()),
             "[geral]\ndriver=0\nidioma=English\nposicaoBraco=-56\npoliticaNovoInstrumento=0\n"
             "politicaNovoPadrao=0\nvolume=50\ninstrumento=Violão 7\nvisualExecucao=0\n"
-            "visualAcordes=0\nexibicaoEscalas=1\n");
+            "visualAcordes=0\nexibicaoEscalas=1\ncapo=0\ndisposicao=root\n");
   // What was written reads back the same.
   const GerenciadorConfiguracao relida(c.getArquivo());
   EXPECT_EQ(relida.conteudoArquivo(), c.conteudoArquivo());

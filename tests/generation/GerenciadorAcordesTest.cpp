@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 #include <new>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -376,6 +377,44 @@ TEST_F(GerenciadorAcordesTest, LimparEAcessosSemAcorde) {
   EXPECT_EQ(g.getIndicePosicaoAtual(), -1);
   EXPECT_THROW(g.getRaizAcordeAtual(), OutOfBoundsException);
   EXPECT_THROW(g.getNomeAcordeAtual(), OutOfBoundsException);
+}
+
+}  // namespace
+}  // namespace tessara
+
+namespace tessara {
+namespace {
+
+// With a capo the chord base's shapes (made for the open strings) give way to fingerings
+// generated on the shortened guitar, best first, named by their sound and their shape; a new
+// voicing or capo starts the chord again from its first fingering, and back at the root with
+// no capo the stored shapes return.
+TEST_F(GerenciadorAcordesTest, CapoEDisposicaoGeramDeNovo) {
+  auto& g = gerenciador();
+  g.definirCapo(2);
+  ASSERT_TRUE(g.setAcordePorNome("D"));
+  EXPECT_EQ(casas(g.getPosicaoAcordeAtual()), (Vetor{-1, 3, 2, 0, 1, 0}));
+  EXPECT_EQ(g.getPosicaoAcordeAtual()->getNome(), "D");
+  EXPECT_EQ(g.nomearForma({-1, 3, 2, 0, 1, 0}), "C");
+  EXPECT_EQ(g.nomearCasas({-1, 3, 2, 0, 1, 0}), "D");
+  EXPECT_EQ(g.rotulosPosicao(*g.getPosicaoAcordeAtual()).notas,
+            (std::vector<std::string>{"", "D", "F#", "A", "D", "F#"}));
+
+  g.proximaPosicao();
+  g.definirDisposicao(Disposicao::INVERSOES);
+  EXPECT_EQ(g.getIndicePosicaoAtual(), 0);
+  EXPECT_NE(casas(g.getPosicaoAcordeAtual()), (Vetor{-1, 3, 2, 0, 1, 0}));
+  const auto& inversoes = g.getAcordeAtual()->getPosicoes();
+  ASSERT_GT(inversoes.size(), 0);
+  std::set<std::string> nomes;
+  for (int i = 0; i < inversoes.size(); ++i) nomes.insert(inversoes.getElement(i)->getNome());
+  EXPECT_EQ(nomes, (std::set<std::string>{"D/F#", "D/A"}));
+
+  g.definirDisposicao(Disposicao::RAIZ);
+  g.definirCapo(0);
+  ASSERT_TRUE(g.setAcordePorNome("C"));
+  EXPECT_EQ(casas(g.getPosicaoAcordeAtual()), (Vetor{-1, 3, 2, 0, 1, 0}));
+  EXPECT_EQ(g.getAcordeAtual()->getPosicoes().size(), 2);  // the stored ones, nothing generated
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -332,6 +333,50 @@ TEST_F(TformPrincipalTest, SubstituirPorAcordeSemDedosAvisaENaoMudaALista) {
   EXPECT_EQ(ambiente.interacao.mensagens[0].titulo, "Attention");
   EXPECT_EQ(lista->item(0)->text(), QStringLiteral("C"));
   EXPECT_EQ(janela->getListaImpressao().copias().getElement(0)->getCasas(), antes);
+}
+
+// The voicing and the capo change the fingering on show (the shape counted from the capo,
+// named by its sound and its shape), and the next start finds both again.
+TEST_F(TformPrincipalTest, DisposicaoECapoMudamODedilhadoEFicamParaAProximaPartida) {
+  digitar(QStringLiteral("D"));
+  EXPECT_EQ(janela->getBraco().getPosicao().getCasas(), (Casas{-1, -1, 0, 2, 3, 2}));
+  EXPECT_FALSE(janela->getBraco().getBarraCapo().visivel);
+  auto* capo = filho<QSpinBox>("spinCapo");
+  EXPECT_EQ(capo->value(), 0);
+  EXPECT_EQ(capo->maximum(), 12);
+  capo->setValue(2);
+  EXPECT_EQ(janela->getBraco().getPosicao().getCasas(), (Casas{-1, 3, 2, 0, 1, 0}));
+  EXPECT_TRUE(janela->getBraco().getBarraCapo().visivel);
+  EXPECT_EQ(janela->getBraco().getNotas(), (Casas{-1, 50, 54, 57, 62, 66}));  // at pitch
+  EXPECT_TRUE(filho<QLabel>("lblContagem")->text().startsWith(QStringLiteral("D, shape C")))
+      << filho<QLabel>("lblContagem")->text().toStdString();
+
+  auto* disposicao = filho<QComboBox>("comboDisposicao");
+  EXPECT_EQ(disposicao->currentIndex(), 0);
+  disposicao->setCurrentIndex(1);
+  emit disposicao->activated(1);
+  const std::string inversao = janela->getBraco().getPosicao().getNome();
+  EXPECT_TRUE(inversao == "D/F#" || inversao == "D/A") << inversao;
+  const Casas casas = janela->getBraco().getPosicao().getCasas();
+
+  ambiente.interacao.resposta = true;
+  janela->close();
+  const std::string ini = teste::lerArquivo(ambiente.usuario() / "tessara.ini");
+  EXPECT_NE(ini.find("\ncapo=2\n"), std::string::npos) << ini;
+  EXPECT_NE(ini.find("\ndisposicao=inversions\n"), std::string::npos) << ini;
+
+  teste::NucleoTeste depois{
+      {"scales.xml", "instrumentos.xml"}, "en", {"en.idm", "en.dat", "chords-en.bin"}};
+  depois.pasta.escrever("usuario/tessara.ini", ini);
+  TformPrincipal segunda(depois.nucleo.fachada(), depois.interacao);
+  depois.nucleo.definirFachadaGUI(&segunda.getFrente());
+  EXPECT_EQ(segunda.findChild<QSpinBox*>(QStringLiteral("spinCapo"))->value(), 2);
+  EXPECT_EQ(segunda.findChild<QComboBox*>(QStringLiteral("comboDisposicao"))->currentIndex(), 1);
+  auto* caixa = segunda.findChild<QLineEdit*>(QStringLiteral("editNomeAcorde"));
+  caixa->setText(QStringLiteral("D"));
+  QTest::keyClick(caixa, Qt::Key_Return);
+  EXPECT_EQ(segunda.getBraco().getPosicao().getCasas(), casas);
+  depois.nucleo.definirFachadaGUI(nullptr);
 }
 
 // No device chosen yet (a settings file from before any was): the wizard runs once the window

@@ -145,6 +145,36 @@ TEST_F(BracoTest, CliquesEditamRenomeiamEMovemARaiz) {
   EXPECT_FALSE(braco.apagarNotaEm(x(3), y(1)));
 }
 
+// With a capo the shape counted from it is drawn that many frets up, its open strings on the
+// capo's bar, its labels and notes at pitch; a click is taken from the capo, and one behind
+// it hits nothing.
+TEST_F(BracoTest, CapoDesenhaAFormaAcimaDeleEOuveNaAltura) {
+  fachada.setCapo(2);
+  ASSERT_TRUE(fachada.setAcordePorNome("D"));
+  braco.exibirAcordeAtual();
+  EXPECT_EQ(braco.getPosicao().getCasas(), (Casas{-1, 3, 2, 0, 1, 0}));
+  ASSERT_TRUE(braco.getBarraCapo().visivel);
+  EXPECT_EQ(braco.getBarraCapo().x, x(2));
+  const struct { int corda, casaReal; } pontos[] = {{1, 5}, {2, 4}, {3, 2}, {4, 3}, {5, 2}};
+  for (const auto& p : pontos) {
+    EXPECT_TRUE(corda(p.corda).ponto.visivel) << p.corda;
+    EXPECT_EQ(corda(p.corda).ponto.x, x(p.casaReal)) << p.corda;
+  }
+  EXPECT_EQ(braco.getNotas(), (Casas{-1, 50, 54, 57, 62, 66}));
+  braco.setModoVisualizacao(ModoRotulo::NOTAS);
+  braco.posicionarMarcadores();
+  EXPECT_EQ(rotulos(), (Nomes{"-", "D", "F#", "A", "D", "F#"}));
+
+  EXPECT_FALSE(braco.alternarNota(x(1), y(0)));  // behind the capo
+  ASSERT_TRUE(braco.alternarNota(x(2), y(0)));   // on the capo: the open string, F#
+  EXPECT_EQ(braco.getPosicao().getCasas(), (Casas{0, 3, 2, 0, 1, 0}));
+  EXPECT_EQ(braco.getNotas()[0], 42);
+
+  fachada.setCapo(0);
+  braco.posicionarMarcadores();
+  EXPECT_FALSE(braco.getBarraCapo().visivel);
+}
+
 TEST_F(BracoTest, ApagarAUltimaNotaDeixaSemRaiz) {
   braco.esvaziar();
   ASSERT_TRUE(braco.alternarNota(x(2), y(3)));

@@ -9,6 +9,7 @@
 #include "chords/IdiomaAcordes.h"
 #include "foundations/Cp1252.h"
 #include "foundations/GerenciadorConfiguracao.h"
+#include "foundations/IllegalArgumentException.h"
 #include "foundations/Texto.h"
 #include "generation/GeradorInstrumentoCordas.h"
 #include "generation/GerenciadorAcordes.h"
@@ -31,7 +32,16 @@ GerenciadorConfiguracao& Fachada::configuracao() const { return nucleo_.configur
 GerenciadorIdiomas& Fachada::idiomas() const { return nucleo_.idiomas(); }
 SaidaMIDI& Fachada::saida() const { return nucleo_.saida(); }
 GerenciadorInstrumentos& Fachada::instrumentos() const { return nucleo_.instrumentos(); }
-GerenciadorAcordes& Fachada::acordes() const { return nucleo_.acordes(); }
+// The chord manager follows the voicing and the capo of the settings when next used, so that
+// choosing them loads no chord base.
+GerenciadorAcordes& Fachada::acordes() const {
+  GerenciadorAcordes& acordes = nucleo_.acordes();
+  const int capo = configuracao().getCapo();
+  if (acordes.getCapo() != capo) acordes.definirCapo(capo);
+  const Disposicao disposicao = getDisposicao();
+  if (acordes.getDisposicao() != disposicao) acordes.definirDisposicao(disposicao);
+  return acordes;
+}
 GerenciadorEscalas& Fachada::escalas() const { return nucleo_.escalas(); }
 GerenciadorImpressao& Fachada::impressao() const { return nucleo_.impressao(); }
 
@@ -232,7 +242,32 @@ std::vector<InstrumentoCordas> Fachada::getInstrumentos() {
 
 std::vector<int> Fachada::getNotasCasas(const std::vector<int>& casas) const {
   const InstrumentoCordas* atual = getInstrumentoAtual();
-  return atual != nullptr ? atual->getNotas(casas) : std::vector<int>(casas.size(), -1);
+  return atual != nullptr ? atual->comCapo(getCapo()).getNotas(casas)
+                          : std::vector<int>(casas.size(), -1);
+}
+
+// From the settings, which the chord manager starts from and follows: asking needs no chord
+// base loaded.
+Disposicao Fachada::getDisposicao() const {
+  return Disposicao::ler(configuracao().getDisposicao()).value_or(Disposicao::RAIZ);
+}
+
+void Fachada::setDisposicao(Disposicao disposicao) {
+  configuracao().setDisposicao(std::string(disposicao.nome()));
+}
+
+int Fachada::getCapo() const { return configuracao().getCapo(); }
+
+void Fachada::setCapo(int casa) {
+  if (casa < 0 || casa > CAPO_MAXIMO) {
+    throw IllegalArgumentException(TXT("capo fora de 0..12"), std::to_string(casa), "Fachada",
+                                   "setCapo(int)");
+  }
+  configuracao().setCapo(casa);
+}
+
+std::string Fachada::nomearForma(const std::vector<int>& casas) const {
+  return acordes().nomearForma(casas);
 }
 
 std::vector<std::string> Fachada::getNomesAcordes() const { return acordes().getNomesAcordes(); }

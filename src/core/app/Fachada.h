@@ -15,6 +15,7 @@
 #include "foundations/ColecaoPtr.h"
 #include "foundations/Imagem.h"
 #include "instruments/InstrumentoCordas.h"
+#include "model/Disposicao.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
 #include "scales/Escala.h"
 #include "scales/EscalaExibicao.h"
@@ -134,9 +135,22 @@ class Fachada {
   std::string getDescricaoInstrumentoAtual() const;
   // Every instrument, built-in ones first. A damaged user base raises its exception.
   std::vector<InstrumentoCordas> getInstrumentos();
-  // The note of each string of the current instrument at its fret (below 0: not played);
-  // -1 where it does not sound.
+  // The note of each string of the current instrument at its fret counted from the capo (below
+  // 0: not played); -1 where it does not sound.
   std::vector<int> getNotasCasas(const std::vector<int>& casas) const;
+
+  // The voicing and the capo fret of the chord fingerings from now on, kept in the settings
+  // (written with them). The capo goes from 0 (none) to CAPO_MAXIMO: fingerings are made on
+  // the instrument as the capo shortens it, their frets counted from the capo, and sound at
+  // pitch. IllegalArgumentException for a fret outside that range.
+  static constexpr int CAPO_MAXIMO = 12;
+  Disposicao getDisposicao() const;
+  void setDisposicao(Disposicao disposicao);
+  int getCapo() const;
+  void setCapo(int casa);
+  // The name of the shape that frets counted from the capo make (as if there were no capo):
+  // "C" for D's shape with the capo at the second fret. Empty as nomearCasas.
+  std::string nomearForma(const std::vector<int>& casas) const;
 
   // Chords: the chord manager's current chord and the fingering on show, which stay its own.
   std::vector<std::string> getNomesAcordes() const;

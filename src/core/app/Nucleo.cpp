@@ -15,6 +15,7 @@
 #include "instruments/GerenciadorInstrumentos.h"
 #include "instruments/XMLInstrumentoParser.h"
 #include "languages/GerenciadorIdiomas.h"
+#include "model/Disposicao.h"
 #include "printing/GerenciadorImpressao.h"
 #include "scales/BaseEscalas.h"
 #include "scales/GeradorEscalas.h"
@@ -218,11 +219,16 @@ GeradorInstrumentoCordas& Nucleo::gerador() {
 
 GerenciadorAcordes& Nucleo::acordes() {
   return obter(objetos_->acordes, [this] {
-    return std::make_unique<GerenciadorAcordes>(
+    auto acordes = std::make_unique<GerenciadorAcordes>(
         GerenciadorAcordes::Colaboradores{
             idiomas(), especialista(), gerador(), fonteInstrumento(), interacao(),
             std::make_unique<BaseAcordesViolao>(idiomas(), interacao())},
         entradas_.diretorioPrograma);
+    // The voicing and the capo the user left; a voicing name no longer known is the root's.
+    acordes->definirDisposicao(
+        Disposicao::ler(configuracao().getDisposicao()).value_or(Disposicao::RAIZ));
+    acordes->definirCapo(configuracao().getCapo());
+    return acordes;
   });
 }
 

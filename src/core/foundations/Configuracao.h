@@ -17,6 +17,8 @@ struct Configuracao {
   int32_t visualExecucao = 0;
   int32_t visualAcordes = 0;
   int32_t exibicaoEscalas = 0;
+  int32_t capo = 0;        // the fret, 0 for none
+  std::string disposicao;  // the voicing's name ("root", "drop2"...)
 };
 
 }  // namespace tessara

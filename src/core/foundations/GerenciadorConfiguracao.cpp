@@ -81,6 +81,8 @@ void GerenciadorConfiguracao::aplicarValoresReinicio() {
   instrumento = instrumentoPadrao();
   visualExecucao = 0;
   visualAcordes = 0;
+  capo = 0;
+  disposicao = "root";
 }
 
 bool GerenciadorConfiguracao::carregarTexto(std::string_view conteudo) {
@@ -99,6 +101,9 @@ bool GerenciadorConfiguracao::carregarTexto(std::string_view conteudo) {
     visualExecucao = numero(ini, "visualExecucao", "0");
     visualAcordes = numero(ini, "visualAcordes", "0");
     exibicaoEscalas = numero(ini, "exibicaoEscalas", "0");
+    capo = numero(ini, "capo", "0");
+    if (capo < 0 || capo > CAPO_MAXIMO) capo = 0;
+    disposicao = valorTexto(ini, "disposicao", "root");
   } catch (const ValorInvalido&) {
     // Values read before the bad one are dropped too; exibicaoEscalas keeps what it had.
     aplicarValoresReinicio();
@@ -130,7 +135,9 @@ std::string GerenciadorConfiguracao::conteudoArquivo() const {
     << "instrumento=" << cp1252::paraUtf8(instrumento) << '\n'
     << "visualExecucao=" << visualExecucao << '\n'
     << "visualAcordes=" << visualAcordes << '\n'
-    << "exibicaoEscalas=" << exibicaoEscalas << '\n';
+    << "exibicaoEscalas=" << exibicaoEscalas << '\n'
+    << "capo=" << capo << '\n'
+    << "disposicao=" << cp1252::paraUtf8(disposicao) << '\n';
   return s.str();
 }
 

@@ -11,7 +11,7 @@ namespace tessara {
 
 class LeituraArquivo;
 
-// Loads the user settings once and writes them back as the eleven lines of section "geral",
+// Loads the user settings once and writes them back as the thirteen lines of section "geral",
 // in UTF-8. Texts are read as UTF-8 when they are well-formed UTF-8, else as CP1252, so a file
 // edited in a UTF-8 editor and one written before both read right. The language of a file
 // that names none (the first start) is the one given, the locale's.
@@ -48,8 +48,14 @@ class GerenciadorConfiguracao : public Configuracao {
   void setNomeInstrumento(const std::string& nome) { instrumento = nome; }
   int getExibicaoEscalas() const { return exibicaoEscalas; }
   void setExibicaoEscalas(int valor) { exibicaoEscalas = valor; }
+  // A capo fret outside 0..CAPO_MAXIMO reads as none.
+  static constexpr int CAPO_MAXIMO = 12;
+  int getCapo() const { return capo; }
+  void setCapo(int casa) { capo = casa; }
+  std::string getDisposicao() const { return disposicao; }
+  void setDisposicao(const std::string& nome) { disposicao = nome; }
 
-  // The eleven lines the settings file holds.
+  // The thirteen lines the settings file holds.
   std::string conteudoArquivo() const;
 
   // Writes the file atomically; a failure leaves the old file intact and `erro` (when given)

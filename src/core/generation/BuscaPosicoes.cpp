@@ -5,6 +5,7 @@
 #include <span>
 
 #include "generation/Fingering.h"
+#include "generation/FormaDisposicao.h"
 #include "generation/RestricaoAcordes.h"
 #include "instruments/InstrumentoCordas.h"
 #include "model/Notas.h"
@@ -24,7 +25,9 @@ constexpr size_t MAXIMO_PADROES = 32;
 }  // namespace
 
 void BuscaPosicoes::executar(const InstrumentoCordas& instrumento, const std::string& nome,
-                             const TonsAcorde& tons, ColecaoPtr<PosicaoHarmonica>& resultado) {
+                             const TonsAcorde& tons, ColecaoPtr<PosicaoHarmonica>& resultado,
+                             Disposicao disposicao) {
+  disposicao_ = disposicao;
   numeroCordas_ = instrumento.getNumeroCordas();
   if (numeroCordas_ < restricoes_.getMinimoCordas() || !instrumento.dentroDosLimites()) return;
   // More tensions than there are bits cannot all sound on any instrument.
@@ -39,6 +42,7 @@ void BuscaPosicoes::executar(const InstrumentoCordas& instrumento, const std::st
 }
 
 uint64_t BuscaPosicoes::papelDaClasse(int classe, const TonsAcorde& tons) const {
+  if (semRaiz_ && classe == tons.raiz) return 0;
   uint64_t papel = 0;
   const auto marcar = [&](int tom, int bit) {
     if (tom == classe) papel |= uint64_t{1} << bit;
@@ -64,6 +68,12 @@ void BuscaPosicoes::preparar(const InstrumentoCordas& instrumento, const TonsAco
   quinta_ = tons.soRaizEQuinta();
   baixo_ = classeNota(tons.baixo);
   semCordaGrave_ = instrumento.reentrante();
+  const Disposicao::Tipo tipo = disposicao_.tipo();
+  semRaiz_ = tipo == Disposicao::SEM_RAIZ;
+  baixoLivre_ =
+      semCordaGrave_ || semRaiz_ || tipo == Disposicao::DROP2 || tipo == Disposicao::DROP3;
+  semPadroes_ = tipo == Disposicao::SHELL;
+  tons_ = tons;
   numeroPapeis_ = PRIMEIRA_TENSAO + static_cast<int>(tons.tensoes.size());
 
   uint64_t papelClasse[NUMERO_NOTAS + 1] = {};
@@ -108,7 +118,7 @@ void BuscaPosicoes::prepararPadroes() {
     padroes_.push_back(std::move(porCorda));
   }
   const bool porPadrao = restricoes_.getModoAbafamento() == RestricaoAcordes::ABAFAR_PADROES &&
-                         padroes_.size() <= MAXIMO_PADROES;
+                         padroes_.size() <= MAXIMO_PADROES && !semPadroes_;
   // Without patterns to prune by (another muting mode), every string may be either.
   padroesMudos_.assign(cordas, porPadrao ? 0 : 1);
   padroesSoando_.assign(cordas, porPadrao ? 0 : 1);
@@ -131,7 +141,7 @@ void BuscaPosicoes::colocarBaixo(int corda) {
   std::fill(candidato_.begin(), candidato_.end(), -1);
   for (int casa = 0; casa <= numeroCasas_; ++casa) {
     const int classe = classeNota(static_cast<int>(notas_[lugar(corda, casa)] % NUMERO_NOTAS));
-    if (semCordaGrave_ ? !tomDoAcorde(corda, casa) : classe != baixo_) continue;
+    if (baixoLivre_ ? !tomDoAcorde(corda, casa) : classe != baixo_) continue;
     candidato_[static_cast<size_t>(corda)] = casa;
     const bool pressionada = casa >= 1;
     expandir(corda + 1, pressionada ? casa : -1, pressionada ? casa : numeroCasas_ + 1, vivos);
@@ -176,7 +186,7 @@ void BuscaPosicoes::tentar(int corda, int casa, int maisAlta, int maisBaixa, uin
 // The filters only keep or drop a candidate, so their order here (cheapest first) does not
 // change what is kept.
 void BuscaPosicoes::avaliar() {
-  if (!filtrarDedos() || !filtrarAbafamento() || !filtrarNotas()) return;
+  if (!filtrarDedos() || !filtrarAbafamento() || !filtrarNotas() || !filtrarDisposicao()) return;
   if (!restricoes_.permiteUnissono() && !filtrarUnissonos()) return;
   if (!restricoes_.permiteSegundaMenor() && !filtrarSegundas()) return;
   dedilhar();
@@ -219,7 +229,9 @@ bool BuscaPosicoes::filtrarNotas() const {
       ++contagem[std::countr_zero(papel)];
     }
   }
-  if (soando < (quinta_ ? restricoes_.getMinimoCordasQuinta() : restricoes_.getMinimoCordas())) {
+  const bool poucasCordas = quinta_ || semPadroes_;
+  if (soando <
+      (poucasCordas ? restricoes_.getMinimoCordasQuinta() : restricoes_.getMinimoCordas())) {
     return false;
   }
 
@@ -239,7 +251,8 @@ bool BuscaPosicoes::filtrarNotas() const {
   }
   return distintas >= r.getMinimoNotas() && raiz <= maximo(RestricaoAcordes::RAIZ) &&
          terca <= maximo(RestricaoAcordes::TERCA) && quinta <= maximo(RestricaoAcordes::QUINTA) &&
-         setima <= maximoTensao && raiz > 0 && (terca > 0 || r.permiteOmitirTerca()) &&
+         setima <= maximoTensao && (raiz > 0) != semRaiz_ &&
+         (terca > 0 || (r.permiteOmitirTerca() && !semRaiz_) || semTerca_) &&
          (quinta > 0 || r.permiteOmitirQuinta()) && (setima > 0 || !temSetima_);
 }
 
@@ -283,7 +296,7 @@ bool BuscaPosicoes::filtrarAbafamento() const {
     }
     return true;
   }
-  if (modo != RestricaoAcordes::ABAFAR_PADROES) return true;
+  if (modo != RestricaoAcordes::ABAFAR_PADROES || semPadroes_) return true;
   for (const auto& padrao : padroes_) {
     bool igual = true;
     for (size_t k = 0; k < padrao.size() && igual; ++k) {
@@ -292,6 +305,20 @@ bool BuscaPosicoes::filtrarAbafamento() const {
     if (igual) return true;
   }
   return false;
+}
+
+bool BuscaPosicoes::filtrarDisposicao() const {
+  const Disposicao::Tipo tipo = disposicao_.tipo();
+  if (tipo != Disposicao::DROP2 && tipo != Disposicao::DROP3 && tipo != Disposicao::SHELL) {
+    return true;
+  }
+  int notas[InstrumentoCordas::MAXIMO_CORDAS];
+  for (int corda = 0; corda < numeroCordas_; ++corda) {
+    const int casa = candidato_[static_cast<size_t>(corda)];
+    notas[corda] = casa < 0 ? -1 : static_cast<int>(notas_[lugar(corda, casa)]);
+  }
+  return FormaDisposicao::admite(
+      disposicao_, std::span<const int>(notas, static_cast<size_t>(numeroCordas_)), tons_);
 }
 
 void BuscaPosicoes::dedilhar() {

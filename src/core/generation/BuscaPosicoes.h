@@ -6,6 +6,7 @@
 
 #include "foundations/ColecaoPtr.h"
 #include "generation/TonsAcorde.h"
+#include "model/Disposicao.h"
 #include "model/PosicaoHarmonica.h"
 
 namespace tessara {
@@ -33,9 +34,12 @@ class BuscaPosicoes {
   // Appends the fingerings of the chord to `resultado`. A string without a tuning entry (a
   // damaged instrument) is never played; an instrument beyond the limits of a real one plays
   // nothing. The search stops after the step limit (LIMITE_PASSOS unless set) and keeps what
-  // it found.
+  // it found. A voicing other than the root's lets the bass be another tone (rootless, drop 2
+  // and 3), keeps the root out (rootless), or asks its shape (FormaDisposicao); a shell may
+  // leave any strings silent that its shape allows.
   void executar(const InstrumentoCordas& instrumento, const std::string& nome,
-                const TonsAcorde& tons, ColecaoPtr<PosicaoHarmonica>& resultado);
+                const TonsAcorde& tons, ColecaoPtr<PosicaoHarmonica>& resultado,
+                Disposicao disposicao = {});
 
  private:
   // What a fret sounds, as bits: one per tone that it counts for (root, third, fifth,
@@ -79,6 +83,7 @@ class BuscaPosicoes {
   bool filtrarUnissonos() const;
   bool filtrarSegundas() const;
   bool filtrarAbafamento() const;
+  bool filtrarDisposicao() const;
   void dedilhar();
 
   const RestricaoAcordes& restricoes_;
@@ -93,6 +98,11 @@ class BuscaPosicoes {
   bool quinta_ = false;  // a power chord
   int baixo_ = 0;
   bool semCordaGrave_ = false;  // re-entrant tuning: any chord tone may sound first
+  Disposicao disposicao_;
+  bool semRaiz_ = false;     // the root may not sound
+  bool baixoLivre_ = false;  // any tone may sound lowest
+  bool semPadroes_ = false;  // any strings may be silent (the shape decides)
+  TonsAcorde tons_;
   int64_t passos_ = 0;
   int64_t limitePassos_ = LIMITE_PASSOS;
   std::vector<uint64_t> papeis_;  // by lugar(string, fret)

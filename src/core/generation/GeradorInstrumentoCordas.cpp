@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "chords/Especialista.h"
+#include "chords/GrafiaNotas.h"
 #include "foundations/DException.h"
 #include "generation/BuscaPosicoes.h"
 #include "generation/Fingering.h"
@@ -97,6 +98,54 @@ ColecaoPtr<PosicaoHarmonica> GeradorInstrumentoCordas::gerar(int32_t codigo) {
   if (tons.raiz == 0) return {};
   return montar(especialista_.nomear(codigo), tons.raiz, tons.terca, tons.quinta, tons.setima,
                 tons.baixo, tons.tensoes);
+}
+
+std::vector<int> GeradorInstrumentoCordas::baixosInversoes(int32_t codigo) {
+  const TonsAcorde tons = decodificar(codigo);
+  std::vector<int> baixos;
+  if (tons.raiz == 0) return baixos;
+  for (const int tom : {tons.terca, tons.quinta, tons.setima}) {
+    if (tom == 0 || tom == tons.raiz) continue;
+    // A spelling no written name has (Bbb, E#) takes the sharp one.
+    const std::string nota = GrafiaNotas::notaNoAcorde(codigo, tom);
+    int escolhida = E::grafiaDaClasse(tom);
+    for (int grafia = 0; grafia < E::NUMERO_GRAFIAS; ++grafia) {
+      if (E::nomeGrafia(grafia) == nota) escolhida = grafia;
+    }
+    baixos.push_back(escolhida);
+  }
+  return baixos;
+}
+
+ColecaoPtr<PosicaoHarmonica> GeradorInstrumentoCordas::gerar(int32_t codigo, Disposicao disposicao,
+                                                             int capo) {
+  ColecaoPtr<PosicaoHarmonica> resultado;
+  const InstrumentoCordas* instrumento = instrumento_();
+  if (instrumento == nullptr || capo < 0) return resultado;
+  const InstrumentoCordas encurtado = instrumento->comCapo(capo);
+  if (disposicao != Disposicao::INVERSOES) {
+    buscar(encurtado, codigo, disposicao, resultado);
+    return resultado;
+  }
+  for (const int baixo : baixosInversoes(codigo)) {
+    buscar(encurtado, E::setBaixo(codigo, baixo), Disposicao::RAIZ, resultado);
+  }
+  return resultado;
+}
+
+void GeradorInstrumentoCordas::buscar(const InstrumentoCordas& instrumento, int32_t codigo,
+                                      Disposicao disposicao,
+                                      ColecaoPtr<PosicaoHarmonica>& resultado) {
+  TonsAcorde tons = decodificar(codigo);
+  if (tons.raiz == 0) return;
+  const Disposicao::Tipo tipo = disposicao.tipo();
+  if (tipo == Disposicao::SEM_RAIZ && tons.tensoes.empty()) return;
+  if (tipo == Disposicao::SHELL) {
+    if (tons.terca == tons.raiz || tons.setima == 0) return;
+    tons.quinta = tons.raiz;
+    tons.tensoes.clear();
+  }
+  busca_->executar(instrumento, especialista_.nomear(codigo), tons, resultado, disposicao);
 }
 
 ColecaoPtr<PosicaoHarmonica> GeradorInstrumentoCordas::montar(const std::string& nome, int raiz,

@@ -12,6 +12,7 @@
 #include "generation/RestricaoAcordes.h"
 #include "generation/TonsAcorde.h"
 #include "instruments/FonteInstrumento.h"
+#include "model/Disposicao.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
 
 namespace tessara {
@@ -34,6 +35,11 @@ class GeradorInstrumentoCordas : public Gerador {
   // The fingerings of a chord code, named by the code's canonical name. Nothing for a code
   // whose root is no written note name.
   ColecaoPtr<PosicaoHarmonica> gerar(int32_t codigo);
+  // The same in a voicing, on the instrument as a capo at fret `capo` shortens it (frets
+  // counted from the capo). Inversions are named as slash chords; a voicing the chord cannot
+  // take (rootless without a ninth, eleventh or thirteenth; a shell without a third and a
+  // seventh) gives nothing.
+  ColecaoPtr<PosicaoHarmonica> gerar(int32_t codigo, Disposicao disposicao, int capo);
 
   ColecaoPtr<PosicaoHarmonica> montar(const std::string& nome, int raiz, int terca, int quinta,
                                       int setima, int baixo, std::span<const int> tensoes) override;
@@ -50,6 +56,10 @@ class GeradorInstrumentoCordas : public Gerador {
   // tension degree counts, however many there are.
   static TonsAcorde decodificar(int32_t codigo);
 
+  // The bass of each inversion of a code: the third, fifth and seventh that differ from the
+  // root, as written-name indexes spelled in the chord.
+  static std::vector<int> baixosInversoes(int32_t codigo);
+
   const RestricaoAcordes& getRestricoes() const { return *restricoes_; }
   // Places the search may try per chord (BuscaPosicoes::LIMITE_PASSOS unless set).
   void definirLimitePassos(int64_t limite);
@@ -57,6 +67,9 @@ class GeradorInstrumentoCordas : public Gerador {
   int64_t passosUsados() const;
 
  private:
+  void buscar(const InstrumentoCordas& instrumento, int32_t codigo, Disposicao disposicao,
+              ColecaoPtr<PosicaoHarmonica>& resultado);
+
   FonteInstrumento instrumento_;
   const Especialista& especialista_;
   std::unique_ptr<RestricaoAcordes> restricoes_;

@@ -77,14 +77,37 @@ void GerenciadorAcordes::carregarBase(const std::filesystem::path& diretorio) {
   if (algum) base_->removerAcordes(remover);
 }
 
-bool GerenciadorAcordes::usaBase() const {
-  const InstrumentoCordas* atual = instrumento();
-  return atual != nullptr && atual->usaBaseAcordes();
+const InstrumentoCordas* GerenciadorAcordes::instrumento() const {
+  const InstrumentoCordas* atual = colaboradores_.instrumento();
+  if (atual == nullptr || capo_ == 0) return atual;
+  encurtado_ = atual->comCapo(capo_);
+  return &*encurtado_;
 }
 
-std::string GerenciadorAcordes::nomeInstrumento() const {
+bool GerenciadorAcordes::usaBase() const {
   const InstrumentoCordas* atual = instrumento();
-  return atual != nullptr ? atual->getName() : std::string();
+  return atual != nullptr && atual->usaBaseAcordes() && disposicao_ == Disposicao::RAIZ;
+}
+
+// What the fingerings were made for: the instrument, the capo and the voicing.
+std::string GerenciadorAcordes::nomeInstrumento() const {
+  const InstrumentoCordas* atual = colaboradores_.instrumento();
+  if (atual == nullptr) return std::string();
+  return atual->getName() + '\n' + std::to_string(capo_) + '\n' + std::string(disposicao_.nome());
+}
+
+void GerenciadorAcordes::recomecarPosicoes() {
+  if (indiceAcorde_ >= 0) indicePosicao_ = 0;
+}
+
+void GerenciadorAcordes::definirDisposicao(Disposicao disposicao) {
+  disposicao_ = disposicao;
+  recomecarPosicoes();
+}
+
+void GerenciadorAcordes::definirCapo(int capo) {
+  capo_ = std::max(capo, 0);
+  recomecarPosicoes();
 }
 
 ColecaoPtr<PosicaoHarmonica>& GerenciadorAcordes::listaAtual() {
@@ -148,7 +171,7 @@ void GerenciadorAcordes::limpar() {
 }
 
 ColecaoPtr<PosicaoHarmonica> GerenciadorAcordes::posicoesGeradas(int32_t codigo) {
-  ColecaoPtr<PosicaoHarmonica> geradas = colaboradores_.gerador.gerar(codigo);
+  ColecaoPtr<PosicaoHarmonica> geradas = colaboradores_.gerador.gerar(codigo, disposicao_, capo_);
   if (geradas.size() > 0) return geradas;
   // A chord the instrument cannot play still has one fingering, with every string silent.
   const InstrumentoCordas* atual = instrumento();
@@ -421,12 +444,21 @@ std::vector<std::string> GerenciadorAcordes::leiturasCasas(const std::vector<int
 
 std::string GerenciadorAcordes::nomearCasas(const std::vector<int>& casas, int cordaRaiz) const {
   const InstrumentoCordas* atual = instrumento();
-  if (atual == nullptr) return "";
-  if (cordaRaiz < 0 && atual->reentrante()) {
-    const std::vector<int32_t> codigos = leituras(*atual, casas);
+  return atual == nullptr ? "" : nomearCasas(*atual, casas, cordaRaiz);
+}
+
+std::string GerenciadorAcordes::nomearForma(const std::vector<int>& casas) const {
+  const InstrumentoCordas* atual = colaboradores_.instrumento();
+  return atual == nullptr ? "" : nomearCasas(*atual, casas, -1);
+}
+
+std::string GerenciadorAcordes::nomearCasas(const InstrumentoCordas& atual,
+                                            const std::vector<int>& casas, int cordaRaiz) const {
+  if (cordaRaiz < 0 && atual.reentrante()) {
+    const std::vector<int32_t> codigos = leituras(atual, casas);
     return codigos.empty() ? "" : nomeDoCodigo(codigos.front());
   }
-  const std::vector<int> notas = atual->getNotas(casas);
+  const std::vector<int> notas = atual.getNotas(casas);
   if (cordaRaiz < 0) {
     const auto grave = std::find_if(notas.begin(), notas.end(), [](int n) { return n >= 0; });
     if (grave == notas.end()) return "";

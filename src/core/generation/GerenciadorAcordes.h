@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -11,6 +12,8 @@
 #include "chords/BaseAcordes.h"
 #include "chords/GrafiaNotas.h"
 #include "generation/GeradorInstrumentoCordas.h"
+#include "instruments/InstrumentoCordas.h"
+#include "model/Disposicao.h"
 
 namespace tessara {
 
@@ -24,7 +27,9 @@ class PosicaoHarmonicaInstrumentoCordas;
 // uses the chord base (the built-in guitar) a chord's fingerings are the stored ones, and the
 // generated ones are appended once, when browsing goes past the last, the easiest to play
 // first (Tocabilidade). On any other instrument the current chord is generated afresh for it
-// and its fingerings sorted by the same playing cost.
+// and its fingerings sorted by the same playing cost. So is every chord in a voicing other
+// than the root's, and with a capo: then the instrument is the one the capo shortens, frets
+// are counted from the capo and notes sound at pitch.
 class GerenciadorAcordes {
  public:
   struct Colaboradores {
@@ -76,6 +81,16 @@ class GerenciadorAcordes {
   bool existePosicao(const PosicaoHarmonica* posicao);
   void adicionarPosicao(const PosicaoHarmonica* posicao);
 
+  // The voicing and the capo fret of the fingerings from now on; the current chord's are made
+  // again, from the first.
+  void definirDisposicao(Disposicao disposicao);
+  Disposicao getDisposicao() const { return disposicao_; }
+  void definirCapo(int capo);
+  int getCapo() const { return capo_; }
+  // The name of the shape frets counted from the capo make without it (the chord the hand
+  // plays as if there were none); "" as nomearCasas.
+  std::string nomearForma(const std::vector<int>& casas) const;
+
   // The name of the chord the notes sound around the root note (MIDI numbers, -1 silent): the
   // base's own name when the base holds that chord, else the canonical name; "" on failure.
   std::string nomearAcorde(std::span<const int> notas, int raiz) const;
@@ -92,7 +107,11 @@ class GerenciadorAcordes {
   std::vector<std::string> leiturasCasas(const std::vector<int>& casas) const;
 
  private:
-  const InstrumentoCordas* instrumento() const { return colaboradores_.instrumento(); }
+  // The current instrument as the capo shortens it.
+  const InstrumentoCordas* instrumento() const;
+  std::string nomearCasas(const InstrumentoCordas& instrumento, const std::vector<int>& casas,
+                          int cordaRaiz) const;
+  void recomecarPosicoes();
   bool usaBase() const;
   std::string nomeInstrumento() const;
   // The base's name of a code when the base holds it, else its canonical name.
@@ -122,6 +141,9 @@ class GerenciadorAcordes {
   std::vector<bool> geradas_;
   std::unique_ptr<AcordeComposto> acordeAtual_;
   std::string nomeInstrumento_;
+  Disposicao disposicao_;
+  int capo_ = 0;
+  mutable std::optional<InstrumentoCordas> encurtado_;
 };
 
 }  // namespace tessara

@@ -38,4 +38,12 @@ std::vector<int> InstrumentoCordas::getNotas(const std::vector<int>& casas) cons
   return notas;
 }
 
+InstrumentoCordas InstrumentoCordas::comCapo(int casa) const {
+  if (casa == 0) return *this;
+  std::vector<int> afinacao = afinacao_;
+  for (int& nota : afinacao) nota += casa;
+  return InstrumentoCordas(nome_, descricao_, numeroCordas_, numeroCasas_ - casa, distancia_, som_,
+                           std::move(afinacao), false);
+}
+
 }  // namespace tessara

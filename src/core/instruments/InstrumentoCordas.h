@@ -64,6 +64,11 @@ class InstrumentoCordas final {
   // Strings, frets, span and every tuning note within the limits above.
   bool dentroDosLimites() const;
 
+  // The instrument as a capo at fret `casa` shortens it: each open string that fret's note,
+  // as many frets fewer (none left, or fewer than none, past the last fret), and no stored
+  // chord shapes, which were made for the open strings. Fret 0 gives the instrument itself.
+  InstrumentoCordas comCapo(int casa) const;
+
  private:
   std::string nome_;
   std::string descricao_;

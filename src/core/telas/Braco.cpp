@@ -77,11 +77,22 @@ bool Braco::notaValida(int corda, int casa) const {
 bool Braco::soaNota(int corda) const {
   // A string the fingering has no entry for reads as not played.
   const int casa = valorEm(posicao_.getCasas(), corda, -1);
-  return valorEm(posicao_.getDedos(), corda, DEDO_ABAFADO) != DEDO_ABAFADO &&
-         notaValida(corda, casa);
+  return valorEm(posicao_.getDedos(), corda, DEDO_ABAFADO) != DEDO_ABAFADO && casa >= 0 &&
+         notaValida(corda, casaReal(casa));
 }
 
 int Braco::notaDaCorda(int corda, int casa) const { return valorEm(afinacao(), corda, 0) + casa; }
+
+int Braco::capo() const { return porta_.getCapo(); }
+
+int Braco::casaReal(int casa) const { return casa < 0 ? casa : casa + capo(); }
+
+int Braco::notaDaForma(int corda, int casa) const { return notaDaCorda(corda, casaReal(casa)); }
+
+int Braco::casaDaFormaEm(int x) const {
+  const int casa = casaEm(x);
+  return casa < 0 ? -1 : std::max(-1, casa - capo());
+}
 
 int Braco::primeiraCordaTocada() const {
   const auto casas = posicao_.getCasas();
@@ -184,16 +195,26 @@ void Braco::marcarTonica(int raiz) {
   const auto dedos = posicao_.getDedos();
   for (int i = 0; i < static_cast<int>(casas.size()); ++i) {
     const int casa = casas[static_cast<size_t>(i)];
-    if (!dedoDaMao(valorEm(dedos, i, DEDO_ABAFADO)) || !notaValida(i, casa)) continue;
-    if (classe(notaDaCorda(i, casa)) == classe(raiz)) {
+    if (!dedoDaMao(valorEm(dedos, i, DEDO_ABAFADO)) || !notaValida(i, casaReal(casa))) continue;
+    if (classe(notaDaForma(i, casa)) == classe(raiz)) {
       posicao_.setTonica(i, casa);
       return;
     }
   }
 }
 
+// The capo's bar lies across the strings in its fret, where the shape's open strings sound.
+void Braco::posicionarCapo() {
+  const int casa = capo();
+  const auto& xs = geometria_.getXCasas();
+  barraCapo_.visivel =
+      !escala_ && casa > 0 && casa < numeroPosicoes() && casa < static_cast<int>(xs.size());
+  if (barraCapo_.visivel) barraCapo_.x = xs[static_cast<size_t>(casa)];
+}
+
 void Braco::esconderMarcadores() {
   tonicaEscolhida_ = false;
+  barraCapo_.visivel = false;
   for (auto& c : cordas_) {
     for (MarcadorBraco* m : {&c.ponto, &c.dedo, &c.nota, &c.intervalo, &c.maoRotulo, &c.abafada}) {
       m->visivel = false;
@@ -237,12 +258,12 @@ void Braco::escreverRotulos(int raiz, bool bemol) {
     const int casa = casas[static_cast<size_t>(i)];
     const int dedo = valorEm(dedos, i, DEDO_ABAFADO);
     c.dedo.texto = dedoDaMao(dedo) ? std::to_string(dedo) : std::string();
-    if (!notaValida(i, casa)) {
+    if (casa < 0 || !notaValida(i, casaReal(casa))) {
       c.nota.texto.clear();
       c.intervalo.texto.clear();
       continue;
     }
-    const int nota = notaDaCorda(i, casa);
+    const int nota = notaDaForma(i, casa);
     const std::string grafada = valorEm(grafadas, i, std::string());
     c.nota.texto = !grafada.empty() ? grafada
                    : bemol          ? nomeNotaBemol(classe(nota))
@@ -255,13 +276,14 @@ void Braco::escreverRotulos(int raiz, bool bemol) {
 }
 
 void Braco::posicionarMarcadores() {
+  posicionarCapo();
   const auto casas = posicao_.getCasas();
   const int cordas = std::min(static_cast<int>(casas.size()), GeometriaBraco::SLOTS);
   for (int i = 0; i < cordas; ++i) {
     if (!soaNota(i)) continue;
     const int casa = casas[static_cast<size_t>(i)];
     auto& c = cordas_[static_cast<size_t>(i)];
-    const int x = geometria_.getXCasas()[static_cast<size_t>(casa)];
+    const int x = geometria_.getXCasas()[static_cast<size_t>(casaReal(casa))];
     c.ponto.x = x;
     c.ponto.tonica = posicao_.getCordaTonica() == i && posicao_.getCasaTonica() == casa;
     c.ponto.visivel = true;
@@ -323,14 +345,14 @@ int Braco::casaEm(int x) const { return geometria_.casaEm(x, numeroPosicoes()); 
 
 bool Braco::existeNotaEm(int x, int y) const {
   const int corda = cordaEm(y);
-  const int casa = casaEm(x);
+  const int casa = casaDaFormaEm(x);
   return corda >= 0 && casa >= 0 && posicao_.existeNota(casa, corda);
 }
 
 bool Braco::alternarNota(int x, int y) {
   ajustarTamanho();
   const int corda = cordaEm(y);
-  const int casa = casaEm(x);
+  const int casa = casaDaFormaEm(x);
   if (corda < 0 || casa < 0) return false;
   if (posicao_.existeNota(casa, corda)) return true;
   posicao_.setNota(casa, corda);
@@ -346,7 +368,7 @@ bool Braco::alternarNota(int x, int y) {
 
 bool Braco::definirTonicaEm(int x, int y) {
   if (!existeNotaEm(x, y)) return false;
-  posicao_.setTonica(cordaEm(y), casaEm(x));
+  posicao_.setTonica(cordaEm(y), casaDaFormaEm(x));
   renomear();
   tonicaEscolhida_ = true;
   return true;
@@ -402,7 +424,7 @@ std::vector<int> Braco::getNotas() const {
   const auto casas = posicao_.getCasas();
   std::vector<int> notas(casas.size(), -1);
   for (int i = 0; i < static_cast<int>(casas.size()); ++i) {
-    if (soaNota(i)) notas[static_cast<size_t>(i)] = notaDaCorda(i, casas[static_cast<size_t>(i)]);
+    if (soaNota(i)) notas[static_cast<size_t>(i)] = notaDaForma(i, casas[static_cast<size_t>(i)]);
   }
   return notas;
 }
@@ -411,7 +433,7 @@ int Braco::notaTonica() const {
   const int corda = posicao_.getCordaTonica();
   const int casa = posicao_.getCasaTonica();
   if (corda < 0 || casa < 0 || corda >= static_cast<int>(afinacao().size())) return -1;
-  return notaDaCorda(corda, casa);
+  return notaDaForma(corda, casa);
 }
 
 bool Braco::temNota() const {

@@ -53,6 +53,8 @@ class Braco {
   Braco(Fachada& fachada, int orientacao);
   ~Braco();
 
+  // A fingering's frets are counted from the capo (PortaBraco::getCapo): it is drawn that many
+  // frets up, sounds at pitch, and clicks behind the capo hit nothing.
   // Lays the strings and frets out for that orientation and the current instrument, takes the
   // chord manager's fingering when it knows the one on show by name, and places the markers.
   void aplicarPosicaoBraco(int orientacao);
@@ -128,6 +130,8 @@ class Braco {
   void tocarEscala();
 
   const std::array<MarcadoresCorda, GeometriaBraco::SLOTS>& getCordas() const { return cordas_; }
+  // The capo's bar, at the x of its fret, while a chord is shown with a capo.
+  const MarcadorBraco& getBarraCapo() const { return barraCapo_; }
   const std::vector<MarcadorEscala>& getMarcadoresEscala() const { return marcadoresEscala_; }
   // The barres of the fingering on show, drawn under its dots.
   const std::vector<BarraBraco>& getPestanas() const { return pestanas_; }
@@ -154,6 +158,13 @@ class Braco {
   void colocarNaCorda(MarcadorBraco& marcador, int corda) const;
   void posicionarAbafadasEPestanas();
   int notaDaCorda(int corda, int casa) const;
+  // A chord's frets are counted from the capo; the fretboard's from the nut.
+  int capo() const;
+  int casaReal(int casa) const;
+  int notaDaForma(int corda, int casa) const;
+  // The fret from the capo under x; -1 for none or one behind the capo.
+  int casaDaFormaEm(int x) const;
+  void posicionarCapo();
 
   std::unique_ptr<PortaBraco> propria_;  // when made over the façade
   PortaBraco& porta_;
@@ -166,6 +177,7 @@ class Braco {
   int modo_ = ModoRotulo::DEDOS;
   bool tonicaEscolhida_ = false;
   std::array<MarcadoresCorda, GeometriaBraco::SLOTS> cordas_{};
+  MarcadorBraco barraCapo_;
   std::vector<MarcadorEscala> marcadoresEscala_;
   std::vector<BarraBraco> pestanas_;
   int marcadoresUsados_ = 0;

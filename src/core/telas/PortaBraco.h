@@ -24,6 +24,8 @@ class PortaBraco {
   virtual ~PortaBraco() = default;
 
   virtual const InstrumentoCordas* getInstrumentoAtual() const = 0;
+  // The capo's fret, from which a chord's frets are counted; 0 for none.
+  virtual int getCapo() const { return 0; }
   virtual std::string getNomeIdiomaAtual() const = 0;
   virtual std::string getTexto(std::string_view secao, std::string_view chave) const = 0;
   virtual void mostrarMensagem(const std::string& texto, const std::string& titulo) = 0;

@@ -8,6 +8,8 @@ const InstrumentoCordas* PortaBracoFachada::getInstrumentoAtual() const {
   return fachada_.getInstrumentoAtual();
 }
 
+int PortaBracoFachada::getCapo() const { return fachada_.getCapo(); }
+
 std::string PortaBracoFachada::getNomeIdiomaAtual() const { return fachada_.getNomeIdiomaAtual(); }
 
 std::string PortaBracoFachada::getTexto(std::string_view secao, std::string_view chave) const {

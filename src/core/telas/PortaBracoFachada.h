@@ -12,6 +12,7 @@ class PortaBracoFachada : public PortaBraco {
   explicit PortaBracoFachada(Fachada& fachada) : fachada_(fachada) {}
 
   const InstrumentoCordas* getInstrumentoAtual() const override;
+  int getCapo() const override;
   std::string getNomeIdiomaAtual() const override;
   std::string getTexto(std::string_view secao, std::string_view chave) const override;
   void mostrarMensagem(const std::string& texto, const std::string& titulo) override;
