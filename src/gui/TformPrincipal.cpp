@@ -11,7 +11,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
@@ -288,22 +287,25 @@ void TformPrincipal::montarDisposicaoECapo(int y) {
   connect(comboDisposicao_, &QComboBox::activated, this,
           [this](int indice) { mudarDisposicao(indice); });
 
-  spinCapo_ = new QSpinBox(this);
-  spinCapo_->setObjectName(QStringLiteral("spinCapo"));
-  spinCapo_->setGeometry(284, y + 66, 76, 28);
-  spinCapo_->setToolTip(texto("fmPrincipal", "hintSpinCapo"));
-  spinCapo_->setPrefix(texto("fmPrincipal", "spinCapo"));
-  spinCapo_->setSpecialValueText(texto("fmPrincipal", "spinCapoSemCapo"));
+  // A list rather than a spin box: its words read whole in the narrow space.
+  comboCapo_ = combo("comboCapo", {272, y + 66, 88, 28}, "hintSpinCapo");
   limitarCapo();
-  spinCapo_->setValue(fachada_.getCapo());
-  connect(spinCapo_, &QSpinBox::valueChanged, this, [this](int casa) { mudarCapo(casa); });
+  connect(comboCapo_, &QComboBox::activated, this, [this](int casa) { mudarCapo(casa); });
 }
 
 // Up to the last fret of the instrument, at most the twelfth.
 void TformPrincipal::limitarCapo() {
   const InstrumentoCordas* atual = fachada_.getInstrumentoAtual();
   const int casas = atual != nullptr ? std::max(0, atual->getNumeroCasas()) : 0;
-  spinCapo_->setMaximum(std::min(Fachada::CAPO_MAXIMO, casas));
+  const int maximo = std::min(Fachada::CAPO_MAXIMO, casas);
+  // A shorter instrument moves the capo to its last fret, before the board is laid out again.
+  if (fachada_.getCapo() > maximo) fachada_.setCapo(maximo);
+  comboCapo_->clear();
+  comboCapo_->addItem(texto("fmPrincipal", "spinCapoSemCapo"));
+  for (int casa = 1; casa <= maximo; ++casa) {
+    comboCapo_->addItem(texto("fmPrincipal", "spinCapo") + QString::number(casa));
+  }
+  comboCapo_->setCurrentIndex(std::min(fachada_.getCapo(), maximo));
 }
 
 void TformPrincipal::mudarDisposicao(int indice) {
@@ -356,7 +358,7 @@ void TformPrincipal::montarListaImpressao() {
 
 void TformPrincipal::mostrarControlesDoModo() {
   for (QWidget* w : std::initializer_list<QWidget*>{
-           editNomeAcorde_, comboDisposicao_, spinCapo_, comboBaseAcordes_, listaImpressao_,
+           editNomeAcorde_, comboDisposicao_, comboCapo_, comboBaseAcordes_, listaImpressao_,
            btnAdicionar_, btnSubstituir_, btnRemover_, btnImprimir_, btnLimparBraco_}) {
     w->setVisible(!modoEscalas_);
   }

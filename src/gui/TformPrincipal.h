@@ -18,7 +18,6 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QSpinBox;
 class QToolButton;
 
 namespace tessara {
@@ -111,6 +110,7 @@ class TformPrincipal : public QWidget {
   void montarDisposicaoECapo(int y);
   void mudarDisposicao(int indice);
   void mudarCapo(int casa);
+  // Fills the capo list up to the instrument's last fret (at most the twelfth).
   void limitarCapo();
   void refazerAcorde();
 
@@ -183,7 +183,7 @@ class TformPrincipal : public QWidget {
   QComboBox* comboModoVisualizacao_ = nullptr;
   QLineEdit* editNomeAcorde_ = nullptr;
   QComboBox* comboDisposicao_ = nullptr;
-  QSpinBox* spinCapo_ = nullptr;
+  QComboBox* comboCapo_ = nullptr;
   QComboBox* comboBaseAcordes_ = nullptr;
   QComboBox* comboNomeEscalas_ = nullptr;
   QComboBox* comboTomEscalas_ = nullptr;

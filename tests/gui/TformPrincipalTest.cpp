@@ -341,10 +341,11 @@ TEST_F(TformPrincipalTest, DisposicaoECapoMudamODedilhadoEFicamParaAProximaParti
   digitar(QStringLiteral("D"));
   EXPECT_EQ(janela->getBraco().getPosicao().getCasas(), (Casas{-1, -1, 0, 2, 3, 2}));
   EXPECT_FALSE(janela->getBraco().getBarraCapo().visivel);
-  auto* capo = filho<QSpinBox>("spinCapo");
-  EXPECT_EQ(capo->value(), 0);
-  EXPECT_EQ(capo->maximum(), 12);
-  capo->setValue(2);
+  auto* capo = filho<QComboBox>("comboCapo");
+  EXPECT_EQ(capo->currentIndex(), 0);
+  EXPECT_EQ(capo->count(), 13);  // no capo, then frets 1 to 12
+  capo->setCurrentIndex(2);
+  emit capo->activated(2);
   EXPECT_EQ(janela->getBraco().getPosicao().getCasas(), (Casas{-1, 3, 2, 0, 1, 0}));
   EXPECT_TRUE(janela->getBraco().getBarraCapo().visivel);
   EXPECT_EQ(janela->getBraco().getNotas(), (Casas{-1, 50, 54, 57, 62, 66}));  // at pitch
@@ -370,7 +371,7 @@ TEST_F(TformPrincipalTest, DisposicaoECapoMudamODedilhadoEFicamParaAProximaParti
   depois.pasta.escrever("usuario/tessara.ini", ini);
   TformPrincipal segunda(depois.nucleo.fachada(), depois.interacao);
   depois.nucleo.definirFachadaGUI(&segunda.getFrente());
-  EXPECT_EQ(segunda.findChild<QSpinBox*>(QStringLiteral("spinCapo"))->value(), 2);
+  EXPECT_EQ(segunda.findChild<QComboBox*>(QStringLiteral("comboCapo"))->currentIndex(), 2);
   EXPECT_EQ(segunda.findChild<QComboBox*>(QStringLiteral("comboDisposicao"))->currentIndex(), 1);
   auto* caixa = segunda.findChild<QLineEdit*>(QStringLiteral("editNomeAcorde"));
   caixa->setText(QStringLiteral("D"));
