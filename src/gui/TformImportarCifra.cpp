@@ -149,17 +149,17 @@ void TformImportarCifra::montarTransposicao(int y) {
 }
 
 void TformImportarCifra::montarArquivos(int y) {
-  auto* abrir = new QToolButton(this);
-  abrir->setObjectName(QStringLiteral("btnAbrir"));
-  abrir->setText(texto(SECAO, "btnAbrir"));
-  abrir->setToolTip(texto(SECAO, "hintBtnAbrir"));
-  abrir->setGeometry(MARGEM, y, 100, 28);
-  abrir->setPopupMode(QToolButton::MenuButtonPopup);
-  recentes_ = new QMenu(abrir);
+  auto* abrir = botao("btnAbrir", texto(SECAO, "btnAbrir"), {MARGEM, y, 80, 28},
+                      texto(SECAO, "hintBtnAbrir"));
+  connect(abrir, &QPushButton::clicked, this, [this] { escolherAbrir(); });
+  // The files used lately, under a button of their own beside Open.
+  auto* maisAbrir = botao("btnRecentes", QStringLiteral("\u25BE"), {MARGEM + 82, y, 24, 28},
+                          texto(SECAO, "hintBtnAbrir"));
+  maisAbrir->setStyleSheet(QStringLiteral("QPushButton::menu-indicator { image: none; }"));
+  recentes_ = new QMenu(maisAbrir);
   recentes_->setObjectName(QStringLiteral("mnuRecentes"));
-  abrir->setMenu(recentes_);
+  maisAbrir->setMenu(recentes_);
   connect(recentes_, &QMenu::aboutToShow, this, [this] { encherRecentes(); });
-  connect(abrir, &QToolButton::clicked, this, [this] { escolherAbrir(); });
   auto* salvar = botao("btnSalvar", texto(SECAO, "btnSalvar"), {MARGEM + 108, y, 100, 28},
                        texto(SECAO, "hintBtnSalvar"));
   connect(salvar, &QPushButton::clicked, this, [this] { escolherSalvar(); });
