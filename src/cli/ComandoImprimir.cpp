@@ -27,7 +27,8 @@ namespace {
 const std::map<std::string, int> CONTEUDOS = {
     {"text+diagrams", TrabalhoImpressao::TEXTO_E_DIAGRAMAS},
     {"diagrams", TrabalhoImpressao::DIAGRAMAS},
-    {"text", TrabalhoImpressao::TEXTO}};
+    {"text", TrabalhoImpressao::TEXTO},
+    {"songbook", TrabalhoImpressao::CANCIONEIRO}};
 
 const char* const ZOOMS = "100, 200, 300";
 
@@ -38,6 +39,7 @@ const LeitorOpcoes& leitor() {
        {"--svg", 1, "a file; pages after the first go to FILE-2, FILE-3 ..."},
        {"--png", 1, "a folder"},
        {"--text", 1, "a file"},
+       {"--songbook", 1, "a file"},
        {"--zoom", 1, ZOOMS},
        {"--labels", 1, NomesRotulo::aceitos(), NomesRotulo::nomes()},
        {"--content", 1, ErroArgumento::chaves(CONTEUDOS), ErroArgumento::nomes(CONTEUDOS)}},
@@ -66,6 +68,7 @@ ComandoImprimir::Pedido ComandoImprimir::lerArgumentos(const std::vector<std::st
   pedido.svg = lidas.valor("--svg").value_or("");
   pedido.png = lidas.valor("--png").value_or("");
   pedido.folha = lidas.valor("--text").value_or("");
+  pedido.cancioneiro = lidas.valor("--songbook").value_or("");
   if (const auto valor = lidas.valor("--zoom")) {
     const auto zoom = texto::inteiro(*valor);
     if (!zoom || (*zoom != 100 && *zoom != 200 && *zoom != 300)) {
@@ -94,6 +97,25 @@ std::optional<std::string> ComandoImprimir::lerFolha(ContextoCli& contexto,
     return std::nullopt;
   }
   return cp1252::deUtf8(texto::lerArquivo(arquivo));
+}
+
+bool ComandoImprimir::lerCancioneiro(ContextoCli& contexto, const std::string& arquivo,
+                                     ListaImpressao& lista) {
+  const auto abertura = lista.abrir(arquivo, true);
+  if (!abertura.lida) {
+    contexto.erros() << "tessara-cli: print: " << arquivo << ": "
+                     << (abertura.motivo.empty() ? "no such file" : abertura.motivo) << '\n';
+    return false;
+  }
+  for (size_t linha : abertura.linhasIgnoradas) {
+    contexto.erros() << "tessara-cli: print: " << arquivo << ':' << linha
+                     << ": not a songbook line, left out\n";
+  }
+  for (const auto& nome : abertura.recusados) {
+    contexto.erros() << "tessara-cli: print: " << arquivo << ": no fingering for "
+                     << cp1252::paraUtf8(nome) << ", left out\n";
+  }
+  return true;
 }
 
 bool ComandoImprimir::montarLista(ContextoCli& contexto, const std::vector<std::string>& acordes,
@@ -135,8 +157,10 @@ int ComandoImprimir::executar(ContextoCli& contexto, const std::vector<std::stri
     if (!lida) return 1;
     folha = *lida;
   }
-  const int conteudo = pedido.conteudo.value_or(
-      pedido.folha.empty() ? TrabalhoImpressao::DIAGRAMAS : TrabalhoImpressao::TEXTO_E_DIAGRAMAS);
+  const int conteudo =
+      pedido.conteudo.value_or(!pedido.cancioneiro.empty() ? TrabalhoImpressao::CANCIONEIRO
+                               : pedido.folha.empty()      ? TrabalhoImpressao::DIAGRAMAS
+                                                           : TrabalhoImpressao::TEXTO_E_DIAGRAMAS);
   // The sheet's chords make the list when none are given, as its print action does.
   const bool daFolha = pedido.acordes.empty() && conteudo != TrabalhoImpressao::TEXTO;
   if (daFolha) {
@@ -146,6 +170,10 @@ int ComandoImprimir::executar(ContextoCli& contexto, const std::vector<std::stri
   }
   ListaImpressao lista(fachada);
   if (!montarLista(contexto, pedido.acordes, daFolha, lista)) return 1;
+  if (!pedido.cancioneiro.empty() && !lerCancioneiro(contexto, pedido.cancioneiro, lista)) {
+    return 1;
+  }
+  lista.prepararImpressao();
 
 #ifdef TESSARA_IMPRESSAO_QT
   fachada.setTextoImpressao(folha);

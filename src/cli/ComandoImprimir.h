@@ -23,8 +23,8 @@ class ComandoImprimir : public ComandoCli {
   std::string resumo() const override {
     return "print --pdf FILE | --svg FILE | --png DIR [--zoom 100|200|300] "
            "[--labels fingers|notes|intervals] "
-           "[--content text+diagrams|diagrams|text] [--text SHEET] [NAME|FRETS...]  print chord "
-           "diagrams (and a chord sheet)";
+           "[--content text+diagrams|diagrams|text|songbook] [--text SHEET] [--songbook FILE] "
+           "[NAME|FRETS...]  print chord diagrams (and a chord sheet, or a songbook's songs)";
   }
   const LeitorOpcoes* opcoes() const override;
   int executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) override;
@@ -37,7 +37,8 @@ class ComandoImprimir : public ComandoCli {
     int zoom = 100;
     int rotulo = 0;
     std::optional<int> conteudo;
-    std::string folha;  // the chord sheet's file
+    std::string folha;        // the chord sheet's file
+    std::string cancioneiro;  // a songbook file, after the chords given
     std::vector<std::string> acordes;
   };
 
@@ -48,6 +49,10 @@ class ComandoImprimir : public ComandoCli {
   // A fingering of each chord (frets or a name), in order, into the print list; false after
   // telling which one is refused. `semRepetir` leaves out a name the list already holds (as
   // the chord manager stores it), as printing a chord sheet does.
+  // The songbook's songs after the list's lines; false after telling why it cannot be read.
+  // Lines left out are named and do not stop the command.
+  static bool lerCancioneiro(ContextoCli& contexto, const std::string& arquivo,
+                             ListaImpressao& lista);
   static bool montarLista(ContextoCli& contexto, const std::vector<std::string>& acordes,
                           bool semRepetir, ListaImpressao& lista);
 };

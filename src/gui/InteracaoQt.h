@@ -9,6 +9,8 @@ class InteracaoQt : public Interacao {
  public:
   bool mostrarMensagem(const std::string& texto, const std::string& titulo,
                        Botoes botoes = Botoes::Ok) override;
+  int escolherBotao(const std::string& texto, const std::string& titulo,
+                    const std::vector<std::string>& botoes) override;
   std::optional<int> escolherIdioma(const std::vector<std::string>& nomes,
                                     int selecionado) override;
   void pedirEncerramento() override;

@@ -2,8 +2,13 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -11,7 +16,10 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QToolButton>
+#include <QUrl>
 #include <algorithm>
+
+#include "foundations/ArquivoAtomico.h"
 
 #include "EstiloJanelas.h"
 #include "app/Fachada.h"
@@ -45,7 +53,8 @@ TformImportarCifra::TformImportarCifra(Fachada& fachada, ListaImpressao& lista,
     : DialogoSemBorda(fachada, qtLinhas(fachada.getTexto(SECAO, "titulo")), LARGURA, ALTURA, pai),
       lista_(lista),
       gui_(gui),
-      abridor_(fachada, std::move(navegador)) {
+      abridor_(fachada, std::move(navegador)),
+      arquivos_(fachada.getPastaUsuario()) {
   setObjectName(QStringLiteral("TformImportarCifra"));
   setStyleSheet(estiloJanelas());
 
@@ -63,10 +72,11 @@ TformImportarCifra::TformImportarCifra(Fachada& fachada, ListaImpressao& lista,
                       texto(SECAO, "hintBtnColar"));
   connect(colar, &QPushButton::clicked, this, [this] { this->colar(); });
   montarTransposicao(yBarra);
+  montarArquivos(yBarra + 36);
 
   memoCifra_ = new QPlainTextEdit(this);
   memoCifra_->setObjectName(QStringLiteral("memoCifra"));
-  const int yMemo = yBarra + 38;
+  const int yMemo = yBarra + 74;
   memoCifra_->setGeometry(MARGEM, yMemo, LARGURA - 2 * MARGEM, ALTURA - yMemo - 56);
   // Chords stand above the syllables they fall on only in a fixed-width font.
   QFont fixa = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -74,7 +84,15 @@ TformImportarCifra::TformImportarCifra(Fachada& fachada, ListaImpressao& lista,
   memoCifra_->setFont(fixa);
   memoCifra_->setLineWrapMode(QPlainTextEdit::NoWrap);
   memoCifra_->setToolTip(texto(SECAO, "hintMemoCifra"));
-  memoCifra_->setPlainText(texto(SECAO, "textoMemoCifra"));
+  const auto ultima = arquivos_.ultima();
+  memoCifra_->setPlainText(ultima ? QString::fromStdString(*ultima)
+                                  : texto(SECAO, "textoMemoCifra"));
+  memoCifra_->viewport()->installEventFilter(this);
+  guarda_.setSingleShot(true);
+  guarda_.setInterval(700);
+  connect(&guarda_, &QTimer::timeout, this, [this] { guardarFolha(); });
+  connect(memoCifra_, &QPlainTextEdit::textChanged, this, [this] { guarda_.start(); });
+  lblCancao_->setText(textoCabecalho());
 
   const int yBaixo = ALTURA - 46;
   auto* importar =
@@ -130,6 +148,140 @@ void TformImportarCifra::montarTransposicao(int y) {
   }
 }
 
+void TformImportarCifra::montarArquivos(int y) {
+  auto* abrir = botao("btnAbrir", texto(SECAO, "btnAbrir"), {MARGEM, y, 80, 28},
+                      texto(SECAO, "hintBtnAbrir"));
+  connect(abrir, &QPushButton::clicked, this, [this] { escolherAbrir(); });
+  // The files used lately, under a button of their own beside Open.
+  auto* maisAbrir = botao("btnRecentes", QStringLiteral("\u25BE"), {MARGEM + 82, y, 24, 28},
+                          texto(SECAO, "hintBtnAbrir"));
+  maisAbrir->setStyleSheet(QStringLiteral("QPushButton::menu-indicator { image: none; }"));
+  recentes_ = new QMenu(maisAbrir);
+  recentes_->setObjectName(QStringLiteral("mnuRecentes"));
+  maisAbrir->setMenu(recentes_);
+  connect(recentes_, &QMenu::aboutToShow, this, [this] { encherRecentes(); });
+  auto* salvar = botao("btnSalvar", texto(SECAO, "btnSalvar"), {MARGEM + 108, y, 100, 28},
+                       texto(SECAO, "hintBtnSalvar"));
+  connect(salvar, &QPushButton::clicked, this, [this] { escolherSalvar(); });
+  lblCancao_ = new QLabel(this);
+  lblCancao_->setObjectName(QStringLiteral("lblCancao"));
+  lblCancao_->setGeometry(MARGEM + 220, y, LARGURA - 2 * MARGEM - 220, 28);
+  lblCancao_->setTextFormat(Qt::PlainText);
+}
+
+void TformImportarCifra::encherRecentes() {
+  recentes_->clear();
+  const auto arquivos = arquivos_.recentes();
+  for (const auto& arquivo : arquivos) {
+    const QString caminho = QString::fromStdString(arquivo.string());
+    recentes_->addAction(caminho, this, [this, arquivo] { abrirArquivo(arquivo); });
+  }
+  if (arquivos.empty()) recentes_->addAction(texto(SECAO, "mnuSemRecentes"))->setEnabled(false);
+}
+
+void TformImportarCifra::escolherAbrir() {
+  const QString filtro =
+      texto(SECAO, "filtroCifras") + QStringLiteral(";;") + texto(SECAO, "filtroTodos");
+  const QString escolhido =
+      QFileDialog::getOpenFileName(this, texto(SECAO, "tituloAbrir"), {}, filtro);
+  if (!escolhido.isEmpty()) abrirArquivo(escolhido.toStdString());
+}
+
+void TformImportarCifra::escolherSalvar() {
+  const QString texto1 = texto(SECAO, "filtroTexto");
+  const QString chordPro = texto(SECAO, "filtroChordPro");
+  const bool emChordPro = fachada_.cifraEmChordPro(core(memoCifra_->toPlainText()));
+  QString filtro = emChordPro ? chordPro : texto1;
+  const QString escolhido = QFileDialog::getSaveFileName(
+      this, texto(SECAO, "tituloSalvar"), {}, texto1 + QStringLiteral(";;") + chordPro, &filtro);
+  if (escolhido.isEmpty()) return;
+  std::filesystem::path arquivo = escolhido.toStdString();
+  // A name typed without an extension takes the filter's.
+  if (!arquivo.has_extension()) arquivo += filtro == chordPro ? ".cho" : ".txt";
+  salvarArquivo(arquivo);
+}
+
+bool TformImportarCifra::abrirArquivo(const std::filesystem::path& arquivo) {
+  std::string motivo;
+  const auto folha = ArquivosCifra::abrir(arquivo, motivo);
+  if (!folha) {
+    mostrarErro("erroAbrir", arquivo, motivo);
+    return false;
+  }
+  QString lida = QString::fromStdString(*folha);
+  lida.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  memoCifra_->setPlainText(lida);
+  arquivos_.lembrar(arquivo);
+  guardarFolha();
+  return true;
+}
+
+bool TformImportarCifra::salvarArquivo(const std::filesystem::path& arquivo) {
+  QString folha = memoCifra_->toPlainText();
+  const bool paraChordPro = ArquivosCifra::ehChordPro(arquivo);
+  // A sheet of chords over lyrics is saved as text the way the user laid it out; anything
+  // else is written anew in the file's grammar (a ChordPro file gets no chord line).
+  const TextoGuardado guardado(folha);
+  if (paraChordPro || fachada_.cifraEmChordPro(guardado.cp1252())) {
+    folha = guardado.restaurar(fachada_.converterCifra(guardado.cp1252(), paraChordPro));
+  }
+  if (!folha.isEmpty() && !folha.endsWith(QLatin1Char('\n'))) folha += QLatin1Char('\n');
+  std::string motivo;
+  if (!ArquivoAtomico::substituir(arquivo, folha.toStdString(), &motivo)) {
+    mostrarErro("erroSalvar", arquivo, motivo);
+    return false;
+  }
+  arquivos_.lembrar(arquivo);
+  return true;
+}
+
+void TformImportarCifra::mostrarErro(const char* chave, const std::filesystem::path& arquivo,
+                                     const std::string& motivo) {
+  std::string mensagem =
+      fachada_.getTexto(SECAO, chave) + "\n" + core(QString::fromStdString(arquivo.string()));
+  if (!motivo.empty()) mensagem += "\n" + core(QString::fromStdString(motivo));
+  fachada_.mostrarMensagem(mensagem, fachada_.getTexto(SECAO, "titulo"));
+}
+
+QString TformImportarCifra::textoCabecalho() const {
+  const auto cabecalho = fachada_.getCabecalhoCifra(core(memoCifra_->toPlainText()));
+  QStringList partes;
+  if (!cabecalho.titulo.empty()) partes << qt(cabecalho.titulo);
+  if (!cabecalho.tom.empty())
+    partes << texto(SECAO, "lblTom") + QLatin1Char(' ') + qt(cabecalho.tom);
+  if (cabecalho.capo != 0) {
+    partes << texto(SECAO, "lblCapo") + QLatin1Char(' ') + QString::number(cabecalho.capo);
+  }
+  return partes.join(QStringLiteral("  \u00B7  "));
+}
+
+void TformImportarCifra::guardarFolha() {
+  guarda_.stop();
+  lblCancao_->setText(textoCabecalho());
+  arquivos_.guardar(memoCifra_->toPlainText().toStdString());
+}
+
+void TformImportarCifra::hideEvent(QHideEvent* evento) {
+  if (guarda_.isActive()) guardarFolha();
+  DialogoSemBorda::hideEvent(evento);
+}
+
+bool TformImportarCifra::eventFilter(QObject* objeto, QEvent* evento) {
+  // A file dropped on the sheet opens; dropped text is the editor's own business.
+  const bool arrastando = evento->type() == QEvent::DragEnter || evento->type() == QEvent::DragMove;
+  if (arrastando || evento->type() == QEvent::Drop) {
+    const QMimeData* dados = static_cast<QDropEvent*>(evento)->mimeData();
+    if (dados->hasUrls() && !dados->urls().isEmpty() && dados->urls().front().isLocalFile()) {
+      auto* soltura = static_cast<QDropEvent*>(evento);
+      soltura->acceptProposedAction();
+      if (evento->type() == QEvent::Drop)
+        abrirArquivo(dados->urls().front().toLocalFile().toStdString());
+      return true;
+    }
+  }
+  return DialogoSemBorda::eventFilter(objeto, evento);
+}
+
 void TformImportarCifra::definirAbrirImpressao(AbrirImpressao abrir) {
   abrirImpressao_ = std::move(abrir);
   btnImprimir_->setEnabled(static_cast<bool>(abrirImpressao_));
@@ -174,21 +326,25 @@ std::vector<std::string> TformImportarCifra::acordes() const {
 }
 
 void TformImportarCifra::importar() {
-  for (const auto& acorde : acordes()) lista_.adicionarPorNome(acorde, true);
+  lista_.adicionarCancao(fachada_.getCabecalhoCifra(core(memoCifra_->toPlainText())), acordes());
   emit listaPreenchida();
   close();
 }
 
 void TformImportarCifra::imprimir() {
   if (!abrirImpressao_) return;
-  // The sheet's chords take the print list's place: the user's own list goes only if they say so.
-  if (!lista_.vazia() && !gui_.perguntarSimNao(fachada_.getTexto(SECAO, "titulo"),
-                                               fachada_.getTexto(SECAO, "msgSubstituirLista"))) {
-    return;
+  // The user's own list goes only if they say so; they may also print it with the sheet's.
+  int resposta = SUBSTITUIR;
+  if (!lista_.vazia()) {
+    resposta = gui_.perguntarBotoes(
+        fachada_.getTexto(SECAO, "titulo"), fachada_.getTexto(SECAO, "msgSubstituirLista"),
+        {fachada_.getTexto(SECAO, "btnSubstituir"), fachada_.getTexto(SECAO, "btnAcrescentar"),
+         fachada_.getTexto(SECAO, "btnCancelar")});
   }
+  if (resposta != SUBSTITUIR && resposta != ACRESCENTAR) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  lista_.limpar();
-  for (const auto& acorde : acordes()) lista_.adicionarPorNome(acorde, false);
+  if (resposta == SUBSTITUIR) lista_.limpar();
+  lista_.adicionarCancao(fachada_.getCabecalhoCifra(core(memoCifra_->toPlainText())), acordes());
   emit listaPreenchida();
   fachada_.setTextoImpressao(comFimDeLinha(memoCifra_->toPlainText()));
   QApplication::restoreOverrideCursor();

@@ -8,6 +8,7 @@
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QStandardPaths>
 
 #include "app/Fachada.h"
@@ -60,7 +61,8 @@ TformImpressao::TformImpressao(Fachada& fachada, const ListaImpressao& listaImpr
   comboOpcoesImpressao_ = lista(this, "comboOpcoesImpressao", 76,
                                 {texto("fmImpressao", "comboOpcoesImpressaoItem1"),
                                  texto("fmImpressao", "comboOpcoesImpressaoItem2"),
-                                 texto("fmImpressao", "comboOpcoesImpressaoItem3")});
+                                 texto("fmImpressao", "comboOpcoesImpressaoItem3"),
+                                 texto("fmImpressao", "comboOpcoesImpressaoItem4")});
   explicacao(this, texto("fmImpressao", "lblExplicacaoRotulo"), 110)
       ->setObjectName(QStringLiteral("lblExplicacaoRotulo"));
   comboRotulo_ =
@@ -86,9 +88,10 @@ TformImpressao::TformImpressao(Fachada& fachada, const ListaImpressao& listaImpr
 void TformImpressao::definirModo(int modo) {
   if (modo != MODO_CIFRA && modo != MODO_LISTA) return;
   comboOpcoesImpressao_->setCurrentIndex(modo == MODO_CIFRA ? 0 : 1);
-  // The main window always prints diagrams only.
-  comboOpcoesImpressao_->setEnabled(modo == MODO_CIFRA);
-  lblExplicacaoConteudo_->setEnabled(modo == MODO_CIFRA);
+  // The main window prints diagrams, as they stand or as a songbook; the sheet's text only
+  // comes with the chord sheet.
+  auto* itens = qobject_cast<QStandardItemModel*>(comboOpcoesImpressao_->model());
+  for (int i : {0, 2}) itens->item(i)->setEnabled(modo == MODO_CIFRA);
 }
 
 int TformImpressao::conteudo() const { return comboOpcoesImpressao_->currentIndex(); }
@@ -120,6 +123,7 @@ void TformImpressao::imprimir() {
     }
     return true;
   });
+  lista_.prepararImpressao();
   fachada_.imprimir(saida, conteudo(), rotulo(), lista_.copias());
   std::string motivo;
   if (!destino.empty() && !memoria.gravar(destino, motivo)) {
@@ -144,6 +148,7 @@ void TformImpressao::visualizar() {
   // Busy while the pages are laid out; the preview window ends it when it shows.
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
   // The preview opens at 100 %; the pages are laid out at that zoom only.
+  lista_.prepararImpressao();
   fachada_.visualizarImpressao(conteudo(), rotulo(), 1, 100, lista_.copias());
   if (mostrarVisualizacao_) mostrarVisualizacao_();
   if (QGuiApplication::overrideCursor() != nullptr) QGuiApplication::restoreOverrideCursor();

@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "AbridorAjuda.h"
+#include "ControleListaImpressao.h"
 #include "EstiloJanelas.h"
 #include "FrenteJanelas.h"
 #include "ReprodutorPlano.h"
@@ -339,6 +340,8 @@ void TformPrincipal::montarListaImpressao() {
   listaImpressao_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   connect(listaImpressao_, &QListWidget::itemClicked, this, [this] { mostrarLinhaImpressao(); });
   lista_->definirAoMudar([this] { desenharListaImpressao(); });
+  controleLista_ = new ControleListaImpressao(fachada_, *lista_, *listaImpressao_);
+  controleLista_->recuperar();
   auto* apagar = new QShortcut(QKeySequence::Delete, listaImpressao_);
   apagar->setContext(Qt::WidgetShortcut);
   connect(apagar, &QShortcut::activated, this, [this] { removerImpressao(); });

@@ -30,6 +30,7 @@ class FachadaGUI;
 class FrenteJanelas;
 class Interacao;
 class ListaImpressao;
+class ControleListaImpressao;
 class TformAviso;
 class TformImpressao;
 class TformVisualizarImpressao;
@@ -67,6 +68,7 @@ class TformPrincipal : public QWidget {
   // Shows the print dialog modally, prepared for the chord sheet or for the print list.
   void abrirImpressao(int modo);
   TformImportarCifra& getImportarCifra() { return *importarCifra_; }
+  ControleListaImpressao& getControleLista() { return *controleLista_; }
 
   TformConfiguracoes& getConfiguracoes() { return *configuracoes_; }
   TformAssistenteMIDI& getAssistente() { return *assistente_; }
@@ -195,6 +197,7 @@ class TformPrincipal : public QWidget {
   QPushButton* btnLimparBraco_ = nullptr;
   QPushButton* btnInstrumento_ = nullptr;
   QListWidget* listaImpressao_ = nullptr;
+  ControleListaImpressao* controleLista_ = nullptr;
   QPushButton* btnAdicionar_ = nullptr;
   QPushButton* btnSubstituir_ = nullptr;
   QPushButton* btnRemover_ = nullptr;

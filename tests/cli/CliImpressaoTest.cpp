@@ -127,6 +127,25 @@ TEST_F(CliImpressao, FolhaLongaGanhaOutraPagina) {
   }
 }
 
+TEST_F(CliImpressao, CancioneiroUmaPaginaPorMusicaDepoisDoSumario) {
+  const auto cancioneiro = arquivos.escrever(
+      "livro.songbook", "= Wave\nkey: D\nxx0222 D7M\n= Blue\nx32010 C\nnot a line\n");
+  const auto pdf = arquivos / "livro.pdf";
+  auto r = cli({"print", "--pdf", pdf.string(), "--songbook", cancioneiro.string()});
+  ASSERT_EQ(r.status, 0) << r.erros;
+  // The line left out is named; the rest prints: the contents, then a page for each song.
+  EXPECT_NE(r.erros.find("livro.songbook:6: not a songbook line"), std::string::npos) << r.erros;
+  EXPECT_EQ(paginasPdf(teste::lerArquivo(pdf)), 3);
+  // As diagrams the songs share a page under their headings.
+  r = cli({"print", "--pdf", pdf.string(), "--content", "diagrams", "--songbook",
+           cancioneiro.string()});
+  ASSERT_EQ(r.status, 0) << r.erros;
+  EXPECT_EQ(paginasPdf(teste::lerArquivo(pdf)), 1);
+  r = cli({"print", "--pdf", pdf.string(), "--songbook", (arquivos / "none.songbook").string()});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.erros.find("none.songbook"), std::string::npos) << r.erros;
+}
+
 TEST_F(CliImpressao, PaginasDaVisualizacaoComALarguraDoZoom) {
   struct Caso {
     std::string zoom;

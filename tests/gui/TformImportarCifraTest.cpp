@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -16,6 +19,7 @@
 
 #include "AplicacaoTeste.h"
 #include "NucleoTeste.h"
+#include "PastaTemporaria.h"
 #include "TformImportarCifra.h"
 #include "TformPrincipal.h"
 #include "app/Fachada.h"
@@ -108,15 +112,18 @@ TEST_F(TformImportarCifraTest, TransporEUmaSoEdicaoQueODesfazerVolta) {
   EXPECT_EQ(memo()->toPlainText(), transposta);
 }
 
-TEST_F(TformImportarCifraTest, ImportarLevaOsAcordesDasLinhasDeAcordesComRepeticoesEFecha) {
-  memo()->setPlainText(QStringLiteral("Am C Am\nletra Am"));
+TEST_F(TformImportarCifraTest, ImportarLevaCadaAcordeUmaVezSobOTituloEFecha) {
+  memo()->setPlainText(QStringLiteral("{title: Wave}\n{key: D}\nAm C Am\nletra Am\n[C]mais"));
   clicar("btnImportarCifra");
-  EXPECT_EQ(listaImpressao(),
-            (QStringList{QStringLiteral("Am"), QStringLiteral("C"), QStringLiteral("Am")}));
+  EXPECT_EQ(listaImpressao(), (QStringList{QStringLiteral("Am"), QStringLiteral("C")}));
   EXPECT_FALSE(cifra().isVisible());
   EXPECT_EQ(fachada.getIndiceAcordeAtual(), -1);
   // The list's lines keep their fingerings: the print job gets one per line.
-  EXPECT_EQ(principal->getListaImpressao().copias().size(), 3);
+  EXPECT_EQ(principal->getListaImpressao().copias().size(), 2);
+  const auto& musicas = principal->getListaImpressao().musicas();
+  ASSERT_EQ(musicas.size(), 1u);
+  EXPECT_EQ(musicas[0], (CabecalhoCancao{"Wave", "D", 0}));
+  EXPECT_EQ(principal->getListaImpressao().linhas()[1].musica, 0);
 }
 
 TEST_F(TformImportarCifraTest, ImprimirTrocaAListaSemRepetirEPassaOTextoAoTrabalho) {
@@ -131,19 +138,38 @@ TEST_F(TformImportarCifraTest, ImprimirTrocaAListaSemRepetirEPassaOTextoAoTrabal
   principal->getListaImpressao().adicionarPorNome("G", true);
   memo()->setPlainText(QStringLiteral("Am C Am\nletra Am\n"));
 
-  // A list the user made is replaced only when they agree.
-  ambiente.interacao.resposta = false;
-  clicar("btnImprimir");
-  ASSERT_EQ(ambiente.interacao.mensagens.size(), 1u);
-  EXPECT_EQ(ambiente.interacao.mensagens[0].botoes, Interacao::Botoes::SimNao);
-  EXPECT_EQ(ambiente.interacao.mensagens[0].texto,
-            fachada.getTexto("fmImportarCifra", "msgSubstituirLista"));
-  EXPECT_EQ(listaImpressao(), QStringList{QStringLiteral("G")});
-  EXPECT_TRUE(modos.empty());
-
-  ambiente.interacao.resposta = true;
-  clicar("btnImprimir");
-  EXPECT_EQ(listaImpressao(), (QStringList{QStringLiteral("Am"), QStringLiteral("C")}));
+  // A list the user made is replaced, joined or kept as they answer.
+  struct Caso {
+    int botao;
+    QStringList lista;
+    size_t impressoes;
+  };
+  const Caso casos[] = {
+      {TformImportarCifra::CANCELAR, {QStringLiteral("G")}, 0},
+      {TformImportarCifra::ACRESCENTAR,
+       {QStringLiteral("G"), QStringLiteral("Am"), QStringLiteral("C")},
+       1},
+      {TformImportarCifra::SUBSTITUIR, {QStringLiteral("Am"), QStringLiteral("C")}, 1},
+  };
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.botao);
+    principal->getListaImpressao().limpar();
+    principal->getListaImpressao().adicionarPorNome("G", true);
+    ambiente.interacao.mensagens.clear();
+    ambiente.interacao.botoesOferecidos.clear();
+    modos.clear();
+    ambiente.interacao.botao = caso.botao;
+    clicar("btnImprimir");
+    ASSERT_EQ(ambiente.interacao.mensagens.size(), 1u);
+    EXPECT_EQ(ambiente.interacao.mensagens[0].texto,
+              fachada.getTexto("fmImportarCifra", "msgSubstituirLista"));
+    const std::vector<std::string> botoes{fachada.getTexto("fmImportarCifra", "btnSubstituir"),
+                                          fachada.getTexto("fmImportarCifra", "btnAcrescentar"),
+                                          fachada.getTexto("fmImportarCifra", "btnCancelar")};
+    EXPECT_EQ(ambiente.interacao.botoesOferecidos, std::vector<std::vector<std::string>>{botoes});
+    EXPECT_EQ(listaImpressao(), caso.lista);
+    EXPECT_EQ(modos.size(), caso.impressoes);
+  }
   EXPECT_EQ(fachada.getTextoImpressao(), "Am C Am\nletra Am\n");
   EXPECT_EQ(modos, std::vector<int>{TformImportarCifra::MODO_IMPRESSAO_CIFRA});
   EXPECT_TRUE(cifra().isVisible());
@@ -165,6 +191,65 @@ TEST_F(TformImportarCifraTest, EscFechaEOTextoFicaParaAProximaVez) {
   principal->findChild<QPushButton*>(QStringLiteral("btnImportarCifra"))->click();
   EXPECT_TRUE(cifra().isVisible());
   EXPECT_EQ(memo()->toPlainText(), QStringLiteral("Em C\nletra"));
+}
+
+// Files: a ChordPro song opens as it is written, shows its title, key and capo, and joins the
+// recent files; the sheet saves as ChordPro or as text by the file's extension.
+TEST_F(TformImportarCifraTest, AbreESalvaChordProETexto) {
+  const QString chordPro = QStringLiteral(
+      "{title: Garota de Ipanema}\n{key: F}\n{capo: 2}\n[F7M]Olha que coisa mais [G7]linda\n");
+  const auto arquivo = ambiente.pasta.escrever("garota.cho", chordPro.toStdString());
+  ASSERT_TRUE(cifra().abrirArquivo(arquivo));
+  EXPECT_EQ(memo()->toPlainText(), chordPro);
+  const QString cabecalho = filho<QLabel>("lblCancao")->text();
+  EXPECT_TRUE(cabecalho.contains(QStringLiteral("Garota de Ipanema"))) << cabecalho.toStdString();
+  EXPECT_TRUE(cabecalho.contains(QStringLiteral("Key F"))) << cabecalho.toStdString();
+  EXPECT_TRUE(cabecalho.contains(QStringLiteral("Capo 2"))) << cabecalho.toStdString();
+  EXPECT_EQ(cifra().findChild<QMenu*>(QStringLiteral("mnuRecentes")) != nullptr, true);
+
+  // As text the chords stand over their syllables; back as ChordPro it is the song again.
+  const auto texto = ambiente.pasta / "garota.txt";
+  ASSERT_TRUE(cifra().salvarArquivo(texto));
+  const std::string escrito = teste::lerArquivo(texto);
+  EXPECT_NE(escrito.find("F7M" + std::string(17, ' ') + "G7\nOlha que coisa mais linda\n"),
+            std::string::npos)
+      << escrito;
+  ASSERT_TRUE(cifra().abrirArquivo(texto));
+  const auto deNovo = ambiente.pasta / "de-novo.cho";
+  ASSERT_TRUE(cifra().salvarArquivo(deNovo));
+  EXPECT_EQ(teste::lerArquivo(deNovo), chordPro.toStdString());
+
+  // A file that cannot be read is named and the sheet stays as it was.
+  EXPECT_FALSE(cifra().abrirArquivo(ambiente.pasta / "none.cho"));
+  EXPECT_EQ(ambiente.interacao.mensagens.size(), 1u);
+  EXPECT_EQ(memo()->toPlainText().toStdString(), escrito);
+}
+
+TEST_F(TformImportarCifraTest, UmArquivoSoltoSobreACifraAbre) {
+  const auto arquivo = ambiente.pasta.escrever("solta.cho", "{title: Solta}\n[Am]la\n");
+  QMimeData dados;
+  dados.setUrls({QUrl::fromLocalFile(QString::fromStdString(arquivo.string()))});
+  QWidget* alvo = memo()->viewport();
+  const QPointF ponto(20, 20);
+  QDragEnterEvent entrada(ponto.toPoint(), Qt::CopyAction, &dados, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(alvo, &entrada);
+  EXPECT_TRUE(entrada.isAccepted());
+  QDropEvent soltura(ponto, Qt::CopyAction, &dados, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(alvo, &soltura);
+  EXPECT_EQ(memo()->toPlainText(), QStringLiteral("{title: Solta}\n[Am]la\n"));
+  EXPECT_EQ(filho<QLabel>("lblCancao")->text(), QStringLiteral("Solta"));
+}
+
+// The sheet is kept in the user's folder: the next start shows it again.
+TEST_F(TformImportarCifraTest, ACifraVoltaNoProximoInicio) {
+  memo()->setPlainText(QStringLiteral("Em C\nletra \u00E7\u266A"));
+  cifra().close();
+  ambiente.nucleo.definirFachadaGUI(nullptr);
+  principal.reset();
+  principal = std::make_unique<TformPrincipal>(fachada, ambiente.interacao);
+  ambiente.nucleo.definirFachadaGUI(&principal->getFrente());
+  EXPECT_EQ(cifra().findChild<QPlainTextEdit*>(QStringLiteral("memoCifra"))->toPlainText(),
+            QStringLiteral("Em C\nletra \u00E7\u266A"));
 }
 
 TEST_F(TformImportarCifraTest, AjudaAbreAPaginaDasCifras) {

@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStandardItemModel>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -16,6 +17,7 @@
 #include "TformImportarCifra.h"
 #include "TformImpressao.h"
 #include "TformVisualizarImpressao.h"
+#include "printing/TrabalhoImpressao.h"
 #include "qt/ImpressoraQt.h"
 
 namespace tessara {
@@ -57,22 +59,26 @@ class TformImpressaoTest : public teste::JanelaPrincipal {
 };
 
 TEST_F(TformImpressaoTest, ModoDizOQueVaiNasPaginas) {
+  // The list prints diagrams, as they stand or as a songbook; the sheet's text needs the sheet.
   struct Caso {
     int modo;
     int conteudo;
-    bool escolhe;
+    std::vector<bool> itens;
   };
   const Caso casos[] = {
-      {TformImpressao::MODO_LISTA, 1, false},
-      {TformImpressao::MODO_CIFRA, 0, true},
-      {7, 0, true},  // any other mode leaves the dialog as it was
+      {TformImpressao::MODO_LISTA, 1, {false, true, false, true}},
+      {TformImpressao::MODO_CIFRA, 0, {true, true, true, true}},
+      {7, 0, {true, true, true, true}},  // any other mode leaves the dialog as it was
   };
   auto* lista = em<QComboBox>(dialogo(), "comboOpcoesImpressao");
+  auto* itens = qobject_cast<QStandardItemModel*>(lista->model());
+  ASSERT_NE(itens, nullptr);
   for (const auto& caso : casos) {
     dialogo().definirModo(caso.modo);
     EXPECT_EQ(dialogo().conteudo(), caso.conteudo) << caso.modo;
-    EXPECT_EQ(lista->isEnabled(), caso.escolhe) << caso.modo;
-    EXPECT_EQ(em<QLabel>(dialogo(), "lblExplicacaoConteudo")->isEnabled(), caso.escolhe);
+    std::vector<bool> habilitados;
+    for (int i = 0; i < itens->rowCount(); ++i) habilitados.push_back(itens->item(i)->isEnabled());
+    EXPECT_EQ(habilitados, caso.itens) << caso.modo;
   }
 }
 
@@ -82,7 +88,10 @@ TEST_F(TformImpressaoTest, BotaoImprimirDaJanelaAbreODialogoSoComDiagramas) {
   QTimer::singleShot(0, &dialogo(), [&] {
     visto = dialogo().isVisible();
     EXPECT_EQ(dialogo().conteudo(), 1);
-    EXPECT_FALSE(em<QComboBox>(dialogo(), "comboOpcoesImpressao")->isEnabled());
+    auto* itens = qobject_cast<QStandardItemModel*>(
+        em<QComboBox>(dialogo(), "comboOpcoesImpressao")->model());
+    EXPECT_FALSE(itens->item(TrabalhoImpressao::TEXTO_E_DIAGRAMAS)->isEnabled());
+    EXPECT_TRUE(itens->item(TrabalhoImpressao::CANCIONEIRO)->isEnabled());
     dialogo().reject();
   });
   filho<QPushButton>("btnImprimir")->click();

@@ -432,3 +432,108 @@ TEST(MedidasPagina, ImpressaoUsaAPaginaDaImpressora) {
 
 }  // namespace
 }  // namespace tessara
+
+namespace tessara {
+namespace {
+
+using Grupo = TrabalhoImpressao::Grupo;
+
+TEST(TrechosImpressaoTest, SongsAndTheDiagramsBetweenThemCoverTheJobOnce) {
+  struct Caso {
+    const char* descricao;
+    std::vector<Grupo> grupos;
+    std::vector<Grupo> esperados;
+  };
+  const Caso casos[] = {
+      {"no songs", {}, {{"", "", 0, 5}}},
+      {"songs with chords between and after",
+       {{"A", "Key D", 0, 2}, {"B", "", 3, 1}},
+       {{"A", "Key D", 0, 2}, {"", "", 2, 1}, {"B", "", 3, 1}, {"", "", 4, 1}}},
+      {"a song past the end and one overlapping the one before",
+       {{"A", "", 1, 3}, {"B", "", 2, 2}, {"C", "", 4, 9}},
+       {{"", "", 0, 1}, {"A", "", 1, 3}, {"C", "", 4, 1}}},
+  };
+  const InstrumentoCordas instrumento = teste::violao();
+  const auto posicoes = teste::acordesDeDo(5);
+  const std::string texto;
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.descricao);
+    const TrabalhoImpressao trabalho{
+        TrabalhoImpressao::DIAGRAMAS, 0, posicoes, texto, instrumento, &caso.grupos};
+    EXPECT_EQ(LayoutImpressao::trechos(trabalho), caso.esperados);
+  }
+}
+
+// The print list's songs: headed by title, key and capo over their diagrams, or printed as a
+// songbook with a page for each song after a title page with the contents.
+class CancioneiroImpressaoTest : public ::testing::Test {
+ protected:
+  int desenhar(int conteudo) {
+    const TrabalhoImpressao trabalho{conteudo, 0, posicoes, texto, instrumento, &grupos, &textos};
+    return LayoutImpressao(superficie, medidas, especialista.especialista)
+        .desenhar("Tessara", "https://tessara.app", trabalho);
+  }
+  // The page each of those texts is written on; -1 for one not written.
+  std::vector<int> paginasDe(const std::vector<std::string>& procurados) const {
+    std::vector<int> paginas;
+    for (const auto& procurado : procurados) {
+      int pagina = -1;
+      for (const auto& t : superficie.textos) {
+        if (t.texto == procurado) pagina = t.pagina;
+      }
+      paginas.push_back(pagina);
+    }
+    return paginas;
+  }
+
+  teste::EspecialistaTeste especialista;
+  InstrumentoCordas instrumento = teste::violao();
+  MedidasPagina medidas = MedidasPagina::paraImpressora({2892, 4000});
+  teste::SuperficieGravada superficie;
+  teste::Posicoes posicoes =
+      teste::lista({teste::posicao("D", {-1, -1, 0, 2, 3, 2}, {6, 6, 0, 1, 3, 2}),
+                    teste::posicao("A7", {-1, 0, 2, 0, 2, 0}, {6, 0, 2, 0, 3, 0}),
+                    teste::posicao("Am", {-1, 0, 2, 2, 1, 0}, {6, 0, 2, 3, 1, 0}),
+                    teste::posicao("C", {-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0})});
+  std::string texto;
+  std::vector<Grupo> grupos{{"Wave", "Key D, Capo 2", 0, 2}, {"Blue", "", 2, 1}};
+  TrabalhoImpressao::TextosCancioneiro textos{"Songbook", "Contents", "Other chords"};
+};
+
+TEST_F(CancioneiroImpressaoTest, ASongsHeadingStandsOverItsDiagramsInTheList) {
+  EXPECT_EQ(desenhar(TrabalhoImpressao::DIAGRAMAS), 1);
+  auto y = [&](const std::string& procurado) {
+    for (const auto& t : superficie.textos) {
+      if (t.texto == procurado) return t.y;
+    }
+    return -1;
+  };
+  ASSERT_GE(y("Wave   Key D, Capo 2"), 0);
+  ASSERT_GE(y("Blue"), 0);
+  // Each heading above its own diagrams and below the ones before.
+  EXPECT_LT(y("Wave   Key D, Capo 2"), y("D"));
+  EXPECT_LT(y("A7"), y("Blue"));
+  EXPECT_LT(y("Blue"), y("Am"));
+  // The chord after the songs goes on a row of its own, without a heading.
+  EXPECT_GT(y("C"), y("Am"));
+  EXPECT_EQ(superficie.textosEm("Arial").front().texto, "Tessara");
+}
+
+TEST_F(CancioneiroImpressaoTest, ASongbookHasATitlePageAndAPageForEachSong) {
+  EXPECT_EQ(desenhar(TrabalhoImpressao::CANCIONEIRO), 4);
+  EXPECT_EQ(paginasDe({"Songbook", "Contents", "1.  Wave   (Key D, Capo 2)", "2.  Blue",
+                       "3.  Other chords"}),
+            (std::vector<int>{1, 1, 1, 1, 1}));
+  EXPECT_EQ(paginasDe({"Wave", "Key D, Capo 2", "D", "A7", "Blue", "Am", "Other chords", "C"}),
+            (std::vector<int>{2, 2, 2, 2, 3, 3, 4, 4}));
+  EXPECT_EQ(paginasDe({"Tessara"}), std::vector<int>{-1});
+}
+
+TEST_F(CancioneiroImpressaoTest, OneSongNeedsNoTitlePage) {
+  grupos = {{"Wave", "Key D", 0, 4}};
+  EXPECT_EQ(desenhar(TrabalhoImpressao::CANCIONEIRO), 1);
+  EXPECT_EQ(paginasDe({"Wave", "Key D", "C", "Songbook"}), (std::vector<int>{1, 1, 1, -1}));
+}
+
+}  // namespace
+}  // namespace tessara

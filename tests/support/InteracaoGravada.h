@@ -22,6 +22,12 @@ class InteracaoGravada : public Interacao {
     mensagens.push_back({texto, titulo, botoes});
     return resposta;
   }
+  int escolherBotao(const std::string& texto, const std::string& titulo,
+                    const std::vector<std::string>& botoes) override {
+    mensagens.push_back({texto, titulo, Botoes::Ok});
+    botoesOferecidos.push_back(botoes);
+    return botao;
+  }
   std::optional<int> escolherIdioma(const std::vector<std::string>& nomes,
                                     int selecionado) override {
     escolhasOferecidas.push_back(nomes);
@@ -33,6 +39,8 @@ class InteracaoGravada : public Interacao {
 
   std::vector<Mensagem> mensagens;
   std::vector<std::vector<std::string>> escolhasOferecidas;
+  std::vector<std::vector<std::string>> botoesOferecidos;
+  int botao = 0;  // the button escolherBotao presses
   int selecionadoOferecido = -2;
   bool resposta = true;        // what questions are answered
   std::optional<int> escolha;  // what the language chooser returns

@@ -4,9 +4,12 @@
 
 #include "app/Nucleo.h"
 #include "chords/AcordeComposto.h"
+#include "chords/EscritorChordPro.h"
+#include "chords/EscritorCifra.h"
 #include "chords/Especialista.h"
 #include "chords/FolhaCifra.h"
 #include "chords/IdiomaAcordes.h"
+#include "chords/LeitorCancao.h"
 #include "foundations/Cp1252.h"
 #include "foundations/GerenciadorConfiguracao.h"
 #include "foundations/IllegalArgumentException.h"
@@ -407,6 +410,23 @@ std::vector<std::string> Fachada::getAcordesCifra(const std::string& folha) cons
   return FolhaCifra::acordes(folha, IdiomaAcordes::de(idiomas()));
 }
 
+CabecalhoCancao Fachada::getCabecalhoCifra(const std::string& folha) const {
+  const Cancao cancao = LeitorCancao(IdiomaAcordes::de(idiomas())).ler(folha);
+  return {cancao.valor("title").value_or(""), cancao.valor("key").value_or(""), cancao.capo()};
+}
+
+bool Fachada::cifraEmChordPro(const std::string& folha) const {
+  return LeitorCancao::ehChordPro(folha, IdiomaAcordes::de(idiomas()));
+}
+
+std::string Fachada::converterCifra(const std::string& folha, bool paraChordPro) const {
+  const IdiomaAcordes idioma = IdiomaAcordes::de(idiomas());
+  const Cancao cancao = LeitorCancao(idioma).ler(folha);
+  return paraChordPro ? EscritorChordPro::escrever(cancao) : EscritorCifra(idioma).escrever(cancao);
+}
+
+std::filesystem::path Fachada::getPastaUsuario() const { return nucleo_.entradas().pastaUsuario; }
+
 bool Fachada::encontrarPosicao(const PosicaoHarmonica* posicao) {
   return acordes().encontrarPosicao(posicao);
 }
@@ -502,6 +522,29 @@ void Fachada::imprimir(Impressora& impressora, int conteudo, int rotulo, const P
   auto& impressao = this->impressao();
   impressao.imprimir(impressora, conteudo, rotulo, posicoes, impressao.getTextoImpressao(),
                      *instrumento);
+}
+
+void Fachada::setCancoesImpressao(const std::vector<CabecalhoCancao>& musicas,
+                                  const std::vector<int>& musicaDeCadaPosicao) {
+  std::vector<TrabalhoImpressao::Grupo> grupos;
+  for (size_t i = 0; i < musicaDeCadaPosicao.size(); ++i) {
+    const int musica = musicaDeCadaPosicao[i];
+    if (musica < 0 || static_cast<size_t>(musica) >= musicas.size()) continue;
+    const bool continua = i > 0 && musicaDeCadaPosicao[i - 1] == musica && !grupos.empty();
+    if (continua) {
+      ++grupos.back().quantidade;
+      continue;
+    }
+    const auto& cabecalho = musicas[static_cast<size_t>(musica)];
+    std::string detalhe;
+    if (!cabecalho.tom.empty()) detalhe = getTexto("fmImpressao", "lblTom") + " " + cabecalho.tom;
+    if (cabecalho.capo != 0) {
+      if (!detalhe.empty()) detalhe += ", ";
+      detalhe += getTexto("fmImpressao", "lblCapo") + " " + std::to_string(cabecalho.capo);
+    }
+    grupos.push_back({cabecalho.titulo, detalhe, static_cast<int>(i), 1});
+  }
+  impressao().setGruposImpressao(std::move(grupos));
 }
 
 void Fachada::visualizarImpressao(int conteudo, int rotulo, int pagina, int zoom,

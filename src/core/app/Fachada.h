@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/AnaliseAcorde.h"
+#include "app/CabecalhoCancao.h"
 #include "app/VistaAcorde.h"
 #include "chords/GrafiaNotas.h"
 #include "foundations/ColecaoPtr.h"
@@ -203,6 +204,13 @@ class Fachada {
   std::string colarCifra(const std::string& texto) const;
   // The chords of a chord sheet, in order, as written.
   std::vector<std::string> getAcordesCifra(const std::string& folha) const;
+  // A sheet read as a song, in either grammar: its title, key and capo; whether it is written
+  // in ChordPro; and the song written in ChordPro or as chords over lyrics.
+  CabecalhoCancao getCabecalhoCifra(const std::string& folha) const;
+  bool cifraEmChordPro(const std::string& folha) const;
+  std::string converterCifra(const std::string& folha, bool paraChordPro) const;
+  // Where the user's own files live (settings, instruments, the print list).
+  std::filesystem::path getPastaUsuario() const;
   bool encontrarPosicao(const PosicaoHarmonica* posicao);
   bool existePosicao(const PosicaoHarmonica* posicao);
   void adicionarPosicao(const PosicaoHarmonica* posicao);
@@ -242,6 +250,10 @@ class Fachada {
   // Printing: the fingerings given (a print list's copies), on the current instrument.
   using Posicoes = ColecaoPtr<PosicaoHarmonicaInstrumentoCordas>;
   void setTextoImpressao(const std::string& texto);
+  // The songs of the next job: the song of each fingering (an index in `musicas`, -1 for none),
+  // printed as headings over their diagrams with their key and capo.
+  void setCancoesImpressao(const std::vector<CabecalhoCancao>& musicas,
+                           const std::vector<int>& musicaDeCadaPosicao);
   std::string getTextoImpressao() const;
   void imprimir(Impressora& impressora, int conteudo, int rotulo, const Posicoes& posicoes);
   // Lays the pages out at the zoom and again at 100, the zoom the preview window opens at;

@@ -25,6 +25,11 @@ int FachadaGUI::perguntarOkCancelar(const std::string& titulo, const std::string
   return interacao_.mostrarMensagem(texto, titulo, Interacao::Botoes::OkCancelar) ? OK : CANCELAR;
 }
 
+int FachadaGUI::perguntarBotoes(const std::string& titulo, const std::string& texto,
+                                const std::vector<std::string>& botoes) const {
+  return interacao_.escolherBotao(texto, titulo, botoes);
+}
+
 bool FachadaGUI::perguntarSimNao(const std::string& titulo, const std::string& texto) const {
   return interacao_.mostrarMensagem(texto, titulo, Interacao::Botoes::SimNao);
 }

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "printing/FrenteImpressao.h"
 
@@ -25,6 +26,9 @@ class FachadaGUI : public FrenteImpressao {
 
   // OK or CANCELAR.
   int perguntarOkCancelar(const std::string& titulo, const std::string& texto) const;
+  // The index of the button pressed (texts CP1252); the last one cancels.
+  int perguntarBotoes(const std::string& titulo, const std::string& texto,
+                      const std::vector<std::string>& botoes) const;
   // True when Yes was pressed.
   bool perguntarSimNao(const std::string& titulo, const std::string& texto) const;
 

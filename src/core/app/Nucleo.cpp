@@ -37,6 +37,10 @@ class InteracaoEncaminhada : public Interacao {
                        Botoes botoes) override {
     return atual().mostrarMensagem(texto, titulo, botoes);
   }
+  int escolherBotao(const std::string& texto, const std::string& titulo,
+                    const std::vector<std::string>& botoes) override {
+    return atual().escolherBotao(texto, titulo, botoes);
+  }
   std::optional<int> escolherIdioma(const std::vector<std::string>& nomes,
                                     int selecionado) override {
     return atual().escolherIdioma(nomes, selecionado);

@@ -18,6 +18,11 @@ class Interacao {
   virtual bool mostrarMensagem(const std::string& texto, const std::string& titulo,
                                Botoes botoes = Botoes::Ok) = 0;
 
+  // Asks a question answered by one of the buttons named, the last of which cancels; the index
+  // of the button pressed, the last one when the box is closed.
+  virtual int escolherBotao(const std::string& texto, const std::string& titulo,
+                            const std::vector<std::string>& botoes) = 0;
+
   // Lets the user pick one of the names; nothing when cancelled or nothing is chosen.
   virtual std::optional<int> escolherIdioma(const std::vector<std::string>& nomes,
                                             int selecionado) = 0;

@@ -12,6 +12,11 @@ class InteracaoMuda : public Interacao {
     mensagemPedida_ = true;
     return false;
   }
+  int escolherBotao(const std::string&, const std::string&,
+                    const std::vector<std::string>& botoes) override {
+    mensagemPedida_ = true;
+    return static_cast<int>(botoes.size()) - 1;
+  }
   std::optional<int> escolherIdioma(const std::vector<std::string>&, int) override {
     return std::nullopt;
   }

@@ -20,7 +20,10 @@ GerenciadorImpressao::GerenciadorImpressao(const Textos& textos, const Especiali
       frente_(frente),
       instrumentoAtual_(std::move(instrumentoAtual)),
       titulo_(textos_.getTexto("geral", "nomeAplicacao")),
-      url_(textos_.getTexto("parametros", "urlBrisol")) {}
+      url_(textos_.getTexto("parametros", "urlBrisol")),
+      textosCancioneiro_{textos_.getTexto("fmImpressao", "tituloCancioneiro"),
+                         textos_.getTexto("fmImpressao", "lblConteudoCancioneiro"),
+                         textos_.getTexto("fmImpressao", "lblOutrosAcordes")} {}
 
 void GerenciadorImpressao::imprimir(Impressora& impressora, int conteudo, int rotulo,
                                     const Posicoes& posicoes, const std::string& texto,
@@ -31,8 +34,9 @@ void GerenciadorImpressao::imprimir(Impressora& impressora, int conteudo, int ro
   conteudo_ = conteudo;
   rotulo_ = rotulo;
   paraImpressora_ = true;
-  desenharImpressao(*superficie, MedidasPagina::paraImpressora(tamanho),
-                    {conteudo, rotulo, posicoes, texto, instrumento});
+  desenharImpressao(
+      *superficie, MedidasPagina::paraImpressora(tamanho),
+      {conteudo, rotulo, posicoes, texto, instrumento, &grupos_, &textosCancioneiro_});
   try {
     impressora.finalizarDocumento();
   } catch (const std::exception&) {
@@ -80,7 +84,9 @@ void GerenciadorImpressao::prepararVisualizacao(int conteudo, int rotulo, int pa
   auto imagens = frente_.criarImagens(medidas.largura, medidas.altura);
   if (!imagens) return;
   numeroPaginas_ = LayoutImpressao(*imagens, medidas, especialista_)
-                       .desenhar(titulo_, url_, {conteudo, rotulo, posicoes, texto, instrumento});
+                       .desenhar(titulo_, url_,
+                                 {conteudo, rotulo, posicoes, texto, instrumento, &grupos_,
+                                  &textosCancioneiro_});
   paginas_ = imagens->terminar();
   exibir(pagina);
 }

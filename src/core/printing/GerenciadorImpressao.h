@@ -33,6 +33,11 @@ class GerenciadorImpressao {
 
   void setTextoImpressao(std::string texto) { textoImpressao_ = std::move(texto); }
   std::string getTextoImpressao() const { return textoImpressao_; }
+  // The songs of the fingerings printed next, as runs of them with their headings.
+  void setGruposImpressao(std::vector<TrabalhoImpressao::Grupo> grupos) {
+    grupos_ = std::move(grupos);
+  }
+  const std::vector<TrabalhoImpressao::Grupo>& getGruposImpressao() const { return grupos_; }
 
   // Runs the printer's dialog and, when the user confirms, prints the job. A printer that
   // cannot be reached is reported in a message box; a failure while the pages are drawn
@@ -70,6 +75,8 @@ class GerenciadorImpressao {
   std::string titulo_;
   std::string url_;
   std::string textoImpressao_;
+  std::vector<TrabalhoImpressao::Grupo> grupos_;
+  TrabalhoImpressao::TextosCancioneiro textosCancioneiro_;
   Posicoes posicoes_;  // of the last preview, laid out again at another zoom
   std::vector<Imagem> paginas_;
   int numeroPaginas_ = 0;

@@ -27,6 +27,10 @@ LayoutImpressao::LayoutImpressao(Superficie& superficie, const MedidasPagina& me
 
 int LayoutImpressao::desenhar(const std::string& titulo, const std::string& url,
                               const TrabalhoImpressao& trabalho) {
+  if (trabalho.conteudo == TrabalhoImpressao::CANCIONEIRO) {
+    desenharCancioneiro(trabalho);
+    return numeroPaginas_;
+  }
   escreverCabecalho(titulo, url);
   const int espaco = medidas_.unidades(120);
   switch (trabalho.conteudo) {
@@ -59,8 +63,12 @@ void LayoutImpressao::escreverCabecalho(const std::string& titulo, const std::st
 
 void LayoutImpressao::escreverLinhaCentrada(const std::string& texto, int altura) {
   superficie_.setFonte(FACE_CABECALHO, altura);
-  superficie_.escreverTexto(medidas_.largura / 2 - superficie_.larguraTexto(texto) / 2,
-                            truncar(posicaoY_), texto);
+  escreverLinha(texto, altura, medidas_.largura / 2 - superficie_.larguraTexto(texto) / 2);
+}
+
+void LayoutImpressao::escreverLinha(const std::string& texto, int altura, int x) {
+  superficie_.setFonte(FACE_CABECALHO, altura);
+  superficie_.escreverTexto(x, truncar(posicaoY_), texto);
   avancar(superficie_.alturaTexto("A") + medidas_.unidades(20));
 }
 
@@ -117,15 +125,102 @@ std::vector<int> LayoutImpressao::diagramasPorLinha(int diagramas, int porLinha)
   return resultado;
 }
 
+std::vector<TrabalhoImpressao::Grupo> LayoutImpressao::trechos(const TrabalhoImpressao& trabalho) {
+  const int total = trabalho.posicoes.size();
+  std::vector<TrabalhoImpressao::Grupo> resultado;
+  int proxima = 0;
+  auto semCabecalho = [&](int ate) {
+    if (ate > proxima) resultado.push_back({"", "", proxima, ate - proxima});
+    proxima = std::max(proxima, ate);
+  };
+  if (trabalho.grupos != nullptr) {
+    for (auto grupo : *trabalho.grupos) {
+      // Runs that overlap or pass the end are cut to what is left.
+      const int inicio = std::clamp(grupo.primeira, proxima, total);
+      const int fim = std::clamp(grupo.primeira + grupo.quantidade, inicio, total);
+      semCabecalho(inicio);
+      if (fim == inicio) continue;
+      grupo.primeira = inicio;
+      grupo.quantidade = fim - inicio;
+      resultado.push_back(std::move(grupo));
+      proxima = fim;
+    }
+  }
+  semCabecalho(total);
+  return resultado;
+}
+
 void LayoutImpressao::desenharDiagramas(const TrabalhoImpressao& trabalho) {
+  for (const auto& trecho : trechos(trabalho)) {
+    if (!trecho.titulo.empty() || !trecho.detalhe.empty()) escreverTituloGrupo(trecho);
+    desenharLinhas(trabalho, trecho.primeira, trecho.quantidade);
+  }
+}
+
+// A song's title and, beside it, its key and capo, above its diagrams and on their page.
+void LayoutImpressao::escreverTituloGrupo(const TrabalhoImpressao::Grupo& grupo) {
+  const int altura = medidas_.alturaFonteUrl;
+  superficie_.setFonte(FACE_CABECALHO, altura);
+  const double linha = superficie_.alturaTexto("A") + medidas_.unidades(20);
+  if (posicaoY_ > medidas_.altura - medidas_.margemInferior - linha - 1.8 * unidadeY_) {
+    novaPagina();
+  }
+  std::string texto = grupo.titulo;
+  if (!grupo.detalhe.empty()) texto += (texto.empty() ? "" : "   ") + grupo.detalhe;
+  escreverLinha(texto, altura, medidas_.margemEsquerda);
+}
+
+void LayoutImpressao::desenharLinhas(const TrabalhoImpressao& trabalho, int primeira, int total) {
   const int utilizavel = medidas_.largura - medidas_.margemEsquerda - medidas_.margemDireita;
   const int porLinha = truncar(utilizavel / (1.8 * unidadeX_));
-  int primeira = 0;
-  for (int quantidade : diagramasPorLinha(trabalho.posicoes.size(), porLinha)) {
+  for (int quantidade : diagramasPorLinha(total, porLinha)) {
     if (posicaoY_ > medidas_.altura - medidas_.margemInferior - 1.8 * unidadeY_) novaPagina();
     desenharLinha(trabalho, primeira, quantidade);
     primeira += quantidade;
     avancar(1.8 * unidadeY_);
+  }
+}
+
+void LayoutImpressao::desenharCancioneiro(const TrabalhoImpressao& trabalho) {
+  const TrabalhoImpressao::TextosCancioneiro semTextos;
+  const auto& textos =
+      trabalho.textosCancioneiro != nullptr ? *trabalho.textosCancioneiro : semTextos;
+  auto paginas = trechos(trabalho);
+  for (auto& pagina : paginas) {
+    if (pagina.titulo.empty() && pagina.detalhe.empty()) pagina.titulo = textos.outrosAcordes;
+  }
+  bool emBranco = true;
+  if (paginas.size() != 1) {
+    escreverConteudo(paginas, textos);
+    emBranco = false;
+  }
+  for (const auto& pagina : paginas) {
+    if (!emBranco) novaPagina();
+    emBranco = false;
+    escreverLinhaCentrada(pagina.titulo, medidas_.alturaFonteTitulo);
+    if (!pagina.detalhe.empty()) escreverLinhaCentrada(pagina.detalhe, medidas_.alturaFonteUrl);
+    avancar(medidas_.unidades(120));
+    desenharLinhas(trabalho, pagina.primeira, pagina.quantidade);
+  }
+}
+
+// The title page: the songbook's title, then each song with its key and capo, numbered.
+void LayoutImpressao::escreverConteudo(const std::vector<TrabalhoImpressao::Grupo>& musicas,
+                                       const TrabalhoImpressao::TextosCancioneiro& textos) {
+  avancar(medidas_.unidades(600));
+  escreverLinhaCentrada(textos.titulo, medidas_.alturaFonteTitulo * 3 / 2);
+  avancar(medidas_.unidades(300));
+  escreverLinha(textos.conteudo, medidas_.alturaFonteUrl * 3 / 2, medidas_.margemEsquerda);
+  avancar(medidas_.unidades(40));
+  int numero = 0;
+  for (const auto& musica : musicas) {
+    std::string linha = std::to_string(++numero) + ".  " + musica.titulo;
+    if (!musica.detalhe.empty()) linha += "   (" + musica.detalhe + ")";
+    superficie_.setFonte(FACE_CABECALHO, medidas_.alturaFonteUrl);
+    if (posicaoY_ > medidas_.altura - medidas_.margemInferior - superficie_.alturaTexto("A")) {
+      novaPagina();
+    }
+    escreverLinha(linha, medidas_.alturaFonteUrl, medidas_.margemEsquerda + medidas_.unidades(60));
   }
 }
 

@@ -32,12 +32,22 @@ class LayoutImpressao {
   // the first rows hold at most one more than the others (10 at 4 a row: 4, 3, 3).
   static std::vector<int> diagramasPorLinha(int diagramas, int porLinha);
 
+  // The job's diagrams in runs: each song as it is, and the diagrams between songs as runs
+  // without a heading; together they cover every fingering once, in order.
+  static std::vector<TrabalhoImpressao::Grupo> trechos(const TrabalhoImpressao& trabalho);
+
  private:
   void escreverCabecalho(const std::string& titulo, const std::string& url);
   void escreverLinhaCentrada(const std::string& texto, int altura);
   void escreverTexto(const std::string& texto);
   size_t caracteresVisiveis() const;
   void desenharDiagramas(const TrabalhoImpressao& trabalho);
+  void desenharLinhas(const TrabalhoImpressao& trabalho, int primeira, int total);
+  void escreverTituloGrupo(const TrabalhoImpressao::Grupo& grupo);
+  void desenharCancioneiro(const TrabalhoImpressao& trabalho);
+  void escreverConteudo(const std::vector<TrabalhoImpressao::Grupo>& musicas,
+                        const TrabalhoImpressao::TextosCancioneiro& textos);
+  void escreverLinha(const std::string& texto, int altura, int x);
   void desenharLinha(const TrabalhoImpressao& trabalho, int primeira, int quantidade);
   void avancar(double distancia) { posicaoY_ += distancia; }
   void novaPagina();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "foundations/ColecaoPtr.h"
 #include "instruments/InstrumentoCordas.h"
@@ -16,12 +17,33 @@ struct TrabalhoImpressao {
   static constexpr int TEXTO_E_DIAGRAMAS = 0;
   static constexpr int DIAGRAMAS = 1;
   static constexpr int TEXTO = 2;
+  // A page per song with its diagrams at the top, after a title page with the contents when
+  // there are several songs.
+  static constexpr int CANCIONEIRO = 3;
+
+  // A song of the list: its heading lines and its diagrams, a run of `posicoes`.
+  struct Grupo {
+    std::string titulo;
+    std::string detalhe;  // key and capo
+    int primeira = 0;
+    int quantidade = 0;
+    bool operator==(const Grupo&) const = default;
+  };
+  // The songbook's own texts: its title page's title and the heading of chords outside songs.
+  struct TextosCancioneiro {
+    std::string titulo;
+    std::string conteudo;
+    std::string outrosAcordes;
+  };
 
   int conteudo = DIAGRAMAS;
   int rotulo = ModoRotulo::DEDOS;  // what each circle of a diagram shows
   const ColecaoPtr<PosicaoHarmonicaInstrumentoCordas>& posicoes;
   const std::string& texto;
   const InstrumentoCordas& instrumento;
+  // The songs, in list order; without them the diagrams print without headings.
+  const std::vector<Grupo>* grupos = nullptr;
+  const TextosCancioneiro* textosCancioneiro = nullptr;
 };
 
 }  // namespace tessara

@@ -1,14 +1,17 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "app/CabecalhoCancao.h"
 #include "foundations/ColecaoPtr.h"
 #include "instruments/InstrumentoCordas.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
+#include "telas/Cancioneiro.h"
 
 namespace tessara {
 
@@ -24,6 +27,15 @@ class ListaImpressao {
   struct Linha {
     std::string nome;
     PosicaoHarmonicaInstrumentoCordas posicao;
+    int musica = -1;  // index in musicas(), -1 outside any song
+  };
+
+  // What opening a songbook file did.
+  struct Abertura {
+    bool lida = false;
+    std::string motivo;                   // why it was not read, in the system's words
+    std::vector<size_t> linhasIgnoradas;  // lines that are not songbook lines (from 1)
+    std::vector<std::string> recusados;   // names no fingering could be found for
   };
 
   explicit ListaImpressao(Fachada& fachada) : fachada_(fachada) {}
@@ -32,6 +44,7 @@ class ListaImpressao {
   void definirAoMudar(std::function<void()> aoMudar) { aoMudar_ = std::move(aoMudar); }
 
   const std::vector<Linha>& linhas() const { return linhas_; }
+  const std::vector<CabecalhoCancao>& musicas() const { return musicas_; }
   int tamanho() const { return static_cast<int>(linhas_.size()); }
   bool vazia() const { return linhas_.empty(); }
   // Whether a line already shows that name.
@@ -48,6 +61,11 @@ class ListaImpressao {
   // shows the name the chord manager keeps for it. False when the name is refused. The chord
   // manager is left with no chord current.
   bool adicionarPorNome(const std::string& nome, bool repetir);
+  // A song's chords at the end, each once, under its heading (none when the heading is empty);
+  // names the chord manager refuses are left out. No chord is left current.
+  void adicionarCancao(const CabecalhoCancao& cabecalho, const std::vector<std::string>& nomes);
+  // The line moves to the place `para` (counted in the list without it); it stays selected.
+  bool mover(int de, int para);
   // The fingering takes that line's place, named as adicionar names it. False for a line
   // outside the list.
   bool substituir(int linha, const PosicaoHarmonicaInstrumentoCordas& posicao);
@@ -69,6 +87,24 @@ class ListaImpressao {
 
   // Copies of the fingerings, in list order, for printing.
   Posicoes copias() const;
+  // Hands the songs of the lines to the print job, to head their diagrams.
+  void prepararImpressao() const;
+
+  // The list as a songbook, and back: the current instrument plays an entry's frets when they
+  // fit it, else the chord's first fingering by its name. With `acrescentar` the songbook goes
+  // after the list's lines, else in their place.
+  Cancioneiro cancioneiro() const;
+  std::vector<std::string> carregar(const Cancioneiro& cancioneiro, bool acrescentar);
+  Abertura abrir(const std::filesystem::path& arquivo, bool acrescentar);
+  // Written atomically; false with the reason in `erro`.
+  bool salvar(const std::filesystem::path& arquivo, std::string* erro = nullptr) const;
+
+  // Opens the file and keeps it up to date after every change from now on, so the list
+  // outlives the program. A file with lines it could not read is first kept beside it, as
+  // ".damaged", before it is written again.
+  Abertura guardarEm(const std::filesystem::path& arquivo);
+  // Why the last write of that file failed; empty when it succeeded.
+  const std::string& erroGuarda() const { return erroGuarda_; }
 
  private:
   // The fingering filed under its chord in the chord manager, current there; false when the
@@ -76,10 +112,15 @@ class ListaImpressao {
   bool arquivar(const PosicaoHarmonicaInstrumentoCordas& posicao);
   // The name the chord manager keeps for the fingering's chord, the fingering filed there.
   std::string nomear(const PosicaoHarmonicaInstrumentoCordas& posicao);
+  // The entry's fingering on the current instrument; nothing when neither frets nor name serve.
+  std::optional<PosicaoHarmonicaInstrumentoCordas> posicaoDe(const Cancioneiro::Entrada& entrada);
   void mudou();
 
   Fachada& fachada_;
   std::vector<Linha> linhas_;
+  std::vector<CabecalhoCancao> musicas_;
+  std::filesystem::path guarda_;
+  std::string erroGuarda_;
   std::set<int> selecionadas_;
   std::function<void()> aoMudar_;
 };

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace tessara {
+
+// What a song's heading says: its title, key and capo fret (0 without a capo). Texts CP1252.
+struct CabecalhoCancao {
+  std::string titulo;
+  std::string tom;
+  int capo = 0;
+
+  bool vazio() const { return titulo.empty() && tom.empty() && capo == 0; }
+  bool operator==(const CabecalhoCancao&) const = default;
+};
+
+}  // namespace tessara
