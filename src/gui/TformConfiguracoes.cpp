@@ -1,6 +1,7 @@
 #include "TformConfiguracoes.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -124,7 +125,30 @@ QWidget* TformConfiguracoes::montarPaginaBraco() {
     figuras_[i] = figura;
     grade->addLayout(caixa, 1 + static_cast<int>(i) / 2, static_cast<int>(i) % 2);
   }
+  montarIdioma(*pagina, *grade);
   return pagina;
+}
+
+// The language to start in: the windows keep their words until the next start.
+void TformConfiguracoes::montarIdioma(QWidget& pagina, QGridLayout& grade) {
+  auto* linha = new QHBoxLayout();
+  auto* rotulo = new QLabel(texto("lblIdioma"), &pagina);
+  comboIdioma_ = new QComboBox(&pagina);
+  comboIdioma_->setObjectName(QStringLiteral("comboIdioma"));
+  for (const auto& nome : fachada_.getNomesIdiomas()) comboIdioma_->addItem(qt(nome));
+  rotulo->setBuddy(comboIdioma_);
+  linha->addWidget(rotulo);
+  linha->addWidget(comboIdioma_, 1);
+  lblNotaIdioma_ = new QLabel(texto("lblNotaIdioma"), &pagina);
+  lblNotaIdioma_->setObjectName(QStringLiteral("lblNotaIdioma"));
+  lblNotaIdioma_->setWordWrap(true);
+  lblNotaIdioma_->setStyleSheet(QStringLiteral("font-style: italic;"));
+  connect(comboIdioma_, &QComboBox::currentTextChanged, this, [this](const QString& nome) {
+    lblNotaIdioma_->setVisible(core(nome) != fachada_.getNomeIdiomaAtual());
+  });
+  const int abaixo = grade.rowCount();
+  grade.addLayout(linha, abaixo, 0, 1, 2);
+  grade.addWidget(lblNotaIdioma_, abaixo + 1, 0, 1, 2);
 }
 
 // The current instrument in each orientation, as the main window will draw it.
@@ -359,6 +383,9 @@ void TformConfiguracoes::showEvent(QShowEvent* evento) {
   estado_.posicaoBraco = fachada_.getPosicaoBraco();
   marcarOrientacao(estado_.posicaoBraco);
   desenharOrientacoes();
+  const std::string idioma = fachada_.getIdiomaConfigurado();
+  comboIdioma_->setCurrentText(qt(idioma.empty() ? fachada_.getNomeIdiomaAtual() : idioma));
+  lblNotaIdioma_->setVisible(core(comboIdioma_->currentText()) != fachada_.getNomeIdiomaAtual());
   QDialog::showEvent(evento);
 }
 
@@ -387,6 +414,8 @@ void TformConfiguracoes::confirmar() {
   estado_.instrumentoSelecionado = linha;
   if (orientacaoMarcada() >= 0) estado_.posicaoBraco = orientacaoMarcada();
   estado_.aplicar(fachada_);
+  if (comboIdioma_->currentIndex() >= 0)
+    fachada_.setIdiomaConfigurado(core(comboIdioma_->currentText()));
   accept();
 }
 

@@ -7,6 +7,8 @@
 #include "TextosJanela.h"
 
 class QButtonGroup;
+class QGridLayout;
+class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -51,6 +53,7 @@ class TformConfiguracoes : public QDialog {
 
  private:
   QWidget* montarPaginaBraco();
+  void montarIdioma(QWidget& pagina, QGridLayout& grade);
   QWidget* montarPaginaInstrumentos();
   QWidget* montarPaginaDrivers();
   void desenharOrientacoes();
@@ -77,6 +80,8 @@ class TformConfiguracoes : public QDialog {
   // The window's texts; declared after the façade, which it reads.
 
   const TextosJanela texto{fachada_, "fmConfiguracoes"};
+  QComboBox* comboIdioma_ = nullptr;
+  QLabel* lblNotaIdioma_ = nullptr;
   const FachadaGUI& gui_;
   EstadoConfiguracoes& estado_;
   std::string instrumentoAoAbrir_;

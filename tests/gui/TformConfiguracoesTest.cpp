@@ -112,7 +112,7 @@ class TformConfiguracoesTest : public ::testing::Test {
 
   teste::AplicacaoTeste aplicacao;
   teste::NucleoTeste ambiente{
-      {"scales.xml", "instrumentos.xml"}, "en", {"en.idm", "en.dat", "chords-en.bin"}};
+      {"scales.xml", "instrumentos.xml"}, "en", {"en.idm", "en.dat", "pt-BR.idm", "chords-en.bin"}};
   Fachada& fachada = ambiente.nucleo.fachada();
   std::unique_ptr<TformPrincipal> janela;
 };
@@ -204,6 +204,29 @@ TEST_F(TformConfiguracoesTest, EditorDizOLimiteDasCasasEChegaAoGraveDoBaixo) {
       EXPECT_EQ(em<QToolButton>(editor(), "nota0")->text(), QStringLiteral("E1"));
     });
   });
+}
+
+// The language is chosen in Settings for the next start, with a note saying so; the window
+// keeps its words until then.
+TEST_F(TformConfiguracoesTest, IdiomaEscolhidoValeNaProximaPartida) {
+  abrirJanela();
+  comDialogo("btnConfiguracoes", [&] {
+    auto* idioma = em<QComboBox>(dialogo(), "comboIdioma");
+    auto* nota = em<QLabel>(dialogo(), "lblNotaIdioma");
+    EXPECT_EQ(idioma->currentText(), QStringLiteral("English"));
+    EXPECT_FALSE(nota->isVisible());
+    const int portugues = idioma->findText(QStringLiteral("Portugu"), Qt::MatchStartsWith);
+    ASSERT_GE(portugues, 0);
+    idioma->setCurrentIndex(portugues);
+    EXPECT_TRUE(nota->isVisible());
+    clicar(dialogo(), "btnOk");
+  });
+  EXPECT_EQ(fachada.getNomeIdiomaAtual(), "English");
+  EXPECT_EQ(fachada.getIdiomaConfigurado().rfind("Portugu", 0), 0u);
+  ambiente.interacao.resposta = true;
+  janela->close();
+  const std::string ini = teste::lerArquivo(ambiente.usuario() / "tessara.ini");
+  EXPECT_NE(ini.find("idioma=Portugu"), std::string::npos) << ini;
 }
 
 TEST_F(TformConfiguracoesTest, RemoverPerguntaAntesEMantemOAtualEscolhido) {

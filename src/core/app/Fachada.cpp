@@ -79,6 +79,8 @@ std::string Fachada::getIdiomaConfigurado() const { return configuracao().getIdi
 
 bool Fachada::idiomaCarregado() const { return idiomas().idiomaCarregado(); }
 
+void Fachada::setIdiomaConfigurado(const std::string& nome) { configuracao().setIdioma(nome); }
+
 bool Fachada::selecionarIdiomaConfigurado() {
   const Idioma* idioma = idiomas().selecionarIdioma(getIdiomaConfigurado());
   if (idioma == nullptr) return false;

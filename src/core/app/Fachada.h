@@ -60,6 +60,8 @@ class Fachada {
   // The languages found, by name, in file-name order.
   std::vector<std::string> getNomesIdiomas() const;
   std::string getIdiomaConfigurado() const;
+  // The language to start in next time (kept with the settings); the loaded one stays.
+  void setIdiomaConfigurado(const std::string& nome);
   bool idiomaCarregado() const;
   // Loads the configured language, or, when there is none of that name, the one the user
   // chooses, which the settings then keep; false when none is loaded.
