@@ -488,6 +488,14 @@ void TformPrincipal::mostrarNomes(const VistaAcorde& vista) {
 }
 
 // The chord on the fretboard, by its name, becomes the chord manager's and the lists' one.
+// Undoes or redoes an edit by clicks on the fretboard, naming what is then on show.
+void TformPrincipal::voltarEdicao(bool desfazer) {
+  if (modoEscalas_ || !(desfazer ? braco_->desfazer() : braco_->refazer())) return;
+  reprodutor_->parar();
+  redesenharBraco();
+  descobrirAcorde();
+}
+
 void TformPrincipal::descobrirAcorde() {
   const std::string nome = braco_->getPosicao().getNome();
   if (nome.empty()) return;
@@ -777,6 +785,9 @@ void TformPrincipal::montarAtalhos() {
       {QKeySequence(Qt::Key_F1), [this] { abridor_->abrirPagina(fachada_.getCaminhoAjuda()); }},
       {QKeySequence(Qt::CTRL | Qt::Key_P), [this] { abrirImpressao(TformImpressao::MODO_LISTA); }},
       {QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { voltarEdicao(true); }},
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { voltarEdicao(false); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { voltarEdicao(false); }},
   };
   for (const auto& [tecla, acao] : atalhos) {
     connect(new QShortcut(tecla, this), &QShortcut::activated, this, acao);

@@ -123,6 +123,7 @@ class TformPrincipal : public QWidget {
   // False, after telling the user, when the fingering sounds no string.
   bool exibirPosicao(const VistaAcorde& vista);
   void mostrarNomes(const VistaAcorde& vista);
+  void voltarEdicao(bool desfazer);
   void descobrirAcorde();
   void escalaEscolhida();
   // The root label chosen in the key list; empty when none is.

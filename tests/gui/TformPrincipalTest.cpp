@@ -137,6 +137,23 @@ TEST_F(TformPrincipalTest, OuvirSemSaidaDizPorQueNaLinhaDeEstado) {
   EXPECT_GT(ambiente.midi.size(), antes);
 }
 
+// Ctrl+Z and Ctrl+Shift+Z take back and redo a click on the fretboard, and the names follow.
+TEST_F(TformPrincipalTest, CtrlZDesfazUmCliqueNoBraco) {
+  digitar(QStringLiteral("C"));
+  const Casas c = janela->getBraco().getPosicao().getCasas();
+  auto* braco = janela->findChild<WidgetBraco*>();
+  const auto& g = janela->getBraco().getGeometria();
+  QTest::mouseClick(braco, Qt::LeftButton, {}, QPoint(g.getXCasas()[3], g.getYCordas()[0]));
+  const Casas editada = janela->getBraco().getPosicao().getCasas();
+  ASSERT_NE(editada, c);
+  filho<QListWidget>("listaImpressao")->setFocus();
+  QTest::keyClick(janela.get(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(janela->getBraco().getPosicao().getCasas(), c);
+  EXPECT_EQ(filho<QLineEdit>("editNomeAcorde")->text(), QStringLiteral("C"));
+  QTest::keyClick(janela.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(janela->getBraco().getPosicao().getCasas(), editada);
+}
+
 // At the first start nothing is on show, and the chord list names nothing either.
 TEST_F(TformPrincipalTest, PrimeiraPartidaNaoNomeiaAcordeNenhum) {
   EXPECT_EQ(filho<QComboBox>("comboBaseAcordes")->currentIndex(), -1);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -372,6 +373,45 @@ TEST_F(BracoTest, EscalaImpossivelAvisaEMostraUmaExibicaoVazia) {
             fachada.getTexto("exception", "escalaImpossivel"));
   ASSERT_TRUE(braco.temEscala());
   EXPECT_EQ(braco.getEscala()->getNumeroNotas(), 0);
+}
+
+// Edits by clicks go back and forth one at a time, root choice included; a new edit drops
+// what was undone, and another chord on show starts the history afresh.
+TEST_F(BracoTest, DesfazERefazAsEdicoesPorCliques) {
+  mostrarC();
+  const Casas c{-1, 3, 2, 0, 1, 0};
+  struct Passo {
+    std::function<bool()> editar;
+    Casas casas;
+    int cordaTonica;
+  };
+  const Passo passos[] = {
+      {[&] { return braco.alternarNota(x(3), y(0)); }, {3, 3, 2, 0, 1, 0}, 0},
+      {[&] { return braco.definirTonicaEm(x(3), y(1)); }, {3, 3, 2, 0, 1, 0}, 1},
+      {[&] { return braco.apagarNotaEm(x(0), y(3)); }, {3, 3, 2, -1, 1, 0}, 1},
+  };
+  for (const auto& p : passos) ASSERT_TRUE(p.editar());
+  for (int i = 2; i >= 0; --i) {
+    EXPECT_EQ(braco.getPosicao().getCasas(), passos[i].casas) << i;
+    EXPECT_EQ(braco.getPosicao().getCordaTonica(), passos[i].cordaTonica) << i;
+    ASSERT_TRUE(braco.desfazer());
+  }
+  EXPECT_EQ(braco.getPosicao().getCasas(), c);
+  EXPECT_EQ(braco.getPosicao().getNome(), "C");
+  EXPECT_FALSE(braco.desfazer());
+  for (const auto& p : passos) {
+    ASSERT_TRUE(braco.refazer());
+    EXPECT_EQ(braco.getPosicao().getCasas(), p.casas);
+    EXPECT_EQ(braco.getPosicao().getCordaTonica(), p.cordaTonica);
+  }
+  EXPECT_FALSE(braco.refazer());
+
+  ASSERT_TRUE(braco.desfazer());
+  ASSERT_TRUE(braco.apagarNotaEm(x(1), y(4)));  // a new edit: the undone one is gone
+  EXPECT_FALSE(braco.refazer());
+
+  mostrarC();
+  EXPECT_FALSE(braco.desfazer());
 }
 
 }  // namespace

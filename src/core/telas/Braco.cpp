@@ -171,6 +171,7 @@ void Braco::exibirPosicao(const Posicao* posicao, int raiz, bool bemol) {
     return;
   }
   if (posicao != &posicao_) {
+    esquecerEdicoes();
     posicao_ = *posicao;
     ajustarTamanho();
     marcarTonica(raiz);
@@ -355,6 +356,7 @@ bool Braco::alternarNota(int x, int y) {
   const int casa = casaDaFormaEm(x);
   if (corda < 0 || casa < 0) return false;
   if (posicao_.existeNota(casa, corda)) return true;
+  anotarEdicao();
   posicao_.setNota(casa, corda);
   if (!tonicaEscolhida_) {
     const int grave = primeiraCordaTocada();
@@ -368,6 +370,7 @@ bool Braco::alternarNota(int x, int y) {
 
 bool Braco::definirTonicaEm(int x, int y) {
   if (!existeNotaEm(x, y)) return false;
+  anotarEdicao();
   posicao_.setTonica(cordaEm(y), casaDaFormaEm(x));
   renomear();
   tonicaEscolhida_ = true;
@@ -376,6 +379,7 @@ bool Braco::definirTonicaEm(int x, int y) {
 
 bool Braco::apagarNotaEm(int x, int y) {
   if (!existeNotaEm(x, y)) return false;
+  anotarEdicao();
   const int corda = cordaEm(y);
   posicao_.abafarCorda(corda);
   if (posicao_.getCordaTonica() == corda) {
@@ -387,6 +391,38 @@ bool Braco::apagarNotaEm(int x, int y) {
   return true;
 }
 
+void Braco::anotarEdicao() {
+  desfeitas_.push_back({posicao_, tonicaEscolhida_});
+  refeitas_.clear();
+}
+
+void Braco::esquecerEdicoes() {
+  desfeitas_.clear();
+  refeitas_.clear();
+}
+
+bool Braco::desfazer() {
+  if (desfeitas_.empty()) return false;
+  voltarA(desfeitas_, refeitas_);
+  return true;
+}
+
+bool Braco::refazer() {
+  if (refeitas_.empty()) return false;
+  voltarA(refeitas_, desfeitas_);
+  return true;
+}
+
+// Shows the last fingering of `de`, keeping the one on show in `para`.
+void Braco::voltarA(std::vector<Edicao>& de, std::vector<Edicao>& para) {
+  para.push_back({posicao_, tonicaEscolhida_});
+  const Edicao edicao = std::move(de.back());
+  de.pop_back();
+  posicao_ = edicao.posicao;
+  exibirPosicao(&posicao_, notaTonica(), false);
+  tonicaEscolhida_ = edicao.tonicaEscolhida;
+}
+
 void Braco::renomear() {
   posicao_.setNome(porta_.nomearAcorde(getNotas(), notaTonica()));
   exibirPosicao(&posicao_, notaTonica(), false);
@@ -395,6 +431,7 @@ void Braco::renomear() {
 // ----- clearing and restoring ----------------------------------------------------------------
 
 void Braco::limpar() {
+  esquecerEdicoes();
   const int cordas = std::min(numeroCordas(), static_cast<int>(posicao_.getCasas().size()));
   for (int i = 0; i < cordas; ++i) posicao_.abafarCorda(i);
   marcadoresUsados_ = 0;
@@ -408,6 +445,7 @@ void Braco::limpar() {
 }
 
 void Braco::esvaziar() {
+  esquecerEdicoes();
   const int cordas = numeroCordas() > 0 ? numeroCordas() : GeometriaBraco::SLOTS;
   posicao_ = Posicao(std::vector<int>(static_cast<size_t>(cordas), -1),
                      std::vector<int>(static_cast<size_t>(cordas), DEDO_ABAFADO));

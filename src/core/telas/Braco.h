@@ -93,6 +93,10 @@ class Braco {
   bool existeNotaEm(int x, int y) const;
   bool definirTonicaEm(int x, int y);
   bool apagarNotaEm(int x, int y);
+  // Steps back and forth through those edits; false when there is none to take. Showing
+  // another fingering, clearing or emptying starts the history afresh.
+  bool desfazer();
+  bool refazer();
 
   // Every string of the fingering silent (its name and root kept for restaurarPosicao), the
   // scale put aside; the chord markers stay as they are.
@@ -176,6 +180,16 @@ class Braco {
   std::string nomeEscalaSalva_;
   int modo_ = ModoRotulo::DEDOS;
   bool tonicaEscolhida_ = false;
+  // The fingering before each edit by a click, and those undone.
+  struct Edicao {
+    PosicaoHarmonicaInstrumentoCordas posicao;
+    bool tonicaEscolhida;
+  };
+  std::vector<Edicao> desfeitas_;
+  std::vector<Edicao> refeitas_;
+  void anotarEdicao();
+  void esquecerEdicoes();
+  void voltarA(std::vector<Edicao>& de, std::vector<Edicao>& para);
   std::array<MarcadoresCorda, GeometriaBraco::SLOTS> cordas_{};
   MarcadorBraco barraCapo_;
   std::vector<MarcadorEscala> marcadoresEscala_;
