@@ -21,6 +21,8 @@ QString EstiloDialogo::folha() {
     QToolButton { color: #2b1a10; background: white; border: 1px solid #b9a283;
                   border-radius: 4px; padding: 2px 6px; }
     QToolButton:hover { background: #f6e7c8; }
+    QPushButton:focus, QToolButton:focus, QLineEdit:focus, QComboBox:focus,
+    QListWidget:focus { border: 2px solid #c8322d; }
     QToolButton[autoRaise="true"] { background: transparent; border: 2px solid transparent; }
     QToolButton[autoRaise="true"]:hover { border-color: #c8322d; }
   )");

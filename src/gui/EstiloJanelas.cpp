@@ -28,6 +28,9 @@ const char* const ESTILO = R"(
   QListWidget::item:selected { background: #c8322d; color: white; }
   QToolButton { color: #f4e9d8; font-weight: bold; border-radius: 12px; }
   QToolButton:hover { background: rgba(255, 255, 255, 40); }
+  QPushButton:focus, QToolButton:focus { border: 2px solid #fff4c2; }
+  QLineEdit:focus, QComboBox:focus, QSpinBox:focus, QListWidget:focus, QPlainTextEdit:focus {
+    border: 2px solid #c8322d; }
   QPrintDialog QToolButton, QPageSetupDialog QToolButton, QFileDialog QToolButton {
     color: #2b1a10; font-weight: normal; }
 )";

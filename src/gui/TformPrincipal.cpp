@@ -23,6 +23,7 @@
 #include "ControleListaImpressao.h"
 #include "EstiloJanelas.h"
 #include "FrenteJanelas.h"
+#include "NomesAcessiveis.h"
 #include "ReprodutorPlano.h"
 #include "TformAssistenteMIDI.h"
 #include "TformAviso.h"
@@ -99,6 +100,8 @@ TformPrincipal::TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* 
   } else {
     ativarModoAcordes();
   }
+  listaImpressao_->setAccessibleName(texto("fmPrincipal", "acessivelListaImpressao"));
+  NomesAcessiveis::aplicar(*this);
 }
 
 TformPrincipal::~TformPrincipal() = default;
@@ -517,6 +520,37 @@ void TformPrincipal::seta(bool proxima) {
 void TformPrincipal::redesenharBraco() {
   widgetBraco_->update();
   lblContagem_->setText(contagem());
+  descreverBraco();
+}
+
+// What a screen reader says of the fretboard: the chord and where the arrows stand, then the
+// frets and fingers as text.
+void TformPrincipal::descreverBraco() {
+  const auto& posicao = braco_->getPosicao();
+  const QString nome = braco_->temNota() ? qt(posicao.getNome()) : QString();
+  QStringList partes{texto("fmPrincipal", "acessivelBraco")};
+  if (!nome.isEmpty()) partes << nome;
+  if (!lblContagem_->text().isEmpty()) partes << lblContagem_->text();
+  widgetBraco_->setAccessibleName(partes.join(QStringLiteral(", ")));
+  if (!braco_->temNota()) {
+    widgetBraco_->setAccessibleDescription(QString());
+    return;
+  }
+  const auto casas = posicao.getCasas();
+  const auto dedos = posicao.getDedos();
+  QStringList textoCasas;
+  QStringList textoDedos;
+  for (size_t i = 0; i < casas.size(); ++i) {
+    const bool soa = casas[i] >= 0;
+    textoCasas << (soa ? QString::number(casas[i]) : QStringLiteral("x"));
+    const int dedo = i < dedos.size() ? dedos[i] : 0;
+    textoDedos << (!soa            ? QStringLiteral("x")
+                   : casas[i] == 0 ? QStringLiteral("0")
+                                   : QString::number(dedo));
+  }
+  widgetBraco_->setAccessibleDescription(
+      texto("fmPrincipal", "acessivelCasas")
+          .arg(textoCasas.join(QLatin1Char(' ')), textoDedos.join(QLatin1Char(' '))));
 }
 
 // "Fingering 3 of 12" or "Position 2 of 288": where the arrows stand; empty with nothing to

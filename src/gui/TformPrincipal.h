@@ -124,6 +124,7 @@ class TformPrincipal : public QWidget {
   bool exibirPosicao(const VistaAcorde& vista);
   void mostrarNomes(const VistaAcorde& vista);
   void voltarEdicao(bool desfazer);
+  void descreverBraco();
   void descobrirAcorde();
   void escalaEscolhida();
   // The root label chosen in the key list; empty when none is.

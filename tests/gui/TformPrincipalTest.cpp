@@ -154,6 +154,25 @@ TEST_F(TformPrincipalTest, CtrlZDesfazUmCliqueNoBraco) {
   EXPECT_EQ(janela->getBraco().getPosicao().getCasas(), editada);
 }
 
+// A screen reader finds a name for every control, in the window's language, and reads the
+// fretboard as the chord, the count and the frets and fingers.
+TEST_F(TformPrincipalTest, ControlesTemNomesAcessiveisEOBracoSeLeComoTexto) {
+  for (QWidget* w : janela->findChildren<QWidget*>()) {
+    if (w->window() != janela.get() || !w->isVisible() || w->focusPolicy() == Qt::NoFocus) continue;
+    EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
+  }
+  EXPECT_EQ(filho<QPushButton>("btnOuvir")->accessibleName(), QStringLiteral("Listen"));
+  EXPECT_FALSE(filho<QPushButton>("btnProximo")->accessibleName().isEmpty());
+
+  digitar(QStringLiteral("C"));
+  auto* braco = janela->findChild<WidgetBraco*>();
+  EXPECT_TRUE(braco->accessibleName().contains(QStringLiteral("C")))
+      << braco->accessibleName().toStdString();
+  EXPECT_TRUE(braco->accessibleName().contains(filho<QLabel>("lblContagem")->text()));
+  EXPECT_TRUE(braco->accessibleDescription().contains(QStringLiteral("x 3 2 0 1 0")))
+      << braco->accessibleDescription().toStdString();
+}
+
 // At the first start nothing is on show, and the chord list names nothing either.
 TEST_F(TformPrincipalTest, PrimeiraPartidaNaoNomeiaAcordeNenhum) {
   EXPECT_EQ(filho<QComboBox>("comboBaseAcordes")->currentIndex(), -1);
