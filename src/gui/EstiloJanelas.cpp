@@ -37,6 +37,11 @@ const char* const ESTILO = R"(
 
 }  // namespace
 
-QString estiloJanelas() { return QString::fromLatin1(ESTILO); }
+QString estiloJanelas(double fator) {
+  QString estilo = QString::fromLatin1(ESTILO);
+  const int tamanho = qRound(12 * fator);
+  return estilo.replace(QStringLiteral("font-size: 12px"),
+                        QStringLiteral("font-size: %1px").arg(tamanho));
+}
 
 }  // namespace tessara

@@ -7,6 +7,7 @@ namespace tessara {
 // The style sheet every window of the program shares: light text on wood, light boxes and
 // lists, brown buttons. Qt's own boxes, menus, tips and dialogs opened from these windows
 // inherit it, so it gives them dark text on a light page.
-QString estiloJanelas();
+// Its letters `fator` times their size, for a window drawn larger.
+QString estiloJanelas(double fator = 1.0);
 
 }  // namespace tessara

@@ -146,6 +146,16 @@ void TformConfiguracoes::montarIdioma(QWidget& pagina, QGridLayout& grade) {
   connect(comboIdioma_, &QComboBox::currentTextChanged, this, [this](const QString& nome) {
     lblNotaIdioma_->setVisible(core(nome) != fachada_.getNomeIdiomaAtual());
   });
+  auto* rotuloEscala = new QLabel(texto("lblEscala"), &pagina);
+  comboEscala_ = new QComboBox(&pagina);
+  comboEscala_->setObjectName(QStringLiteral("comboEscala"));
+  for (int porcento = 100; porcento <= 200; porcento += 25) {
+    comboEscala_->addItem(QStringLiteral("%1 %").arg(porcento), porcento);
+  }
+  rotuloEscala->setBuddy(comboEscala_);
+  linha->addSpacing(12);
+  linha->addWidget(rotuloEscala);
+  linha->addWidget(comboEscala_);
   const int abaixo = grade.rowCount();
   grade.addLayout(linha, abaixo, 0, 1, 2);
   grade.addWidget(lblNotaIdioma_, abaixo + 1, 0, 1, 2);
@@ -386,6 +396,10 @@ void TformConfiguracoes::showEvent(QShowEvent* evento) {
   const std::string idioma = fachada_.getIdiomaConfigurado();
   comboIdioma_->setCurrentText(qt(idioma.empty() ? fachada_.getNomeIdiomaAtual() : idioma));
   lblNotaIdioma_->setVisible(core(comboIdioma_->currentText()) != fachada_.getNomeIdiomaAtual());
+  // The step nearest the window's size now.
+  const int escala = fachada_.getEscalaJanela();
+  comboEscala_->setCurrentIndex(std::clamp((escala - 100 + 12) / 25, 0, comboEscala_->count() - 1));
+  escalaAoAbrir_ = comboEscala_->currentIndex();
   QDialog::showEvent(evento);
 }
 
@@ -414,6 +428,10 @@ void TformConfiguracoes::confirmar() {
   estado_.instrumentoSelecionado = linha;
   if (orientacaoMarcada() >= 0) estado_.posicaoBraco = orientacaoMarcada();
   estado_.aplicar(fachada_);
+  // An untouched size keeps the window's own, even between two steps.
+  if (comboEscala_->currentIndex() != escalaAoAbrir_) {
+    fachada_.setEscalaJanela(comboEscala_->currentData().toInt());
+  }
   if (comboIdioma_->currentIndex() >= 0)
     fachada_.setIdiomaConfigurado(core(comboIdioma_->currentText()));
   accept();

@@ -82,6 +82,8 @@ class TformConfiguracoes : public QDialog {
   const TextosJanela texto{fachada_, "fmConfiguracoes"};
   QComboBox* comboIdioma_ = nullptr;
   QLabel* lblNotaIdioma_ = nullptr;
+  QComboBox* comboEscala_ = nullptr;
+  int escalaAoAbrir_ = 0;
   const FachadaGUI& gui_;
   EstadoConfiguracoes& estado_;
   std::string instrumentoAoAbrir_;

@@ -11,10 +11,12 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSizeGrip>
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <set>
 #include <utility>
@@ -60,7 +62,7 @@ TformPrincipal::TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* 
       abridor_(std::make_unique<AbridorAjuda>(fachada)) {
   setObjectName(QStringLiteral("TformPrincipal"));
   setWindowTitle(texto("geral", "nomeAplicacao"));
-  setFixedSize(LARGURA, ALTURA);
+  setMinimumSize(LARGURA, ALTURA);
   setStyleSheet(estiloJanelas());
 
   selecionarInstrumentoConfigurado();
@@ -102,7 +104,44 @@ TformPrincipal::TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* 
   }
   listaImpressao_->setAccessibleName(texto("fmPrincipal", "acessivelListaImpressao"));
   NomesAcessiveis::aplicar(*this);
+  guardarLugares();
+  aplicarEscalaConfigurada();
 }
+
+// Where each control lies at the window's own size: a larger window places them from here.
+void TformPrincipal::guardarLugares() {
+  for (QObject* filho : children()) {
+    auto* w = qobject_cast<QWidget*>(filho);
+    if (w != nullptr && !w->isWindow()) lugares_.push_back({w, w->geometry()});
+  }
+  alca_ = new QSizeGrip(this);
+  alca_->setObjectName(QStringLiteral("alcaTamanho"));
+  alca_->resize(16, 16);
+}
+
+void TformPrincipal::aplicarEscalaConfigurada() {
+  const double fator = fachada_.getEscalaJanela() / 100.0;
+  resize(qRound(LARGURA * fator), qRound(ALTURA * fator));
+}
+
+// The whole skin grows with the window, in its proportions, centred in what is left over.
+void TformPrincipal::resizeEvent(QResizeEvent* evento) {
+  QWidget::resizeEvent(evento);
+  const double fator =
+      std::min(static_cast<double>(width()) / LARGURA, static_cast<double>(height()) / ALTURA);
+  origem_ =
+      QPoint(qRound((width() - LARGURA * fator) / 2), qRound((height() - ALTURA * fator) / 2));
+  for (const auto& [w, lugar] : lugares_) {
+    if (w.isNull()) continue;
+    w->setGeometry(QRect(origem_ + QPoint(qRound(lugar.x() * fator), qRound(lugar.y() * fator)),
+                         QSize(qRound(lugar.width() * fator), qRound(lugar.height() * fator))));
+  }
+  if (std::abs(fator - fator_) > 0.005) setStyleSheet(estiloJanelas(fator));
+  fator_ = fator;
+  if (alca_ != nullptr) alca_->move(width() - alca_->width(), height() - alca_->height());
+}
+
+int TformPrincipal::escalaEmPorcento() const { return qRound(fator_ * 100); }
 
 TformPrincipal::~TformPrincipal() = default;
 
@@ -617,7 +656,14 @@ void TformPrincipal::abrirConfiguracoes(bool peloInstrumento) {
   // once, and the print list was made for this one.
   std::optional<InstrumentoCordas> antes;
   if (const InstrumentoCordas* atual = fachada_.getInstrumentoAtual()) antes = *atual;
+  // The dialog offers the size the window has now.
+  if (!isMaximized()) fachada_.setEscalaJanela(escalaEmPorcento());
+  const int escala = fachada_.getEscalaJanela();
   const bool aceito = configuracoes_->executar(peloInstrumento) == QDialog::Accepted;
+  if (aceito && fachada_.getEscalaJanela() != escala) {
+    showNormal();
+    aplicarEscalaConfigurada();
+  }
   // Cancel puts back the instrument chosen inside the dialog; one edited or removed there
   // stays changed, and everything on show follows it, OK or not.
   const bool outro = !mesmoInstrumento(antes, fachada_.getInstrumentoAtual());
@@ -785,6 +831,9 @@ void TformPrincipal::pintarBarras(QPainter& pintor) {
 
 void TformPrincipal::paintEvent(QPaintEvent*) {
   QPainter pintor(this);
+  pintor.fillRect(rect(), QColor(0x1c, 0x12, 0x0c));
+  pintor.translate(origem_);
+  pintor.scale(fator_, fator_);
   pintarBarras(pintor);
   QFont titulo = font();
   titulo.setBold(true);
@@ -847,6 +896,12 @@ bool TformPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
   return QWidget::eventFilter(objeto, evento);
 }
 
+// A double click on the wood maximises the window, or brings it back.
+void TformPrincipal::mouseDoubleClickEvent(QMouseEvent* evento) {
+  if (evento->button() != Qt::LeftButton) return QWidget::mouseDoubleClickEvent(evento);
+  isMaximized() ? showNormal() : showMaximized();
+}
+
 void TformPrincipal::mousePressEvent(QMouseEvent* evento) {
   if (evento->button() == Qt::LeftButton && windowHandle() != nullptr) {
     windowHandle()->startSystemMove();
@@ -861,6 +916,8 @@ void TformPrincipal::closeEvent(QCloseEvent* evento) {
     return;
   }
   reprodutor_->parar();
+  // A maximised window comes back at its last own size.
+  if (!isMaximized() && !isFullScreen()) fachada_.setEscalaJanela(escalaEmPorcento());
   fachada_.salvarConfiguracao(modoEscalas_);
   evento->accept();
 }

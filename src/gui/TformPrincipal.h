@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QPixmap>
+#include <QPointer>
+#include <QRect>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -14,6 +16,7 @@
 #include "telas/EstadoConfiguracoes.h"
 
 class QComboBox;
+class QSizeGrip;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -59,6 +62,8 @@ class TformPrincipal : public QWidget {
 
   bool modoEscalas() const { return modoEscalas_; }
   Braco& getBraco() { return *braco_; }
+  // How large the window draws its skin now, in percent of its own size.
+  int escalaEmPorcento() const;
   ListaImpressao& getListaImpressao() { return *lista_; }
   // What the logic asks of the windows, for the root to register.
   FachadaGUI& getFrente();
@@ -77,6 +82,8 @@ class TformPrincipal : public QWidget {
   void paintEvent(QPaintEvent* evento) override;
   void showEvent(QShowEvent* evento) override;
   void mousePressEvent(QMouseEvent* evento) override;
+  void mouseDoubleClickEvent(QMouseEvent* evento) override;
+  void resizeEvent(QResizeEvent* evento) override;
   bool eventFilter(QObject* objeto, QEvent* evento) override;
   void closeEvent(QCloseEvent* evento) override;
 
@@ -125,6 +132,9 @@ class TformPrincipal : public QWidget {
   void mostrarNomes(const VistaAcorde& vista);
   void voltarEdicao(bool desfazer);
   void descreverBraco();
+  void guardarLugares();
+  // The size the settings keep, in percent of the window's own.
+  void aplicarEscalaConfigurada();
   void descobrirAcorde();
   void escalaEscolhida();
   // The root label chosen in the key list; empty when none is.
@@ -192,7 +202,12 @@ class TformPrincipal : public QWidget {
   QComboBox* comboNomeEscalas_ = nullptr;
   QComboBox* comboTomEscalas_ = nullptr;
   QLabel* lblContagem_ = nullptr;
-  QLabel* lblEstado_ = nullptr;  // what went wrong, with the way to mend it
+  QLabel* lblEstado_ = nullptr;
+  // Each control's place at the window's own size, and how the window is drawn now.
+  std::vector<std::pair<QPointer<QWidget>, QRect>> lugares_;
+  double fator_ = 1;
+  QPoint origem_;
+  QSizeGrip* alca_ = nullptr;  // what went wrong, with the way to mend it
   QPushButton* btnAnterior_ = nullptr;
   QPushButton* btnProximo_ = nullptr;
   QPushButton* btnOuvir_ = nullptr;

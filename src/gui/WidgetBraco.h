@@ -16,6 +16,8 @@ class WidgetBraco : public QWidget {
 
  public:
   WidgetBraco(Fachada& fachada, Braco& braco, QWidget* pai = nullptr);
+  // Device-independent pixels per logical pixel of the picture (1 at its own size).
+  double escala() const;
 
  signals:
   // The fingering changed by a click: its name may be another now.
@@ -26,7 +28,7 @@ class WidgetBraco : public QWidget {
   void mousePressEvent(QMouseEvent* evento) override;
 
  private:
-  void oferecerMenu(const QPoint& ponto);
+  void oferecerMenu(const QPoint& ponto, const QPoint& naTela);
   void aposEdicao(bool mudou);
 
   Fachada& fachada_;

@@ -109,6 +109,20 @@ TEST_F(ConfiguracaoTest, CapoForaDaFaixaLeComoNenhum) {
   EXPECT_EQ(carregar("[geral]\n").getDisposicao(), "root");
 }
 
+// The window's size is 100 to 200 percent; anything else reads as 100, the file not damaged.
+TEST_F(ConfiguracaoTest, EscalaDaJanelaForaDaFaixaLeComoCem) {
+  const struct {
+    const char* linha;
+    int escala;
+  } casos[] = {{"escala=100", 100}, {"escala=150", 150}, {"escala=200", 200},
+               {"escala=99", 100},  {"escala=250", 100}, {"", 100}};
+  for (const auto& caso : casos) {
+    const auto c = carregar(std::string("[geral]\n") + caso.linha + "\n");
+    EXPECT_EQ(c.getEscala(), caso.escala) << caso.linha;
+    EXPECT_FALSE(c.arquivoDanificado()) << caso.linha;
+  }
+}
+
 // A value that is not a number resets every field, also those read before it.
 TEST_F(ConfiguracaoTest, ValorInvalidoReiniciaTudo) {
   for (const char* ruim :
@@ -190,7 +204,7 @@ TEST_F(ConfiguracaoTest, CamposDeOitoBitsGuardamOsBitsBaixos) {
   }
 }
 
-TEST_F(ConfiguracaoTest, SalvarEscreveExatamenteAsTrezeLinhas) {
+TEST_F(ConfiguracaoTest, SalvarEscreveExatamenteAsCatorzeLinhas) {
   auto c = carregar("[outra]\nx=1\n[geral]\nposicaoBraco=200\nchaveExtra=9\nidioma=English\n");
   c.setNomeInstrumento(TXT("Violão 7"));
   c.setExibicaoEscalas(1);
@@ -199,7 +213,7 @@ TEST_F(ConfiguracaoTest, SalvarEscreveExatamenteAsTrezeLinhas) {
   EXPECT_EQ(lerArquivo(c.getArquivo()),
             "[geral]\ndriver=0\nidioma=English\nposicaoBraco=-56\npoliticaNovoInstrumento=0\n"
             "politicaNovoPadrao=0\nvolume=50\ninstrumento=Violão 7\nvisualExecucao=0\n"
-            "visualAcordes=0\nexibicaoEscalas=1\ncapo=0\ndisposicao=root\n");
+            "visualAcordes=0\nexibicaoEscalas=1\ncapo=0\ndisposicao=root\nescala=100\n");
   // What was written reads back the same.
   const GerenciadorConfiguracao relida(c.getArquivo());
   EXPECT_EQ(relida.conteudoArquivo(), c.conteudoArquivo());

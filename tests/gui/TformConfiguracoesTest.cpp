@@ -229,6 +229,19 @@ TEST_F(TformConfiguracoesTest, IdiomaEscolhidoValeNaProximaPartida) {
   EXPECT_NE(ini.find("idioma=Portugu"), std::string::npos) << ini;
 }
 
+// A size chosen in Settings resizes the window at once.
+TEST_F(TformConfiguracoesTest, TamanhoEscolhidoRedimensionaAJanela) {
+  abrirJanela();
+  comDialogo("btnConfiguracoes", [&] {
+    auto* escala = em<QComboBox>(dialogo(), "comboEscala");
+    EXPECT_EQ(escala->currentData().toInt(), 100);
+    escala->setCurrentIndex(escala->findData(150));
+    clicar(dialogo(), "btnOk");
+  });
+  EXPECT_EQ(janela->size(), QSize(1196, 779));
+  EXPECT_EQ(janela->escalaEmPorcento(), 150);
+}
+
 TEST_F(TformConfiguracoesTest, RemoverPerguntaAntesEMantemOAtualEscolhido) {
   abrirJanela();
   const std::string antes = conteudo();

@@ -21,6 +21,7 @@
 #include "app/Fachada.h"
 #include "qt/TextoQt.h"
 #include "telas/Braco.h"
+#include "telas/GeometriaBraco.h"
 #include "telas/ListaImpressao.h"
 
 namespace tessara {
@@ -171,6 +172,31 @@ TEST_F(TformPrincipalTest, ControlesTemNomesAcessiveisEOBracoSeLeComoTexto) {
   EXPECT_TRUE(braco->accessibleName().contains(filho<QLabel>("lblContagem")->text()));
   EXPECT_TRUE(braco->accessibleDescription().contains(QStringLiteral("x 3 2 0 1 0")))
       << braco->accessibleDescription().toStdString();
+}
+
+// The window grows whole: at twice its size every control and the fretboard are twice as
+// large, a click lands on the note under it, and the size is kept for the next start.
+TEST_F(TformPrincipalTest, JanelaAumentadaCresceInteiraEGuardaOTamanho) {
+  digitar(QStringLiteral("C"));
+  auto* ouvir = filho<QPushButton>("btnOuvir");
+  const QRect antes = ouvir->geometry();
+  janela->resize(2 * TformPrincipal::LARGURA, 2 * TformPrincipal::ALTURA);
+  QApplication::processEvents();
+  EXPECT_EQ(janela->escalaEmPorcento(), 200);
+  EXPECT_EQ(ouvir->geometry(), QRect(2 * antes.topLeft(), 2 * antes.size()));
+  auto* braco = janela->findChild<WidgetBraco*>();
+  EXPECT_EQ(braco->size(), QSize(2 * GeometriaBraco::LARGURA, 2 * GeometriaBraco::ALTURA));
+
+  const auto& g = janela->getBraco().getGeometria();
+  QTest::mouseClick(braco, Qt::LeftButton, {}, 2 * QPoint(g.getXCasas()[3], g.getYCordas()[0]));
+  EXPECT_EQ(janela->getBraco().getPosicao().getCasas()[0], 3);
+
+  ambiente.interacao.resposta = true;
+  janela->close();
+  const std::string ini = teste::lerArquivo(ambiente.usuario() / "tessara.ini");
+  EXPECT_NE(ini.find("\nescala=200\n"), std::string::npos) << ini;
+  TformPrincipal segunda(fachada, ambiente.interacao);
+  EXPECT_EQ(segunda.size(), QSize(2 * TformPrincipal::LARGURA, 2 * TformPrincipal::ALTURA));
 }
 
 // At the first start nothing is on show, and the chord list names nothing either.

@@ -263,6 +263,10 @@ void Fachada::setDisposicao(Disposicao disposicao) {
 
 int Fachada::getCapo() const { return configuracao().getCapo(); }
 
+int Fachada::getEscalaJanela() const { return configuracao().getEscala(); }
+
+void Fachada::setEscalaJanela(int porcento) { configuracao().setEscala(porcento); }
+
 void Fachada::setCapo(int casa) {
   if (casa < 0 || casa > CAPO_MAXIMO) {
     throw IllegalArgumentException(TXT("capo fora de 0..12"), std::to_string(casa), "Fachada",

@@ -19,6 +19,7 @@ struct Configuracao {
   int32_t exibicaoEscalas = 0;
   int32_t capo = 0;        // the fret, 0 for none
   std::string disposicao;  // the voicing's name ("root", "drop2"...)
+  int32_t escala = 100;    // the main window's size, in percent of its own
 };
 
 }  // namespace tessara

@@ -83,6 +83,7 @@ void GerenciadorConfiguracao::aplicarValoresReinicio() {
   visualAcordes = 0;
   capo = 0;
   disposicao = "root";
+  escala = ESCALA_MINIMA;
 }
 
 bool GerenciadorConfiguracao::carregarTexto(std::string_view conteudo) {
@@ -104,6 +105,8 @@ bool GerenciadorConfiguracao::carregarTexto(std::string_view conteudo) {
     capo = numero(ini, "capo", "0");
     if (capo < 0 || capo > CAPO_MAXIMO) capo = 0;
     disposicao = valorTexto(ini, "disposicao", "root");
+    escala = numero(ini, "escala", "100");
+    if (escala < ESCALA_MINIMA || escala > ESCALA_MAXIMA) escala = ESCALA_MINIMA;
   } catch (const ValorInvalido&) {
     // Values read before the bad one are dropped too; exibicaoEscalas keeps what it had.
     aplicarValoresReinicio();
@@ -137,7 +140,8 @@ std::string GerenciadorConfiguracao::conteudoArquivo() const {
     << "visualAcordes=" << visualAcordes << '\n'
     << "exibicaoEscalas=" << exibicaoEscalas << '\n'
     << "capo=" << capo << '\n'
-    << "disposicao=" << cp1252::paraUtf8(disposicao) << '\n';
+    << "disposicao=" << cp1252::paraUtf8(disposicao) << '\n'
+    << "escala=" << escala << '\n';
   return s.str();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -54,8 +55,13 @@ class GerenciadorConfiguracao : public Configuracao {
   void setCapo(int casa) { capo = casa; }
   std::string getDisposicao() const { return disposicao; }
   void setDisposicao(const std::string& nome) { disposicao = nome; }
+  // The main window's size in percent; outside the range it reads as 100.
+  static constexpr int ESCALA_MINIMA = 100;
+  static constexpr int ESCALA_MAXIMA = 200;
+  int getEscala() const { return escala; }
+  void setEscala(int porcento) { escala = std::clamp(porcento, ESCALA_MINIMA, ESCALA_MAXIMA); }
 
-  // The thirteen lines the settings file holds.
+  // The fourteen lines the settings file holds.
   std::string conteudoArquivo() const;
 
   // Writes the file atomically; a failure leaves the old file intact and `erro` (when given)
