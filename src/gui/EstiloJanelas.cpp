@@ -37,11 +37,12 @@ const char* const ESTILO = R"(
 
 }  // namespace
 
+int tamanhoLetraJanelas(double fator) { return qRound(12 * fator); }
+
 QString estiloJanelas(double fator) {
   QString estilo = QString::fromLatin1(ESTILO);
-  const int tamanho = qRound(12 * fator);
   return estilo.replace(QStringLiteral("font-size: 12px"),
-                        QStringLiteral("font-size: %1px").arg(tamanho));
+                        QStringLiteral("font-size: %1px").arg(tamanhoLetraJanelas(fator)));
 }
 
 }  // namespace tessara

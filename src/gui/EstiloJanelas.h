@@ -9,5 +9,7 @@ namespace tessara {
 // inherit it, so it gives them dark text on a light page.
 // Its letters `fator` times their size, for a window drawn larger.
 QString estiloJanelas(double fator = 1.0);
+// The letters' size in pixels at that factor: the one thing the style changes with it.
+int tamanhoLetraJanelas(double fator);
 
 }  // namespace tessara

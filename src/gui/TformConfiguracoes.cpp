@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstdlib>
 
 #include "EstiloDialogo.h"
 #include "TformInstrumento.h"
@@ -398,7 +399,14 @@ void TformConfiguracoes::showEvent(QShowEvent* evento) {
   lblNotaIdioma_->setVisible(core(comboIdioma_->currentText()) != fachada_.getNomeIdiomaAtual());
   // The step nearest the window's size now.
   const int escala = fachada_.getEscalaJanela();
-  comboEscala_->setCurrentIndex(std::clamp((escala - 100 + 12) / 25, 0, comboEscala_->count() - 1));
+  int perto = 0;
+  for (int i = 1; i < comboEscala_->count(); ++i) {
+    const auto distancia = [&](int j) {
+      return std::abs(comboEscala_->itemData(j).toInt() - escala);
+    };
+    if (distancia(i) < distancia(perto)) perto = i;
+  }
+  comboEscala_->setCurrentIndex(perto);
   escalaAoAbrir_ = comboEscala_->currentIndex();
   QDialog::showEvent(evento);
 }

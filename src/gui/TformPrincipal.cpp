@@ -16,7 +16,6 @@
 #include <QToolButton>
 #include <QWindow>
 #include <algorithm>
-#include <cmath>
 #include <functional>
 #include <set>
 #include <utility>
@@ -136,7 +135,11 @@ void TformPrincipal::resizeEvent(QResizeEvent* evento) {
     w->setGeometry(QRect(origem_ + QPoint(qRound(lugar.x() * fator), qRound(lugar.y() * fator)),
                          QSize(qRound(lugar.width() * fator), qRound(lugar.height() * fator))));
   }
-  if (std::abs(fator - fator_) > 0.005) setStyleSheet(estiloJanelas(fator));
+  // Polishing every control again is slow: only when the letters change size, not at each
+  // pixel of a drag.
+  if (tamanhoLetraJanelas(fator) != tamanhoLetraJanelas(fator_)) {
+    setStyleSheet(estiloJanelas(fator));
+  }
   fator_ = fator;
   if (alca_ != nullptr) alca_->move(width() - alca_->width(), height() - alca_->height());
 }
