@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSizeGrip>
 #include <QToolButton>
 #include <QWindow>
 
@@ -28,6 +29,7 @@ QToolButton* DialogoSemBorda::botaoDoTopo(const char* nome, const QString& rotul
   botao->setToolTip(dica);
   botao->setGeometry(x, 4, 24, 24);
   botao->setAutoRaise(true);
+  if (x > width() / 2) botoesDireita_.emplace_back(botao, width() - x);
   botao->setFocusPolicy(Qt::NoFocus);
   botao->setStyleSheet(
       QStringLiteral("QToolButton { color: #f4e9d8; font-weight: bold; border-radius: 12px; }"
@@ -45,6 +47,22 @@ QToolButton* DialogoSemBorda::botaoFechar() {
 void DialogoSemBorda::centralizar() {
   if (parentWidget() == nullptr) return;
   move(parentWidget()->window()->geometry().center() - rect().center());
+}
+
+void DialogoSemBorda::tornarRedimensionavel() {
+  setMinimumSize(size());
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  auto* alca = new QSizeGrip(this);
+  alca->setObjectName(QStringLiteral("alcaTamanho"));
+  alca->resize(ALCA, ALCA);
+  alca_ = alca;
+  alca_->move(width() - ALCA - 4, height() - ALCA - 4);
+}
+
+void DialogoSemBorda::resizeEvent(QResizeEvent* evento) {
+  QDialog::resizeEvent(evento);
+  for (const auto& [botao, daDireita] : botoesDireita_) botao->move(width() - daDireita, 4);
+  if (alca_ != nullptr) alca_->move(width() - ALCA - 4, height() - ALCA - 4);
 }
 
 void DialogoSemBorda::paintEvent(QPaintEvent*) {

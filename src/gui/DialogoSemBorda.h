@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <utility>
+#include <vector>
+
 #include "TextosJanela.h"
 
 class QToolButton;
@@ -22,6 +25,8 @@ class DialogoSemBorda : public QDialog {
 
   // Centres the dialog on its parent's window, if it has one.
   void centralizar();
+  // Lets the user enlarge the dialog from its built size, by a grip in the bottom right corner.
+  void tornarRedimensionavel();
 
  protected:
   // A round button on the top bar, `x` pixels from the left edge.
@@ -30,13 +35,21 @@ class DialogoSemBorda : public QDialog {
   QToolButton* botaoFechar();
 
   void paintEvent(QPaintEvent* evento) override;
+  // Keeps the top bar's right-hand buttons and the grip in their corner.
+  void resizeEvent(QResizeEvent* evento) override;
   void mousePressEvent(QMouseEvent* evento) override;
 
   Fachada& fachada_;
+  static constexpr int ALCA = 16;  // the size grip's side
 
   // The window's texts; declared after the façade, which it reads.
 
   const TextosJanela texto{fachada_, "geral"};
+
+ private:
+  // Buttons on the right half of the top bar, with their distance from the right edge.
+  std::vector<std::pair<QToolButton*, int>> botoesDireita_;
+  QWidget* alca_ = nullptr;
 };
 
 }  // namespace tessara

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTest>
@@ -47,6 +48,12 @@ class TformImpressaoTest : public teste::JanelaPrincipal {
     em<QPushButton>(dialogo(), "btnVisualizarImpressao")->click();
   }
   QImage pagina() { return em<QLabel>(previa(), "imageVisualizar")->pixmap().toImage(); }
+  // The page fills the view's width but for the scroll bar's room, without a horizontal bar.
+  bool cabeNaLargura() {
+    auto* vista = em<QScrollArea>(previa(), "scrollVisualiza");
+    const int largura = pagina().width();
+    return largura <= vista->viewport()->width() && largura > vista->viewport()->width() - 40;
+  }
   // The platform's print dialog answered by writing a PDF file, or by Cancel.
   void responderComPdf(const std::filesystem::path& arquivo, bool confirma = true) {
     dialogo().definirDialogo([this, arquivo, confirma](QPrinter& impressora) {
@@ -120,8 +127,26 @@ TEST_F(TformImpressaoTest, PreviaDeUmaPaginaNaoDeixaEscolherPagina) {
   naPrevia([&] {
     EXPECT_FALSE(em<QSpinBox>(previa(), "spinPagina")->isEnabled());
     EXPECT_EQ(em<QLabel>(previa(), "lblDe")->text(), QStringLiteral("of 1"));
-    EXPECT_EQ(pagina().width(), 360);
+    EXPECT_TRUE(cabeNaLargura()) << pagina().width();
+  });
+}
+
+TEST_F(TformImpressaoTest, PreviaAumentadaAjustaAPaginaALargura) {
+  adicionar("C", 1);
+  naPrevia([&] {
+    EXPECT_GT(pagina().width(), 360) << "a page larger than the old thumbnail";
+    const int antes = pagina().width();
+    previa().resize(previa().width() + 300, previa().height() + 100);
+    QTRY_VERIFY(pagina().width() > antes + 200);
+    EXPECT_TRUE(cabeNaLargura()) << pagina().width();
+    // At a fixed zoom the page keeps its size whatever the window's.
+    em<QComboBox>(previa(), "comboZoom")->setCurrentIndex(1);
     EXPECT_EQ(previa().zoom(), 100);
+    EXPECT_EQ(pagina().width(), 360);
+    previa().resize(previa().minimumSize());
+    EXPECT_EQ(previa().size(),
+              QSize(TformVisualizarImpressao::LARGURA, TformVisualizarImpressao::ALTURA));
+    EXPECT_EQ(pagina().width(), 360);
   });
 }
 
@@ -139,9 +164,14 @@ TEST_F(TformImpressaoTest, PreviaViraPaginasMudaOZoomENaoAceitaDigitacao) {
     const QImage segunda = pagina();
 
     em<QComboBox>(previa(), "comboZoom")->setCurrentIndex(1);
+    EXPECT_EQ(previa().zoom(), 100);
+    EXPECT_EQ(paginas->value(), 2);
+    EXPECT_EQ(pagina().width(), 360);
+    em<QComboBox>(previa(), "comboZoom")->setCurrentIndex(2);
     EXPECT_EQ(previa().zoom(), 200);
     EXPECT_EQ(paginas->value(), 2);
-    EXPECT_EQ(pagina().width(), 2 * segunda.width());
+    EXPECT_EQ(pagina().width(), 720);
+    EXPECT_NE(segunda.width(), 0);
 
     QTest::keyClick(paginas, Qt::Key_1);
     EXPECT_EQ(paginas->value(), 2) << "typed into the page selector";
@@ -151,8 +181,8 @@ TEST_F(TformImpressaoTest, PreviaViraPaginasMudaOZoomENaoAceitaDigitacao) {
     EXPECT_FALSE(previa().isVisible());
   });
   EXPECT_EQ(previa().pagina(), 1);
-  // The next preview opens at 100 % again.
-  naPrevia([&] { EXPECT_EQ(pagina().width(), 360); });
+  // The next preview opens fitting the width again.
+  naPrevia([&] { EXPECT_TRUE(cabeNaLargura()) << pagina().width(); });
 }
 
 TEST_F(TformImpressaoTest, ImprimirEmPdfSubstituiOArquivoSoQuandoODocumentoFicaInteiro) {

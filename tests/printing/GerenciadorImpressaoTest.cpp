@@ -2,10 +2,14 @@
 
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <vector>
 
 #include "ImpressaoTeste.h"
 #include "TextosTeste.h"
 #include "printing/GerenciadorImpressao.h"
+#include "printing/LayoutImpressao.h"
+#include "printing/SuperficieDiferida.h"
 
 namespace tessara {
 namespace {
@@ -91,20 +95,77 @@ TEST_F(GerenciadorImpressaoTest, FalhaNoMeioDoTrabalhoFinalizaODocumentoSemMensa
   EXPECT_FALSE(gerenciador.paraImpressora());
 }
 
-TEST_F(GerenciadorImpressaoTest, VisualizacaoDesenhaNoTamanhoDoZoomEMostraAPagina) {
+TEST_F(GerenciadorImpressaoTest, VisualizacaoPintaCadaPaginaUmaVezQuandoMostrada) {
   gerenciador.prepararVisualizacao(TrabalhoImpressao::TEXTO, ModoRotulo::DEDOS, 2, 200, {},
-                                   linhas(120), instrumento);
-  ASSERT_EQ(frente.imagensCriadas.size(), 1u);
-  EXPECT_EQ(frente.imagensCriadas[0].largura, 720);
-  EXPECT_EQ(frente.imagensCriadas[0].altura, 1018);
+                                   linhas(160), instrumento);
+  EXPECT_EQ(frente.imagensCriadas.back().largura, 720);
+  EXPECT_EQ(frente.imagensCriadas.back().altura, 1018);
   EXPECT_EQ(gerenciador.getZoom(), 200);
   const int paginas = gerenciador.getNumeroPaginas();
-  EXPECT_GT(paginas, 1);
-  ASSERT_EQ(gerenciador.getPaginas().size(), static_cast<size_t>(paginas));
+  ASSERT_GT(paginas, 3);
   ASSERT_EQ(frente.exibicoes.size(), 1u);
   EXPECT_EQ(frente.exibicoes[0].numeroPaginas, paginas);
   EXPECT_EQ(frente.exibicoes[0].largura, 720);
   EXPECT_EQ(frente.exibicoes[0].altura, 1018);
+
+  // Only the page shown is painted; a page shown again is the stored picture.
+  const size_t aposPrimeira = frente.imagensCriadas.size();
+  gerenciador.exibirPaginaVisualizacao(2, 200);
+  EXPECT_EQ(frente.imagensCriadas.size(), aposPrimeira);
+  gerenciador.exibirPaginaVisualizacao(3, 200);
+  EXPECT_EQ(frente.imagensCriadas.size(), aposPrimeira + 1);
+  ASSERT_EQ(gerenciador.getPaginas().size(), static_cast<size_t>(paginas));
+  EXPECT_EQ(frente.imagensCriadas.size(), aposPrimeira + static_cast<size_t>(paginas) - 1);
+}
+
+TEST_F(GerenciadorImpressaoTest, PaginaPintadaSozinhaIgualAoTrabalhoInteiro) {
+  // The whole job drawn at once on one surface, against each page painted on its own.
+  teste::SuperficieGravada inteira(1080, 1527);
+  const auto medidas = MedidasPagina::paraVisualizacao(frente.tamanho, 300);
+  const std::string texto = linhas(120);
+  const auto acordes = teste::acordesDeDo(36);
+  const TrabalhoImpressao trabalho{TrabalhoImpressao::TEXTO_E_DIAGRAMAS,
+                                   ModoRotulo::INTERVALOS,
+                                   acordes,
+                                   texto,
+                                   instrumento,
+                                   nullptr,
+                                   nullptr};
+  LayoutImpressao(inteira, medidas, especialista.especialista).desenhar("T", "", trabalho);
+
+  teste::SuperficieGravada medidor;
+  SuperficieDiferida diferida(medidor);
+  LayoutImpressao(diferida, medidas, especialista.especialista).desenhar("T", "", trabalho);
+  ASSERT_EQ(diferida.numeroPaginas(), inteira.paginas);
+  ASSERT_GT(inteira.paginas, 2);
+  for (int pagina = inteira.paginas; pagina >= 1; --pagina) {
+    SCOPED_TRACE(pagina);
+    teste::SuperficieGravada sozinha;
+    diferida.reproduzir(pagina - 1, sozinha);
+    const auto daPagina = [pagina](const auto& itens) {
+      std::vector<std::tuple<int, int, std::string, std::string, int, bool>> escolhidos;
+      for (const auto& t : itens) {
+        if (t.pagina == pagina)
+          escolhidos.emplace_back(t.x, t.y, t.texto, t.face, t.altura, t.claro);
+      }
+      return escolhidos;
+    };
+    std::vector<std::tuple<int, int, std::string, std::string, int, bool>> proprios;
+    for (const auto& t : sozinha.textos) {
+      proprios.emplace_back(t.x, t.y, t.texto, t.face, t.altura, t.claro);
+    }
+    EXPECT_EQ(proprios, daPagina(inteira.textos));
+    size_t linhasDaPagina = 0;
+    for (const auto& l : inteira.linhas) linhasDaPagina += l.pagina == pagina ? 1 : 0;
+    ASSERT_EQ(sozinha.linhas.size(), linhasDaPagina);
+    for (size_t i = 0, j = 0; i < inteira.linhas.size(); ++i) {
+      if (inteira.linhas[i].pagina != pagina) continue;
+      EXPECT_EQ(sozinha.linhas[j].caneta, inteira.linhas[i].caneta);
+      EXPECT_EQ(sozinha.linhas[j].x1, inteira.linhas[i].x1);
+      EXPECT_EQ(sozinha.linhas[j].y2, inteira.linhas[i].y2);
+      ++j;
+    }
+  }
 }
 
 TEST_F(GerenciadorImpressaoTest, SemImpressoraAVisualizacaoUsaAPaginaPadrao) {
@@ -124,14 +185,14 @@ TEST_F(GerenciadorImpressaoTest, MesmoZoomSoMostraOutroZoomDesenhaDeNovo) {
                                    instrumento);
   const int paginas = gerenciador.getNumeroPaginas();
 
-  gerenciador.exibirPaginaVisualizacao(2, 300);
-  EXPECT_EQ(frente.imagensCriadas.size(), 1u);  // a stored picture
+  gerenciador.exibirPaginaVisualizacao(1, 300);
+  const size_t criadas = frente.imagensCriadas.size();  // the first page, stored
   EXPECT_EQ(frente.exibicoes.back().largura, 1080);
 
   // At another zoom: laid out again with the stored text and the same fingerings.
   gerenciador.exibirPaginaVisualizacao(2, 100);
-  ASSERT_EQ(frente.imagensCriadas.size(), 2u);
-  EXPECT_EQ(frente.imagensCriadas[1].largura, 360);
+  ASSERT_GT(frente.imagensCriadas.size(), criadas);
+  EXPECT_EQ(frente.imagensCriadas.back().largura, 360);
   const int novas = gerenciador.getNumeroPaginas();
   EXPECT_GT(paginas, 1);
   gerenciador.prepararVisualizacao(TrabalhoImpressao::TEXTO_E_DIAGRAMAS, ModoRotulo::DEDOS, 2, 100,

@@ -566,6 +566,8 @@ void Fachada::visualizarImpressao(int conteudo, int rotulo, int pagina, int zoom
   }
 }
 
+int Fachada::getZoomVisualizacao() const { return impressao().getZoom(); }
+
 void Fachada::exibirPaginaVisualizacao(int pagina, int zoom) {
   impressao().exibirPaginaVisualizacao(pagina, zoom);
 }

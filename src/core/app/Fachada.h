@@ -266,6 +266,8 @@ class Fachada {
   void visualizarImpressao(int conteudo, int rotulo, int pagina, int zoom,
                            const Posicoes& posicoes);
   void exibirPaginaVisualizacao(int pagina, int zoom);
+  // The zoom of the preview's pages laid out last; 0 before the first preview.
+  int getZoomVisualizacao() const;
   // The pages as pictures at the zoom (100, 200 or 300), without the window.
   std::vector<Imagem> getPaginasVisualizacao(int conteudo, int rotulo, int zoom,
                                              const Posicoes& posicoes);

@@ -79,16 +79,41 @@ void GerenciadorImpressao::prepararVisualizacao(int conteudo, int rotulo, int pa
   rotulo_ = rotulo;
   paraImpressora_ = false;
   paginas_.clear();
+  pintadas_.clear();
+  diferida_.reset();
   numeroPaginas_ = 0;
-  const auto medidas = MedidasPagina::paraVisualizacao(frente_.tamanhoPaginaImpressora(), zoom);
-  auto imagens = frente_.criarImagens(medidas.largura, medidas.altura);
-  if (!imagens) return;
-  numeroPaginas_ = LayoutImpressao(*imagens, medidas, especialista_)
+  medidasVisualizacao_ = MedidasPagina::paraVisualizacao(frente_.tamanhoPaginaImpressora(), zoom);
+  // Text is measured in pixels whatever the picture's size: a one-pixel picture will do.
+  medidor_ = frente_.criarImagens(1, 1);
+  if (!medidor_) return;
+  // Laid out in full for the page count; a page is painted when it is first shown.
+  diferida_ = std::make_unique<SuperficieDiferida>(*medidor_);
+  numeroPaginas_ = LayoutImpressao(*diferida_, medidasVisualizacao_, especialista_)
                        .desenhar(titulo_, url_,
                                  {conteudo, rotulo, posicoes, texto, instrumento, &grupos_,
                                   &textosCancioneiro_});
-  paginas_ = imagens->terminar();
+  paginas_.resize(static_cast<size_t>(diferida_->numeroPaginas()));
+  pintadas_.assign(paginas_.size(), false);
   exibir(pagina);
+}
+
+const Imagem& GerenciadorImpressao::pintada(size_t indice) {
+  Imagem& imagem = paginas_[indice];
+  if (!pintadas_[indice]) {
+    pintadas_[indice] = true;
+    auto alvo = frente_.criarImagens(medidasVisualizacao_.largura, medidasVisualizacao_.altura);
+    if (alvo) {
+      diferida_->reproduzir(static_cast<int>(indice), *alvo);
+      auto feitas = alvo->terminar();
+      if (!feitas.empty()) imagem = std::move(feitas.front());
+    }
+  }
+  return imagem;
+}
+
+const std::vector<Imagem>& GerenciadorImpressao::getPaginas() {
+  for (size_t i = 0; i < paginas_.size(); ++i) pintada(i);
+  return paginas_;
 }
 
 void GerenciadorImpressao::exibirPaginaVisualizacao(int pagina, int zoom) {
@@ -105,7 +130,7 @@ void GerenciadorImpressao::exibirPaginaVisualizacao(int pagina, int zoom) {
 void GerenciadorImpressao::exibir(int pagina) {
   if (paginas_.empty()) return;
   const int total = static_cast<int>(paginas_.size());
-  const Imagem& imagem = paginas_[static_cast<size_t>(std::clamp(pagina, 1, total) - 1)];
+  const Imagem& imagem = pintada(static_cast<size_t>(std::clamp(pagina, 1, total) - 1));
   frente_.desenharVisualizacao(imagem, total, imagem.largura, imagem.altura);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,8 @@
 #include "printing/FrenteImpressao.h"
 #include "printing/Impressora.h"
 #include "printing/MedidasPagina.h"
+#include "printing/SuperficieDiferida.h"
+#include "printing/SuperficieImagens.h"
 #include "printing/TrabalhoImpressao.h"
 
 namespace tessara {
@@ -22,7 +25,7 @@ class Especialista;
 class Interacao;
 
 // Turns the print list's fingerings and the job's text into pages, on the printer or as
-// preview pictures kept per zoom so that turning pages only shows a stored picture.
+// preview pages recorded per zoom and painted once each, when first shown.
 class GerenciadorImpressao {
  public:
   using Posicoes = ColecaoPtr<PosicaoHarmonicaInstrumentoCordas>;
@@ -45,7 +48,8 @@ class GerenciadorImpressao {
   void imprimir(Impressora& impressora, int conteudo, int rotulo, const Posicoes& posicoes,
                 const std::string& texto, const InstrumentoCordas& instrumento);
 
-  // Lays every page out as pictures at the zoom (100, 200 or 300) and shows page `pagina`.
+  // Lays every page out at the zoom (a percentage: 100, 200, 300 or one that fits a window)
+  // and shows page `pagina`; a page is painted as a picture when it is first shown.
   void prepararVisualizacao(int conteudo, int rotulo, int pagina, int zoom,
                             const Posicoes& posicoes, const std::string& texto,
                             const InstrumentoCordas& instrumento);
@@ -55,7 +59,8 @@ class GerenciadorImpressao {
   // past either end shows the nearest one.
   void exibirPaginaVisualizacao(int pagina, int zoom);
 
-  const std::vector<Imagem>& getPaginas() const { return paginas_; }
+  // The preview's pictures, every page painted.
+  const std::vector<Imagem>& getPaginas();
   int getNumeroPaginas() const { return numeroPaginas_; }
   int getZoom() const { return zoom_; }
   bool paraImpressora() const { return paraImpressora_; }
@@ -66,6 +71,8 @@ class GerenciadorImpressao {
   void desenharImpressao(Superficie& superficie, const MedidasPagina& medidas,
                          const TrabalhoImpressao& trabalho);
   void exibir(int pagina);
+  // The preview page (from 0), painted now if it was not yet.
+  const Imagem& pintada(size_t indice);
 
   const Textos& textos_;
   const Especialista& especialista_;
@@ -78,7 +85,11 @@ class GerenciadorImpressao {
   std::vector<TrabalhoImpressao::Grupo> grupos_;
   TrabalhoImpressao::TextosCancioneiro textosCancioneiro_;
   Posicoes posicoes_;  // of the last preview, laid out again at another zoom
+  MedidasPagina medidasVisualizacao_;
+  std::unique_ptr<SuperficieImagens> medidor_;  // measures the text of the pages recorded
+  std::unique_ptr<SuperficieDiferida> diferida_;
   std::vector<Imagem> paginas_;
+  std::vector<bool> pintadas_;  // which of them are painted
   int numeroPaginas_ = 0;
   bool paraImpressora_ = false;
   int conteudo_ = 0;
