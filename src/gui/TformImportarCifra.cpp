@@ -76,8 +76,6 @@ TformImportarCifra::TformImportarCifra(Fachada& fachada, ListaImpressao& lista,
 
   memoCifra_ = new QPlainTextEdit(this);
   memoCifra_->setObjectName(QStringLiteral("memoCifra"));
-  const int yMemo = yBarra + 74;
-  memoCifra_->setGeometry(MARGEM, yMemo, LARGURA - 2 * MARGEM, ALTURA - yMemo - 56);
   // Chords stand above the syllables they fall on only in a fixed-width font.
   QFont fixa = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   fixa.setPixelSize(13);
@@ -94,15 +92,30 @@ TformImportarCifra::TformImportarCifra(Fachada& fachada, ListaImpressao& lista,
   connect(memoCifra_, &QPlainTextEdit::textChanged, this, [this] { guarda_.start(); });
   lblCancao_->setText(textoCabecalho());
 
-  const int yBaixo = ALTURA - 46;
-  auto* importar =
-      botao("btnImportarCifra", texto(SECAO, "btnImportarCifra"),
-            {LARGURA - MARGEM - 230, yBaixo, 110, 30}, texto(SECAO, "hintBtnImportarCifra"));
-  connect(importar, &QPushButton::clicked, this, [this] { this->importar(); });
-  btnImprimir_ = botao("btnImprimir", texto("geral", "btnImprimir"),
-                       {LARGURA - MARGEM - 110, yBaixo, 110, 30}, texto(SECAO, "hintBtnImprimir"));
+  btnImportar_ = botao("btnImportarCifra", texto(SECAO, "btnImportarCifra"), {},
+                       texto(SECAO, "hintBtnImportarCifra"));
+  connect(btnImportar_, &QPushButton::clicked, this, [this] { this->importar(); });
+  btnImprimir_ =
+      botao("btnImprimir", texto("geral", "btnImprimir"), {}, texto(SECAO, "hintBtnImprimir"));
   btnImprimir_->setEnabled(false);
   connect(btnImprimir_, &QPushButton::clicked, this, [this] { imprimir(); });
+  dispor();
+  tornarRedimensionavel();
+}
+
+void TformImportarCifra::dispor() {
+  // The sheet takes whatever room the window gains; the buttons keep to their corner.
+  const int yMemo = ALTURA_TITULO + 12 + 74;
+  memoCifra_->setGeometry(MARGEM, yMemo, width() - 2 * MARGEM, height() - yMemo - 56);
+  lblCancao_->setGeometry(MARGEM + 220, lblCancao_->y(), width() - 2 * MARGEM - 220, 28);
+  const int yBaixo = height() - 46;
+  btnImportar_->setGeometry(width() - MARGEM - 230 - ALCA, yBaixo, 110, 30);
+  btnImprimir_->setGeometry(width() - MARGEM - 110 - ALCA, yBaixo, 110, 30);
+}
+
+void TformImportarCifra::resizeEvent(QResizeEvent* evento) {
+  DialogoSemBorda::resizeEvent(evento);
+  dispor();
 }
 
 QPushButton* TformImportarCifra::botao(const char* nome, const QString& rotulo, const QRect& lugar,

@@ -67,6 +67,7 @@ class TformImportarCifra : public DialogoSemBorda {
  protected:
   void hideEvent(QHideEvent* evento) override;
   bool eventFilter(QObject* objeto, QEvent* evento) override;
+  void resizeEvent(QResizeEvent* evento) override;
 
  signals:
   // The sheet's chords went into the print list; the chord manager has no chord current.
@@ -79,6 +80,7 @@ class TformImportarCifra : public DialogoSemBorda {
   std::vector<std::string> acordes() const;
   std::string textoImpressao() const;
   void montarArquivos(int y);
+  void dispor();
   void encherRecentes();
   void escolherAbrir();
   void escolherSalvar();
@@ -96,6 +98,7 @@ class TformImportarCifra : public DialogoSemBorda {
 
   QPlainTextEdit* memoCifra_;
   QPushButton* btnImprimir_ = nullptr;
+  QPushButton* btnImportar_ = nullptr;
   QLabel* lblCancao_ = nullptr;
   QMenu* recentes_ = nullptr;
   ArquivosCifra arquivos_;

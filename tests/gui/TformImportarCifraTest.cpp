@@ -269,5 +269,25 @@ TEST_F(TformImportarCifraTest, AjudaAbreAPaginaDasCifras) {
   EXPECT_TRUE(ambiente.interacao.mensagens.empty());
 }
 
+TEST_F(TformImportarCifraTest, AumentadaAFolhaCresceEOsBotoesFicamNoCanto) {
+  const QSize menor = cifra().size();
+  const QRect folha = memo()->geometry();
+  auto* imprimir = filho<QPushButton>("btnImprimir");
+  const int margemDireita = menor.width() - imprimir->geometry().right();
+  const int margemBaixo = menor.height() - imprimir->geometry().bottom();
+  auto* fechar = filho<QToolButton>("btnFechar");
+  const int fecharDaDireita = menor.width() - fechar->x();
+
+  cifra().resize(menor + QSize(300, 200));
+  EXPECT_EQ(memo()->width(), folha.width() + 300);
+  EXPECT_EQ(memo()->height(), folha.height() + 200);
+  EXPECT_EQ(cifra().width() - imprimir->geometry().right(), margemDireita);
+  EXPECT_EQ(cifra().height() - imprimir->geometry().bottom(), margemBaixo);
+  EXPECT_EQ(cifra().width() - fechar->x(), fecharDaDireita);
+
+  cifra().resize(QSize(100, 100));
+  EXPECT_EQ(cifra().size(), menor) << "never smaller than built";
+}
+
 }  // namespace
 }  // namespace tessara
