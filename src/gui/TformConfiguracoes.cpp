@@ -173,9 +173,8 @@ void TformConfiguracoes::desenharOrientacoes() {
   for (size_t i = 0; i < std::size(ORIENTACOES); ++i) {
     Braco braco(fachada_, ORIENTACOES[i].valor);
     braco.exibirPosicao(&posicao, raiz == notas.end() ? -1 : *raiz, false);
-    ImagensBraco imagens;
-    imagens.atualizar(fachada_, braco);
-    const QImage figura = PintorBraco::imagem(braco, imagens);
+    imagensFiguras_[i].atualizar(fachada_, braco);
+    const QImage figura = PintorBraco::imagem(braco, imagensFiguras_[i]);
     figuras_[i]->setIcon(QPixmap::fromImage(
         figura.scaled(TAMANHO_FIGURA, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
   }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include "TextosJanela.h"
+#include "qt/PintorBraco.h"
 
 class QButtonGroup;
 class QGridLayout;
@@ -93,6 +94,8 @@ class TformConfiguracoes : public QDialog {
   QTabWidget* pasta_ = nullptr;
   QButtonGroup* orientacoes_ = nullptr;
   std::array<QToolButton*, 4> figuras_{};
+  // Their pictures, decoded once and kept while the instrument's kind stays.
+  std::array<ImagensBraco, 4> imagensFiguras_;
   QLabel* lblNomeInstrumento_ = nullptr;
   QLabel* lblTipoAfinacao_ = nullptr;
   QListWidget* listaInstrumentos_ = nullptr;
