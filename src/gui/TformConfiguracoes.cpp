@@ -237,7 +237,11 @@ QWidget* TformConfiguracoes::montarPaginaInstrumentos() {
 void TformConfiguracoes::preencherInstrumentos(int selecionar) {
   const auto nomes = fachada_.getNomesInstrumentos();
   listaInstrumentos_->clear();
-  for (const auto& nome : nomes) listaInstrumentos_->addItem(qt(nome));
+  for (const auto& nome : nomes) {
+    auto* item = new QListWidgetItem(qt(fachada_.getNomeExibidoInstrumento(nome)));
+    item->setData(Qt::UserRole, qt(nome));  // the stored name, the instrument's key
+    listaInstrumentos_->addItem(item);
+  }
   if (selecionar < 0) {
     const auto atual = std::find(nomes.begin(), nomes.end(), fachada_.getNomeInstrumentoAtual());
     selecionar = atual == nomes.end() ? -1 : static_cast<int>(atual - nomes.begin());
@@ -247,7 +251,8 @@ void TformConfiguracoes::preencherInstrumentos(int selecionar) {
 }
 
 void TformConfiguracoes::mostrarInstrumentoAtual() {
-  lblNomeInstrumento_->setText(qt(fachada_.getNomeInstrumentoAtual()));
+  lblNomeInstrumento_->setText(
+      qt(fachada_.getNomeExibidoInstrumento(fachada_.getNomeInstrumentoAtual())));
   lblTipoAfinacao_->setText(qt(fachada_.getDescricaoInstrumentoAtual()));
 }
 
@@ -307,9 +312,10 @@ void TformConfiguracoes::editarInstrumento() {
 void TformConfiguracoes::removerInstrumento() {
   const int linha = linhaEscolhida();
   if (linha < 0 || linha < fachada_.getNumeroPadroes()) return;
-  const std::string nome = core(listaInstrumentos_->item(linha)->text());
-  const std::string pergunta =
-      fachada_.getTexto("fmConfiguracoes", "msgRemoverInstrumento") + "\r\n\r\n" + nome;
+  const QListWidgetItem* item = listaInstrumentos_->item(linha);
+  const std::string nome = core(item->data(Qt::UserRole).toString());
+  const std::string pergunta = fachada_.getTexto("fmConfiguracoes", "msgRemoverInstrumento") +
+                               "\r\n\r\n" + core(item->text());
   if (!gui_.perguntarSimNao(fachada_.getTexto("geral", "nomeAplicacao"), pergunta)) return;
   try {
     fachada_.removerInstrumento(linha);

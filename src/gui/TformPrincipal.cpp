@@ -850,7 +850,7 @@ void TformPrincipal::paintEvent(QPaintEvent*) {
   pintor.setFont(subtitulo);
   pintor.setPen(QColor(0xd9, 0xc9, 0xb4));
   pintor.drawText(QRect(22, 50, 500, 22), Qt::AlignLeft | Qt::AlignVCenter,
-                  qt(fachada_.getNomeInstrumentoAtual()));
+                  qt(fachada_.getNomeExibidoInstrumento(fachada_.getNomeInstrumentoAtual())));
 }
 
 void TformPrincipal::showEvent(QShowEvent* evento) {

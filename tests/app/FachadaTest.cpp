@@ -230,9 +230,12 @@ TEST_F(FachadaTest, VisualizarDesenhaNoZoomDadoEDepoisACem) {
         PosicaoHarmonicaInstrumentoCordas("C", {-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0}));
   }
   fachada.visualizarImpressao(TrabalhoImpressao::DIAGRAMAS, ModoRotulo::DEDOS, 1, 300, posicoes);
-  ASSERT_EQ(gui.imagensCriadas.size(), 2u);
-  EXPECT_EQ(gui.imagensCriadas[0].largura, 1080);
-  EXPECT_EQ(gui.imagensCriadas[1].largura, 360);
+  // The pages painted (text is measured on one-pixel pictures): the first page at each zoom.
+  std::vector<int> larguras;
+  for (const auto& criada : gui.imagensCriadas) {
+    if (criada.largura > 1) larguras.push_back(criada.largura);
+  }
+  EXPECT_EQ(larguras, (std::vector<int>{1080, 360}));
   EXPECT_EQ(gui.exibicoes.back().largura, 360);
   const int paginas = gui.exibicoes.back().numeroPaginas;
   EXPECT_GT(paginas, 1);

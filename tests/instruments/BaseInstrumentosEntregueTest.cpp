@@ -9,6 +9,7 @@
 #include "IdiomaTeste.h"
 #include "PastaTemporaria.h"
 #include "foundations/LeitorIni.h"
+#include "instruments/TraducaoInstrumentos.h"
 #include "instruments/XMLInstrumentoParser.h"
 #include "model/Notas.h"
 
@@ -67,6 +68,24 @@ TEST(BaseInstrumentosEntregue, InstrumentosTocaveisNoFormatoDoPrograma) {
   const auto doUsuario = parser.prepararArquivo("instrumentos.xml");
   EXPECT_EQ(doUsuario, pasta / "instrumentos.xml");
   EXPECT_EQ(teste::lerArquivo(doUsuario), teste::lerArquivo(arquivo));
+}
+
+TEST(BaseInstrumentosEntregue, CadaIdiomaMostraOsInstrumentosEntreguesComPalavrasSuas) {
+  teste::IdiomaTeste en("en");
+  teste::IdiomaTeste pt("pt");
+  teste::PastaTemporaria pasta;
+  XMLInstrumentoParser parser(en.idiomas, pasta.caminho(), PASTA_DADOS);
+  const TraducaoInstrumentos emIngles(en.idiomas);
+  const TraducaoInstrumentos emPortugues(pt.idiomas);
+  for (const auto& i : parser.getInstrumentos(PASTA_DADOS / "instrumentos.xml")) {
+    SCOPED_TRACE(i.getName());
+    // Portuguese words for every shipped instrument; the English file keeps its own words.
+    EXPECT_NE(emPortugues.descricao(i.getName(), i.getDescricao()), i.getDescricao());
+    EXPECT_FALSE(emPortugues.nome(i.getName()).empty());
+    EXPECT_EQ(emIngles.descricao(i.getName(), i.getDescricao()), i.getDescricao());
+  }
+  EXPECT_EQ(emPortugues.nome("Bass guitar (E A D G)"), "Contrabaixo (E A D G)");
+  EXPECT_EQ(emIngles.nome("Viola caipira (cebol\xE3o em Mi)"), "Viola caipira (cebol\xE3o in E)");
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "generation/GeradorInstrumentoCordas.h"
 #include "generation/GerenciadorAcordes.h"
 #include "instruments/GerenciadorInstrumentos.h"
+#include "instruments/TraducaoInstrumentos.h"
 #include "languages/GerenciadorIdiomas.h"
 #include "model/Notas.h"
 #include "printing/GerenciadorImpressao.h"
@@ -229,7 +230,12 @@ std::string Fachada::getNomeInstrumentoAtual() const {
 
 std::string Fachada::getDescricaoInstrumentoAtual() const {
   const InstrumentoCordas* atual = getInstrumentoAtual();
-  return atual != nullptr ? atual->getDescricao() : std::string();
+  if (atual == nullptr) return {};
+  return TraducaoInstrumentos(idiomas()).descricao(atual->getName(), atual->getDescricao());
+}
+
+std::string Fachada::getNomeExibidoInstrumento(const std::string& nome) const {
+  return TraducaoInstrumentos(idiomas()).nome(nome);
 }
 
 void Fachada::enviarEvento(const EventoReproducao& evento) {

@@ -135,7 +135,11 @@ class Fachada {
   // Remembers the current instrument as the previous one first.
   void setInstrumento(int indice);
   std::string getNomeInstrumentoAtual() const;
+  // In the language's words for a shipped instrument; as stored otherwise.
   std::string getDescricaoInstrumentoAtual() const;
+  // How an instrument of that stored name is shown: a shipped one in the language's words.
+  // The stored name stays its key everywhere else.
+  std::string getNomeExibidoInstrumento(const std::string& nome) const;
   // Every instrument, built-in ones first. A damaged user base raises its exception.
   std::vector<InstrumentoCordas> getInstrumentos();
   // The note of each string of the current instrument at its fret counted from the capo (below
