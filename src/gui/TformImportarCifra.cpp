@@ -334,12 +334,20 @@ void TformImportarCifra::transporCifra(int passos) {
   memoCifra_->verticalScrollBar()->setValue(rolagem);
 }
 
+CabecalhoCancao TformImportarCifra::cancao() const {
+  const std::string folha = core(memoCifra_->toPlainText());
+  CabecalhoCancao cabecalho = fachada_.getCabecalhoCifra(folha);
+  // A songbook prints the song's page with its sheet, as chords over lyrics.
+  cabecalho.letra = fachada_.converterCifra(folha, false);
+  return cabecalho;
+}
+
 std::vector<std::string> TformImportarCifra::acordes() const {
   return fachada_.getAcordesCifra(core(memoCifra_->toPlainText()));
 }
 
 void TformImportarCifra::importar() {
-  lista_.adicionarCancao(fachada_.getCabecalhoCifra(core(memoCifra_->toPlainText())), acordes());
+  lista_.adicionarCancao(cancao(), acordes());
   emit listaPreenchida();
   close();
 }
@@ -357,7 +365,7 @@ void TformImportarCifra::imprimir() {
   if (resposta != SUBSTITUIR && resposta != ACRESCENTAR) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   if (resposta == SUBSTITUIR) lista_.limpar();
-  lista_.adicionarCancao(fachada_.getCabecalhoCifra(core(memoCifra_->toPlainText())), acordes());
+  lista_.adicionarCancao(cancao(), acordes());
   emit listaPreenchida();
   fachada_.setTextoImpressao(comFimDeLinha(memoCifra_->toPlainText()));
   QApplication::restoreOverrideCursor();

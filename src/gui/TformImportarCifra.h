@@ -8,6 +8,7 @@
 
 #include "AbridorAjuda.h"
 #include "DialogoSemBorda.h"
+#include "app/CabecalhoCancao.h"
 #include "telas/ArquivosCifra.h"
 
 class QLabel;
@@ -78,6 +79,8 @@ class TformImportarCifra : public DialogoSemBorda {
                      const QString& dica);
   void montarTransposicao(int y);
   std::vector<std::string> acordes() const;
+  // The song's heading and its sheet, for the print list.
+  CabecalhoCancao cancao() const;
   std::string textoImpressao() const;
   void montarArquivos(int y);
   void dispor();

@@ -55,13 +55,13 @@ class ControleListaImpressaoTest : public ::testing::Test {
 
 TEST_F(ControleListaImpressaoTest, AListaSobreviveAoReinicio) {
   lista().adicionarPorNome("G", true);
-  lista().adicionarCancao({"Wave", "D", 2}, {"D", "A7"});
+  lista().adicionarCancao({"Wave", "D", 2, " D    A7\nVou te contar\n"}, {"D", "A7"});
   encerrar();
   iniciar();
   EXPECT_EQ(linhas(),
             (QStringList{QStringLiteral("G"), QStringLiteral("D"), QStringLiteral("A7")}));
   ASSERT_EQ(lista().musicas().size(), 1u);
-  EXPECT_EQ(lista().musicas()[0], (CabecalhoCancao{"Wave", "D", 2}));
+  EXPECT_EQ(lista().musicas()[0], (CabecalhoCancao{"Wave", "D", 2, " D    A7\nVou te contar\n"}));
   EXPECT_TRUE(ambiente.interacao.mensagens.empty());
 }
 

@@ -122,7 +122,11 @@ TEST_F(TformImportarCifraTest, ImportarLevaCadaAcordeUmaVezSobOTituloEFecha) {
   EXPECT_EQ(principal->getListaImpressao().copias().size(), 2);
   const auto& musicas = principal->getListaImpressao().musicas();
   ASSERT_EQ(musicas.size(), 1u);
-  EXPECT_EQ(musicas[0], (CabecalhoCancao{"Wave", "D", 0}));
+  EXPECT_EQ(musicas[0].titulo, "Wave");
+  EXPECT_EQ(musicas[0].tom, "D");
+  // The sheet goes with it, as chords over lyrics, for the song's songbook page.
+  EXPECT_NE(musicas[0].letra.find("letra Am"), std::string::npos) << musicas[0].letra;
+  EXPECT_NE(musicas[0].letra.find("C\nmais"), std::string::npos) << musicas[0].letra;
   EXPECT_EQ(principal->getListaImpressao().linhas()[1].musica, 0);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <optional>
@@ -527,6 +528,29 @@ TEST_F(CancioneiroImpressaoTest, ASongbookHasATitlePageAndAPageForEachSong) {
   EXPECT_EQ(paginasDe({"Wave", "Key D, Capo 2", "D", "A7", "Blue", "Am", "Other chords", "C"}),
             (std::vector<int>{2, 2, 2, 2, 3, 3, 4, 4}));
   EXPECT_EQ(paginasDe({"Tessara"}), std::vector<int>{-1});
+}
+
+TEST_F(CancioneiroImpressaoTest, ASongsSheetFollowsItsDiagramsOnItsPagesOnly) {
+  std::string longa;
+  for (int i = 0; i < 120; ++i) longa += "  A7      D\nverse " + std::to_string(i) + "\n";
+  grupos = {{"Wave", "Key D", 0, 2, "  D      A7\nVou te contar\n"}, {"Blue", "", 2, 2, longa}};
+  const int paginas = desenhar(TrabalhoImpressao::CANCIONEIRO);
+  // The title page, Wave's page, and Blue's sheet running over more than one page.
+  EXPECT_GT(paginas, 3);
+  EXPECT_EQ(paginasDe({"Vou te contar", "Blue", "verse 0", "verse 119"}),
+            (std::vector<int>{2, 3, 3, paginas}));
+  const auto courier = superficie.textosEm("Courier New");
+  const auto linha = [&](const std::string& procurado) {
+    return *std::find_if(courier.begin(), courier.end(),
+                         [&](const auto& t) { return t.texto == procurado; });
+  };
+  // Below the diagrams, chords kept over their syllables by the fixed-width face.
+  for (const auto& t : superficie.textosEm("Arial")) {
+    if (t.pagina == 2) {
+      EXPECT_LT(t.y, linha("Vou te contar").y) << t.texto;
+    }
+  }
+  EXPECT_EQ(linha("  D      A7").x, linha("Vou te contar").x);
 }
 
 TEST_F(CancioneiroImpressaoTest, OneSongNeedsNoTitlePage) {

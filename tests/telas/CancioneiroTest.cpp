@@ -43,6 +43,10 @@ TEST(CancioneiroTest, RoundTripKeepsSongsNamesAndFrets) {
       {"names with blanks and accents, a four-string instrument",
        cancioneiro({{"Can\xE7\xE3o do mar", "", 1}}, {{"D maior", {2, 2, 2, 0}, 0}}),
        "= Canção do mar\ncapo: 1\n2220 D maior\n"},
+      {"a song's sheet kept as it stands: blanks, a blank line, a bar",
+       cancioneiro({{"Wave", "D", 0, "   D7M      Bbdim\nVou te contar\n\n| intro |\n"}},
+                   {{"D7M", {-1, -1, 0, 2, 2, 2}, 0}}),
+       "= Wave\nkey: D\n|    D7M      Bbdim\n| Vou te contar\n|\n| | intro |\nxx0222 D7M\n"},
   };
   for (const auto& caso : casos) {
     SCOPED_TRACE(caso.descricao);
@@ -72,6 +76,7 @@ TEST(CancioneiroTest, DamagedLinesAreLeftOutAndNamed) {
       {"a fret beyond the last", "x32010 C\n0-2-2-37-0-0 E\n", {"C"}, {2}},
       {"more strings than any instrument", "0000000000000 X\nx02210 Am\n", {"Am"}, {1}},
       {"a key with no song", "key: G\nx02210 Am\n", {"Am"}, {1}},
+      {"a sheet's line with no song", "| Am   G\nx02210 Am\n", {"Am"}, {1}},
       {"a capo that is no number", "= S\ncapo: two\nx02210 Am\n", {"Am"}, {2}},
       {"NUL bytes", "x32010 C\n3200\0 03 G\n022000 Em\n"s, {"C", "Em"}, {2}},
       {"a line far too long",

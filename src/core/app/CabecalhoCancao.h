@@ -9,8 +9,10 @@ struct CabecalhoCancao {
   std::string titulo;
   std::string tom;
   int capo = 0;
+  // The song's sheet as chords over lyrics, for its songbook page; empty when not kept.
+  std::string letra = {};
 
-  bool vazio() const { return titulo.empty() && tom.empty() && capo == 0; }
+  bool vazio() const { return titulo.empty() && tom.empty() && capo == 0 && letra.empty(); }
   bool operator==(const CabecalhoCancao&) const = default;
 };
 

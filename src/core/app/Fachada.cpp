@@ -554,7 +554,7 @@ void Fachada::setCancoesImpressao(const std::vector<CabecalhoCancao>& musicas,
       if (!detalhe.empty()) detalhe += ", ";
       detalhe += getTexto("fmImpressao", "lblCapo") + " " + std::to_string(cabecalho.capo);
     }
-    grupos.push_back({cabecalho.titulo, detalhe, static_cast<int>(i), 1});
+    grupos.push_back({cabecalho.titulo, detalhe, static_cast<int>(i), 1, cabecalho.letra});
   }
   impressao().setGruposImpressao(std::move(grupos));
 }

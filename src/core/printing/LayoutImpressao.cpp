@@ -201,6 +201,7 @@ void LayoutImpressao::desenharCancioneiro(const TrabalhoImpressao& trabalho) {
     if (!pagina.detalhe.empty()) escreverLinhaCentrada(pagina.detalhe, medidas_.alturaFonteUrl);
     avancar(medidas_.unidades(120));
     desenharLinhas(trabalho, pagina.primeira, pagina.quantidade);
+    if (!pagina.letra.empty()) escreverTexto(pagina.letra);
   }
 }
 

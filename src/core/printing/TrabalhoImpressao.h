@@ -27,6 +27,7 @@ struct TrabalhoImpressao {
     std::string detalhe;  // key and capo
     int primeira = 0;
     int quantidade = 0;
+    std::string letra = {};  // chords over lyrics, printed under the diagrams in a songbook
     bool operator==(const Grupo&) const = default;
   };
   // The songbook's own texts: its title page's title and the heading of chords outside songs.

@@ -13,6 +13,8 @@ namespace {
 constexpr std::string_view CABECALHO = "# Tessara songbook\n";
 constexpr std::string_view TOM = "key:";
 constexpr std::string_view CAPO = "capo:";
+// A line of the song's sheet: kept as it stands after the mark and one blank.
+constexpr char LETRA = '|';
 
 std::string_view aparado(std::string_view texto) {
   const auto inicio = texto.find_first_not_of(" \t\r");
@@ -83,18 +85,42 @@ std::string Cancioneiro::escrever() const {
       if (!cabecalho.tom.empty()) texto += std::string(TOM) + ' ' + cabecalho.tom + '\n';
       if (cabecalho.capo != 0)
         texto += std::string(CAPO) + ' ' + std::to_string(cabecalho.capo) + '\n';
+      texto += linhasLetra(cabecalho.letra);
     }
     texto += escreverCasas(entrada.casas) + ' ' + entrada.nome + '\n';
   }
   return cp1252::paraUtf8(texto);
 }
 
+std::string Cancioneiro::linhasLetra(std::string_view letra) {
+  std::string texto;
+  while (!letra.empty()) {
+    const auto fim = letra.find('\n');
+    std::string_view linha = letra.substr(0, fim);
+    letra = fim == std::string_view::npos ? std::string_view{} : letra.substr(fim + 1);
+    if (!linha.empty() && linha.back() == '\r') linha.remove_suffix(1);
+    // Cut to what this format reads back.
+    linha = linha.substr(0, MAIOR_LINHA - 2);
+    texto +=
+        linha.empty() ? std::string(1, LETRA) : std::string(1, LETRA) + ' ' + std::string(linha);
+    texto += '\n';
+  }
+  return texto;
+}
+
 bool Cancioneiro::lerLinha(std::string_view linha) {
   if (linha.size() > MAIOR_LINHA || linha.find('\0') != std::string_view::npos) return false;
+  if (!linha.empty() && linha.front() == LETRA) {
+    if (musicas_.empty()) return false;
+    linha.remove_prefix(1);
+    if (!linha.empty() && linha.front() == ' ') linha.remove_prefix(1);
+    musicas_.back().letra.append(linha).push_back('\n');
+    return true;
+  }
   linha = aparado(linha);
   if (linha.empty() || linha.front() == '#') return true;
   if (linha.front() == '=') {
-    musicas_.push_back({std::string(aparado(linha.substr(1))), {}, 0});
+    musicas_.push_back({std::string(aparado(linha.substr(1))), {}, 0, {}});
     return true;
   }
   const bool emMusica = !musicas_.empty();

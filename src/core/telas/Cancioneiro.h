@@ -19,7 +19,8 @@ namespace tessara {
 //   1x221x F7M
 //   x-10-12-12-11-x G7M
 //
-// A line "= title" opens a song, "key:" and "capo:" under it describe it; every other line
+// A line "= title" opens a song, "key:" and "capo:" under it describe it, "| text" is a line of
+// its sheet (chords over lyrics), kept as it stands; every other line
 // is the frets (one character a string, x silent, or numbers joined by "-" when a fret has two
 // digits) and, after a blank, the name. Blank lines and lines starting with "#" are comments.
 class Cancioneiro {
@@ -54,6 +55,8 @@ class Cancioneiro {
  private:
   // False when the line cannot be read.
   bool lerLinha(std::string_view linha);
+  // The sheet as "| " lines.
+  static std::string linhasLetra(std::string_view letra);
 
   std::vector<CabecalhoCancao> musicas_;
   std::vector<Entrada> entradas_;
