@@ -34,9 +34,9 @@ void GerenciadorImpressao::imprimir(Impressora& impressora, int conteudo, int ro
   conteudo_ = conteudo;
   rotulo_ = rotulo;
   paraImpressora_ = true;
-  desenharImpressao(
-      *superficie, MedidasPagina::paraImpressora(tamanho),
-      {conteudo, rotulo, posicoes, texto, instrumento, &grupos_, &textosCancioneiro_});
+  desenharImpressao(*superficie, MedidasPagina::paraImpressora(tamanho),
+                    {conteudo, rotulo, posicoes, texto, instrumento, &grupos_, &textosCancioneiro_,
+                     tituloTexto_});
   try {
     impressora.finalizarDocumento();
   } catch (const std::exception&) {
@@ -86,7 +86,7 @@ void GerenciadorImpressao::prepararVisualizacao(int conteudo, int rotulo, int pa
   numeroPaginas_ = LayoutImpressao(*imagens, medidas, especialista_)
                        .desenhar(titulo_, url_,
                                  {conteudo, rotulo, posicoes, texto, instrumento, &grupos_,
-                                  &textosCancioneiro_});
+                                  &textosCancioneiro_, tituloTexto_});
   paginas_ = imagens->terminar();
   exibir(pagina);
 }
