@@ -24,10 +24,11 @@ DiagramaAvulso::DiagramaAvulso(int alturaGrade, int rotulo, const InstrumentoCor
   const double af = medidas_.afastamento;
   const double espacoCordas = 0.2 * medidas_.larguraDiagrama;
   const double grade = std::max(0, instrumento.getNumeroCordas() - 1) * espacoCordas;
-  // Room for the starting fret's number at the left, and as much at the right.
-  const double lado = espacoCordas / 2 + af + 0.25 * k;
-  const double largura = std::max(grade + 2 * lado, 1.5 * medidas_.larguraDiagrama);
-  x_ = arredondar((largura - grade) / 2);
+  // Room for the starting fret's number at the left, and for the name over a narrow grid.
+  const double esquerda = espacoCordas / 2 + af + 0.22 * k;
+  const double direita = std::max(espacoCordas / 2 + af, medidas_.larguraDiagrama - grade);
+  x_ = arredondar(esquerda);
+  const double largura = esquerda + grade + direita;
   // The name's line, the marks above the grid, the grid, and the open strings' labels under it.
   const double abaixo = rotulo == ModoRotulo::DEDOS ? 0 : af + 0.13 * k;
   tamanho_ = {arredondar(largura), arredondar(3 * af + 0.42 * k + k + abaixo)};

@@ -26,7 +26,7 @@ class DiagramaAvulso {
  private:
   MedidasPagina medidas_;
   int rotulo_;
-  const InstrumentoCordas& instrumento_;
+  InstrumentoCordas instrumento_;
   int x_ = 0;  // the lowest string's
   TamanhoPagina tamanho_;
 };
