@@ -1,5 +1,6 @@
 // A large print job through Qt: written as a PDF file, and laid out as preview pictures at the
-// largest zoom. Needs no display (the offscreen platform unless QT_QPA_PLATFORM says otherwise).
+// largest zoom; and the main window's small diagrams. Needs no display (the offscreen platform
+// unless QT_QPA_PLATFORM says otherwise).
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -8,9 +9,11 @@
 
 #include "../NucleoBench.h"
 #include "../TrabalhoImpressaoBench.h"
+#include "app/Fachada.h"
 #include "chords/Especialista.h"
 #include "languages/GerenciadorIdiomas.h"
 #include "printing/GerenciadorImpressao.h"
+#include "qt/ImagemDiagrama.h"
 #include "qt/ImpressoraQt.h"
 #include "qt/SuperficieImagensQt.h"
 
@@ -96,6 +99,20 @@ void BM_VisualizacaoZoom300(benchmark::State& estado) {
   estado.counters["paginas"] = trabalho.gerenciador.getNumeroPaginas();
 }
 BENCHMARK(BM_VisualizacaoZoom300)->Unit(benchmark::kMillisecond);
+
+// The main window's row for a chord of sixty fingerings, every small picture drawn afresh
+// (the row draws only those in view, and each once).
+void BM_FaixaSessentaDiagramas(benchmark::State& estado) {
+  Nucleo& nucleo = bench::nucleo("en");
+  const auto posicoes = bench::diagramas(60);
+  const ImagemDiagrama desenho(nucleo.fachada(), 120, ModoRotulo::DEDOS);
+  for (auto _ : estado) {
+    for (int i = 0; i < posicoes.size(); ++i) {
+      benchmark::DoNotOptimize(desenho.imagem(*posicoes.getElement(i), 0.45));
+    }
+  }
+}
+BENCHMARK(BM_FaixaSessentaDiagramas)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -23,7 +23,9 @@
 #include "AbridorAjuda.h"
 #include "ControleListaImpressao.h"
 #include "EstiloJanelas.h"
+#include "FaixaDiagramas.h"
 #include "FrenteJanelas.h"
+#include "MenuFigura.h"
 #include "NomesAcessiveis.h"
 #include "ReprodutorPlano.h"
 #include "TformAssistenteMIDI.h"
@@ -41,13 +43,14 @@
 #include "qt/ImagemQt.h"
 #include "qt/TextoQt.h"
 #include "telas/Braco.h"
+#include "telas/FaixaPosicoes.h"
 #include "telas/ListaImpressao.h"
 
 namespace tessara {
 
 namespace {
 
-constexpr int Y_BARRA_INFERIOR = 405;
+constexpr int Y_BARRA_INFERIOR = TformPrincipal::Y_FAIXA + TformPrincipal::ALTURA_FAIXA;
 
 }  // namespace
 
@@ -58,7 +61,8 @@ TformPrincipal::TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* 
       visualizacao_(new TformVisualizarImpressao(fachada, this)),
       frente_(std::make_unique<FrenteJanelas>(interacao, *visualizacao_)),
       lista_(std::make_unique<ListaImpressao>(fachada)),
-      abridor_(std::make_unique<AbridorAjuda>(fachada)) {
+      abridor_(std::make_unique<AbridorAjuda>(fachada)),
+      faixa_(std::make_unique<FaixaPosicoes>(fachada)) {
   setObjectName(QStringLiteral("TformPrincipal"));
   setWindowTitle(texto("geral", "nomeAplicacao"));
   setMinimumSize(LARGURA, ALTURA);
@@ -71,6 +75,8 @@ TformPrincipal::TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* 
   widgetBraco_->move(0, ALTURA_BARRA_SUPERIOR);
   widgetBraco_->setToolTip(texto("fmPrincipal", "hintBraco"));
   connect(widgetBraco_, &WidgetBraco::editado, this, [this] { descobrirAcorde(); });
+  menuFigura_ = new MenuFigura(fachada_, this);
+  widgetBraco_->definirMenuFigura(menuFigura_);
   reprodutor_ = new ReprodutorPlano(fachada_, *braco_, widgetBraco_, std::move(agenda), this);
   aviso_ = new TformAviso(fachada_, this);
   importarCifra_ = new TformImportarCifra(fachada_, *lista_, *frente_, this);
@@ -88,6 +94,7 @@ TformPrincipal::TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* 
   configuracoes_->definirAbrirAssistente([this] { return assistente_->executar(); });
 
   carregarBarras();
+  montarFaixa();
   montarBarraSuperior();
   montarBarraInferior();
   montarListaImpressao();
@@ -101,6 +108,7 @@ TformPrincipal::TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* 
   } else {
     ativarModoAcordes();
   }
+  setTabOrder(btnProximo_, faixaDiagramas_);
   listaImpressao_->setAccessibleName(texto("fmPrincipal", "acessivelListaImpressao"));
   NomesAcessiveis::aplicar(*this);
   guardarLugares();
@@ -237,11 +245,6 @@ void TformPrincipal::montarBarraSuperior() {
       if (nome == "btnSair") close();
     });
   }
-  lblContagem_ = new QLabel(this);
-  lblContagem_->setObjectName(QStringLiteral("lblContagem"));
-  lblContagem_->setGeometry(540, 50, 240, 22);
-  lblContagem_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  lblContagem_->setStyleSheet(QStringLiteral("color: #d9c9b4; background: transparent;"));
   lblEstado_ = new QLabel(this);
   lblEstado_->setObjectName(QStringLiteral("lblEstado"));
   lblEstado_->setGeometry(200, 44, 330, 34);
@@ -415,6 +418,7 @@ void TformPrincipal::mostrarControlesDoModo() {
   btnBaseAcordes_->setProperty("ativo", !modoEscalas_);
   btnExibicaoEscalas_->setProperty("ativo", modoEscalas_);
   for (QPushButton* b : {btnBaseAcordes_, btnExibicaoEscalas_}) b->setStyle(b->style());
+  faixaDiagramas_->setVisible(!modoEscalas_);
   const char* dicaOuvir = modoEscalas_ ? "hintBtnOuvirEscala" : "hintBtnOuvirAcorde";
   btnOuvir_->setToolTip(texto("fmPrincipal", dicaOuvir));
   const char* dicaSetas = modoEscalas_ ? "hintBtnSetasEscalas" : "hintBtnSetas";
@@ -561,6 +565,9 @@ void TformPrincipal::seta(bool proxima) {
 
 void TformPrincipal::redesenharBraco() {
   widgetBraco_->update();
+  // The row first: it makes every fingering, which the count then covers.
+  faixaDiagramas_->definirRotulo(braco_->getModoVisualizacao());
+  faixaDiagramas_->atualizar(faixa_->atualizar(!modoEscalas_ && braco_->temNota()));
   lblContagem_->setText(contagem());
   descreverBraco();
 }
@@ -574,6 +581,7 @@ void TformPrincipal::descreverBraco() {
   if (!nome.isEmpty()) partes << nome;
   if (!lblContagem_->text().isEmpty()) partes << lblContagem_->text();
   widgetBraco_->setAccessibleName(partes.join(QStringLiteral(", ")));
+  faixaDiagramas_->setAccessibleDescription(lblContagem_->text());
   if (!braco_->temNota()) {
     widgetBraco_->setAccessibleDescription(QString());
     return;
@@ -726,6 +734,34 @@ std::string TformPrincipal::tonicaEscolhida() const {
                                                                 : std::string();
 }
 
+// ----- the row of fingerings ------------------------------------------------------------------
+
+void TformPrincipal::montarFaixa() {
+  lblContagem_ = new QLabel(this);
+  lblContagem_->setObjectName(QStringLiteral("lblContagem"));
+  lblContagem_->setGeometry(10, Y_FAIXA + 8, 120, ALTURA_FAIXA - 16);
+  lblContagem_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  lblContagem_->setWordWrap(true);
+  lblContagem_->setStyleSheet(QStringLiteral("color: #f4e9d8; background: transparent;"));
+  faixaDiagramas_ = new FaixaDiagramas(fachada_, *faixa_, *menuFigura_, this);
+  faixaDiagramas_->setGeometry(136, Y_FAIXA + 6, LARGURA - 136 - 8, ALTURA_FAIXA - 12);
+  faixaDiagramas_->setToolTip(texto("fmPrincipal", "hintFaixa"));
+  faixaDiagramas_->setAccessibleName(texto("fmPrincipal", "acessivelFaixa"));
+  connect(faixaDiagramas_, &FaixaDiagramas::escolhida, this,
+          [this](int indice) { escolherNaFaixa(indice); });
+}
+
+// As the arrows do, straight to that fingering.
+void TformPrincipal::escolherNaFaixa(int indice) {
+  reprodutor_->parar();
+  if (const VistaAcorde vista = faixa_->escolher(indice); vista.aceito) exibirPosicao(vista);
+}
+
+Figura TformPrincipal::figuraAtual() {
+  if (modoEscalas_ || !braco_->temNota()) return widgetBraco_->figura();
+  return faixaDiagramas_->figura(braco_->getPosicao());
+}
+
 // ----- the print list -------------------------------------------------------------------------
 
 void TformPrincipal::adicionarImpressao() {
@@ -825,11 +861,22 @@ void TformPrincipal::pintarBarras(QPainter& pintor) {
   } else {
     pintor.drawPixmap(0, Y_BARRA_INFERIOR, barraInferior_);
   }
+  pintarFaixa(pintor);
   // The panels group the controls: options, then chords or scales, then the print list.
   const int y = Y_BARRA_INFERIOR + 4;
   pintor.drawPixmap(4, y, painelOpcoes_);
   pintor.drawPixmap(164, y, modoEscalas_ ? painelEscalas_ : painelAcordes_);
   if (!modoEscalas_) pintor.drawPixmap(472, y, painelLista_);
+}
+
+// A groove of darker wood under the fretboard, holding the count and the small diagrams.
+void TformPrincipal::pintarFaixa(QPainter& pintor) {
+  QLinearGradient sulco(0, Y_FAIXA, 0, Y_FAIXA + ALTURA_FAIXA);
+  sulco.setColorAt(0, QColor(0x3b, 0x1d, 0x10));
+  sulco.setColorAt(1, QColor(0x2a, 0x14, 0x0a));
+  pintor.fillRect(0, Y_FAIXA, LARGURA, ALTURA_FAIXA, sulco);
+  pintor.setPen(QColor(0x6b, 0x3a, 0x22));
+  pintor.drawLine(0, Y_FAIXA, LARGURA, Y_FAIXA);
 }
 
 void TformPrincipal::paintEvent(QPaintEvent*) {
@@ -874,6 +921,7 @@ void TformPrincipal::montarAtalhos() {
       {QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { voltarEdicao(true); }},
       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { voltarEdicao(false); }},
       {QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { voltarEdicao(false); }},
+      {QKeySequence::Copy, [this] { menuFigura_->copiar(figuraAtual()); }},
   };
   for (const auto& [tecla, acao] : atalhos) {
     connect(new QShortcut(tecla, this), &QShortcut::activated, this, acao);

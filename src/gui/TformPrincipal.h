@@ -28,6 +28,10 @@ namespace tessara {
 class AbridorAjuda;
 class DException;
 class Braco;
+class FaixaDiagramas;
+class FaixaPosicoes;
+class MenuFigura;
+struct Figura;
 class Fachada;
 class FachadaGUI;
 class FrenteJanelas;
@@ -52,8 +56,11 @@ class TformPrincipal : public QWidget {
 
  public:
   static constexpr int LARGURA = 797;
-  static constexpr int ALTURA = 519;
+  static constexpr int ALTURA = 631;
   static constexpr int ALTURA_BARRA_SUPERIOR = 80;
+  // The row of small diagrams between the fretboard and the bottom bar.
+  static constexpr int Y_FAIXA = 405;
+  static constexpr int ALTURA_FAIXA = 112;
 
   // Playback runs on the window's timer unless another agenda is given.
   TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* pai = nullptr,
@@ -76,6 +83,7 @@ class TformPrincipal : public QWidget {
   ControleListaImpressao& getControleLista() { return *controleLista_; }
 
   TformConfiguracoes& getConfiguracoes() { return *configuracoes_; }
+  MenuFigura& getMenuFigura() { return *menuFigura_; }
   TformAssistenteMIDI& getAssistente() { return *assistente_; }
 
  protected:
@@ -94,6 +102,7 @@ class TformPrincipal : public QWidget {
                    const std::vector<std::string>& itens = {});
   void carregarBarras();
   void pintarBarras(QPainter& pintor);
+  void pintarFaixa(QPainter& pintor);
   void montarBarraSuperior();
   void montarBarraInferior();
   void montarListaImpressao();
@@ -145,6 +154,12 @@ class TformPrincipal : public QWidget {
   QString contagem() const;
   // F1 help, Ctrl+P print, Ctrl+Q quit.
   void montarAtalhos();
+  // The row of every fingering under the fretboard, with the count beside it.
+  void montarFaixa();
+  void escolherNaFaixa(int indice);
+  // What Ctrl+C copies: the diagram of the fingering on the fretboard, or in scale mode (or
+  // with no chord) the fretboard itself.
+  Figura figuraAtual();
   void ouvir();
   // Whether there is sound to play through; if not, the status line says why, once.
   bool conferirSaida();
@@ -172,7 +187,10 @@ class TformPrincipal : public QWidget {
   std::unique_ptr<ListaImpressao> lista_;
   std::unique_ptr<Braco> braco_;
   std::unique_ptr<AbridorAjuda> abridor_;
+  std::unique_ptr<FaixaPosicoes> faixa_;
   WidgetBraco* widgetBraco_ = nullptr;
+  FaixaDiagramas* faixaDiagramas_ = nullptr;
+  MenuFigura* menuFigura_ = nullptr;
   ReprodutorPlano* reprodutor_ = nullptr;
   TformAviso* aviso_ = nullptr;
   TformImpressao* impressao_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "MenuFigura.h"
 #include "app/Fachada.h"
 #include "qt/TextoQt.h"
 #include "telas/Braco.h"
@@ -36,25 +37,42 @@ void WidgetBraco::mousePressEvent(QMouseEvent* evento) {
   const QPoint ponto = (evento->position() / escala()).toPoint();
   if (evento->button() == Qt::LeftButton) {
     aposEdicao(braco_.alternarNota(ponto.x(), ponto.y()));
-  } else if (evento->button() == Qt::RightButton && braco_.existeNotaEm(ponto.x(), ponto.y())) {
+  } else if (evento->button() == Qt::RightButton) {
     oferecerMenu(ponto, evento->position().toPoint());
   }
 }
 
+Figura WidgetBraco::figura() {
+  imagens_.atualizar(fachada_, braco_);
+  const QString nome = braco_.temNota() ? qt(braco_.getPosicao().getNome()) : QString();
+  return {[this] { return PintorBraco::imagem(braco_, imagens_); },
+          [this] { return PintorBraco::svg(braco_, imagens_); }, nome};
+}
+
 void WidgetBraco::oferecerMenu(const QPoint& ponto, const QPoint& naTela) {
+  const bool nota = braco_.existeNotaEm(ponto.x(), ponto.y());
+  if (!nota && menuFigura_ == nullptr) return;
   auto* menu = new QMenu(this);
-  menu->setObjectName(QStringLiteral("menuNota"));
+  menu->setObjectName(nota ? QStringLiteral("menuNota") : QStringLiteral("menuFiguraBraco"));
   menu->setAttribute(Qt::WA_DeleteOnClose);
-  QAction* tonica =
-      menu->addAction(qt(fachada_.getTexto("fmPrincipal", "mnuBolinhaTonica")), this,
-                      [this, ponto] { aposEdicao(braco_.definirTonicaEm(ponto.x(), ponto.y())); });
-  tonica->setObjectName(QStringLiteral("acaoTonica"));
-  QAction* apagar =
-      menu->addAction(qt(fachada_.getTexto("fmPrincipal", "mnuBolinhaDeletar")), this,
-                      [this, ponto] { aposEdicao(braco_.apagarNotaEm(ponto.x(), ponto.y())); });
-  apagar->setObjectName(QStringLiteral("acaoApagar"));
+  if (nota) acrescentarAcoesNota(*menu, ponto);
+  if (menuFigura_ != nullptr) {
+    if (nota) menu->addSeparator();
+    menuFigura_->acrescentar(*menu, figura());
+  }
   // Not exec(): no nested event loop, so playback and repaints go on while it is open.
   menu->popup(mapToGlobal(naTela));
+}
+
+void WidgetBraco::acrescentarAcoesNota(QMenu& menu, const QPoint& ponto) {
+  QAction* tonica =
+      menu.addAction(qt(fachada_.getTexto("fmPrincipal", "mnuBolinhaTonica")), this,
+                     [this, ponto] { aposEdicao(braco_.definirTonicaEm(ponto.x(), ponto.y())); });
+  tonica->setObjectName(QStringLiteral("acaoTonica"));
+  QAction* apagar =
+      menu.addAction(qt(fachada_.getTexto("fmPrincipal", "mnuBolinhaDeletar")), this,
+                     [this, ponto] { aposEdicao(braco_.apagarNotaEm(ponto.x(), ponto.y())); });
+  apagar->setObjectName(QStringLiteral("acaoApagar"));
 }
 
 void WidgetBraco::aposEdicao(bool mudou) {

@@ -20,6 +20,8 @@ bool SuperficieQt::comecar(QPaintDevice& dispositivo) {
   return true;
 }
 
+void SuperficieQt::escalar(double fator) { pintor_.scale(fator, fator); }
+
 void SuperficieQt::terminarPintura() {
   if (pintor_.isActive()) pintor_.end();
 }

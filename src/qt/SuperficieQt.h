@@ -35,6 +35,8 @@ class SuperficieQt : public virtual Superficie {
 
   // Starts painting on the device with the pen and font set so far (a new page).
   bool comecar(QPaintDevice& dispositivo);
+  // Device pixels per unit from now on, for a drawing laid out at another size.
+  void escalar(double fator);
   void terminarPintura();
 
  private:

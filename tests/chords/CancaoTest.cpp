@@ -224,5 +224,23 @@ TEST(Cancao, ReconheceChordPro) {
   EXPECT_FALSE(LeitorCancao::ehChordPro("{title: x\n", ingles()));
 }
 
+// A song's title: its directive wherever it stands, else a first line of words; chords, a
+// directive, a comment or a section label are no title.
+TEST(Cancao, TituloDaDiretivaOuDaPrimeiraLinha) {
+  const std::pair<const char*, const char*> casos[] = {
+      {"[G]Hello\n{title: Wonderwall}\n", "Wonderwall"},
+      {"{t: Short}\n", "Short"},
+      {"\n\n  Wonderwall - Oasis  \nEm7  G\nToday is gonna be\n", "Wonderwall - Oasis"},
+      {"Em7  G  D  A7sus4\nToday is gonna be\n", ""},
+      {"Intro: C  G\n\nla la\n", ""},
+      {"{comment: slowly}\nla la\n", ""},
+      {"# a note\nla la\n", ""},
+      {"", ""},
+  };
+  for (const auto& [folha, titulo] : casos) {
+    EXPECT_EQ(LeitorCancao(ingles()).titulo(folha), titulo) << folha;
+  }
+}
+
 }  // namespace
 }  // namespace tessara

@@ -203,6 +203,30 @@ TEST_F(CliImpressao, SvgUmArquivoPorPaginaComTextoComoTexto) {
   EXPECT_NE(erro.erros.find("cannot write"), std::string::npos) << erro.erros;
 }
 
+// A song's sheet is headed by its title, from its title directive or its first line, over
+// the program's name; a sheet whose first line is chords has no title.
+TEST_F(CliImpressao, CabecalhoDaFolhaComOTituloDaCancao) {
+  const std::pair<const char*, const char*> casos[] = {
+      {"{title: Wonderwall}\n[Em7]Today is [G]gonna be\n", "Wonderwall"},
+      {"Wonderwall - Oasis\n\nEm7  G\nToday is gonna be\n", "Wonderwall - Oasis"},
+      {"Em7  G\nToday is gonna be\n", nullptr},
+  };
+  for (const auto& [texto, titulo] : casos) {
+    SCOPED_TRACE(texto);
+    const auto arquivoFolha = arquivos.escrever("cancao.txt", texto);
+    const auto svg = arquivos / "cancao.svg";
+    const auto r = cli({"print", "--svg", svg.string(), "--text", arquivoFolha.string(), "Em7"});
+    ASSERT_EQ(r.status, 0) << r.erros;
+    const std::string pagina = teste::lerArquivo(svg);
+    const size_t nome = pagina.find(">Tessara</text>");
+    ASSERT_NE(nome, std::string::npos);
+    if (titulo == nullptr) continue;
+    const size_t cabecalho = pagina.find(std::string(">") + titulo + "</text>");
+    ASSERT_NE(cabecalho, std::string::npos);
+    EXPECT_LT(cabecalho, nome);  // the title first, the program's name under it
+  }
+}
+
 TEST_F(CliImpressao, ArgumentosRecusados) {
   const std::string pdf = (arquivos / "x.pdf").string();
   const std::vector<Argumentos> casos = {

@@ -132,6 +132,7 @@ TEST_F(LegibilidadeTest, MenuDaNotaNoBracoEListaDaBaseDeAcordes) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
   const QImage imagem = menu->grab().toImage();
   for (QAction* acao : menu->actions()) {
+    if (acao->isSeparator()) continue;
     EXPECT_GE(
         teste::ContrasteTexto::medir(imagem, menu->actionGeometry(acao).adjusted(2, 2, -2, -2)),
         MINIMO)

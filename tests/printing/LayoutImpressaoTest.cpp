@@ -107,6 +107,38 @@ TEST_F(LayoutImpressaoTest, ListaVaziaDaUmaPaginaComAsDuasLinhasDoCabecalho) {
   EXPECT_EQ(superficie.retangulos, 0);
 }
 
+// A song's text is headed by its title, the program's name under it in the smaller face; a
+// job that prints no text keeps the usual heading.
+TEST_F(LayoutImpressaoTest, CabecalhoComOTituloDaCancaoQuandoOTextoImprime) {
+  struct Caso {
+    int conteudo;
+    std::vector<std::pair<std::string, int>> cabecalho;
+  };
+  const std::string url = "https://tessara.app";
+  const Caso casos[] = {
+      {TrabalhoImpressao::TEXTO_E_DIAGRAMAS, {{"Wonderwall", 150}, {"Tessara", 100}, {url, 100}}},
+      {TrabalhoImpressao::TEXTO, {{"Wonderwall", 150}, {"Tessara", 100}, {url, 100}}},
+      {TrabalhoImpressao::DIAGRAMAS, {{"Tessara", 150}, {url, 100}}},
+  };
+  const auto posicoes = teste::lista({posicao("C", {-1, 3, 2, 0, 1, 0}, {6, 3, 2, 0, 1, 0})});
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.conteudo);
+    superficie = {};
+    const TrabalhoImpressao trabalho{caso.conteudo, ModoRotulo::DEDOS, posicoes, "la la",
+                                     instrumento,   nullptr,           nullptr,  "Wonderwall"};
+    LayoutImpressao(superficie, medidas, especialista.especialista)
+        .desenhar("Tessara", url, trabalho);
+    ASSERT_GE(superficie.textos.size(), caso.cabecalho.size());
+    int y = 0;
+    for (size_t i = 0; i < caso.cabecalho.size(); ++i) {
+      EXPECT_EQ(superficie.textos[i].texto, caso.cabecalho[i].first);
+      EXPECT_EQ(superficie.textos[i].altura, caso.cabecalho[i].second);
+      EXPECT_GT(superficie.textos[i].y, y);  // each line under the one before
+      y = superficie.textos[i].y;
+    }
+  }
+}
+
 TEST_F(LayoutImpressaoTest, LinhasDeDiagramasEquilibradas) {
   const std::map<int, std::vector<int>> casos = {
       {1, {1}}, {4, {4}}, {5, {3, 2}}, {9, {3, 3, 3}}, {10, {4, 3, 3}}, {13, {4, 3, 3, 3}}};

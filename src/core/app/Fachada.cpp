@@ -13,6 +13,7 @@
 #include "foundations/Cp1252.h"
 #include "foundations/GerenciadorConfiguracao.h"
 #include "foundations/IllegalArgumentException.h"
+#include "foundations/OutOfBoundsException.h"
 #include "foundations/Texto.h"
 #include "generation/GeradorInstrumentoCordas.h"
 #include "generation/GerenciadorAcordes.h"
@@ -20,6 +21,7 @@
 #include "instruments/TraducaoInstrumentos.h"
 #include "languages/GerenciadorIdiomas.h"
 #include "model/Notas.h"
+#include "printing/DiagramaAvulso.h"
 #include "printing/GerenciadorImpressao.h"
 #include "scales/BaseEscalas.h"
 #include "scales/GeradorEscalas.h"
@@ -332,6 +334,20 @@ VistaAcorde Fachada::getVistaAcorde() {
   return vista;
 }
 
+VistaAcorde Fachada::escolherPosicao(int indice) {
+  auto& acordes = this->acordes();
+  const int acorde = acordes.getIndiceAcordeAtual();
+  if (acorde == -1 || indice < 0) return {};
+  try {
+    acordes.setAcorde(acorde, indice);
+  } catch (const OutOfBoundsException&) {
+    return {};
+  }
+  return getVistaAcorde();
+}
+
+void Fachada::completarPosicoesAcorde() { acordes().completarPosicoes(); }
+
 const PosicaoHarmonicaInstrumentoCordas* Fachada::getPosicaoAcordeAtual() {
   return acordes().getPosicaoAcordeAtual();
 }
@@ -524,7 +540,14 @@ std::vector<EscalaExibicao> Fachada::getExibicoesEscala(const std::string& nome,
   return exibicoes;
 }
 
-void Fachada::setTextoImpressao(const std::string& texto) { impressao().setTextoImpressao(texto); }
+void Fachada::setTextoImpressao(const std::string& texto) {
+  impressao().setTextoImpressao(texto, LeitorCancao(IdiomaAcordes::de(idiomas())).titulo(texto));
+}
+
+void Fachada::desenharDiagrama(Superficie& superficie, const DiagramaAvulso& diagrama,
+                               const PosicaoHarmonicaInstrumentoCordas& posicao) const {
+  diagrama.desenhar(superficie, nucleo_.especialista(), posicao);
+}
 
 std::string Fachada::getTextoImpressao() const { return impressao().getTextoImpressao(); }
 

@@ -25,6 +25,8 @@
 namespace tessara {
 
 class AcordeComposto;
+class DiagramaAvulso;
+class Superficie;
 class GerenciadorAcordes;
 class GerenciadorConfiguracao;
 class GerenciadorEscalas;
@@ -171,7 +173,13 @@ class Fachada {
   VistaAcorde abrirAcorde(const std::string& nome);
   VistaAcorde abrirAcorde(int indice);
   VistaAcorde passarPosicao(bool proxima);
+  // Fingering `indice` of the current chord on show, as browsing to it would; nothing new for
+  // an index it does not have.
+  VistaAcorde escolherPosicao(int indice);
   VistaAcorde getVistaAcorde();
+  // Makes all of the current chord's fingerings now, so that the count and a list of them
+  // cover every one the arrows can reach.
+  void completarPosicoesAcorde();
   const PosicaoHarmonicaInstrumentoCordas* getPosicaoAcordeAtual();
   // False when no chord is current or the instrument cannot play it: its one fingering then
   // sounds no string, and every front end says "no fingering" instead of showing it.
@@ -258,6 +266,7 @@ class Fachada {
 
   // Printing: the fingerings given (a print list's copies), on the current instrument.
   using Posicoes = ColecaoPtr<PosicaoHarmonicaInstrumentoCordas>;
+  // A song's text is printed under its title (its title directive or its heading line).
   void setTextoImpressao(const std::string& texto);
   // The songs of the next job: the song of each fingering (an index in `musicas`, -1 for none),
   // printed as headings over their diagrams with their key and capo.
@@ -275,6 +284,9 @@ class Fachada {
   // The pages as pictures at the zoom (100, 200 or 300), without the window.
   std::vector<Imagem> getPaginasVisualizacao(int conteudo, int rotulo, int zoom,
                                              const Posicoes& posicoes);
+  // One fingering's diagram, as the pages draw it, on a surface of `diagrama.tamanho()`.
+  void desenharDiagrama(Superficie& superficie, const DiagramaAvulso& diagrama,
+                        const PosicaoHarmonicaInstrumentoCordas& posicao) const;
 
  private:
   static constexpr int ZOOM_INICIAL = 100;

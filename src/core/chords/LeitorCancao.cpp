@@ -233,6 +233,16 @@ Cancao LeitorCancao::ler(std::string_view texto) {
   return cancao;
 }
 
+std::string LeitorCancao::titulo(std::string_view texto) {
+  if (auto titulo = ler(texto).valor("title"); titulo && !titulo->empty()) return *titulo;
+  for (const Linha& linha : separar(texto)) {
+    const std::string_view a = aparada(linha.texto);
+    if (a.empty()) continue;
+    return ehLetraSimples(linha.texto, idioma_) ? std::string(a) : std::string();
+  }
+  return {};
+}
+
 // Lyrics, chords alone, or chords over the next line's lyrics: true when it took that line.
 bool LeitorCancao::lerLetra(const Linha& linha, const Linha* seguinte, Cancao& cancao) {
   if (aparada(linha.texto).starts_with('{')) aviso(linha.numero, Problema::ChaveSemPar);

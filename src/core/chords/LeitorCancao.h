@@ -49,6 +49,9 @@ class LeitorCancao {
   explicit LeitorCancao(IdiomaAcordes idioma) : idioma_(std::move(idioma)) {}
 
   Cancao ler(std::string_view texto);
+  // The song's title: its title directive, or else its first line that is not blank when that
+  // line is plain words (a sheet's heading, not chords, a directive or a comment); else empty.
+  std::string titulo(std::string_view texto);
   const std::vector<Aviso>& avisos() const { return avisos_; }
 
   // Whether the text is ChordPro: a line holds a directive or a chord in square brackets.

@@ -165,6 +165,15 @@ void GerenciadorAcordes::posicaoAnterior() {
   if (indicePosicao_ > 0) --indicePosicao_;
 }
 
+void GerenciadorAcordes::completarPosicoes() {
+  if (indiceAcorde_ < 0) return;
+  if (!usaBase()) {
+    atualizar();
+    return;
+  }
+  if (!geradas_[static_cast<size_t>(indiceAcorde_)]) gerarPosicoes();
+}
+
 void GerenciadorAcordes::limpar() {
   indiceAcorde_ = -1;
   indicePosicao_ = -1;

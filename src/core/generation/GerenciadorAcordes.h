@@ -63,6 +63,9 @@ class GerenciadorAcordes {
   const PosicaoHarmonicaInstrumentoCordas* getPosicaoAcordeAtual();
   void proximaPosicao();
   void posicaoAnterior();
+  // Makes the rest of the current chord's fingerings now (on the chord base's instrument they
+  // are made when browsing passes the last stored one), so that all of them can be listed.
+  void completarPosicoes();
   void limpar();
   int getIndiceAcordeAtual() const { return indiceAcorde_; }
   int getIndicePosicaoAtual() const { return indicePosicao_; }

@@ -34,9 +34,9 @@ void GerenciadorImpressao::imprimir(Impressora& impressora, int conteudo, int ro
   conteudo_ = conteudo;
   rotulo_ = rotulo;
   paraImpressora_ = true;
-  desenharImpressao(
-      *superficie, MedidasPagina::paraImpressora(tamanho),
-      {conteudo, rotulo, posicoes, texto, instrumento, &grupos_, &textosCancioneiro_});
+  desenharImpressao(*superficie, MedidasPagina::paraImpressora(tamanho),
+                    {conteudo, rotulo, posicoes, texto, instrumento, &grupos_, &textosCancioneiro_,
+                     tituloTexto_});
   try {
     impressora.finalizarDocumento();
   } catch (const std::exception&) {
@@ -91,7 +91,7 @@ void GerenciadorImpressao::prepararVisualizacao(int conteudo, int rotulo, int pa
   numeroPaginas_ = LayoutImpressao(*diferida_, medidasVisualizacao_, especialista_)
                        .desenhar(titulo_, url_,
                                  {conteudo, rotulo, posicoes, texto, instrumento, &grupos_,
-                                  &textosCancioneiro_});
+                                  &textosCancioneiro_, tituloTexto_});
   paginas_.resize(static_cast<size_t>(diferida_->numeroPaginas()));
   pintadas_.assign(paginas_.size(), false);
   exibir(pagina);

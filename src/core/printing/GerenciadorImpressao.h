@@ -34,7 +34,11 @@ class GerenciadorImpressao {
   GerenciadorImpressao(const Textos& textos, const Especialista& especialista, Interacao& interacao,
                        FrenteImpressao& frente, FonteInstrumento instrumentoAtual);
 
-  void setTextoImpressao(std::string texto) { textoImpressao_ = std::move(texto); }
+  // The text and the title of the song it holds (empty when it has none).
+  void setTextoImpressao(std::string texto, std::string titulo = {}) {
+    textoImpressao_ = std::move(texto);
+    tituloTexto_ = std::move(titulo);
+  }
   std::string getTextoImpressao() const { return textoImpressao_; }
   // The songs of the fingerings printed next, as runs of them with their headings.
   void setGruposImpressao(std::vector<TrabalhoImpressao::Grupo> grupos) {
@@ -82,6 +86,7 @@ class GerenciadorImpressao {
   std::string titulo_;
   std::string url_;
   std::string textoImpressao_;
+  std::string tituloTexto_;
   std::vector<TrabalhoImpressao::Grupo> grupos_;
   TrabalhoImpressao::TextosCancioneiro textosCancioneiro_;
   Posicoes posicoes_;  // of the last preview, laid out again at another zoom

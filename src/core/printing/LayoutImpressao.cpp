@@ -31,7 +31,9 @@ int LayoutImpressao::desenhar(const std::string& titulo, const std::string& url,
     desenharCancioneiro(trabalho);
     return numeroPaginas_;
   }
-  escreverCabecalho(titulo, url);
+  const bool comTexto = trabalho.conteudo == TrabalhoImpressao::TEXTO_E_DIAGRAMAS ||
+                        trabalho.conteudo == TrabalhoImpressao::TEXTO;
+  escreverCabecalho(titulo, url, comTexto ? trabalho.tituloTexto : std::string());
   const int espaco = medidas_.unidades(120);
   switch (trabalho.conteudo) {
     case TrabalhoImpressao::TEXTO_E_DIAGRAMAS:
@@ -55,8 +57,15 @@ int LayoutImpressao::desenhar(const std::string& titulo, const std::string& url,
   return numeroPaginas_;
 }
 
-void LayoutImpressao::escreverCabecalho(const std::string& titulo, const std::string& url) {
-  escreverLinhaCentrada(titulo, medidas_.alturaFonteTitulo);
+void LayoutImpressao::escreverCabecalho(const std::string& titulo, const std::string& url,
+                                        const std::string& cancao) {
+  // A song's sheet is headed by its title, the program's name under it in the smaller face.
+  if (cancao.empty()) {
+    escreverLinhaCentrada(titulo, medidas_.alturaFonteTitulo);
+  } else {
+    escreverLinhaCentrada(cancao, medidas_.alturaFonteTitulo);
+    escreverLinhaCentrada(titulo, medidas_.alturaFonteUrl);
+  }
   // A language without a web address of its own shows none.
   if (!url.empty()) escreverLinhaCentrada(url, medidas_.alturaFonteUrl);
 }

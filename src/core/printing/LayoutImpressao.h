@@ -13,7 +13,8 @@ namespace tessara {
 class Especialista;
 
 // Lays a print job out page after page on one surface: the heading on the first page (the
-// second line, a web address, only when there is one), then
+// song's title when its text is printed, the program's name, and a web address only when
+// there is one), then
 // the job's text in a fixed-pitch face and rows of chord diagrams, as the content kind says.
 class LayoutImpressao {
  public:
@@ -37,7 +38,9 @@ class LayoutImpressao {
   static std::vector<TrabalhoImpressao::Grupo> trechos(const TrabalhoImpressao& trabalho);
 
  private:
-  void escreverCabecalho(const std::string& titulo, const std::string& url);
+  // `cancao`: the title of the song printed, or empty.
+  void escreverCabecalho(const std::string& titulo, const std::string& url,
+                         const std::string& cancao);
   void escreverLinhaCentrada(const std::string& texto, int altura);
   void escreverTexto(const std::string& texto);
   size_t caracteresVisiveis() const;

@@ -45,6 +45,8 @@ struct TrabalhoImpressao {
   // The songs, in list order; without them the diagrams print without headings.
   const std::vector<Grupo>* grupos = nullptr;
   const TextosCancioneiro* textosCancioneiro = nullptr;
+  // The title of the song the text holds, for the page's heading when the text is printed.
+  std::string tituloTexto = {};
 };
 
 }  // namespace tessara
