@@ -15,12 +15,27 @@ using Escolha = SeletorAcorde::Escolha;
 
 const Gramatica kGramaticas[] = {Gramatica::Ingles, Gramatica::Portugues};
 
+// The picker over the parser in that grammar, read as the façade reads a name.
+SeletorAcorde seletorEm(Gramatica gramatica) {
+  return SeletorAcorde(gramatica, [gramatica](const std::string& nome) {
+    const int32_t codigo = Especialista::interpretar(nome, IdiomaAcordes{gramatica, ""});
+    AnaliseAcorde analise;
+    analise.raiz = Especialista::nomeGrafia(Especialista::getRaiz(codigo));
+    for (int g = 0; g < Especialista::NUMERO_GRAUS; ++g) {
+      if (Especialista::temGrau(codigo, g)) analise.graus.push_back(g);
+    }
+    const int baixo = Especialista::getBaixo(codigo);
+    if (baixo >= 0) analise.baixo = Especialista::nomeGrafia(baixo);
+    return analise;
+  });
+}
+
 // Every root with every quality, without a bass and over each bass, makes a name that the
 // grammar reads as that root and that bass, and that the picker reads back to the same choices:
 // no two qualities are one chord.
 TEST(SeletorAcorde, CadaRaizEQualidadeVoltaDoNomeNasDuasGramaticas) {
   for (const Gramatica gramatica : kGramaticas) {
-    const SeletorAcorde seletor(gramatica);
+    const SeletorAcorde seletor = seletorEm(gramatica);
     const IdiomaAcordes idioma{gramatica, ""};
     std::set<std::string> nomes;
     for (int raiz = 0; raiz < SeletorAcorde::NUMERO_RAIZES; ++raiz) {
@@ -48,8 +63,8 @@ TEST(SeletorAcorde, SimbolosDoIdiomaEOsGrausQueDizem) {
     const char* nome;
     std::vector<int> graus;
   };
-  const SeletorAcorde ingles(Gramatica::Ingles);
-  const SeletorAcorde portugues(Gramatica::Portugues);
+  const SeletorAcorde ingles = seletorEm(Gramatica::Ingles);
+  const SeletorAcorde portugues = seletorEm(Gramatica::Portugues);
   const auto indice = [](const SeletorAcorde& s, const std::string& simbolo) {
     const auto& simbolos = s.getSimbolos();
     return static_cast<int>(std::find(simbolos.begin(), simbolos.end(), simbolo) -
@@ -86,8 +101,8 @@ TEST(SeletorAcorde, SimbolosDoIdiomaEOsGrausQueDizem) {
 // A typed name sets the picker when its chord is in the lists, however it is written; any other
 // name leaves it alone.
 TEST(SeletorAcorde, NomeDigitadoAcertaOuDeixa) {
-  const SeletorAcorde ingles(Gramatica::Ingles);
-  const SeletorAcorde portugues(Gramatica::Portugues);
+  const SeletorAcorde ingles = seletorEm(Gramatica::Ingles);
+  const SeletorAcorde portugues = seletorEm(Gramatica::Portugues);
   const auto& si = ingles.getSimbolos();
   const auto& sp = portugues.getSimbolos();
   const auto q = [](const std::vector<std::string>& s, const char* simbolo) {

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "chords/GrafiaNotas.h"
-#include "chords/IdiomaAcordes.h"
 #include "foundations/NomeIdioma.h"
 #include "foundations/NotFoundException.h"
 #include "instruments/InstrumentoCordas.h"
@@ -633,7 +632,8 @@ Braco::TomEscala Braco::tomEscala(const EscalaExibicao& exibicao) {
   const std::vector<int> semitons = escala->getNotas();
   const std::vector<std::string> grafadas = GrafiaNotas::notasDaEscala(tom.tonica, semitons);
   const std::vector<std::string> intervalos = GrafiaNotas::intervalosDaEscala(
-      tom.tonica, semitons, IdiomaAcordes::gramaticaDoIdioma(porta_.getNomeIdiomaAtual()));
+      tom.tonica, semitons,
+      ehIdiomaPortugues(porta_.getNomeIdiomaAtual()) ? Gramatica::Portugues : Gramatica::Ingles);
   for (size_t i = 0; i < semitons.size(); ++i) {
     const auto c = static_cast<size_t>(classe(tom.tonica + semitons[i]));
     tom.naEscala[c] = true;

@@ -2,17 +2,12 @@
 
 #include <algorithm>
 
-#include "chords/Especialista.h"
 #include "foundations/DException.h"
+#include "model/Notas.h"
 
 namespace tessara {
 
 namespace {
-
-using E = Especialista;
-
-// The degree flags of a chord code: bits 26..5, between the root and the bass.
-constexpr int32_t kMascaraGraus = 0x07FFFFE0;
 
 // The qualities a guitarist looks for, in chord-book order: English, then Portuguese symbol.
 // "dim" reads as the diminished seventh in both grammars, so the triad is written m(b5); the
@@ -33,13 +28,21 @@ constexpr Qualidade kQualidades[] = {
 
 int classe(int n) { return ((n % NUMERO_NOTAS) + NUMERO_NOTAS) % NUMERO_NOTAS; }
 
+// The pitch class of a written note name (C, C#, Db ... B); -1 for none.
+int classeDoNome(const std::string& nome) {
+  for (int c = 0; c < NUMERO_NOTAS; ++c) {
+    if (nome == nomeNota(c) || nome == nomeNotaBemol(c)) return c;
+  }
+  return -1;
+}
+
 }  // namespace
 
-SeletorAcorde::SeletorAcorde(Gramatica gramatica) : gramatica_(gramatica) {
-  const IdiomaAcordes idioma{gramatica, ""};
+SeletorAcorde::SeletorAcorde(Gramatica gramatica, Analisador analisar)
+    : gramatica_(gramatica), analisar_(std::move(analisar)) {
   for (const Qualidade& q : kQualidades) {
     simbolos_.emplace_back(gramatica == Gramatica::Portugues ? q.portugues : q.ingles);
-    graus_.push_back(E::interpretar("C" + simbolos_.back(), idioma) & kMascaraGraus);
+    graus_.push_back(analisar_("C" + simbolos_.back()).graus);
   }
 }
 
@@ -60,19 +63,19 @@ std::string SeletorAcorde::nome(const Escolha& escolha) const {
 }
 
 std::optional<SeletorAcorde::Escolha> SeletorAcorde::ler(std::string_view nome) const {
-  int32_t codigo = 0;
+  AnaliseAcorde analise;
   try {
-    codigo = E::interpretar(nome, IdiomaAcordes{gramatica_, ""});
+    analise = analisar_(std::string(nome));
   } catch (const DException&) {
     return std::nullopt;
   }
-  const auto achada = std::find(graus_.begin(), graus_.end(), codigo & kMascaraGraus);
+  const auto achada = std::find(graus_.begin(), graus_.end(), analise.graus);
   if (achada == graus_.end()) return std::nullopt;
   Escolha escolha;
-  escolha.raiz = E::getClasseRaiz(codigo);
+  escolha.raiz = classeDoNome(analise.raiz);
   escolha.qualidade = static_cast<int>(achada - graus_.begin());
-  const int baixo = E::getBaixo(codigo);
-  escolha.baixo = baixo < 0 ? SEM_BAIXO : E::classeGrafia(baixo);
+  escolha.baixo = analise.baixo.empty() ? SEM_BAIXO : classeDoNome(analise.baixo);
+  if (escolha.raiz < 0) return std::nullopt;
   return escolha;
 }
 

@@ -2,12 +2,14 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "chords/IdiomaAcordes.h"
+#include "app/AnaliseAcorde.h"
+#include "chords/GrafiaNotas.h"
 
 namespace tessara {
 
@@ -29,8 +31,12 @@ class SeletorAcorde {
     bool operator==(const Escolha&) const = default;
   };
 
-  // DataFormatException if a quality's symbol does not parse in that grammar.
-  explicit SeletorAcorde(Gramatica gramatica);
+  // How a name reads in the grammar (the façade's analisarAcorde); it raises on a name it
+  // refuses.
+  using Analisador = std::function<AnaliseAcorde(const std::string&)>;
+
+  // Raises what `analisar` raises if a quality's symbol does not read.
+  SeletorAcorde(Gramatica gramatica, Analisador analisar);
 
   Gramatica getGramatica() const { return gramatica_; }
   // The twelve roots as chord charts spell them: C C# D Eb E F F# G Ab A Bb B.
@@ -48,8 +54,9 @@ class SeletorAcorde {
 
  private:
   Gramatica gramatica_;
+  Analisador analisar_;
   std::vector<std::string> simbolos_;
-  std::vector<int32_t> graus_;  // each quality's degree flags, root and bass left out
+  std::vector<std::vector<int>> graus_;  // each quality's degrees
 };
 
 }  // namespace tessara
