@@ -109,7 +109,8 @@ void BotaoSeletorAcorde::abrir() {
   }
   qualidades_->setFixedWidth(qualidades_->width() + linha);  // its scroll bar
   painel_->adjustSize();
-  QPoint lugar = mapToGlobal(QPoint(0, -painel_->height()));
+  const QWidget* base = ancora_ != nullptr ? ancora_ : this;
+  QPoint lugar = base->mapToGlobal(QPoint(0, -painel_->height() - 3));
   const QScreen* tela = screen();
   if (tela != nullptr && lugar.y() < tela->availableGeometry().top()) {
     lugar = mapToGlobal(QPoint(0, height()));

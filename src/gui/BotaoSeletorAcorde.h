@@ -30,8 +30,10 @@ class BotaoSeletorAcorde : public QPushButton {
   QListWidget& getRaizes() { return *raizes_; }
   QListWidget& getQualidades() { return *qualidades_; }
   QListWidget& getBaixos() { return *baixos_; }
-  // Opens the lists above the button (below when there is no room above).
+  // Opens the lists above `ancora` (the name box, so that it stays in sight) or above the
+  // button; below the button when there is no room above.
   void abrir();
+  void ancorarEm(QWidget* ancora) { ancora_ = ancora; }
 
  signals:
   // A choice made in the lists: the chord's name.
@@ -48,6 +50,7 @@ class BotaoSeletorAcorde : public QPushButton {
   const TextosJanela texto_;
   std::unique_ptr<SeletorAcorde> seletor_;
   SeletorAcorde::Escolha escolha_;
+  QWidget* ancora_ = nullptr;
   QFrame* painel_ = nullptr;
   QListWidget* raizes_ = nullptr;
   QListWidget* qualidades_ = nullptr;

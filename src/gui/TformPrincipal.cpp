@@ -290,6 +290,7 @@ void TformPrincipal::montarBarraInferior() {
   // The picker under the name box, the alphabetical list under the voicing: two ways to pick.
   seletorAcorde_ = new BotaoSeletorAcorde(fachada_, this);
   seletorAcorde_->setGeometry(170, y + 33, 92, 28);
+  seletorAcorde_->ancorarEm(editNomeAcorde_);
   connect(seletorAcorde_, &BotaoSeletorAcorde::escolhido, this, [this](const QString& nome) {
     editNomeAcorde_->setText(nome);
     acordeDigitado();

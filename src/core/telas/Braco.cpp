@@ -600,8 +600,10 @@ void Braco::posicionarQuadro() {
   }
   if (!algum || cordas <= 0) return;
   const auto [menor, maior] = std::minmax_element(ys.begin(), ys.begin() + cordas);
-  quadro_.xEsquerda -= GeometriaBraco::RAIO_CASA;
-  quadro_.xDireita += GeometriaBraco::RAIO_CASA;
+  // Around the dots, inside the picture: an open string's dot sits at its edge.
+  quadro_.xEsquerda = std::max(1, quadro_.xEsquerda - GeometriaBraco::RAIO_CASA);
+  quadro_.xDireita =
+      std::min(GeometriaBraco::LARGURA - 2, quadro_.xDireita + GeometriaBraco::RAIO_CASA);
   quadro_.yTopo = *menor - GeometriaBraco::DISTANCIA_CORDAS / 2;
   quadro_.yBase = *maior + GeometriaBraco::DISTANCIA_CORDAS / 2;
   quadro_.visivel = true;
