@@ -18,6 +18,7 @@ BotaoSeletorAcorde::BotaoSeletorAcorde(Fachada& fachada, QWidget* pai)
   setObjectName(QStringLiteral("btnSeletorAcorde"));
   setText(texto_("btnSeletorAcorde") + QStringLiteral(" \u25B4"));
   setToolTip(texto_("hintBtnSeletorAcorde"));
+  setAccessibleName(texto_("btnSeletorAcorde"));  // without the arrow
   // A child window: it takes the main window's style, its letters' size included.
   painel_ = new QFrame(this, Qt::Popup);
   painel_->setObjectName(QStringLiteral("painelSeletorAcorde"));
