@@ -151,8 +151,9 @@ void Braco::posicionarLinhas() {
     for (MarcadorBraco* marcador : {&m.ponto, &m.dedo, &m.nota, &m.intervalo}) {
       colocarNaCorda(*marcador, m.corda);
     }
-    if (notaValida(m.corda, m.casa))
-      m.ponto.x = geometria_.getXCasas()[static_cast<size_t>(m.casa)];
+    if (!notaValida(m.corda, m.casa)) continue;
+    m.ponto.x = m.dedo.x = m.nota.x = m.intervalo.x =
+        geometria_.getXCasas()[static_cast<size_t>(m.casa)];
   }
   posicionarQuadro();
 }
