@@ -151,6 +151,8 @@ bool ComandoBraco::mostrarEscala(ContextoCli& contexto, Braco& braco, const Pedi
                        << pedido.tonica << '\n';
       return false;
     }
+    // The key chosen as the window chooses it: its roots drawn red, its notes spelled.
+    contexto.fachada().setEscala(nome, tonica);
     braco.exibirEscala(std::move(exibicoes[indice]));
     return true;
   } catch (const DException& e) {

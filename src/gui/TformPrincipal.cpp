@@ -21,6 +21,7 @@
 #include <utility>
 
 #include "AbridorAjuda.h"
+#include "BotaoSeletorAcorde.h"
 #include "ControleListaImpressao.h"
 #include "EstiloJanelas.h"
 #include "FaixaDiagramas.h"
@@ -289,8 +290,17 @@ void TformPrincipal::montarBarraInferior() {
   connect(editNomeAcorde_, &QLineEdit::returnPressed, this, [this] { acordeDigitado(); });
   editNomeAcorde_->installEventFilter(this);
 
-  comboBaseAcordes_ = combo("comboBaseAcordes", {170, y + 33, 190, 28}, "hintComboBaseAcordes",
+  // The picker under the name box, the alphabetical list under the voicing: two ways to pick.
+  seletorAcorde_ = new BotaoSeletorAcorde(fachada_, this);
+  seletorAcorde_->setGeometry(170, y + 33, 92, 28);
+  seletorAcorde_->ancorarEm(editNomeAcorde_);
+  connect(seletorAcorde_, &BotaoSeletorAcorde::escolhido, this, [this](const QString& nome) {
+    editNomeAcorde_->setText(nome);
+    acordeDigitado();
+  });
+  comboBaseAcordes_ = combo("comboBaseAcordes", {266, y + 33, 94, 28}, "hintComboBaseAcordes",
                             fachada_.getNomesAcordes());
+  comboBaseAcordes_->view()->setMinimumWidth(150);
   comboBaseAcordes_->setMaxVisibleItems(20);
   // No chord is on show yet: the list says so rather than naming its first one.
   comboBaseAcordes_->setPlaceholderText(texto("comboBaseAcordes"));
@@ -318,6 +328,12 @@ void TformPrincipal::montarBarraInferior() {
   connect(btnOuvir_, &QPushButton::clicked, this, [this] { ouvir(); });
   btnLimparBraco_ = botao("btnLimparBraco", {370, y + 66, 92, 28});
   connect(btnLimparBraco_, &QPushButton::clicked, this, [this] { limparBraco(); });
+  // In scale mode the Clear button's place switches the whole neck on and off.
+  btnBracoInteiro_ = botao("btnBracoInteiro", {370, y + 66, 92, 28}, "hintBtnBracoInteiro");
+  btnBracoInteiro_->setCheckable(true);
+  connect(btnBracoInteiro_, &QPushButton::toggled, this,
+          [this](bool inteiro) { mudarBracoInteiro(inteiro); });
+  btnBracoInteiro_->setChecked(fachada_.getBracoInteiro());
   btnInstrumento_ = botao("btnInstrumento", {170, y + 66, 110, 28}, "hintBtnInstrumento");
   connect(btnInstrumento_, &QPushButton::clicked, this, [this] { abrirConfiguracoes(true); });
   montarDisposicaoECapo(y);
@@ -408,11 +424,13 @@ void TformPrincipal::montarListaImpressao() {
 // ----- modes ----------------------------------------------------------------------------------
 
 void TformPrincipal::mostrarControlesDoModo() {
-  for (QWidget* w : std::initializer_list<QWidget*>{
-           editNomeAcorde_, comboDisposicao_, comboCapo_, comboBaseAcordes_, listaImpressao_,
-           btnAdicionar_, btnSubstituir_, btnRemover_, btnImprimir_, btnLimparBraco_}) {
+  for (QWidget* w : std::initializer_list<QWidget*>{editNomeAcorde_, comboDisposicao_, comboCapo_,
+                                                    comboBaseAcordes_, seletorAcorde_,
+                                                    listaImpressao_, btnAdicionar_, btnSubstituir_,
+                                                    btnRemover_, btnImprimir_, btnLimparBraco_}) {
     w->setVisible(!modoEscalas_);
   }
+  btnBracoInteiro_->setVisible(modoEscalas_);
   comboNomeEscalas_->setVisible(modoEscalas_);
   comboTomEscalas_->setVisible(modoEscalas_);
   btnBaseAcordes_->setProperty("ativo", !modoEscalas_);
@@ -434,14 +452,9 @@ void TformPrincipal::preencherModosVisualizacao() {
   comboModoVisualizacao_->clear();
   const char* itens[] = {"comboVisualizacaoItem1", "comboVisualizacaoItem2",
                          "comboVisualizacaoItem3"};
-  // Scale mode shows fingers or notes only.
-  for (int i = 0; i < (modoEscalas_ ? 2 : 3); ++i) {
-    comboModoVisualizacao_->addItem(texto("fmPrincipal", itens[i]));
-  }
-  // Intervals have no place among the scales' labels: back to the fingers.
-  const int modo = atual < comboModoVisualizacao_->count() ? atual : 0;
-  comboModoVisualizacao_->setCurrentIndex(modo);
-  braco_->setModoVisualizacao(modo);
+  for (const char* item : itens) comboModoVisualizacao_->addItem(texto("fmPrincipal", item));
+  comboModoVisualizacao_->setCurrentIndex(atual);
+  braco_->setModoVisualizacao(atual);
 }
 
 void TformPrincipal::ativarModoEscalas() {
@@ -484,6 +497,14 @@ void TformPrincipal::mudarModoVisualizacao(int modo) {
   } else {
     braco_->posicionarMarcadores();
   }
+  redesenharBraco();
+}
+
+void TformPrincipal::mudarBracoInteiro(bool inteiro) {
+  btnBracoInteiro_->setProperty("ativo", inteiro);
+  btnBracoInteiro_->setStyle(btnBracoInteiro_->style());
+  fachada_.setBracoInteiro(inteiro);
+  braco_->setBracoInteiro(inteiro);
   redesenharBraco();
 }
 
@@ -534,6 +555,7 @@ void TformPrincipal::mostrarNomes(const VistaAcorde& vista) {
   atualizarNomesAcordes(vista.numeroAcordes);
   comboBaseAcordes_->setCurrentIndex(vista.indice);
   editNomeAcorde_->setText(qt(vista.nome));
+  seletorAcorde_->seguir(qt(vista.nome));
 }
 
 // The chord on the fretboard, by its name, becomes the chord manager's and the lists' one.

@@ -26,6 +26,7 @@ class QToolButton;
 namespace tessara {
 
 class AbridorAjuda;
+class BotaoSeletorAcorde;
 class DException;
 class Braco;
 class FaixaDiagramas;
@@ -122,6 +123,8 @@ class TformPrincipal : public QWidget {
   void mostrarControlesDoModo();
   void preencherModosVisualizacao();
   void mudarModoVisualizacao(int modo);
+  // The scale on the whole neck or one position at a time; kept in the settings.
+  void mudarBracoInteiro(bool inteiro);
 
   // The voicing beside the chord's name and the capo beside the instrument: both go to the
   // settings and the chord on show is fingered again.
@@ -217,6 +220,8 @@ class TformPrincipal : public QWidget {
   QComboBox* comboDisposicao_ = nullptr;
   QComboBox* comboCapo_ = nullptr;
   QComboBox* comboBaseAcordes_ = nullptr;
+  BotaoSeletorAcorde* seletorAcorde_ = nullptr;
+  QPushButton* btnBracoInteiro_ = nullptr;
   QComboBox* comboNomeEscalas_ = nullptr;
   QComboBox* comboTomEscalas_ = nullptr;
   QLabel* lblContagem_ = nullptr;

@@ -15,6 +15,7 @@
 #include "telas/Braco.h"
 #include "telas/GeometriaBraco.h"
 #include "telas/MarcadorBraco.h"
+#include "telas/QuadroBraco.h"
 
 namespace tessara {
 
@@ -103,6 +104,17 @@ void pintarCapo(QPainter& pintor, const Braco& braco) {
   pintor.restore();
 }
 
+// The scale position on the whole neck: a light frame that leaves the wood and dots readable.
+void pintarQuadro(QPainter& pintor, const QuadroBraco& q) {
+  if (!q.visivel) return;
+  pintor.save();
+  pintor.setPen(QPen(QColor(255, 214, 90), 2.5));
+  pintor.setBrush(QColor(255, 240, 200, 40));
+  pintor.drawRoundedRect(QRectF(q.xEsquerda, q.yTopo, q.xDireita - q.xEsquerda, q.yBase - q.yTopo),
+                         8, 8);
+  pintor.restore();
+}
+
 void pintarRotulo(QPainter& pintor, const MarcadorBraco& m) {
   if (!m.visivel || m.texto.empty()) return;
   const QString texto = qt(m.texto);
@@ -160,6 +172,7 @@ void PintorBraco::pintar(QPainter& pintor, const Braco& braco, const ImagensBrac
   for (const auto& c : cordas) {
     for (const MarcadorBraco* m : {&c.dedo, &c.nota, &c.intervalo}) pintarRotulo(pintor, *m);
   }
+  pintarQuadro(pintor, braco.getQuadroPosicao());
   const auto& escala = braco.getMarcadoresEscala();
   const size_t usados =
       std::min(escala.size(), static_cast<size_t>(std::max(0, braco.getNumeroMarcadoresEscala())));
@@ -167,6 +180,7 @@ void PintorBraco::pintar(QPainter& pintor, const Braco& braco, const ImagensBrac
   for (size_t k = 0; k < usados; ++k) {
     pintarRotulo(pintor, escala[k].dedo);
     pintarRotulo(pintor, escala[k].nota);
+    pintarRotulo(pintor, escala[k].intervalo);
   }
   for (const auto& c : cordas) pintarPonto(pintor, c.maoPonto, imagens);
   for (const auto& c : cordas) pintarRotulo(pintor, c.maoRotulo);

@@ -88,6 +88,43 @@ TEST(GrafiaNotas, EscalasPeloTom) {
   }
 }
 
+// A scale chart's labels: the degree by the letter each note is spelled with, so Lydian's
+// raised fourth is #4 and the blues' flat fifth b5; Portuguese thirds and sevenths as its
+// chord labels write them; a note off the letters (chromatic) by its semitones.
+TEST(GrafiaNotas, IntervalosDaEscalaPelasLetras) {
+  using Rotulos = std::vector<std::string>;
+  struct Caso {
+    int tonica;
+    std::vector<int> semitons;
+    Rotulos ingles;
+    Rotulos portugues;
+  };
+  const Caso casos[] = {
+      {7, {0, 3, 5, 7, 10, 12}, {"R", "b3", "4", "5", "b7", "R"}, {"T", "3m", "4", "5", "7", "T"}},
+      {0,
+       {0, 2, 4, 5, 7, 9, 11},
+       {"R", "2", "3", "4", "5", "6", "7"},
+       {"T", "2", "3M", "4", "5", "6", "7M"}},
+      {5,
+       {0, 2, 4, 6, 7, 9, 11},
+       {"R", "2", "3", "#4", "5", "6", "7"},
+       {"T", "2", "3M", "#4", "5", "6", "7M"}},
+      {9,
+       {0, 1, 3, 5, 7, 8, 10},
+       {"R", "b2", "b3", "4", "5", "b6", "b7"},
+       {"T", "b2", "3m", "4", "5", "b6", "7"}},
+      {7, {0, 3, 5, 6, 7, 10}, {"R", "b3", "4", "b5", "5", "b7"}, {"T", "3m", "4", "b5", "5", "7"}},
+      {0, {0, 1, 2, 3}, {"R", "b2", "2", "b3"}, {"T", "b2", "2", "3m"}},
+  };
+  for (const auto& caso : casos) {
+    EXPECT_EQ(G::intervalosDaEscala(caso.tonica, caso.semitons, Gramatica::Ingles), caso.ingles)
+        << caso.tonica;
+    EXPECT_EQ(G::intervalosDaEscala(caso.tonica, caso.semitons, Gramatica::Portugues),
+              caso.portugues)
+        << caso.tonica;
+  }
+}
+
 // A transposed sheet lands in a key and spells its chords as that key does, in both grammars.
 TEST(GrafiaNotas, CifraTranspostaPeloTomEmQueCai) {
   struct Caso {

@@ -41,7 +41,8 @@ std::vector<int> numeros(const std::string& lista) {
 class CliBracoTest : public teste::TesteCli {
  protected:
   // The dots of a scale's cheapest display, as the scale command lists it: all blue.
-  std::vector<Ponto> pontosDaEscala(const std::string& escala, const std::string& tonica) {
+  std::vector<Ponto> pontosDaEscala(const std::string& escala, const std::string& tonica,
+                                    int classeTonica) {
     const auto r =
         cli({"--lang", "en", "scale", escala, tonica, "--limit", "1", "--format", "tsv"});
     EXPECT_EQ(r.status, 0) << r.erros;
@@ -52,8 +53,12 @@ class CliBracoTest : public teste::TesteCli {
     if (colunas.size() < 4) return pontos;
     const auto casas = numeros(colunas[2]);
     const auto cordas = numeros(colunas[3]);
+    // The key's roots red, on the standard guitar's strings.
+    const int afinacao[] = {40, 45, 50, 55, 59, 64};
     for (size_t k = 0; k < casas.size() && k < cordas.size(); ++k) {
-      pontos.push_back({cordas[k], casas[k], Cor::Azul});
+      const int nota = afinacao[cordas[k]] + casas[k];
+      pontos.push_back(
+          {cordas[k], casas[k], nota % 12 == classeTonica ? Cor::Vermelho : Cor::Azul});
     }
     return pontos;
   }
@@ -102,7 +107,7 @@ TEST_F(CliBracoTest, PontosNasCasasDasCordasRaizVermelhaEmCadaVariante) {
        6,
        0,
        false,
-       pontosDaEscala("Major (Ionian)", "G")},
+       pontosDaEscala("Major (Ionian)", "G", 7)},
   };
   int numero = 0;
   for (const auto& caso : casos) {

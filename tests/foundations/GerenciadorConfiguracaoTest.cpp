@@ -204,16 +204,17 @@ TEST_F(ConfiguracaoTest, CamposDeOitoBitsGuardamOsBitsBaixos) {
   }
 }
 
-TEST_F(ConfiguracaoTest, SalvarEscreveExatamenteAsCatorzeLinhas) {
+TEST_F(ConfiguracaoTest, SalvarEscreveExatamenteAsQuinzeLinhas) {
   auto c = carregar("[outra]\nx=1\n[geral]\nposicaoBraco=200\nchaveExtra=9\nidioma=English\n");
   c.setNomeInstrumento(TXT("Violão 7"));
   c.setExibicaoEscalas(1);
   ASSERT_TRUE(c.salvar());
   // In UTF-8, as the user's editor shows it.
-  EXPECT_EQ(lerArquivo(c.getArquivo()),
-            "[geral]\ndriver=0\nidioma=English\nposicaoBraco=-56\npoliticaNovoInstrumento=0\n"
-            "politicaNovoPadrao=0\nvolume=50\ninstrumento=Violão 7\nvisualExecucao=0\n"
-            "visualAcordes=0\nexibicaoEscalas=1\ncapo=0\ndisposicao=root\nescala=100\n");
+  EXPECT_EQ(
+      lerArquivo(c.getArquivo()),
+      "[geral]\ndriver=0\nidioma=English\nposicaoBraco=-56\npoliticaNovoInstrumento=0\n"
+      "politicaNovoPadrao=0\nvolume=50\ninstrumento=Violão 7\nvisualExecucao=0\n"
+      "visualAcordes=0\nexibicaoEscalas=1\ncapo=0\ndisposicao=root\nescala=100\nbracoInteiro=0\n");
   // What was written reads back the same.
   const GerenciadorConfiguracao relida(c.getArquivo());
   EXPECT_EQ(relida.conteudoArquivo(), c.conteudoArquivo());

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -18,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "BotaoSeletorAcorde.h"
 #include "ContrasteTexto.h"
 #include "JanelaPrincipal.h"
 #include "TformAssistenteMIDI.h"
@@ -171,6 +173,28 @@ TEST_F(LegibilidadeTest, DicaDeUmBotao) {
       teste::ContrasteTexto::medir(dica->grab().toImage(), dica->rect().adjusted(2, 2, -2, -2)),
       MINIMO);
   QToolTip::hideText();
+}
+
+// The chord picker's headings on its dark panel, and its rows, the chosen ones too.
+TEST_F(LegibilidadeTest, SeletorDeAcordesAberto) {
+  digitar(QStringLiteral("Gm7/F"));
+  auto* seletor = filho<BotaoSeletorAcorde>("btnSeletorAcorde");
+  seletor->click();
+  QFrame& painel = seletor->getPainel();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&painel));
+  conferirTextos(painel, "chord picker");
+  const QImage imagem = painel.grab().toImage();
+  for (QListWidget* lista :
+       {&seletor->getRaizes(), &seletor->getQualidades(), &seletor->getBaixos()}) {
+    ASSERT_GT(lista->currentRow(), 0) << lista->objectName().toStdString();
+    for (int i : {0, 1, lista->currentRow()}) {
+      const QRect linha = lista->visualItemRect(lista->item(i));
+      const QRect noPainel(lista->viewport()->mapTo(&painel, linha.topLeft()), linha.size());
+      EXPECT_GE(teste::ContrasteTexto::medir(imagem, noPainel), MINIMO)
+          << lista->item(i)->text().toStdString();
+    }
+  }
+  painel.hide();
 }
 
 }  // namespace

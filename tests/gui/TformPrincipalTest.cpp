@@ -289,8 +289,9 @@ TEST_F(TformPrincipalTest, ModoDeEscalasMostraAEscalaEscolhidaEVoltaAoAcorde) {
   filho<QPushButton>("btnExibicaoEscalas")->click();
   ASSERT_TRUE(janela->modoEscalas());
   EXPECT_TRUE(fachada.getNomesEscalas().size() > 0);
-  EXPECT_EQ(filho<QComboBox>("comboModoVisualizacao")->count(), 2);
-  EXPECT_EQ(janela->getBraco().getModoVisualizacao(), ModoRotulo::DEDOS);
+  // Scales have an intervals view too: the view stays.
+  EXPECT_EQ(filho<QComboBox>("comboModoVisualizacao")->count(), 3);
+  EXPECT_EQ(janela->getBraco().getModoVisualizacao(), ModoRotulo::INTERVALOS);
   EXPECT_FALSE(filho<QLineEdit>("editNomeAcorde")->isVisible());
   auto* escala = filho<QComboBox>("comboNomeEscalas");
   auto* tom = filho<QComboBox>("comboTomEscalas");

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -363,6 +365,128 @@ TEST_F(BracoTest, EscalaMudaDeLugarComAOrientacao) {
   EXPECT_EQ(m[0].ponto.x, x(3));
   EXPECT_EQ(m[0].ponto.y, y(0));
   EXPECT_EQ(m[0].dedo.x, x(3));
+}
+
+// G minor pentatonic chosen as the main window chooses it.
+class BracoEscalaTest : public BracoTest {
+ protected:
+  void escolherGMenorPentatonica() {
+    fachada.setEscala("Minor pentatonic", "G");
+    fachada.setIndiceExibicao(0);
+    braco.exibirEscalaAtual();
+    ASSERT_GT(fachada.getNumeroExibicoes(), 0);
+  }
+  int classeDe(const Braco::MarcadorEscala& m) const {
+    return (fachada.getInstrumentoAtual()->getAfinacao()[static_cast<size_t>(m.corda)] + m.casa) %
+           12;
+  }
+  std::vector<const Braco::MarcadorEscala*> visiveis() const {
+    std::vector<const Braco::MarcadorEscala*> marcadores;
+    for (int k = 0; k < braco.getNumeroMarcadoresEscala(); ++k) {
+      const auto& m = braco.getMarcadoresEscala()[static_cast<size_t>(k)];
+      if (m.ponto.visivel) marcadores.push_back(&m);
+    }
+    return marcadores;
+  }
+};
+
+// Red dots are the key's G and only they, in every position, on every instrument, in every
+// orientation, by position and on the whole neck.
+TEST_F(BracoEscalaTest, TonicaVermelhaEmCadaPosicaoInstrumentoEOrientacao) {
+  const int instrumentos = static_cast<int>(fachada.getNomesInstrumentos().size());
+  ASSERT_GE(instrumentos, 4);
+  for (int instrumento = 0; instrumento < instrumentos; ++instrumento) {
+    fachada.setInstrumento(instrumento);
+    braco.atualizarInstrumento();
+    for (int orientacao = 0; orientacao < GeometriaBraco::NUMERO_ORIENTACOES; ++orientacao) {
+      braco.aplicarPosicaoBraco(orientacao);
+      escolherGMenorPentatonica();
+      for (const bool inteiro : {false, true}) {
+        braco.setBracoInteiro(inteiro);
+        for (int i = 0; i < fachada.getNumeroExibicoes(); ++i) {
+          fachada.setIndiceExibicao(i);
+          braco.exibirEscalaAtual();
+          const auto marcadores = visiveis();
+          // A position past the picture's last fret (the 20-fret guitar) draws nothing.
+          if (marcadores.empty()) continue;
+          int tonicas = 0;
+          for (const auto* m : marcadores) {
+            EXPECT_EQ(m->ponto.tonica, classeDe(*m) == 7)
+                << instrumento << "/" << orientacao << "/" << i << ": " << m->nota.texto;
+            tonicas += m->ponto.tonica ? 1 : 0;
+          }
+          // Every whole position holds its key's root (one cut by the picture's end may not).
+          if (inteiro ||
+              static_cast<int>(marcadores.size()) == braco.getEscala()->getNumeroNotas()) {
+            EXPECT_GT(tonicas, 0) << instrumento << "/" << orientacao << "/" << i;
+          }
+        }
+      }
+    }
+  }
+}
+
+// The intervals view shows the scale's degrees in the language's words.
+TEST_F(BracoEscalaTest, IntervalosDaEscala) {
+  escolherGMenorPentatonica();
+  braco.setModoVisualizacao(ModoRotulo::INTERVALOS);
+  braco.posicionarMarcadoresEscala();
+  const std::map<int, std::string> esperados = {
+      {7, "R"}, {10, "b3"}, {0, "4"}, {2, "5"}, {5, "b7"}};
+  for (const auto* m : visiveis()) {
+    EXPECT_TRUE(m->intervalo.visivel && !m->dedo.visivel && !m->nota.visivel);
+    EXPECT_EQ(m->intervalo.texto, esperados.at(classeDe(*m))) << m->nota.texto;
+  }
+  braco.setModoVisualizacao(ModoRotulo::NOTAS);
+  braco.posicionarMarcadoresEscala();
+  for (const auto* m : visiveis()) EXPECT_TRUE(m->nota.visivel && !m->intervalo.visivel);
+}
+
+// The whole neck holds every note of the key within the frets, once; the position's notes come
+// first, with their fingers, inside the frame; back by position, only they remain.
+TEST_F(BracoEscalaTest, BracoInteiroListaCadaNotaDoTomDentroDasCasas) {
+  for (const int instrumento : {0, 2}) {  // the guitar and the 20-fret one
+    fachada.setInstrumento(instrumento);
+    braco.atualizarInstrumento();
+    escolherGMenorPentatonica();
+    fachada.setIndiceExibicao(2);
+    braco.exibirEscalaAtual();
+    const int daPosicao = braco.getNumeroNotasPosicao();
+    const EscalaExibicao exibicao = *braco.getEscala();
+    braco.setBracoInteiro(true);
+
+    std::set<std::pair<int, int>> esperadas;
+    const auto afinacao = fachada.getInstrumentoAtual()->getAfinacao();
+    const int casas = std::min(fachada.getInstrumentoAtual()->getNumeroCasas() + 1,
+                               static_cast<int>(braco.getGeometria().getXCasas().size()));
+    for (int corda = 0; corda < static_cast<int>(afinacao.size()); ++corda) {
+      for (int casa = 0; casa < casas; ++casa) {
+        const int c = (afinacao[static_cast<size_t>(corda)] + casa) % 12;
+        if (c == 7 || c == 10 || c == 0 || c == 2 || c == 5) esperadas.insert({corda, casa});
+      }
+    }
+    std::set<std::pair<int, int>> vistas;
+    for (const auto* m : visiveis()) {
+      EXPECT_TRUE(vistas.insert({m->corda, m->casa}).second) << m->corda << "," << m->casa;
+    }
+    EXPECT_EQ(vistas, esperadas) << instrumento;
+
+    const auto& quadro = braco.getQuadroPosicao();
+    ASSERT_TRUE(quadro.visivel);
+    ASSERT_EQ(braco.getNumeroNotasPosicao(), daPosicao);
+    for (int k = 0; k < daPosicao; ++k) {
+      const auto& m = braco.getMarcadoresEscala()[static_cast<size_t>(k)];
+      EXPECT_EQ(m.casa, exibicao.getCasas()[static_cast<size_t>(k)]);
+      EXPECT_EQ(m.dedo.texto, std::to_string(exibicao.getDedos()[static_cast<size_t>(k)]));
+      EXPECT_GT(m.ponto.x, quadro.xEsquerda);
+      EXPECT_LT(m.ponto.x, quadro.xDireita);
+    }
+    EXPECT_TRUE(braco.getMarcadoresEscala().back().dedo.texto.empty());
+
+    braco.setBracoInteiro(false);
+    EXPECT_EQ(static_cast<int>(visiveis().size()), daPosicao);
+    EXPECT_FALSE(braco.getQuadroPosicao().visivel);
+  }
 }
 
 TEST_F(BracoTest, EscalaImpossivelAvisaEMostraUmaExibicaoVazia) {

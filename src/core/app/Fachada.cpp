@@ -275,6 +275,10 @@ int Fachada::getEscalaJanela() const { return configuracao().getEscala(); }
 
 void Fachada::setEscalaJanela(int porcento) { configuracao().setEscala(porcento); }
 
+bool Fachada::getBracoInteiro() const { return configuracao().getBracoInteiro(); }
+
+void Fachada::setBracoInteiro(bool inteiro) { configuracao().setBracoInteiro(inteiro); }
+
 void Fachada::setCapo(int casa) {
   if (casa < 0 || casa > CAPO_MAXIMO) {
     throw IllegalArgumentException(TXT("capo fora de 0..12"), std::to_string(casa), "Fachada",

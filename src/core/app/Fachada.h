@@ -160,6 +160,9 @@ class Fachada {
   // The main window's size in percent (100 to 200), kept in the settings.
   int getEscalaJanela() const;
   void setEscalaJanela(int porcento);
+  // Scales shown on the whole neck rather than position by position.
+  bool getBracoInteiro() const;
+  void setBracoInteiro(bool inteiro);
   // The name of the shape that frets counted from the capo make (as if there were no capo):
   // "C" for D's shape with the capo at the second fret. Empty as nomearCasas.
   std::string nomearForma(const std::vector<int>& casas) const;

@@ -114,6 +114,32 @@ bool temBemol(const std::vector<Nota>& notas) {
 const std::vector<int> kMaior = {0, 2, 4, 5, 7, 9, 11};
 const std::vector<int> kMenorNatural = {0, 2, 3, 5, 7, 8, 10};
 
+// A scale's intervals by semitones, where the spelling gives no degree (a chromatic note).
+constexpr std::array<const char*, NUMERO_NOTAS> kIntervalosEscalaIngles = {
+    "R", "b2", "2", "b3", "3", "4", "b5", "5", "b6", "6", "b7", "7"};
+constexpr std::array<const char*, NUMERO_NOTAS> kIntervalosEscalaPortugues = {
+    "T", "b2", "2", "3m", "3M", "4", "b5", "5", "b6", "6", "7", "7M"};
+
+int letraDoNome(const std::string& nome) {
+  return nome.empty() ? 0 : static_cast<int>(std::string_view(kLetras).find(nome.front()));
+}
+
+// The degree (0 = the tonic's letter) and the semitones off the major scale's note of it.
+std::string rotuloGrau(int grau, int desvio, int semitons, Gramatica gramatica) {
+  const bool portugues = gramatica == Gramatica::Portugues;
+  if (std::abs(desvio) > 2 || (grau == 0 && desvio != 0)) {
+    const auto& tabela = portugues ? kIntervalosEscalaPortugues : kIntervalosEscalaIngles;
+    return tabela[static_cast<size_t>(modulo12(semitons))];
+  }
+  if (grau == 0) return portugues ? "T" : "R";
+  if (portugues && (grau == 2 || grau == 6) && (desvio == 0 || desvio == -1)) {
+    if (grau == 2) return desvio == 0 ? "3M" : "3m";
+    return desvio == 0 ? "7M" : "7";
+  }
+  static const char* acidentes[] = {"bb", "b", "", "#", "##"};
+  return acidentes[desvio + 2] + std::to_string(grau + 1);
+}
+
 }  // namespace
 
 std::string GrafiaNotas::notaNoAcorde(int32_t codigo, int classe) {
@@ -156,6 +182,28 @@ std::vector<std::string> GrafiaNotas::notasDaEscala(int tonica, const std::vecto
     nomes.push_back(nomesClasses[static_cast<size_t>(achada - classes.begin())]);
   }
   return nomes;
+}
+
+std::vector<std::string> GrafiaNotas::intervalosDaEscala(int tonica,
+                                                         const std::vector<int>& semitons,
+                                                         Gramatica gramatica) {
+  const std::vector<std::string> nomes = notasDaEscala(tonica, semitons);
+  const auto doTonica =
+      std::find_if(semitons.begin(), semitons.end(), [](int s) { return modulo12(s) == 0; });
+  const int letraTonica =
+      doTonica == semitons.end()
+          ? letraDoNome(nomeNota(tonica))
+          : letraDoNome(nomes[static_cast<size_t>(doTonica - semitons.begin())]);
+  std::vector<std::string> rotulos;
+  for (size_t i = 0; i < semitons.size(); ++i) {
+    const int grau =
+        ((letraDoNome(nomes[i]) - letraTonica) % NUMERO_LETRAS + NUMERO_LETRAS) % NUMERO_LETRAS;
+    int desvio = modulo12(semitons[i]) - kMaior[static_cast<size_t>(grau)];
+    if (desvio > NUMERO_NOTAS / 2) desvio -= NUMERO_NOTAS;
+    if (desvio < -NUMERO_NOTAS / 2) desvio += NUMERO_NOTAS;
+    rotulos.push_back(rotuloGrau(grau, desvio, semitons[i], gramatica));
+  }
+  return rotulos;
 }
 
 std::vector<std::string> GrafiaNotas::notasDistintas(int tonica, const std::vector<int>& semitons) {

@@ -28,6 +28,12 @@ class GrafiaNotas {
   // scales borrow the spelling of the tonic's major or (with a minor third) minor key.
   static std::vector<std::string> notasDaEscala(int tonica, const std::vector<int>& semitons);
 
+  // The interval label of each of a scale's notes above its tonic, by the letters the notes
+  // are spelled with: English "R 2 b3 4 5 b6 b7", #4 in Lydian; Portuguese "T 2 3m 4 5 b6 7",
+  // thirds and sevenths in the words of its chord labels (3m 3M 7 7M).
+  static std::vector<std::string> intervalosDaEscala(int tonica, const std::vector<int>& semitons,
+                                                     Gramatica gramatica);
+
   // The spelled names of a fingering's notes (MIDI, one per string, below 0 silent; "" there)
   // and their intervals, in the chord of that code.
   struct Rotulos {

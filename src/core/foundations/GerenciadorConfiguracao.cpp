@@ -84,6 +84,7 @@ void GerenciadorConfiguracao::aplicarValoresReinicio() {
   capo = 0;
   disposicao = "root";
   escala = ESCALA_MINIMA;
+  bracoInteiro = 0;
 }
 
 bool GerenciadorConfiguracao::carregarTexto(std::string_view conteudo) {
@@ -107,6 +108,7 @@ bool GerenciadorConfiguracao::carregarTexto(std::string_view conteudo) {
     disposicao = valorTexto(ini, "disposicao", "root");
     escala = numero(ini, "escala", "100");
     if (escala < ESCALA_MINIMA || escala > ESCALA_MAXIMA) escala = ESCALA_MINIMA;
+    bracoInteiro = numero(ini, "bracoInteiro", "0") != 0 ? 1 : 0;
   } catch (const ValorInvalido&) {
     // Values read before the bad one are dropped too; exibicaoEscalas keeps what it had.
     aplicarValoresReinicio();
@@ -141,7 +143,8 @@ std::string GerenciadorConfiguracao::conteudoArquivo() const {
     << "exibicaoEscalas=" << exibicaoEscalas << '\n'
     << "capo=" << capo << '\n'
     << "disposicao=" << cp1252::paraUtf8(disposicao) << '\n'
-    << "escala=" << escala << '\n';
+    << "escala=" << escala << '\n'
+    << "bracoInteiro=" << bracoInteiro << '\n';
   return s.str();
 }
 

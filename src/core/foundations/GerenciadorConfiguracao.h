@@ -12,7 +12,7 @@ namespace tessara {
 
 class LeituraArquivo;
 
-// Loads the user settings once and writes them back as the thirteen lines of section "geral",
+// Loads the user settings once and writes them back as the fourteen lines of section "geral",
 // in UTF-8. Texts are read as UTF-8 when they are well-formed UTF-8, else as CP1252, so a file
 // edited in a UTF-8 editor and one written before both read right. The language of a file
 // that names none (the first start) is the one given, the locale's.
@@ -61,7 +61,11 @@ class GerenciadorConfiguracao : public Configuracao {
   int getEscala() const { return escala; }
   void setEscala(int porcento) { escala = std::clamp(porcento, ESCALA_MINIMA, ESCALA_MAXIMA); }
 
-  // The fourteen lines the settings file holds.
+  // Scales on the whole neck rather than position by position.
+  bool getBracoInteiro() const { return bracoInteiro != 0; }
+  void setBracoInteiro(bool inteiro) { bracoInteiro = inteiro ? 1 : 0; }
+
+  // The fifteen lines the settings file holds.
   std::string conteudoArquivo() const;
 
   // Writes the file atomically; a failure leaves the old file intact and `erro` (when given)

@@ -31,8 +31,7 @@ T valorEm(const std::vector<T>& valores, int indice, T padrao) {
 
 }  // namespace
 
-Braco::Braco(PortaBraco& porta, int orientacao)
-    : porta_(porta), geometria_(6, orientacao, false), marcadoresEscala_(NUMERO_MARCADORES_ESCALA) {
+Braco::Braco(PortaBraco& porta, int orientacao) : porta_(porta), geometria_(6, orientacao, false) {
   esvaziar();
   aplicarPosicaoBraco(orientacao);
 }
@@ -40,8 +39,7 @@ Braco::Braco(PortaBraco& porta, int orientacao)
 Braco::Braco(Fachada& fachada, int orientacao)
     : propria_(std::make_unique<PortaBracoFachada>(fachada)),
       porta_(*propria_),
-      geometria_(6, orientacao, false),
-      marcadoresEscala_(NUMERO_MARCADORES_ESCALA) {
+      geometria_(6, orientacao, false) {
   esvaziar();
   aplicarPosicaoBraco(orientacao);
 }
@@ -150,11 +148,14 @@ void Braco::posicionarLinhas() {
   if (!escala_) return;
   for (int k = 0; k < marcadoresUsados_; ++k) {
     auto& m = marcadoresEscala_[static_cast<size_t>(k)];
-    const int corda = valorEm(escala_->getCordas(), k, 0);
-    const int casa = valorEm(escala_->getCasas(), k, -1);
-    for (MarcadorBraco* marcador : {&m.ponto, &m.dedo, &m.nota}) colocarNaCorda(*marcador, corda);
-    if (notaValida(corda, casa)) m.ponto.x = geometria_.getXCasas()[static_cast<size_t>(casa)];
+    for (MarcadorBraco* marcador : {&m.ponto, &m.dedo, &m.nota, &m.intervalo}) {
+      colocarNaCorda(*marcador, m.corda);
+    }
+    if (!notaValida(m.corda, m.casa)) continue;
+    m.ponto.x = m.dedo.x = m.nota.x = m.intervalo.x =
+        geometria_.getXCasas()[static_cast<size_t>(m.casa)];
   }
+  posicionarQuadro();
 }
 
 void Braco::setModoVisualizacao(int modo) {
@@ -222,7 +223,10 @@ void Braco::esconderMarcadores() {
     }
   }
   pestanas_.clear();
-  for (auto& m : marcadoresEscala_) m.ponto.visivel = m.dedo.visivel = m.nota.visivel = false;
+  for (auto& m : marcadoresEscala_) {
+    m.ponto.visivel = m.dedo.visivel = m.nota.visivel = m.intervalo.visivel = false;
+  }
+  quadro_.visivel = false;
 }
 
 void Braco::recalcularDedos() {
@@ -434,7 +438,8 @@ void Braco::limpar() {
   esquecerEdicoes();
   const int cordas = std::min(numeroCordas(), static_cast<int>(posicao_.getCasas().size()));
   for (int i = 0; i < cordas; ++i) posicao_.abafarCorda(i);
-  marcadoresUsados_ = 0;
+  marcadoresUsados_ = notasPosicao_ = 0;
+  quadro_.visivel = false;
   for (int i = 0; i < std::min(cordas, GeometriaBraco::SLOTS); ++i) {
     auto& c = cordas_[static_cast<size_t>(i)];
     c.maoPonto.visivel = false;
@@ -520,29 +525,94 @@ void Braco::guardarEscala() {
   escalaSalva_ = escala_;
 }
 
+Braco::MarcadorEscala Braco::marcadorEscala(int corda, int casa, const TomEscala& tom) const {
+  MarcadorEscala m;
+  m.corda = corda;
+  m.casa = notaValida(corda, casa) ? casa : -1;
+  for (MarcadorBraco* marcador : {&m.ponto, &m.dedo, &m.nota, &m.intervalo}) {
+    colocarNaCorda(*marcador, corda);
+  }
+  if (m.casa < 0) return m;
+  const auto c = static_cast<size_t>(classe(notaDaCorda(corda, casa)));
+  m.nota.texto = tom.nomes[c];
+  m.intervalo.texto = tom.intervalos[c];
+  m.ponto.tonica = static_cast<int>(c) == tom.tonica;
+  m.ponto.x = m.dedo.x = m.nota.x = m.intervalo.x =
+      geometria_.getXCasas()[static_cast<size_t>(casa)];
+  return m;
+}
+
 void Braco::prepararMarcadoresEscala(const EscalaExibicao& exibicao) {
-  marcadoresUsados_ = std::min(exibicao.getNumeroNotas(), NUMERO_MARCADORES_ESCALA);
-  const auto nomes = nomesNotasEscala();
-  for (int k = 0; k < marcadoresUsados_; ++k) {
-    auto& m = marcadoresEscala_[static_cast<size_t>(k)];
-    const int corda = valorEm(exibicao.getCordas(), k, 0);
-    const int casa = valorEm(exibicao.getCasas(), k, -1);
+  const TomEscala tom = tomEscala(exibicao);
+  marcadoresEscala_.clear();
+  for (int k = 0; k < exibicao.getNumeroNotas(); ++k) {
     const int dedo = valorEm(exibicao.getDedos(), k, DEDO_ABAFADO);
-    for (MarcadorBraco* marcador : {&m.ponto, &m.dedo, &m.nota}) {
-      *marcador = MarcadorBraco{};
-      colocarNaCorda(*marcador, corda);
-    }
+    // A note the display leaves unplayed keeps its index for playback but draws nothing.
+    const int casa = dedo == DEDO_ABAFADO ? -1 : valorEm(exibicao.getCasas(), k, -1);
+    MarcadorEscala m = marcadorEscala(valorEm(exibicao.getCordas(), k, 0), casa, tom);
     m.dedo.texto = std::to_string(dedo);
-    m.nota.texto =
-        notaValida(corda, casa) ? nomes[static_cast<size_t>(classe(notaDaCorda(corda, casa)))] : "";
-    if (dedo == DEDO_ABAFADO || !notaValida(corda, casa)) continue;
-    m.ponto.x = m.dedo.x = m.nota.x = geometria_.getXCasas()[static_cast<size_t>(casa)];
+    marcadoresEscala_.push_back(std::move(m));
+  }
+  notasPosicao_ = exibicao.getNumeroNotas();
+  if (bracoInteiro_) acrescentarRestoDoBraco(tom);
+  marcadoresUsados_ = static_cast<int>(marcadoresEscala_.size());
+}
+
+// Every other note of the key, string by string, fret by fret; no finger of its own.
+void Braco::acrescentarRestoDoBraco(const TomEscala& tom) {
+  const int cordas = std::min(numeroCordas(), GeometriaBraco::SLOTS);
+  const int posicoes = std::min(numeroPosicoes(), static_cast<int>(geometria_.getXCasas().size()));
+  for (int corda = 0; corda < cordas; ++corda) {
+    for (int casa = 0; casa < posicoes; ++casa) {
+      if (!tom.naEscala[static_cast<size_t>(classe(notaDaCorda(corda, casa)))]) continue;
+      const auto naPosicao =
+          std::find_if(marcadoresEscala_.begin(), marcadoresEscala_.begin() + notasPosicao_,
+                       [&](const MarcadorEscala& m) { return m.corda == corda && m.casa == casa; });
+      if (naPosicao == marcadoresEscala_.begin() + notasPosicao_) {
+        marcadoresEscala_.push_back(marcadorEscala(corda, casa, tom));
+      }
+    }
   }
 }
 
-std::array<std::string, NUMERO_NOTAS> Braco::nomesNotasEscala() {
-  std::array<std::string, NUMERO_NOTAS> nomes;
-  for (int c = 0; c < NUMERO_NOTAS; ++c) nomes[static_cast<size_t>(c)] = nomeNota(c);
+void Braco::setBracoInteiro(bool inteiro) {
+  if (inteiro == bracoInteiro_) return;
+  bracoInteiro_ = inteiro;
+  if (!escala_) return;
+  prepararMarcadoresEscala(*escala_);
+  posicionarMarcadoresEscala();
+}
+
+// Around the position's frets, across all the strings, on the whole neck only.
+void Braco::posicionarQuadro() {
+  quadro_.visivel = false;
+  if (!bracoInteiro_) return;
+  const auto& xs = geometria_.getXCasas();
+  const auto& ys = geometria_.getYCordas();
+  const int cordas = std::min(numeroCordas(), GeometriaBraco::SLOTS);
+  bool algum = false;
+  for (int k = 0; k < notasPosicao_; ++k) {
+    const auto& m = marcadoresEscala_[static_cast<size_t>(k)];
+    if (m.casa < 0) continue;
+    const int x = xs[static_cast<size_t>(m.casa)];
+    quadro_.xEsquerda = algum ? std::min(quadro_.xEsquerda, x) : x;
+    quadro_.xDireita = algum ? std::max(quadro_.xDireita, x) : x;
+    algum = true;
+  }
+  if (!algum || cordas <= 0) return;
+  const auto [menor, maior] = std::minmax_element(ys.begin(), ys.begin() + cordas);
+  // Around the dots, inside the picture: an open string's dot sits at its edge.
+  quadro_.xEsquerda = std::max(1, quadro_.xEsquerda - GeometriaBraco::RAIO_CASA);
+  quadro_.xDireita =
+      std::min(GeometriaBraco::LARGURA - 2, quadro_.xDireita + GeometriaBraco::RAIO_CASA);
+  quadro_.yTopo = *menor - GeometriaBraco::DISTANCIA_CORDAS / 2;
+  quadro_.yBase = *maior + GeometriaBraco::DISTANCIA_CORDAS / 2;
+  quadro_.visivel = true;
+}
+
+Braco::TomEscala Braco::tomEscala(const EscalaExibicao& exibicao) {
+  TomEscala tom;
+  for (int c = 0; c < NUMERO_NOTAS; ++c) tom.nomes[static_cast<size_t>(c)] = nomeNota(c);
   // Spelled from the scale's key when the scale and its tonic are known.
   const auto tonicas = porta_.getNomesTonicas();
   const auto tonica = std::find(tonicas.begin(), tonicas.end(), porta_.getTonicaEscala());
@@ -552,15 +622,28 @@ std::array<std::string, NUMERO_NOTAS> Braco::nomesNotasEscala() {
   } catch (const std::exception&) {
     // No scale base: sharps.
   }
-  if (tonica == tonicas.end() || !escala) return nomes;
-  const int t = static_cast<int>(tonica - tonicas.begin());
-  const std::vector<int> semitons = escala->getNotas();
-  const std::vector<std::string> grafadas = GrafiaNotas::notasDaEscala(t, semitons);
-  for (size_t i = 0; i < semitons.size(); ++i) {
-    nomes[static_cast<size_t>(((t + semitons[i]) % NUMERO_NOTAS + NUMERO_NOTAS) % NUMERO_NOTAS)] =
-        grafadas[i];
+  if (tonica == tonicas.end() || !escala) {
+    for (int k = 0; k < exibicao.getNumeroNotas(); ++k) {
+      const int corda = valorEm(exibicao.getCordas(), k, 0);
+      const int casa = valorEm(exibicao.getCasas(), k, -1);
+      if (notaValida(corda, casa))
+        tom.naEscala[static_cast<size_t>(classe(notaDaCorda(corda, casa)))] = true;
+    }
+    return tom;
   }
-  return nomes;
+  tom.tonica = static_cast<int>(tonica - tonicas.begin());
+  const std::vector<int> semitons = escala->getNotas();
+  const std::vector<std::string> grafadas = GrafiaNotas::notasDaEscala(tom.tonica, semitons);
+  const std::vector<std::string> intervalos = GrafiaNotas::intervalosDaEscala(
+      tom.tonica, semitons,
+      ehIdiomaPortugues(porta_.getNomeIdiomaAtual()) ? Gramatica::Portugues : Gramatica::Ingles);
+  for (size_t i = 0; i < semitons.size(); ++i) {
+    const auto c = static_cast<size_t>(classe(tom.tonica + semitons[i]));
+    tom.naEscala[c] = true;
+    tom.nomes[c] = grafadas[i];
+    tom.intervalos[c] = intervalos[i];
+  }
+  return tom;
 }
 
 void Braco::exibirEscala(EscalaExibicao exibicao) {
@@ -575,18 +658,16 @@ void Braco::posicionarMarcadoresEscala() {
   if (!escala_) return;
   esconderMarcadores();
   for (int k = 0; k < marcadoresUsados_; ++k) {
-    const int corda = valorEm(escala_->getCordas(), k, 0);
-    const int casa = valorEm(escala_->getCasas(), k, -1);
-    if (valorEm(escala_->getDedos(), k, DEDO_ABAFADO) == DEDO_ABAFADO || !notaValida(corda, casa)) {
-      continue;
-    }
     auto& m = marcadoresEscala_[static_cast<size_t>(k)];
-    const int x = geometria_.getXCasas()[static_cast<size_t>(casa)];
-    m.ponto.x = m.dedo.x = m.nota.x = x;
+    if (!notaValida(m.corda, m.casa)) continue;
+    const int x = geometria_.getXCasas()[static_cast<size_t>(m.casa)];
+    m.ponto.x = m.dedo.x = m.nota.x = m.intervalo.x = x;
     m.ponto.visivel = true;
     m.dedo.visivel = modo_ == ModoRotulo::DEDOS;
     m.nota.visivel = modo_ == ModoRotulo::NOTAS;
+    m.intervalo.visivel = modo_ == ModoRotulo::INTERVALOS;
   }
+  posicionarQuadro();
 }
 
 void Braco::restaurarEscala() {
@@ -626,9 +707,9 @@ void Braco::destacarNotaEscala(int indice) {
     c.maoRotulo.destaque = true;
     c.maoRotulo.visivel = c.maoPonto.visivel = true;
   }
-  if (indice < marcadoresUsados_) {
+  if (indice < notasPosicao_) {
     auto& m = marcadoresEscala_[static_cast<size_t>(indice)];
-    m.dedo.destaque = m.nota.destaque = true;
+    m.dedo.destaque = m.nota.destaque = m.intervalo.destaque = true;
   }
 }
 
@@ -640,9 +721,9 @@ void Braco::apagarDestaqueNotaEscala(int indice) {
     c.maoRotulo.destaque = false;
     c.maoRotulo.visivel = c.maoPonto.visivel = false;
   }
-  if (indice < marcadoresUsados_) {
+  if (indice < notasPosicao_) {
     auto& m = marcadoresEscala_[static_cast<size_t>(indice)];
-    m.dedo.destaque = m.nota.destaque = false;
+    m.dedo.destaque = m.nota.destaque = m.intervalo.destaque = false;
   }
 }
 
@@ -651,7 +732,8 @@ void Braco::apagarDestaques() {
     c.maoRotulo.destaque = false;
     c.maoRotulo.visivel = c.maoPonto.visivel = false;
   }
-  for (auto& m : marcadoresEscala_) m.dedo.destaque = m.nota.destaque = false;
+  for (auto& m : marcadoresEscala_)
+    m.dedo.destaque = m.nota.destaque = m.intervalo.destaque = false;
 }
 
 void Braco::tocarAcorde() { porta_.tocarPlano(planoAcorde(), {}); }

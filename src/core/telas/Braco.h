@@ -14,6 +14,7 @@
 #include "telas/BarraBraco.h"
 #include "telas/GeometriaBraco.h"
 #include "telas/MarcadorBraco.h"
+#include "telas/QuadroBraco.h"
 
 namespace tessara {
 
@@ -27,8 +28,6 @@ class InstrumentoCordas;
 // the façade at every step, never kept.
 class Braco {
  public:
-  // Scale notes that can be shown at once.
-  static constexpr int NUMERO_MARCADORES_ESCALA = 24;
   // The right-hand fingers, by index.
   static constexpr const char* LETRAS_MAO = "PIMA";
   // Beside the nut on a string the fingering does not play: U+00D7 in CP1252.
@@ -41,9 +40,12 @@ class Braco {
   struct MarcadoresCorda {
     MarcadorBraco ponto, dedo, nota, intervalo, maoPonto, maoRotulo, abafada;
   };
-  // What a scale note draws; only the label of the view mode shows.
+  // What a scale note draws, and where; only the label of the view mode shows. The dot is red
+  // on the key's tonic.
   struct MarcadorEscala {
-    MarcadorBraco ponto, dedo, nota;
+    MarcadorBraco ponto, dedo, nota, intervalo;
+    int corda = 0;
+    int casa = -1;  // -1: not drawn
   };
 
   // Starts empty, in the configured orientation (any value outside 0..3 counts as 0), asking
@@ -119,6 +121,12 @@ class Braco {
   void restaurarEscala();
   bool temEscala() const { return escala_.has_value(); }
   const std::optional<EscalaExibicao>& getEscala() const { return escala_; }
+  // The whole neck: every note of the key within the frets, the position on show framed and
+  // its notes first (in playing order), then the others.
+  void setBracoInteiro(bool inteiro);
+  bool getBracoInteiro() const { return bracoInteiro_; }
+  // The frame around the position on show, on the whole neck.
+  const QuadroBraco& getQuadroPosicao() const { return quadro_; }
 
   // What playing the fingering or the scale on show does, and when.
   PlanoReproducao planoAcorde() const;
@@ -141,6 +149,8 @@ class Braco {
   const std::vector<BarraBraco>& getPestanas() const { return pestanas_; }
   // How many scale markers the display on show uses (from the first).
   int getNumeroMarcadoresEscala() const { return marcadoresUsados_; }
+  // How many of them are the position's notes, which playback highlights by index.
+  int getNumeroNotasPosicao() const { return notasPosicao_; }
 
  private:
   const InstrumentoCordas* instrumento() const;
@@ -156,9 +166,20 @@ class Braco {
   void posicionarLinhas();
   void recalcularDedos();
   void guardarEscala();
-  // The name of each pitch class in the current scale's key (sharps without one).
-  std::array<std::string, NUMERO_NOTAS> nomesNotasEscala();
+  // The current scale's key, by pitch class: its tonic (-1 unknown), which classes belong to
+  // it, their names and intervals. Without a known scale and tonic: sharps, no intervals, the
+  // display's own notes.
+  struct TomEscala {
+    int tonica = -1;
+    std::array<bool, NUMERO_NOTAS> naEscala{};
+    std::array<std::string, NUMERO_NOTAS> nomes;
+    std::array<std::string, NUMERO_NOTAS> intervalos;
+  };
+  TomEscala tomEscala(const EscalaExibicao& exibicao);
   void prepararMarcadoresEscala(const EscalaExibicao& exibicao);
+  MarcadorEscala marcadorEscala(int corda, int casa, const TomEscala& tom) const;
+  void acrescentarRestoDoBraco(const TomEscala& tom);
+  void posicionarQuadro();
   void colocarNaCorda(MarcadorBraco& marcador, int corda) const;
   void posicionarAbafadasEPestanas();
   int notaDaCorda(int corda, int casa) const;
@@ -195,6 +216,9 @@ class Braco {
   std::vector<MarcadorEscala> marcadoresEscala_;
   std::vector<BarraBraco> pestanas_;
   int marcadoresUsados_ = 0;
+  int notasPosicao_ = 0;
+  bool bracoInteiro_ = false;
+  QuadroBraco quadro_;
 };
 
 }  // namespace tessara
