@@ -57,14 +57,15 @@ int FaixaDiagramas::alturaCelula() const {
   return std::max(16, height() - barra - 2 * MARGEM);
 }
 
-int FaixaDiagramas::larguraCelula() const {
+// In the diagrams' proportions, which the instrument's string count sets.
+void FaixaDiagramas::medir() {
   const QSize tamanho = ImagemDiagrama(fachada_, GRADE_PEQUENA, ModoRotulo::DEDOS).tamanho();
-  return qRound(alturaCelula() * static_cast<double>(tamanho.width()) / tamanho.height());
+  larguraCelula_ = qRound(alturaCelula() * static_cast<double>(tamanho.width()) / tamanho.height());
 }
 
 QRect FaixaDiagramas::caixa(int indice) const {
-  const int x = MARGEM + indice * (larguraCelula() + ESPACO) - horizontalScrollBar()->value();
-  return {x, MARGEM, larguraCelula(), alturaCelula()};
+  const int x = MARGEM + indice * (larguraCelula_ + ESPACO) - horizontalScrollBar()->value();
+  return {x, MARGEM, larguraCelula_, alturaCelula()};
 }
 
 int FaixaDiagramas::indiceEm(const QPoint& ponto) const {
@@ -75,18 +76,21 @@ int FaixaDiagramas::indiceEm(const QPoint& ponto) const {
 }
 
 void FaixaDiagramas::atualizar(bool mudou) {
-  if (mudou) imagens_.assign(static_cast<size_t>(faixa_.tamanho()), QPixmap());
+  if (mudou) {
+    imagens_.assign(static_cast<size_t>(faixa_.tamanho()), QPixmap());
+    medir();
+  }
   ajustarRolagem();
   mostrarAtual();
   viewport()->update();
 }
 
 void FaixaDiagramas::ajustarRolagem() {
-  const int total = faixa_.tamanho() * (larguraCelula() + ESPACO) - ESPACO + 2 * MARGEM;
+  const int total = faixa_.tamanho() * (larguraCelula_ + ESPACO) - ESPACO + 2 * MARGEM;
   QScrollBar* barra = horizontalScrollBar();
   barra->setRange(0, std::max(0, total - viewport()->width()));
   barra->setPageStep(viewport()->width());
-  barra->setSingleStep(larguraCelula() + ESPACO);
+  barra->setSingleStep(larguraCelula_ + ESPACO);
 }
 
 // The framed diagram is scrolled into view.
@@ -199,6 +203,7 @@ void FaixaDiagramas::resizeEvent(QResizeEvent* evento) {
   if (tamanhoImagens_ != size()) {
     tamanhoImagens_ = size();
     imagens_.assign(static_cast<size_t>(faixa_.tamanho()), QPixmap());
+    medir();
   }
   ajustarRolagem();
   mostrarAtual();

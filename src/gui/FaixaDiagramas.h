@@ -47,7 +47,7 @@ class FaixaDiagramas : public QAbstractScrollArea {
 
  private:
   int alturaCelula() const;
-  int larguraCelula() const;
+  void medir();
   int indiceEm(const QPoint& ponto) const;
   const QPixmap& imagem(int indice);
   void ajustarRolagem();
@@ -60,6 +60,7 @@ class FaixaDiagramas : public QAbstractScrollArea {
   int rotulo_ = 0;
   std::vector<QPixmap> imagens_;  // null until drawn
   QSize tamanhoImagens_;
+  int larguraCelula_ = 1;
 };
 
 }  // namespace tessara

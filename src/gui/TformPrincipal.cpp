@@ -960,6 +960,12 @@ bool TformPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
       return true;
     }
   }
+  // Ctrl+C in the name box copies its selected text; with none, the picture, as elsewhere.
+  if (objeto == editNomeAcorde_ && evento->type() == QEvent::ShortcutOverride &&
+      static_cast<QKeyEvent*>(evento)->matches(QKeySequence::Copy) &&
+      !editNomeAcorde_->hasSelectedText()) {
+    return true;
+  }
   // A click into the name box selects the name there, so that typing replaces it; after the
   // click itself, which would place the cursor.
   if (objeto == editNomeAcorde_ && evento->type() == QEvent::FocusIn &&

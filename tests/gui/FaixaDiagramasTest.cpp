@@ -134,6 +134,15 @@ TEST_F(FaixaDiagramasTest, CtrlCCopiesTheDiagramOrTheFretboard) {
   ASSERT_FALSE(diagrama.isNull());
   EXPECT_GT(diagrama.height(), 300);
   EXPECT_EQ(diagrama.pixelColor(2, 2), QColor(Qt::white));
+  // In the name box: its selected text, or with none selected the picture.
+  auto* caixa = filho<QLineEdit>("editNomeAcorde");
+  caixa->setFocus();
+  caixa->selectAll();
+  QTest::keyClick(caixa, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Am7"));
+  caixa->deselect();
+  QTest::keyClick(caixa, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->image().size(), diagrama.size());
 
   filho<QPushButton>("btnExibicaoEscalas")->click();
   QApplication::clipboard()->clear();

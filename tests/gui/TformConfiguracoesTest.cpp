@@ -238,7 +238,8 @@ TEST_F(TformConfiguracoesTest, TamanhoEscolhidoRedimensionaAJanela) {
     escala->setCurrentIndex(escala->findData(150));
     clicar(dialogo(), "btnOk");
   });
-  EXPECT_EQ(janela->size(), QSize(1196, 779));
+  EXPECT_EQ(janela->size(),
+            QSize(qRound(TformPrincipal::LARGURA * 1.5), qRound(TformPrincipal::ALTURA * 1.5)));
   EXPECT_EQ(janela->escalaEmPorcento(), 150);
 }
 
