@@ -17,9 +17,11 @@ struct Configuracao {
   int32_t visualExecucao = 0;
   int32_t visualAcordes = 0;
   int32_t exibicaoEscalas = 0;
-  int32_t capo = 0;        // the fret, 0 for none
-  std::string disposicao;  // the voicing's name ("root", "drop2"...)
-  int32_t escala = 100;    // the main window's size, in percent of its own
+  int32_t capo = 0;            // the fret, 0 for none
+  std::string disposicao;      // the voicing's name ("root", "drop2"...)
+  int32_t escala = 100;        // the main window's size, in percent of its own
+  std::string entradaAudio;    // the sound input's device name, empty for the system's default
+  int32_t referenciaLa = 440;  // the tuner's A above middle C, in hertz
 };
 
 }  // namespace tessara

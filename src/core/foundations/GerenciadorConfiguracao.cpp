@@ -84,6 +84,8 @@ void GerenciadorConfiguracao::aplicarValoresReinicio() {
   capo = 0;
   disposicao = "root";
   escala = ESCALA_MINIMA;
+  entradaAudio.clear();
+  referenciaLa = LA_PADRAO;
 }
 
 bool GerenciadorConfiguracao::carregarTexto(std::string_view conteudo) {
@@ -107,6 +109,9 @@ bool GerenciadorConfiguracao::carregarTexto(std::string_view conteudo) {
     disposicao = valorTexto(ini, "disposicao", "root");
     escala = numero(ini, "escala", "100");
     if (escala < ESCALA_MINIMA || escala > ESCALA_MAXIMA) escala = ESCALA_MINIMA;
+    entradaAudio = valorTexto(ini, "entradaAudio", "");
+    referenciaLa = numero(ini, "referenciaLa", "440");
+    if (referenciaLa < LA_MINIMO || referenciaLa > LA_MAXIMO) referenciaLa = LA_PADRAO;
   } catch (const ValorInvalido&) {
     // Values read before the bad one are dropped too; exibicaoEscalas keeps what it had.
     aplicarValoresReinicio();
@@ -141,7 +146,9 @@ std::string GerenciadorConfiguracao::conteudoArquivo() const {
     << "exibicaoEscalas=" << exibicaoEscalas << '\n'
     << "capo=" << capo << '\n'
     << "disposicao=" << cp1252::paraUtf8(disposicao) << '\n'
-    << "escala=" << escala << '\n';
+    << "escala=" << escala << '\n'
+    << "entradaAudio=" << cp1252::paraUtf8(entradaAudio) << '\n'
+    << "referenciaLa=" << referenciaLa << '\n';
   return s.str();
 }
 
