@@ -29,6 +29,8 @@ PainelOuvir::~PainelOuvir() { parar(); }
 
 bool PainelOuvir::iniciar() {
   acorde_.clear();
+  candidato_.clear();
+  vezesCandidato_ = 0;
   avisoAbertura_ = chaveSituacao(fachada_.iniciarEscuta(fachada_.getDispositivoEntrada()));
   return fachada_.escutando();
 }
@@ -43,8 +45,11 @@ bool PainelOuvir::atualizar() {
   if (!fachada_.escutando()) return false;
   fachada_.processarEscuta();
   const AcordeOuvido ouvido = fachada_.getAcordeOuvido();
-  if (!ouvido.temAcorde || ouvido.nome.empty() || ouvido.nome == acorde_) return false;
-  acorde_ = ouvido.nome;
+  const std::string nome = ouvido.temAcorde ? ouvido.nome : std::string();
+  vezesCandidato_ = nome == candidato_ ? vezesCandidato_ + 1 : 1;
+  candidato_ = nome;
+  if (nome.empty() || nome == acorde_ || vezesCandidato_ < TIQUES_CONFIRMACAO) return false;
+  acorde_ = nome;
   return true;
 }
 

@@ -33,6 +33,10 @@ class PainelOuvir {
   void parar();
   bool ativo() const;
 
+  // A name must be heard on this many ticks in a row to be taken: the passing names between
+  // two chords (C, Cmaj7/B, Am) last a tick and must not reach the fretboard.
+  static constexpr int TIQUES_CONFIRMACAO = 2;
+
   // Analyses what arrived; true when a new chord has just been recognised.
   bool atualizar();
 
@@ -51,6 +55,8 @@ class PainelOuvir {
  private:
   Fachada& fachada_;
   std::string acorde_;
+  std::string candidato_;
+  int vezesCandidato_ = 0;
   // The last failure to open, kept once the input has been closed.
   std::string avisoAbertura_;
 };
