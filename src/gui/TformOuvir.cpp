@@ -23,10 +23,10 @@ QLabel* rotulo(QWidget* pai, const char* nome, const QRect& lugar, int pixels, b
   auto* l = new QLabel(pai);
   l->setObjectName(QString::fromLatin1(nome));
   l->setGeometry(lugar);
-  QFont letra = l->font();
-  letra.setPixelSize(pixels);
-  letra.setBold(negrito);
-  l->setFont(letra);
+  // The windows' style sets every letter's size: a label of its own size says so in style too.
+  l->setStyleSheet(QStringLiteral("font-size: %1px; font-weight: %2; background: transparent;")
+                       .arg(pixels)
+                       .arg(negrito ? QStringLiteral("bold") : QStringLiteral("normal")));
   return l;
 }
 
@@ -61,7 +61,7 @@ TformOuvir::TformOuvir(Fachada& fachada, QWidget* pai, std::unique_ptr<AgendaRep
 
   lblAviso_ = rotulo(this, "lblAvisoOuvir", {MARGEM, y + 38, LARGURA - 2 * MARGEM, 40}, 13, false);
   lblAviso_->setWordWrap(true);
-  lblAviso_->setStyleSheet(QStringLiteral("color: #ffd94a; background: transparent;"));
+  lblAviso_->setStyleSheet(lblAviso_->styleSheet() + QStringLiteral("color: #ffd94a;"));
 
   lblNota_ = rotulo(this, "lblNotaOuvida", {MARGEM, y + 80, 130, 56}, 40, true);
   lblFrequencia_ = rotulo(this, "lblFrequencia",

@@ -261,6 +261,7 @@ void TformPrincipal::montarBarraSuperior() {
 
   auto* afinador = botao("btnAfinador", {340, 19, 108, 24}, "hintBtnAfinador");
   connect(afinador, &QPushButton::clicked, this, [this] {
+    if (!ouvir_->isVisible()) ouvir_->centralizar();
     ouvir_->show();
     ouvir_->raise();
     ouvir_->activateWindow();
