@@ -210,6 +210,7 @@ int main(int argc, char** argv) {
   Nucleo& nucleo = Nucleo::processo();
   nucleo.definirInteracao(&interacao);
   EntradaSintetica entrada;
+  entrada.tocar({EntradaSintetica::hertz(57)});  // for the level meter in Settings
   nucleo.definirEntradaAudio(&entrada);
   Fachada& fachada = nucleo.fachada();
   if (!fachada.carregarIdiomaDoCodigo(idioma)) {
