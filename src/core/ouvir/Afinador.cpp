@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "ouvir/DetectorAltura.h"
+#include "ouvir/Mediana.h"
 
 namespace tessara {
 
@@ -58,10 +59,7 @@ void Afinador::registrar(double frequencia) {
 
 LeituraAfinador Afinador::leitura() const {
   if (recentes_.empty()) return {};
-  std::vector<double> ordenadas = recentes_;
-  const auto meio = ordenadas.begin() + static_cast<std::ptrdiff_t>(ordenadas.size() / 2);
-  std::nth_element(ordenadas.begin(), meio, ordenadas.end());
-  return ler(*meio);
+  return ler(Mediana::de(recentes_));
 }
 
 LeituraAfinador Afinador::ler(double frequencia) const {

@@ -23,8 +23,12 @@ constexpr int GRAVES_ATE = 67;
 // A peak this far under the frame's strongest is noise or leakage.
 constexpr float PISO_PICO = 1e-3f;
 // The log compression's knee and the share of the strongest note a bass must reach.
-constexpr float JOELHO = 0.01f;
-constexpr float LIMIAR_GRAVE = 0.12f;
+constexpr float JOELHO = 0.05f;
+constexpr float LIMIAR_GRAVE = 0.04f;
+// A string's overtones, as semitones above it and their share of its strength, taken out of
+// the notes they land on: the third harmonic of a chord's third is its seventh otherwise.
+constexpr int HARMONICOS[] = {12, 19, 24, 28, 31};
+constexpr float PARTES_HARMONICOS[] = {0.5f, 0.6f, 0.3f, 0.3f, 0.2f};
 
 // Planning is the one part of FFTW that is not thread-safe.
 std::mutex& travaPlanos() {
@@ -137,6 +141,13 @@ void Cromagrama::saliencias() {
     if (n < NOTA_MINIMA || n > NOTA_MAXIMA) continue;
     float& s = notas_[static_cast<std::size_t>(n)];
     s = std::max(s, b);
+  }
+  for (int m = NOTA_MINIMA; m <= NOTA_MAXIMA; ++m) {
+    const float s = notas_[static_cast<std::size_t>(m)];
+    for (std::size_t h = 0; h < std::size(HARMONICOS) && m + HARMONICOS[h] < NOTAS; ++h) {
+      float& acima = notas_[static_cast<std::size_t>(m + HARMONICOS[h])];
+      acima = std::max(0.0f, acima - PARTES_HARMONICOS[h] * s);
+    }
   }
 }
 

@@ -15,7 +15,8 @@ namespace tessara {
 // The chromagram of a stream: Hann-windowed FFT frames of about 0.19 s every quarter frame;
 // the spectral peaks, placed by parabolic interpolation, give each semitone its strength, which
 // is compressed (log) so the harmonics of one loud string do not drown the others, then folded
-// into pitch classes. The bass is the lowest note that stands clearly out.
+// into pitch classes, after each note's overtones are taken out of the notes above it. The bass
+// is the lowest note that stands clearly out.
 class Cromagrama {
  public:
   explicit Cromagrama(double taxaAmostragem);

@@ -14,12 +14,15 @@ namespace {
 // Confidence below which YIN-FFT's answer is a guess, not a pitch.
 constexpr double CONFIANCA_MINIMA = 0.7;
 constexpr double SILENCIO_DB = -60.0;
+// YIN takes the first period whose difference dips under this; the default (0.15) takes the
+// octave above a low string whose fundamental is weaker than its second harmonic.
+constexpr float TOLERANCIA = 0.02f;
 
 }  // namespace
 
 struct DetectorAltura::Aubio {
   Aubio(std::size_t janela, std::size_t passo, double taxa)
-      : pitch(new_aubio_pitch("yinfft", static_cast<uint_t>(janela), static_cast<uint_t>(passo),
+      : pitch(new_aubio_pitch("yinfast", static_cast<uint_t>(janela), static_cast<uint_t>(passo),
                               static_cast<uint_t>(taxa))),
         entrada(new_fvec(static_cast<uint_t>(passo))),
         saida(new_fvec(1)) {}
@@ -48,6 +51,7 @@ DetectorAltura::DetectorAltura(double taxaAmostragem)
   }
   aubio_pitch_set_unit(aubio_->pitch, "Hz");
   aubio_pitch_set_silence(aubio_->pitch, SILENCIO_DB);
+  aubio_pitch_set_tolerance(aubio_->pitch, TOLERANCIA);
 }
 
 DetectorAltura::~DetectorAltura() = default;

@@ -50,12 +50,11 @@ uint64_t restantes(std::istream& entrada) {
 std::unique_ptr<std::istream> abrirArquivo(const std::filesystem::path& arquivo) {
   std::error_code erro;
   if (!std::filesystem::is_regular_file(arquivo, erro)) {
-    throw FileNotFoundException("there is no file " + arquivo.string(), arquivo.string(),
-                                "LeitorWav", "abrir");
+    throw FileNotFoundException("there is no such file", arquivo.string(), "LeitorWav", "abrir");
   }
   auto entrada = std::make_unique<std::ifstream>(arquivo, std::ios::binary);
   if (!*entrada) {
-    throw FileNotFoundException("cannot open " + arquivo.string(), arquivo.string(), "LeitorWav",
+    throw FileNotFoundException("the file cannot be opened", arquivo.string(), "LeitorWav",
                                 "abrir");
   }
   return entrada;

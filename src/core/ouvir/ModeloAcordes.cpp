@@ -11,12 +11,12 @@ namespace {
 
 // How much a harmonic weighs against the one before it, and the pitch classes the first six
 // harmonics of a note fall on (octave, fifth, octave, third, fifth).
-constexpr float DECAIMENTO_HARMONICO = 0.5f;
+constexpr float DECAIMENTO_HARMONICO = 0.2f;
 constexpr int HARMONICOS[] = {0, 12, 19, 24, 28, 31};
 // Scale of the scores into log-likelihoods, the bass's weight, the cost of an inversion.
 constexpr float ESCALA = 25.0f;
 constexpr float PESO_GRAVE = 0.25f;
-constexpr float CUSTO_INVERSAO = 0.06f;
+constexpr float CUSTO_INVERSAO = 0.1f;
 // No chord: a frame matching no template better than this, or too quiet to be playing.
 constexpr float PONTOS_SEM_ACORDE = 0.6f;
 constexpr float SILENCIO_DB = -55.0f;

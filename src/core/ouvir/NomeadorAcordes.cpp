@@ -13,11 +13,14 @@ namespace {
 // The written-name index of each pitch class as a root: sharps for C# and F#, flats else.
 constexpr std::array<int, 12> RAIZES = {0, 1, 3, 5, 6, 7, 8, 10, 12, 13, 15, 16};
 
-int indiceDoNome(const std::string& nome) {
+// The bass as a note of the chord (Ab/Eb, not Ab/D#); a spelling the names do not have (E#,
+// Cb) gives way to the plain one.
+int grafiaDoBaixo(int32_t codigo, int baixo) {
+  const std::string nome = GrafiaNotas::notaNoAcorde(codigo, baixo);
   for (int i = 0; i < Especialista::NUMERO_GRAFIAS; ++i) {
     if (Especialista::nomeGrafia(i) == nome) return i;
   }
-  return Especialista::grafiaDaClasse(0);
+  return RAIZES[static_cast<size_t>(baixo)];
 }
 
 }  // namespace
@@ -32,7 +35,7 @@ AcordeOuvido NomeadorAcordes::nomear(int raiz, const TipoAcorde& tipo, int baixo
   acorde.baixo = baixo;
   int32_t codigo = Especialista::setRaiz(tipo.codigo, RAIZES[static_cast<size_t>(raiz)]);
   if (baixo != raiz) {
-    codigo = Especialista::setBaixo(codigo, indiceDoNome(GrafiaNotas::notaNoAcorde(codigo, baixo)));
+    codigo = Especialista::setBaixo(codigo, grafiaDoBaixo(codigo, baixo));
   }
   acorde.nome = Especialista::nomear(codigo, gramatica);
   const size_t inicio = Especialista::nomeGrafia(Especialista::getRaiz(codigo)).size();

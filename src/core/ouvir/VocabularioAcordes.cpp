@@ -42,6 +42,16 @@ const std::vector<TipoAcorde>& VocabularioAcordes::tipos() {
   return lista;
 }
 
+uint16_t VocabularioAcordes::mascaraDoCodigo(int32_t codigo) {
+  uint16_t mascara = 1;
+  for (int grau = 0; grau < Especialista::NUMERO_GRAUS; ++grau) {
+    if (Especialista::temGrau(codigo, grau)) {
+      mascara |= static_cast<uint16_t>(1u << (semitonsDoGrau(grau) % 12));
+    }
+  }
+  return mascara;
+}
+
 uint16_t VocabularioAcordes::classes(const TipoAcorde& tipo, int raiz) {
   const unsigned r = static_cast<unsigned>(((raiz % 12) + 12) % 12);
   const unsigned m = tipo.mascara;

@@ -23,6 +23,8 @@ class VocabularioAcordes {
   static const std::vector<TipoAcorde>& tipos();
   // The pitch classes (0..11, C = 0) of a kind on a root, as a 12-bit mask.
   static uint16_t classes(const TipoAcorde& tipo, int raiz);
+  // The pitch classes above the root (bit 0 the root) of any chord code.
+  static uint16_t mascaraDoCodigo(int32_t codigo);
 };
 
 }  // namespace tessara
