@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ComandoAcordesCifra.h"
+#include "ComandoAfinar.h"
 #include "ComandoBraco.h"
 #include "ComandoCancao.h"
 #include "ComandoDispositivos.h"
@@ -13,6 +14,7 @@
 #include "ComandoInterpretar.h"
 #include "ComandoNomear.h"
 #include "ComandoNomesEscalas.h"
+#include "ComandoOuvir.h"
 #include "ComandoPosicoesAcorde.h"
 #include "ComandoTocar.h"
 #include "ComandoTranspor.h"
@@ -41,6 +43,8 @@ Cli::Cli(std::ostream& saida, std::ostream& erros) : saida_(saida), erros_(erros
   comandos_.push_back(std::make_unique<ComandoExibicoesEscala>());
   comandos_.push_back(std::make_unique<ComandoImprimir>());
   comandos_.push_back(std::make_unique<ComandoBraco>());
+  comandos_.push_back(std::make_unique<ComandoOuvir>());
+  comandos_.push_back(std::make_unique<ComandoAfinar>());
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "AplicacaoTessara.h"
+#include "EntradaAudioQt.h"
 #include "InteracaoQt.h"
 #include "TformPrincipal.h"
 #include "TformSplash.h"
@@ -32,6 +33,13 @@ void Inicializacao::iniciarEExecutar(AplicacaoTessara& aplicacao) {
   static InteracaoQt interacao;
   Nucleo& nucleo = Nucleo::processo();
   nucleo.definirInteracao(&interacao);
+  // Listening captures through Qt while the loop runs; the root lets go of it first.
+  EntradaAudioQt entradaAudio;
+  nucleo.definirEntradaAudio(&entradaAudio);
+  struct Devolver {
+    Nucleo& nucleo;
+    ~Devolver() { nucleo.definirEntradaAudio(nullptr); }
+  } devolver{nucleo};
 
   Fachada& fachada = nucleo.fachada();
   fachada.getIdiomaConfigurado();  // the settings are read before the languages are listed

@@ -2,12 +2,15 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -19,6 +22,7 @@
 #include "app/Fachada.h"
 #include "app/FachadaGUI.h"
 #include "foundations/DException.h"
+#include "foundations/GerenciadorConfiguracao.h"
 #include "qt/PintorBraco.h"
 #include "qt/TextoQt.h"
 #include "telas/Braco.h"
@@ -65,8 +69,11 @@ TformConfiguracoes::TformConfiguracoes(Fachada& fachada, const FachadaGUI& gui,
   pasta_->addTab(montarPaginaBraco(), texto("tituloPaginaBraco"));
   pasta_->addTab(montarPaginaInstrumentos(), texto("tituloPaginaIntrumentos"));
   pasta_->addTab(montarPaginaDrivers(), texto("tituloPaginaDrivers"));
+  pasta_->addTab(montarPaginaEntrada(), texto("tituloPaginaEntrada"));
   connect(pasta_, &QTabWidget::currentChanged, this, [this](int pagina) {
     if (pagina == PAGINA_DRIVERS) preencherDrivers();
+    if (pagina == PAGINA_ENTRADA) preencherEntradas();
+    medirNivel(pagina == PAGINA_ENTRADA);
   });
 
   auto* ok = new QPushButton(qtLinhas(fachada_.getTexto("geral", "rotuloBtnOk")), this);
@@ -381,6 +388,81 @@ void TformConfiguracoes::abrirAssistente() {
   if (achado >= 0 && achado < listaDrivers_->count()) listaDrivers_->setCurrentRow(achado);
 }
 
+// ----- sound input ----------------------------------------------------------------------------
+
+QWidget* TformConfiguracoes::montarPaginaEntrada() {
+  auto* pagina = new QWidget(this);
+  pagina->setObjectName(QStringLiteral("paginaEntrada"));
+  auto* formulario = new QFormLayout(pagina);
+  comboEntrada_ = new QComboBox(pagina);
+  comboEntrada_->setObjectName(QStringLiteral("comboEntradaAudio"));
+  comboEntrada_->setToolTip(texto("hintEntradaAudio"));
+  connect(comboEntrada_, &QComboBox::activated, this, [this] { medirNivel(true); });
+  formulario->addRow(texto("lblEntradaAudio"), comboEntrada_);
+  spinReferenciaLa_ = new QSpinBox(pagina);
+  spinReferenciaLa_->setObjectName(QStringLiteral("spinReferenciaLa"));
+  spinReferenciaLa_->setRange(GerenciadorConfiguracao::LA_MINIMO,
+                              GerenciadorConfiguracao::LA_MAXIMO);
+  spinReferenciaLa_->setSuffix(QStringLiteral(" Hz"));
+  spinReferenciaLa_->setToolTip(texto("hintReferenciaLa"));
+  formulario->addRow(texto("lblReferenciaLa"), spinReferenciaLa_);
+  barraNivel_ = new QProgressBar(pagina);
+  barraNivel_->setObjectName(QStringLiteral("barraNivelEntrada"));
+  barraNivel_->setRange(0, 100);
+  barraNivel_->setTextVisible(false);
+  barraNivel_->setToolTip(texto("hintNivelEntrada"));
+  formulario->addRow(texto("lblNivelEntrada"), barraNivel_);
+  lblAvisoEntrada_ = new QLabel(pagina);
+  lblAvisoEntrada_->setObjectName(QStringLiteral("lblAvisoEntrada"));
+  lblAvisoEntrada_->setWordWrap(true);
+  formulario->addRow(lblAvisoEntrada_);
+  medidor_.setInterval(INTERVALO_NIVEL_MS);
+  connect(&medidor_, &QTimer::timeout, this, [this] {
+    fachada_.processarEscuta();
+    barraNivel_->setValue(static_cast<int>(fachada_.getNivelEntrada() * 100 + 0.5));
+  });
+  return pagina;
+}
+
+// Devices come and go (a headset plugged in): read afresh each time; a kept device that is
+// missing now stays in the list, so that OK does not lose it.
+void TformConfiguracoes::preencherEntradas() {
+  const std::string escolhida =
+      comboEntrada_->currentIndex() >= 0 ? entradaEscolhida() : fachada_.getDispositivoEntrada();
+  comboEntrada_->clear();
+  comboEntrada_->addItem(texto("itemEntradaPadrao"));
+  auto nomes = fachada_.getDispositivosEntrada();
+  if (!escolhida.empty() && std::find(nomes.begin(), nomes.end(), escolhida) == nomes.end()) {
+    nomes.push_back(escolhida);
+  }
+  for (const auto& nome : nomes) comboEntrada_->addItem(qt(nome), qt(nome));
+  const int linha = escolhida.empty() ? 0 : comboEntrada_->findData(qt(escolhida));
+  comboEntrada_->setCurrentIndex(std::max(0, linha));
+}
+
+std::string TformConfiguracoes::entradaEscolhida() const {
+  return core(comboEntrada_->currentData().toString());
+}
+
+void TformConfiguracoes::medirNivel(bool ligar) {
+  medidor_.stop();
+  fachada_.pararEscuta();
+  barraNivel_->setValue(0);
+  lblAvisoEntrada_->clear();
+  if (!ligar) return;
+  const auto situacao = fachada_.iniciarEscuta(entradaEscolhida());
+  const char* aviso = situacao == EntradaAudio::Situacao::semDispositivo ? "msgSemDispositivo"
+                      : situacao == EntradaAudio::Situacao::negada       ? "msgNegado"
+                      : situacao == EntradaAudio::Situacao::ocupada      ? "msgOcupado"
+                      : situacao == EntradaAudio::Situacao::falhou       ? "msgFalhou"
+                                                                         : nullptr;
+  if (aviso != nullptr) {
+    lblAvisoEntrada_->setText(texto("fmOuvir", aviso));
+    return;
+  }
+  medidor_.start();
+}
+
 // ----- showing and closing --------------------------------------------------------------------
 
 int TformConfiguracoes::executar(bool peloInstrumento) {
@@ -413,7 +495,16 @@ void TformConfiguracoes::showEvent(QShowEvent* evento) {
   }
   comboEscala_->setCurrentIndex(perto);
   escalaAoAbrir_ = comboEscala_->currentIndex();
+  comboEntrada_->setCurrentIndex(-1);
+  preencherEntradas();
+  spinReferenciaLa_->setValue(fachada_.getReferenciaLa());
   QDialog::showEvent(evento);
+  medirNivel(pasta_->currentIndex() == PAGINA_ENTRADA);
+}
+
+void TformConfiguracoes::hideEvent(QHideEvent* evento) {
+  medirNivel(false);
+  QDialog::hideEvent(evento);
 }
 
 void TformConfiguracoes::reject() {
@@ -447,6 +538,8 @@ void TformConfiguracoes::confirmar() {
   }
   if (comboIdioma_->currentIndex() >= 0)
     fachada_.setIdiomaConfigurado(core(comboIdioma_->currentText()));
+  if (comboEntrada_->currentIndex() >= 0) fachada_.setDispositivoEntrada(entradaEscolhida());
+  fachada_.setReferenciaLa(spinReferenciaLa_->value());
   accept();
 }
 

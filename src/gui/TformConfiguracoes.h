@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QTimer>
 #include <array>
 #include <functional>
 #include <string>
@@ -12,8 +13,10 @@ class QGridLayout;
 class QComboBox;
 class QLabel;
 class QListWidget;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class QTabWidget;
 class QToolButton;
 
@@ -25,13 +28,16 @@ class FachadaGUI;
 class TformInstrumento;
 
 // The settings dialog: the fretboard's orientation, the instruments (choose the current one,
-// create, edit or remove one) and the MIDI output device. Its choices are kept in the
-// EstadoConfiguracoes the main window owns, and applied on OK.
+// create, edit or remove one), the MIDI output device and the sound input (its device, the
+// tuner's reference A, and a level meter that listens while the page is open). Its choices are kept
+// in the EstadoConfiguracoes the main window owns, and applied on OK.
 class TformConfiguracoes : public QDialog {
   Q_OBJECT
 
  public:
-  enum Pagina { PAGINA_BRACO, PAGINA_INSTRUMENTOS, PAGINA_DRIVERS };
+  enum Pagina { PAGINA_BRACO, PAGINA_INSTRUMENTOS, PAGINA_DRIVERS, PAGINA_ENTRADA };
+  // The level meter is redrawn this often while its page is open.
+  static constexpr int INTERVALO_NIVEL_MS = 33;
 
   TformConfiguracoes(Fachada& fachada, const FachadaGUI& gui, EstadoConfiguracoes& estado,
                      QWidget* pai = nullptr);
@@ -51,6 +57,7 @@ class TformConfiguracoes : public QDialog {
 
  protected:
   void showEvent(QShowEvent* evento) override;
+  void hideEvent(QHideEvent* evento) override;
 
  private:
   QWidget* montarPaginaBraco();
@@ -73,6 +80,12 @@ class TformConfiguracoes : public QDialog {
 
   void preencherDrivers();
   void abrirAssistente();
+  QWidget* montarPaginaEntrada();
+  void preencherEntradas();
+  // The meter listens to the device chosen while its page is open, and stops otherwise.
+  void medirNivel(bool ligar);
+  std::string entradaEscolhida() const;
+
   void confirmar();
   void avisar(const std::string& mensagem) const;
 
@@ -102,6 +115,11 @@ class TformConfiguracoes : public QDialog {
   QPushButton* btnRemoverInst_ = nullptr;
   QListWidget* listaDrivers_ = nullptr;
   QPushButton* btnAssistenteDriver_ = nullptr;
+  QComboBox* comboEntrada_ = nullptr;
+  QSpinBox* spinReferenciaLa_ = nullptr;
+  QProgressBar* barraNivel_ = nullptr;
+  QLabel* lblAvisoEntrada_ = nullptr;
+  QTimer medidor_;
 };
 
 }  // namespace tessara

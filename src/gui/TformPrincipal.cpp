@@ -34,6 +34,7 @@
 #include "TformConfiguracoes.h"
 #include "TformImportarCifra.h"
 #include "TformImpressao.h"
+#include "TformOuvir.h"
 #include "TformVisualizarImpressao.h"
 #include "WidgetBraco.h"
 #include "app/Fachada.h"
@@ -56,7 +57,8 @@ constexpr int Y_BARRA_INFERIOR = TformPrincipal::Y_FAIXA + TformPrincipal::ALTUR
 }  // namespace
 
 TformPrincipal::TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* pai,
-                               std::unique_ptr<AgendaReproducao> agenda)
+                               std::unique_ptr<AgendaReproducao> agenda,
+                               std::unique_ptr<AgendaReproducao> agendaOuvir)
     : QWidget(pai, Qt::Window | Qt::FramelessWindowHint),
       fachada_(fachada),
       visualizacao_(new TformVisualizarImpressao(fachada, this)),
@@ -93,6 +95,9 @@ TformPrincipal::TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* 
   configuracoes_ = new TformConfiguracoes(fachada_, *frente_, estadoConfiguracoes_, this);
   assistente_ = new TformAssistenteMIDI(fachada_, this);
   configuracoes_->definirAbrirAssistente([this] { return assistente_->executar(); });
+  ouvir_ = new TformOuvir(fachada_, this, std::move(agendaOuvir));
+  connect(ouvir_, &TformOuvir::acordeReconhecido, this,
+          [this](const QString& nome) { mostrarAcordeOuvido(nome); });
 
   carregarBarras();
   montarFaixa();
@@ -258,6 +263,13 @@ void TformPrincipal::montarBarraSuperior() {
   });
   montarAtalhos();
 
+  auto* afinador = botao("btnAfinador", {340, 19, 108, 24}, "hintBtnAfinador");
+  connect(afinador, &QPushButton::clicked, this, [this] {
+    if (!ouvir_->isVisible()) ouvir_->centralizar();
+    ouvir_->show();
+    ouvir_->raise();
+    ouvir_->activateWindow();
+  });
   auto* cifra = botao("btnImportarCifra", {456, 19, 108, 24}, "hintBtnImportarCifra");
   connect(cifra, &QPushButton::clicked, this, [this] {
     importarCifra_->show();
@@ -655,6 +667,13 @@ void TformPrincipal::ouvir() {
   reprodutor_->tocar(modoEscalas_ ? braco_->planoEscala() : braco_->planoAcorde());
 }
 
+void TformPrincipal::mostrarAcordeOuvido(const QString& nome) {
+  if (modoEscalas_) ativarModoAcordes();
+  reprodutor_->parar();
+  const VistaAcorde vista = fachada_.abrirAcorde(core(nome));
+  if (vista.aceito && fachada_.acordeTemPosicao()) mostrarAcorde(vista);
+}
+
 bool TformPrincipal::conferirSaida() {
   if (fachada_.saidaAberta()) {
     lblEstado_->hide();
@@ -685,6 +704,7 @@ void TformPrincipal::limparBraco() {
 
 void TformPrincipal::abrirConfiguracoes(bool peloInstrumento) {
   reprodutor_->parar();
+  ouvir_->parar();  // the settings' level meter takes the input
   // The instrument as it is now: choices and edits inside the dialog may replace it more than
   // once, and the print list was made for this one.
   std::optional<InstrumentoCordas> antes;

@@ -45,6 +45,7 @@ class TformVisualizarImpressao;
 class TformImportarCifra;
 class TformAssistenteMIDI;
 class TformConfiguracoes;
+class TformOuvir;
 class WidgetBraco;
 struct VistaAcorde;
 
@@ -63,9 +64,10 @@ class TformPrincipal : public QWidget {
   static constexpr int Y_FAIXA = 405;
   static constexpr int ALTURA_FAIXA = 112;
 
-  // Playback runs on the window's timer unless another agenda is given.
+  // Playback and the tuner run on the window's timers unless other agendas are given.
   TformPrincipal(Fachada& fachada, Interacao& interacao, QWidget* pai = nullptr,
-                 std::unique_ptr<AgendaReproducao> agenda = nullptr);
+                 std::unique_ptr<AgendaReproducao> agenda = nullptr,
+                 std::unique_ptr<AgendaReproducao> agendaOuvir = nullptr);
   ~TformPrincipal() override;
 
   bool modoEscalas() const { return modoEscalas_; }
@@ -86,6 +88,7 @@ class TformPrincipal : public QWidget {
   TformConfiguracoes& getConfiguracoes() { return *configuracoes_; }
   MenuFigura& getMenuFigura() { return *menuFigura_; }
   TformAssistenteMIDI& getAssistente() { return *assistente_; }
+  TformOuvir& getOuvir() { return *ouvir_; }
 
  protected:
   void paintEvent(QPaintEvent* evento) override;
@@ -164,6 +167,9 @@ class TformPrincipal : public QWidget {
   // with no chord) the fretboard itself.
   Figura figuraAtual();
   void ouvir();
+  // A chord the tuner recognised, fingered as a typed name would be; nothing when it has no
+  // fingering on this instrument.
+  void mostrarAcordeOuvido(const QString& nome);
   // Whether there is sound to play through; if not, the status line says why, once.
   bool conferirSaida();
   void limparBraco();
@@ -201,6 +207,7 @@ class TformPrincipal : public QWidget {
   EstadoConfiguracoes estadoConfiguracoes_;
   TformConfiguracoes* configuracoes_ = nullptr;
   TformAssistenteMIDI* assistente_ = nullptr;
+  TformOuvir* ouvir_ = nullptr;
   bool assistentePendente_ = false;
   bool modoEscalas_ = false;
   int indiceEscalaSalvo_ = -1;  // the scale's position when chord mode took over

@@ -110,6 +110,23 @@ TEST_F(ConfiguracaoTest, CapoForaDaFaixaLeComoNenhum) {
 }
 
 // The window's size is 100 to 200 percent; anything else reads as 100, the file not damaged.
+// The tuner's A is 415 to 466 Hz; anything else reads as 440, the file not damaged. A device
+// name reads back as written, none being the system's default.
+TEST_F(ConfiguracaoTest, ReferenciaLaForaDaFaixaLeComo440) {
+  const struct {
+    const char* linha;
+    int hz;
+  } casos[] = {{"referenciaLa=415", 415}, {"referenciaLa=466", 466}, {"referenciaLa=432", 432},
+               {"referenciaLa=414", 440}, {"referenciaLa=467", 440}, {"", 440}};
+  for (const auto& caso : casos) {
+    const auto c = carregar(std::string("[geral]\n") + caso.linha + "\n");
+    EXPECT_EQ(c.getReferenciaLa(), caso.hz) << caso.linha;
+    EXPECT_FALSE(c.arquivoDanificado()) << caso.linha;
+  }
+  EXPECT_EQ(carregar("[geral]\n").getEntradaAudio(), "");
+  EXPECT_EQ(carregar("[geral]\nentradaAudio=USB Mic\n").getEntradaAudio(), "USB Mic");
+}
+
 TEST_F(ConfiguracaoTest, EscalaDaJanelaForaDaFaixaLeComoCem) {
   const struct {
     const char* linha;
@@ -204,17 +221,20 @@ TEST_F(ConfiguracaoTest, CamposDeOitoBitsGuardamOsBitsBaixos) {
   }
 }
 
-TEST_F(ConfiguracaoTest, SalvarEscreveExatamenteAsQuinzeLinhas) {
+TEST_F(ConfiguracaoTest, SalvarEscreveExatamenteAsDezesseteLinhas) {
   auto c = carregar("[outra]\nx=1\n[geral]\nposicaoBraco=200\nchaveExtra=9\nidioma=English\n");
   c.setNomeInstrumento(TXT("Violão 7"));
   c.setExibicaoEscalas(1);
+  c.setEntradaAudio(TXT("Microfone Analógico"));
+  c.setReferenciaLa(442);
   ASSERT_TRUE(c.salvar());
   // In UTF-8, as the user's editor shows it.
   EXPECT_EQ(
       lerArquivo(c.getArquivo()),
       "[geral]\ndriver=0\nidioma=English\nposicaoBraco=-56\npoliticaNovoInstrumento=0\n"
       "politicaNovoPadrao=0\nvolume=50\ninstrumento=Violão 7\nvisualExecucao=0\n"
-      "visualAcordes=0\nexibicaoEscalas=1\ncapo=0\ndisposicao=root\nescala=100\nbracoInteiro=0\n");
+      "visualAcordes=0\nexibicaoEscalas=1\ncapo=0\ndisposicao=root\nescala=100\nbracoInteiro=0\n"
+      "entradaAudio=Microfone Analógico\nreferenciaLa=442\n");
   // What was written reads back the same.
   const GerenciadorConfiguracao relida(c.getArquivo());
   EXPECT_EQ(relida.conteudoArquivo(), c.conteudoArquivo());

@@ -76,7 +76,7 @@ TEST(Inicializacao, IniciaFechaComConfirmacaoEGravaAsConfiguracoes) {
   ASSERT_EQ(usuario.perguntas.size(), 2) << "the first answer No must keep the window open";
   EXPECT_FALSE(usuario.perguntas[0].isEmpty());
   const auto linhas = texto::linhas(teste::lerArquivo(pasta / "tessara.ini"));
-  ASSERT_EQ(linhas.size(), 15u);
+  ASSERT_EQ(linhas.size(), 17u);
   EXPECT_EQ(linhas[0], "[geral]");
   EXPECT_EQ(linhas[2], "idioma=English");
   EXPECT_EQ(linhas[7], "instrumento=Standard Guitar");  // the current one, named in English

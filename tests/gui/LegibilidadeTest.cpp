@@ -26,6 +26,7 @@
 #include "TformConfiguracoes.h"
 #include "TformImportarCifra.h"
 #include "TformImpressao.h"
+#include "TformOuvir.h"
 #include "TformVisualizarImpressao.h"
 #include "WidgetBraco.h"
 #include "telas/Braco.h"
@@ -55,6 +56,7 @@ class LegibilidadeTest : public teste::JanelaPrincipal {
         {"print", [=](TformPrincipal& j) { return mostrar(j.getImpressao()); }},
         {"preview", [=](TformPrincipal& j) { return mostrar(j.getVisualizacao()); }},
         {"MIDI wizard", [=](TformPrincipal& j) { return mostrar(j.getAssistente()); }},
+        {"tuner", [=](TformPrincipal& j) { return mostrar(j.getOuvir()); }},
     };
   }
 

@@ -5,10 +5,14 @@
 // In English (the default), writes DIR/janela-acorde.png (Am7 in chord mode, with a print
 // list), DIR/janela-impressao.png and DIR/janela-previa.png (the print dialog and the preview
 // of that list) and DIR/janela-escala.png (G major in scale mode). In every language (en, pt),
-// writes the settings dialog's pages, DIR/configuracoes-{braco,instrumentos,midi}-LANGUAGE.png,
-// the instrument editor on the guitar, DIR/instrumento-LANGUAGE.png, the chord sheet with a
-// song moved up a tone, DIR/cifra-LANGUAGE.png, and the MIDI set-up wizard's first page,
-// DIR/assistente-midi-LANGUAGE.png. Settings of their own.
+// writes the settings dialog's pages,
+// DIR/configuracoes-{braco,instrumentos,midi,entrada}-LANGUAGE.png, the instrument editor on the
+// guitar, DIR/instrumento-LANGUAGE.png, the chord sheet with a song moved up a tone,
+// DIR/cifra-LANGUAGE.png, and the MIDI set-up wizard's first page,
+// DIR/assistente-midi-LANGUAGE.png, and the tuner and chord finder on a synthetic input: a G
+// chord heard, DIR/afinador-acorde-LANGUAGE.png, with the main window showing it,
+// DIR/janela-afinador-LANGUAGE.png, then a slightly flat A string, DIR/afinador-LANGUAGE.png.
+// Settings of their own.
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -22,12 +26,14 @@
 #include <filesystem>
 #include <iostream>
 
+#include "EntradaSintetica.h"
 #include "InteracaoQt.h"
 #include "TformAssistenteMIDI.h"
 #include "TformConfiguracoes.h"
 #include "TformImportarCifra.h"
 #include "TformImpressao.h"
 #include "TformInstrumento.h"
+#include "TformOuvir.h"
 #include "TformPrincipal.h"
 #include "TformVisualizarImpressao.h"
 #include "app/Fachada.h"
@@ -88,11 +94,13 @@ bool capturarJanelaPrincipal(TformPrincipal& janela, const QDir& pasta) {
 bool capturarDialogos(TformPrincipal& janela, const QDir& pasta, const std::string& idioma) {
   TformConfiguracoes& dialogo = janela.getConfiguracoes();
   bool certo = true;
-  const char* paginas[] = {"braco", "instrumentos", "midi"};
-  for (int pagina = 0; pagina < 3; ++pagina) {
+  const char* paginas[] = {"braco", "instrumentos", "midi", "entrada"};
+  for (int pagina = 0; pagina < 4; ++pagina) {
     filho<QTabWidget>(dialogo, "Pasta")->setCurrentIndex(pagina);
     dialogo.show();
     if (!QTest::qWaitForWindowExposed(&dialogo)) return false;
+    // The level meter moves with the synthetic input.
+    if (pagina == TformConfiguracoes::PAGINA_ENTRADA) QTest::qWait(400);
     const std::string nome =
         std::string("configuracoes-") + paginas[pagina] + "-" + idioma + ".png";
     certo = salvar(dialogo, pasta, nome.c_str()) && certo;
@@ -156,6 +164,33 @@ bool capturarCifraEAssistente(Fachada& fachada, TformPrincipal& janela, const QD
   return certo;
 }
 
+// The chord finder hears a G chord, which the main window shows; then, listening afresh, the
+// tuner hears the A string a little flat.
+bool capturarOuvir(TformPrincipal& janela, EntradaSintetica& entrada, const QDir& pasta,
+                   const std::string& idioma) {
+  filho<QPushButton>(janela, "btnAfinador")->click();
+  TformOuvir& painel = janela.getOuvir();
+  if (!QTest::qWaitForWindowExposed(&painel)) return false;
+  auto* iniciar = filho<QPushButton>(painel, "btnIniciarOuvir");
+  iniciar->click();
+  std::vector<double> sol;
+  for (int nota : {43, 47, 50, 55, 59, 67}) sol.push_back(EntradaSintetica::hertz(nota));
+  entrada.tocar(sol);
+  QTest::qWait(1500);
+  const std::string nomeAcorde = "afinador-acorde-" + idioma + ".png";
+  bool certo = salvar(painel, pasta, nomeAcorde.c_str());
+  const std::string nomeJanela = "janela-afinador-" + idioma + ".png";
+  certo = salvar(janela, pasta, nomeJanela.c_str()) && certo;
+  iniciar->click();
+  entrada.tocar({EntradaSintetica::hertz(45 - 0.08)});
+  iniciar->click();
+  QTest::qWait(1200);
+  const std::string nome = "afinador-" + idioma + ".png";
+  certo = salvar(painel, pasta, nome.c_str()) && certo;
+  painel.reject();
+  return certo;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -174,6 +209,9 @@ int main(int argc, char** argv) {
   InteracaoQt interacao;
   Nucleo& nucleo = Nucleo::processo();
   nucleo.definirInteracao(&interacao);
+  EntradaSintetica entrada;
+  entrada.tocar({EntradaSintetica::hertz(57)});  // for the level meter in Settings
+  nucleo.definirEntradaAudio(&entrada);
   Fachada& fachada = nucleo.fachada();
   if (!fachada.carregarIdiomaDoCodigo(idioma)) {
     std::cerr << "tessara-capturas: no language " << idioma << '\n';
@@ -186,9 +224,11 @@ int main(int argc, char** argv) {
 
   bool certo = capturarDialogos(janela, pasta, idioma);
   certo = capturarCifraEAssistente(fachada, janela, pasta, idioma) && certo;
+  certo = capturarOuvir(janela, entrada, pasta, idioma) && certo;
   if (idioma == "en") certo = capturarJanelaPrincipal(janela, pasta) && certo;
 
   nucleo.definirFachadaGUI(nullptr);
+  nucleo.definirEntradaAudio(nullptr);
   std::filesystem::remove_all(configuracao);
   return certo ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/Escuta.h"
 #include "app/Nucleo.h"
 #include "chords/AcordeComposto.h"
 #include "chords/EscritorChordPro.h"
@@ -50,6 +51,7 @@ GerenciadorAcordes& Fachada::acordes() const {
 }
 GerenciadorEscalas& Fachada::escalas() const { return nucleo_.escalas(); }
 GerenciadorImpressao& Fachada::impressao() const { return nucleo_.impressao(); }
+Escuta& Fachada::escuta() const { return nucleo_.escuta(); }
 
 std::string Fachada::getTexto(std::string_view secao, std::string_view chave) const {
   return idiomas().getTexto(secao, chave);
@@ -614,5 +616,47 @@ std::vector<Imagem> Fachada::getPaginasVisualizacao(int conteudo, int rotulo, in
                                  *instrumento);
   return impressao.getPaginas();
 }
+
+// ----- listening ------------------------------------------------------------------------------
+
+std::vector<std::string> Fachada::getDispositivosEntrada() const { return escuta().dispositivos(); }
+
+std::string Fachada::getDispositivoEntrada() const { return configuracao().getEntradaAudio(); }
+
+void Fachada::setDispositivoEntrada(const std::string& nome) {
+  configuracao().setEntradaAudio(nome);
+}
+
+int Fachada::getReferenciaLa() const { return configuracao().getReferenciaLa(); }
+
+void Fachada::setReferenciaLa(int hz) {
+  configuracao().setReferenciaLa(hz);
+  escuta().setReferenciaLa(configuracao().getReferenciaLa());
+}
+
+// The tuner knows the open strings as they are tuned, whatever the capo: strings are tuned
+// without one.
+EntradaAudio::Situacao Fachada::iniciarEscuta(const std::string& dispositivo) {
+  const InstrumentoCordas* atual = getInstrumentoAtual();
+  return escuta().iniciar(dispositivo, getReferenciaLa(),
+                          atual != nullptr ? atual->getAfinacao() : std::vector<int>{},
+                          IdiomaAcordes::gramaticaDoIdioma(getNomeIdiomaAtual()));
+}
+
+void Fachada::pararEscuta() { escuta().parar(); }
+
+bool Fachada::escutando() const { return escuta().ativa(); }
+
+EntradaAudio::Situacao Fachada::getSituacaoEscuta() const { return escuta().situacao(); }
+
+void Fachada::processarEscuta() { escuta().processar(); }
+
+LeituraAfinador Fachada::getLeituraAfinador() const { return escuta().leituraAfinador(); }
+
+AcordeOuvido Fachada::getAcordeOuvido() const { return escuta().acordeOuvido(); }
+
+double Fachada::getNivelEntrada() const { return escuta().nivel(); }
+
+bool Fachada::entradaEmSilencio() const { return escuta().silencio(); }
 
 }  // namespace tessara

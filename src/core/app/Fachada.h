@@ -18,8 +18,11 @@
 #include "instruments/InstrumentoCordas.h"
 #include "model/Disposicao.h"
 #include "model/PosicaoHarmonicaInstrumentoCordas.h"
+#include "ouvir/AcordeOuvido.h"
+#include "ouvir/LeituraAfinador.h"
 #include "scales/Escala.h"
 #include "scales/EscalaExibicao.h"
+#include "sound/EntradaAudio.h"
 #include "sound/PlanoReproducao.h"
 
 namespace tessara {
@@ -27,6 +30,7 @@ namespace tessara {
 class AcordeComposto;
 class DiagramaAvulso;
 class Superficie;
+class Escuta;
 class GerenciadorAcordes;
 class GerenciadorConfiguracao;
 class GerenciadorEscalas;
@@ -267,6 +271,28 @@ class Fachada {
   std::vector<EscalaExibicao> getExibicoesEscala(const std::string& nome,
                                                  const std::string& tonica);
 
+  // Listening: the tuner and the chord recogniser on the sound input. The device and the
+  // reference A are kept in the settings (written with them).
+  std::vector<std::string> getDispositivosEntrada() const;
+  std::string getDispositivoEntrada() const;
+  void setDispositivoEntrada(const std::string& nome);
+  int getReferenciaLa() const;
+  // Clamped to 415..466 Hz; the tuner listening now follows at once.
+  void setReferenciaLa(int hz);
+  // Opens that device (empty: the system's default) and starts the tuner, on the current
+  // instrument's open strings, and the recogniser afresh; what the input then says.
+  EntradaAudio::Situacao iniciarEscuta(const std::string& dispositivo);
+  void pararEscuta();
+  bool escutando() const;
+  EntradaAudio::Situacao getSituacaoEscuta() const;
+  // Analyses the samples that arrived since the last call; the front end calls it on a timer.
+  void processarEscuta();
+  LeituraAfinador getLeituraAfinador() const;
+  AcordeOuvido getAcordeOuvido() const;
+  // The input's level, 0 to 1, and whether it has been silent for a while.
+  double getNivelEntrada() const;
+  bool entradaEmSilencio() const;
+
   // Printing: the fingerings given (a print list's copies), on the current instrument.
   using Posicoes = ColecaoPtr<PosicaoHarmonicaInstrumentoCordas>;
   // A song's text is printed under its title (its title directive or its heading line).
@@ -301,6 +327,7 @@ class Fachada {
   GerenciadorAcordes& acordes() const;
   GerenciadorEscalas& escalas() const;
   GerenciadorImpressao& impressao() const;
+  Escuta& escuta() const;
 
   Nucleo& nucleo_;
   bool erroConfiguracaoRelatado_ = false;

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/Escuta.h"
 #include "app/Fachada.h"
 #include "app/FachadaGUI.h"
 #include "chords/BaseAcordesViolao.h"
@@ -81,6 +82,32 @@ class FachadaGUIEncaminhada : public FachadaGUI {
   std::unique_ptr<FachadaGUI> semJanelas_;
 };
 
+// Captures from the registered input; without one, there is no device to open.
+class EntradaAudioEncaminhada : public EntradaAudio {
+ public:
+  EntradaAudio* definir(EntradaAudio* entrada) { return std::exchange(registrada_, entrada); }
+
+  std::vector<std::string> listarDispositivos() override {
+    return registrada_ != nullptr ? registrada_->listarDispositivos() : std::vector<std::string>{};
+  }
+  Situacao abrir(const std::string& dispositivo) override {
+    return registrada_ != nullptr ? registrada_->abrir(dispositivo) : Situacao::semDispositivo;
+  }
+  void fechar() override {
+    if (registrada_ != nullptr) registrada_->fechar();
+  }
+  Situacao situacao() const override {
+    return registrada_ != nullptr ? registrada_->situacao() : Situacao::semDispositivo;
+  }
+  double taxa() const override { return registrada_ != nullptr ? registrada_->taxa() : 0.0; }
+  void ler(std::vector<float>& destino) override {
+    if (registrada_ != nullptr) registrada_->ler(destino);
+  }
+
+ private:
+  EntradaAudio* registrada_ = nullptr;
+};
+
 // Builds the object on first use.
 template <typename T, typename Criar>
 T& obter(std::unique_ptr<T>& objeto, Criar&& criar) {
@@ -94,6 +121,7 @@ T& obter(std::unique_ptr<T>& objeto, Criar&& criar) {
 struct Nucleo::Objetos {
   InteracaoEncaminhada interacao;
   FachadaGUIEncaminhada gui{interacao};
+  EntradaAudioEncaminhada entradaAudio;
   RelogioReal relogioReal;
   RelogioVirtual relogioArquivo;
   std::unique_ptr<GerenciadorConfiguracao> configuracao;
@@ -108,6 +136,7 @@ struct Nucleo::Objetos {
   std::unique_ptr<GeradorEscalas> geradorEscalas;
   std::unique_ptr<GerenciadorEscalas> escalas;
   std::unique_ptr<GerenciadorImpressao> impressao;
+  std::unique_ptr<Escuta> escuta;
   std::unique_ptr<Fachada> fachada;
 };
 
@@ -150,6 +179,12 @@ Interacao* Nucleo::definirInteracao(Interacao* interacao) {
 }
 
 FachadaGUI* Nucleo::definirFachadaGUI(FachadaGUI* gui) { return objetos_->gui.definir(gui); }
+
+// Listening stops first: the input it was opened on is going away.
+EntradaAudio* Nucleo::definirEntradaAudio(EntradaAudio* entrada) {
+  if (objetos_->escuta) objetos_->escuta->parar();
+  return objetos_->entradaAudio.definir(entrada);
+}
 
 Interacao& Nucleo::interacao() { return objetos_->interacao; }
 
@@ -261,6 +296,11 @@ GerenciadorImpressao& Nucleo::impressao() {
     return std::make_unique<GerenciadorImpressao>(idiomas(), especialista(), interacao(), gui(),
                                                   fonteInstrumento());
   });
+}
+
+Escuta& Nucleo::escuta() {
+  return obter(objetos_->escuta,
+               [this] { return std::make_unique<Escuta>(objetos_->entradaAudio); });
 }
 
 Fachada& Nucleo::fachada() {

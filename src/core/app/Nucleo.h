@@ -10,6 +10,8 @@
 namespace tessara {
 
 class BaseEscalas;
+class EntradaAudio;
+class Escuta;
 class Especialista;
 class Fachada;
 class FachadaGUI;
@@ -70,6 +72,8 @@ class Nucleo {
   // Each returns the one registered before, so that a stand-in can put it back.
   Interacao* definirInteracao(Interacao* interacao);
   FachadaGUI* definirFachadaGUI(FachadaGUI* gui);
+  // The sound input the front end captures from; with none, listening finds no device.
+  EntradaAudio* definirEntradaAudio(EntradaAudio* entrada);
 
   // The forwarders to the registered front end.
   Interacao& interacao();
@@ -94,6 +98,8 @@ class Nucleo {
   GeradorEscalas& geradorEscalas();
   GerenciadorEscalas& escalas();
   GerenciadorImpressao& impressao();
+  // Listening on the registered sound input.
+  Escuta& escuta();
   Fachada& fachada();
 
  private:

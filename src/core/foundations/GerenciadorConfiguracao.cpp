@@ -85,6 +85,8 @@ void GerenciadorConfiguracao::aplicarValoresReinicio() {
   disposicao = "root";
   escala = ESCALA_MINIMA;
   bracoInteiro = 0;
+  entradaAudio.clear();
+  referenciaLa = LA_PADRAO;
 }
 
 bool GerenciadorConfiguracao::carregarTexto(std::string_view conteudo) {
@@ -109,6 +111,9 @@ bool GerenciadorConfiguracao::carregarTexto(std::string_view conteudo) {
     escala = numero(ini, "escala", "100");
     if (escala < ESCALA_MINIMA || escala > ESCALA_MAXIMA) escala = ESCALA_MINIMA;
     bracoInteiro = numero(ini, "bracoInteiro", "0") != 0 ? 1 : 0;
+    entradaAudio = valorTexto(ini, "entradaAudio", "");
+    referenciaLa = numero(ini, "referenciaLa", "440");
+    if (referenciaLa < LA_MINIMO || referenciaLa > LA_MAXIMO) referenciaLa = LA_PADRAO;
   } catch (const ValorInvalido&) {
     // Values read before the bad one are dropped too; exibicaoEscalas keeps what it had.
     aplicarValoresReinicio();
@@ -144,7 +149,9 @@ std::string GerenciadorConfiguracao::conteudoArquivo() const {
     << "capo=" << capo << '\n'
     << "disposicao=" << cp1252::paraUtf8(disposicao) << '\n'
     << "escala=" << escala << '\n'
-    << "bracoInteiro=" << bracoInteiro << '\n';
+    << "bracoInteiro=" << bracoInteiro << '\n'
+    << "entradaAudio=" << cp1252::paraUtf8(entradaAudio) << '\n'
+    << "referenciaLa=" << referenciaLa << '\n';
   return s.str();
 }
 

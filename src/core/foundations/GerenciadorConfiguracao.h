@@ -12,7 +12,7 @@ namespace tessara {
 
 class LeituraArquivo;
 
-// Loads the user settings once and writes them back as the fourteen lines of section "geral",
+// Loads the user settings once and writes them back as the sixteen lines of section "geral",
 // in UTF-8. Texts are read as UTF-8 when they are well-formed UTF-8, else as CP1252, so a file
 // edited in a UTF-8 editor and one written before both read right. The language of a file
 // that names none (the first start) is the one given, the locale's.
@@ -65,7 +65,17 @@ class GerenciadorConfiguracao : public Configuracao {
   bool getBracoInteiro() const { return bracoInteiro != 0; }
   void setBracoInteiro(bool inteiro) { bracoInteiro = inteiro ? 1 : 0; }
 
-  // The fifteen lines the settings file holds.
+  // The sound input's device by name; empty for the system's default.
+  std::string getEntradaAudio() const { return entradaAudio; }
+  void setEntradaAudio(const std::string& nome) { entradaAudio = nome; }
+  // The tuner's reference A in hertz; outside the range it reads as 440.
+  static constexpr int LA_MINIMO = 415;
+  static constexpr int LA_MAXIMO = 466;
+  static constexpr int LA_PADRAO = 440;
+  int getReferenciaLa() const { return referenciaLa; }
+  void setReferenciaLa(int hz) { referenciaLa = std::clamp(hz, LA_MINIMO, LA_MAXIMO); }
+
+  // The seventeen lines the settings file holds.
   std::string conteudoArquivo() const;
 
   // Writes the file atomically; a failure leaves the old file intact and `erro` (when given)

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+#include "ouvir/LeituraAfinador.h"
+
+namespace tessara {
+
+class DetectorAltura;
+
+// The tuner: the pitch of a mono sound fed in blocks of any length, read as the nearest note
+// and the nearest open string of the instrument. The pitch is the median of the last few
+// estimates, so one wrong frame does not move the needle.
+class Afinador {
+ public:
+  static constexpr double LA_MINIMO = 415.0;
+  static constexpr double LA_MAXIMO = 466.0;
+
+  explicit Afinador(double taxaAmostragem, double referenciaLa = 440.0);
+  ~Afinador();
+  Afinador(Afinador&&) noexcept;
+  Afinador& operator=(Afinador&&) noexcept;
+
+  // The open notes (MIDI) of the instrument's strings, any order; empty for none.
+  void setCordas(std::vector<int> notasMidiCordasSoltas);
+  // Clamped to LA_MINIMO..LA_MAXIMO.
+  void setReferenciaLa(double hz);
+  double referenciaLa() const { return referenciaLa_; }
+
+  void alimentar(const float* amostras, std::size_t n);
+  LeituraAfinador leitura() const;
+
+  // The reading of one frequency, with no smoothing.
+  LeituraAfinador ler(double frequencia) const;
+
+ private:
+  void registrar(double frequencia);
+
+  std::unique_ptr<DetectorAltura> detector_;
+  std::vector<int> cordas_;
+  double referenciaLa_ = 440.0;
+  std::vector<double> recentes_;  // the last estimates, oldest first
+  int silencios_ = 0;             // frames without a pitch since the last one
+};
+
+}  // namespace tessara

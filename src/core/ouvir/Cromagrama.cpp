@@ -1,0 +1,154 @@
+#include "ouvir/Cromagrama.h"
+
+#include <fftw3.h>
+
+#include <algorithm>
+#include <cmath>
+#include <mutex>
+#include <numbers>
+
+#include "ouvir/TaxaAmostragem.h"
+
+namespace tessara {
+
+namespace {
+
+constexpr int NOTAS = 128;
+// Notes whose peaks count: from below the 5-string bass's low B to well above the guitar.
+constexpr int NOTA_MINIMA = 22;
+constexpr int NOTA_MAXIMA = 100;
+// The notes the treble chroma and the bass are taken from.
+constexpr int AGUDOS_DE = 36;
+constexpr int GRAVES_ATE = 67;
+// A peak this far under the frame's strongest is noise or leakage.
+constexpr float PISO_PICO = 1e-3f;
+// The log compression's knee and the share of the strongest note a bass must reach.
+constexpr float JOELHO = 0.05f;
+constexpr float LIMIAR_GRAVE = 0.04f;
+// A string's overtones, as semitones above it and their share of its strength, taken out of
+// the notes they land on: the third harmonic of a chord's third is its seventh otherwise.
+constexpr int HARMONICOS[] = {12, 19, 24, 28, 31};
+constexpr float PARTES_HARMONICOS[] = {0.5f, 0.6f, 0.3f, 0.3f, 0.2f};
+
+// Planning is the one part of FFTW that is not thread-safe.
+std::mutex& travaPlanos() {
+  static std::mutex trava;
+  return trava;
+}
+
+double notaDe(double frequencia) { return 69.0 + 12.0 * std::log2(frequencia / 440.0); }
+
+}  // namespace
+
+void Cromagrama::Liberar::operator()(float* p) const { fftwf_free(p); }
+void Cromagrama::Liberar::operator()(fftwf_plan p) const {
+  std::lock_guard<std::mutex> trava(travaPlanos());
+  fftwf_destroy_plan(p);
+}
+
+Cromagrama::Cromagrama(double taxaAmostragem)
+    : taxa_(TaxaAmostragem::valida(taxaAmostragem)),
+      janela_(TaxaAmostragem::potenciaDeDois(0.18 * taxa_)),
+      passo_(janela_ / 4),
+      anel_(janela_, 0.0f),
+      hann_(janela_),
+      magnitudes_(janela_ / 2 + 1),
+      notas_(NOTAS) {
+  for (std::size_t i = 0; i < janela_; ++i) {
+    hann_[i] =
+        static_cast<float>(0.5 - 0.5 * std::cos(2.0 * std::numbers::pi * static_cast<double>(i) /
+                                                static_cast<double>(janela_)));
+  }
+  entrada_.reset(fftwf_alloc_real(janela_));
+  espectro_.reset(reinterpret_cast<float*>(fftwf_alloc_complex(janela_ / 2 + 1)));
+  std::lock_guard<std::mutex> trava(travaPlanos());
+  plano_.reset(fftwf_plan_dft_r2c_1d(static_cast<int>(janela_), entrada_.get(),
+                                     reinterpret_cast<fftwf_complex*>(espectro_.get()),
+                                     FFTW_ESTIMATE));
+}
+
+Cromagrama::~Cromagrama() = default;
+
+void Cromagrama::alimentar(const float* amostras, std::size_t n,
+                           const std::function<void(const QuadroCroma&)>& quadro) {
+  for (std::size_t i = 0; i < n; ++i) {
+    const float a = amostras[i];
+    anel_[escrita_] = std::isfinite(a) ? std::clamp(a, -1.0f, 1.0f) : 0.0f;
+    escrita_ = (escrita_ + 1) % janela_;
+    ++recebidas_;
+    if (++desdeQuadro_ == passo_) {
+      desdeQuadro_ = 0;
+      quadro(analisar());
+    }
+  }
+}
+
+QuadroCroma Cromagrama::analisar() {
+  QuadroCroma q;
+  double energia = 0;
+  for (std::size_t i = 0; i < janela_; ++i) {
+    const float a = anel_[(escrita_ + i) % janela_];
+    energia += static_cast<double>(a) * a;
+    entrada_.get()[i] = a * hann_[i];
+  }
+  q.nivelDb = static_cast<float>(10.0 * std::log10(energia / static_cast<double>(janela_) + 1e-12));
+  const double centro = static_cast<double>(recebidas_) - static_cast<double>(janela_) / 2.0;
+  q.instante = std::max(0.0, centro / taxa_);
+  fftwf_execute(plano_.get());
+  saliencias();
+
+  const float maxima = *std::max_element(notas_.begin(), notas_.end());
+  if (maxima <= 0) return q;
+  for (int m = AGUDOS_DE; m <= NOTA_MAXIMA; ++m) {
+    const float s = notas_[static_cast<std::size_t>(m)];
+    if (s <= 0) continue;
+    q.agudos[static_cast<std::size_t>(m % 12)] += std::log1p(s / (maxima * JOELHO));
+  }
+  const float topo = *std::max_element(q.agudos.begin(), q.agudos.end());
+  if (topo > 0) {
+    for (float& v : q.agudos) v /= topo;
+  }
+  for (int m = NOTA_MINIMA; m <= GRAVES_ATE; ++m) {
+    if (notas_[static_cast<std::size_t>(m)] >= LIMIAR_GRAVE * maxima) {
+      q.graves[static_cast<std::size_t>(m % 12)] = 1.0f;
+      break;
+    }
+  }
+  return q;
+}
+
+void Cromagrama::saliencias() {
+  const float* c = espectro_.get();
+  const std::size_t bins = janela_ / 2 + 1;
+  for (std::size_t k = 0; k < bins; ++k) {
+    magnitudes_[k] = std::hypot(c[2 * k], c[2 * k + 1]);
+  }
+  std::fill(notas_.begin(), notas_.end(), 0.0f);
+  const float maxima = *std::max_element(magnitudes_.begin(), magnitudes_.end());
+  if (maxima <= 0) return;
+  const double hzPorBin = taxa_ / static_cast<double>(janela_);
+  for (std::size_t k = 2; k + 1 < bins; ++k) {
+    const float b = magnitudes_[k];
+    if (b < maxima * PISO_PICO || b <= magnitudes_[k - 1] || b < magnitudes_[k + 1]) continue;
+    // The peak's true place between the bins, from the parabola through the log magnitudes.
+    const double a = std::log(magnitudes_[k - 1] + 1e-12);
+    const double g = std::log(magnitudes_[k + 1] + 1e-12);
+    const double m = std::log(b + 1e-12);
+    const double curva = a - 2 * m + g;
+    const double desvio = curva < 0 ? std::clamp(0.5 * (a - g) / curva, -0.5, 0.5) : 0.0;
+    const double nota = notaDe((static_cast<double>(k) + desvio) * hzPorBin);
+    const int n = static_cast<int>(std::lround(nota));
+    if (n < NOTA_MINIMA || n > NOTA_MAXIMA) continue;
+    float& s = notas_[static_cast<std::size_t>(n)];
+    s = std::max(s, b);
+  }
+  for (int m = NOTA_MINIMA; m <= NOTA_MAXIMA; ++m) {
+    const float s = notas_[static_cast<std::size_t>(m)];
+    for (std::size_t h = 0; h < std::size(HARMONICOS) && m + HARMONICOS[h] < NOTAS; ++h) {
+      float& acima = notas_[static_cast<std::size_t>(m + HARMONICOS[h])];
+      acima = std::max(0.0f, acima - PARTES_HARMONICOS[h] * s);
+    }
+  }
+}
+
+}  // namespace tessara

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <type_traits>
+#include <vector>
+
+#include "ouvir/QuadroCroma.h"
+
+typedef struct fftwf_plan_s* fftwf_plan;
+
+namespace tessara {
+
+// The chromagram of a stream: Hann-windowed FFT frames of about 0.19 s every quarter frame;
+// the spectral peaks, placed by parabolic interpolation, give each semitone its strength, which
+// is compressed (log) so the harmonics of one loud string do not drown the others, then folded
+// into pitch classes, after each note's overtones are taken out of the notes above it. The bass
+// is the lowest note that stands clearly out.
+class Cromagrama {
+ public:
+  explicit Cromagrama(double taxaAmostragem);
+  ~Cromagrama();
+  Cromagrama(const Cromagrama&) = delete;
+  Cromagrama& operator=(const Cromagrama&) = delete;
+
+  void alimentar(const float* amostras, std::size_t n,
+                 const std::function<void(const QuadroCroma&)>& quadro);
+
+  std::size_t passo() const { return passo_; }
+  std::size_t janela() const { return janela_; }
+  double taxa() const { return taxa_; }
+
+ private:
+  struct Liberar {
+    void operator()(float* p) const;
+    void operator()(fftwf_plan p) const;
+  };
+
+  QuadroCroma analisar();
+  // Strength per MIDI note from the spectrum's peaks.
+  void saliencias();
+
+  double taxa_;
+  std::size_t janela_;
+  std::size_t passo_;
+  std::vector<float> anel_;  // the last `janela_` samples, circular
+  std::size_t escrita_ = 0;
+  std::size_t desdeQuadro_ = 0;
+  std::size_t recebidas_ = 0;
+  std::vector<float> hann_;
+  std::unique_ptr<float, Liberar> entrada_;
+  std::unique_ptr<float, Liberar> espectro_;  // complex, interleaved
+  std::unique_ptr<std::remove_pointer_t<fftwf_plan>, Liberar> plano_;
+  std::vector<float> magnitudes_;
+  std::vector<float> notas_;  // strength per MIDI note
+};
+
+}  // namespace tessara

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <array>
+
+namespace tessara {
+
+// One frame of the chromagram: how strongly each pitch class sounds (C = 0) over the whole
+// range and in the bass, and how loud the frame is.
+struct QuadroCroma {
+  std::array<float, 12> agudos{};  // 0..1 per pitch class, the strongest 1
+  std::array<float, 12> graves{};  // the lowest clear note's pitch class, 0..1
+  float nivelDb = -120.0f;         // the frame's RMS level, dBFS
+  double instante = 0;             // seconds from the start to the frame's centre
+};
+
+}  // namespace tessara
