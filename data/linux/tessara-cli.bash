@@ -16,7 +16,7 @@ _tessara_cli() {
   local cur prev words cword
   _init_completion || return
 
-  local comandos="languages parse transpose chords instruments devices play chord name scales scale print fretboard"
+  local comandos="languages parse transpose chords instruments devices play chord name scales scale print fretboard listen tune"
   local cli=${words[0]}
 
   case $prev in
@@ -36,7 +36,7 @@ _tessara_cli() {
     --png)
       # print writes pages into a folder, fretboard one picture.
       _filedir; return ;;
-    --device | --root | --limit | --display) return ;;
+    --device | --root | --limit | --display | --reference) return ;;
   esac
 
   # The command is the first word that is neither an option nor an option's value.
@@ -71,6 +71,8 @@ _tessara_cli() {
       fi ;;
     print) opcoes="--pdf --svg --png --zoom --labels --content --text" ;;
     fretboard) opcoes="--scale --display --orientation --labels --png --svg" ;;
+    listen) opcoes="--format"; [[ $cur != -* ]] && _filedir wav ;;
+    tune) opcoes="--reference"; [[ $cur != -* ]] && _filedir wav ;;
   esac
   # The global options are taken after the command too.
   if [[ $cur == -* ]]; then

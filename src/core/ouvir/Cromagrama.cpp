@@ -78,7 +78,8 @@ void Cromagrama::alimentar(const float* amostras, std::size_t n,
     ++recebidas_;
     if (++desdeQuadro_ == passo_) {
       desdeQuadro_ = 0;
-      quadro(analisar());
+      // A window still mostly before the stream began is no frame of it.
+      if (recebidas_ >= janela_ / 2) quadro(analisar());
     }
   }
 }

@@ -5,7 +5,10 @@
 namespace tessara {
 
 SuavizadorAcordes::SuavizadorAcordes(std::size_t estados, float custoTroca)
-    : delta_(estados, 0.0f), ficou_(estados, 1), custoTroca_(custoTroca) {}
+    : delta_(estados, -custoTroca), ficou_(estados, 1), custoTroca_(custoTroca) {
+  // A stream starts in silence: the first chord pays for its change like any other.
+  if (!delta_.empty()) delta_[0] = 0;
+}
 
 int SuavizadorAcordes::passo(const std::vector<float>& emissoes) {
   anterior_ = atual_;

@@ -14,6 +14,7 @@ class SuavizadorAcordes {
  public:
   SuavizadorAcordes(std::size_t estados, float custoTroca);
 
+  // State 0, no chord, is where every stream starts.
   // One frame's log-likelihoods, one per state; returns the best state now.
   int passo(const std::vector<float>& emissoes);
   int atual() const { return atual_; }
