@@ -1,6 +1,7 @@
 #include "model/Notas.h"
 
 #include <array>
+#include <cmath>
 
 #include "foundations/NomeIdioma.h"
 
@@ -59,5 +60,9 @@ int classeNota(int semitons) {
   const int c = classe(semitons);
   return c == 0 ? NUMERO_NOTAS : c;
 }
+
+double frequenciaDaNota(double nota, double la) { return la * std::exp2((nota - 69.0) / 12.0); }
+
+double notaDaFrequencia(double hz, double la) { return 69.0 + 12.0 * std::log2(hz / la); }
 
 }  // namespace tessara

@@ -22,6 +22,11 @@ std::string nomeNotaEnarmonica(int classe, std::string_view nomeIdioma);
 // The pitch class whose label in that language is exactly `rotulo`, or -1.
 int indiceNotaEnarmonica(std::string_view rotulo, std::string_view nomeIdioma);
 
+// Equal temperament with the A above middle C (MIDI 69) at `la` hertz: the frequency of a
+// note, and the note, fractional, of a frequency.
+double frequenciaDaNota(double nota, double la = 440.0);
+double notaDaFrequencia(double hz, double la = 440.0);
+
 // The fingering generator counts pitch classes 1..12 with C = 12.
 int classeNota(int semitons);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/Notas.h"
 #include "ouvir/DetectorAltura.h"
 #include "ouvir/Mediana.h"
 
@@ -67,7 +68,7 @@ LeituraAfinador Afinador::ler(double frequencia) const {
   if (!std::isfinite(frequencia) || frequencia <= 0) return l;
   l.temNota = true;
   l.frequencia = frequencia;
-  const double midi = 69.0 + centsEntre(frequencia, referenciaLa_) / 100.0;
+  const double midi = notaDaFrequencia(frequencia, referenciaLa_);
   l.notaMidi = static_cast<int>(std::lround(midi));
   l.centsNota = (midi - l.notaMidi) * 100.0;
   for (std::size_t i = 0; i < cordas_.size(); ++i) {

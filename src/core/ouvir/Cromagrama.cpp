@@ -7,6 +7,7 @@
 #include <mutex>
 #include <numbers>
 
+#include "model/Notas.h"
 #include "ouvir/TaxaAmostragem.h"
 
 namespace tessara {
@@ -35,8 +36,6 @@ std::mutex& travaPlanos() {
   static std::mutex trava;
   return trava;
 }
-
-double notaDe(double frequencia) { return 69.0 + 12.0 * std::log2(frequencia / 440.0); }
 
 }  // namespace
 
@@ -137,7 +136,7 @@ void Cromagrama::saliencias() {
     const double m = std::log(b + 1e-12);
     const double curva = a - 2 * m + g;
     const double desvio = curva < 0 ? std::clamp(0.5 * (a - g) / curva, -0.5, 0.5) : 0.0;
-    const double nota = notaDe((static_cast<double>(k) + desvio) * hzPorBin);
+    const double nota = notaDaFrequencia((static_cast<double>(k) + desvio) * hzPorBin);
     const int n = static_cast<int>(std::lround(nota));
     if (n < NOTA_MINIMA || n > NOTA_MAXIMA) continue;
     float& s = notas_[static_cast<std::size_t>(n)];

@@ -1,7 +1,5 @@
 #include "telas/PainelOuvir.h"
 
-#include <cmath>
-
 #include "app/Fachada.h"
 #include "model/Notas.h"
 
@@ -61,8 +59,7 @@ std::vector<PainelOuvir::Corda> PainelOuvir::cordas() const {
   const auto afinacao = instrumento->getAfinacao();
   const double la = fachada_.getReferenciaLa();
   for (size_t i = 0; i < afinacao.size(); ++i) {
-    // The A above middle C is MIDI 69.
-    Corda corda{nomeNotaOitava(afinacao[i]), la * std::exp2((afinacao[i] - 69) / 12.0)};
+    Corda corda{nomeNotaOitava(afinacao[i]), frequenciaDaNota(afinacao[i], la)};
     if (leitura.temNota && leitura.corda == static_cast<int>(i)) {
       corda.afinando = true;
       corda.cents = leitura.centsCorda;
