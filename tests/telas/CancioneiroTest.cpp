@@ -98,6 +98,18 @@ TEST(CancioneiroTest, DamagedLinesAreLeftOutAndNamed) {
   }
 }
 
+// A sheet's line ending in stray carriage returns (a file passed between systems) loses them,
+// so what is written reads back as the same song.
+TEST(CancioneiroTest, StrayCarriageReturnsLeaveASheetLine) {
+  const Cancioneiro lido = Cancioneiro::ler("= S\r\n| Am  G\r\r\n|\r\r\nx02210 Am\r\n");
+  ASSERT_EQ(lido.musicas().size(), 1u);
+  EXPECT_EQ(lido.musicas()[0].letra, "Am  G\n\n");
+  Linhas ignoradas;
+  const Cancioneiro relido = Cancioneiro::ler(lido.escrever(), &ignoradas);
+  EXPECT_TRUE(ignoradas.empty());
+  EXPECT_EQ(relido, lido);
+}
+
 TEST(CancioneiroTest, ALatinOneFileReadsAsWellAsUtf8) {
   const Cancioneiro lido = Cancioneiro::ler("= Can\xE7\xE3o\n2220 D\n");
   ASSERT_EQ(lido.musicas().size(), 1u);

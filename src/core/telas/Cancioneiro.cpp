@@ -31,6 +31,12 @@ std::optional<int> numero(std::string_view texto, int menor, int maior) {
   return valor;
 }
 
+// Carriage returns closing a sheet line are line-end debris, never text to keep.
+std::string_view semRetornos(std::string_view linha) {
+  while (!linha.empty() && linha.back() == '\r') linha.remove_suffix(1);
+  return linha;
+}
+
 bool comeca(std::string_view linha, std::string_view prefixo) {
   return linha.size() >= prefixo.size() && linha.substr(0, prefixo.size()) == prefixo;
 }
@@ -96,11 +102,10 @@ std::string Cancioneiro::linhasLetra(std::string_view letra) {
   std::string texto;
   while (!letra.empty()) {
     const auto fim = letra.find('\n');
-    std::string_view linha = letra.substr(0, fim);
+    std::string_view linha = semRetornos(letra.substr(0, fim));
     letra = fim == std::string_view::npos ? std::string_view{} : letra.substr(fim + 1);
-    if (!linha.empty() && linha.back() == '\r') linha.remove_suffix(1);
     // Cut to what this format reads back.
-    linha = linha.substr(0, MAIOR_LINHA - 2);
+    linha = semRetornos(linha.substr(0, MAIOR_LINHA - 2));
     texto +=
         linha.empty() ? std::string(1, LETRA) : std::string(1, LETRA) + ' ' + std::string(linha);
     texto += '\n';
@@ -114,7 +119,7 @@ bool Cancioneiro::lerLinha(std::string_view linha) {
     if (musicas_.empty()) return false;
     linha.remove_prefix(1);
     if (!linha.empty() && linha.front() == ' ') linha.remove_prefix(1);
-    musicas_.back().letra.append(linha).push_back('\n');
+    musicas_.back().letra.append(semRetornos(linha)).push_back('\n');
     return true;
   }
   linha = aparado(linha);
