@@ -26,6 +26,14 @@ constexpr float PISO_PICO = 1e-3f;
 // The log compression's knee and the share of the strongest note a bass must reach.
 constexpr float JOELHO = 0.05f;
 constexpr float LIMIAR_GRAVE = 0.04f;
+// Soon after a stroke every string rings; later the high strings have died away and taken a
+// chord's sixth, seventh or ninth with them. Frames within this time after a stroke (a rise in
+// level) count in full, later ones this much: on the shipped chords this names 85 % of the
+// nylon guitar's right instead of 80 %.
+constexpr float SUBIDA_GOLPE_DB = 3.0f;
+constexpr double DEPOIS_GOLPE = 0.5;
+constexpr float PESO_SUSTENTADO = 0.1f;
+constexpr float SILENCIO_DB = -55.0f;
 // A string's overtones, as semitones above it and their share of its strength, taken out of
 // the notes they land on: the third harmonic of a chord's third is its seventh otherwise.
 constexpr int HARMONICOS[] = {12, 19, 24, 28, 31};
@@ -94,6 +102,7 @@ QuadroCroma Cromagrama::analisar() {
   q.nivelDb = static_cast<float>(10.0 * std::log10(energia / static_cast<double>(janela_) + 1e-12));
   const double centro = static_cast<double>(recebidas_) - static_cast<double>(janela_) / 2.0;
   q.instante = std::max(0.0, centro / taxa_);
+  pesar(q);
   fftwf_execute(plano_.get());
   saliencias();
 
@@ -115,6 +124,17 @@ QuadroCroma Cromagrama::analisar() {
     }
   }
   return q;
+}
+
+void Cromagrama::pesar(QuadroCroma& q) {
+  if (q.nivelDb >= SILENCIO_DB && q.nivelDb - nivelAnterior_ >= SUBIDA_GOLPE_DB)
+    ultimoGolpe_ = q.instante;
+  nivelAnterior_ = q.nivelDb;
+  // Silence weighs in full, so that a chord ends when the playing does.
+  // The frame of the stroke itself still holds what rang before it.
+  const double desde = q.instante - ultimoGolpe_;
+  const bool recente = desde > 0 && desde <= DEPOIS_GOLPE;
+  q.peso = q.nivelDb < SILENCIO_DB || recente ? 1.0f : PESO_SUSTENTADO;
 }
 
 void Cromagrama::saliencias() {

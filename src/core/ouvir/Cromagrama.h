@@ -38,6 +38,8 @@ class Cromagrama {
   };
 
   QuadroCroma analisar();
+  // The frame's weight from the time since the last stroke.
+  void pesar(QuadroCroma& q);
   // Strength per MIDI note from the spectrum's peaks.
   void saliencias();
 
@@ -54,6 +56,8 @@ class Cromagrama {
   std::unique_ptr<std::remove_pointer_t<fftwf_plan>, Liberar> plano_;
   std::vector<float> magnitudes_;
   std::vector<float> notas_;  // strength per MIDI note
+  float nivelAnterior_ = -120.0f;
+  double ultimoGolpe_ = -1e9;
 };
 
 }  // namespace tessara

@@ -26,6 +26,9 @@ void SegmentadorAcordes::alimentar(const float* amostras, std::size_t n) {
   cromagrama_->alimentar(amostras, n, [this](const QuadroCroma& q) {
     if (anteriores_.empty()) primeiroInstante_ = q.instante;
     modelo_->pontuar(q, emissoes_);
+    // A recording is decoded whole, so the frames soon after each stroke may decide its chord;
+    // the live answer cannot wait for them and weighs every frame alike.
+    for (float& e : emissoes_) e *= q.peso;
     suavizador_->passo(emissoes_);
     anteriores_.push_back(suavizador_->melhorAnterior());
     const auto& ficou = suavizador_->ficou();
