@@ -11,6 +11,7 @@
 #include "LeitorOpcoes.h"
 #include "LeituraSom.h"
 #include "app/Fachada.h"
+#include "foundations/ReferenciaLa.h"
 #include "instruments/InstrumentoCordas.h"
 #include "model/Notas.h"
 #include "ouvir/Afinador.h"
@@ -45,8 +46,8 @@ ComandoAfinar::Pedido ComandoAfinar::lerArgumentos(const std::vector<std::string
   if (const auto valor = lidas.valor("--reference")) {
     const char* fim = valor->data() + valor->size();
     const auto [resto, erro] = std::from_chars(valor->data(), fim, pedido.referencia);
-    if (erro != std::errc() || resto != fim || pedido.referencia < Afinador::LA_MINIMO ||
-        pedido.referencia > Afinador::LA_MAXIMO) {
+    if (erro != std::errc() || resto != fim || pedido.referencia < ReferenciaLa::MINIMO ||
+        pedido.referencia > ReferenciaLa::MAXIMO) {
       throw ErroArgumento::valorRecusado("--reference", *valor, REFERENCIAS);
     }
   }

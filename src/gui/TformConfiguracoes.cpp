@@ -22,7 +22,7 @@
 #include "app/Fachada.h"
 #include "app/FachadaGUI.h"
 #include "foundations/DException.h"
-#include "foundations/GerenciadorConfiguracao.h"
+#include "foundations/ReferenciaLa.h"
 #include "qt/PintorBraco.h"
 #include "qt/TextoQt.h"
 #include "telas/Braco.h"
@@ -401,8 +401,7 @@ QWidget* TformConfiguracoes::montarPaginaEntrada() {
   formulario->addRow(texto("lblEntradaAudio"), comboEntrada_);
   spinReferenciaLa_ = new QSpinBox(pagina);
   spinReferenciaLa_->setObjectName(QStringLiteral("spinReferenciaLa"));
-  spinReferenciaLa_->setRange(GerenciadorConfiguracao::LA_MINIMO,
-                              GerenciadorConfiguracao::LA_MAXIMO);
+  spinReferenciaLa_->setRange(ReferenciaLa::MINIMO, ReferenciaLa::MAXIMO);
   spinReferenciaLa_->setSuffix(QStringLiteral(" Hz"));
   spinReferenciaLa_->setToolTip(texto("hintReferenciaLa"));
   formulario->addRow(texto("lblReferenciaLa"), spinReferenciaLa_);

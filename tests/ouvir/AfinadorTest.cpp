@@ -106,9 +106,9 @@ TEST(Afinador, NotaECordaMaisProximaComOLaDeReferencia) {
   EXPECT_NEAR(la.centsCorda, 500, 1.0);
   // The reference stays within what instruments are tuned to.
   afinador.setReferenciaLa(300);
-  EXPECT_EQ(afinador.referenciaLa(), Afinador::LA_MINIMO);
+  EXPECT_EQ(afinador.referenciaLa(), ReferenciaLa::MINIMO);
   afinador.setReferenciaLa(1e9);
-  EXPECT_EQ(afinador.referenciaLa(), Afinador::LA_MAXIMO);
+  EXPECT_EQ(afinador.referenciaLa(), ReferenciaLa::MAXIMO);
   // Silence brings the needle down; a string slightly flat reads as that string.
   Afinador outro(44100);
   outro.setCordas({40, 45, 50, 55, 59, 64});

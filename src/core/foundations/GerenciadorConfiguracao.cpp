@@ -86,7 +86,7 @@ void GerenciadorConfiguracao::aplicarValoresReinicio() {
   escala = ESCALA_MINIMA;
   bracoInteiro = 0;
   entradaAudio.clear();
-  referenciaLa = LA_PADRAO;
+  referenciaLa = ReferenciaLa::PADRAO;
 }
 
 bool GerenciadorConfiguracao::carregarTexto(std::string_view conteudo) {
@@ -113,7 +113,8 @@ bool GerenciadorConfiguracao::carregarTexto(std::string_view conteudo) {
     bracoInteiro = numero(ini, "bracoInteiro", "0") != 0 ? 1 : 0;
     entradaAudio = valorTexto(ini, "entradaAudio", "");
     referenciaLa = numero(ini, "referenciaLa", "440");
-    if (referenciaLa < LA_MINIMO || referenciaLa > LA_MAXIMO) referenciaLa = LA_PADRAO;
+    if (referenciaLa < ReferenciaLa::MINIMO || referenciaLa > ReferenciaLa::MAXIMO)
+      referenciaLa = ReferenciaLa::PADRAO;
   } catch (const ValorInvalido&) {
     // Values read before the bad one are dropped too; exibicaoEscalas keeps what it had.
     aplicarValoresReinicio();

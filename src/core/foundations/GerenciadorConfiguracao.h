@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "foundations/Configuracao.h"
+#include "foundations/ReferenciaLa.h"
 
 namespace tessara {
 
@@ -69,11 +70,10 @@ class GerenciadorConfiguracao : public Configuracao {
   std::string getEntradaAudio() const { return entradaAudio; }
   void setEntradaAudio(const std::string& nome) { entradaAudio = nome; }
   // The tuner's reference A in hertz; outside the range it reads as 440.
-  static constexpr int LA_MINIMO = 415;
-  static constexpr int LA_MAXIMO = 466;
-  static constexpr int LA_PADRAO = 440;
   int getReferenciaLa() const { return referenciaLa; }
-  void setReferenciaLa(int hz) { referenciaLa = std::clamp(hz, LA_MINIMO, LA_MAXIMO); }
+  void setReferenciaLa(int hz) {
+    referenciaLa = std::clamp(hz, ReferenciaLa::MINIMO, ReferenciaLa::MAXIMO);
+  }
 
   // The seventeen lines the settings file holds.
   std::string conteudoArquivo() const;

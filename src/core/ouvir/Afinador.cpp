@@ -36,7 +36,9 @@ void Afinador::setCordas(std::vector<int> notasMidiCordasSoltas) {
 }
 
 void Afinador::setReferenciaLa(double hz) {
-  referenciaLa_ = std::isfinite(hz) ? std::clamp(hz, LA_MINIMO, LA_MAXIMO) : 440.0;
+  referenciaLa_ = std::isfinite(hz)
+                      ? std::clamp(hz, double{ReferenciaLa::MINIMO}, double{ReferenciaLa::MAXIMO})
+                      : double{ReferenciaLa::PADRAO};
 }
 
 void Afinador::alimentar(const float* amostras, std::size_t n) {

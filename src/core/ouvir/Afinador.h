@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "foundations/ReferenciaLa.h"
 #include "ouvir/LeituraAfinador.h"
 
 namespace tessara {
@@ -15,17 +16,14 @@ class DetectorAltura;
 // estimates, so one wrong frame does not move the needle.
 class Afinador {
  public:
-  static constexpr double LA_MINIMO = 415.0;
-  static constexpr double LA_MAXIMO = 466.0;
-
-  explicit Afinador(double taxaAmostragem, double referenciaLa = 440.0);
+  explicit Afinador(double taxaAmostragem, double referenciaLa = ReferenciaLa::PADRAO);
   ~Afinador();
   Afinador(Afinador&&) noexcept;
   Afinador& operator=(Afinador&&) noexcept;
 
   // The open notes (MIDI) of the instrument's strings, any order; empty for none.
   void setCordas(std::vector<int> notasMidiCordasSoltas);
-  // Clamped to LA_MINIMO..LA_MAXIMO.
+  // Clamped to the reference's range.
   void setReferenciaLa(double hz);
   double referenciaLa() const { return referenciaLa_; }
 
@@ -40,7 +38,7 @@ class Afinador {
 
   std::unique_ptr<DetectorAltura> detector_;
   std::vector<int> cordas_;
-  double referenciaLa_ = 440.0;
+  double referenciaLa_ = ReferenciaLa::PADRAO;
   std::vector<double> recentes_;  // the last estimates, oldest first
   int silencios_ = 0;             // frames without a pitch since the last one
 };
