@@ -83,5 +83,25 @@ TEST(Segmentacao, AoVivoCadaAcordeLogoAposOGolpe) {
   EXPECT_FALSE(reconhecedor.atual().temAcorde);
 }
 
+// One string plucked alone sounds its own fifth and third among its overtones; it is no chord,
+// for the recording nor live once the stroke has been heard.
+TEST(Segmentacao, UmaCordaSozinhaNaoEAcorde) {
+  for (int corda : {40, 45, 50, 55, 59, 64}) {
+    SCOPED_TRACE(corda);
+    const auto som = teste::renderizar(24, {{{corda}, 1.5}});
+    if (som.empty()) GTEST_SKIP() << "no General MIDI SoundFont installed";
+    EXPECT_TRUE(SegmentadorAcordes::segmentar(som.data(), som.size(), teste::TAXA_SINTESE).empty());
+    ReconhecedorAcordes reconhecedor(teste::TAXA_SINTESE);
+    constexpr size_t BLOCO = 512;
+    for (size_t i = 0; i < som.size(); i += BLOCO) {
+      reconhecedor.alimentar(som.data() + i, std::min(BLOCO, som.size() - i));
+      const double t = static_cast<double>(i + BLOCO) / teste::TAXA_SINTESE;
+      if (t > 0.3) {
+        EXPECT_FALSE(reconhecedor.atual().temAcorde) << t << " s: " << reconhecedor.atual().nome;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tessara

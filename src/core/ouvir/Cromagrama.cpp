@@ -28,12 +28,17 @@ constexpr float JOELHO = 0.05f;
 constexpr float LIMIAR_GRAVE = 0.04f;
 // Soon after a stroke every string rings; later the high strings have died away and taken a
 // chord's sixth, seventh or ninth with them. Frames within this time after a stroke (a rise in
-// level) count in full, later ones this much: on the shipped chords this names 85 % of the
-// nylon guitar's right instead of 80 %.
+// level) count in full, the attack and later frames this much: on the shipped chords this names
+// 85 % of the nylon guitar's right instead of 80 %.
 constexpr float SUBIDA_GOLPE_DB = 3.0f;
+constexpr double ATAQUE = 0.09;
 constexpr double DEPOIS_GOLPE = 0.5;
 constexpr float PESO_SUSTENTADO = 0.1f;
 constexpr float SILENCIO_DB = -55.0f;
+// A lone string's harmonics, as semitones above it (partials 1 to 12): its overtones hold the
+// makings of a major triad, but a chord always has a note off the lowest note's series.
+constexpr int SERIE_HARMONICA[] = {0, 12, 19, 24, 28, 31, 34, 36, 38, 40, 42, 43};
+constexpr float LIMIAR_NOTA_OUVIDA = 0.15f;
 // A string's overtones, as semitones above it and their share of its strength, taken out of
 // the notes they land on: the third harmonic of a chord's third is its seventh otherwise.
 constexpr int HARMONICOS[] = {12, 19, 24, 28, 31};
@@ -102,7 +107,7 @@ QuadroCroma Cromagrama::analisar() {
   q.nivelDb = static_cast<float>(10.0 * std::log10(energia / static_cast<double>(janela_) + 1e-12));
   const double centro = static_cast<double>(recebidas_) - static_cast<double>(janela_) / 2.0;
   q.instante = std::max(0.0, centro / taxa_);
-  pesar(q);
+  const bool recente = pesar(q);
   fftwf_execute(plano_.get());
   saliencias();
 
@@ -113,6 +118,12 @@ QuadroCroma Cromagrama::analisar() {
     if (s <= 0) continue;
     q.agudos[static_cast<std::size_t>(m % 12)] += std::log1p(s / (maxima * JOELHO));
   }
+  // What the stroke was is judged over the frames soon after it, and holds until the next.
+  if (recente) {
+    ++votos_;
+    if (umaSerie(maxima)) ++votosNotaSozinha_;
+  }
+  q.notaSozinha = 2 * votosNotaSozinha_ > votos_;
   const float topo = *std::max_element(q.agudos.begin(), q.agudos.end());
   if (topo > 0) {
     for (float& v : q.agudos) v /= topo;
@@ -126,15 +137,37 @@ QuadroCroma Cromagrama::analisar() {
   return q;
 }
 
-void Cromagrama::pesar(QuadroCroma& q) {
-  if (q.nivelDb >= SILENCIO_DB && q.nivelDb - nivelAnterior_ >= SUBIDA_GOLPE_DB)
+bool Cromagrama::pesar(QuadroCroma& q) {
+  if (q.nivelDb >= SILENCIO_DB && q.nivelDb - nivelAnterior_ >= SUBIDA_GOLPE_DB) {
     ultimoGolpe_ = q.instante;
+    votos_ = votosNotaSozinha_ = 0;
+  }
   nivelAnterior_ = q.nivelDb;
   // Silence weighs in full, so that a chord ends when the playing does.
-  // The frame of the stroke itself still holds what rang before it.
+  // The first frames after a stroke still hold what rang before it, and the attack's noise.
   const double desde = q.instante - ultimoGolpe_;
-  const bool recente = desde > 0 && desde <= DEPOIS_GOLPE;
+  const bool recente = desde > ATAQUE && desde <= DEPOIS_GOLPE;
   q.peso = q.nivelDb < SILENCIO_DB || recente ? 1.0f : PESO_SUSTENTADO;
+  return recente;
+}
+
+bool Cromagrama::umaSerie(float maxima) const {
+  // A low string's fundamental may be too weak to count: its series may start an octave below
+  // the lowest note heard.
+  bool daGrave = true;
+  bool daOitavaAbaixo = true;
+  int grave = -1;
+  auto naSerie = [](int acima) {
+    return std::find(std::begin(SERIE_HARMONICA), std::end(SERIE_HARMONICA), acima) !=
+           std::end(SERIE_HARMONICA);
+  };
+  for (int m = NOTA_MINIMA; m <= NOTA_MAXIMA; ++m) {
+    if (notas_[static_cast<std::size_t>(m)] < LIMIAR_NOTA_OUVIDA * maxima) continue;
+    if (grave < 0) grave = m;
+    daGrave = daGrave && naSerie(m - grave);
+    daOitavaAbaixo = daOitavaAbaixo && naSerie(m - grave + 12);
+  }
+  return grave >= 0 && (daGrave || daOitavaAbaixo);
 }
 
 void Cromagrama::saliencias() {

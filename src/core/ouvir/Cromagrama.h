@@ -16,7 +16,9 @@ namespace tessara {
 // the spectral peaks, placed by parabolic interpolation, give each semitone its strength, which
 // is compressed (log) so the harmonics of one loud string do not drown the others, then folded
 // into pitch classes, after each note's overtones are taken out of the notes above it. The bass
-// is the lowest note that stands clearly out.
+// is the lowest note that stands clearly out. Each frame also says how much it tells of the
+// chord (the frames soon after a stroke tell most) and whether the stroke was of one string
+// alone (every note heard on one harmonic series).
 class Cromagrama {
  public:
   explicit Cromagrama(double taxaAmostragem);
@@ -38,8 +40,10 @@ class Cromagrama {
   };
 
   QuadroCroma analisar();
-  // The frame's weight from the time since the last stroke.
-  void pesar(QuadroCroma& q);
+  // The frame's weight from the time since the last stroke; whether it is soon after one.
+  bool pesar(QuadroCroma& q);
+  // Whether every note heard lies on the harmonic series of the lowest.
+  bool umaSerie(float maxima) const;
   // Strength per MIDI note from the spectrum's peaks.
   void saliencias();
 
@@ -58,6 +62,9 @@ class Cromagrama {
   std::vector<float> notas_;  // strength per MIDI note
   float nivelAnterior_ = -120.0f;
   double ultimoGolpe_ = -1e9;
+  // Of the frames soon after the last stroke, how many, and how many heard one string alone.
+  int votos_ = 0;
+  int votosNotaSozinha_ = 0;
 };
 
 }  // namespace tessara

@@ -59,7 +59,8 @@ void ModeloAcordes::pontuar(const QuadroCroma& quadro, std::vector<float>& log) 
   log.resize(estados_.size());
   const auto& c = quadro.agudos;
   const float norma = std::sqrt(std::inner_product(c.begin(), c.end(), c.begin(), 0.0f));
-  const bool silencio = quadro.nivelDb < SILENCIO_DB || norma <= 0;
+  // A lone string is no chord, however much its overtones look like a major triad.
+  const bool silencio = quadro.nivelDb < SILENCIO_DB || norma <= 0 || quadro.notaSozinha;
   log[0] = ESCALA * (silencio ? 2.0f : PONTOS_SEM_ACORDE);
   for (std::size_t s = 1; s < estados_.size(); ++s) {
     const EstadoAcorde& e = estados_[s];
