@@ -76,7 +76,8 @@ TEST(Segmentacao, AoVivoCadaAcordeLogoAposOGolpe) {
               << " changes of name\n";
     EXPECT_GE(primeiraVez[k], 0);
     EXPECT_LT(primeiraVez[k], 0.7);
-    EXPECT_LE(trocas[k], 6) << "flickers";
+    // The attack, old and new strings mixed, is waited out rather than named.
+    EXPECT_LE(trocas[k], 4) << "flickers";
   }
   const std::vector<float> silencio(static_cast<size_t>(teste::TAXA_SINTESE), 0.0f);
   reconhecedor.alimentar(silencio.data(), silencio.size());

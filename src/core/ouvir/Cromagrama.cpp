@@ -147,6 +147,7 @@ bool Cromagrama::pesar(QuadroCroma& q) {
   // The first frames after a stroke still hold what rang before it, and the attack's noise.
   const double desde = q.instante - ultimoGolpe_;
   const bool recente = desde > ATAQUE && desde <= DEPOIS_GOLPE;
+  q.ataque = desde >= 0 && desde <= ATAQUE;
   q.peso = q.nivelDb < SILENCIO_DB || recente ? 1.0f : PESO_SUSTENTADO;
   return recente;
 }

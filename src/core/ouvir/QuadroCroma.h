@@ -11,6 +11,7 @@ struct QuadroCroma {
   std::array<float, 12> graves{};  // the lowest clear note's pitch class, 0..1
   float nivelDb = -120.0f;         // the frame's RMS level, dBFS
   double instante = 0;             // seconds from the start to the frame's centre
+  bool ataque = false;             // within the attack of a stroke, old and new sounds mixed
   bool notaSozinha = false;        // one string alone: every note heard is an overtone of one
   float peso = 1.0f;               // how much the frame tells of the chord (see Cromagrama)
 };

@@ -23,6 +23,8 @@ void ReconhecedorAcordes::setGramatica(Gramatica gramatica) { gramatica_ = grama
 
 void ReconhecedorAcordes::alimentar(const float* amostras, std::size_t n) {
   cromagrama_->alimentar(amostras, n, [this](const QuadroCroma& q) {
+    // The attack mixes the old chord with the new: the answer on show waits it out.
+    if (q.ataque) return;
     modelo_->pontuar(q, emissoes_);
     suavizador_->passo(emissoes_);
   });
