@@ -8,6 +8,8 @@
 #include <numbers>
 
 #include "model/Notas.h"
+#include "ouvir/PresencaNotas.h"
+#include "ouvir/SerieHarmonica.h"
 #include "ouvir/TaxaAmostragem.h"
 
 namespace tessara {
@@ -35,10 +37,13 @@ constexpr double ATAQUE = 0.09;
 constexpr double DEPOIS_GOLPE = 0.5;
 constexpr float PESO_SUSTENTADO = 0.1f;
 constexpr float SILENCIO_DB = -55.0f;
-// A lone string's harmonics, as semitones above it (partials 1 to 12): its overtones hold the
-// makings of a major triad, but a chord always has a note off the lowest note's series.
-constexpr int SERIE_HARMONICA[] = {0, 12, 19, 24, 28, 31, 34, 36, 38, 40, 42, 43};
+// A lone string's overtones hold the makings of a major triad, but a chord always has a note
+// off the lowest note's harmonic series.
 constexpr float LIMIAR_NOTA_OUVIDA = 0.15f;
+// The treble chroma is this much the chance each pitch class is played, the rest its strength
+// (chosen on the shipped chords: more trusts the model's guess over what is heard, and loses
+// the nylon guitar's soft high strings).
+constexpr float PARTE_PRESENCA = 0.3f;
 // A string's overtones, as semitones above it and their share of its strength, taken out of
 // the notes they land on: the third harmonic of a chord's third is its seventh otherwise.
 constexpr int HARMONICOS[] = {12, 19, 24, 28, 31};
@@ -65,7 +70,8 @@ Cromagrama::Cromagrama(double taxaAmostragem)
       anel_(janela_, 0.0f),
       hann_(janela_),
       magnitudes_(janela_ / 2 + 1),
-      notas_(NOTAS) {
+      notas_(NOTAS),
+      brutas_(NOTAS) {
   for (std::size_t i = 0; i < janela_; ++i) {
     hann_[i] =
         static_cast<float>(0.5 - 0.5 * std::cos(2.0 * std::numbers::pi * static_cast<double>(i) /
@@ -128,6 +134,10 @@ QuadroCroma Cromagrama::analisar() {
   if (topo > 0) {
     for (float& v : q.agudos) v /= topo;
   }
+  const auto chance =
+      PresencaNotas::estimar({brutas_, notas_, NOTA_MINIMA, NOTA_MAXIMA, GRAVES_ATE}, q.agudos);
+  for (std::size_t pc = 0; pc < 12; ++pc)
+    q.agudos[pc] = PARTE_PRESENCA * chance[pc] + (1 - PARTE_PRESENCA) * q.agudos[pc];
   for (int m = NOTA_MINIMA; m <= GRAVES_ATE; ++m) {
     if (notas_[static_cast<std::size_t>(m)] >= LIMIAR_GRAVE * maxima) {
       q.graves[static_cast<std::size_t>(m % 12)] = 1.0f;
@@ -158,15 +168,11 @@ bool Cromagrama::umaSerie(float maxima) const {
   bool daGrave = true;
   bool daOitavaAbaixo = true;
   int grave = -1;
-  auto naSerie = [](int acima) {
-    return std::find(std::begin(SERIE_HARMONICA), std::end(SERIE_HARMONICA), acima) !=
-           std::end(SERIE_HARMONICA);
-  };
   for (int m = NOTA_MINIMA; m <= NOTA_MAXIMA; ++m) {
     if (notas_[static_cast<std::size_t>(m)] < LIMIAR_NOTA_OUVIDA * maxima) continue;
     if (grave < 0) grave = m;
-    daGrave = daGrave && naSerie(m - grave);
-    daOitavaAbaixo = daOitavaAbaixo && naSerie(m - grave + 12);
+    daGrave = daGrave && SerieHarmonica::contem(m - grave);
+    daOitavaAbaixo = daOitavaAbaixo && SerieHarmonica::contem(m - grave + 12);
   }
   return grave >= 0 && (daGrave || daOitavaAbaixo);
 }
@@ -196,6 +202,7 @@ void Cromagrama::saliencias() {
     float& s = notas_[static_cast<std::size_t>(n)];
     s = std::max(s, b);
   }
+  brutas_ = notas_;
   for (int m = NOTA_MINIMA; m <= NOTA_MAXIMA; ++m) {
     const float s = notas_[static_cast<std::size_t>(m)];
     for (std::size_t h = 0; h < std::size(HARMONICOS) && m + HARMONICOS[h] < NOTAS; ++h) {

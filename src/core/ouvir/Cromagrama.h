@@ -15,7 +15,8 @@ namespace tessara {
 // The chromagram of a stream: Hann-windowed FFT frames of about 0.19 s every quarter frame;
 // the spectral peaks, placed by parabolic interpolation, give each semitone its strength, which
 // is compressed (log) so the harmonics of one loud string do not drown the others, then folded
-// into pitch classes, after each note's overtones are taken out of the notes above it. The bass
+// into pitch classes, after each note's overtones are taken out of the notes above it, and
+// blended with the chance that each pitch class is played (PresencaNotas). The bass
 // is the lowest note that stands clearly out. Each frame also says how much it tells of the
 // chord (the frames soon after a stroke tell most) and whether the stroke was of one string
 // alone (every note heard on one harmonic series).
@@ -59,7 +60,8 @@ class Cromagrama {
   std::unique_ptr<float, Liberar> espectro_;  // complex, interleaved
   std::unique_ptr<std::remove_pointer_t<fftwf_plan>, Liberar> plano_;
   std::vector<float> magnitudes_;
-  std::vector<float> notas_;  // strength per MIDI note
+  std::vector<float> notas_;   // strength per MIDI note, overtones taken out
+  std::vector<float> brutas_;  // the same as heard
   float nivelAnterior_ = -120.0f;
   double ultimoGolpe_ = -1e9;
   // Of the frames soon after the last stroke, how many, and how many heard one string alone.
