@@ -189,17 +189,17 @@ TEST_F(ReconhecimentoAcordesTest, AmostraCobreTriadesESetimasEmTodasAsRaizes) {
   EXPECT_EQ(raizes.size(), 12u);
 }
 
-// The goals are 95 % clean and 90 % with noise or the other guitar; these floors are what the
-// recogniser reaches now (86 %, 86 %, 88 %: a fifth played an octave and a half above the root
-// sits on the root's third harmonic, a seventh or sixth on a high string dies away soonest, and
-// overtones pass for ninths), so that it only gets better. The misses are printed as a table: the
-// base's chord, then what was heard.
+// The goals are 95 % clean and 90 % with noise or the other guitar; these floors sit a sample
+// or two under what the recogniser reaches now (87 %, 86 %, 90 %: a fifth played an octave and
+// a half above the root sits on the root's third harmonic, a seventh or sixth on a high string
+// dies away soonest, and overtones pass for ninths), so that it only gets better. The misses are
+// printed as a table: the base's chord, then what was heard.
 TEST_F(ReconhecimentoAcordesTest, PrimeirasPosicoesDaBaseNomeadasExatamente) {
   const double nylon = acertos(PROGRAMA_NYLON, 0);
   if (nylon < 0) GTEST_SKIP() << "no General MIDI SoundFont installed (fluid-soundfont-gm)";
-  EXPECT_GE(nylon, 0.85);
+  EXPECT_GE(nylon, 0.86);
   EXPECT_GE(acertos(PROGRAMA_NYLON, 20), 0.85);
-  EXPECT_GE(acertos(PROGRAMA_ACO, 0), 0.87);
+  EXPECT_GE(acertos(PROGRAMA_ACO, 0), 0.89);
 }
 
 }  // namespace

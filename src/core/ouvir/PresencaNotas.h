@@ -7,10 +7,10 @@ namespace tessara {
 
 // How likely each pitch class of a frame is played rather than an overtone of another string:
 // a logistic model over signs an ear uses too (the pitch class's own strength, before and after
-// the overtones are taken out; the lower pitch classes it could be an overtone of; whether it
-// stands on the bass note's harmonic series; whether it is the bass). The weights were fitted on
-// the built-in synthesizer's nylon and steel guitars playing the second and third fingerings of
-// the shipped chords (the tests judge the first).
+// the overtones are taken out; the lower notes it could be an overtone of; whether it stands on
+// the bass note's harmonic series; whether it is the bass; in how many octaves it sounds). The
+// weights were fitted on the built-in synthesizer's nylon and steel guitars playing the second and
+// third fingerings of the shipped chords (the tests judge the first).
 class PresencaNotas {
  public:
   struct Notas {
