@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "../instruments/IdiomaTeste.h"
+#include "GeradorTeste.h"
 #include "chords/Especialista.h"
 #include "generation/GeradorInstrumentoCordas.h"
 #include "instruments/InstrumentoCordas.h"
@@ -34,21 +34,13 @@ struct Tons {
   int raiz, terca, quinta, setima;
 };
 
-class DisposicaoTest : public ::testing::Test {
+class DisposicaoTest : public teste::GeradorTeste {
  protected:
-  std::vector<Posicao> gerar(const std::string& nome, Disposicao disposicao, int capo = 0) {
-    const auto colecao = gerador.gerar(especialista.interpretar(nome), disposicao, capo);
-    std::vector<Posicao> posicoes;
-    for (int k = 0; k < colecao.size(); ++k) {
-      posicoes.push_back(dynamic_cast<const Posicao&>(*colecao.getElement(k)));
-    }
-    return posicoes;
-  }
+  DisposicaoTest() : GeradorTeste(kViolao) {}
 
-  teste::IdiomaTeste idioma{"pt"};
-  Especialista especialista{idioma.idiomas};
-  const InstrumentoCordas* atual = &kViolao;
-  GeradorInstrumentoCordas gerador{[this] { return atual; }, especialista};
+  std::vector<Posicao> gerar(const std::string& nome, Disposicao disposicao, int capo = 0) {
+    return lista(gerador.gerar(especialista.interpretar(nome), disposicao, capo));
+  }
 };
 
 bool tem(const std::vector<Posicao>& posicoes, const Vetor& casas) {

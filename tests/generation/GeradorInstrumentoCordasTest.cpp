@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "../instruments/IdiomaTeste.h"
+#include "GeradorTeste.h"
 #include "chords/Especialista.h"
 #include "generation/BuscaPosicoes.h"
 #include "generation/Fingering.h"
@@ -157,22 +157,14 @@ class Referencia {
   int casas_;
 };
 
-class GeradorTest : public ::testing::Test {
+class GeradorTest : public teste::GeradorTeste {
  protected:
+  GeradorTest() : GeradorTeste(kViolao) {}
+
   std::vector<Posicao> gerar(const InstrumentoCordas& i, const std::string& nome) {
     atual = &i;
-    const auto colecao = gerador.gerar(especialista.interpretar(nome));
-    std::vector<Posicao> posicoes;
-    for (int k = 0; k < colecao.size(); ++k) {
-      posicoes.push_back(dynamic_cast<const Posicao&>(*colecao.getElement(k)));
-    }
-    return posicoes;
+    return lista(gerador.gerar(especialista.interpretar(nome)));
   }
-
-  teste::IdiomaTeste idioma{"pt"};
-  Especialista especialista{idioma.idiomas};
-  const InstrumentoCordas* atual = &kViolao;
-  GeradorInstrumentoCordas gerador{[this] { return atual; }, especialista};
 };
 
 int soando(const Vetor& casas) {
