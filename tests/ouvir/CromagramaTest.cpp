@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -21,6 +22,48 @@ std::vector<float> triade(double golpe, double fim) {
     som[i] = static_cast<float>(0.2 * a * std::exp(-(t - golpe)));
   }
   return som;
+}
+
+// A string sounding `nota` (MIDI) with the given strength of each harmonic, from the first.
+struct Corda {
+  int nota;
+  std::vector<double> harmonicos;
+};
+
+std::vector<float> tocar(const std::vector<Corda>& cordas, double segundos) {
+  std::vector<float> som(static_cast<size_t>(segundos * TAXA), 0.0f);
+  for (size_t i = 0; i < som.size(); ++i) {
+    const double t = static_cast<double>(i) / TAXA;
+    double a = 0;
+    for (const Corda& corda : cordas) {
+      const double hz = 440.0 * std::pow(2.0, (corda.nota - 69) / 12.0);
+      for (size_t h = 0; h < corda.harmonicos.size(); ++h) {
+        a += corda.harmonicos[h] * std::sin(2 * std::numbers::pi * hz * (h + 1) * t);
+      }
+    }
+    som[i] = static_cast<float>(0.05 * a * std::exp(-t));
+  }
+  return som;
+}
+
+// F#m barred at the second fret, its low F# string sounding mostly its octave and twelfth:
+// the bass is still F#, not the C# on the next string.
+TEST(Cromagrama, BaixoDeFundamentalFraca) {
+  const std::vector<double> normal{1.0, 0.5, 0.3};
+  const auto som = tocar({{42, {0.06, 1.0, 0.8}},
+                          {49, normal},
+                          {54, normal},
+                          {57, normal},
+                          {61, normal},
+                          {66, normal}},
+                         1.0);
+  Cromagrama cromagrama(TAXA);
+  std::vector<int> baixos(12, 0);
+  cromagrama.alimentar(som.data(), som.size(), [&](const QuadroCroma& q) {
+    for (size_t pc = 0; pc < 12; ++pc) baixos[pc] += q.graves[pc] > 0 ? 1 : 0;
+  });
+  const auto mais = std::max_element(baixos.begin(), baixos.end()) - baixos.begin();
+  EXPECT_EQ(mais, 6) << "F# is pitch class 6";
 }
 
 // The frames soon after a stroke count in full; the sustain after it little; silence in full.

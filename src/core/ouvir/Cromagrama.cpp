@@ -28,6 +28,9 @@ constexpr float PISO_PICO = 1e-3f;
 // The log compression's knee and the share of the strongest note a bass must reach.
 constexpr float JOELHO = 0.05f;
 constexpr float LIMIAR_GRAVE = 0.04f;
+// As heard, shares of the strongest note: a faint fundamental, and its octave and twelfth.
+constexpr float FUNDAMENTAL_FRACA = 0.02f;
+constexpr float OITAVA_E_DECIMA_SEGUNDA = 0.1f;
 // Soon after a stroke every string rings; later the high strings have died away and taken a
 // chord's sixth, seventh or ninth with them. Frames within this time after a stroke (a rise in
 // level) count in full, the attack and later frames this much: on the shipped chords this names
@@ -138,12 +141,8 @@ QuadroCroma Cromagrama::analisar() {
       PresencaNotas::estimar({brutas_, notas_, NOTA_MINIMA, NOTA_MAXIMA, GRAVES_ATE}, q.agudos);
   for (std::size_t pc = 0; pc < 12; ++pc)
     q.agudos[pc] = PARTE_PRESENCA * chance[pc] + (1 - PARTE_PRESENCA) * q.agudos[pc];
-  for (int m = NOTA_MINIMA; m <= GRAVES_ATE; ++m) {
-    if (notas_[static_cast<std::size_t>(m)] >= LIMIAR_GRAVE * maxima) {
-      q.graves[static_cast<std::size_t>(m % 12)] = 1.0f;
-      break;
-    }
-  }
+  const int baixo = notaGrave(maxima);
+  if (baixo >= 0) q.graves[static_cast<std::size_t>(baixo % 12)] = 1.0f;
   return q;
 }
 
@@ -160,6 +159,26 @@ bool Cromagrama::pesar(QuadroCroma& q) {
   q.ataque = desde >= 0 && desde <= ATAQUE;
   q.peso = q.nivelDb < SILENCIO_DB || recente ? 1.0f : PESO_SUSTENTADO;
   return recente;
+}
+
+int Cromagrama::notaGrave(float maxima) const {
+  int grave = -1;
+  for (int m = NOTA_MINIMA; m <= GRAVES_ATE && grave < 0; ++m) {
+    if (notas_[static_cast<std::size_t>(m)] >= LIMIAR_GRAVE * maxima) grave = m;
+  }
+  // A low string's fundamental may be faint beside its octave and twelfth (a steel string's
+  // often is): a faint note under the bass whose own octave and twelfth stand out is the bass.
+  const float topo = *std::max_element(brutas_.begin(), brutas_.end());
+  auto forte = [&](int m, float parte) {
+    return brutas_[static_cast<std::size_t>(m)] >= parte * topo;
+  };
+  const int ate = grave < 0 ? GRAVES_ATE : grave - 1;
+  for (int m = NOTA_MINIMA; m <= ate; ++m) {
+    if (forte(m, FUNDAMENTAL_FRACA) && forte(m + 12, OITAVA_E_DECIMA_SEGUNDA) &&
+        forte(m + 19, OITAVA_E_DECIMA_SEGUNDA))
+      return m;
+  }
+  return grave;
 }
 
 bool Cromagrama::umaSerie(float maxima) const {

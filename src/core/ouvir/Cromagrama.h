@@ -43,6 +43,9 @@ class Cromagrama {
   QuadroCroma analisar();
   // The frame's weight from the time since the last stroke; whether it is soon after one.
   bool pesar(QuadroCroma& q);
+  // The bass: the lowest note that stands clearly out, or a fainter one under it whose octave
+  // and twelfth do; -1 for none.
+  int notaGrave(float maxima) const;
   // Whether every note heard lies on the harmonic series of the lowest.
   bool umaSerie(float maxima) const;
   // Strength per MIDI note from the spectrum's peaks.
