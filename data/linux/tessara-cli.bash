@@ -70,7 +70,7 @@ _tessara_cli() {
         return
       fi ;;
     print) opcoes="--pdf --svg --png --zoom --labels --content --text" ;;
-    fretboard) opcoes="--scale --display --orientation --labels --png --svg" ;;
+    fretboard) opcoes="--scale --display --whole-neck --orientation --labels --png --svg" ;;
     listen) opcoes="--format"; [[ $cur != -* ]] && _filedir wav ;;
     tune) opcoes="--reference"; [[ $cur != -* ]] && _filedir wav ;;
   esac

@@ -42,6 +42,7 @@ const LeitorOpcoes& leitor() {
   static const LeitorOpcoes opcoes(
       {OpcaoCli("--scale", 2, "a scale's NAME and ROOT").unica("--scale: give one scale"),
        {"--display", 1, "a number from 0"},
+       {"--whole-neck"},
        {"--orientation", 1, ORIENTACOES},
        {"--labels", 1, NomesRotulo::aceitos(), NomesRotulo::nomes()},
        OpcaoCli("--png", 1, "a file").semVazio(),
@@ -75,6 +76,7 @@ ComandoBraco::Pedido ComandoBraco::lerArgumentos(const std::vector<std::string>&
   if (const auto valor = lidas.valor("--display")) {
     pedido.exibicao = numero("--display", *valor, std::nullopt);
   }
+  pedido.bracoInteiro = lidas.tem("--whole-neck");
   if (const auto valor = lidas.valor("--orientation")) {
     pedido.orientacao = numero("--orientation", *valor, GeometriaBraco::NUMERO_ORIENTACOES);
   }
@@ -92,6 +94,9 @@ ComandoBraco::Pedido ComandoBraco::lerArgumentos(const std::vector<std::string>&
     throw ErroArgumento("NAME|FRETS and --scale: give one of them, not both");
   }
   if (pedido.exibicao && !comEscala) throw ErroArgumento("--display: only a scale has displays");
+  if (pedido.bracoInteiro && !comEscala) {
+    throw ErroArgumento("--whole-neck: only a scale is shown on the whole neck");
+  }
   return pedido;
 }
 
@@ -170,6 +175,7 @@ int ComandoBraco::executar(ContextoCli& contexto, const std::vector<std::string>
   Fachada& fachada = contexto.fachada();
   Braco braco(fachada, pedido.orientacao.value_or(fachada.getPosicaoBraco()));
   braco.setModoVisualizacao(pedido.rotulo);
+  braco.setBracoInteiro(pedido.bracoInteiro);
   const bool mostrado = !pedido.escala.empty() ? mostrarEscala(contexto, braco, pedido)
                         : LeitorCasas::pareceCasas(pedido.acorde)
                             ? mostrarCasas(contexto, braco, pedido.acorde)

@@ -16,9 +16,10 @@ class ComandoBraco : public ComandoCli {
  public:
   std::string nome() const override { return "fretboard"; }
   std::string resumo() const override {
-    return "fretboard NAME|FRETS | --scale NAME ROOT [--display N] [--orientation 0..3] "
-           "[--labels fingers|notes|intervals] --png FILE | --svg FILE  draw the fretboard with a "
-           "chord or a scale into a 797 x 325 picture";
+    return "fretboard NAME|FRETS | --scale NAME ROOT [--display N] [--whole-neck] "
+           "[--orientation 0..3] [--labels fingers|notes|intervals] --png FILE | --svg FILE  draw "
+           "the fretboard with a chord or a scale into a 797 x 325 picture; --whole-neck shows "
+           "every note of the scale's key, the display framed";
   }
   const LeitorOpcoes* opcoes() const override;
   int executar(ContextoCli& contexto, const std::vector<std::string>& argumentos) override;
@@ -29,6 +30,7 @@ class ComandoBraco : public ComandoCli {
     std::string escala;
     std::string tonica;
     std::optional<int> exibicao;
+    bool bracoInteiro = false;
     std::optional<int> orientacao;
     int rotulo = 0;
     std::string png;

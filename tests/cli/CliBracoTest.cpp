@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -162,6 +163,30 @@ TEST_F(CliBracoTest, CadaModoDeRotuloEscreveOutrosTextosSobreOsMesmosPontos) {
   }
 }
 
+// On the whole neck every fret of the guitar's twelve on every string that holds a note of
+// G minor pentatonic has its dot, red on a G; the other frets have none.
+TEST_F(CliBracoTest, BracoInteiroMostraCadaNotaDaTonalidade) {
+  const fs::path png = arquivos / "inteiro.png";
+  const auto r = cli({"--lang", "en", "fretboard", "--scale", "Minor pentatonic", "G",
+                      "--whole-neck", "--png", png.string()});
+  ASSERT_EQ(r.status, 0) << r.erros;
+  const QImage imagem(QString::fromStdString(png.string()));
+  const GeometriaBraco geometria(6, 0, false);
+  const int afinacao[] = {40, 45, 50, 55, 59, 64};
+  const std::vector<int> tonalidade = {7, 10, 0, 2, 5};  // G Bb C D F
+  for (size_t corda = 0; corda < 6; ++corda) {
+    for (size_t casa = 1; casa <= 12; ++casa) {
+      const int classe = (afinacao[corda] + static_cast<int>(casa)) % 12;
+      const bool naTonalidade =
+          std::find(tonalidade.begin(), tonalidade.end(), classe) != tonalidade.end();
+      const Cor esperada = !naTonalidade ? Cor::Nenhuma : classe == 7 ? Cor::Vermelho : Cor::Azul;
+      SCOPED_TRACE("string " + std::to_string(corda) + ", fret " + std::to_string(casa));
+      EXPECT_EQ(corEm(imagem, geometria.getXCasas()[casa], geometria.getYCordas()[corda]),
+                esperada);
+    }
+  }
+}
+
 TEST_F(CliBracoTest, PedidoRecusadoNaoEscreveArquivo) {
   const std::vector<std::vector<std::string>> casos = {
       {"C", "--labels", "colours"},
@@ -175,6 +200,7 @@ TEST_F(CliBracoTest, PedidoRecusadoNaoEscreveArquivo) {
       {"x,3,2,0,1,20"},
       {"C", "--scale", "Major (Ionian)", "G"},  // two things to show
       {"C", "--display", "1"},
+      {"C", "--whole-neck"},  // a chord has no key to spread
       {"--scale", "Major (Ionian)"},
       {"--scale", "No such scale", "G"},
       {"--scale", "Major (Ionian)", "H"},
