@@ -39,7 +39,6 @@ constexpr float SUBIDA_GOLPE_DB = 3.0f;
 constexpr double ATAQUE = 0.09;
 constexpr double DEPOIS_GOLPE = 0.5;
 constexpr float PESO_SUSTENTADO = 0.1f;
-constexpr float SILENCIO_DB = -55.0f;
 // A lone string's overtones hold the makings of a major triad, but a chord always has a note
 // off the lowest note's harmonic series.
 constexpr float LIMIAR_NOTA_OUVIDA = 0.15f;
@@ -47,9 +46,8 @@ constexpr float LIMIAR_NOTA_OUVIDA = 0.15f;
 // (chosen on the shipped chords: more trusts the model's guess over what is heard, and loses
 // the nylon guitar's soft high strings).
 constexpr float PARTE_PRESENCA = 0.3f;
-// A string's overtones, as semitones above it and their share of its strength, taken out of
+// A string's overtones from the second harmonic on, their share of its strength, taken out of
 // the notes they land on: the third harmonic of a chord's third is its seventh otherwise.
-constexpr int HARMONICOS[] = {12, 19, 24, 28, 31};
 constexpr float PARTES_HARMONICOS[] = {0.5f, 0.6f, 0.3f, 0.3f, 0.2f};
 
 // Planning is the one part of FFTW that is not thread-safe.
@@ -147,7 +145,7 @@ QuadroCroma Cromagrama::analisar() {
 }
 
 bool Cromagrama::pesar(QuadroCroma& q) {
-  if (q.nivelDb >= SILENCIO_DB && q.nivelDb - nivelAnterior_ >= SUBIDA_GOLPE_DB) {
+  if (!q.silencio() && q.nivelDb - nivelAnterior_ >= SUBIDA_GOLPE_DB) {
     ultimoGolpe_ = q.instante;
     votos_ = votosNotaSozinha_ = 0;
   }
@@ -157,7 +155,7 @@ bool Cromagrama::pesar(QuadroCroma& q) {
   const double desde = q.instante - ultimoGolpe_;
   const bool recente = desde > ATAQUE && desde <= DEPOIS_GOLPE;
   q.ataque = desde >= 0 && desde <= ATAQUE;
-  q.peso = q.nivelDb < SILENCIO_DB || recente ? 1.0f : PESO_SUSTENTADO;
+  q.peso = q.silencio() || recente ? 1.0f : PESO_SUSTENTADO;
   return recente;
 }
 
@@ -224,8 +222,10 @@ void Cromagrama::saliencias() {
   brutas_ = notas_;
   for (int m = NOTA_MINIMA; m <= NOTA_MAXIMA; ++m) {
     const float s = notas_[static_cast<std::size_t>(m)];
-    for (std::size_t h = 0; h < std::size(HARMONICOS) && m + HARMONICOS[h] < NOTAS; ++h) {
-      float& acima = notas_[static_cast<std::size_t>(m + HARMONICOS[h])];
+    for (std::size_t h = 0; h < std::size(PARTES_HARMONICOS); ++h) {
+      const int nota = m + SerieHarmonica::SEMITONS[h + 1];
+      if (nota >= NOTAS) break;
+      float& acima = notas_[static_cast<std::size_t>(nota)];
       acima = std::max(0.0f, acima - PARTES_HARMONICOS[h] * s);
     }
   }

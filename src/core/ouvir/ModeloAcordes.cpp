@@ -3,31 +3,31 @@
 #include <cmath>
 #include <numeric>
 
+#include "ouvir/SerieHarmonica.h"
 #include "ouvir/VocabularioAcordes.h"
 
 namespace tessara {
 
 namespace {
 
-// How much a harmonic weighs against the one before it, and the pitch classes the first six
-// harmonics of a note fall on (octave, fifth, octave, third, fifth).
+// How much a harmonic weighs against the one before it, and how many of a note's first
+// harmonics a template holds (the note, octave, fifth, octave, third, fifth).
 constexpr float DECAIMENTO_HARMONICO = 0.2f;
-constexpr int HARMONICOS[] = {0, 12, 19, 24, 28, 31};
+constexpr std::size_t HARMONICOS = 6;
 // Scale of the scores into log-likelihoods, the bass's weight, the cost of an inversion.
 constexpr float ESCALA = 25.0f;
 constexpr float PESO_GRAVE = 0.25f;
 constexpr float CUSTO_INVERSAO = 0.1f;
 // No chord: a frame matching no template better than this, or too quiet to be playing.
 constexpr float PONTOS_SEM_ACORDE = 0.6f;
-constexpr float SILENCIO_DB = -55.0f;
 
 std::array<float, 12> modelo(uint16_t classes) {
   std::array<float, 12> m{};
   for (int pc = 0; pc < 12; ++pc) {
     if ((classes & (1u << pc)) == 0) continue;
     float peso = 1.0f;
-    for (int h : HARMONICOS) {
-      m[static_cast<std::size_t>((pc + h) % 12)] += peso;
+    for (std::size_t h = 0; h < HARMONICOS; ++h) {
+      m[static_cast<std::size_t>((pc + SerieHarmonica::SEMITONS[h]) % 12)] += peso;
       peso *= DECAIMENTO_HARMONICO;
     }
   }
@@ -60,12 +60,12 @@ void ModeloAcordes::pontuar(const QuadroCroma& quadro, std::vector<float>& log) 
   const auto& c = quadro.agudos;
   const float norma = std::sqrt(std::inner_product(c.begin(), c.end(), c.begin(), 0.0f));
   // A lone string is no chord, however much its overtones look like a major triad.
-  const bool silencio = quadro.nivelDb < SILENCIO_DB || norma <= 0 || quadro.notaSozinha;
-  log[0] = ESCALA * (silencio ? 2.0f : PONTOS_SEM_ACORDE);
+  const bool nenhum = quadro.silencio() || norma <= 0 || quadro.notaSozinha;
+  log[0] = ESCALA * (nenhum ? 2.0f : PONTOS_SEM_ACORDE);
   for (std::size_t s = 1; s < estados_.size(); ++s) {
     const EstadoAcorde& e = estados_[s];
     float pontos = 0;
-    if (!silencio) {
+    if (!nenhum) {
       pontos = std::inner_product(c.begin(), c.end(), modelos_[s].begin(), 0.0f) / norma;
       pontos += PESO_GRAVE * quadro.graves[static_cast<std::size_t>(e.baixo)];
       if (e.baixo != e.raiz) pontos -= CUSTO_INVERSAO;
